@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace thilaixe {
+
+enum class KetQuaTaiAnh {
+    DaTai,     // decoded
+    ThieuTep,  // no such file: the missing-file message and the end
+    Hong,      // exists but does not decode: silent
+};
+
+// Decodes a question picture at the size it is shown, so a large picture
+// costs no more than a small one. The decoder's allocation is capped.
+KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh);
+
+} // namespace thilaixe

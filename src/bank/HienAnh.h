@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/App.h"
+
+#include <cstdint>
+
+class QLabel;
+
+namespace thilaixe {
+
+// The rule every screen that must have its picture follows (exam sheet,
+// study form): a missing file shows the missing-file message and ends the
+// program; a file that does not decode is silent. Either way the caller's
+// remaining steps do not run (false). The box keeps its previous picture.
+bool hienAnhCauHoi(App& app, QLabel* img, std::int16_t cauHoi, NoiBaoLoi noi);
+
+// The reviews go on without a picture: whatever fails, the box is emptied.
+void hienAnhHoacTrong(QLabel* img, double cauHoi);
+
+} // namespace thilaixe

@@ -1,0 +1,79 @@
+#include "decor/DaiTacGia.h"
+
+#include "app/App.h"
+#include "app/Personalisation.h"
+#include "app/Texts.h"
+#include "app/Ui.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace thilaixe {
+
+using namespace ui;
+
+DaiTacGia::DaiTacGia(QWidget* parent, App& app, QPoint at) : QFrame(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("FrTen"));
+    setGeometry(at.x(), at.y(), 273, 57);
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setToolTip(txt::kTooltipTacGia);
+    setCursor(Qt::PointingHandCursor);
+
+    m_lbTen[0] = label(this, QStringLiteral("LbTen0"), txt::kNguoiViet + QLatin1Char(' ') + rieng::kTacGia,
+                       QRect(40, 16, 225, 17), kTim, fontViet(8, true), Qt::AlignCenter);
+    m_lbTen[1] = label(this, QStringLiteral("LbTen1"), rieng::kCoQuan, QRect(72, 32, 161, 17), kTim,
+                       fontViet(8, true), Qt::AlignCenter);
+    m_image2 = new QLabel(this);
+    m_image2->setObjectName(QStringLiteral("Image2"));
+    m_image2->setGeometry(2, 8, 37, 46);
+    m_image2->setScaledContents(true);
+    m_image2->setPixmap(anhTacGia());
+    for (QLabel* l : {m_lbTen[0], m_lbTen[1], m_image2})
+        l->installEventFilter(this);
+}
+
+bool DaiTacGia::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        m_app.moThongTin(window());
+        return true;
+    }
+    return QFrame::eventFilter(o, e);
+}
+
+void DaiTacGia::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_app.moThongTin(window());
+}
+
+QPixmap DaiTacGia::anhTacGia()
+{
+    static const QPixmap anh = [] {
+        QPixmap pm(157, 225);
+        pm.fill(QColor(230, 236, 248));
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        // A road sign style emblem: red ring, blue disc, a white steering wheel.
+        p.setPen(Qt::NoPen);
+        p.setBrush(kDo);
+        p.drawEllipse(QPointF(78.5, 95), 66, 66);
+        p.setBrush(QColor(20, 70, 170));
+        p.drawEllipse(QPointF(78.5, 95), 54, 54);
+        p.setPen(QPen(Qt::white, 7));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(78.5, 95), 36, 36);
+        p.drawLine(QPointF(42.5, 95), QPointF(114.5, 95));
+        p.drawLine(QPointF(78.5, 95), QPointF(78.5, 131));
+        p.setPen(QColor(20, 40, 90));
+        p.setFont(fontSans(14, true));
+        p.drawText(QRect(0, 172, 157, 40), Qt::AlignCenter, rieng::kTenUngDung);
+        return pm;
+    }();
+    return anh;
+}
+
+} // namespace thilaixe

@@ -1,0 +1,296 @@
+#include "exam/FormMain.h"
+
+#include "app/App.h"
+#include "app/BoChonCauHoi.h"
+#include "app/NumberText.h"
+#include "app/Texts.h"
+#include "app/Ui.h"
+#include "bank/DapAn.h"
+#include "bank/HienAnh.h"
+#include "bank/XuLyCacCauHoi.h"
+#include "decor/DaiTacGia.h"
+#include "decor/HinhQuaDia.h"
+#include "exam/DemNguoc.h"
+#include "exam/FormKetQua.h"
+#include "history/LichSuThi.h"
+#include "study/FormDapAn.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace thilaixe {
+
+using namespace ui;
+
+FormMain::FormMain(App& app) : QWidget(nullptr), m_app(app)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setFixedSize(tw(10890), tw(7035));
+
+    m_img = new QLabel(this);
+    m_img->setObjectName(QStringLiteral("Img"));
+    m_img->setGeometry(twRect(960, 384, 6000, 4500));
+    m_img->setScaledContents(true);
+
+    m_picGlobe = new HinhQuaDia(this);
+    m_picGlobe->setGeometry(128, 51, 281, 250);
+
+    m_lbch = label(this, QStringLiteral("LBCH"), QString(), twRect(3072, 120, 1812, 300), kXanh,
+                   fontViet(12, true));
+    label(this, QStringLiteral("LbTieuDe0"), txt::kHuongDanChonCau, twRect(1248, 5088, 5652, 300), kXanh,
+          fontViet(12, true), Qt::AlignCenter);
+    label(this, QStringLiteral("LbTieuDe2"), txt::kHuongDanChonPA, twRect(1536, 5376, 5172, 300), kXanh,
+          fontViet(12, true), Qt::AlignCenter);
+    m_lbThoiGian1 = label(this, QStringLiteral("LB_ThoiGian1"), QString(), twRect(1344, 5664, 3012, 360),
+                          kDoDam, fontViet(13.5, true), Qt::AlignRight | Qt::AlignVCenter);
+    m_lbThoiGian = label(this, QStringLiteral("LB_ThoiGian"), QString(), twRect(4320, 5664, 2292, 360), kDo,
+                         fontViet(13.5, true), Qt::AlignCenter);
+    label(this, QStringLiteral("Label4"), txt::kNhanHoTen, twRect(5145, 6240, 750, 300), Qt::black,
+          fontViet(11, true));
+    m_lbHoTen = label(this, QStringLiteral("LB_HoTen"), QString(), twRect(5895, 6240, 1785, 300), kHong,
+                      fontViet(11, true));
+    label(this, QStringLiteral("Label5"), txt::kNhanSoBaoDanh, twRect(5355, 6600, 540, 300), Qt::black,
+          fontViet(11, true));
+    m_lbSoBaoDanh = label(this, QStringLiteral("LB_SoBaoDanh"), QString(), twRect(5895, 6600, 1785, 300),
+                          kHong, fontViet(11, true));
+
+    m_cauHoi = new BoChonCauHoi(this, QStringLiteral("FrCH"), txt::kCacCauHoi,
+                                {twRect(7488, 288, 3000, 4650), 120, 1560, QSize(tw(975), tw(330)),
+                                 fontTimes(9, true)});
+    setTextColor(m_cauHoi, kDo);
+    m_cauHoi->setFont(fontViet(10, true));
+    for (int i = 1; i <= 30; ++i) {
+        m_cauHoi->nut(i)->setFont(fontTimes(9, true));
+        m_cauHoi->datMau(i, kXanh);
+        auto* t = new QLineEdit(m_cauHoi);
+        t->setObjectName(QStringLiteral("T_ChonCH%1").arg(i));
+        t->setGeometry(tw(i <= 15 ? 1200 : 2600), tw(280 * (i <= 15 ? i : i - 15)), tw(250), tw(330));
+        t->setFont(fontSans(8.25, true));
+        t->setReadOnly(true);
+        t->setFocusPolicy(Qt::NoFocus);  // display only: typing can never reach TL
+        t->setAlignment(Qt::AlignCenter);
+        t->setFrame(false);
+        setBackground(t, kTimNhat);
+        setTextColor(t, Qt::black);
+        m_tChonCH[static_cast<std::size_t>(i)] = t;
+    }
+    connect(m_cauHoi, &BoChonCauHoi::chon, this, &FormMain::CauHoi_Click);
+    m_cauHoi->setXuLyPhim([this](QKeyEvent* k) { return CauHoi_KeyPress(k); });
+
+    m_frPA = new QGroupBox(txt::kChonCacPhuongAn, this);
+    m_frPA->setObjectName(QStringLiteral("FrPA"));
+    m_frPA->setGeometry(twRect(7620, 4950, 2772, 1332));
+    m_frPA->setFont(fontViet(10, true));
+    setTextColor(m_frPA, kDo);
+    const QPoint cho[5] = {{}, {120, 360}, {1440, 360}, {120, 840}, {1440, 840}};
+    for (int k = 1; k <= 4; ++k) {
+        auto* b = button(m_frPA, QStringLiteral("PATL%1").arg(k), QString(),
+                         twRect(cho[k].x(), cho[k].y(), 1212, 372), fontViet(9.75));
+        setTextColor(b, Qt::black);
+        connect(b, &QPushButton::clicked, this, [this, k] { PATL_Click(k); });
+        m_patl[static_cast<std::size_t>(k)] = b;
+    }
+
+    m_cmStartEnd = button(this, QStringLiteral("CMStartEnd"), QString(), twRect(8190, 6405, 1572, 495),
+                          fontViet(10.5, true));
+    connect(m_cmStartEnd, &QPushButton::clicked, this, &FormMain::CMStartEnd_Click);
+
+    m_thoiGian = new QTimer(this);
+    m_thoiGian->setObjectName(QStringLiteral("ThoiGian"));
+    m_thoiGian->setTimerType(Qt::PreciseTimer);
+    m_thoiGian->setInterval(1000);
+    connect(m_thoiGian, &QTimer::timeout, this, &FormMain::ThoiGian_Timer);
+
+    m_frTen = new DaiTacGia(this, m_app, QPoint(tw(384), tw(5700)));
+
+    // Start first in the tab order: it holds the focus when the sheet opens.
+    setTabOrder(m_cmStartEnd, m_cauHoi->nut(1));
+    m_cmStartEnd->setFocus(Qt::OtherFocusReason);
+
+    load();
+}
+
+QLineEdit* FormMain::T_ChonCH(int i) const
+{
+    return i >= 1 && i <= 30 ? m_tChonCH[static_cast<std::size_t>(i)] : nullptr;
+}
+
+QPushButton* FormMain::PATL(int k) const
+{
+    return k >= 1 && k <= 4 ? m_patl[static_cast<std::size_t>(k)] : nullptr;
+}
+
+void FormMain::load()
+{
+    SharedState& s = m_app.state();
+    m_lbHoTen->setText(s.HoTen);
+    m_lbSoBaoDanh->setText(s.SoBaoDanh);
+    setWindowTitle(txt::kTieuDeThi + s.Hang);
+    m_soCauDung = 0;
+    m_lbThoiGian->setText(DemNguoc::thietLap(s));
+    m_lbThoiGian1->setText(txt::kTongThoiGian);
+    m_trangThai = 0;
+    m_thoiGian->stop();
+    m_cmStartEnd->setText(txt::kBatDau);
+    m_cauHoi->choPhep(false);
+    for (int k = 1; k <= 4; ++k) {
+        m_patl[static_cast<std::size_t>(k)]->setText(txt::kPhuongAn + QLatin1Char('&') + QString::number(k));
+        m_patl[static_cast<std::size_t>(k)]->setEnabled(false);
+    }
+    m_img->hide();
+    m_picGlobe->batDau();
+}
+
+void FormMain::CMStartEnd_Click()
+{
+    if (m_trangThai == 0)
+        batDau();
+    else
+        ketThuc();
+}
+
+void FormMain::batDau()
+{
+    SharedState& s = m_app.state();
+    NapSoPhuongAn(s);
+    TaoDeThi(s, m_app.seams().random());
+    m_img->show();
+    m_picGlobe->dung();
+    m_cmStartEnd->setText(txt::kKetThuc);
+    m_lbThoiGian1->setText(txt::kThoiGianCon);
+    m_trangThai = 1;
+    m_cauHoi->choPhep(true);
+    for (int k = 1; k <= 4; ++k)
+        m_patl[static_cast<std::size_t>(k)]->setEnabled(true);
+    m_cauHoi->chonCau(1);
+    if (m_app.dangKetThuc())
+        return;  // the first picture is missing: the exam is over before it began
+    m_thoiGian->start();
+    s.NgayThi = m_app.seams().now().date();
+}
+
+void FormMain::CauHoi_Click(int i)
+{
+    SharedState& s = m_app.state();
+    s.CauHienTai = static_cast<std::int16_t>(i);
+    s.CHHienTai = s.CH[i];
+    m_lbch->setText(txt::kCauHoiSo + soCoDau(i));
+    if (!hienAnhCauHoi(m_app, m_img, s.CH[i], NoiBaoLoi::Thi))
+        return;
+    ChoPhepChonCacPhuongAn();
+}
+
+void FormMain::ChoPhepChonCacPhuongAn()
+{
+    const SharedState& s = m_app.state();
+    const int n = s.SoPhuongAn[static_cast<long long>(s.CHHienTai.value_or(0))];
+    for (int k = 1; k <= 4; ++k)
+        m_patl[static_cast<std::size_t>(k)]->setEnabled(k <= n);
+}
+
+void FormMain::PATL_Click(int k)
+{
+    SharedState& s = m_app.state();
+    if (m_trangThai != 1 || !s.CauHienTai)
+        return;
+    const int slot = *s.CauHienTai;
+    s.PhuongAnChon = static_cast<std::int16_t>(k);
+    KiemTra(slot);
+    s.TL[slot] = static_cast<std::int16_t>(k);
+}
+
+void FormMain::KiemTra(int slot)
+{
+    SharedState& s = m_app.state();
+    const int q = s.CH[slot];
+    s.DungSai[slot] = s.DapAn[q] == s.PhuongAnChon ? 1 : 0;
+    m_cauHoi->datMau(slot, kDo);
+    QLineEdit* t = m_tChonCH[static_cast<std::size_t>(slot)];
+    setBackground(t, kTrang);
+    t->setText(QString::number(s.PhuongAnChon));
+    if (slot < 30)
+        m_cauHoi->chonCau(slot + 1);
+}
+
+bool FormMain::CauHoi_KeyPress(QKeyEvent* k)
+{
+    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
+        return false;
+    const QString t = k->text();
+    if (t == QLatin1String("1") || t == QLatin1String("2")) {
+        PATL_Click(t.toInt());
+    } else if (t == QLatin1String("3") || t == QLatin1String("4")) {
+        if (m_patl[static_cast<std::size_t>(t.toInt())]->isEnabled())
+            PATL_Click(t.toInt());
+    } else if (k->key() == Qt::Key_Escape) {
+        if (m_cmStartEnd->isEnabled())
+            CMStartEnd_Click();
+    }
+    return true;  // nothing else reaches the selector
+}
+
+void FormMain::ThoiGian_Timer()
+{
+    const DemNguoc::Nhip n = DemNguoc::tick(m_app.state());
+    if (n.hetGio) {
+        m_thoiGian->stop();
+        m_lbThoiGian->setText(n.text);
+        CMStartEnd_Click();
+        return;
+    }
+    m_lbThoiGian->setText(n.text);
+}
+
+void FormMain::ketThuc()
+{
+    SharedState& s = m_app.state();
+    m_thoiGian->stop();
+    s.GioThi = m_app.seams().now().time();
+    bool coTraLoi = false;
+    for (int i = 1; i <= kSoCau && !coTraLoi; ++i)
+        coTraLoi = s.TL[i].value_or(0) > 0;
+    bool daLuu = true;
+    if (coTraLoi)
+        daLuu = GhiDuLieu(s);
+    for (int i = 1; i <= kSoCau; ++i)
+        if (s.DungSai[i] == 1)
+            ++m_soCauDung;
+
+    FormKetQua* kq = m_app.formKetQua();
+    kq->TDung()->setText(soTron(m_soCauDung));
+    kq->TSai()->setText(soTron(30 - m_soCauDung));
+    m_app.formDapAn()->setWindowTitle(txt::kBanDaTraLoi + soTron(m_soCauDung) + txt::kCauDung);
+    const int moc = (s.Hang == QLatin1String("B1") || s.Hang == QLatin1String("B2")) ? 25 : 27;
+    kq->TKetQua()->setText(m_soCauDung > moc ? txt::kDat : txt::kKhongDat);
+    kq->setWindowModality(Qt::ApplicationModal);
+    m_app.hien(kq);
+    if (!daLuu)
+        m_app.seams().showMessage(txt::kTieuDeKhongLuu, txt::kKhongLuuDuoc, {});
+}
+
+void FormMain::khoaBaiThi()
+{
+    for (int k = 1; k <= 4; ++k)
+        m_patl[static_cast<std::size_t>(k)]->setEnabled(false);
+    m_cmStartEnd->setEnabled(false);
+    setEnabled(false);
+}
+
+void FormMain::closeEvent(QCloseEvent* e)
+{
+    if (!isEnabled()) {
+        e->ignore();  // the result or the review decides now
+        return;
+    }
+    // Closed before End: the exam is neither scored nor kept.
+    e->accept();
+    m_app.ketThuc();
+}
+
+} // namespace thilaixe

@@ -1,0 +1,141 @@
+#include "history/FormDapAnKQDaThi.h"
+
+#include "app/App.h"
+#include "app/BoChonCauHoi.h"
+#include "app/NumberText.h"
+#include "app/Texts.h"
+#include "app/Ui.h"
+#include "bank/HienAnh.h"
+#include "history/LichSuThi.h"
+#include "study/FormHocTap.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+
+#include <cmath>
+
+namespace thilaixe {
+
+using namespace ui;
+
+std::optional<std::int16_t> dapAnCua(const SharedState& s, std::optional<double> cauHoi)
+{
+    if (!cauHoi || !std::isfinite(*cauHoi))
+        return std::nullopt;
+    const double q = *cauHoi;
+    if (q != std::floor(q) || q < 1 || q > kSoCauHoi)
+        return std::nullopt;
+    return s.DapAn[static_cast<long long>(q)];
+}
+
+FormDapAnKQDaThi::FormDapAnKQDaThi(App& app)
+    : FormXemLai(app, QStringLiteral("FormDapAnKQDaThi"),
+                 {QSize(tw(10905), tw(7005)), twRect(1056, 768, 6000, 4500), twRect(7872, 672, 2412, 4605),
+                  twRect(7875, 5355, 2412, 885), twRect(8448, 6300, 1332, 492), txt::kDong})
+{
+    setWindowTitle(txt::kTieuDeDaThi);
+    m_cbNgayThi = new QComboBox(this);
+    m_cbNgayThi->setObjectName(QStringLiteral("CB_NgayThi"));
+    m_cbNgayThi->setGeometry(twRect(1056, 360, 6105, 345));
+    m_cbNgayThi->setFont(fontViet(11));
+    m_lbKetQua = label(this, QStringLiteral("LB_KetQua"), QString(), twRect(384, 5448, 5100, 300), kXanhDam,
+                       fontViet(12, true));
+    connect(m_cbNgayThi, &QComboBox::activated, this, &FormDapAnKQDaThi::CB_NgayThi_Click);
+    load();
+}
+
+void FormDapAnKQDaThi::load()
+{
+    SharedState& s = m_app.state();
+    s.LanThiChon = 1;
+    switch (DocDuLieu(s)) {
+    case KetQuaDoc::ThieuTep:
+        m_app.baoThieuTep(NoiBaoLoi::Hoc);
+        return;
+    case KetQuaDoc::LoiKhac:
+        break;  // what was read before still stands
+    case KetQuaDoc::DaDoc:
+        break;
+    }
+    for (int r = 1; r <= kSoLanLuu; ++r) {
+        const std::optional<QString>& ng = s.LichSuNg[r];
+        if (!ng || ng->isEmpty())
+            break;
+        m_cbNgayThi->addItem(*ng);
+    }
+    TaiLaiMangCH();
+    if (m_cbNgayThi->count() > 0) {
+        m_cbNgayThi->setCurrentIndex(0);
+        CB_NgayThi_Click(0);
+    }
+    KiemTra();
+}
+
+void FormDapAnKQDaThi::CB_NgayThi_Click(int viTri)
+{
+    if (viTri < 0 || viTri >= kSoLanLuu)
+        return;
+    m_app.state().LanThiChon = static_cast<std::int16_t>(viTri + 1);
+    TaiLaiMangCH();
+    KiemTra();
+    hienCau(1);
+    m_cauHoi->chonCau(1);
+}
+
+void FormDapAnKQDaThi::TaiLaiMangCH()
+{
+    SharedState& s = m_app.state();
+    const int r = s.LanThiChon;
+    TachMangCH(s.LichSuCH[r].value_or(QString()), s);
+    TachMangTL(s.LichSuTL[r].value_or(QString()), s);
+}
+
+void FormDapAnKQDaThi::KiemTra()
+{
+    const SharedState& s = m_app.state();
+    const QColor thuong = palette().color(QPalette::ButtonText);
+    for (int i = 1; i <= kSoCau; ++i)
+        m_cauHoi->datMau(i, thuong);
+    int c = 0;
+    for (int i = 1; i <= kSoCau; ++i) {
+        const std::optional<std::int16_t> dapAn = dapAnCua(s, s.MangCHDaThi[i]);
+        if (dapAn && s.MangTLDaThi[i] && *s.MangTLDaThi[i] == *dapAn)
+            ++c;
+        else
+            m_cauHoi->datMau(i, kDo);
+    }
+    m_lbKetQua->setText(txt::kBanDaTraLoiDung + soCoDau(c) + txt::kTrenBaMuoi);
+}
+
+void FormDapAnKQDaThi::hienCau(int i)
+{
+    SharedState& s = m_app.state();
+    s.CauHienTai = static_cast<std::int16_t>(i);
+    s.CHHienTai = s.MangCHDaThi[i];
+    hienAnhHoacTrong(m_img, s.MangCHDaThi[i].value_or(0));
+    const std::optional<double> tl = s.MangTLDaThi[i];
+    m_lbPhuongAnTL->setText(tl ? QString::number(*tl, 'g', 15) : QString());
+    const std::optional<std::int16_t> dapAn = dapAnCua(s, s.MangCHDaThi[i]);
+    m_lbDapAn->setText(dapAn ? QString::number(*dapAn) : QString());
+}
+
+void FormDapAnKQDaThi::veHocTap()
+{
+    if (m_daRoi)
+        return;
+    m_daRoi = true;
+    m_app.unload(this);
+    if (m_app.coFormHocTap())
+        m_app.hien(m_app.formHocTap());
+}
+
+void FormDapAnKQDaThi::CM_Thoat_Click() { veHocTap(); }
+
+void FormDapAnKQDaThi::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    veHocTap();
+}
+
+} // namespace thilaixe

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/SharedState.h"
+#include "study/FormXemLai.h"
+
+class QComboBox;
+
+namespace thilaixe {
+
+// The exams kept in the history file: choose one by its date, see it
+// re-scored against the key and walk through its answers.
+class FormDapAnKQDaThi final : public FormXemLai {
+    Q_OBJECT
+public:
+    explicit FormDapAnKQDaThi(App& app);
+
+    QComboBox* CB_NgayThi() const { return m_cbNgayThi; }
+    QLabel* LB_KetQua() const { return m_lbKetQua; }
+    void CB_NgayThi_Click(int viTri);
+
+protected:
+    void hienCau(int i) override;
+    void CM_Thoat_Click() override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void load();
+    void TaiLaiMangCH();
+    void KiemTra();
+    void veHocTap();
+
+    QComboBox* m_cbNgayThi;
+    QLabel* m_lbKetQua;
+    bool m_daRoi = false;
+};
+
+// The key's option for a stored question number, or nothing when the number
+// is not a question of the bank (a damaged record).
+std::optional<std::int16_t> dapAnCua(const SharedState& s, std::optional<double> cauHoi);
+
+} // namespace thilaixe

@@ -1,0 +1,184 @@
+#include "history/LichSuThi.h"
+
+#include "app/NumberText.h"
+#include "history/Tcvn3.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace thilaixe {
+
+namespace {
+
+const QByteArray kCRLF = QByteArrayLiteral("\r\n");
+
+// One line without its break, at most kDongToiDa bytes; the rest of a longer
+// line is skipped. False at the end of the file.
+bool docDong(QFile& f, QByteArray& dong)
+{
+    if (f.atEnd())
+        return false;
+    dong = f.readLine(kDongToiDa + 1);
+    bool coXuongDong = dong.endsWith('\n');
+    if (!coXuongDong && !f.atEnd()) {
+        char c;
+        while (f.getChar(&c) && c != '\n') {
+        }
+    }
+    if (coXuongDong)
+        dong.chop(1);
+    if (dong.endsWith('\r'))
+        dong.chop(1);
+    if (dong.size() > kDongToiDa)
+        dong.truncate(kDongToiDa);
+    return true;
+}
+
+QString boKhoangTrang(const QString& t)
+{
+    qsizetype a = 0, b = t.size();
+    while (a < b && t[a] == QLatin1Char(' '))
+        ++a;
+    while (b > a && t[b - 1] == QLatin1Char(' '))
+        --b;
+    return t.mid(a, b - a);
+}
+
+// Shared by both parsers: numbers separated by ", ", the comma looked for
+// among the first `tim` characters, the last number `cuoi` characters long.
+void tachMang(const QString& text, SlotArray<std::optional<double>>& mang, int tim, int cuoi)
+{
+    QString t = boKhoangTrang(text);
+    int k = 0;
+    while (!t.isEmpty()) {
+        const qsizetype p = t.left(tim).indexOf(QLatin1Char(','));
+        if (p < 0 || k >= kSoCau)
+            return;  // not a text the writer produces: stop here
+        ++k;
+        mang[k] = giaTriSo(QStringView(t).left(p));
+        t = t.mid(p + 2);
+        if (t.size() == cuoi) {
+            mang[kSoCau] = giaTriSo(t);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+QString vanBanNgay(const QDate& d)
+{
+    return QLocale::system().toString(d, QLocale::ShortFormat);
+}
+
+QString vanBanGio(const QTime& t)
+{
+    QString f = QLocale::system().timeFormat(QLocale::LongFormat);
+    // No time-zone name: drop the 't' field and the blank before it.
+    f.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+    if (!f.contains(QLatin1Char('s')))
+        f = QStringLiteral("HH:mm:ss");
+    return QLocale::system().toString(t, f.trimmed());
+}
+
+QByteArray dongNg(const QDate& ngay, const QTime& gio, const QString& hang)
+{
+    return QByteArrayLiteral("Ng: ") + maHoaTCVN3(vanBanNgay(ngay)) + QByteArrayLiteral(" - ")
+        + maHoaTCVN3(vanBanGio(gio)) + QByteArrayLiteral(" (H\xB9ng ") + maHoaTCVN3(hang)
+        + QByteArrayLiteral(")");
+}
+
+QByteArray dongCH(const SharedState& s)
+{
+    QByteArray d = QByteArrayLiteral("CH: ");
+    for (int i = 1; i <= kSoCau; ++i) {
+        if (i > 1)
+            d += ", ";
+        d += QByteArray::number(s.CH[i]);
+    }
+    return d;
+}
+
+QByteArray dongTL(const SharedState& s)
+{
+    QByteArray d = QByteArrayLiteral("TL: ");
+    for (int i = 1; i <= kSoCau; ++i) {
+        if (i > 1)
+            d += ", ";
+        d += QByteArray::number(s.TL[i].value_or(0));
+    }
+    return d;
+}
+
+bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi)
+{
+    auto baoLoi = [loi](const QString& why) {
+        if (loi)
+            *loi = why;
+        return false;
+    };
+
+    const QFileInfo fi(tep);
+    QByteArray cu;
+    if (fi.exists()) {
+        if (!fi.isFile())
+            return baoLoi(QStringLiteral("not a file"));
+        // A read-only history is rewritten all the same.
+        QFile f(tep);
+        if (!fi.isWritable())
+            f.setPermissions(f.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+        if (!f.open(QIODevice::ReadOnly))
+            return baoLoi(f.errorString());
+        QByteArray dong;
+        for (int n = 0; n < 147 && docDong(f, dong); ++n)
+            cu += dong + kCRLF;
+    }
+
+    QSaveFile out(tep);
+    if (!out.open(QIODevice::WriteOnly))
+        return baoLoi(out.errorString());
+    const QByteArray moi = dongNg(s.NgayThi, s.GioThi, s.Hang) + kCRLF + dongCH(s) + kCRLF + dongTL(s)
+        + kCRLF + cu + kCRLF;
+    if (out.write(moi) != moi.size()) {
+        const QString why = out.errorString();
+        out.cancelWriting();
+        return baoLoi(why);
+    }
+    if (!out.commit())
+        return baoLoi(out.errorString());
+    return true;
+}
+
+KetQuaDoc DocDuLieu(SharedState& s, const QString& tep)
+{
+    const QFileInfo fi(tep);
+    if (!fi.exists())
+        return KetQuaDoc::ThieuTep;
+    QFile f(tep);
+    if (!fi.isFile() || !f.open(QIODevice::ReadOnly))
+        return KetQuaDoc::LoiKhac;
+    int r = 1;
+    int n = 0;
+    QByteArray dong;
+    while (r <= kSoLanLuu && docDong(f, dong)) {
+        ++n;
+        if (dong.startsWith("Ng: "))
+            s.LichSuNg[r] = giaiMaTCVN3(dong.mid(3));
+        else if (dong.startsWith("CH: "))
+            s.LichSuCH[r] = giaiMaTCVN3(dong.mid(3));
+        else if (dong.startsWith("TL: "))
+            s.LichSuTL[r] = giaiMaTCVN3(dong.mid(3));
+        if (n % 3 == 0)
+            ++r;
+    }
+    return KetQuaDoc::DaDoc;
+}
+
+void TachMangCH(const QString& text, SharedState& s) { tachMang(text, s.MangCHDaThi, 4, 3); }
+
+void TachMangTL(const QString& text, SharedState& s) { tachMang(text, s.MangTLDaThi, 2, 1); }
+
+} // namespace thilaixe

@@ -1,0 +1,92 @@
+#include "study/FormXemLai.h"
+
+#include "app/App.h"
+#include "app/BoChonCauHoi.h"
+#include "app/Texts.h"
+#include "app/Ui.h"
+#include "decor/DaiTacGia.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace thilaixe {
+
+using namespace ui;
+
+FormXemLai::FormXemLai(App& app, const QString& name, const Bo& bo) : QWidget(nullptr), m_app(app)
+{
+    setObjectName(name);
+    setFixedSize(bo.client);
+
+    m_img = new QLabel(this);
+    m_img->setObjectName(QStringLiteral("Img"));
+    m_img->setGeometry(bo.img);
+    m_img->setScaledContents(true);
+
+    m_cauHoi = new BoChonCauHoi(this, QStringLiteral("Frame2"), txt::kCacCauHoi,
+                                {bo.frame2, 240, 1320, QSize(tw(972), tw(330)), fontViet(10)});
+    m_cauHoi->setFont(fontViet(10, true));
+    setTextColor(m_cauHoi, kDo);
+    for (int i = 1; i <= 30; ++i) {
+        m_cauHoi->nut(i)->setFont(fontViet(10));
+        m_cauHoi->datMau(i, palette().color(QPalette::ButtonText));
+    }
+    connect(m_cauHoi, &BoChonCauHoi::chon, this, [this](int i) { hienCau(i); });
+
+    auto* frame1 = new QGroupBox(txt::kChuyenToi, this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(bo.frame1);
+    frame1->setFont(fontViet(10, true));
+    setTextColor(frame1, kDo);
+    m_cmTiep = button(frame1, QStringLiteral("CM_Tiep"), txt::kTiep, twRect(160, 360, 972, 372), fontViet(10));
+    m_cmVe = button(frame1, QStringLiteral("CM_Ve"), txt::kVe, twRect(1280, 360, 972, 372), fontViet(10));
+    for (QPushButton* b : {m_cmTiep, m_cmVe})
+        setTextColor(b, Qt::black);
+    connect(m_cmTiep, &QPushButton::clicked, this, &FormXemLai::CM_Tiep_Click);
+    connect(m_cmVe, &QPushButton::clicked, this, &FormXemLai::CM_Ve_Click);
+
+    label(this, QStringLiteral("Label1"), txt::kPhuongAnBanTraLoi, twRect(4320, 5760, 2652, 372), kXanhDam,
+          fontViet(12, true), Qt::AlignRight | Qt::AlignVCenter);
+    m_lbPhuongAnTL = label(this, QStringLiteral("LB_PhuongAnTL"), QString(), twRect(7080, 5700, 372, 396),
+                           kDoDam, fontSans(12, true), Qt::AlignCenter);
+    label(this, QStringLiteral("Label2"), txt::kDapAnCuaChungToi, twRect(4440, 6240, 2532, 372), kXanhDam,
+          fontViet(12, true), Qt::AlignRight | Qt::AlignVCenter);
+    m_lbDapAn = label(this, QStringLiteral("LB_DapAn"), QString(), twRect(7080, 6204, 372, 396), kDoDam,
+                      fontSans(12, true), Qt::AlignCenter);
+
+    m_cmThoat = button(this, QStringLiteral("CM_Thoat"), bo.thoat, bo.cmThoat, fontViet(10.5, true));
+    connect(m_cmThoat, &QPushButton::clicked, this, [this] { CM_Thoat_Click(); });
+
+    m_frTen = new DaiTacGia(this, m_app, QPoint(tw(384), tw(5700)));
+}
+
+void FormXemLai::diToi(int i)
+{
+    QRadioButton* b = m_cauHoi->nut(i);
+    if (!b)
+        return;
+    if (b->isChecked()) {
+        hienCau(i);
+        b->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_cauHoi->chonCau(i);  // selecting it shows the slot
+    }
+}
+
+void FormXemLai::CM_Tiep_Click()
+{
+    const int c = m_app.state().CauHienTai.value_or(0);
+    if (c < 30)
+        diToi(c + 1);
+}
+
+void FormXemLai::CM_Ve_Click()
+{
+    const int c = m_app.state().CauHienTai.value_or(0);
+    if (c > 1)
+        diToi(c - 1);
+}
+
+} // namespace thilaixe

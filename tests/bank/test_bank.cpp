@@ -1,0 +1,140 @@
+#include "TestSupport.h"
+
+#include "app/App.h"
+#include "bank/AnhCauHoi.h"
+#include "bank/DapAn.h"
+#include "bank/HienAnh.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <map>
+
+using namespace thilaixe;
+
+class TestBank : public QObject {
+    Q_OBJECT
+private slots:
+    void tablesHaveTheDocumentedCounts()
+    {
+        std::map<int, int> key, opts;
+        for (int q = 1; q <= 300; ++q) {
+            ++key[kDapAn[q]];
+            ++opts[kSoPhuongAn[q]];
+            QVERIFY2(kDapAn[q] <= kSoPhuongAn[q], qPrintable(QString::number(q)));
+        }
+        QCOMPARE(kDapAn[0], 0);
+        QCOMPARE(kSoPhuongAn[0], 0);
+        QCOMPARE(key, (std::map<int, int>{{1, 87}, {2, 97}, {3, 74}, {4, 42}}));
+        QCOMPARE(opts, (std::map<int, int>{{2, 73}, {3, 140}, {4, 87}}));
+        // The examples under the tables.
+        QCOMPARE(kDapAn[1], 2);
+        QCOMPARE(kDapAn[12], 4);
+        QCOMPARE(kDapAn[300], 1);
+        QCOMPARE(kSoPhuongAn[1], 2);
+        QCOMPARE(kSoPhuongAn[12], 4);
+        QCOMPARE(kSoPhuongAn[300], 4);
+    }
+
+    void loadingFillsTheSharedTables()
+    {
+        SharedState s;
+        QCOMPARE(s.DapAn[17], 0);
+        NapDapAn(s);
+        NapSoPhuongAn(s);
+        for (int q = 0; q <= 300; ++q) {
+            QCOMPARE(s.DapAn[q], kDapAn[q]);
+            QCOMPARE(s.SoPhuongAn[q], kSoPhuongAn[q]);
+        }
+    }
+
+    void pictureNames_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("7") << 7 << "007.jpg";
+        QTest::newRow("9") << 9 << "009.jpg";
+        QTest::newRow("10") << 10 << "010.jpg";
+        QTest::newRow("45") << 45 << "045.jpg";
+        QTest::newRow("99") << 99 << "099.jpg";
+        QTest::newRow("100") << 100 << "100.jpg";
+        QTest::newRow("300") << 300 << "300.jpg";
+        QTest::newRow("0") << 0 << "000.jpg";
+        QTest::newRow("1000 has no name") << 1000 << "";
+    }
+    void pictureNames()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, name);
+        QCOMPARE(TenTepAnh(static_cast<std::int16_t>(n)), name);
+    }
+
+    void outOfBoundsIndexNeverTouchesNeighbours()
+    {
+        SharedState s;
+        s.CH[30] = 123;
+        QTest::ignoreMessage(QtCriticalMsg, "internal error: index 31 outside array of 31 elements");
+        s.CH[31] = 77;
+        QCOMPARE(s.CH[30], 123);
+        QTest::ignoreMessage(QtCriticalMsg, "internal error: index -1 outside array of 31 elements");
+        QCOMPARE(static_cast<const SharedState&>(s).CH[-1], 0);
+    }
+
+    void pictureKinds()
+    {
+        test::WorkDir dir;
+        dir.makePictures(5, 5);
+        dir.write(QStringLiteral("006.jpg"), QByteArray());
+        dir.write(QStringLiteral("007.jpg"), QByteArray("not a picture at all"));
+        QImage big(2000, 1500, QImage::Format_RGB32);
+        big.fill(Qt::red);
+        big.save(dir.path(QStringLiteral("008.jpg")), "JPG");
+        QImage out;
+        QCOMPARE(taiAnh(QStringLiteral("005.jpg"), QSize(400, 300), &out), KetQuaTaiAnh::DaTai);
+        QCOMPARE(out.size(), QSize(400, 300));
+        QCOMPARE(taiAnh(QStringLiteral("008.jpg"), QSize(400, 300), &out), KetQuaTaiAnh::DaTai);
+        QCOMPARE(out.size(), QSize(400, 300));  // decoded at the size shown
+        QCOMPARE(taiAnh(QStringLiteral("006.jpg"), QSize(400, 300), &out), KetQuaTaiAnh::Hong);
+        QCOMPARE(taiAnh(QStringLiteral("007.jpg"), QSize(400, 300), &out), KetQuaTaiAnh::Hong);
+        QCOMPARE(taiAnh(QStringLiteral("017.jpg"), QSize(400, 300), &out), KetQuaTaiAnh::ThieuTep);
+        QVERIFY(QDir().mkdir(dir.path(QStringLiteral("018.jpg"))));
+        QCOMPARE(taiAnh(QStringLiteral("018.jpg"), QSize(400, 300), &out), KetQuaTaiAnh::Hong);
+    }
+
+    void pictureRule()
+    {
+        test::WorkDir dir;
+        dir.makePictures(1, 1);
+        dir.write(QStringLiteral("002.jpg"), QByteArray("damaged"));
+        test::FakeSeams seams;
+        App app(seams);
+        QLabel img;
+        img.resize(400, 300);
+        QVERIFY(hienAnhCauHoi(app, &img, 1, NoiBaoLoi::Thi));
+        const qint64 shown = img.pixmap().cacheKey();
+        // Damaged: silent, the previous picture stays.
+        QVERIFY(!hienAnhCauHoi(app, &img, 2, NoiBaoLoi::Thi));
+        QCOMPARE(img.pixmap().cacheKey(), shown);
+        QVERIFY(seams.messages.isEmpty());
+        QVERIFY(!app.dangKetThuc());
+        // Missing: the message, and the end once it is closed.
+        QVERIFY(!hienAnhCauHoi(app, &img, 3, NoiBaoLoi::Thi));
+        QCOMPARE(seams.messages.size(), 1);
+        QCOMPARE(seams.messages[0].title, QStringLiteral("Loi khi doc tep"));
+        const QStringList lines = seams.messages[0].text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[0], QStringLiteral("Khong co tep du lieu hoac tep du lieu bi hong!"));
+        QCOMPARE(lines[1], QString());
+        QVERIFY(lines[3].endsWith(QStringLiteral("de cai dat lai chuong trinh.")));
+        QCOMPARE(lines[4], QString());
+        QVERIFY(lines[5].startsWith(QStringLiteral("Dien thoai: ")));
+        QCOMPARE(seams.ended, 0);
+        seams.closeMessage();
+        QCOMPARE(seams.ended, 1);
+        // The study form names another office line.
+        QVERIFY(App::noiDungThieuTep(NoiBaoLoi::Hoc) != App::noiDungThieuTep(NoiBaoLoi::Thi));
+    }
+};
+
+QTEST_MAIN(TestBank)
+#include "test_bank.moc"

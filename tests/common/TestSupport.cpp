@@ -1,0 +1,49 @@
+#include "TestSupport.h"
+
+#include "bank/DapAn.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+namespace thilaixe::test {
+
+void FakeSeams::closeMessage()
+{
+    if (messages.isEmpty())
+        return;
+    auto done = messages.last().onClosed;
+    if (done)
+        done();
+}
+
+WorkDir::WorkDir() : m_old(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+}
+
+WorkDir::~WorkDir() { QDir::setCurrent(m_old); }
+
+void WorkDir::makePictures(int from, int to) const
+{
+    for (int q = from; q <= to; ++q) {
+        QImage img(40, 30, QImage::Format_RGB32);
+        img.fill(QColor::fromHsv((q * 7) % 360, 200, 200));
+        img.save(path(TenTepAnh(static_cast<std::int16_t>(q))), "JPG");
+    }
+}
+
+void WorkDir::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(path(name));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+QByteArray WorkDir::read(const QString& name) const
+{
+    QFile f(path(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace thilaixe::test

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace thilaixe {
 
@@ -97,8 +96,7 @@ FormInit::FormInit(App& app) : QWidget(nullptr), m_app(app)
     connect(m_cmHoc, &QPushButton::clicked, this, &FormInit::CM_Hoc_Click);
     connect(m_cmThi, &QPushButton::clicked, this, &FormInit::CM_Thi_Click);
 
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    centre(this);
 
     load();
 }

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
+#include <QFontMetrics>
 #include <QWidget>
 
 namespace thilaixe::ui {
@@ -51,6 +53,21 @@ void setBackground(QWidget* w, const QColor& c)
     p.setColor(QPalette::Window, c);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+void fitText(QLabel* l)
+{
+    QFont f = l->font();
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(l->text()) > l->width() - 2) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    }
+    l->setFont(f);
+}
+
+void centre(QWidget* w)
+{
+    if (const QScreen* s = w->screen())
+        w->move(s->availableGeometry().center() - w->rect().center());
 }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& r,

@@ -36,6 +36,13 @@ void setTextColor(QWidget* w, const QColor& c);
 QColor textColor(const QWidget* w);
 void setBackground(QWidget* w, const QColor& c);
 
+// The stand-in fonts run wider than the originals: shrink a label's type,
+// half a point at a time, until its text fits its width.
+void fitText(QLabel* l);
+
+// Places a top-level window in the middle of its screen.
+void centre(QWidget* w);
+
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& r,
               const QColor& color, const QFont& font, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r,

@@ -17,6 +17,7 @@ FormAbout::FormAbout(QWidget* over) : QWidget(over, Qt::Dialog)
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(txt::kTieuDeThongTin);
     setFixedSize(402, 213);
+    centre(this);
 
     m_cmOK = button(this, QStringLiteral("CM_OK"), txt::kDong, QRect(272, 160, 89, 33), fontViet(11));
     auto* img = new QLabel(this);

@@ -18,6 +18,7 @@ FormKetQua::FormKetQua(App& app) : QWidget(nullptr), m_app(app)
 {
     setObjectName(QStringLiteral("FormKetQua"));
     setFixedSize(tw(6600), tw(3480));
+    centre(this);
 
     m_lbHang = label(this, QStringLiteral("LB_Hang"), QString(), twRect(1920, 480, 3132, 492), kXanh,
                      fontViet(13.5, true), Qt::AlignCenter);

@@ -32,6 +32,7 @@ FormMain::FormMain(App& app) : QWidget(nullptr), m_app(app)
 {
     setObjectName(QStringLiteral("FormMain"));
     setFixedSize(tw(10890), tw(7035));
+    centre(this);
 
     m_img = new QLabel(this);
     m_img->setObjectName(QStringLiteral("Img"));
@@ -43,10 +44,10 @@ FormMain::FormMain(App& app) : QWidget(nullptr), m_app(app)
 
     m_lbch = label(this, QStringLiteral("LBCH"), QString(), twRect(3072, 120, 1812, 300), kXanh,
                    fontViet(12, true));
-    label(this, QStringLiteral("LbTieuDe0"), txt::kHuongDanChonCau, twRect(1248, 5088, 5652, 300), kXanh,
-          fontViet(12, true), Qt::AlignCenter);
-    label(this, QStringLiteral("LbTieuDe2"), txt::kHuongDanChonPA, twRect(1536, 5376, 5172, 300), kXanh,
-          fontViet(12, true), Qt::AlignCenter);
+    fitText(label(this, QStringLiteral("LbTieuDe0"), txt::kHuongDanChonCau, twRect(1248, 5088, 5652, 300),
+                  kXanh, fontViet(12, true), Qt::AlignCenter));
+    fitText(label(this, QStringLiteral("LbTieuDe2"), txt::kHuongDanChonPA, twRect(1536, 5376, 5172, 300),
+                  kXanh, fontViet(12, true), Qt::AlignCenter));
     m_lbThoiGian1 = label(this, QStringLiteral("LB_ThoiGian1"), QString(), twRect(1344, 5664, 3012, 360),
                           kDoDam, fontViet(13.5, true), Qt::AlignRight | Qt::AlignVCenter);
     m_lbThoiGian = label(this, QStringLiteral("LB_ThoiGian"), QString(), twRect(4320, 5664, 2292, 360), kDo,
@@ -70,13 +71,12 @@ FormMain::FormMain(App& app) : QWidget(nullptr), m_app(app)
         m_cauHoi->datMau(i, kXanh);
         auto* t = new QLineEdit(m_cauHoi);
         t->setObjectName(QStringLiteral("T_ChonCH%1").arg(i));
-        t->setGeometry(tw(i <= 15 ? 1200 : 2600), tw(280 * (i <= 15 ? i : i - 15)), tw(250), tw(330));
+        t->setGeometry(tw(i <= 15 ? 1200 : 2600), tw(280 * (i <= 15 ? i : i - 15)) + 2, tw(250), tw(280) - 2);
         t->setFont(fontSans(8.25, true));
         t->setReadOnly(true);
         t->setFocusPolicy(Qt::NoFocus);  // display only: typing can never reach TL
         t->setAlignment(Qt::AlignCenter);
-        t->setFrame(false);
-        setBackground(t, kTimNhat);
+                setBackground(t, kTimNhat);
         setTextColor(t, Qt::black);
         m_tChonCH[static_cast<std::size_t>(i)] = t;
     }
@@ -107,7 +107,7 @@ FormMain::FormMain(App& app) : QWidget(nullptr), m_app(app)
     m_thoiGian->setInterval(1000);
     connect(m_thoiGian, &QTimer::timeout, this, &FormMain::ThoiGian_Timer);
 
-    m_frTen = new DaiTacGia(this, m_app, QPoint(tw(384), tw(5700)));
+    m_frTen = new DaiTacGia(this, m_app, QPoint(tw(384), tw(6060)));
 
     // Start first in the tab order: it holds the focus when the sheet opens.
     setTabOrder(m_cmStartEnd, m_cauHoi->nut(1));
@@ -135,6 +135,7 @@ void FormMain::load()
     m_soCauDung = 0;
     m_lbThoiGian->setText(DemNguoc::thietLap(s));
     m_lbThoiGian1->setText(txt::kTongThoiGian);
+    fitText(m_lbThoiGian1);
     m_trangThai = 0;
     m_thoiGian->stop();
     m_cmStartEnd->setText(txt::kBatDau);
@@ -164,6 +165,7 @@ void FormMain::batDau()
     m_picGlobe->dung();
     m_cmStartEnd->setText(txt::kKetThuc);
     m_lbThoiGian1->setText(txt::kThoiGianCon);
+    fitText(m_lbThoiGian1);
     m_trangThai = 1;
     m_cauHoi->choPhep(true);
     for (int k = 1; k <= 4; ++k)

@@ -27,6 +27,7 @@ FormHocTap::FormHocTap(App& app) : QWidget(nullptr), m_app(app)
     setObjectName(QStringLiteral("FormHocTap"));
     setWindowTitle(txt::kTieuDeHoc);
     setFixedSize(726, 463);
+    centre(this);
 
     m_cmThoat = button(this, QStringLiteral("CM_Thoat"), txt::kThoat, QRect(544, 420, 129, 33),
                        fontViet(11, true));

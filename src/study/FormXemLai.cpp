@@ -19,6 +19,7 @@ FormXemLai::FormXemLai(App& app, const QString& name, const Bo& bo) : QWidget(nu
 {
     setObjectName(name);
     setFixedSize(bo.client);
+    centre(this);
 
     m_img = new QLabel(this);
     m_img->setObjectName(QStringLiteral("Img"));

@@ -1,0 +1,62 @@
+# Helpers for tests of the real program in a real X server (Xvfb), driven
+# with xdotool. Source it; it expects APP and BANK (paths of the program and
+# of the sample bank generator) and gives a scratch working folder in WORK.
+set -euo pipefail
+
+APP="$1"
+BANK="$2"
+WORK="$(mktemp -d)"
+XVFB_PID=""
+APP_PID=""
+
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_x() {
+  local fdfile="$WORK/.display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.05
+  done
+  [ -s "$fdfile" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$fdfile")"
+}
+
+make_bank() { "$BANK" "$WORK" >/dev/null; }
+
+start_app() {
+  ( cd "$WORK" && exec env -u QT_QPA_PLATFORM "$APP" >"$WORK/.app.log" 2>&1 ) &
+  APP_PID=$!
+}
+
+# Window id of a visible window whose title matches, waiting up to 10 s.
+wait_window() {
+  local id
+  id=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1) || true
+  [ -n "$id" ] || fail "no window titled '$1'"
+  echo "$id"
+}
+
+focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
+
+keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
+
+# True when no visible window matches the title.
+no_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
+# Waits for the program to end, up to 10 s; fails if it does not.
+wait_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$APP_PID" 2>/dev/null || { APP_PID=""; return 0; }
+    sleep 0.1
+  done
+  fail "the program did not end"
+}

@@ -48,12 +48,12 @@ FormXemLai::FormXemLai(App& app, const QString& name, const Bo& bo) : QWidget(nu
     connect(m_cmTiep, &QPushButton::clicked, this, &FormXemLai::CM_Tiep_Click);
     connect(m_cmVe, &QPushButton::clicked, this, &FormXemLai::CM_Ve_Click);
 
-    label(this, QStringLiteral("Label1"), txt::kPhuongAnBanTraLoi, twRect(4320, 5760, 2652, 372), kXanhDam,
-          fontViet(12, true), Qt::AlignRight | Qt::AlignVCenter);
+    fitText(label(this, QStringLiteral("Label1"), txt::kPhuongAnBanTraLoi, twRect(4320, 5760, 2652, 372),
+                  kXanhDam, fontViet(12, true), Qt::AlignRight | Qt::AlignVCenter));
     m_lbPhuongAnTL = label(this, QStringLiteral("LB_PhuongAnTL"), QString(), twRect(7080, 5700, 372, 396),
                            kDoDam, fontSans(12, true), Qt::AlignCenter);
-    label(this, QStringLiteral("Label2"), txt::kDapAnCuaChungToi, twRect(4440, 6240, 2532, 372), kXanhDam,
-          fontViet(12, true), Qt::AlignRight | Qt::AlignVCenter);
+    fitText(label(this, QStringLiteral("Label2"), txt::kDapAnCuaChungToi, twRect(4440, 6240, 2532, 372),
+                  kXanhDam, fontViet(12, true), Qt::AlignRight | Qt::AlignVCenter));
     m_lbDapAn = label(this, QStringLiteral("LB_DapAn"), QString(), twRect(7080, 6204, 372, 396), kDoDam,
                       fontSans(12, true), Qt::AlignCenter);
 

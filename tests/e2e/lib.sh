@@ -41,7 +41,7 @@ start_app() {
 wait_window() {
   local id
   id=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1) || true
-  [ -n "$id" ] || fail "no window titled '$1'"
+  [ -n "$id" ] || { cat "$WORK/.app.log" >&2; fail "no window titled '$1'"; }
   echo "$id"
 }
 

@@ -1,0 +1,249 @@
+#include "TestSupport.h"
+
+#include "app/App.h"
+#include "app/BoChonCauHoi.h"
+#include "bank/DapAn.h"
+#include "history/FormDapAnKQDaThi.h"
+#include "history/LichSuThi.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace thilaixe;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+int g_internalErrors = 0;
+QtMessageHandler g_previous = nullptr;
+
+void countInternalErrors(QtMsgType type, const QMessageLogContext& ctx, const QString& msg)
+{
+    if (msg.startsWith(u"internal error"_s))
+        ++g_internalErrors;
+    else if (g_previous)
+        g_previous(type, ctx, msg);
+}
+
+// An exam whose slot s holds a question of the section it belongs to; the
+// first `right` slots answered correctly, the rest with a wrong option,
+// slot 30 left unanswered when `blank30`.
+SharedState exam(int seed, int right, bool blank30 = false)
+{
+    SharedState s;
+    for (int i = 1; i <= 30; ++i) {
+        s.CH[i] = static_cast<std::int16_t>(i <= 13 ? i * 10 + seed % 10 : i <= 23 ? 140 + i * 4 : 250 + i);
+        const int key = kDapAn[s.CH[i]];
+        s.TL[i] = static_cast<std::int16_t>(i <= right ? key : key % kSoPhuongAn[s.CH[i]] + 1);
+    }
+    if (blank30)
+        s.TL[30].reset();
+    s.Hang = u"D"_s;
+    s.NgayThi = QDate(2026, 3, seed % 28 + 1);
+    s.GioThi = QTime(8, seed % 60, 0);
+    return s;
+}
+
+QByteArray record(const SharedState& s)
+{
+    return QByteArray(dongNg(s.NgayThi, s.GioThi, s.Hang) + "\r\n" + dongCH(s) + "\r\n" + dongTL(s) + "\r\n");
+}
+
+} // namespace
+
+class TestReview : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::WorkDir> m_dir;
+    std::unique_ptr<test::FakeSeams> m_seams;
+    std::unique_ptr<App> m_app;
+
+    FormDapAnKQDaThi* open()
+    {
+        FormDapAnKQDaThi* f = m_app->formDapAnKQDaThi();
+        m_app->hien(f);
+        return f;
+    }
+    int reds(FormDapAnKQDaThi* f)
+    {
+        int n = 0;
+        for (int i = 1; i <= 30; ++i)
+            n += f->CauHoi()->mau(i) == QColor(255, 0, 0);
+        return n;
+    }
+
+private slots:
+    void initTestCase() { g_previous = qInstallMessageHandler(countInternalErrors); }
+    void init()
+    {
+        g_internalErrors = 0;
+        m_dir = std::make_unique<test::WorkDir>();
+        m_dir->makePictures();
+        m_seams = std::make_unique<test::FakeSeams>();
+        m_app = std::make_unique<App>(*m_seams);
+        NapDapAn(m_app->state());
+    }
+    void cleanup()
+    {
+        m_app.reset();
+        m_seams.reset();
+        m_dir.reset();
+        QCOMPARE(g_internalErrors, 0);
+    }
+
+    void oneRecordWrittenByTheProgram()
+    {
+        m_dir->write(u"DuLieu.txt"_s, {});
+        const SharedState e = exam(1, 25, true);
+        m_app->state().CH = e.CH;
+        QVERIFY(GhiDuLieu(e));
+        FormDapAnKQDaThi* f = open();
+        QCOMPARE(f->CB_NgayThi()->count(), 1);
+        const QString entry = f->CB_NgayThi()->itemText(0);
+        QVERIFY(entry.startsWith(u' '));
+        QVERIFY(entry.endsWith(u"(Hạng D)"_s));
+        QCOMPARE(m_app->state().LanThiChon, 1);
+        QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 25/30 câu hỏi"_s);
+        QCOMPARE(reds(f), 5);
+        QVERIFY(f->CauHoi()->nut(1)->isChecked());
+        QCOMPARE(int(*m_app->state().CauHienTai), 1);
+        QCOMPARE(f->LB_DapAn()->text(), QString::number(kDapAn[e.CH[1]]));
+        QCOMPARE(f->LB_PhuongAnTL()->text(), QString::number(*e.TL[1]));
+        QVERIFY(!f->Img()->pixmap().isNull());
+        // The unanswered slot shows 0.
+        QTest::mouseClick(f->CauHoi()->nut(30), Qt::LeftButton);
+        QCOMPARE(f->LB_PhuongAnTL()->text(), u"0"_s);
+        f->CM_Tiep_Click();
+        QCOMPARE(int(*m_app->state().CauHienTai), 30);
+        QTest::mouseClick(f->CauHoi()->nut(1), Qt::LeftButton);
+        f->CM_Ve_Click();
+        QCOMPARE(int(*m_app->state().CauHienTai), 1);
+        f->CM_Tiep_Click();
+        QCOMPARE(int(*m_app->state().CauHienTai), 2);
+        QVERIFY(f->CauHoi()->nut(2)->isChecked());
+    }
+
+    void choosingTheThirdEntry()
+    {
+        m_dir->write(u"DuLieu.txt"_s, record(exam(1, 30)) + record(exam(2, 20)) + record(exam(3, 27)) + "\r\n\r\n\r\n");
+        FormDapAnKQDaThi* f = open();
+        QCOMPARE(f->CB_NgayThi()->count(), 3);
+        QCOMPARE(reds(f), 0);
+        QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 30/30 câu hỏi"_s);
+        QTest::mouseClick(f->CauHoi()->nut(9), Qt::LeftButton);
+        f->CB_NgayThi_Click(2);
+        QCOMPARE(m_app->state().LanThiChon, 3);
+        QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 27/30 câu hỏi"_s);
+        QCOMPARE(reds(f), 3);
+        QVERIFY(f->CauHoi()->nut(1)->isChecked());
+        QCOMPARE(int(*m_app->state().CauHienTai), 1);
+        f->CB_NgayThi_Click(0);  // back to a perfect one: every mark cleared
+        QCOMPARE(reds(f), 0);
+    }
+
+    void fiftyRecordsNewestFirst()
+    {
+        QByteArray file;
+        for (int n = 1; n <= 52; ++n)
+            file += record(exam(n, n % 31));
+        m_dir->write(u"DuLieu.txt"_s, file);
+        FormDapAnKQDaThi* f = open();
+        QCOMPARE(f->CB_NgayThi()->count(), 50);
+        const SharedState first = exam(1, 1), last = exam(50, 50 % 31);
+        QCOMPARE(f->CB_NgayThi()->itemText(0), QString::fromLatin1(dongNg(first.NgayThi, first.GioThi, u"D"_s).mid(3)).replace(QChar(0xB9), u"ạ"_s));
+        f->CB_NgayThi_Click(49);
+        QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 19/30 câu hỏi"_s);
+        Q_UNUSED(last);
+    }
+
+    void damagedNumbersCountAsWrong()
+    {
+        SharedState e = exam(4, 30);
+        QByteArray ch = dongCH(e);
+        // Slots 1, 2 and 3 hold 0, 301 and "abc".
+        const QList<QByteArray> parts = ch.mid(4).split(',');
+        QByteArray bad = "CH: 0, 301, abc";
+        for (int i = 3; i < parts.size(); ++i)
+            bad += "," + parts[i];
+        m_dir->write(u"DuLieu.txt"_s, dongNg(e.NgayThi, e.GioThi, e.Hang) + "\r\n" + bad + "\r\n" + dongTL(e) + "\r\n");
+        FormDapAnKQDaThi* f = open();
+        QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 27/30 câu hỏi"_s);
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(f->CauHoi()->mau(i), QColor(255, 0, 0));
+            QTest::mouseClick(f->CauHoi()->nut(i), Qt::LeftButton);
+            QVERIFY(f->Img()->pixmap().isNull());
+            QCOMPARE(f->LB_DapAn()->text(), QString());
+        }
+    }
+
+    void truncatedFile()
+    {
+        const QByteArray whole = record(exam(1, 30)) + record(exam(2, 10));
+        m_dir->write(u"DuLieu.txt"_s, whole.left(whole.size() - 40));
+        FormDapAnKQDaThi* f = open();
+        QCOMPARE(f->CB_NgayThi()->count(), 2);
+        f->CB_NgayThi_Click(1);
+        QVERIFY(f->LB_KetQua()->text().startsWith(u"Bạn đã trả lời đúng được"_s));
+        QCOMPARE(m_seams->ended, 0);
+    }
+
+    void missingPictureLeavesTheAreaEmpty()
+    {
+        const SharedState e = exam(5, 30);
+        m_dir->write(u"DuLieu.txt"_s, record(e));
+        QFile::remove(m_dir->path(TenTepAnh(e.CH[2])));
+        FormDapAnKQDaThi* f = open();
+        QVERIFY(!f->Img()->pixmap().isNull());
+        QTest::mouseClick(f->CauHoi()->nut(2), Qt::LeftButton);
+        QVERIFY(f->Img()->pixmap().isNull());
+        QCOMPARE(f->LB_DapAn()->text(), QString::number(kDapAn[e.CH[2]]));
+        QVERIFY(m_seams->messages.isEmpty());
+    }
+
+    // Random and mutated history files: the review opens on every one of
+    // them, walks every record, and nothing reads outside an array.
+    void randomHistoriesNeverBreakTheReview()
+    {
+        QByteArray base;
+        for (int n = 1; n <= 6; ++n)
+            base += record(exam(n, n * 4));
+        const QByteArray alphabet = "0123456789, :NgCHTL\r\n\xB9-abc";
+        QRandomGenerator rng(12345);
+        QElapsedTimer clock;
+        clock.start();
+        int files = 0;
+        for (; files < 1500 && clock.elapsed() < 20000; ++files) {
+            QByteArray f = base;
+            const int kind = rng.bounded(4);
+            const int edits = 1 + rng.bounded(30);
+            for (int e = 0; e < edits; ++e) {
+                const int at = rng.bounded(f.size() + 1);
+                const char c = kind == 3 ? char(rng.bounded(256)) : alphabet[rng.bounded(alphabet.size())];
+                switch (rng.bounded(3)) {
+                case 0: f.insert(at, c); break;
+                case 1: if (at < f.size()) f[at] = c; break;
+                default: f.remove(at, rng.bounded(8)); break;
+                }
+            }
+            if (kind == 0)
+                f = f.left(rng.bounded(f.size() + 1));
+            m_dir->write(u"DuLieu.txt"_s, f);
+            App app(*m_seams);
+            NapDapAn(app.state());
+            auto* r = app.formDapAnKQDaThi();
+            for (int i = 0; i < r->CB_NgayThi()->count(); ++i) {
+                r->CB_NgayThi_Click(i);
+                r->CM_Tiep_Click();
+            }
+            QCOMPARE(g_internalErrors, 0);
+        }
+        QVERIFY(files >= 100);
+    }
+};
+
+QTEST_MAIN(TestReview)
+#include "test_review.moc"

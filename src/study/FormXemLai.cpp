@@ -61,6 +61,7 @@ FormXemLai::FormXemLai(App& app, const QString& name, const Bo& bo) : QWidget(nu
     connect(m_cmThoat, &QPushButton::clicked, this, [this] { CM_Thoat_Click(); });
 
     m_frTen = new DaiTacGia(this, m_app, QPoint(tw(384), tw(5700)));
+    m_frTen->lower();  // the captions beside it stay readable
 }
 
 void FormXemLai::diToi(int i)

@@ -1,5 +1,6 @@
 #include "bank/AnhCauHoi.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -8,7 +9,19 @@ namespace thilaixe {
 namespace {
 constexpr int kGioiHanMB = 64;      // decoder allocation cap
 constexpr int kCanhToiDa = 20000;   // larger claims are not pictures we show
+
+// A JPEG cut short still decodes, grey where the data stopped; its missing
+// end-of-image marker tells it apart.
+bool coDauKetThuc(const QString& tenTep)
+{
+    QFile f(tenTep);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 n = f.size();
+    f.seek(qMax<qint64>(0, n - 4096));
+    return f.read(4096).contains("\xFF\xD9");
 }
+} // namespace
 
 KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
 {
@@ -18,8 +31,13 @@ KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
     if (!fi.isFile())
         return KetQuaTaiAnh::Hong;
 
+    if (!coDauKetThuc(tenTep))
+        return KetQuaTaiAnh::Hong;
+
     QImageReader::setAllocationLimit(kGioiHanMB);
-    QImageReader reader(tenTep);
+    // Question pictures are JPEG: anything else under a .jpg name is damaged.
+    QImageReader reader(tenTep, "jpeg");
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     const QSize goc = reader.size();
     if (!goc.isValid() || goc.width() > kCanhToiDa || goc.height() > kCanhToiDa)

@@ -13,21 +13,10 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include <cmath>
 
 namespace thilaixe {
 
 using namespace ui;
-
-std::optional<std::int16_t> dapAnCua(const SharedState& s, std::optional<double> cauHoi)
-{
-    if (!cauHoi || !std::isfinite(*cauHoi))
-        return std::nullopt;
-    const double q = *cauHoi;
-    if (q != std::floor(q) || q < 1 || q > kSoCauHoi)
-        return std::nullopt;
-    return s.DapAn[static_cast<long long>(q)];
-}
 
 FormDapAnKQDaThi::FormDapAnKQDaThi(App& app)
     : FormXemLai(app, QStringLiteral("FormDapAnKQDaThi"),
@@ -97,15 +86,11 @@ void FormDapAnKQDaThi::KiemTra()
     const QColor thuong = palette().color(QPalette::ButtonText);
     for (int i = 1; i <= kSoCau; ++i)
         m_cauHoi->datMau(i, thuong);
-    int c = 0;
-    for (int i = 1; i <= kSoCau; ++i) {
-        const std::optional<std::int16_t> dapAn = dapAnCua(s, s.MangCHDaThi[i]);
-        if (dapAn && s.MangTLDaThi[i] && *s.MangTLDaThi[i] == *dapAn)
-            ++c;
-        else
+    const ChamDiem kq = chamDiem(s);
+    for (int i = 1; i <= kSoCau; ++i)
+        if (kq.sai[static_cast<std::size_t>(i)])
             m_cauHoi->datMau(i, kDo);
-    }
-    m_lbKetQua->setText(txt::kBanDaTraLoiDung + soCoDau(c) + txt::kTrenBaMuoi);
+    m_lbKetQua->setText(txt::kBanDaTraLoiDung + soCoDau(kq.dung) + txt::kTrenBaMuoi);
 }
 
 void FormDapAnKQDaThi::hienCau(int i)

@@ -34,8 +34,4 @@ private:
     bool m_daRoi = false;
 };
 
-// The key's option for a stored question number, or nothing when the number
-// is not a question of the bank (a damaged record).
-std::optional<std::int16_t> dapAnCua(const SharedState& s, std::optional<double> cauHoi);
-
 } // namespace thilaixe

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <cmath>
+
 namespace thilaixe {
 
 namespace {
@@ -17,16 +19,16 @@ const QByteArray kCRLF = QByteArrayLiteral("\r\n");
 
 // One line without its break, at most kDongToiDa bytes; the rest of a longer
 // line is skipped. False at the end of the file.
-bool docDong(QFile& f, QByteArray& dong)
+bool docDong(QIODevice& f, QByteArray& dong)
 {
     if (f.atEnd())
         return false;
     dong = f.readLine(kDongToiDa + 1);
     bool coXuongDong = dong.endsWith('\n');
-    if (!coXuongDong && !f.atEnd()) {
-        char c;
-        while (f.getChar(&c) && c != '\n') {
-        }
+    // Skip the rest of an overlong line in chunks, never holding it whole.
+    for (bool xong = coXuongDong; !xong && !f.atEnd();) {
+        const QByteArray phan = f.readLine(64 * 1024);
+        xong = phan.isEmpty() || phan.endsWith('\n');
     }
     if (coXuongDong)
         dong.chop(1);
@@ -160,6 +162,12 @@ KetQuaDoc DocDuLieu(SharedState& s, const QString& tep)
     QFile f(tep);
     if (!fi.isFile() || !f.open(QIODevice::ReadOnly))
         return KetQuaDoc::LoiKhac;
+    DocDuLieu(s, f);
+    return KetQuaDoc::DaDoc;
+}
+
+void DocDuLieu(SharedState& s, QIODevice& f)
+{
     int r = 1;
     int n = 0;
     QByteArray dong;
@@ -174,7 +182,28 @@ KetQuaDoc DocDuLieu(SharedState& s, const QString& tep)
         if (n % 3 == 0)
             ++r;
     }
-    return KetQuaDoc::DaDoc;
+}
+
+ChamDiem chamDiem(const SharedState& s)
+{
+    ChamDiem kq;
+    for (int i = 1; i <= kSoCau; ++i) {
+        const std::optional<std::int16_t> dapAn = dapAnCua(s, s.MangCHDaThi[i]);
+        const bool dung = dapAn && s.MangTLDaThi[i] && *s.MangTLDaThi[i] == *dapAn;
+        kq.sai[static_cast<std::size_t>(i)] = !dung;
+        kq.dung += dung ? 1 : 0;
+    }
+    return kq;
+}
+
+std::optional<std::int16_t> dapAnCua(const SharedState& s, std::optional<double> cauHoi)
+{
+    if (!cauHoi || !std::isfinite(*cauHoi))
+        return std::nullopt;
+    const double q = *cauHoi;
+    if (q != std::floor(q) || q < 1 || q > kSoCauHoi)
+        return std::nullopt;
+    return s.DapAn[static_cast<long long>(q)];
 }
 
 void TachMangCH(const QString& text, SharedState& s) { tachMang(text, s.MangCHDaThi, 4, 3); }

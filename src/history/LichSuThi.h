@@ -5,6 +5,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
+
+class QIODevice;
+
 namespace thilaixe {
 
 inline const QString kTepDuLieu = QStringLiteral("DuLieu.txt");
@@ -36,11 +40,24 @@ enum class KetQuaDoc { DaDoc, ThieuTep, LoiKhac };
 // lines 3r-2..3r form record r whatever their order. Entries this read does
 // not reach keep what they held.
 KetQuaDoc DocDuLieu(SharedState& s, const QString& tep = kTepDuLieu);
+void DocDuLieu(SharedState& s, QIODevice& tep);
 
 // Turn a CH or TL text back into entries 1..30 of MangCHDaThi/MangTLDaThi.
 // They always end and never write past entry 30; text they cannot read
 // leaves the remaining entries as they were.
 void TachMangCH(const QString& text, SharedState& s);
 void TachMangTL(const QString& text, SharedState& s);
+
+// The key's option for a stored question number, or nothing when the number
+// is not a question of the bank (a damaged record).
+std::optional<std::int16_t> dapAnCua(const SharedState& s, std::optional<double> cauHoi);
+
+// Re-scores the parsed record against the key: a slot is right when its
+// question is one of the bank and its answer equals the key.
+struct ChamDiem {
+    int dung = 0;
+    std::array<bool, kSoCau + 1> sai{};  // index 0 unused
+};
+ChamDiem chamDiem(const SharedState& s);
 
 } // namespace thilaixe

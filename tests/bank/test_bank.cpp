@@ -5,6 +5,8 @@
 #include "bank/DapAn.h"
 #include "bank/HienAnh.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -99,6 +101,47 @@ private slots:
         QCOMPARE(taiAnh(QStringLiteral("017.jpg"), QSize(400, 300), &out), KetQuaTaiAnh::ThieuTep);
         QVERIFY(QDir().mkdir(dir.path(QStringLiteral("018.jpg"))));
         QCOMPARE(taiAnh(QStringLiteral("018.jpg"), QSize(400, 300), &out), KetQuaTaiAnh::Hong);
+    }
+
+    void hostilePictures()
+    {
+        test::WorkDir dir;
+        QImage img(64, 48, QImage::Format_RGB32);
+        img.fill(Qt::blue);
+        QBuffer jpeg, png;
+        jpeg.open(QIODevice::WriteOnly);
+        png.open(QIODevice::WriteOnly);
+        QVERIFY(img.save(&jpeg, "JPG"));
+        QVERIFY(img.save(&png, "PNG"));
+        const QByteArray good = jpeg.data();
+
+        // Header claims 30000 x 30000.
+        QByteArray huge = good;
+        const qsizetype sof = huge.indexOf(QByteArray::fromHex("FFC0"));
+        QVERIFY(sof > 0);
+        huge[sof + 5] = char(0x75);
+        huge[sof + 6] = char(0x30);
+        huge[sof + 7] = char(0x75);
+        huge[sof + 8] = char(0x30);
+
+        const QList<QPair<QString, QByteArray>> cases = {
+            {QStringLiteral("100.jpg"), QByteArray()},
+            {QStringLiteral("101.jpg"), good.left(good.size() / 3)},
+            {QStringLiteral("107.jpg"), good.left(good.size() - 40)},
+            {QStringLiteral("102.jpg"), png.data()},
+            {QStringLiteral("103.jpg"), QByteArray("CH: 1, 2, 3\r\n")},
+            {QStringLiteral("104.jpg"), huge},
+            {QStringLiteral("105.jpg"), good.left(2) + QByteArray(5000, '\xFF')},
+        };
+        for (const auto& [name, bytes] : cases) {
+            dir.write(name, bytes);
+            QImage out;
+            QCOMPARE(taiAnh(name, QSize(400, 300), &out), KetQuaTaiAnh::Hong);
+            QVERIFY(out.isNull());
+        }
+        dir.write(QStringLiteral("106.jpg"), good);
+        QImage out;
+        QCOMPARE(taiAnh(QStringLiteral("106.jpg"), QSize(400, 300), &out), KetQuaTaiAnh::DaTai);
     }
 
     void pictureRule()

@@ -8,6 +8,7 @@
 #include "study/FormHocTap.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -197,6 +198,35 @@ private slots:
         QCOMPARE(f->CauHoiSo()->text(), u"2"_s);
         QCOMPARE(f->LB_DapAn()->text(), QString());
         QCOMPARE(f->Img()->pixmap().cacheKey(), shown);
+        QVERIFY(m_seams->messages.isEmpty());
+    }
+
+    void hugeAndStrangeHistories_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("records");
+        const QByteArray rec = oneRecord();
+        QTest::newRow("100 MB of records") << rec.repeated(100 * 1024 * 1024 / rec.size()) << true;
+        QTest::newRow("one line of 10 MB") << QByteArray(10 * 1024 * 1024, '7') << false;
+        QTest::newRow("10 MB line after a record") << QByteArray(rec + QByteArray(10 * 1024 * 1024, 'x')) << true;
+        QTest::newRow("NUL bytes") << QByteArray(1024 * 1024, '\0') << false;
+    }
+    void hugeAndStrangeHistories()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, records);
+        m_dir->write(u"DuLieu.txt"_s, file);
+        file.clear();
+        FormHocTap* f = open();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->CM_DaThi()->isEnabled(), records);
+        if (records) {
+            QTest::mouseClick(f->CM_DaThi(), Qt::LeftButton);
+            FormDapAnKQDaThi* r = m_app->formDapAnKQDaThi();
+            QVERIFY(r->isVisible());
+            QVERIFY(r->CB_NgayThi()->count() >= 1);
+            QCOMPARE(r->LB_KetQua()->text().left(24), u"Bạn đã trả lời đúng được"_s);
+        }
         QVERIFY(m_seams->messages.isEmpty());
     }
 

@@ -52,10 +52,21 @@ keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
 # True when no visible window matches the title.
 no_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
-# Waits for the program to end, up to 10 s; fails if it does not.
+# Waits for the program to end, up to 10 s; fails if it does not, if it
+# ended with an error, or if a sanitizer reported anything.
 wait_exit() {
   for _ in $(seq 100); do
-    kill -0 "$APP_PID" 2>/dev/null || { APP_PID=""; return 0; }
+    if ! kill -0 "$APP_PID" 2>/dev/null; then
+      local rc=0
+      wait "$APP_PID" || rc=$?
+      APP_PID=""
+      if grep -qE "Sanitizer|runtime error" "$WORK/.app.log"; then
+        cat "$WORK/.app.log" >&2
+        fail "a sanitizer reported a fault"
+      fi
+      [ "$rc" -eq 0 ] || { cat "$WORK/.app.log" >&2; fail "the program ended with code $rc"; }
+      return 0
+    fi
     sleep 0.1
   done
   fail "the program did not end"

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a bounded time
+# on a copy of its seed corpus.
+#   tools/fuzz.sh [SECONDS_PER_TARGET]   (default 60)
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+seconds="${1:-60}"
+build="$here/build-fuzz"
+
+need=(clang-14 libclang-rt-14-dev)
+missing=()
+for p in "${need[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -eq 0 ]; then
+    DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  else
+    echo "Run as root: apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+fi
+
+CC=clang-14 CXX=clang++-14 "$here/tools/setup.sh" "$build" -DTHILAIXE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+status=0
+for target in history picture; do
+  work="$(mktemp -d)"
+  cp "$here/tests/fuzz/corpus/$target/"* "$work/"
+  echo "== fuzz_$target for ${seconds}s"
+  if ! (cd "$work" && "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
+        -timeout=10 -print_final_stats=1 "$work" 2>&1 | grep -E "stat::|ERROR|SUMMARY|Done|crash-|BINGO" ); then
+    :
+  fi
+  if ls "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-* >/dev/null 2>&1 \
+     || ls ./crash-* >/dev/null 2>&1; then
+    echo "fuzz_$target found a fault" >&2
+    status=1
+  fi
+  rm -rf "$work"
+done
+exit $status

@@ -7,22 +7,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-60}"
 build="$here/build-fuzz"
 
-need=(clang-14 libclang-rt-14-dev)
-missing=()
-for p in "${need[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -eq 0 ]; then
-    DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-  else
-    echo "Run as root: apt-get install -y ${missing[*]}" >&2
-    exit 1
-  fi
-fi
-
-CC=clang-14 CXX=clang++-14 "$here/tools/setup.sh" "$build" -DTHILAIXE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+EXTRA_PACKAGES="clang-14 libclang-rt-14-dev" CC=clang-14 CXX=clang++-14 "$here/tools/setup.sh" "$build" -DTHILAIXE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -17,9 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 class TestFormInit : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::WorkDir> m_dir;
-    std::unique_ptr<test::FakeSeams> m_seams;
-    std::unique_ptr<App> m_app;
+    std::unique_ptr<test::Program> m_p;
     FormInit* m_form = nullptr;
 
     QLabel* lb(const char* name) { return m_form->findChild<QLabel*>(QString::fromLatin1(name)); }
@@ -29,25 +27,19 @@ class TestFormInit : public QObject {
 private slots:
     void init()
     {
-        m_dir = std::make_unique<test::WorkDir>();
-        m_dir->makePictures();
-        m_dir->write(QStringLiteral("DuLieu.txt"), {});
-        m_seams = std::make_unique<test::FakeSeams>();
-        m_app = std::make_unique<App>(*m_seams);
-        m_form = m_app->formInit();
+        m_p = std::make_unique<test::Program>();
+        m_form = m_p->app.formInit();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form));
     }
     void cleanup()
     {
-        m_app.reset();
-        m_seams.reset();
-        m_dir.reset();
+        m_p.reset();
     }
 
     void loadFillsTheKeyAndShowsOnlyTheHint()
     {
-        QCOMPARE(m_app->state().DapAn[12], 4);
+        QCOMPARE(m_p->app.state().DapAn[12], 4);
         QVERIFY(lb("LB_ThongBao")->isVisible());
         QCOMPARE(lb("LB_ThongBao")->text(), QStringLiteral("Bấm Tab, Esc hoặc Enter để khai báo"));
         for (const char* n : {"Nhan_Hang", "Nhan_Khoa", "Nhan_SBD"})
@@ -111,7 +103,7 @@ private slots:
         m_form->Inits();
         QTest::keyClicks(m_form->T_Hang(), typed);
         QCOMPARE(m_form->T_Hang()->text(), shown);
-        QCOMPARE(m_app->state().Hang, shown.toUpper());
+        QCOMPARE(m_p->app.state().Hang, shown.toUpper());
         QCOMPARE(m_form->CM_Thi()->isEnabled(), examEnabled);
     }
 
@@ -125,7 +117,7 @@ private slots:
         QCOMPARE(m_form->T_Hang()->text(), QStringLiteral("b1"));
         QTest::keyClick(m_form->T_Hang(), Qt::Key_Backspace);
         QVERIFY(!m_form->CM_Thi()->isEnabled());
-        QCOMPARE(m_app->state().Hang, QStringLiteral("B"));
+        QCOMPARE(m_p->app.state().Hang, QStringLiteral("B"));
     }
 
     void tabWalksTheFieldsInOrder()
@@ -148,7 +140,7 @@ private slots:
             QCOMPARE(m_form->T_Hang()->text(), e);
             QCOMPARE(m_form->T_Hang()->selectedText(), e);
             QVERIFY(m_form->CM_Thi()->isEnabled());
-            QCOMPARE(m_app->state().Hang, e);
+            QCOMPARE(m_p->app.state().Hang, e);
         }
     }
 
@@ -174,32 +166,32 @@ private slots:
         QTest::keyClicks(m_form->T_Hang(), QStringLiteral("b2"));
         QPointer<FormInit> entry = m_form;
         click(m_form->CM_Thi());
-        QCOMPARE(m_app->state().HoTen, QStringLiteral("Thí sinh dự thi"));
-        QCOMPARE(m_app->state().SoBaoDanh, QString());
-        QVERIFY(m_app->coFormMain());
-        QVERIFY(m_app->formMain()->isVisible());
-        QCOMPARE(m_app->formMain()->windowTitle(), QStringLiteral("Thi ly thuyet lai xe hang B2"));
-        QVERIFY(!m_app->coFormInit());
+        QCOMPARE(m_p->app.state().HoTen, QStringLiteral("Thí sinh dự thi"));
+        QCOMPARE(m_p->app.state().SoBaoDanh, QString());
+        QVERIFY(m_p->app.coFormMain());
+        QVERIFY(m_p->app.formMain()->isVisible());
+        QCOMPARE(m_p->app.formMain()->windowTitle(), QStringLiteral("Thi ly thuyet lai xe hang B2"));
+        QVERIFY(!m_p->app.coFormInit());
         QTRY_VERIFY(entry.isNull());
-        QCOMPARE(m_seams->ended, 0);
+        QCOMPARE(m_p->seams.ended, 0);
     }
 
     void studyButtonOpensTheStudyForm()
     {
         m_form->Inits();
         click(m_form->CM_Hoc());
-        QVERIFY(m_app->coFormHocTap());
-        QVERIFY(m_app->formHocTap()->isVisible());
-        QCOMPARE(m_app->formHocTap()->windowTitle(), QStringLiteral("Hoc ly thuyet 300 cau hoi Luat xe co gioi"));
-        QCOMPARE(m_app->state().HoTen, QString());
-        QVERIFY(!m_app->coFormInit());
-        QCOMPARE(m_seams->ended, 0);
+        QVERIFY(m_p->app.coFormHocTap());
+        QVERIFY(m_p->app.formHocTap()->isVisible());
+        QCOMPARE(m_p->app.formHocTap()->windowTitle(), QStringLiteral("Hoc ly thuyet 300 cau hoi Luat xe co gioi"));
+        QCOMPARE(m_p->app.state().HoTen, QString());
+        QVERIFY(!m_p->app.coFormInit());
+        QCOMPARE(m_p->seams.ended, 0);
     }
 
     void closingBeforeChoosingEndsTheProgram()
     {
         m_form->close();
-        QCOMPARE(m_seams->ended, 1);
+        QCOMPARE(m_p->seams.ended, 1);
     }
 
     void numberTexts()

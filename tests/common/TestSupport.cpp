@@ -46,4 +46,11 @@ QByteArray WorkDir::read(const QString& name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+Program::Program()
+{
+    dir.makePictures();
+    dir.write(QStringLiteral("DuLieu.txt"), {});
+    NapDapAn(app.state());
+}
+
 } // namespace thilaixe::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/App.h"
 #include "app/Seams.h"
 #include "bank/NgauNhien.h"
 
@@ -53,6 +54,16 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_old;
+};
+
+// The program as the widget tests drive it: a scratch folder with all 300
+// pictures and an empty history, recording seams, and the application
+// object with the answer key loaded.
+struct Program {
+    Program();
+    WorkDir dir;
+    FakeSeams seams;
+    App app{seams};
 };
 
 } // namespace thilaixe::test

@@ -24,12 +24,10 @@ using namespace Qt::Literals::StringLiterals;
 class TestExam : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::WorkDir> m_dir;
-    std::unique_ptr<test::FakeSeams> m_seams;
-    std::unique_ptr<App> m_app;
+    std::unique_ptr<test::Program> m_p;
     FormMain* m_sheet = nullptr;
 
-    SharedState& st() { return m_app->state(); }
+    SharedState& st() { return m_p->app.state(); }
     QRadioButton* cau(int i) { return m_sheet->CauHoi()->nut(i); }
     int key(int slot) { return st().DapAn[st().CH[slot]]; }
     int wrong(int slot) { return key(slot) % st().SoPhuongAn[st().CH[slot]] + 1; }
@@ -39,7 +37,7 @@ class TestExam : public QObject {
         st().Hang = hang;
         st().HoTen = u"Thí sinh dự thi"_s;
         st().SoBaoDanh = sbd;
-        m_sheet = m_app->formMain();
+        m_sheet = m_p->app.formMain();
         m_sheet->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_sheet));
     }
@@ -53,23 +51,17 @@ class TestExam : public QObject {
         }
     }
 
-    QByteArray history() { return m_dir->read(u"DuLieu.txt"_s); }
+    QByteArray history() { return m_p->dir.read(u"DuLieu.txt"_s); }
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<test::WorkDir>();
-        m_dir->makePictures();
-        m_dir->write(u"DuLieu.txt"_s, {});
-        m_seams = std::make_unique<test::FakeSeams>();
-        m_app = std::make_unique<App>(*m_seams);
+        m_p = std::make_unique<test::Program>();
         NapDapAn(st());
     }
     void cleanup()
     {
-        m_app.reset();
-        m_seams.reset();
-        m_dir.reset();
+        m_p.reset();
     }
 
     void beforeStart_data()
@@ -250,13 +242,13 @@ private slots:
         m_sheet->CMStartEnd_Click();
         for (int t = 1; t < ticks; ++t)
             m_sheet->ThoiGian_Timer();
-        QVERIFY(!m_app->coFormKetQua());
+        QVERIFY(!m_p->app.coFormKetQua());
         QVERIFY(m_sheet->ThoiGian()->isActive());
         m_sheet->ThoiGian_Timer();
         QCOMPARE(m_sheet->LB_ThoiGian()->text(), u" 0 phút  0 giây"_s);
         QVERIFY(!m_sheet->ThoiGian()->isActive());
-        QVERIFY(m_app->coFormKetQua());
-        FormKetQua* kq = m_app->formKetQua();
+        QVERIFY(m_p->app.coFormKetQua());
+        FormKetQua* kq = m_p->app.formKetQua();
         QVERIFY(kq->isVisible());
         QCOMPARE(kq->TDung()->text(), u"0"_s);
         QCOMPARE(kq->TSai()->text(), u"30"_s);
@@ -289,13 +281,13 @@ private slots:
         m_sheet->CMStartEnd_Click();
         answer(right);
         m_sheet->CMStartEnd_Click();
-        FormKetQua* kq = m_app->formKetQua();
+        FormKetQua* kq = m_p->app.formKetQua();
         QCOMPARE(m_sheet->SoCauDung(), right);
         QCOMPARE(kq->TDung()->text(), QString::number(right));
         QCOMPARE(kq->TSai()->text(), QString::number(30 - right));
         QCOMPARE(kq->TKetQua()->text(), verdict);
         QCOMPARE(kq->LB_Hang()->text(), (u"Thi lái xe hạng "_s + hang).toUpper());
-        QCOMPARE(m_app->formDapAn()->windowTitle(), u"Ban da tra loi %1 cau dung"_s.arg(right));
+        QCOMPARE(m_p->app.formDapAn()->windowTitle(), u"Ban da tra loi %1 cau dung"_s.arg(right));
     }
 
     void endWritesAndShowsTheResult()
@@ -306,9 +298,9 @@ private slots:
         // Change a right answer to a wrong one: one less.
         QTest::mouseClick(cau(3), Qt::LeftButton);
         m_sheet->PATL_Click(wrong(3));
-        m_seams->clock = QDateTime(QDate(2007, 5, 12), QTime(10, 59, 1));
+        m_p->seams.clock = QDateTime(QDate(2007, 5, 12), QTime(10, 59, 1));
         QTest::keyClick(cau(4), Qt::Key_Escape);
-        FormKetQua* kq = m_app->formKetQua();
+        FormKetQua* kq = m_p->app.formKetQua();
         QVERIFY(kq->isVisible());
         QCOMPARE(kq->windowModality(), Qt::ApplicationModal);
         QCOMPARE(kq->windowTitle(), u"Họ tên: Thí sinh dự thi   SBD: 123"_s);
@@ -319,7 +311,7 @@ private slots:
         QVERIFY(!m_sheet->CMStartEnd()->isEnabled());
         QVERIFY(!m_sheet->ThoiGian()->isActive());
         QCOMPARE(st().GioThi, QTime(10, 59, 1));
-        QVERIFY(m_seams->messages.isEmpty());
+        QVERIFY(m_p->seams.messages.isEmpty());
 
         const QByteArray file = history();
         QVERIFY(file.startsWith("Ng: "));
@@ -334,7 +326,7 @@ private slots:
         // The answer review.
         QTest::mouseClick(kq->CM_XemKQ(), Qt::LeftButton);
         QVERIFY(!kq->isVisible());
-        FormDapAn* da = m_app->formDapAn();
+        FormDapAn* da = m_p->app.formDapAn();
         QVERIFY(da->isVisible());
         QCOMPARE(da->windowTitle(), u"Ban da tra loi 25 cau dung"_s);
         for (int s = 1; s <= 30; ++s)
@@ -355,9 +347,9 @@ private slots:
         QTest::mouseClick(da->CauHoi()->nut(1), Qt::LeftButton);
         da->CM_Ve_Click();
         QCOMPARE(int(*st().CauHienTai), 1);
-        QCOMPARE(m_seams->ended, 0);
+        QCOMPARE(m_p->seams.ended, 0);
         QTest::mouseClick(da->CM_Thoat(), Qt::LeftButton);
-        QCOMPARE(m_seams->ended, 1);
+        QCOMPARE(m_p->seams.ended, 1);
     }
 
     void unansweredSlotsInTheReview()
@@ -367,7 +359,7 @@ private slots:
         m_sheet->PATL_Click(key(1));
         m_sheet->CMStartEnd_Click();  // End with one answer: it is kept
         QVERIFY(history().startsWith("Ng: "));
-        FormDapAn* da = m_app->formDapAn();
+        FormDapAn* da = m_p->app.formDapAn();
         QCOMPARE(da->windowTitle(), u"Ban da tra loi 1 cau dung"_s);
         for (int s = 1; s <= 30; ++s)
             QCOMPARE(da->CauHoi()->mau(s) == QColor(255, 0, 0), s > 1);
@@ -375,47 +367,47 @@ private slots:
         QCOMPARE(da->LB_PhuongAnTL()->text(), QString());
         QCOMPARE(da->LB_DapAn()->text(), QString::number(key(9)));
         da->close();
-        QCOMPARE(m_seams->ended, 1);
+        QCOMPARE(m_p->seams.ended, 1);
     }
 
     void endRightAfterStartKeepsNothing()
     {
-        m_dir->write(u"DuLieu.txt"_s, "kept as it is\r\n");
+        m_p->dir.write(u"DuLieu.txt"_s, "kept as it is\r\n");
         open(u"B2"_s);
         m_sheet->CMStartEnd_Click();
         m_sheet->CMStartEnd_Click();
-        QCOMPARE(m_app->formKetQua()->TDung()->text(), u"0"_s);
-        QCOMPARE(m_app->formKetQua()->TSai()->text(), u"30"_s);
+        QCOMPARE(m_p->app.formKetQua()->TDung()->text(), u"0"_s);
+        QCOMPARE(m_p->app.formKetQua()->TSai()->text(), u"30"_s);
         QCOMPARE(history(), QByteArray("kept as it is\r\n"));
-        m_app->formKetQua()->close();
-        QCOMPARE(m_seams->ended, 1);
+        m_p->app.formKetQua()->close();
+        QCOMPARE(m_p->seams.ended, 1);
     }
 
     void failedSaveIsToldAndTheResultShown()
     {
-        QFile::remove(m_dir->path(u"DuLieu.txt"_s));
-        QVERIFY(QDir().mkdir(m_dir->path(u"DuLieu.txt"_s)));
+        QFile::remove(m_p->dir.path(u"DuLieu.txt"_s));
+        QVERIFY(QDir().mkdir(m_p->dir.path(u"DuLieu.txt"_s)));
         open(u"B2"_s);
         m_sheet->CMStartEnd_Click();
         m_sheet->PATL_Click(key(1));
         m_sheet->CMStartEnd_Click();
-        QVERIFY(m_app->formKetQua()->isVisible());
-        QCOMPARE(m_seams->messages.size(), 1);
-        QCOMPARE(m_seams->messages[0].title, u"Loi khi ghi tep"_s);
-        QCOMPARE(m_seams->ended, 0);
+        QVERIFY(m_p->app.formKetQua()->isVisible());
+        QCOMPARE(m_p->seams.messages.size(), 1);
+        QCOMPARE(m_p->seams.messages[0].title, u"Loi khi ghi tep"_s);
+        QCOMPARE(m_p->seams.ended, 0);
     }
 
     void missingPictureEndsTheExamUnsaved()
     {
         open(u"B2"_s);
         m_sheet->CMStartEnd_Click();
-        QVERIFY(QFile::remove(m_dir->path(TenTepAnh(st().CH[2]))));
+        QVERIFY(QFile::remove(m_p->dir.path(TenTepAnh(st().CH[2]))));
         m_sheet->PATL_Click(key(1));  // moves on to slot 2
-        QCOMPARE(m_seams->messages.size(), 1);
-        QCOMPARE(m_seams->messages[0].title, u"Loi khi doc tep"_s);
-        QVERIFY(m_app->dangKetThuc());
-        m_seams->closeMessage();
-        QCOMPARE(m_seams->ended, 1);
+        QCOMPARE(m_p->seams.messages.size(), 1);
+        QCOMPARE(m_p->seams.messages[0].title, u"Loi khi doc tep"_s);
+        QVERIFY(m_p->app.dangKetThuc());
+        m_p->seams.closeMessage();
+        QCOMPARE(m_p->seams.ended, 1);
         QCOMPARE(history(), QByteArray());
     }
 
@@ -425,7 +417,7 @@ private slots:
         m_sheet->CMStartEnd_Click();
         st().CH[6] = 12;  // four options
         st().CH[7] = 1;   // two options, picture damaged
-        m_dir->write(TenTepAnh(1), "broken");
+        m_p->dir.write(TenTepAnh(1), "broken");
         QTest::mouseClick(cau(6), Qt::LeftButton);
         const qint64 shown = m_sheet->Img()->pixmap().cacheKey();
         QVERIFY(m_sheet->PATL(4)->isEnabled());
@@ -433,7 +425,7 @@ private slots:
         QCOMPARE(m_sheet->LBCH()->text(), u"Câu hỏi số  7"_s);
         QCOMPARE(m_sheet->Img()->pixmap().cacheKey(), shown);
         QVERIFY(m_sheet->PATL(4)->isEnabled());
-        QVERIFY(m_seams->messages.isEmpty());
+        QVERIFY(m_p->seams.messages.isEmpty());
     }
 
     void closingTheSheetBeforeEnd()
@@ -442,7 +434,7 @@ private slots:
         m_sheet->CMStartEnd_Click();
         m_sheet->PATL_Click(key(1));
         m_sheet->close();
-        QCOMPARE(m_seams->ended, 1);
+        QCOMPARE(m_p->seams.ended, 1);
         QCOMPARE(history(), QByteArray());
     }
 };

@@ -58,14 +58,12 @@ QByteArray record(const SharedState& s)
 class TestReview : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::WorkDir> m_dir;
-    std::unique_ptr<test::FakeSeams> m_seams;
-    std::unique_ptr<App> m_app;
+    std::unique_ptr<test::Program> m_p;
 
     FormDapAnKQDaThi* open()
     {
-        FormDapAnKQDaThi* f = m_app->formDapAnKQDaThi();
-        m_app->hien(f);
+        FormDapAnKQDaThi* f = m_p->app.formDapAnKQDaThi();
+        m_p->app.hien(f);
         return f;
     }
     int reds(FormDapAnKQDaThi* f)
@@ -81,36 +79,30 @@ private slots:
     void init()
     {
         g_internalErrors = 0;
-        m_dir = std::make_unique<test::WorkDir>();
-        m_dir->makePictures();
-        m_seams = std::make_unique<test::FakeSeams>();
-        m_app = std::make_unique<App>(*m_seams);
-        NapDapAn(m_app->state());
+        m_p = std::make_unique<test::Program>();
     }
     void cleanup()
     {
-        m_app.reset();
-        m_seams.reset();
-        m_dir.reset();
+        m_p.reset();
         QCOMPARE(g_internalErrors, 0);
     }
 
     void oneRecordWrittenByTheProgram()
     {
-        m_dir->write(u"DuLieu.txt"_s, {});
+        m_p->dir.write(u"DuLieu.txt"_s, {});
         const SharedState e = exam(1, 25, true);
-        m_app->state().CH = e.CH;
+        m_p->app.state().CH = e.CH;
         QVERIFY(GhiDuLieu(e));
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->CB_NgayThi()->count(), 1);
         const QString entry = f->CB_NgayThi()->itemText(0);
         QVERIFY(entry.startsWith(u' '));
         QVERIFY(entry.endsWith(u"(Hạng D)"_s));
-        QCOMPARE(m_app->state().LanThiChon, 1);
+        QCOMPARE(m_p->app.state().LanThiChon, 1);
         QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 25/30 câu hỏi"_s);
         QCOMPARE(reds(f), 5);
         QVERIFY(f->CauHoi()->nut(1)->isChecked());
-        QCOMPARE(int(*m_app->state().CauHienTai), 1);
+        QCOMPARE(int(*m_p->app.state().CauHienTai), 1);
         QCOMPARE(f->LB_DapAn()->text(), QString::number(kDapAn[e.CH[1]]));
         QCOMPARE(f->LB_PhuongAnTL()->text(), QString::number(*e.TL[1]));
         QVERIFY(!f->Img()->pixmap().isNull());
@@ -118,29 +110,29 @@ private slots:
         QTest::mouseClick(f->CauHoi()->nut(30), Qt::LeftButton);
         QCOMPARE(f->LB_PhuongAnTL()->text(), u"0"_s);
         f->CM_Tiep_Click();
-        QCOMPARE(int(*m_app->state().CauHienTai), 30);
+        QCOMPARE(int(*m_p->app.state().CauHienTai), 30);
         QTest::mouseClick(f->CauHoi()->nut(1), Qt::LeftButton);
         f->CM_Ve_Click();
-        QCOMPARE(int(*m_app->state().CauHienTai), 1);
+        QCOMPARE(int(*m_p->app.state().CauHienTai), 1);
         f->CM_Tiep_Click();
-        QCOMPARE(int(*m_app->state().CauHienTai), 2);
+        QCOMPARE(int(*m_p->app.state().CauHienTai), 2);
         QVERIFY(f->CauHoi()->nut(2)->isChecked());
     }
 
     void choosingTheThirdEntry()
     {
-        m_dir->write(u"DuLieu.txt"_s, record(exam(1, 30)) + record(exam(2, 20)) + record(exam(3, 27)) + "\r\n\r\n\r\n");
+        m_p->dir.write(u"DuLieu.txt"_s, record(exam(1, 30)) + record(exam(2, 20)) + record(exam(3, 27)) + "\r\n\r\n\r\n");
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->CB_NgayThi()->count(), 3);
         QCOMPARE(reds(f), 0);
         QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 30/30 câu hỏi"_s);
         QTest::mouseClick(f->CauHoi()->nut(9), Qt::LeftButton);
         f->CB_NgayThi_Click(2);
-        QCOMPARE(m_app->state().LanThiChon, 3);
+        QCOMPARE(m_p->app.state().LanThiChon, 3);
         QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 27/30 câu hỏi"_s);
         QCOMPARE(reds(f), 3);
         QVERIFY(f->CauHoi()->nut(1)->isChecked());
-        QCOMPARE(int(*m_app->state().CauHienTai), 1);
+        QCOMPARE(int(*m_p->app.state().CauHienTai), 1);
         f->CB_NgayThi_Click(0);  // back to a perfect one: every mark cleared
         QCOMPARE(reds(f), 0);
     }
@@ -150,7 +142,7 @@ private slots:
         QByteArray file;
         for (int n = 1; n <= 52; ++n)
             file += record(exam(n, n % 31));
-        m_dir->write(u"DuLieu.txt"_s, file);
+        m_p->dir.write(u"DuLieu.txt"_s, file);
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->CB_NgayThi()->count(), 50);
         const SharedState first = exam(1, 1), last = exam(50, 50 % 31);
@@ -169,7 +161,7 @@ private slots:
         QByteArray bad = "CH: 0, 301, abc";
         for (int i = 3; i < parts.size(); ++i)
             bad += "," + parts[i];
-        m_dir->write(u"DuLieu.txt"_s, dongNg(e.NgayThi, e.GioThi, e.Hang) + "\r\n" + bad + "\r\n" + dongTL(e) + "\r\n");
+        m_p->dir.write(u"DuLieu.txt"_s, dongNg(e.NgayThi, e.GioThi, e.Hang) + "\r\n" + bad + "\r\n" + dongTL(e) + "\r\n");
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 27/30 câu hỏi"_s);
         for (int i = 1; i <= 3; ++i) {
@@ -183,25 +175,25 @@ private slots:
     void truncatedFile()
     {
         const QByteArray whole = record(exam(1, 30)) + record(exam(2, 10));
-        m_dir->write(u"DuLieu.txt"_s, whole.left(whole.size() - 40));
+        m_p->dir.write(u"DuLieu.txt"_s, whole.left(whole.size() - 40));
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->CB_NgayThi()->count(), 2);
         f->CB_NgayThi_Click(1);
         QVERIFY(f->LB_KetQua()->text().startsWith(u"Bạn đã trả lời đúng được"_s));
-        QCOMPARE(m_seams->ended, 0);
+        QCOMPARE(m_p->seams.ended, 0);
     }
 
     void missingPictureLeavesTheAreaEmpty()
     {
         const SharedState e = exam(5, 30);
-        m_dir->write(u"DuLieu.txt"_s, record(e));
-        QFile::remove(m_dir->path(TenTepAnh(e.CH[2])));
+        m_p->dir.write(u"DuLieu.txt"_s, record(e));
+        QFile::remove(m_p->dir.path(TenTepAnh(e.CH[2])));
         FormDapAnKQDaThi* f = open();
         QVERIFY(!f->Img()->pixmap().isNull());
         QTest::mouseClick(f->CauHoi()->nut(2), Qt::LeftButton);
         QVERIFY(f->Img()->pixmap().isNull());
         QCOMPARE(f->LB_DapAn()->text(), QString::number(kDapAn[e.CH[2]]));
-        QVERIFY(m_seams->messages.isEmpty());
+        QVERIFY(m_p->seams.messages.isEmpty());
     }
 
     // Random and mutated history files: the review opens on every one of
@@ -231,8 +223,8 @@ private slots:
             }
             if (kind == 0)
                 f = f.left(rng.bounded(f.size() + 1));
-            m_dir->write(u"DuLieu.txt"_s, f);
-            App app(*m_seams);
+            m_p->dir.write(u"DuLieu.txt"_s, f);
+            App app(m_p->seams);
             NapDapAn(app.state());
             auto* r = app.formDapAnKQDaThi();
             for (int i = 0; i < r->CB_NgayThi()->count(); ++i) {

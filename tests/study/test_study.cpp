@@ -20,14 +20,12 @@ using namespace Qt::Literals::StringLiterals;
 class TestStudy : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::WorkDir> m_dir;
-    std::unique_ptr<test::FakeSeams> m_seams;
-    std::unique_ptr<App> m_app;
+    std::unique_ptr<test::Program> m_p;
 
     FormHocTap* open()
     {
-        FormHocTap* f = m_app->formHocTap();
-        m_app->hien(f);
+        FormHocTap* f = m_p->app.formHocTap();
+        m_p->app.hien(f);
         return f;
     }
 
@@ -47,18 +45,11 @@ class TestStudy : public QObject {
 private slots:
     void init()
     {
-        m_dir = std::make_unique<test::WorkDir>();
-        m_dir->makePictures();
-        m_dir->write(u"DuLieu.txt"_s, {});
-        m_seams = std::make_unique<test::FakeSeams>();
-        m_app = std::make_unique<App>(*m_seams);
-        NapDapAn(m_app->state());
+        m_p = std::make_unique<test::Program>();
     }
     void cleanup()
     {
-        m_app.reset();
-        m_seams.reset();
-        m_dir.reset();
+        m_p.reset();
     }
 
     void opensOnQuestionOne()
@@ -76,14 +67,14 @@ private slots:
         QCOMPARE(f->findChild<QLabel*>(u"Label1"_s)->text(),
                  u"Lý thuyết: Từ câu 1-150  Biển báo: Từ câu 151-250  Sa bàn: Từ câu 251-300"_s);
         // Nothing of an exam is touched.
-        QCOMPARE(m_app->state().CH[1], 0);
-        QVERIFY(!m_app->state().TL[1]);
-        QVERIFY(m_app->state().NgayThi.isNull());
+        QCOMPARE(m_p->app.state().CH[1], 0);
+        QVERIFY(!m_p->app.state().TL[1]);
+        QVERIFY(m_p->app.state().NgayThi.isNull());
     }
 
     void oneRecordEnablesPastExams()
     {
-        m_dir->write(u"DuLieu.txt"_s, oneRecord());
+        m_p->dir.write(u"DuLieu.txt"_s, oneRecord());
         QVERIFY(open()->CM_DaThi()->isEnabled());
     }
 
@@ -165,30 +156,30 @@ private slots:
 
     void missingHistoryEndsTheProgram()
     {
-        QFile::remove(m_dir->path(u"DuLieu.txt"_s));
+        QFile::remove(m_p->dir.path(u"DuLieu.txt"_s));
         open();
-        QCOMPARE(m_seams->messages.size(), 1);
-        QCOMPARE(m_seams->messages[0].title, u"Loi khi doc tep"_s);
-        QVERIFY(!m_app->formHocTap()->isVisible());
-        m_seams->closeMessage();
-        QCOMPARE(m_seams->ended, 1);
+        QCOMPARE(m_p->seams.messages.size(), 1);
+        QCOMPARE(m_p->seams.messages[0].title, u"Loi khi doc tep"_s);
+        QVERIFY(!m_p->app.formHocTap()->isVisible());
+        m_p->seams.closeMessage();
+        QCOMPARE(m_p->seams.ended, 1);
     }
 
     void missingPictureEndsTheProgram()
     {
         FormHocTap* f = open();
-        QFile::remove(m_dir->path(u"017.jpg"_s));
+        QFile::remove(m_p->dir.path(u"017.jpg"_s));
         QTest::keyClicks(f->CauHoiSo(), u"7"_s);  // "17"
-        QCOMPARE(m_seams->messages.size(), 1);
-        QVERIFY(m_seams->messages[0].text.endsWith(u"phong hoc"_s));
-        m_seams->closeMessage();
-        QCOMPARE(m_seams->ended, 1);
+        QCOMPARE(m_p->seams.messages.size(), 1);
+        QVERIFY(m_p->seams.messages[0].text.endsWith(u"phong hoc"_s));
+        m_p->seams.closeMessage();
+        QCOMPARE(m_p->seams.ended, 1);
     }
 
     void damagedPictureStopsTheHandlerQuietly()
     {
         FormHocTap* f = open();
-        m_dir->write(u"002.jpg"_s, "broken");
+        m_p->dir.write(u"002.jpg"_s, "broken");
         const qint64 shown = f->Img()->pixmap().cacheKey();
         QTest::mouseClick(f->Ch_DapAn(), Qt::LeftButton, {}, QPoint(5, 12));
         f->CM_Tiep_Click();
@@ -198,7 +189,7 @@ private slots:
         QCOMPARE(f->CauHoiSo()->text(), u"2"_s);
         QCOMPARE(f->LB_DapAn()->text(), QString());
         QCOMPARE(f->Img()->pixmap().cacheKey(), shown);
-        QVERIFY(m_seams->messages.isEmpty());
+        QVERIFY(m_p->seams.messages.isEmpty());
     }
 
     void hugeAndStrangeHistories_data()
@@ -215,46 +206,46 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(bool, records);
-        m_dir->write(u"DuLieu.txt"_s, file);
+        m_p->dir.write(u"DuLieu.txt"_s, file);
         file.clear();
         FormHocTap* f = open();
         QVERIFY(f->isVisible());
         QCOMPARE(f->CM_DaThi()->isEnabled(), records);
         if (records) {
             QTest::mouseClick(f->CM_DaThi(), Qt::LeftButton);
-            FormDapAnKQDaThi* r = m_app->formDapAnKQDaThi();
+            FormDapAnKQDaThi* r = m_p->app.formDapAnKQDaThi();
             QVERIFY(r->isVisible());
             QVERIFY(r->CB_NgayThi()->count() >= 1);
             QCOMPARE(r->LB_KetQua()->text().left(24), u"Bạn đã trả lời đúng được"_s);
         }
-        QVERIFY(m_seams->messages.isEmpty());
+        QVERIFY(m_p->seams.messages.isEmpty());
     }
 
     void pastExamsAndBack()
     {
-        m_dir->write(u"DuLieu.txt"_s, oneRecord());
+        m_p->dir.write(u"DuLieu.txt"_s, oneRecord());
         FormHocTap* f = open();
         QTest::keyClicks(f->CauHoiSo(), u"2"_s);  // "12"
         QTest::mouseClick(f->Ch_DapAn(), Qt::LeftButton, {}, QPoint(5, 12));
         QTest::mouseClick(f->CM_DaThi(), Qt::LeftButton);
         QVERIFY(!f->isVisible());
-        QVERIFY(m_app->coFormDapAnKQDaThi());
-        FormDapAnKQDaThi* r = m_app->formDapAnKQDaThi();
+        QVERIFY(m_p->app.coFormDapAnKQDaThi());
+        FormDapAnKQDaThi* r = m_p->app.formDapAnKQDaThi();
         QVERIFY(r->isVisible());
         QCOMPARE(r->windowTitle(), u"Nhung lan da thi thu"_s);
         QTest::mouseClick(r->CM_Thoat(), Qt::LeftButton);
-        QVERIFY(!m_app->coFormDapAnKQDaThi());
+        QVERIFY(!m_p->app.coFormDapAnKQDaThi());
         QVERIFY(f->isVisible());
         QCOMPARE(f->CauDangXem(), 12);
         QVERIFY(f->Ch_DapAn()->isChecked());
         QCOMPARE(f->LB_DapAn()->text(), QString::number(kDapAn[12]));
         // Again, and this time by the close box.
         QTest::mouseClick(f->CM_DaThi(), Qt::LeftButton);
-        m_app->formDapAnKQDaThi()->close();
+        m_p->app.formDapAnKQDaThi()->close();
         QVERIFY(f->isVisible());
-        QCOMPARE(m_seams->ended, 0);
+        QCOMPARE(m_p->seams.ended, 0);
         QTest::mouseClick(f->CM_Thoat(), Qt::LeftButton);
-        QCOMPARE(m_seams->ended, 1);
+        QCOMPARE(m_p->seams.ended, 1);
     }
 };
 

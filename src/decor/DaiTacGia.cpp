@@ -50,6 +50,15 @@ void DaiTacGia::mouseReleaseEvent(QMouseEvent* e)
         m_app.moThongTin(window());
 }
 
+QLabel* DaiTacGia::bieuTuong(QWidget* parent, QPoint at)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QStringLiteral("Image1"));
+    l->setGeometry(at.x(), at.y(), 32, 32);
+    l->setPixmap(anhTacGia().copy(10, 28, 137, 137).scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return l;
+}
+
 QPixmap DaiTacGia::anhTacGia()
 {
     static const QPixmap anh = [] {

@@ -24,6 +24,8 @@ public:
     // The photograph of the strip and the information window: an emblem the
     // program draws itself, 157 x 225.
     static QPixmap anhTacGia();
+    // The small decorative icon several screens carry ("Image1"), 32 x 32.
+    static QLabel* bieuTuong(QWidget* parent, QPoint at);
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;

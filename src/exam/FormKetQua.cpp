@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Texts.h"
 #include "app/Ui.h"
+#include "decor/DaiTacGia.h"
 #include "exam/FormMain.h"
 #include "study/FormDapAn.h"
 
@@ -42,6 +43,7 @@ FormKetQua::FormKetQua(App& app) : QWidget(nullptr), m_app(app)
                     fontViet(10.5, true));
     m_cmXemKQ = button(this, QStringLiteral("CM_XemKQ"), txt::kXemLai, twRect(3600, 2640, 1572, 492),
                        fontViet(10.5, true));
+    DaiTacGia::bieuTuong(this, QPoint(tw(480), tw(480)));
     setTabOrder(m_cmOK, m_cmXemKQ);
     connect(m_cmOK, &QPushButton::clicked, this, [this] { m_app.ketThuc(); });
     connect(m_cmXemKQ, &QPushButton::clicked, this, &FormKetQua::CM_XemKQ_Click);

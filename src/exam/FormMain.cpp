@@ -108,6 +108,7 @@ FormMain::FormMain(App& app) : QWidget(nullptr), m_app(app)
     connect(m_thoiGian, &QTimer::timeout, this, &FormMain::ThoiGian_Timer);
 
     m_frTen = new DaiTacGia(this, m_app, QPoint(tw(384), tw(6060)));
+    DaiTacGia::bieuTuong(this, QPoint(16, 26));
 
     // Start first in the tab order: it holds the focus when the sheet opens.
     setTabOrder(m_cmStartEnd, m_cauHoi->nut(1));

@@ -64,10 +64,7 @@ FormHocTap::FormHocTap(App& app) : QWidget(nullptr), m_app(app)
     m_cmDaThi = button(this, QStringLiteral("CM_DaThi"), txt::kCacLanDaThi, QRect(544, 378, 129, 33),
                        fontViet(11, true));
     m_cmDaThi->setEnabled(false);
-    auto* image1 = new QLabel(this);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(13, 58, 49, 57);
-    image1->setPixmap(DaiTacGia::anhTacGia().scaled(32, 46, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    DaiTacGia::bieuTuong(this, QPoint(21, 70));
 
     setTabOrder(m_cmThoat, m_chDapAn);
     setTabOrder(m_chDapAn, m_cauHoiSo);

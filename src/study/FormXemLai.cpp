@@ -62,6 +62,7 @@ FormXemLai::FormXemLai(App& app, const QString& name, const Bo& bo) : QWidget(nu
 
     m_frTen = new DaiTacGia(this, m_app, QPoint(tw(384), tw(5700)));
     m_frTen->lower();  // the captions beside it stay readable
+    DaiTacGia::bieuTuong(this, QPoint(16, 26));
 }
 
 void FormXemLai::diToi(int i)

@@ -15,6 +15,9 @@ inline const QString kTacGia = QStringLiteral("nhóm thilaixe");
 inline const QString kCoQuan = QStringLiteral("Phần mềm thilaixe");
 inline const QString kDienThoaiCoQuan = QStringLiteral("(chưa đặt)");
 inline const QString kDienThoaiDiDong = QStringLiteral("(chưa đặt)");
+// The picture of the author strip and the information window, built in; a
+// school names its own file with -DTHILAIXE_PHOTO=... when it configures.
+inline const QString kAnhTacGia = QStringLiteral(":/rieng/tacgia.png");
 
 // Contact lines of the missing-file message; the exam sheet and the study
 // form name different office lines.

@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace thilaixe {
 
@@ -61,27 +60,7 @@ QLabel* DaiTacGia::bieuTuong(QWidget* parent, QPoint at)
 
 QPixmap DaiTacGia::anhTacGia()
 {
-    static const QPixmap anh = [] {
-        QPixmap pm(157, 225);
-        pm.fill(QColor(230, 236, 248));
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        // A road sign style emblem: red ring, blue disc, a white steering wheel.
-        p.setPen(Qt::NoPen);
-        p.setBrush(kDo);
-        p.drawEllipse(QPointF(78.5, 95), 66, 66);
-        p.setBrush(QColor(20, 70, 170));
-        p.drawEllipse(QPointF(78.5, 95), 54, 54);
-        p.setPen(QPen(Qt::white, 7));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(78.5, 95), 36, 36);
-        p.drawLine(QPointF(42.5, 95), QPointF(114.5, 95));
-        p.drawLine(QPointF(78.5, 95), QPointF(78.5, 131));
-        p.setPen(QColor(20, 40, 90));
-        p.setFont(fontSans(14, true));
-        p.drawText(QRect(0, 172, 157, 40), Qt::AlignCenter, rieng::kTenUngDung);
-        return pm;
-    }();
+    static const QPixmap anh(rieng::kAnhTacGia);
     return anh;
 }
 

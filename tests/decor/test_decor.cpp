@@ -222,6 +222,8 @@ private slots:
         QCOMPARE(strip->toolTip(), u"Bam chuot vao day de lien he tac gia"_s);
         QVERIFY(strip->LbTen(0)->text().startsWith(u"Người viết chương trình:"_s));
         QCOMPARE(strip->LbTen(0)->palette().color(QPalette::WindowText), QColor(192, 0, 192));
+        QCOMPARE(DaiTacGia::anhTacGia().size(), QSize(157, 225));  // the built-in picture is there
+        QVERIFY(!strip->Image2()->pixmap().isNull());
 
         const auto before = app.state().CauHienTai;
         const QList<QWidget*> targets = {strip, strip->LbTen(0), strip->LbTen(1), strip->Image2()};

@@ -33,8 +33,6 @@ public:
         return m_items[static_cast<std::size_t>(i)];
     }
     static constexpr std::size_t size() { return N; }
-    void fill(const T& v) { m_items.fill(v); }
-    static constexpr bool inRange(long long i) { return i >= 0 && static_cast<std::size_t>(i) < N; }
 
 private:
     std::array<T, N> m_items{};

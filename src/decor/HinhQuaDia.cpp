@@ -38,14 +38,14 @@ void HinhQuaDia::tick()
         if (i < m_khung.size())
             m_anh = m_khung[i];
     } else if (m_buocVe == 0) {
-        m_coToaDo = true;
+        m_thuocDo = size();
         m_buocVe = 1;
         return;
     } else if (m_buocVe == 16) {
         m_buocVe = -1;
         return;
     } else {
-        m_anh = veKhung(static_cast<int>(m_buocVe), size());
+        m_anh = veKhung(static_cast<int>(m_buocVe), m_thuocDo);
         m_khung.push_back(m_anh);
         m_buocVe += 1;
     }

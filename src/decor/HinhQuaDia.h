@@ -36,7 +36,7 @@ private:
     QTimer* m_tmr;
     double m_buocVe = 0;
     double m_soKhung = 0;
-    bool m_coToaDo = false;
+    QSize m_thuocDo;  // drawing size, set by the first tick
     std::vector<QImage> m_khung;
     QImage m_anh;
 };

@@ -9,18 +9,6 @@ namespace thilaixe {
 namespace {
 constexpr int kGioiHanMB = 64;      // decoder allocation cap
 constexpr int kCanhToiDa = 20000;   // larger claims are not pictures we show
-
-// A JPEG cut short still decodes, grey where the data stopped; its missing
-// end-of-image marker tells it apart.
-bool coDauKetThuc(const QString& tenTep)
-{
-    QFile f(tenTep);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 n = f.size();
-    f.seek(qMax<qint64>(0, n - 4096));
-    return f.read(4096).contains("\xFF\xD9");
-}
 } // namespace
 
 KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
@@ -28,15 +16,19 @@ KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
     const QFileInfo fi(tenTep);
     if (tenTep.isEmpty() || !fi.exists())
         return KetQuaTaiAnh::ThieuTep;
-    if (!fi.isFile())
+    QFile f(tenTep);
+    if (!fi.isFile() || !f.open(QIODevice::ReadOnly))
         return KetQuaTaiAnh::Hong;
 
-    if (!coDauKetThuc(tenTep))
+    // A JPEG cut short still decodes, grey where the data stopped; its
+    // missing end-of-image marker tells it apart.
+    f.seek(qMax<qint64>(0, f.size() - 4096));
+    if (!f.read(4096).contains("\xFF\xD9") || !f.seek(0))
         return KetQuaTaiAnh::Hong;
 
     QImageReader::setAllocationLimit(kGioiHanMB);
     // Question pictures are JPEG: anything else under a .jpg name is damaged.
-    QImageReader reader(tenTep, "jpeg");
+    QImageReader reader(&f, "jpeg");
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     const QSize goc = reader.size();

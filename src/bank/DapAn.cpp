@@ -1,5 +1,7 @@
 #include "bank/DapAn.h"
 
+#include <cmath>
+
 namespace thilaixe {
 
 // Index 0 is not a question.
@@ -61,6 +63,13 @@ void NapSoPhuongAn(SharedState& s)
 {
     for (int q = 0; q <= kSoCauHoi; ++q)
         s.SoPhuongAn[q] = kSoPhuongAn[static_cast<std::size_t>(q)];
+}
+
+std::optional<std::int16_t> cauHoiHopLe(std::optional<double> so)
+{
+    if (!so || !std::isfinite(*so) || *so != std::floor(*so) || *so < 1 || *so > kSoCauHoi)
+        return std::nullopt;
+    return static_cast<std::int16_t>(*so);
 }
 
 QString TenTepAnh(std::int16_t n)

@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include <cmath>
-
 namespace thilaixe {
 
 bool hienAnhCauHoi(App& app, QLabel* img, std::int16_t cauHoi, NoiBaoLoi noi)
@@ -26,12 +24,10 @@ bool hienAnhCauHoi(App& app, QLabel* img, std::int16_t cauHoi, NoiBaoLoi noi)
     return false;
 }
 
-void hienAnhHoacTrong(QLabel* img, double cauHoi)
+void hienAnhHoacTrong(QLabel* img, std::optional<std::int16_t> cauHoi)
 {
     QImage anh;
-    const double n = std::nearbyint(cauHoi);
-    if (std::isfinite(n) && n >= 1 && n <= 300
-        && taiAnh(TenTepAnh(static_cast<std::int16_t>(n)), img->size(), &anh) == KetQuaTaiAnh::DaTai)
+    if (cauHoi && taiAnh(TenTepAnh(*cauHoi), img->size(), &anh) == KetQuaTaiAnh::DaTai)
         img->setPixmap(QPixmap::fromImage(anh));
     else
         img->clear();

@@ -3,6 +3,7 @@
 #include "app/App.h"
 
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 
@@ -14,7 +15,8 @@ namespace thilaixe {
 // remaining steps do not run (false). The box keeps its previous picture.
 bool hienAnhCauHoi(App& app, QLabel* img, std::int16_t cauHoi, NoiBaoLoi noi);
 
-// The reviews go on without a picture: whatever fails, the box is emptied.
-void hienAnhHoacTrong(QLabel* img, double cauHoi);
+// The reviews go on without a picture: no question, or a picture that does
+// not load, empties the box.
+void hienAnhHoacTrong(QLabel* img, std::optional<std::int16_t> cauHoi);
 
 } // namespace thilaixe

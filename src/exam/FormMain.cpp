@@ -67,7 +67,6 @@ FormMain::FormMain(App& app) : QWidget(nullptr), m_app(app)
     setTextColor(m_cauHoi, kDo);
     m_cauHoi->setFont(fontViet(10, true));
     for (int i = 1; i <= 30; ++i) {
-        m_cauHoi->nut(i)->setFont(fontTimes(9, true));
         m_cauHoi->datMau(i, kXanh);
         auto* t = new QLineEdit(m_cauHoi);
         t->setObjectName(QStringLiteral("T_ChonCH%1").arg(i));
@@ -232,8 +231,7 @@ bool FormMain::CauHoi_KeyPress(QKeyEvent* k)
         if (m_patl[static_cast<std::size_t>(t.toInt())]->isEnabled())
             PATL_Click(t.toInt());
     } else if (k->key() == Qt::Key_Escape) {
-        if (m_cmStartEnd->isEnabled())
-            CMStartEnd_Click();
+        CMStartEnd_Click();
     }
     return true;  // nothing else reaches the selector
 }

@@ -5,6 +5,7 @@
 #include "app/NumberText.h"
 #include "app/Texts.h"
 #include "app/Ui.h"
+#include "bank/DapAn.h"
 #include "bank/HienAnh.h"
 #include "history/LichSuThi.h"
 #include "study/FormHocTap.h"
@@ -42,8 +43,7 @@ void FormDapAnKQDaThi::load()
     case KetQuaDoc::ThieuTep:
         m_app.baoThieuTep(NoiBaoLoi::Hoc);
         return;
-    case KetQuaDoc::LoiKhac:
-        break;  // what was read before still stands
+    case KetQuaDoc::LoiKhac:  // what was read before still stands
     case KetQuaDoc::DaDoc:
         break;
     }
@@ -98,7 +98,7 @@ void FormDapAnKQDaThi::hienCau(int i)
     SharedState& s = m_app.state();
     s.CauHienTai = static_cast<std::int16_t>(i);
     s.CHHienTai = s.MangCHDaThi[i];
-    hienAnhHoacTrong(m_img, s.MangCHDaThi[i].value_or(0));
+    hienAnhHoacTrong(m_img, cauHoiHopLe(s.MangCHDaThi[i]));
     const std::optional<double> tl = s.MangTLDaThi[i];
     m_lbPhuongAnTL->setText(tl ? QString::number(*tl, 'g', 15) : QString());
     const std::optional<std::int16_t> dapAn = dapAnCua(s, s.MangCHDaThi[i]);

@@ -1,6 +1,7 @@
 #include "history/LichSuThi.h"
 
 #include "app/NumberText.h"
+#include "bank/DapAn.h"
 #include "history/Tcvn3.h"
 
 #include <QFile>
@@ -8,8 +9,6 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
-
-#include <cmath>
 
 namespace thilaixe {
 
@@ -198,12 +197,8 @@ ChamDiem chamDiem(const SharedState& s)
 
 std::optional<std::int16_t> dapAnCua(const SharedState& s, std::optional<double> cauHoi)
 {
-    if (!cauHoi || !std::isfinite(*cauHoi))
-        return std::nullopt;
-    const double q = *cauHoi;
-    if (q != std::floor(q) || q < 1 || q > kSoCauHoi)
-        return std::nullopt;
-    return s.DapAn[static_cast<long long>(q)];
+    const std::optional<std::int16_t> q = cauHoiHopLe(cauHoi);
+    return q ? std::optional<std::int16_t>(s.DapAn[*q]) : std::nullopt;
 }
 
 void TachMangCH(const QString& text, SharedState& s) { tachMang(text, s.MangCHDaThi, 4, 3); }

@@ -30,10 +30,9 @@ FormXemLai::FormXemLai(App& app, const QString& name, const Bo& bo) : QWidget(nu
                                 {bo.frame2, 240, 1320, QSize(tw(972), tw(330)), fontViet(10)});
     m_cauHoi->setFont(fontViet(10, true));
     setTextColor(m_cauHoi, kDo);
-    for (int i = 1; i <= 30; ++i) {
-        m_cauHoi->nut(i)->setFont(fontViet(10));
+    // The frame's red caption must not pass to the buttons.
+    for (int i = 1; i <= 30; ++i)
         m_cauHoi->datMau(i, palette().color(QPalette::ButtonText));
-    }
     connect(m_cauHoi, &BoChonCauHoi::chon, this, [this](int i) { hienCau(i); });
 
     auto* frame1 = new QGroupBox(txt::kChuyenToi, this);

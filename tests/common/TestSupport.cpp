@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "bank/DapAn.h"
+#include "history/LichSuThi.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +45,24 @@ QByteArray WorkDir::read(const QString& name) const
 {
     QFile f(path(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray recordBytes(const SharedState& s)
+{
+    return QByteArray(dongNg(s.NgayThi, s.GioThi, s.Hang) + "\r\n" + dongCH(s) + "\r\n" + dongTL(s) + "\r\n");
+}
+
+SharedState sampleExam()
+{
+    SharedState s;
+    for (int i = 1; i <= 30; ++i) {
+        s.CH[i] = static_cast<std::int16_t>(i * 10);
+        s.TL[i] = 1;
+    }
+    s.Hang = QStringLiteral("B2");
+    s.NgayThi = QDate(2026, 1, 2);
+    s.GioThi = QTime(3, 4, 5);
+    return s;
 }
 
 Program::Program()

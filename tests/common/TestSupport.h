@@ -56,6 +56,12 @@ private:
     QString m_old;
 };
 
+// The three lines of a history record as the program writes them.
+QByteArray recordBytes(const SharedState& s);
+
+// A plain finished exam: question 10*s in slot s, every answer 1, class B2.
+SharedState sampleExam();
+
 // The program as the widget tests drive it: a scratch folder with all 300
 // pictures and an empty history, recording seams, and the application
 // object with the answer key loaded.

@@ -157,11 +157,8 @@ private slots:
     void startStopsTheGlobeAtAnyTick()
     {
         QFETCH(int, ticks);
-        test::WorkDir dir;
-        dir.makePictures();
-        test::FakeSeams seams;
-        App app(seams);
-        NapDapAn(app.state());
+        test::Program p;
+        App& app = p.app;
         app.state().Hang = u"B1"_s;
         FormMain* m = app.formMain();
         m->show();
@@ -187,19 +184,10 @@ private slots:
     void stripOpensTheInformationWindow()
     {
         QFETCH(QString, screen);
-        test::WorkDir dir;
-        dir.makePictures();
-        test::FakeSeams seams;
-        App app(seams);
-        NapDapAn(app.state());
+        test::Program p;
+        App& app = p.app;
         app.state().Hang = u"B2"_s;
-        SharedState one;
-        for (int i = 1; i <= 30; ++i) {
-            one.CH[i] = static_cast<std::int16_t>(i * 10);
-            one.TL[i] = 1;
-        }
-        one.Hang = u"B2"_s;
-        QVERIFY(GhiDuLieu(one));
+        QVERIFY(GhiDuLieu(test::sampleExam()));
 
         QWidget* form = nullptr;
         if (screen == u"FormMain"_s) {
@@ -246,7 +234,7 @@ private slots:
         }
         QCOMPARE(app.state().CauHienTai, before);
         QVERIFY(form->isVisible());
-        QCOMPARE(seams.ended, 0);
+        QCOMPARE(p.seams.ended, 0);
     }
 };
 

@@ -6,10 +6,7 @@ source "$(dirname "$0")/lib.sh"
 start_x
 make_bank
 
-start_app
-w=$(wait_window '^thilaixe$')
-focus "$w"
-keys Tab
+open_entry
 xdotool type --delay 60 b3   # the 3 is refused: "b"
 keys alt+t
 sleep 0.5

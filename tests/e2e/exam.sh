@@ -7,10 +7,7 @@ KEY=2212133112144421212132441114441212423143321434231333231341343211442243443343
 start_x
 make_bank
 
-start_app
-w=$(wait_window '^thilaixe$')
-focus "$w"
-keys Tab
+open_entry
 xdotool type --delay 60 b2
 keys Tab 1 2 Tab 4 5 6
 keys alt+t

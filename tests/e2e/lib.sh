@@ -37,6 +37,16 @@ start_app() {
   APP_PID=$!
 }
 
+# Starts the program and reveals the entry form's fields with Tab; the
+# focus is then in the class field.
+open_entry() {
+  start_app
+  local w
+  w=$(wait_window '^thilaixe$')
+  focus "$w"
+  keys Tab
+}
+
 # Window id of a visible window whose title matches, waiting up to 10 s.
 wait_window() {
   local id

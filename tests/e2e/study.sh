@@ -15,10 +15,8 @@ record() {  # date, CH numbers start
 { record 01/02/2026; record 02/02/2026; record 03/02/2026; printf '\r\n\r\n\r\n'; } >"$WORK/DuLieu.txt"
 cp "$WORK/DuLieu.txt" "$WORK/.before"
 
-start_app
-w=$(wait_window '^thilaixe$')
-focus "$w"
-keys Tab alt+h
+open_entry
+keys alt+h
 study=$(wait_window '^Hoc ly thuyet 300 cau hoi Luat xe co gioi$')
 no_window '^thilaixe$' || fail "the entry form is still there"
 focus "$study"
@@ -37,10 +35,8 @@ wait_exit
 cmp -s "$WORK/DuLieu.txt" "$WORK/.before" || fail "studying changed the history"
 
 rm "$WORK/DuLieu.txt"
-start_app
-w=$(wait_window '^thilaixe$')
-focus "$w"
-keys Tab alt+h
+open_entry
+keys alt+h
 box=$(wait_window '^Loi khi doc tep$')
 kill -0 "$APP_PID" || fail "the program ended before the message was closed"
 focus "$box"

@@ -7,7 +7,6 @@
 #include <QBuffer>
 #include <QCoreApplication>
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -45,9 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (d && (*d < 1 || *d > 4))
                 std::abort();
             // The picture name the review would ask for.
-            const double q = std::nearbyint(s.MangCHDaThi[i].value_or(0));
-            if (std::isfinite(q) && q >= 1 && q <= kSoCauHoi)
-                (void)TenTepAnh(static_cast<std::int16_t>(q));
+            if (const std::optional<std::int16_t> q = cauHoiHopLe(s.MangCHDaThi[i]))
+                (void)TenTepAnh(*q);
         }
         if (!s.LichSuNg[r] || s.LichSuNg[r]->isEmpty())
             break;  // the review lists records up to the first empty one

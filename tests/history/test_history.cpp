@@ -34,11 +34,6 @@ SharedState exam(int seed = 0)
     return s;
 }
 
-QByteArray record(const SharedState& s)
-{
-    return QByteArray(dongNg(s.NgayThi, s.GioThi, s.Hang) + "\r\n" + dongCH(s) + "\r\n" + dongTL(s) + "\r\n");
-}
-
 QList<QByteArray> lines(const QByteArray& file)
 {
     QList<QByteArray> l = file.split('\n');
@@ -86,10 +81,10 @@ private slots:
         const SharedState s = exam();
         dir.write(u"DuLieu.txt"_s, {});
         QVERIFY(GhiDuLieu(s));
-        QCOMPARE(dir.read(u"DuLieu.txt"_s), record(s) + "\r\n");
+        QCOMPARE(dir.read(u"DuLieu.txt"_s), test::recordBytes(s) + "\r\n");
         QFile::remove(dir.path(u"DuLieu.txt"_s));
         QVERIFY(GhiDuLieu(s));
-        QCOMPARE(dir.read(u"DuLieu.txt"_s), record(s) + "\r\n");
+        QCOMPARE(dir.read(u"DuLieu.txt"_s), test::recordBytes(s) + "\r\n");
     }
 
     void emptyLinesPileUpThenDropOut()
@@ -101,14 +96,14 @@ private slots:
             const SharedState s = exam(n);
             QVERIFY(GhiDuLieu(s));
             if (n == 2) {
-                QCOMPARE(dir.read(u"DuLieu.txt"_s), record(exam(2)) + record(exam(1)) + "\r\n\r\n");
+                QCOMPARE(dir.read(u"DuLieu.txt"_s), test::recordBytes(exam(2)) + test::recordBytes(exam(1)) + "\r\n\r\n");
             }
         }
         // Full: the 50 newest records and one empty line.
         const QByteArray file = dir.read(u"DuLieu.txt"_s);
         QByteArray full;
         for (int n = 51; n >= 2; --n)
-            full += record(exam(n));
+            full += test::recordBytes(exam(n));
         QCOMPARE(file, full + "\r\n");
     }
 
@@ -116,11 +111,11 @@ private slots:
     {
         test::WorkDir dir;
         const SharedState old = exam(1), s = exam(2);
-        dir.write(u"DuLieu.txt"_s, record(old) + "\r\n");
+        dir.write(u"DuLieu.txt"_s, test::recordBytes(old) + "\r\n");
         QFile f(dir.path(u"DuLieu.txt"_s));
         QVERIFY(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
         QVERIFY(GhiDuLieu(s));
-        QCOMPARE(dir.read(u"DuLieu.txt"_s), record(s) + record(old) + "\r\n\r\n");
+        QCOMPARE(dir.read(u"DuLieu.txt"_s), test::recordBytes(s) + test::recordBytes(old) + "\r\n\r\n");
     }
 
     void failedWriteIsReported()
@@ -140,7 +135,7 @@ private slots:
         test::WorkDir dir;
         QByteArray file;
         for (int n = 1; n <= 55; ++n)
-            file += record(exam(n));
+            file += test::recordBytes(exam(n));
         dir.write(u"DuLieu.txt"_s, file);
         SharedState s;
         QCOMPARE(DocDuLieu(s), KetQuaDoc::DaDoc);
@@ -153,7 +148,7 @@ private slots:
         // Three records, empty lines; TL before CH in record 2; a lower-case
         // "ng: " in record 3. Entries not reached keep what they held.
         const SharedState a = exam(1), b = exam(2), c = exam(3);
-        QByteArray small = record(a) + dongNg(b.NgayThi, b.GioThi, b.Hang) + "\r\n" + dongTL(b) + "\r\n"
+        QByteArray small = test::recordBytes(a) + dongNg(b.NgayThi, b.GioThi, b.Hang) + "\r\n" + dongTL(b) + "\r\n"
             + dongCH(b) + "\r\n" + "ng: lower\r\n" + dongCH(c) + "\r\n" + dongTL(c) + "\r\n\r\n\r\n\r\n";
         dir.write(u"DuLieu.txt"_s, small);
         QCOMPARE(DocDuLieu(s), KetQuaDoc::DaDoc);

@@ -48,11 +48,6 @@ SharedState exam(int seed, int right, bool blank30 = false)
     return s;
 }
 
-QByteArray record(const SharedState& s)
-{
-    return QByteArray(dongNg(s.NgayThi, s.GioThi, s.Hang) + "\r\n" + dongCH(s) + "\r\n" + dongTL(s) + "\r\n");
-}
-
 } // namespace
 
 class TestReview : public QObject {
@@ -121,7 +116,7 @@ private slots:
 
     void choosingTheThirdEntry()
     {
-        m_p->dir.write(u"DuLieu.txt"_s, record(exam(1, 30)) + record(exam(2, 20)) + record(exam(3, 27)) + "\r\n\r\n\r\n");
+        m_p->dir.write(u"DuLieu.txt"_s, test::recordBytes(exam(1, 30)) + test::recordBytes(exam(2, 20)) + test::recordBytes(exam(3, 27)) + "\r\n\r\n\r\n");
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->CB_NgayThi()->count(), 3);
         QCOMPARE(reds(f), 0);
@@ -141,7 +136,7 @@ private slots:
     {
         QByteArray file;
         for (int n = 1; n <= 52; ++n)
-            file += record(exam(n, n % 31));
+            file += test::recordBytes(exam(n, n % 31));
         m_p->dir.write(u"DuLieu.txt"_s, file);
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->CB_NgayThi()->count(), 50);
@@ -174,7 +169,7 @@ private slots:
 
     void truncatedFile()
     {
-        const QByteArray whole = record(exam(1, 30)) + record(exam(2, 10));
+        const QByteArray whole = test::recordBytes(exam(1, 30)) + test::recordBytes(exam(2, 10));
         m_p->dir.write(u"DuLieu.txt"_s, whole.left(whole.size() - 40));
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->CB_NgayThi()->count(), 2);
@@ -186,7 +181,7 @@ private slots:
     void missingPictureLeavesTheAreaEmpty()
     {
         const SharedState e = exam(5, 30);
-        m_p->dir.write(u"DuLieu.txt"_s, record(e));
+        m_p->dir.write(u"DuLieu.txt"_s, test::recordBytes(e));
         QFile::remove(m_p->dir.path(TenTepAnh(e.CH[2])));
         FormDapAnKQDaThi* f = open();
         QVERIFY(!f->Img()->pixmap().isNull());
@@ -202,7 +197,7 @@ private slots:
     {
         QByteArray base;
         for (int n = 1; n <= 6; ++n)
-            base += record(exam(n, n * 4));
+            base += test::recordBytes(exam(n, n * 4));
         const QByteArray alphabet = "0123456789, :NgCHTL\r\n\xB9-abc";
         QRandomGenerator rng(12345);
         QElapsedTimer clock;

@@ -29,18 +29,7 @@ class TestStudy : public QObject {
         return f;
     }
 
-    static QByteArray oneRecord()
-    {
-        SharedState s;
-        for (int i = 1; i <= 30; ++i) {
-            s.CH[i] = static_cast<std::int16_t>(i * 10);
-            s.TL[i] = 1;
-        }
-        s.Hang = u"B2"_s;
-        s.NgayThi = QDate(2026, 1, 2);
-        s.GioThi = QTime(3, 4, 5);
-        return dongNg(s.NgayThi, s.GioThi, s.Hang) + "\r\n" + dongCH(s) + "\r\n" + dongTL(s) + "\r\n\r\n";
-    }
+    static QByteArray oneRecord() { return test::recordBytes(test::sampleExam()) + "\r\n"; }
 
 private slots:
     void init()

@@ -3,14 +3,36 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QValidator>
 
 namespace thilaixe {
+
+namespace {
+// Text that reaches the box other than by a key (a middle-click paste, a
+// drop, an input method) passes the same character rule as typed keys.
+class BoLoc final : public QValidator {
+public:
+    BoLoc(const HopChu::Loc& loc, QObject* parent) : QValidator(parent), m_loc(loc) {}
+    State validate(QString& input, int&) const override
+    {
+        if (m_loc)
+            for (QChar c : input)
+                if (!m_loc(c))
+                    return Invalid;
+        return Acceptable;
+    }
+
+private:
+    const HopChu::Loc& m_loc;
+};
+} // namespace
 
 HopChu::HopChu(QWidget* parent) : QLineEdit(parent)
 {
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setDragEnabled(false);
+    setValidator(new BoLoc(m_loc, this));
 }
 
 void HopChu::keyPressEvent(QKeyEvent* e)

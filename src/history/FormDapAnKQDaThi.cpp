@@ -76,6 +76,12 @@ void FormDapAnKQDaThi::TaiLaiMangCH()
 {
     SharedState& s = m_app.state();
     const int r = s.LanThiChon;
+    // A record is shown from its own lines only: what they do not give reads
+    // as unknown, never as a value left from the record parsed before.
+    for (int i = 1; i <= kSoCau; ++i) {
+        s.MangCHDaThi[i].reset();
+        s.MangTLDaThi[i].reset();
+    }
     TachMangCH(s.LichSuCH[r].value_or(QString()), s);
     TachMangTL(s.LichSuTL[r].value_or(QString()), s);
 }

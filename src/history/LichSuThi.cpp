@@ -3,12 +3,11 @@
 #include "app/NumberText.h"
 #include "bank/DapAn.h"
 #include "history/Tcvn3.h"
+#include "history/TepAnToan.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace thilaixe {
 
@@ -116,51 +115,29 @@ QByteArray dongTL(const SharedState& s)
 
 bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi)
 {
-    auto baoLoi = [loi](const QString& why) {
-        if (loi)
-            *loi = why;
-        return false;
-    };
-
-    const QFileInfo fi(tep);
-    QByteArray cu;
-    if (fi.exists()) {
-        if (!fi.isFile())
-            return baoLoi(QStringLiteral("not a file"));
-        // A read-only history is rewritten all the same.
-        QFile f(tep);
-        if (!fi.isWritable())
-            f.setPermissions(f.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-        if (!f.open(QIODevice::ReadOnly))
-            return baoLoi(f.errorString());
-        QByteArray dong;
-        for (int n = 0; n < 147 && docDong(f, dong); ++n)
-            cu += dong + kCRLF;
-    }
-
-    QSaveFile out(tep);
-    if (!out.open(QIODevice::WriteOnly))
-        return baoLoi(out.errorString());
-    const QByteArray moi = dongNg(s.NgayThi, s.GioThi, s.Hang) + kCRLF + dongCH(s) + kCRLF + dongTL(s)
-        + kCRLF + cu + kCRLF;
-    if (out.write(moi) != moi.size()) {
-        const QString why = out.errorString();
-        out.cancelWriting();
-        return baoLoi(why);
-    }
-    if (!out.commit())
-        return baoLoi(out.errorString());
-    return true;
+    return thayTheTep(
+        tep,
+        [&s](QFile* cu) -> QByteArray {
+            QByteArray moi = dongNg(s.NgayThi, s.GioThi, s.Hang) + kCRLF + dongCH(s) + kCRLF + dongTL(s) + kCRLF;
+            QByteArray dong;
+            for (int n = 0; cu && n < 147 && docDong(*cu, dong); ++n)
+                moi += dong + kCRLF;
+            return moi + kCRLF;
+        },
+        loi);
 }
 
 KetQuaDoc DocDuLieu(SharedState& s, const QString& tep)
 {
-    const QFileInfo fi(tep);
-    if (!fi.exists())
+    QFile f;
+    switch (moDeDoc(tep, f)) {
+    case KetQuaMo::ThieuTep:
         return KetQuaDoc::ThieuTep;
-    QFile f(tep);
-    if (!fi.isFile() || !f.open(QIODevice::ReadOnly))
+    case KetQuaMo::LoiKhac:
         return KetQuaDoc::LoiKhac;
+    case KetQuaMo::DaMo:
+        break;
+    }
     DocDuLieu(s, f);
     return KetQuaDoc::DaDoc;
 }

@@ -28,17 +28,19 @@ QString vanBanNgay(const QDate& d);
 QString vanBanGio(const QTime& t);
 
 // Puts the current exam at the top of the history file and keeps the 49
-// newest older records. The file is replaced in one step: at every moment
-// the file on disk is the old history or the new one. A missing file is
-// created, a read-only one rewritten. Returns false (with a reason) when the
-// new history could not be written; the old one is then left as it was.
+// newest older records, through thayTheTep: at every moment the file on disk
+// is the old history or the whole new one, even on a full disk, and only a
+// regular file is ever read or replaced. A missing file is created, a
+// read-only one rewritten. Returns false (with a reason) when the new history
+// could not be written; the old one is then left as it was, permissions too.
 bool GhiDuLieu(const SharedState& s, const QString& tep = kTepDuLieu, QString* loi = nullptr);
 
 enum class KetQuaDoc { DaDoc, ThieuTep, LoiKhac };
 
 // Reads up to 50 records (150 lines) into LichSuNg, LichSuCH and LichSuTL;
 // lines 3r-2..3r form record r whatever their order. Entries this read does
-// not reach keep what they held.
+// not reach keep what they held. Only a regular file is read: anything else
+// under the name (a link, a FIFO) is LoiKhac and is never opened.
 KetQuaDoc DocDuLieu(SharedState& s, const QString& tep = kTepDuLieu);
 void DocDuLieu(SharedState& s, QIODevice& tep);
 

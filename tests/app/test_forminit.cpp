@@ -7,6 +7,8 @@
 #include "exam/FormMain.h"
 #include "study/FormHocTap.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -158,6 +160,34 @@ private slots:
         QCOMPARE(m_form->T_Khoa()->text(), QStringLiteral("2"));
         QTest::keyClicks(m_form->T_Khoa(), QStringLiteral("x7"));
         QCOMPARE(m_form->T_Khoa()->text(), QStringLiteral("7"));
+    }
+
+    // Text that does not come from a key (a paste, a middle-click paste or a
+    // drop, which all end in insert()) passes the same character rules.
+    void pastedTextIsFiltered_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");  // pasted once and inserted once
+        QTest::newRow("class: junk") << u"T_Hang"_s << u"XYZ<B2> hello 3"_s << u"B"_s;
+        QTest::newRow("class: valid") << u"T_Hang"_s << u"2"_s << u"B22"_s;
+        QTest::newRow("number: junk") << u"T_SoBaoDanh"_s << u"12 34"_s << u"7"_s;
+        QTest::newRow("number: digits") << u"T_SoBaoDanh"_s << u"12"_s << u"71212"_s;
+    }
+    void pastedTextIsFiltered()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        m_form->Inits();
+        auto* f = m_form->findChild<HopChu*>(field);
+        f->setText(after.left(1));
+        f->end(false);
+        QGuiApplication::clipboard()->setText(pasted);
+        f->paste();
+        f->insert(pasted);
+        QCOMPARE(f->text(), after);
+        QCOMPARE(m_p->app.state().Hang, m_form->T_Hang()->text().toUpper());
     }
 
     void examButtonOpensTheSheetAndLeaves()

@@ -1,24 +1,54 @@
-// Keeps writing exams to DuLieu.txt in the working folder until killed;
-// the crash-safety test kills it at random moments.
+// Writes exams to DuLieu.txt in the working folder, for the tests that need
+// a second process:
+//   history_writer SEED            keeps writing until killed
+//   history_writer count N SEED    writes N exams; exit code = failed saves
+//   history_writer limit BYTES     writes one exam with no file allowed to
+//                                  grow past BYTES (RLIMIT_FSIZE); exit 0 when
+//                                  saved, 1 when refused
 #include "history/LichSuThi.h"
 
 #include <QCoreApplication>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace thilaixe;
+
+namespace {
+SharedState exam(int n, int seed)
+{
+    SharedState s;
+    s.Hang = QStringLiteral("C");
+    s.NgayThi = QDate(2026, 12, 8);
+    for (int i = 1; i <= 30; ++i) {
+        s.CH[i] = static_cast<std::int16_t>(i < 30 ? i * 5 : 251 + (n + seed) % 50);
+        s.TL[i] = static_cast<std::int16_t>(1 + (i + n) % 4);
+    }
+    // Writer and exam number can be read back from the time.
+    s.GioThi = QTime(seed % 24, n % 60, (n / 60) % 60);
+    return s;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const int seed = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 0;
-    SharedState s;
-    s.Hang = QStringLiteral("C");
-    s.NgayThi = QDate(2026, 12, 8);
-    for (int n = 0;; ++n) {
-        for (int i = 1; i <= 30; ++i) {
-            s.CH[i] = static_cast<std::int16_t>(i < 30 ? i * 5 : 251 + (n + seed) % 50);
-            s.TL[i] = static_cast<std::int16_t>(1 + (i + n) % 4);
-        }
-        s.GioThi = QTime(10, n % 60, seed % 60);
-        GhiDuLieu(s);
+    const QStringList a = app.arguments().mid(1);
+    if (a.value(0) == QLatin1String("count")) {
+        int failed = 0;
+        for (int n = 0; n < a.value(1).toInt(); ++n)
+            failed += GhiDuLieu(exam(n, a.value(2).toInt())) ? 0 : 1;
+        return failed;
     }
+    if (a.value(0) == QLatin1String("limit")) {
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG
+        const rlim_t limit = a.value(1).toULongLong();
+        const rlimit r{limit, limit};
+        if (setrlimit(RLIMIT_FSIZE, &r) != 0)
+            return 3;
+        return GhiDuLieu(exam(99, 7)) ? 0 : 1;
+    }
+    const int seed = a.value(0).toInt();
+    for (int n = 0;; ++n)
+        GhiDuLieu(exam(n, seed));
 }

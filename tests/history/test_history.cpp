@@ -11,7 +11,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace thilaixe;
 using namespace Qt::Literals::StringLiterals;
@@ -41,6 +47,14 @@ QList<QByteArray> lines(const QByteArray& file)
         if (x.endsWith('\r'))
             x.chop(1);
     return l;
+}
+
+int runWriter(const test::WorkDir& dir, const QStringList& args)
+{
+    QProcess p;
+    p.setWorkingDirectory(dir.path(u"."_s));
+    p.start(QCoreApplication::applicationDirPath() + u"/history_writer"_s, args);
+    return p.waitForFinished(60'000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
 } // namespace
@@ -219,6 +233,188 @@ private slots:
             written += *s.MangCHDaThi[i] != -1;
         QCOMPARE(written, filled);
         TachMangTL(text, s);  // ends, whatever it makes of it
+    }
+
+    // A disk that fills up during the save, imitated by a file-size limit on
+    // the writing process: the old history keeps its bytes and permissions,
+    // no temporary file stays behind, and the save says it failed.
+    void fullDiskKeepsTheOldHistory_data()
+    {
+        QTest::addColumn<qint64>("limit");  // -1: one byte below the new size, -2: the new size
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("no byte free") << qint64(0) << false;
+        QTest::newRow("below the old size") << qint64(8192) << false;
+        QTest::newRow("one byte short") << qint64(-1) << false;
+        QTest::newRow("just enough") << qint64(-2) << true;
+    }
+    void fullDiskKeepsTheOldHistory()
+    {
+        QFETCH(qint64, limit);
+        QFETCH(bool, saved);
+        QByteArray old49;
+        for (int n = 1; n <= 49; ++n)
+            old49 += test::recordBytes(exam(n));
+        const QByteArray old = old49 + test::recordBytes(exam(50)) + "\r\n";
+        // The size of the new history, from a save with no limit.
+        qint64 newSize = 0;
+        {
+            test::WorkDir probe;
+            probe.write(u"DuLieu.txt"_s, old);
+            QCOMPARE(runWriter(probe, {u"limit"_s, u"100000000"_s}), 0);
+            newSize = probe.read(u"DuLieu.txt"_s).size();
+        }
+        if (limit < 0)
+            limit = limit == -1 ? newSize - 1 : newSize;
+
+        test::WorkDir dir;
+        dir.write(u"DuLieu.txt"_s, old);
+        const QByteArray name = QFile::encodeName(dir.path(u"DuLieu.txt"_s));
+        QCOMPARE(::chmod(name.constData(), 0444), 0);
+        QCOMPARE(runWriter(dir, {u"limit"_s, QString::number(limit)}), saved ? 0 : 1);
+        const QByteArray now = dir.read(u"DuLieu.txt"_s);
+        struct stat st{};
+        QCOMPARE(::stat(name.constData(), &st), 0);
+        if (saved) {
+            QCOMPARE(now.size(), newSize);
+            QVERIFY(now.endsWith(QByteArray(old49 + "\r\n")));
+            QCOMPARE(st.st_mode & 07777, 0644u);
+        } else {
+            QCOMPARE(now, old);
+            QCOMPARE(st.st_mode & 07777, 0444u);
+        }
+        QCOMPARE(QDir(dir.path(u"."_s)).entryList({u"DuLieu.txt.*"_s}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // The same on a real filesystem that fills up: a tmpfs of a few KB in a
+    // private mount namespace (needs root).
+    void fullTmpfsKeepsTheOldHistory()
+    {
+        if (::geteuid() != 0 || QStandardPaths::findExecutable(u"unshare"_s).isEmpty())
+            QSKIP("needs root and unshare");
+        test::WorkDir dir;
+        QByteArray old;
+        for (int n = 1; n <= 50; ++n)
+            old += test::recordBytes(exam(n));
+        dir.write(u"old.txt"_s, old + "\r\n");
+        QDir().mkdir(dir.path(u"mnt"_s));
+        // 16 KB: the old history takes three pages, the new one would need
+        // three more.
+        const QString script = uR"(set -e
+mount -t tmpfs -o size=16k tmpfs mnt
+cp old.txt mnt/DuLieu.txt
+cd mnt
+if "$0" limit 1000000000; then echo saved; else echo refused; fi
+cmp DuLieu.txt ../old.txt && echo same
+ls -A)"_s;
+        QProcess p;
+        p.setWorkingDirectory(dir.path(u"."_s));
+        p.start(u"unshare"_s, {u"-m"_s, u"--propagation"_s, u"private"_s, u"bash"_s, u"-c"_s, script,
+                               QCoreApplication::applicationDirPath() + u"/history_writer"_s});
+        QVERIFY(p.waitForFinished());
+        const QString out = QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
+        if (out.contains(u"mount:"_s))
+            QSKIP("tmpfs cannot be mounted here");
+        QCOMPARE(out, u"refused\nsame\nDuLieu.txt\n"_s);
+    }
+
+    // Only a regular file in the working folder is history: a link (to a
+    // file, to a read-only file, dangling), a FIFO or a folder under the name
+    // is neither read nor written through, and what it points at is left
+    // exactly as it was.
+    void onlyARegularFileIsHistory_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to a file") << u"link"_s;
+        QTest::newRow("link to a read-only file") << u"link-ro"_s;
+        QTest::newRow("dangling link") << u"dangling"_s;
+        QTest::newRow("fifo") << u"fifo"_s;
+        QTest::newRow("folder") << u"folder"_s;
+    }
+    void onlyARegularFileIsHistory()
+    {
+        QFETCH(QString, kind);
+        test::WorkDir dir;
+        QTemporaryDir outside;
+        const QString target = outside.filePath(u"target"_s);
+        const QByteArray targetBytes = test::recordBytes(exam(3)) + "\r\n";
+        const QString name = dir.path(u"DuLieu.txt"_s);
+        if (kind.startsWith(u"link"_s)) {
+            QFile t(target);
+            QVERIFY(t.open(QIODevice::WriteOnly) && t.write(targetBytes) == targetBytes.size());
+            t.close();
+            if (kind == u"link-ro"_s)
+                QVERIFY(t.setPermissions(QFileDevice::ReadOwner));
+        }
+        const QFileDevice::Permissions targetPerms = QFile(target).permissions();
+        if (kind == u"fifo"_s)
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0644), 0);
+        else if (kind == u"folder"_s)
+            QVERIFY(QDir().mkdir(name));
+        else
+            QVERIFY(QFile::link(target, name));
+
+        SharedState s;
+        s.LichSuNg[1] = u"kept"_s;
+        QCOMPARE(DocDuLieu(s), KetQuaDoc::LoiKhac);  // and did not block on the FIFO
+        QCOMPARE(*s.LichSuNg[1], u"kept"_s);
+        QString why;
+        QVERIFY(!GhiDuLieu(exam(2), kTepDuLieu, &why));
+        QVERIFY(!why.isEmpty());
+        if (kind == u"dangling"_s) {
+            QVERIFY(!QFile::exists(target));
+        } else if (kind.startsWith(u"link"_s)) {
+            QFile t(target);
+            QVERIFY(t.open(QIODevice::ReadOnly));
+            QCOMPARE(t.readAll(), targetBytes);
+            QCOMPARE(t.permissions(), targetPerms);
+        }
+        QCOMPARE(QFileInfo(name).isSymLink(), kind.contains(u"link"_s) || kind == u"dangling"_s);
+    }
+
+    // Temporaries left by a kill during a save go at the next save once
+    // they are a few minutes old; nothing else in the folder is touched.
+    void strayTemporariesAreRemoved()
+    {
+        test::WorkDir dir;
+        dir.write(u"DuLieu.txt"_s, {});
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+        const QStringList names{u"DuLieu.txt.QGpinF"_s, u"DuLieu.txt.a1b2c3"_s, u"DuLieu.txt.bak"_s,
+                                u"DuLieu.txt.QGpinF7"_s, u"Other.txt.QGpinF"_s};
+        for (const QString& n : names) {
+            dir.write(n, "x");
+            QFile f(dir.path(n));
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(n == u"DuLieu.txt.a1b2c3"_s ? QDateTime::currentDateTime() : old,
+                                  QFileDevice::FileModificationTime));
+        }
+        QVERIFY(QFile::link(dir.path(u"DuLieu.txt.bak"_s), dir.path(u"DuLieu.txt.Linked"_s)));
+        QVERIFY(GhiDuLieu(exam(1)));
+        QStringList left = QDir(dir.path(u"."_s)).entryList(QDir::Files | QDir::System, QDir::Name);
+        QCOMPARE(left, (QStringList{u"DuLieu.txt"_s, u"DuLieu.txt.Linked"_s, u"DuLieu.txt.QGpinF7"_s,
+                                    u"DuLieu.txt.a1b2c3"_s, u"DuLieu.txt.bak"_s, u"Other.txt.QGpinF"_s}));
+    }
+
+    // Two copies of the program saving at the same time into one folder:
+    // each save reads and replaces the history whole, so none is lost.
+    void twoCopiesLoseNoExam()
+    {
+        test::WorkDir dir;
+        dir.write(u"DuLieu.txt"_s, {});
+        QProcess a, b;
+        for (QProcess* p : {&a, &b}) {
+            p->setWorkingDirectory(dir.path(u"."_s));
+            p->start(QCoreApplication::applicationDirPath() + u"/history_writer"_s,
+                     {u"count"_s, u"25"_s, p == &a ? u"1"_s : u"2"_s});
+        }
+        QVERIFY(a.waitForFinished(60'000) && b.waitForFinished(60'000));
+        QCOMPARE(a.exitCode() + b.exitCode(), 0);  // no save was refused either
+        SharedState s;
+        QCOMPARE(DocDuLieu(s), KetQuaDoc::DaDoc);
+        QSet<QString> seen;
+        for (int r = 1; r <= 50; ++r)
+            if (s.LichSuNg[r])
+                seen.insert(*s.LichSuNg[r]);
+        QCOMPARE(seen.size(), 50);
     }
 
     // Kills a process that keeps writing the history at random moments: the

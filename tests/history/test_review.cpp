@@ -167,6 +167,42 @@ private slots:
         }
     }
 
+    // A record whose CH or TL line the parser cannot read is shown from its
+    // own lines only: what they do not give is unknown (no picture, no key,
+    // counted wrong), never the record reviewed before it.
+    void malformedRecordShowsNothingOfAnother_data()
+    {
+        QTest::addColumn<QByteArray>("ch");
+        QTest::addColumn<QByteArray>("tl");
+        QTest::addColumn<bool>("answersKnown");
+        const SharedState e = exam(6, 30);
+        QTest::newRow("CH line 1234,") << QByteArray("CH: 1234" + dongCH(e).mid(6)) << dongTL(e) << true;
+        QTest::newRow("CH line 65537,") << QByteArray("CH: 65537, 5, 6") << dongTL(e) << true;
+        QTest::newRow("TL line 12,") << dongCH(e) << QByteArray("TL: 12" + dongTL(e).mid(5)) << false;
+    }
+    void malformedRecordShowsNothingOfAnother()
+    {
+        QFETCH(QByteArray, ch);
+        QFETCH(QByteArray, tl);
+        QFETCH(bool, answersKnown);
+        const SharedState e = exam(6, 30);
+        m_p->dir.write(u"DuLieu.txt"_s, test::recordBytes(e) + dongNg(e.NgayThi, e.GioThi, e.Hang) + "\r\n" + ch
+                                          + "\r\n" + tl + "\r\n");
+        FormDapAnKQDaThi* f = open();
+        QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 30/30 câu hỏi"_s);
+        f->CB_NgayThi_Click(1);
+        QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 0/30 câu hỏi"_s);
+        QCOMPARE(reds(f), 30);
+        if (answersKnown) {
+            QVERIFY(f->Img()->pixmap().isNull());
+            QCOMPARE(f->LB_DapAn()->text(), QString());
+            QCOMPARE(f->LB_PhuongAnTL()->text(), QString::number(*e.TL[1]));
+        } else {
+            QCOMPARE(f->LB_DapAn()->text(), QString::number(kDapAn[e.CH[1]]));
+            QCOMPARE(f->LB_PhuongAnTL()->text(), QString());
+        }
+    }
+
     void truncatedFile()
     {
         const QByteArray whole = test::recordBytes(exam(1, 30)) + test::recordBytes(exam(2, 10));

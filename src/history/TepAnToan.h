@@ -1,0 +1,65 @@
+#pragma once
+
+// Files the learner cannot get back (the history, the practice progress) are
+// read and replaced only through here:
+//  - only a regular file is read or replaced; a link, a FIFO, a device or a
+//    folder under the file's name is refused and nothing it points at is
+//    opened, created, written or has its permissions changed;
+//  - the new content goes to a temporary file beside the old one, is synced
+//    to disk and checked for size, and only then renamed over the old file;
+//    on any failure the temporary file is removed and the old file keeps its
+//    bytes and permissions;
+//  - a lock file beside it keeps two copies of the program from interleaving
+//    their read and replace.
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QFile;
+class QLockFile;
+
+namespace thilaixe {
+
+enum class KetQuaMo {
+    DaMo,      // a regular file, open for reading
+    ThieuTep,  // nothing under that name
+    LoiKhac,   // something else under that name, or it cannot be opened
+};
+
+// Opens a regular file for reading without following a link and without
+// blocking on a FIFO.
+KetQuaMo moDeDoc(const QString& tep, QFile& f);
+
+// Holds the lock of one file (`tep` + ".lock") while it lives; stale locks
+// left by a crashed process are taken over.
+class KhoaTep final {
+public:
+    explicit KhoaTep(const QString& tep);
+    ~KhoaTep();
+    KhoaTep(const KhoaTep&) = delete;
+    KhoaTep& operator=(const KhoaTep&) = delete;
+    bool daKhoa() const { return m_daKhoa; }
+
+private:
+    std::unique_ptr<QLockFile> m_khoa;
+    bool m_daKhoa = false;
+};
+
+// Replaces `tep` with `noiDung` under its lock. `taoNoiDung` gets the old
+// file's bytes (empty when there is none) read inside the lock and returns
+// the new content. A read-only file is replaced all the same (the new file
+// is writable by its owner); a missing one is created. False, with a reason
+// in `loi`, when the new content is not safely on disk: `tep` is then as it
+// was.
+bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& taoNoiDung,
+                QString* loi = nullptr);
+
+// Temporary files this program names for `tep` are `tep` + "." + six letters
+// or digits. Those older than `tuoiGiay` seconds are removed; nothing else is
+// touched. Returns how many were removed.
+int donTepTam(const QString& tep, int tuoiGiay = 300);
+
+} // namespace thilaixe

@@ -3,7 +3,7 @@
 // option lines as the question has, plainly marked as a sample; plus an
 // empty DuLieu.txt when there is none. It never shows the key.
 
-#include "bank/DapAn.h"
+#include "rules/bank/DapAn.h"
 
 #include <QDir>
 #include <QFile>

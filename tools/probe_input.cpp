@@ -3,9 +3,10 @@
 //   probe_input history FILE   (read, every listed record parsed and re-scored)
 // Prints the outcome, the time taken and the peak resident memory.
 
-#include "bank/AnhCauHoi.h"
-#include "bank/DapAn.h"
-#include "history/LichSuThi.h"
+#include "rules/bank/AnhCauHoi.h"
+#include "rules/bank/DapAn.h"
+#include "rules/exam/KetQuaThi.h"
+#include "rules/history/LichSuThi.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -45,7 +46,7 @@ int main(int argc, char* argv[])
         for (int r = 1; r <= kSoLanLuu && s.LichSuNg[r] && !s.LichSuNg[r]->isEmpty(); ++r, ++records) {
             TachMangCH(s.LichSuCH[r].value_or(QString()), s);
             TachMangTL(s.LichSuTL[r].value_or(QString()), s);
-            chamDiem(s);
+            ketQuaLanDaThi(s);
         }
         outcome = QStringLiteral("%1 records").arg(records);
     }

@@ -1,8 +1,9 @@
 // libFuzzer target: the bytes of DuLieu.txt through the reader, both
 // parsers and the re-scoring of every record listed, as the past-exam
 // review uses them. Any index outside an array aborts.
-#include "bank/DapAn.h"
-#include "history/LichSuThi.h"
+#include "rules/bank/DapAn.h"
+#include "rules/exam/KetQuaThi.h"
+#include "rules/history/LichSuThi.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         s.LanThiChon = static_cast<std::int16_t>(r);
         TachMangCH(s.LichSuCH[r].value_or(QString()), s);
         TachMangTL(s.LichSuTL[r].value_or(QString()), s);
-        const ChamDiem kq = chamDiem(s);
+        const KetQuaThi kq = ketQuaLanDaThi(s);
         if (kq.dung < 0 || kq.dung > kSoCau)
             std::abort();
         for (int i = 1; i <= kSoCau; ++i) {

@@ -1,7 +1,7 @@
 // libFuzzer target: the bytes of a question picture through the same
 // loading path the forms use (a file in the working folder, decoded at the
 // size it is shown).
-#include "bank/AnhCauHoi.h"
+#include "rules/bank/AnhCauHoi.h"
 
 #include <QDir>
 #include <QFile>

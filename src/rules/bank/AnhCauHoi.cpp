@@ -1,0 +1,47 @@
+#include "rules/bank/AnhCauHoi.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace thilaixe {
+
+namespace {
+constexpr int kGioiHanMB = 64;      // decoder allocation cap
+constexpr int kCanhToiDa = 20000;   // larger claims are not pictures we show
+} // namespace
+
+KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
+{
+    const QFileInfo fi(tenTep);
+    if (tenTep.isEmpty() || !fi.exists())
+        return KetQuaTaiAnh::ThieuTep;
+    QFile f(tenTep);
+    if (!fi.isFile() || !f.open(QIODevice::ReadOnly))
+        return KetQuaTaiAnh::Hong;
+
+    // A JPEG cut short still decodes, grey where the data stopped; its
+    // missing end-of-image marker tells it apart.
+    f.seek(qMax<qint64>(0, f.size() - 4096));
+    if (!f.read(4096).contains("\xFF\xD9") || !f.seek(0))
+        return KetQuaTaiAnh::Hong;
+
+    QImageReader::setAllocationLimit(kGioiHanMB);
+    // Question pictures are JPEG: anything else under a .jpg name is damaged.
+    QImageReader reader(&f, "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    reader.setAutoTransform(false);
+    const QSize goc = reader.size();
+    if (!goc.isValid() || goc.width() > kCanhToiDa || goc.height() > kCanhToiDa)
+        return KetQuaTaiAnh::Hong;
+    if (kichThuoc.isValid() && !kichThuoc.isEmpty())
+        reader.setScaledSize(kichThuoc);
+    QImage img = reader.read();
+    if (img.isNull())
+        return KetQuaTaiAnh::Hong;
+    if (anh)
+        *anh = std::move(img);
+    return KetQuaTaiAnh::DaTai;
+}
+
+} // namespace thilaixe

@@ -1,0 +1,45 @@
+#include "rules/bank/NgauNhien.h"
+
+#include <chrono>
+#include <random>
+
+namespace thilaixe {
+
+std::uint64_t BoSinhSo::next()
+{
+    std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+float BoSinhSo::rnd01()
+{
+    return static_cast<float>(next() >> 40) * (1.0f / 16777216.0f);
+}
+
+void BoSinhSo::mix(std::uint64_t v)
+{
+    m_state ^= v * 0xD6E8FEB86659FD93ULL;
+    next();
+}
+
+static std::uint64_t clockNow()
+{
+    return static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+static std::uint64_t entropy()
+{
+    std::random_device rd;
+    return (static_cast<std::uint64_t>(rd()) << 32) ^ rd();
+}
+
+NguonDongHo::NguonDongHo() : m_gen(entropy() ^ clockNow()) {}
+
+void NguonDongHo::gieoLai() { m_gen.mix(clockNow()); }
+
+float NguonDongHo::rnd() { return m_gen.rnd01(); }
+
+} // namespace thilaixe

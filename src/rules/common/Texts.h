@@ -1,0 +1,93 @@
+#pragma once
+
+// Every text the program shows, in one place, exactly as the users see it.
+// Plain-ASCII texts stay ASCII on purpose (window titles, the message box).
+
+#include <QString>
+
+namespace thilaixe::txt {
+
+// Entry form
+inline const QString kNhanHang = QStringLiteral("Hạng:");
+inline const QString kNhanKhoa = QStringLiteral("Khoá:");
+inline const QString kNhanSBD = QStringLiteral("Số báo danh:");
+inline const QString kThongBaoKhaiBao = QStringLiteral("Bấm Tab, Esc hoặc Enter để khai báo");
+inline const QString kHoc = QStringLiteral("&Học");
+inline const QString kThiThu = QStringLiteral("&Thi thử");
+inline const QString kTooltipHang = QStringLiteral("Chi go cac tu sau: \"B1\", \"B2\", \"C\", \"D\", \"E\"");
+inline const QString kHoTenThiSinh = QStringLiteral("Thí sinh dự thi");
+
+// Exam sheet
+inline const QString kTieuDeThi = QStringLiteral("Thi ly thuyet lai xe hang ");
+inline const QString kBatDau = QStringLiteral("&Bắt đầu");
+inline const QString kKetThuc = QStringLiteral("&Kết thúc");
+inline const QString kCau = QStringLiteral("Câu");
+inline const QString kPhuongAn = QStringLiteral("Phương án ");
+inline const QString kCauHoiSo = QStringLiteral("Câu hỏi số ");
+inline const QString kHuongDanChonCau = QStringLiteral("Dùng chuột bấm hoặc dùng mũi tên để chọn câu hỏi");
+inline const QString kHuongDanChonPA = QStringLiteral("Gõ số 1-4 hoặc bấm chuột để chọn các phương án");
+inline const QString kNhanHoTen = QStringLiteral("Họ tên:");
+inline const QString kNhanSoBaoDanh = QStringLiteral("SBD:");
+inline const QString kCacCauHoi = QStringLiteral("Các câu hỏi:");
+inline const QString kChonCacPhuongAn = QStringLiteral("Chọn các phương án:");
+inline const QString kTongThoiGian = QStringLiteral("Tổng thời gian làm bài:");
+inline const QString kThoiGianCon = QStringLiteral("Thời gian làm bài còn:");
+inline const QString kPhutKhongGiay = QStringLiteral(" phút 00 giây");  // after 25 or 20
+inline const QString kPhut = QStringLiteral(" phút");
+inline const QString kPhutCuoi = QStringLiteral(" phút ");
+inline const QString kGiay = QStringLiteral(" giây");
+
+// Result form
+inline const QString kThiLaiXeHang = QStringLiteral("Thi lái xe hạng ");
+inline const QString kSoCauDung = QStringLiteral("Số câu trả lời đúng:");
+inline const QString kSoCauSai = QStringLiteral("Số câu trả lời sai:");
+inline const QString kKetQua = QStringLiteral("Kết quả: ");
+inline const QString kThoatKQ = QStringLiteral("&Thoát");
+inline const QString kXemLai = QStringLiteral("&Xem lại bài thi");
+inline const QString kDat = QStringLiteral("Đạt");
+inline const QString kKhongDat = QStringLiteral("Không đạt");
+inline const QString kTieuDeKQ = QStringLiteral("Họ tên: ");
+inline const QString kTieuDeKQSBD = QStringLiteral("   SBD: ");
+inline const QString kTieuDeKhongLuu = QStringLiteral("Loi khi ghi tep");
+inline const QString kKhongLuuDuoc = QStringLiteral(
+    "Khong luu duoc bai thi nay vao tep DuLieu.txt.\r\n"
+    "Cac bai thi da luu truoc day van con nguyen.");
+
+// Answer reviews
+inline const QString kTieuDeDapAn = QStringLiteral("Dap an bai thi");
+inline const QString kBanDaTraLoi = QStringLiteral("Ban da tra loi ");
+inline const QString kCauDung = QStringLiteral(" cau dung");
+inline const QString kChuyenToi = QStringLiteral("Chuyển tới các câu hỏi:");
+inline const QString kVe = QStringLiteral("<< &Về");
+inline const QString kTiep = QStringLiteral("&Tiếp >>");
+inline const QString kThoat = QStringLiteral("Th&oát");
+inline const QString kDong = QStringLiteral("Đó&ng");
+inline const QString kDapAnCuaChungToi = QStringLiteral("Đáp án của chúng tôi: ");
+inline const QString kPhuongAnBanTraLoi = QStringLiteral("Phương án  bạn trả lời: ");
+inline const QString kTieuDeDaThi = QStringLiteral("Nhung lan da thi thu");
+inline const QString kBanDaTraLoiDung = QStringLiteral("Bạn đã trả lời đúng được");
+inline const QString kTrenBaMuoi = QStringLiteral("/30 câu hỏi");
+
+// Study form
+inline const QString kTieuDeHoc = QStringLiteral("Hoc ly thuyet 300 cau hoi Luat xe co gioi");
+inline const QString kCauHoiSoHoc = QStringLiteral("Câu hỏi số:");
+inline const QString kCacPhan = QStringLiteral(
+    "Lý thuyết: Từ câu 1-150  Biển báo: Từ câu 151-250  Sa bàn: Từ câu 251-300");
+inline const QString kXemDapAn = QStringLiteral("&Xem đáp án");
+inline const QString kToiCauHoiSo = QStringLiteral("Tới câu hỏi số:");
+inline const QString kCacLanDaThi = QStringLiteral("&Các lần đã thi");
+
+// Missing-file message
+inline const QString kTieuDeLoiDoc = QStringLiteral("Loi khi doc tep");
+inline const QString kLoiDocDong1 = QStringLiteral("Khong co tep du lieu hoac tep du lieu bi hong!");
+
+// Author strip and information window
+inline const QString kTooltipTacGia = QStringLiteral("Bam chuot vao day de lien he tac gia");
+inline const QString kNguoiViet = QStringLiteral("Người viết chương trình:");
+inline const QString kTieuDeThongTin = QStringLiteral("Thong tin them");
+inline const QString kCamOn = QStringLiteral("Cảm ơn bạn đã sử dụng phần mềm");
+inline const QString kLienHe = QStringLiteral("Mọi vấn đề, xin liên hệ với tác giả");
+inline const QString kDTCQ = QStringLiteral("ĐTCQ:");
+inline const QString kDD = QStringLiteral("DĐ:      ");
+
+} // namespace thilaixe::txt

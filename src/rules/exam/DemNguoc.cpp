@@ -1,0 +1,33 @@
+#include "rules/exam/DemNguoc.h"
+
+#include "rules/bank/HangGiayPhep.h"
+#include "rules/common/NumberText.h"
+#include "rules/common/Texts.h"
+
+namespace thilaixe {
+
+QString DemNguoc::thietLap(SharedState& s)
+{
+    // A class outside the table gets the shorter time.
+    const HangGiayPhep* h = timHang(s.Hang);
+    const int phut = h ? h->phut : 20;
+    s.Phut = phut - 1;
+    s.Giay = phut * 60;
+    return QString::number(phut) + txt::kPhutKhongGiay;
+}
+
+DemNguoc::Nhip DemNguoc::tick(SharedState& s)
+{
+    const int giay = s.Giay.value_or(0) - 1;
+    s.Giay = giay;
+    if (giay == 0)
+        return {soCoDau(0) + txt::kPhutCuoi + soCoDau(0) + txt::kGiay, true};
+    const int phut = s.Phut.value_or(0);
+    const int du = giay % 60;
+    Nhip n{soCoDau(phut) + txt::kPhut + soCoDau(du) + txt::kGiay, false};
+    if (du == 0)
+        s.Phut = phut - 1;
+    return n;
+}
+
+} // namespace thilaixe

@@ -1,0 +1,166 @@
+#include "rules/history/LichSuThi.h"
+
+#include "rules/common/NumberText.h"
+#include "rules/history/Tcvn3.h"
+#include "rules/history/TepAnToan.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace thilaixe {
+
+namespace {
+
+const QByteArray kCRLF = QByteArrayLiteral("\r\n");
+
+// One line without its break, at most kDongToiDa bytes; the rest of a longer
+// line is skipped. False at the end of the file.
+bool docDong(QIODevice& f, QByteArray& dong)
+{
+    if (f.atEnd())
+        return false;
+    dong = f.readLine(kDongToiDa + 1);
+    bool coXuongDong = dong.endsWith('\n');
+    // Skip the rest of an overlong line in chunks, never holding it whole.
+    for (bool xong = coXuongDong; !xong && !f.atEnd();) {
+        const QByteArray phan = f.readLine(64 * 1024);
+        xong = phan.isEmpty() || phan.endsWith('\n');
+    }
+    if (coXuongDong)
+        dong.chop(1);
+    if (dong.endsWith('\r'))
+        dong.chop(1);
+    if (dong.size() > kDongToiDa)
+        dong.truncate(kDongToiDa);
+    return true;
+}
+
+QString boKhoangTrang(const QString& t)
+{
+    qsizetype a = 0, b = t.size();
+    while (a < b && t[a] == QLatin1Char(' '))
+        ++a;
+    while (b > a && t[b - 1] == QLatin1Char(' '))
+        --b;
+    return t.mid(a, b - a);
+}
+
+// Shared by both parsers: numbers separated by ", ", the comma looked for
+// among the first `tim` characters, the last number `cuoi` characters long.
+void tachMang(const QString& text, SlotArray<std::optional<double>>& mang, int tim, int cuoi)
+{
+    QString t = boKhoangTrang(text);
+    int k = 0;
+    while (!t.isEmpty()) {
+        const qsizetype p = t.left(tim).indexOf(QLatin1Char(','));
+        if (p < 0 || k >= kSoCau)
+            return;  // not a text the writer produces: stop here
+        ++k;
+        mang[k] = giaTriSo(QStringView(t).left(p));
+        t = t.mid(p + 2);
+        if (t.size() == cuoi) {
+            mang[kSoCau] = giaTriSo(t);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+QString vanBanNgay(const QDate& d)
+{
+    return QLocale::system().toString(d, QLocale::ShortFormat);
+}
+
+QString vanBanGio(const QTime& t)
+{
+    QString f = QLocale::system().timeFormat(QLocale::LongFormat);
+    // No time-zone name: drop the 't' field and the blank before it.
+    f.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+    if (!f.contains(QLatin1Char('s')))
+        f = QStringLiteral("HH:mm:ss");
+    return QLocale::system().toString(t, f.trimmed());
+}
+
+QByteArray dongNg(const QDate& ngay, const QTime& gio, const QString& hang)
+{
+    return QByteArrayLiteral("Ng: ") + maHoaTCVN3(vanBanNgay(ngay)) + QByteArrayLiteral(" - ")
+        + maHoaTCVN3(vanBanGio(gio)) + QByteArrayLiteral(" (H\xB9ng ") + maHoaTCVN3(hang)
+        + QByteArrayLiteral(")");
+}
+
+QByteArray dongCH(const SharedState& s)
+{
+    QByteArray d = QByteArrayLiteral("CH: ");
+    for (int i = 1; i <= kSoCau; ++i) {
+        if (i > 1)
+            d += ", ";
+        d += QByteArray::number(s.CH[i]);
+    }
+    return d;
+}
+
+QByteArray dongTL(const SharedState& s)
+{
+    QByteArray d = QByteArrayLiteral("TL: ");
+    for (int i = 1; i <= kSoCau; ++i) {
+        if (i > 1)
+            d += ", ";
+        d += QByteArray::number(s.TL[i].value_or(0));
+    }
+    return d;
+}
+
+bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi)
+{
+    return thayTheTep(
+        tep,
+        [&s](QFile* cu) -> QByteArray {
+            QByteArray moi = dongNg(s.NgayThi, s.GioThi, s.Hang) + kCRLF + dongCH(s) + kCRLF + dongTL(s) + kCRLF;
+            QByteArray dong;
+            for (int n = 0; cu && n < 147 && docDong(*cu, dong); ++n)
+                moi += dong + kCRLF;
+            return moi + kCRLF;
+        },
+        loi);
+}
+
+KetQuaDoc DocDuLieu(SharedState& s, const QString& tep)
+{
+    QFile f;
+    switch (moDeDoc(tep, f)) {
+    case KetQuaMo::ThieuTep:
+        return KetQuaDoc::ThieuTep;
+    case KetQuaMo::LoiKhac:
+        return KetQuaDoc::LoiKhac;
+    case KetQuaMo::DaMo:
+        break;
+    }
+    DocDuLieu(s, f);
+    return KetQuaDoc::DaDoc;
+}
+
+void DocDuLieu(SharedState& s, QIODevice& f)
+{
+    int r = 1;
+    int n = 0;
+    QByteArray dong;
+    while (r <= kSoLanLuu && docDong(f, dong)) {
+        ++n;
+        if (dong.startsWith("Ng: "))
+            s.LichSuNg[r] = giaiMaTCVN3(dong.mid(3));
+        else if (dong.startsWith("CH: "))
+            s.LichSuCH[r] = giaiMaTCVN3(dong.mid(3));
+        else if (dong.startsWith("TL: "))
+            s.LichSuTL[r] = giaiMaTCVN3(dong.mid(3));
+        if (n % 3 == 0)
+            ++r;
+    }
+}
+
+void TachMangCH(const QString& text, SharedState& s) { tachMang(text, s.MangCHDaThi, 4, 3); }
+
+void TachMangTL(const QString& text, SharedState& s) { tachMang(text, s.MangTLDaThi, 2, 1); }
+
+} // namespace thilaixe

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "rules/common/SharedState.h"
+
+#include <QByteArray>
+#include <QString>
+
+
+class QIODevice;
+
+namespace thilaixe {
+
+// The history file's name in the working folder.
+inline const QString kTepDuLieu = QStringLiteral("DuLieu.txt");
+
+// Longest line the history is read with; a longer line is cut. A record's
+// longest line is well under 200 bytes.
+constexpr qsizetype kDongToiDa = 4096;
+
+// The three lines of a record, without their line break.
+QByteArray dongNg(const QDate& ngay, const QTime& gio, const QString& hang);
+QByteArray dongCH(const SharedState& s);
+QByteArray dongTL(const SharedState& s);
+
+// Date and time as the user's locale writes them: short date; time with
+// seconds and without a time-zone name.
+QString vanBanNgay(const QDate& d);
+QString vanBanGio(const QTime& t);
+
+// Puts the current exam at the top of the history file and keeps the 49
+// newest older records, through thayTheTep: at every moment the file on disk
+// is the old history or the whole new one, even on a full disk, and only a
+// regular file is ever read or replaced. A missing file is created, a
+// read-only one rewritten. Returns false (with a reason) when the new history
+// could not be written; the old one is then left as it was, permissions too.
+bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi = nullptr);
+
+enum class KetQuaDoc { DaDoc, ThieuTep, LoiKhac };
+
+// Reads up to 50 records (150 lines) into LichSuNg, LichSuCH and LichSuTL;
+// lines 3r-2..3r form record r whatever their order. Entries this read does
+// not reach keep what they held. Only a regular file is read: anything else
+// under the name (a link, a FIFO) is LoiKhac and is never opened.
+KetQuaDoc DocDuLieu(SharedState& s, const QString& tep);
+void DocDuLieu(SharedState& s, QIODevice& tep);
+
+// Turn a CH or TL text back into entries 1..30 of MangCHDaThi/MangTLDaThi.
+// They always end and never write past entry 30; text they cannot read
+// leaves the remaining entries as they were.
+void TachMangCH(const QString& text, SharedState& s);
+void TachMangTL(const QString& text, SharedState& s);
+
+} // namespace thilaixe

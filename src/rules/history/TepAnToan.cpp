@@ -1,0 +1,204 @@
+#include "rules/history/TepAnToan.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace thilaixe {
+
+namespace {
+
+QString loiHeThong(const char* viec)
+{
+    return QString::fromLatin1(viec) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool ghiHet(int fd, const QByteArray& b)
+{
+    const char* p = b.constData();
+    qsizetype con = b.size();
+    while (con > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(con));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        p += n;
+        con -= n;
+    }
+    return true;
+}
+
+mode_t umaskHienTai()
+{
+    const mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+}
+
+// Best effort: makes the rename itself durable.
+void dongBoThuMuc(const QByteArray& thuMuc)
+{
+    const int fd = ::open(thuMuc.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool laTenTam(const QString& ten, const QString& goc)
+{
+    if (ten.size() != goc.size() + 7 || !ten.startsWith(goc) || ten.at(goc.size()) != QLatin1Char('.'))
+        return false;
+    for (qsizetype i = goc.size() + 1; i < ten.size(); ++i) {
+        const QChar c = ten.at(i);
+        if (!(c.isDigit() || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+              || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+KetQuaMo moDeDoc(const QString& tep, QFile& f)
+{
+    const QByteArray ten = QFile::encodeName(tep);
+    struct stat st{};
+    if (::lstat(ten.constData(), &st) != 0)
+        return errno == ENOENT ? KetQuaMo::ThieuTep : KetQuaMo::LoiKhac;
+    if (!S_ISREG(st.st_mode))
+        return KetQuaMo::LoiKhac;
+    // The name may have been swapped since lstat: refuse a link, never wait
+    // on a FIFO, and check again what was opened.
+    const int fd = ::open(ten.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return KetQuaMo::LoiKhac;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return KetQuaMo::LoiKhac;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return KetQuaMo::LoiKhac;
+    }
+    return KetQuaMo::DaMo;
+}
+
+KhoaTep::KhoaTep(const QString& tep) : m_khoa(std::make_unique<QLockFile>(tep + QStringLiteral(".lock")))
+{
+    // A save takes milliseconds; a lock older than this is a crashed process's.
+    m_khoa->setStaleLockTime(10'000);
+    m_daKhoa = m_khoa->tryLock(15'000);
+}
+
+KhoaTep::~KhoaTep()
+{
+    if (m_daKhoa)
+        m_khoa->unlock();
+}
+
+bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& taoNoiDung, QString* loi)
+{
+    auto baoLoi = [loi](const QString& why) {
+        if (loi)
+            *loi = why;
+        return false;
+    };
+
+    KhoaTep khoa(tep);
+    if (!khoa.daKhoa())
+        return baoLoi(QStringLiteral("the file is locked by another copy of the program, or no lock can be made"));
+    donTepTam(tep);
+
+    QFile cu;
+    mode_t quyen = 0666 & ~umaskHienTai();
+    switch (moDeDoc(tep, cu)) {
+    case KetQuaMo::ThieuTep:
+        break;
+    case KetQuaMo::LoiKhac:
+        return baoLoi(QStringLiteral("not a regular file that can be read"));
+    case KetQuaMo::DaMo: {
+        struct stat st{};
+        if (::fstat(cu.handle(), &st) == 0)
+            quyen = (st.st_mode & 07777) | S_IWUSR;  // a read-only history is rewritten all the same
+        break;
+    }
+    }
+    const QByteArray moi = taoNoiDung(cu.isOpen() ? &cu : nullptr);
+    cu.close();
+
+    QByteArray mau = QFile::encodeName(tep) + QByteArrayLiteral(".XXXXXX");
+    const int fd = ::mkstemp(mau.data());
+    if (fd < 0)
+        return baoLoi(loiHeThong("create temporary file"));
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    auto boTam = [&](const char* viec) {
+        const QString why = loiHeThong(viec);
+        ::close(fd);
+        ::unlink(mau.constData());
+        return baoLoi(why);
+    };
+    if (!ghiHet(fd, moi))
+        return boTam("write");
+    if (::fsync(fd) != 0)
+        return boTam("sync");
+    struct stat st{};
+    if (::fstat(fd, &st) != 0)
+        return boTam("stat");
+    if (st.st_size != moi.size()) {
+        errno = EIO;
+        return boTam("size check");
+    }
+    if (::fchmod(fd, quyen) != 0)
+        return boTam("permissions");
+    if (::close(fd) != 0) {
+        const QString why = loiHeThong("close");
+        ::unlink(mau.constData());
+        return baoLoi(why);
+    }
+    // rename() replaces whatever stands under the name (a link that was
+    // planted meanwhile included) and never writes through it.
+    if (::rename(mau.constData(), QFile::encodeName(tep).constData()) != 0) {
+        const QString why = loiHeThong("rename");
+        ::unlink(mau.constData());
+        return baoLoi(why);
+    }
+    dongBoThuMuc(QFile::encodeName(QFileInfo(tep).absolutePath()));
+    return true;
+}
+
+int donTepTam(const QString& tep, int tuoiGiay)
+{
+    const QFileInfo fi(tep);
+    const QString goc = fi.fileName();
+    const QDir thuMuc = fi.absoluteDir();
+    const QDateTime moc = QDateTime::currentDateTimeUtc().addSecs(-tuoiGiay);
+    int daXoa = 0;
+    const QStringList ten = thuMuc.entryList({goc + QStringLiteral(".??????")},
+                                             QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString& t : ten) {
+        const QString duongDan = thuMuc.filePath(t);
+        struct stat st{};
+        if (!laTenTam(t, goc) || ::lstat(QFile::encodeName(duongDan).constData(), &st) != 0
+            || !S_ISREG(st.st_mode))
+            continue;
+        if (QDateTime::fromSecsSinceEpoch(st.st_mtime, Qt::UTC) < moc && ::unlink(QFile::encodeName(duongDan).constData()) == 0)
+            ++daXoa;
+    }
+    return daXoa;
+}
+
+} // namespace thilaixe

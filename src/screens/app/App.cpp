@@ -1,0 +1,102 @@
+#include "screens/app/App.h"
+
+#include "rules/common/Texts.h"
+#include "screens/entry/FormInit.h"
+#include "screens/exam/FormDapAn.h"
+#include "screens/exam/FormKetQua.h"
+#include "screens/exam/FormMain.h"
+#include "screens/history/FormDapAnKQDaThi.h"
+#include "screens/study/FormHocTap.h"
+
+namespace thilaixe {
+
+App::App(Seams& seams, const QString& thuMuc, QObject* parent) : QObject(parent), m_mt(seams, thuMuc)
+{
+    // A form closed for good is forgotten at once, so the next use creates
+    // a fresh one even before the old one is gone.
+    connect(&m_mt, &MoiTruong::formDaDong, this, [this](QWidget* form) {
+        for (auto it = m_forms.begin(); it != m_forms.end();)
+            it = it.value() == form ? m_forms.erase(it) : std::next(it);
+    });
+}
+
+App::~App()
+{
+    // Forms are top-level widgets owned here, newest first; deleting them
+    // runs no window behaviour.
+    for (qsizetype i = m_thuTuTao.size() - 1; i >= 0; --i)
+        delete m_thuTuTao[i].data();
+}
+
+template <typename F> F* App::form()
+{
+    QPointer<QWidget>& p = m_forms[&F::staticMetaObject];
+    if (p.isNull()) {
+        auto* f = new F(m_mt);
+        p = f;
+        m_thuTuTao.append(f);
+        noiDay(f);
+        return f;
+    }
+    return static_cast<F*>(p.data());
+}
+
+// The forms of the program.
+template FormInit* App::form<FormInit>();
+template FormMain* App::form<FormMain>();
+template FormKetQua* App::form<FormKetQua>();
+template FormDapAn* App::form<FormDapAn>();
+template FormHocTap* App::form<FormHocTap>();
+template FormDapAnKQDaThi* App::form<FormDapAnKQDaThi>();
+
+void App::noiDay(FormInit* f)
+{
+    connect(f, &FormInit::chonHoc, this, [this] { m_mt.hien(form<FormHocTap>()); });
+    connect(f, &FormInit::chonThi, this, [this] { m_mt.hien(form<FormMain>()); });
+}
+
+void App::noiDay(FormMain* f)
+{
+    connect(f, &FormMain::daKetThuc, this, &App::khiKetThucBaiThi);
+}
+
+void App::noiDay(FormKetQua* f)
+{
+    // Its load: the sheet takes no more input.
+    if (coForm<FormMain>())
+        form<FormMain>()->khoaBaiThi();
+    connect(f, &FormKetQua::xemLai, this, [this] { m_mt.hien(form<FormDapAn>()); });
+}
+
+void App::noiDay(FormDapAn*)
+{
+    // Its load: the result form steps aside.
+    if (coForm<FormKetQua>())
+        form<FormKetQua>()->hide();
+}
+
+void App::noiDay(FormHocTap* f)
+{
+    connect(f, &FormHocTap::moCacLanDaThi, this, [this] { m_mt.hien(form<FormDapAnKQDaThi>()); });
+}
+
+void App::noiDay(FormDapAnKQDaThi* f)
+{
+    connect(f, &FormDapAnKQDaThi::daDong, this, [this] {
+        if (coForm<FormHocTap>())
+            m_mt.hien(form<FormHocTap>());
+    });
+}
+
+void App::khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu)
+{
+    FormKetQua* ketQua = form<FormKetQua>();
+    ketQua->hienKetQua(kq);
+    form<FormDapAn>()->datKetQua(kq);
+    ketQua->setWindowModality(Qt::ApplicationModal);
+    m_mt.hien(ketQua);
+    if (!daLuu)
+        m_mt.seams().hienThongBao(txt::kTieuDeKhongLuu, txt::kKhongLuuDuoc, {});
+}
+
+} // namespace thilaixe

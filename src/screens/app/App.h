@@ -1,0 +1,56 @@
+#pragma once
+
+#include "rules/exam/KetQuaThi.h"
+#include "screens/common/MoiTruong.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace thilaixe {
+
+class FormInit;
+class FormMain;
+class FormKetQua;
+class FormDapAn;
+class FormHocTap;
+class FormDapAnKQDaThi;
+
+// The application object: owns what every screen shares (MoiTruong), hands
+// out each form as a single instance created (and loaded) on first use, and
+// passes on what one form says happened to the next. Adding a screen is one
+// noiDay overload here and one line in App.cpp's list of forms.
+class App final : public QObject {
+    Q_OBJECT
+public:
+    App(Seams& seams, const QString& thuMuc, QObject* parent = nullptr);
+    ~App() override;
+
+    MoiTruong& moiTruong() { return m_mt; }
+    SharedState& trangThai() { return m_mt.trangThai(); }
+
+    // The one instance of form F, created on first use.
+    template <typename F> F* form();
+    // Loaded-or-not, without creating.
+    template <typename F> bool coForm() const { return m_forms.value(&F::staticMetaObject) != nullptr; }
+
+private:
+    // What each form says, and where it leads.
+    void noiDay(FormInit* f);
+    void noiDay(FormMain* f);
+    void noiDay(FormKetQua* f);
+    void noiDay(FormDapAn* f);
+    void noiDay(FormHocTap* f);
+    void noiDay(FormDapAnKQDaThi* f);
+
+    void khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu);
+
+    MoiTruong m_mt;
+    QHash<const QMetaObject*, QPointer<QWidget>> m_forms;
+    QList<QPointer<QWidget>> m_thuTuTao;  // creation order, for the teardown
+};
+
+} // namespace thilaixe

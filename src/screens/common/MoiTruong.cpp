@@ -1,0 +1,73 @@
+#include "screens/common/MoiTruong.h"
+
+#include "rules/common/Texts.h"
+#include "screens/common/FormAbout.h"
+#include "screens/common/Personalisation.h"
+
+#include <QDir>
+#include <QWidget>
+
+namespace thilaixe {
+
+MoiTruong::MoiTruong(Seams& seams, QString thuMuc) : m_seams(seams), m_thuMuc(std::move(thuMuc)) {}
+
+QString MoiTruong::duongDan(const QString& tenTep) const { return QDir(m_thuMuc).filePath(tenTep); }
+
+void MoiTruong::hien(QWidget* form)
+{
+    if (form && !m_dangKetThuc)
+        form->show();
+}
+
+void MoiTruong::dongForm(QWidget* form)
+{
+    if (!form)
+        return;
+    emit formDaDong(form);
+    form->hide();
+    form->deleteLater();
+}
+
+void MoiTruong::moThongTin(QWidget* tu)
+{
+    if (m_dangKetThuc)
+        return;
+    auto* f = new FormAbout(tu);
+    f->setAttribute(Qt::WA_DeleteOnClose);
+    f->setWindowModality(Qt::ApplicationModal);
+    f->show();
+}
+
+KetQuaDoc MoiTruong::docLichSu(NoiBaoLoi noi)
+{
+    const KetQuaDoc kq = DocDuLieu(m_trangThai, duongDan(kTepDuLieu));
+    if (kq == KetQuaDoc::ThieuTep)
+        baoThieuTep(noi);
+    return kq;
+}
+
+QString MoiTruong::noiDungThieuTep(NoiBaoLoi noi)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    return txt::kLoiDocDong1 + crlf + crlf + rieng::kLienHeDong1 + crlf + rieng::kLienHeDong2 + crlf + crlf
+        + (noi == NoiBaoLoi::Thi ? rieng::kDienThoaiThi : rieng::kDienThoaiHoc);
+}
+
+void MoiTruong::baoThieuTep(NoiBaoLoi noi)
+{
+    if (m_dangKetThuc)
+        return;
+    m_dangKetThuc = true;
+    m_seams.hienThongBao(txt::kTieuDeLoiDoc, noiDungThieuTep(noi), [this] { ketThucChuongTrinh(); });
+}
+
+void MoiTruong::ketThucChuongTrinh()
+{
+    m_dangKetThuc = true;
+    if (m_daKetThuc)
+        return;
+    m_daKetThuc = true;
+    m_seams.thoat();
+}
+
+} // namespace thilaixe

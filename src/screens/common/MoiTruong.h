@@ -1,0 +1,70 @@
+#pragma once
+
+#include "rules/common/SharedState.h"
+#include "rules/history/LichSuThi.h"
+#include "screens/common/Seams.h"
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace thilaixe {
+
+// Where the missing-file message comes from: the exam sheet and the study
+// form name different contact lines.
+enum class NoiBaoLoi { Thi, Hoc };
+
+// What every screen may use of the running program: the shared state, the
+// seams, the working folder, and the program-wide effects (show a window,
+// close one for good, report a missing file, end). Screens never reach each
+// other through it: a screen says what happened with a signal and the
+// application object hands it on.
+class MoiTruong final : public QObject {
+    Q_OBJECT
+public:
+    MoiTruong(Seams& seams, QString thuMuc);
+
+    SharedState& trangThai() { return m_trangThai; }
+    Seams& seams() { return m_seams; }
+    // The working folder: the question pictures and the history file.
+    const QString& thuMuc() const { return m_thuMuc; }
+    QString duongDan(const QString& tenTep) const;
+
+    // Shows a window unless the program is on its way out.
+    void hien(QWidget* form);
+    // Closes and destroys a form; the next use creates it afresh.
+    void dongForm(QWidget* form);
+    // Opens the information window modally over the given screen.
+    void moThongTin(QWidget* tu);
+
+    // Reads the history file of the working folder into the shared state;
+    // a missing file is reported (and the program ends once the message
+    // closes).
+    KetQuaDoc docLichSu(NoiBaoLoi noi);
+
+    // The missing-file message, then the end of the program once it closes.
+    void baoThieuTep(NoiBaoLoi noi);
+    // Ends the program at once.
+    void ketThucChuongTrinh();
+    // True from the moment the program is bound to end (message on screen
+    // or already ended): handlers stop, no new window opens.
+    bool dangKetThuc() const { return m_dangKetThuc; }
+    bool daKetThuc() const { return m_daKetThuc; }
+
+    // Text of the missing-file message.
+    static QString noiDungThieuTep(NoiBaoLoi noi);
+
+signals:
+    // A form was closed for good (before it is destroyed).
+    void formDaDong(QWidget* form);
+
+private:
+    Seams& m_seams;
+    QString m_thuMuc;
+    SharedState m_trangThai;
+    bool m_dangKetThuc = false;
+    bool m_daKetThuc = false;
+};
+
+} // namespace thilaixe

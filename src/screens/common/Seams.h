@@ -1,0 +1,38 @@
+#pragma once
+
+#include "rules/bank/NgauNhien.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+
+namespace thilaixe {
+
+// Effects a test must be able to observe or replace: the end of the
+// program, the message box, the clock and the random source.
+class Seams {
+public:
+    virtual ~Seams() = default;
+    // Leaves the program at once; no further window behaviour runs.
+    virtual void thoat() = 0;
+    // An information box with one OK button; khiDong runs after it closes.
+    // Never blocks the caller.
+    virtual void hienThongBao(const QString& tieuDe, const QString& noiDung, std::function<void()> khiDong) = 0;
+    virtual QDateTime bayGio() = 0;
+    virtual NguonNgauNhien& ngauNhien() = 0;
+};
+
+// The seams of the real program.
+class RealSeams final : public Seams {
+public:
+    void thoat() override;
+    void hienThongBao(const QString& tieuDe, const QString& noiDung, std::function<void()> khiDong) override;
+    QDateTime bayGio() override;
+    NguonNgauNhien& ngauNhien() override;
+
+private:
+    NguonDongHo m_ngauNhien;
+};
+
+} // namespace thilaixe

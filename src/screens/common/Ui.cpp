@@ -1,0 +1,96 @@
+#include "screens/common/Ui.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QFontMetrics>
+#include <QWidget>
+
+namespace thilaixe::ui {
+
+static QFont make(const QStringList& families, qreal pt, bool bold)
+{
+    QFont f;
+    f.setFamilies(families);
+    f.setPointSizeF(pt);
+    f.setBold(bold);
+    return f;
+}
+
+QFont phongViet(qreal pt, bool bold)
+{
+    return make({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}, pt, bold);
+}
+
+QFont phongTimes(qreal pt, bool bold)
+{
+    return make({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}, pt, bold);
+}
+
+QFont phongSans(qreal pt, bool bold)
+{
+    return make({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, pt, bold);
+}
+
+void datMauChu(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, c);
+        p.setColor(group, QPalette::ButtonText, c);
+        p.setColor(group, QPalette::Text, c);
+    }
+    w->setPalette(p);
+}
+
+QColor mauChu(const QWidget* w) { return w->palette().color(QPalette::Active, QPalette::WindowText); }
+
+void datMauNen(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, c);
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void coChuVua(QLabel* l)
+{
+    QFont f = l->font();
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(l->text()) > l->width() - 2) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    }
+    l->setFont(f);
+}
+
+void datGiua(QWidget* w)
+{
+    if (const QScreen* s = w->screen())
+        w->move(s->availableGeometry().center() - w->rect().center());
+}
+
+QLabel* taoNhan(QWidget* parent, const QString& name, const QString& text, const QRect& r,
+              const QColor& color, const QFont& font, Qt::Alignment align)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    l->setFont(font);
+    l->setAlignment(align);
+    l->setTextFormat(Qt::PlainText);
+    datMauChu(l, color);
+    return l;
+}
+
+QPushButton* taoNut(QWidget* parent, const QString& name, const QString& text, const QRect& r,
+                    const QFont& font)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    b->setFont(font);
+    return b;
+}
+
+} // namespace thilaixe::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+// Small helpers shared by the forms: twips, fonts, colours, labelled
+// controls. Every control gets its name as objectName so tests find it.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QtGlobal>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace thilaixe::ui {
+
+inline int tw(int twips) { return qRound(twips / 15.0); }
+inline QRect twRect(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
+
+inline const QColor kDo{255, 0, 0};
+inline const QColor kXanh{0, 0, 255};
+inline const QColor kXanhDam{0, 0, 192};
+inline const QColor kDoDam{192, 0, 0};
+inline const QColor kTim{192, 0, 192};
+inline const QColor kHong{255, 0, 255};
+inline const QColor kTrang{255, 255, 255};
+inline const QColor kTimNhat{128, 128, 255};
+
+// Stand-ins with Vietnamese letters for the fonts of the original screens.
+QFont phongViet(qreal pt, bool bold = false);     // .VnTime, .VnTimeH
+QFont phongTimes(qreal pt, bool bold = false);    // Times New Roman
+QFont phongSans(qreal pt, bool bold = false);     // MS Sans Serif
+
+void datMauChu(QWidget* w, const QColor& c);
+QColor mauChu(const QWidget* w);
+void datMauNen(QWidget* w, const QColor& c);
+
+// The stand-in fonts run wider than the originals: shrink a label's type,
+// half a point at a time, until its text fits its width.
+void coChuVua(QLabel* l);
+
+// Places a top-level window in the middle of its screen.
+void datGiua(QWidget* w);
+
+QLabel* taoNhan(QWidget* parent, const QString& name, const QString& text, const QRect& r,
+              const QColor& color, const QFont& font, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+QPushButton* taoNut(QWidget* parent, const QString& name, const QString& text, const QRect& r,
+                    const QFont& font);
+
+} // namespace thilaixe::ui

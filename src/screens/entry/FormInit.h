@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QPushButton;
+
+namespace thilaixe {
+
+class MoiTruong;
+class HopChu;
+
+// The start-up screen: declare class, course and candidate number, then
+// study or sit the practice exam.
+class FormInit final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormInit(MoiTruong& mt);
+
+    void Inits();
+
+    HopChu* T_Hang() const { return m_tHang; }
+    HopChu* T_Khoa() const { return m_tKhoa; }
+    HopChu* T_SoBaoDanh() const { return m_tSoBaoDanh; }
+    QPushButton* CM_Hoc() const { return m_cmHoc; }
+    QPushButton* CM_Thi() const { return m_cmThi; }
+
+signals:
+    // The candidate chose to study, or to sit the exam (HoTen and SoBaoDanh
+    // are set); the form closes for good right after.
+    void chonHoc();
+    void chonThi();
+
+protected:
+    bool event(QEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void load();
+    void T_Hang_Change();
+    void T_Hang_Click();
+    void CM_Hoc_Click();
+    void CM_Thi_Click();
+    void roiDi();
+
+    MoiTruong& m_mt;
+    QLabel* m_lbTieuDe;
+    QLabel* m_lbThongBao;
+    QLabel* m_nhanHang;
+    QLabel* m_nhanKhoa;
+    QLabel* m_nhanSBD;
+    HopChu* m_tHang;
+    HopChu* m_tKhoa;
+    HopChu* m_tSoBaoDanh;
+    QPushButton* m_cmHoc;
+    QPushButton* m_cmThi;
+    std::optional<int> m_demHang;
+    std::optional<int> m_demKhoa;
+    std::optional<int> m_demSBD;
+    bool m_daRoi = false;
+};
+
+} // namespace thilaixe

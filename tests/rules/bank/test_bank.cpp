@@ -1,0 +1,146 @@
+#include "TestSupport.h"
+
+#include "rules/bank/AnhCauHoi.h"
+#include "rules/bank/DapAn.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QTest>
+
+#include <map>
+
+using namespace thilaixe;
+
+class TestBank : public QObject {
+    Q_OBJECT
+private slots:
+    void tablesHaveTheDocumentedCounts()
+    {
+        std::map<int, int> key, opts;
+        for (int q = 1; q <= 300; ++q) {
+            ++key[kDapAn[q]];
+            ++opts[kSoPhuongAn[q]];
+            QVERIFY2(kDapAn[q] <= kSoPhuongAn[q], qPrintable(QString::number(q)));
+        }
+        QCOMPARE(kDapAn[0], 0);
+        QCOMPARE(kSoPhuongAn[0], 0);
+        QCOMPARE(key, (std::map<int, int>{{1, 87}, {2, 97}, {3, 74}, {4, 42}}));
+        QCOMPARE(opts, (std::map<int, int>{{2, 73}, {3, 140}, {4, 87}}));
+        // The examples under the tables.
+        QCOMPARE(kDapAn[1], 2);
+        QCOMPARE(kDapAn[12], 4);
+        QCOMPARE(kDapAn[300], 1);
+        QCOMPARE(kSoPhuongAn[1], 2);
+        QCOMPARE(kSoPhuongAn[12], 4);
+        QCOMPARE(kSoPhuongAn[300], 4);
+    }
+
+    void loadingFillsTheSharedTables()
+    {
+        SharedState s;
+        QCOMPARE(s.DapAn[17], 0);
+        NapDapAn(s);
+        NapSoPhuongAn(s);
+        for (int q = 0; q <= 300; ++q) {
+            QCOMPARE(s.DapAn[q], kDapAn[q]);
+            QCOMPARE(s.SoPhuongAn[q], kSoPhuongAn[q]);
+        }
+    }
+
+    void pictureNames_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("7") << 7 << "007.jpg";
+        QTest::newRow("9") << 9 << "009.jpg";
+        QTest::newRow("10") << 10 << "010.jpg";
+        QTest::newRow("45") << 45 << "045.jpg";
+        QTest::newRow("99") << 99 << "099.jpg";
+        QTest::newRow("100") << 100 << "100.jpg";
+        QTest::newRow("300") << 300 << "300.jpg";
+        QTest::newRow("0") << 0 << "000.jpg";
+        QTest::newRow("1000 has no name") << 1000 << "";
+    }
+    void pictureNames()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, name);
+        QCOMPARE(TenTepAnh(static_cast<std::int16_t>(n)), name);
+    }
+
+    void outOfBoundsIndexNeverTouchesNeighbours()
+    {
+        SharedState s;
+        s.CH[30] = 123;
+        QTest::ignoreMessage(QtCriticalMsg, "internal error: index 31 outside array of 31 elements");
+        s.CH[31] = 77;
+        QCOMPARE(s.CH[30], 123);
+        QTest::ignoreMessage(QtCriticalMsg, "internal error: index -1 outside array of 31 elements");
+        QCOMPARE(static_cast<const SharedState&>(s).CH[-1], 0);
+    }
+
+    void pictureKinds()
+    {
+        test::WorkDir dir;
+        dir.makePictures(5, 5);
+        dir.write(QStringLiteral("006.jpg"), QByteArray());
+        dir.write(QStringLiteral("007.jpg"), QByteArray("not a picture at all"));
+        QImage big(2000, 1500, QImage::Format_RGB32);
+        big.fill(Qt::red);
+        big.save(dir.path(QStringLiteral("008.jpg")), "JPG");
+        QImage out;
+        QCOMPARE(taiAnh(dir.path(QStringLiteral("005.jpg")), QSize(400, 300), &out), KetQuaTaiAnh::DaTai);
+        QCOMPARE(out.size(), QSize(400, 300));
+        QCOMPARE(taiAnh(dir.path(QStringLiteral("008.jpg")), QSize(400, 300), &out), KetQuaTaiAnh::DaTai);
+        QCOMPARE(out.size(), QSize(400, 300));  // decoded at the size shown
+        QCOMPARE(taiAnh(dir.path(QStringLiteral("006.jpg")), QSize(400, 300), &out), KetQuaTaiAnh::Hong);
+        QCOMPARE(taiAnh(dir.path(QStringLiteral("007.jpg")), QSize(400, 300), &out), KetQuaTaiAnh::Hong);
+        QCOMPARE(taiAnh(dir.path(QStringLiteral("017.jpg")), QSize(400, 300), &out), KetQuaTaiAnh::ThieuTep);
+        QVERIFY(QDir().mkdir(dir.path(QStringLiteral("018.jpg"))));
+        QCOMPARE(taiAnh(dir.path(QStringLiteral("018.jpg")), QSize(400, 300), &out), KetQuaTaiAnh::Hong);
+    }
+
+    void hostilePictures()
+    {
+        test::WorkDir dir;
+        QImage img(64, 48, QImage::Format_RGB32);
+        img.fill(Qt::blue);
+        QBuffer jpeg, png;
+        jpeg.open(QIODevice::WriteOnly);
+        png.open(QIODevice::WriteOnly);
+        QVERIFY(img.save(&jpeg, "JPG"));
+        QVERIFY(img.save(&png, "PNG"));
+        const QByteArray good = jpeg.data();
+
+        // Header claims 30000 x 30000.
+        QByteArray huge = good;
+        const qsizetype sof = huge.indexOf(QByteArray::fromHex("FFC0"));
+        QVERIFY(sof > 0);
+        huge[sof + 5] = char(0x75);
+        huge[sof + 6] = char(0x30);
+        huge[sof + 7] = char(0x75);
+        huge[sof + 8] = char(0x30);
+
+        const QList<QPair<QString, QByteArray>> cases = {
+            {QStringLiteral("100.jpg"), QByteArray()},
+            {QStringLiteral("101.jpg"), good.left(good.size() / 3)},
+            {QStringLiteral("107.jpg"), good.left(good.size() - 40)},
+            {QStringLiteral("102.jpg"), png.data()},
+            {QStringLiteral("103.jpg"), QByteArray("CH: 1, 2, 3\r\n")},
+            {QStringLiteral("104.jpg"), huge},
+            {QStringLiteral("105.jpg"), good.left(2) + QByteArray(5000, '\xFF')},
+        };
+        for (const auto& [name, bytes] : cases) {
+            dir.write(name, bytes);
+            QImage out;
+            QCOMPARE(taiAnh(dir.path(name), QSize(400, 300), &out), KetQuaTaiAnh::Hong);
+            QVERIFY(out.isNull());
+        }
+        dir.write(QStringLiteral("106.jpg"), good);
+        QImage out;
+        QCOMPARE(taiAnh(dir.path(QStringLiteral("106.jpg")), QSize(400, 300), &out), KetQuaTaiAnh::DaTai);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestBank)
+#include "test_bank.moc"

@@ -1,0 +1,51 @@
+#include "ScreenSupport.h"
+
+#include "screens/common/HienAnh.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace thilaixe;
+
+// The rule of the screens that must show their picture: missing ends the
+// program after the message, damaged is silent.
+class TestPicture : public QObject {
+    Q_OBJECT
+private slots:
+    void pictureRule()
+    {
+        test::WorkDir dir;
+        dir.makePictures(1, 1);
+        dir.write(QStringLiteral("002.jpg"), QByteArray("damaged"));
+        test::FakeSeams seams;
+        MoiTruong app(seams, dir.path());
+        QLabel img;
+        img.resize(400, 300);
+        QVERIFY(hienAnhCauHoi(app, &img, 1, NoiBaoLoi::Thi));
+        const qint64 shown = img.pixmap().cacheKey();
+        // Damaged: silent, the previous picture stays.
+        QVERIFY(!hienAnhCauHoi(app, &img, 2, NoiBaoLoi::Thi));
+        QCOMPARE(img.pixmap().cacheKey(), shown);
+        QVERIFY(seams.messages.isEmpty());
+        QVERIFY(!app.dangKetThuc());
+        // Missing: the message, and the end once it is closed.
+        QVERIFY(!hienAnhCauHoi(app, &img, 3, NoiBaoLoi::Thi));
+        QCOMPARE(seams.messages.size(), 1);
+        QCOMPARE(seams.messages[0].title, QStringLiteral("Loi khi doc tep"));
+        const QStringList lines = seams.messages[0].text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[0], QStringLiteral("Khong co tep du lieu hoac tep du lieu bi hong!"));
+        QCOMPARE(lines[1], QString());
+        QVERIFY(lines[3].endsWith(QStringLiteral("de cai dat lai chuong trinh.")));
+        QCOMPARE(lines[4], QString());
+        QVERIFY(lines[5].startsWith(QStringLiteral("Dien thoai: ")));
+        QCOMPARE(seams.ended, 0);
+        seams.closeMessage();
+        QCOMPARE(seams.ended, 1);
+        // The study form names another office line.
+        QVERIFY(MoiTruong::noiDungThieuTep(NoiBaoLoi::Hoc) != MoiTruong::noiDungThieuTep(NoiBaoLoi::Thi));
+    }
+};
+
+QTEST_MAIN(TestPicture)
+#include "test_picture.moc"

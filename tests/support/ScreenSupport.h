@@ -1,0 +1,57 @@
+#pragma once
+
+#include "TestSupport.h"
+
+#include "rules/bank/NgauNhien.h"
+#include "screens/app/App.h"
+#include "screens/common/Seams.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace thilaixe::test {
+
+// Seams that record instead of acting: the program "ends" by counting, a
+// message waits in a list until the test closes it.
+class FakeSeams final : public Seams {
+public:
+    struct Message {
+        QString title;
+        QString text;
+        std::function<void()> onClosed;
+    };
+
+    void thoat() override { ++ended; }
+    void hienThongBao(const QString& title, const QString& text, std::function<void()> onClosed) override
+    {
+        messages.push_back({title, text, std::move(onClosed)});
+    }
+    QDateTime bayGio() override { return clock; }
+    NguonNgauNhien& ngauNhien() override { return rng; }
+
+    // Presses OK on the newest message.
+    void closeMessage();
+
+    int ended = 0;
+    QList<Message> messages;
+    QDateTime clock{QDate(2007, 5, 12), QTime(10, 35, 20)};
+    NguonCoDinh rng{20071205};
+};
+
+// The program as the widget tests drive it: a scratch working folder with
+// all 300 pictures and an empty history, recording seams, and the
+// application object with the answer key loaded. The pictures are made once
+// per test program and linked into each folder.
+struct Program {
+    Program();
+    WorkDir dir;
+    FakeSeams seams;
+    App app{seams, dir.path()};
+    MoiTruong& mt() { return app.moiTruong(); }
+    SharedState& state() { return app.trangThai(); }
+};
+
+} // namespace thilaixe::test

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Keeps src/ to its layers. Usage: tools/check_layers.sh [SOURCE_DIR]
+#  - nothing under src/rules includes a Qt Widgets header or anything of
+#    src/screens, and tools/ and the fuzz targets include no screen;
+#  - a folder includes only itself and the folders below it:
+#      rules/common < rules/bank < rules/{exam,history,decor}
+#      < screens/common < screens/{entry,exam,study,history} < screens/app
+set -euo pipefail
+root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
+cd "$root"
+
+rank() {
+  case "$1" in
+    rules/common) echo 0 ;;
+    rules/bank) echo 1 ;;
+    rules/exam | rules/history | rules/decor) echo 2 ;;
+    screens/common) echo 3 ;;
+    screens/entry | screens/exam | screens/study | screens/history) echo 4 ;;
+    screens/app) echo 5 ;;
+    *) echo "" ;;
+  esac
+}
+
+widgets_dir=$(find /usr/include -maxdepth 3 -type d -name QtWidgets -path '*qt6*' | head -n1)
+bad=0
+say() { echo "layers: $*" >&2; bad=1; }
+
+while IFS= read -r f; do
+  dir=$(dirname "${f#src/}")
+  r=$(rank "$dir")
+  [ -n "$r" ] || { say "$f: folder $dir has no layer"; continue; }
+  while IFS= read -r inc; do
+    idir=$(dirname "$inc")
+    [ "$idir" = "$dir" ] && continue
+    ir=$(rank "$idir")
+    if [ -z "$ir" ]; then
+      say "$f includes $inc, which is in no layer"
+    elif [ "$ir" -ge "$r" ]; then
+      say "$f ($dir) includes $inc ($idir): a folder includes only those below it"
+    fi
+  done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$f")
+  if [[ "$dir" == rules/* ]]; then
+    while IFS= read -r inc; do
+      name=${inc#QtWidgets/}
+      if [[ "$inc" == QtWidgets/* ]] || { [ -n "$widgets_dir" ] && [ -e "$widgets_dir/$name" ]; }; then
+        say "$f includes <$inc>, a widget header, in the rules layer"
+      fi
+    done < <(sed -n 's/^#include <\([^>]*\)>.*/\1/p' "$f")
+  fi
+done < <(find src -name '*.h' -o -name '*.cpp' | sort)
+
+while IFS= read -r f; do
+  grep -q '#include "screens/' "$f" && say "$f includes a screen; tools and fuzz targets use the rules only"
+done < <(find tools tests/fuzz -name '*.cpp' | sort)
+
+exit $bad

@@ -5,6 +5,7 @@
 namespace thilaixe {
 
 // Index 0 is not a question.
+// clang-format off
 const std::array<std::int16_t, 301> kDapAn = {
     0,
     // 1-30
@@ -52,6 +53,7 @@ const std::array<std::int16_t, 301> kSoPhuongAn = {
     // 271-300
     3, 4, 4, 2, 2, 4, 4, 3, 2, 2, 2, 2, 4, 4, 4, 2, 4, 4, 2, 2, 4, 3, 4, 2, 3, 3, 3, 3, 3, 4,
 };
+// clang-format on
 
 void NapDapAn(SharedState& s)
 {

@@ -18,27 +18,27 @@ float BoSinhSo::rnd01()
     return static_cast<float>(next() >> 40) * (1.0f / 16777216.0f);
 }
 
-void BoSinhSo::mix(std::uint64_t v)
+void BoSinhSo::tronThem(std::uint64_t v)
 {
     m_state ^= v * 0xD6E8FEB86659FD93ULL;
     next();
 }
 
-static std::uint64_t clockNow()
+static std::uint64_t dongHoBayGio()
 {
     return static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-static std::uint64_t entropy()
+static std::uint64_t ngauNhienHeThong()
 {
     std::random_device rd;
     return (static_cast<std::uint64_t>(rd()) << 32) ^ rd();
 }
 
-NguonDongHo::NguonDongHo() : m_gen(entropy() ^ clockNow()) {}
+NguonDongHo::NguonDongHo() : m_gen(ngauNhienHeThong() ^ dongHoBayGio()) {}
 
-void NguonDongHo::gieoLai() { m_gen.mix(clockNow()); }
+void NguonDongHo::gieoLai() { m_gen.tronThem(dongHoBayGio()); }
 
 float NguonDongHo::rnd() { return m_gen.rnd01(); }
 

@@ -20,7 +20,7 @@ public:
     explicit BoSinhSo(std::uint64_t seed) : m_state(seed) {}
     std::uint64_t next();
     float rnd01();  // top 24 bits: exactly representable floats in [0, 1)
-    void mix(std::uint64_t v);
+    void tronThem(std::uint64_t v);
 
 private:
     std::uint64_t m_state;

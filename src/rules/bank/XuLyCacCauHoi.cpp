@@ -4,6 +4,7 @@
 
 namespace thilaixe {
 
+// clang-format off
 const std::array<NhomCauHoi, 31> kNhom = {{
     {0, 0},
     {1, 12}, {13, 20}, {21, 30}, {31, 45}, {46, 61}, {62, 79}, {80, 87},
@@ -34,6 +35,7 @@ const std::array<std::array<std::int8_t, 31>, 19> kMau = {{
     {{0, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 1, 2, 3, 20, 21, 22, 23, 14, 15, 16, 17, 18, 19, 30, 24, 25, 26, 27, 28, 29}},
     {{0, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 19, 20, 21, 22, 23, 14, 15, 16, 17, 18, 29, 30, 24, 25, 26, 27, 28}},
 }};
+// clang-format on
 
 // Rounds half to even, as the draws require.
 static std::int16_t lamTron(float v)
@@ -51,7 +53,7 @@ std::int16_t SoNgauNhien(NguonNgauNhien& src, std::int16_t thap, std::int16_t ca
 void XepDeTheoMau(SharedState& s, NguonNgauNhien& src, std::int16_t mau)
 {
     if (mau < 1 || mau > 18) {
-        reportIndexError("layout table", mau, 19);
+        baoLoiChiSo("layout table", mau, 19);
         return;
     }
     const auto& mauDe = kMau[static_cast<std::size_t>(mau)];

@@ -16,7 +16,7 @@ QString DemNguoc::thietLap(SharedState& s)
     return QString::number(phut) + txt::kPhutKhongGiay;
 }
 
-DemNguoc::Nhip DemNguoc::tick(SharedState& s)
+DemNguoc::Nhip DemNguoc::motGiay(SharedState& s)
 {
     const int giay = s.Giay.value_or(0) - 1;
     s.Giay = giay;

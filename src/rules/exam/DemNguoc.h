@@ -17,7 +17,7 @@ struct DemNguoc final {
         bool hetGio;  // the time is up: stop and end the exam
     };
     // One tick of one second.
-    static Nhip tick(SharedState& s);
+    static Nhip motGiay(SharedState& s);
 };
 
 } // namespace thilaixe

@@ -48,7 +48,7 @@ QString boKhoangTrang(const QString& t)
 
 // Shared by both parsers: numbers separated by ", ", the comma looked for
 // among the first `tim` characters, the last number `cuoi` characters long.
-void tachMang(const QString& text, SlotArray<std::optional<double>>& mang, int tim, int cuoi)
+void tachMang(const QString& text, MangTheoCau<std::optional<double>>& mang, int tim, int cuoi)
 {
     QString t = boKhoangTrang(text);
     int k = 0;

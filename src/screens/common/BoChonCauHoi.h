@@ -34,7 +34,7 @@ public:
 
     // Sees every typed character on a selector first; true: consumed.
     using XuLyPhim = std::function<bool(QKeyEvent*)>;
-    void setXuLyPhim(XuLyPhim f) { m_xuLyPhim = std::move(f); }
+    void datXuLyPhim(XuLyPhim f) { m_xuLyPhim = std::move(f); }
 
 signals:
     void chon(int i);

@@ -19,7 +19,7 @@ HinhQuaDia::HinhQuaDia(QWidget* parent) : QWidget(parent), m_tmr(new QTimer(this
     m_tmr->setObjectName(QStringLiteral("tmrGlobe"));
     m_tmr->setTimerType(Qt::PreciseTimer);
     m_tmr->setInterval(5);
-    connect(m_tmr, &QTimer::timeout, this, &HinhQuaDia::tick);
+    connect(m_tmr, &QTimer::timeout, this, &HinhQuaDia::tmrGlobe_Timer);
 }
 
 void HinhQuaDia::batDau() { m_tmr->start(); }
@@ -30,7 +30,7 @@ void HinhQuaDia::dung()
     hide();
 }
 
-void HinhQuaDia::tick()
+void HinhQuaDia::tmrGlobe_Timer()
 {
     if (m_buocVe == -1) {
         m_soKhung = std::fmod(std::nearbyint(m_soKhung), 15.0) + 1;

@@ -18,7 +18,7 @@ public:
 
     void batDau();   // the timer runs from the sheet's load
     void dung();     // Start: stopped and hidden for good
-    void tick();
+    void tmrGlobe_Timer();
 
     double BuocVe() const { return m_buocVe; }
     double SoKhung() const { return m_soKhung; }

@@ -16,7 +16,7 @@ public:
     using Loc = std::function<bool(QChar)>;  // true: the character passes
 
     explicit HopChu(QWidget* parent = nullptr);
-    void setLoc(Loc loc) { m_loc = std::move(loc); }
+    void datLoc(Loc loc) { m_loc = std::move(loc); }
 
     // Digits 0-9 only.
     static bool chiSo(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }

@@ -66,9 +66,9 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     setTabOrder(m_tSoBaoDanh, m_cmHoc);
     setTabOrder(m_cmHoc, m_cmThi);
 
-    m_tHang->setLoc(kyTuHang);
-    m_tKhoa->setLoc(HopChu::chiSo);
-    m_tSoBaoDanh->setLoc(HopChu::chiSo);
+    m_tHang->datLoc(kyTuHang);
+    m_tKhoa->datLoc(HopChu::chiSo);
+    m_tSoBaoDanh->datLoc(HopChu::chiSo);
 
     for (QWidget* w : {static_cast<QWidget*>(m_nhanHang), static_cast<QWidget*>(m_nhanKhoa),
                        static_cast<QWidget*>(m_nhanSBD), static_cast<QWidget*>(m_tHang),

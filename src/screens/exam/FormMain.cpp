@@ -79,7 +79,7 @@ FormMain::FormMain(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
         m_tChonCH[static_cast<std::size_t>(i)] = t;
     }
     connect(m_cauHoi, &BoChonCauHoi::chon, this, &FormMain::CauHoi_Click);
-    m_cauHoi->setXuLyPhim([this](QKeyEvent* k) { return CauHoi_KeyPress(k); });
+    m_cauHoi->datXuLyPhim([this](QKeyEvent* k) { return CauHoi_KeyPress(k); });
 
     m_frPA = new QGroupBox(txt::kChonCacPhuongAn, this);
     m_frPA->setObjectName(QStringLiteral("FrPA"));
@@ -237,7 +237,7 @@ bool FormMain::CauHoi_KeyPress(QKeyEvent* k)
 
 void FormMain::ThoiGian_Timer()
 {
-    const DemNguoc::Nhip n = DemNguoc::tick(m_mt.trangThai());
+    const DemNguoc::Nhip n = DemNguoc::motGiay(m_mt.trangThai());
     if (n.hetGio) {
         m_thoiGian->stop();
         m_lbThoiGian->setText(n.text);

@@ -57,7 +57,7 @@ FormHocTap::FormHocTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_cauHoiSo->setGeometry(122, 24, 42, 25);
     m_cauHoiSo->setFont(phongViet(10));
     datMauChu(m_cauHoiSo, kXanh);
-    m_cauHoiSo->setLoc(HopChu::chiSo);
+    m_cauHoiSo->datLoc(HopChu::chiSo);
     m_cmTiep = taoNut(frame1, QStringLiteral("CM_Tiep"), txt::kTiep, QRect(10, 56, 65, 25), phongViet(9.5));
     m_cmVe = taoNut(frame1, QStringLiteral("CM_Ve"), txt::kVe, QRect(102, 56, 65, 25), phongViet(9.5));
     m_cmDaThi = taoNut(this, QStringLiteral("CM_DaThi"), txt::kCacLanDaThi, QRect(544, 378, 129, 33),

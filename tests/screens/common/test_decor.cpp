@@ -85,28 +85,28 @@ private slots:
         HinhQuaDia g(&parent);
         g.resize(281, 250);
         QCOMPARE(g.tmrGlobe()->interval(), 5);
-        g.tick();
+        g.tmrGlobe_Timer();
         QCOMPARE(g.BuocVe(), 1.0);
         QVERIFY(g.anhHienTai().isNull());
-        g.tick();
+        g.tmrGlobe_Timer();
         QCOMPARE(g.imlGlobe().size(), 1u);
         QCOMPARE(g.anhHienTai(), g.imlGlobe()[0]);
         for (int t = 3; t <= 16; ++t)
-            g.tick();
+            g.tmrGlobe_Timer();
         QCOMPARE(g.imlGlobe().size(), 15u);
         QCOMPARE(g.BuocVe(), 16.0);
         const QImage last = g.anhHienTai();
         QCOMPARE(last, g.imlGlobe()[14]);
-        g.tick();  // 17: switch to playing, nothing new shown
+        g.tmrGlobe_Timer();  // 17: switch to playing, nothing new shown
         QCOMPARE(g.BuocVe(), -1.0);
         QCOMPARE(g.anhHienTai(), last);
-        g.tick();  // 18
+        g.tmrGlobe_Timer();  // 18
         QCOMPARE(g.SoKhung(), 1.0);
         QCOMPARE(g.anhHienTai(), g.imlGlobe()[0]);
         for (int t = 19; t <= 32; ++t)
-            g.tick();
+            g.tmrGlobe_Timer();
         QCOMPARE(g.SoKhung(), 15.0);
-        g.tick();  // 33
+        g.tmrGlobe_Timer();  // 33
         QCOMPARE(g.SoKhung(), 1.0);
         QCOMPARE(g.anhHienTai(), g.imlGlobe()[0]);
         QCOMPARE(g.imlGlobe().size(), 15u);
@@ -165,7 +165,7 @@ private slots:
         QVERIFY(m->picGlobe()->tmrGlobe()->isActive());
         QCOMPARE(m->picGlobe()->geometry(), QRect(128, 51, 281, 250));
         for (int t = 0; t < ticks; ++t)
-            m->picGlobe()->tick();
+            m->picGlobe()->tmrGlobe_Timer();
         const std::size_t frames = m->picGlobe()->imlGlobe().size();
         m->CMStartEnd_Click();
         QVERIFY(!m->picGlobe()->isVisible());

@@ -218,7 +218,7 @@ private slots:
                                     {1440, u" 1 phút 0 giây"_s}, {1441, u" 0 phút 59 giây"_s},
                                     {1499, u" 0 phút 1 giây"_s}, {1500, u" 0 phút  0 giây"_s}};
         for (int t = 1; t <= 1500; ++t) {
-            const DemNguoc::Nhip n = DemNguoc::tick(s);
+            const DemNguoc::Nhip n = DemNguoc::motGiay(s);
             QCOMPARE(n.hetGio, t == 1500);
             if (expected.contains(t))
                 QCOMPARE(n.text, expected[t]);

@@ -8,17 +8,17 @@ namespace thilaixe {
 // Reports an index outside an array's bounds. Every index is produced by the
 // program itself, so reaching this is a defect: debug builds stop here,
 // release builds log it and carry on with a scratch element.
-void reportIndexError(const char* what, long long index, std::size_t size);
+void baoLoiChiSo(const char* what, long long index, std::size_t size);
 
 // A fixed array indexed the way the program numbers things (slot 1..30,
 // question 1..300, record 1..50; index 0 exists but is not used).
 template <typename T, std::size_t N>
-class BoundedArray final {
+class MangGioiHan final {
 public:
     T& operator[](long long i)
     {
         if (i < 0 || static_cast<std::size_t>(i) >= N) {
-            reportIndexError("array", i, N);
+            baoLoiChiSo("array", i, N);
             m_scratch = T{};
             return m_scratch;
         }
@@ -27,7 +27,7 @@ public:
     const T& operator[](long long i) const
     {
         if (i < 0 || static_cast<std::size_t>(i) >= N) {
-            reportIndexError("array", i, N);
+            baoLoiChiSo("array", i, N);
             return m_empty;
         }
         return m_items[static_cast<std::size_t>(i)];

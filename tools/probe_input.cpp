@@ -11,9 +11,8 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
-#include <sys/resource.h>
-
 #include <cstdio>
+#include <sys/resource.h>
 
 using namespace thilaixe;
 

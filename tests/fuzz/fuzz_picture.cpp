@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     static QGuiApplication app(*argc, *argv);
     // The decoder's complaints about broken input are expected here.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
-    g_tep = QDir::tempPath() + QStringLiteral("/thilaixe-fuzz-%1-017.jpg").arg(QCoreApplication::applicationPid());
+    g_tep = QDir::tempPath()
+            + QStringLiteral("/thilaixe-fuzz-%1-017.jpg").arg(QCoreApplication::applicationPid());
     return 0;
 }
 

@@ -27,11 +27,13 @@ Program::Program()
     Q_UNUSED(made);
     for (int q = 1; q <= kSoCauHoi; ++q) {
         const QString name = TenTepAnh(static_cast<std::int16_t>(q));
-        if (::link(QFile::encodeName(pictures.path(name)).constData(), QFile::encodeName(dir.path(name)).constData()) != 0)
+        if (::link(QFile::encodeName(pictures.path(name)).constData(),
+                   QFile::encodeName(dir.path(name)).constData())
+            != 0)
             QFile::copy(pictures.path(name), dir.path(name));
     }
     dir.write(QStringLiteral("DuLieu.txt"), {});
     NapDapAn(app.trangThai());
 }
 
-} // namespace thilaixe::test
+}  // namespace thilaixe::test

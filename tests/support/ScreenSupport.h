@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "rules/bank/NgauNhien.h"
+
 #include "screens/app/App.h"
 #include "screens/common/Seams.h"
 
@@ -54,4 +55,4 @@ struct Program {
     SharedState& state() { return app.trangThai(); }
 };
 
-} // namespace thilaixe::test
+}  // namespace thilaixe::test

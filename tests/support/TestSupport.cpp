@@ -57,4 +57,4 @@ QByteArray recordBytes(const SharedState& s)
     return QByteArray(dongNg(s.NgayThi, s.GioThi, s.Hang) + "\r\n" + dongCH(s) + "\r\n" + dongTL(s) + "\r\n");
 }
 
-} // namespace thilaixe::test
+}  // namespace thilaixe::test

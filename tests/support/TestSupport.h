@@ -13,7 +13,10 @@ namespace thilaixe::test {
 // changes the process's current folder.
 class WorkDir final {
 public:
-    QString path(const QString& name = {}) const { return name.isEmpty() ? m_dir.path() : m_dir.filePath(name); }
+    QString path(const QString& name = {}) const
+    {
+        return name.isEmpty() ? m_dir.path() : m_dir.filePath(name);
+    }
     QString history() const { return path(QStringLiteral("DuLieu.txt")); }
     // Small valid pictures for the given questions (all 300 by default).
     void makePictures(int from = 1, int to = 300) const;
@@ -40,4 +43,4 @@ SharedState exam(const ExamSpec& spec = {});
 // The three lines of a history record as the program writes them.
 QByteArray recordBytes(const SharedState& s);
 
-} // namespace thilaixe::test
+}  // namespace thilaixe::test

@@ -7,9 +7,9 @@
 namespace thilaixe {
 
 namespace {
-constexpr int kGioiHanMB = 64;      // decoder allocation cap
-constexpr int kCanhToiDa = 20000;   // larger claims are not pictures we show
-} // namespace
+constexpr int kGioiHanMB = 64;     // decoder allocation cap
+constexpr int kCanhToiDa = 20000;  // larger claims are not pictures we show
+}  // namespace
 
 KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
 {
@@ -44,4 +44,4 @@ KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
     return KetQuaTaiAnh::DaTai;
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -16,4 +16,4 @@ enum class KetQuaTaiAnh {
 // costs no more than a small one. The decoder's allocation is capped.
 KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh);
 
-} // namespace thilaixe
+}  // namespace thilaixe

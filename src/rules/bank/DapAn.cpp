@@ -97,4 +97,4 @@ QString TenTepAnh(std::int16_t n)
     }
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

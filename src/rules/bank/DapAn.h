@@ -32,4 +32,4 @@ bool laDung(const SharedState& s, std::optional<double> cauHoi, std::optional<do
 // Picture file of question n: three digits and ".jpg"; empty past 999.
 QString TenTepAnh(std::int16_t n);
 
-} // namespace thilaixe
+}  // namespace thilaixe

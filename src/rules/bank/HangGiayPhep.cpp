@@ -10,4 +10,4 @@ const HangGiayPhep* timHang(const QString& hang)
     return nullptr;
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

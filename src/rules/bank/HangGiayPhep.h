@@ -27,4 +27,4 @@ inline constexpr std::array<HangGiayPhep, 5> kCacHang{{
 // The class named exactly `hang` (upper case), or nullptr.
 const HangGiayPhep* timHang(const QString& hang);
 
-} // namespace thilaixe
+}  // namespace thilaixe

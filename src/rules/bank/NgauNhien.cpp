@@ -13,10 +13,7 @@ std::uint64_t BoSinhSo::next()
     return z ^ (z >> 31);
 }
 
-float BoSinhSo::rnd01()
-{
-    return static_cast<float>(next() >> 40) * (1.0f / 16777216.0f);
-}
+float BoSinhSo::rnd01() { return static_cast<float>(next() >> 40) * (1.0f / 16777216.0f); }
 
 void BoSinhSo::tronThem(std::uint64_t v)
 {
@@ -26,8 +23,7 @@ void BoSinhSo::tronThem(std::uint64_t v)
 
 static std::uint64_t dongHoBayGio()
 {
-    return static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
 static std::uint64_t ngauNhienHeThong()
@@ -42,4 +38,4 @@ void NguonDongHo::gieoLai() { m_gen.tronThem(dongHoBayGio()); }
 
 float NguonDongHo::rnd() { return m_gen.rnd01(); }
 
-} // namespace thilaixe
+}  // namespace thilaixe

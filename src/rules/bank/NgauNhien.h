@@ -51,4 +51,4 @@ private:
     BoSinhSo m_gen;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -38,10 +38,7 @@ const std::array<std::array<std::int8_t, 31>, 19> kMau = {{
 // clang-format on
 
 // Rounds half to even, as the draws require.
-static std::int16_t lamTron(float v)
-{
-    return static_cast<std::int16_t>(std::nearbyint(v));
-}
+static std::int16_t lamTron(float v) { return static_cast<std::int16_t>(std::nearbyint(v)); }
 
 std::int16_t SoNgauNhien(NguonNgauNhien& src, std::int16_t thap, std::int16_t cao)
 {
@@ -76,4 +73,4 @@ std::int16_t TaoDeThi(SharedState& s, NguonNgauNhien& src)
     return mau;
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/common/SharedState.h"
 #include "rules/bank/NgauNhien.h"
+#include "rules/common/SharedState.h"
 
 #include <array>
 #include <cstdint>
@@ -29,4 +29,4 @@ void XepDeTheoMau(SharedState& s, NguonNgauNhien& src, std::int16_t mau);
 // Returns the layout drawn.
 std::int16_t TaoDeThi(SharedState& s, NguonNgauNhien& src);
 
-} // namespace thilaixe
+}  // namespace thilaixe

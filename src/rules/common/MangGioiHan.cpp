@@ -10,4 +10,4 @@ void baoLoiChiSo(const char* what, long long index, std::size_t size)
     Q_ASSERT_X(false, "MangGioiHan", "index out of bounds");
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

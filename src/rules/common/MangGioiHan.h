@@ -12,8 +12,7 @@ void baoLoiChiSo(const char* what, long long index, std::size_t size);
 
 // A fixed array indexed the way the program numbers things (slot 1..30,
 // question 1..300, record 1..50; index 0 exists but is not used).
-template <typename T, std::size_t N>
-class MangGioiHan final {
+template <typename T, std::size_t N> class MangGioiHan final {
 public:
     T& operator[](long long i)
     {
@@ -40,4 +39,4 @@ private:
     inline static const T m_empty{};
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

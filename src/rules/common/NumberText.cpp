@@ -1,7 +1,5 @@
 #include "rules/common/NumberText.h"
 
-
-
 namespace thilaixe {
 
 double giaTriSo(QStringView text)
@@ -40,4 +38,4 @@ double giaTriSo(QStringView text)
     return sign * value;
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

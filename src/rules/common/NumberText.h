@@ -19,4 +19,4 @@ inline QString soTron(long long n) { return QString::number(n); }
 // not start with a number is worth 0.
 double giaTriSo(QStringView text);
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -11,9 +11,9 @@
 
 namespace thilaixe {
 
-constexpr int kSoCau = 30;        // slots on a paper
-constexpr int kSoCauHoi = 300;    // questions in the bank
-constexpr int kSoLanLuu = 50;     // exams kept in the history file
+constexpr int kSoCau = 30;      // slots on a paper
+constexpr int kSoCauHoi = 300;  // questions in the bank
+constexpr int kSoLanLuu = 50;   // exams kept in the history file
 
 template <typename T> using MangTheoCau = MangGioiHan<T, kSoCau + 1>;
 template <typename T> using BangCauHoi = MangGioiHan<T, kSoCauHoi + 1>;
@@ -46,4 +46,4 @@ struct SharedState final {
     std::int16_t LanThiChon = 0;  // history record (1..50) under review
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

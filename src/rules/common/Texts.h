@@ -49,9 +49,8 @@ inline const QString kKhongDat = QStringLiteral("Không đạt");
 inline const QString kTieuDeKQ = QStringLiteral("Họ tên: ");
 inline const QString kTieuDeKQSBD = QStringLiteral("   SBD: ");
 inline const QString kTieuDeKhongLuu = QStringLiteral("Loi khi ghi tep");
-inline const QString kKhongLuuDuoc = QStringLiteral(
-    "Khong luu duoc bai thi nay vao tep DuLieu.txt.\r\n"
-    "Cac bai thi da luu truoc day van con nguyen.");
+inline const QString kKhongLuuDuoc = QStringLiteral("Khong luu duoc bai thi nay vao tep DuLieu.txt.\r\n"
+                                                    "Cac bai thi da luu truoc day van con nguyen.");
 
 // Answer reviews
 inline const QString kTieuDeDapAn = QStringLiteral("Dap an bai thi");
@@ -71,8 +70,8 @@ inline const QString kTrenBaMuoi = QStringLiteral("/30 câu hỏi");
 // Study form
 inline const QString kTieuDeHoc = QStringLiteral("Hoc ly thuyet 300 cau hoi Luat xe co gioi");
 inline const QString kCauHoiSoHoc = QStringLiteral("Câu hỏi số:");
-inline const QString kCacPhan = QStringLiteral(
-    "Lý thuyết: Từ câu 1-150  Biển báo: Từ câu 151-250  Sa bàn: Từ câu 251-300");
+inline const QString kCacPhan =
+    QStringLiteral("Lý thuyết: Từ câu 1-150  Biển báo: Từ câu 151-250  Sa bàn: Từ câu 251-300");
 inline const QString kXemDapAn = QStringLiteral("&Xem đáp án");
 inline const QString kToiCauHoiSo = QStringLiteral("Tới câu hỏi số:");
 inline const QString kCacLanDaThi = QStringLiteral("&Các lần đã thi");
@@ -90,4 +89,4 @@ inline const QString kLienHe = QStringLiteral("Mọi vấn đề, xin liên hệ
 inline const QString kDTCQ = QStringLiteral("ĐTCQ:");
 inline const QString kDD = QStringLiteral("DĐ:      ");
 
-} // namespace thilaixe::txt
+}  // namespace thilaixe::txt

@@ -27,4 +27,4 @@ void XoayTrucX(double& /*X*/, double& Y, double& Z, double& A)
     Z = y * std::sin(a) + z * std::cos(a);
 }
 
-} // namespace thilaixe::QuaDiaCau
+}  // namespace thilaixe::QuaDiaCau

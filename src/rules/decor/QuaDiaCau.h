@@ -11,4 +11,4 @@ void DiemTrenVong(double& R, double& A, double& X, double& Y);
 void XoayTrucY(double& X, double& Y, double& Z, double& A);
 void XoayTrucX(double& X, double& Y, double& Z, double& A);
 
-} // namespace thilaixe::QuaDiaCau
+}  // namespace thilaixe::QuaDiaCau

@@ -30,4 +30,4 @@ DemNguoc::Nhip DemNguoc::motGiay(SharedState& s)
     return n;
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

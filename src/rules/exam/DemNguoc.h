@@ -20,4 +20,4 @@ struct DemNguoc final {
     static Nhip motGiay(SharedState& s);
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -8,7 +8,7 @@ namespace thilaixe {
 namespace {
 // Slots whose class has no table entry take the stricter pass mark.
 constexpr int kDiemDatMacDinh = 27;
-} // namespace
+}  // namespace
 
 KetQuaThi ketQuaBaiThi(const SharedState& s)
 {
@@ -33,4 +33,4 @@ KetQuaThi ketQuaLanDaThi(const SharedState& s)
     return kq;
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -11,7 +11,7 @@ namespace thilaixe {
 struct KetQuaThi final {
     int dung = 0;
     std::array<bool, kSoCau + 1> saiTai{};  // index 0 unused
-    bool dat = false;  // more right answers than the class's pass mark
+    bool dat = false;                       // more right answers than the class's pass mark
     int sai() const { return kSoCau - dung; }
 };
 
@@ -23,4 +23,4 @@ KetQuaThi ketQuaBaiThi(const SharedState& s);
 // key. The history keeps no class for the verdict, so `dat` stays false.
 KetQuaThi ketQuaLanDaThi(const SharedState& s);
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -66,12 +66,9 @@ void tachMang(const QString& text, MangTheoCau<std::optional<double>>& mang, int
     }
 }
 
-} // namespace
+}  // namespace
 
-QString vanBanNgay(const QDate& d)
-{
-    return QLocale::system().toString(d, QLocale::ShortFormat);
-}
+QString vanBanNgay(const QDate& d) { return QLocale::system().toString(d, QLocale::ShortFormat); }
 
 QString vanBanGio(const QTime& t)
 {
@@ -86,8 +83,8 @@ QString vanBanGio(const QTime& t)
 QByteArray dongNg(const QDate& ngay, const QTime& gio, const QString& hang)
 {
     return QByteArrayLiteral("Ng: ") + maHoaTCVN3(vanBanNgay(ngay)) + QByteArrayLiteral(" - ")
-        + maHoaTCVN3(vanBanGio(gio)) + QByteArrayLiteral(" (H\xB9ng ") + maHoaTCVN3(hang)
-        + QByteArrayLiteral(")");
+           + maHoaTCVN3(vanBanGio(gio)) + QByteArrayLiteral(" (H\xB9ng ") + maHoaTCVN3(hang)
+           + QByteArrayLiteral(")");
 }
 
 QByteArray dongCH(const SharedState& s)
@@ -117,7 +114,8 @@ bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi)
     return thayTheTep(
         tep,
         [&s](QFile* cu) -> QByteArray {
-            QByteArray moi = dongNg(s.NgayThi, s.GioThi, s.Hang) + kCRLF + dongCH(s) + kCRLF + dongTL(s) + kCRLF;
+            QByteArray moi =
+                dongNg(s.NgayThi, s.GioThi, s.Hang) + kCRLF + dongCH(s) + kCRLF + dongTL(s) + kCRLF;
             QByteArray dong;
             for (int n = 0; cu && n < 147 && docDong(*cu, dong); ++n)
                 moi += dong + kCRLF;
@@ -130,12 +128,9 @@ KetQuaDoc DocDuLieu(SharedState& s, const QString& tep)
 {
     QFile f;
     switch (moDeDoc(tep, f)) {
-    case KetQuaMo::ThieuTep:
-        return KetQuaDoc::ThieuTep;
-    case KetQuaMo::LoiKhac:
-        return KetQuaDoc::LoiKhac;
-    case KetQuaMo::DaMo:
-        break;
+    case KetQuaMo::ThieuTep: return KetQuaDoc::ThieuTep;
+    case KetQuaMo::LoiKhac: return KetQuaDoc::LoiKhac;
+    case KetQuaMo::DaMo: break;
     }
     DocDuLieu(s, f);
     return KetQuaDoc::DaDoc;
@@ -163,4 +158,4 @@ void TachMangCH(const QString& text, SharedState& s) { tachMang(text, s.MangCHDa
 
 void TachMangTL(const QString& text, SharedState& s) { tachMang(text, s.MangTLDaThi, 2, 1); }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-
 class QIODevice;
 
 namespace thilaixe {
@@ -50,4 +49,4 @@ void DocDuLieu(SharedState& s, QIODevice& tep);
 void TachMangCH(const QString& text, SharedState& s);
 void TachMangTL(const QString& text, SharedState& s);
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -10,4 +10,4 @@ QString giaiMaTCVN3(const QByteArray& bytes);
 // Letters without a TCVN3 byte become '?'.
 QByteArray maHoaTCVN3(const QString& text);
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -70,12 +70,12 @@ bool laTenTam(const QString& ten, const QString& goc)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 KetQuaMo moDeDoc(const QString& tep, QFile& f)
 {
     const QByteArray ten = QFile::encodeName(tep);
-    struct stat st{};
+    struct stat st {};
     if (::lstat(ten.constData(), &st) != 0)
         return errno == ENOENT ? KetQuaMo::ThieuTep : KetQuaMo::LoiKhac;
     if (!S_ISREG(st.st_mode))
@@ -120,18 +120,17 @@ bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& 
 
     KhoaTep khoa(tep);
     if (!khoa.daKhoa())
-        return baoLoi(QStringLiteral("the file is locked by another copy of the program, or no lock can be made"));
+        return baoLoi(
+            QStringLiteral("the file is locked by another copy of the program, or no lock can be made"));
     donTepTam(tep);
 
     QFile cu;
     mode_t quyen = 0666 & ~umaskHienTai();
     switch (moDeDoc(tep, cu)) {
-    case KetQuaMo::ThieuTep:
-        break;
-    case KetQuaMo::LoiKhac:
-        return baoLoi(QStringLiteral("not a regular file that can be read"));
+    case KetQuaMo::ThieuTep: break;
+    case KetQuaMo::LoiKhac: return baoLoi(QStringLiteral("not a regular file that can be read"));
     case KetQuaMo::DaMo: {
-        struct stat st{};
+        struct stat st {};
         if (::fstat(cu.handle(), &st) == 0)
             quyen = (st.st_mode & 07777) | S_IWUSR;  // a read-only history is rewritten all the same
         break;
@@ -155,7 +154,7 @@ bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& 
         return boTam("write");
     if (::fsync(fd) != 0)
         return boTam("sync");
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0)
         return boTam("stat");
     if (st.st_size != moi.size()) {
@@ -191,14 +190,15 @@ int donTepTam(const QString& tep, int tuoiGiay)
                                              QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QString& t : ten) {
         const QString duongDan = thuMuc.filePath(t);
-        struct stat st{};
+        struct stat st {};
         if (!laTenTam(t, goc) || ::lstat(QFile::encodeName(duongDan).constData(), &st) != 0
             || !S_ISREG(st.st_mode))
             continue;
-        if (QDateTime::fromSecsSinceEpoch(st.st_mtime, Qt::UTC) < moc && ::unlink(QFile::encodeName(duongDan).constData()) == 0)
+        if (QDateTime::fromSecsSinceEpoch(st.st_mtime, Qt::UTC) < moc
+            && ::unlink(QFile::encodeName(duongDan).constData()) == 0)
             ++daXoa;
     }
     return daXoa;
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -62,4 +62,4 @@ bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& 
 // touched. Returns how many were removed.
 int donTepTam(const QString& tep, int tuoiGiay = 300);
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -1,6 +1,7 @@
 #include "screens/app/App.h"
 
 #include "rules/common/Texts.h"
+
 #include "screens/entry/FormInit.h"
 #include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
@@ -55,10 +56,7 @@ void App::noiDay(FormInit* f)
     connect(f, &FormInit::chonThi, this, [this] { m_mt.hien(form<FormMain>()); });
 }
 
-void App::noiDay(FormMain* f)
-{
-    connect(f, &FormMain::daKetThuc, this, &App::khiKetThucBaiThi);
-}
+void App::noiDay(FormMain* f) { connect(f, &FormMain::daKetThuc, this, &App::khiKetThucBaiThi); }
 
 void App::noiDay(FormKetQua* f)
 {
@@ -99,4 +97,4 @@ void App::khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu)
         m_mt.seams().hienThongBao(txt::kTieuDeKhongLuu, txt::kKhongLuuDuoc, {});
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

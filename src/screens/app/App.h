@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/exam/KetQuaThi.h"
+
 #include "screens/common/MoiTruong.h"
 
 #include <QHash>
@@ -53,4 +54,4 @@ private:
     QList<QPointer<QWidget>> m_thuTuTao;  // creation order, for the teardown
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -2,6 +2,7 @@
 
 #include "rules/common/NumberText.h"
 #include "rules/common/Texts.h"
+
 #include "screens/common/Ui.h"
 
 #include <QButtonGroup>
@@ -76,19 +77,14 @@ bool BoChonCauHoi::eventFilter(QObject* o, QEvent* e)
     // option buttons does.
     switch (k->key()) {
     case Qt::Key_Down:
-    case Qt::Key_Right:
-        chonCau(i % 30 + 1);
-        return true;
+    case Qt::Key_Right: chonCau(i % 30 + 1); return true;
     case Qt::Key_Up:
-    case Qt::Key_Left:
-        chonCau(i == 1 ? 30 : i - 1);
-        return true;
-    default:
-        break;
+    case Qt::Key_Left: chonCau(i == 1 ? 30 : i - 1); return true;
+    default: break;
     }
     if (m_xuLyPhim && !k->text().isEmpty())
         return m_xuLyPhim(k);
     return false;
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

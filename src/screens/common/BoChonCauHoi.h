@@ -17,9 +17,9 @@ class BoChonCauHoi final : public QGroupBox {
     Q_OBJECT
 public:
     struct Bo {
-        QRect khung;          // frame, in the form
-        int trai1, trai2;     // left of buttons 1-15 and 16-30, in the frame
-        QSize nut;            // button size
+        QRect khung;       // frame, in the form
+        int trai1, trai2;  // left of buttons 1-15 and 16-30, in the frame
+        QSize nut;         // button size
         QFont font;
     };
     BoChonCauHoi(QWidget* parent, const QString& name, const QString& title, const Bo& bo);
@@ -48,4 +48,4 @@ private:
     XuLyPhim m_xuLyPhim;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

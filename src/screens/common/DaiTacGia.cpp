@@ -1,8 +1,9 @@
 #include "screens/common/DaiTacGia.h"
 
+#include "rules/common/Texts.h"
+
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Personalisation.h"
-#include "rules/common/Texts.h"
 #include "screens/common/Ui.h"
 
 #include <QEvent>
@@ -22,9 +23,9 @@ DaiTacGia::DaiTacGia(QWidget* parent, MoiTruong& mt, QPoint at) : QFrame(parent)
     setCursor(Qt::PointingHandCursor);
 
     m_lbTen[0] = taoNhan(this, QStringLiteral("LbTen0"), txt::kNguoiViet + QLatin1Char(' ') + rieng::kTacGia,
-                       QRect(40, 16, 225, 17), kTim, phongViet(8, true), Qt::AlignCenter);
+                         QRect(40, 16, 225, 17), kTim, phongViet(8, true), Qt::AlignCenter);
     m_lbTen[1] = taoNhan(this, QStringLiteral("LbTen1"), rieng::kCoQuan, QRect(72, 32, 161, 17), kTim,
-                       phongViet(8, true), Qt::AlignCenter);
+                         phongViet(8, true), Qt::AlignCenter);
     m_image2 = new QLabel(this);
     m_image2->setObjectName(QStringLiteral("Image2"));
     m_image2->setGeometry(2, 8, 37, 46);
@@ -54,7 +55,8 @@ QLabel* DaiTacGia::bieuTuong(QWidget* parent, QPoint at)
     auto* l = new QLabel(parent);
     l->setObjectName(QStringLiteral("Image1"));
     l->setGeometry(at.x(), at.y(), 32, 32);
-    l->setPixmap(anhTacGia().copy(10, 28, 137, 137).scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    l->setPixmap(
+        anhTacGia().copy(10, 28, 137, 137).scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     return l;
 }
 
@@ -64,4 +66,4 @@ QPixmap DaiTacGia::anhTacGia()
     return anh;
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

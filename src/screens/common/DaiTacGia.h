@@ -37,4 +37,4 @@ private:
     QLabel* m_image2;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

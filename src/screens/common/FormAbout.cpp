@@ -1,9 +1,10 @@
 #include "screens/common/FormAbout.h"
 
-#include "screens/common/Personalisation.h"
 #include "rules/common/Texts.h"
-#include "screens/common/Ui.h"
+
 #include "screens/common/DaiTacGia.h"
+#include "screens/common/Personalisation.h"
+#include "screens/common/Ui.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,10 +30,11 @@ FormAbout::FormAbout(QWidget* over) : QWidget(over, Qt::Dialog)
     taoNhan(this, QStringLiteral("LB1"), txt::kCamOn, QRect(152, 32, 241, 25), kXanh, f);
     taoNhan(this, QStringLiteral("LB2"), txt::kLienHe, QRect(152, 56, 241, 25), kXanh, f);
     taoNhan(this, QStringLiteral("LB3"), txt::kDTCQ + QLatin1Char(' ') + rieng::kDienThoaiCoQuan,
-          QRect(184, 80, 209, 25), kXanh, f);
-    taoNhan(this, QStringLiteral("Label1"), txt::kDD + rieng::kDienThoaiDiDong, QRect(184, 104, 209, 25), kXanh, f);
+            QRect(184, 80, 209, 25), kXanh, f);
+    taoNhan(this, QStringLiteral("Label1"), txt::kDD + rieng::kDienThoaiDiDong, QRect(184, 104, 209, 25),
+            kXanh, f);
     connect(m_cmOK, &QPushButton::clicked, this, &QWidget::close);
     m_cmOK->setFocus(Qt::OtherFocusReason);
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -17,4 +17,4 @@ private:
     QPushButton* m_cmOK;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

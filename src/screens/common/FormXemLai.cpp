@@ -1,10 +1,11 @@
 #include "screens/common/FormXemLai.h"
 
-#include "screens/common/MoiTruong.h"
-#include "screens/common/BoChonCauHoi.h"
 #include "rules/common/Texts.h"
-#include "screens/common/Ui.h"
+
+#include "screens/common/BoChonCauHoi.h"
 #include "screens/common/DaiTacGia.h"
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -40,7 +41,8 @@ FormXemLai::FormXemLai(MoiTruong& mt, const QString& name, const Bo& bo) : QWidg
     frame1->setGeometry(bo.frame1);
     frame1->setFont(phongViet(10, true));
     datMauChu(frame1, kDo);
-    m_cmTiep = taoNut(frame1, QStringLiteral("CM_Tiep"), txt::kTiep, twRect(160, 360, 972, 372), phongViet(10));
+    m_cmTiep =
+        taoNut(frame1, QStringLiteral("CM_Tiep"), txt::kTiep, twRect(160, 360, 972, 372), phongViet(10));
     m_cmVe = taoNut(frame1, QStringLiteral("CM_Ve"), txt::kVe, twRect(1280, 360, 972, 372), phongViet(10));
     for (QPushButton* b : {m_cmTiep, m_cmVe})
         datMauChu(b, Qt::black);
@@ -48,13 +50,13 @@ FormXemLai::FormXemLai(MoiTruong& mt, const QString& name, const Bo& bo) : QWidg
     connect(m_cmVe, &QPushButton::clicked, this, &FormXemLai::CM_Ve_Click);
 
     coChuVua(taoNhan(this, QStringLiteral("Label1"), txt::kPhuongAnBanTraLoi, twRect(4320, 5760, 2652, 372),
-                  kXanhDam, phongViet(12, true), Qt::AlignRight | Qt::AlignVCenter));
+                     kXanhDam, phongViet(12, true), Qt::AlignRight | Qt::AlignVCenter));
     m_lbPhuongAnTL = taoNhan(this, QStringLiteral("LB_PhuongAnTL"), QString(), twRect(7080, 5700, 372, 396),
-                           kDoDam, phongSans(12, true), Qt::AlignCenter);
+                             kDoDam, phongSans(12, true), Qt::AlignCenter);
     coChuVua(taoNhan(this, QStringLiteral("Label2"), txt::kDapAnCuaChungToi, twRect(4440, 6240, 2532, 372),
-                  kXanhDam, phongViet(12, true), Qt::AlignRight | Qt::AlignVCenter));
+                     kXanhDam, phongViet(12, true), Qt::AlignRight | Qt::AlignVCenter));
     m_lbDapAn = taoNhan(this, QStringLiteral("LB_DapAn"), QString(), twRect(7080, 6204, 372, 396), kDoDam,
-                      phongSans(12, true), Qt::AlignCenter);
+                        phongSans(12, true), Qt::AlignCenter);
 
     m_cmThoat = taoNut(this, QStringLiteral("CM_Thoat"), bo.thoat, bo.cmThoat, phongViet(10.5, true));
     connect(m_cmThoat, &QPushButton::clicked, this, [this] { CM_Thoat_Click(); });
@@ -91,4 +93,4 @@ void FormXemLai::CM_Ve_Click()
         diToi(c - 1);
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

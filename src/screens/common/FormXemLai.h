@@ -52,4 +52,4 @@ protected:
     DaiTacGia* m_frTen;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

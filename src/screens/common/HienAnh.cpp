@@ -2,6 +2,7 @@
 
 #include "rules/bank/AnhCauHoi.h"
 #include "rules/bank/DapAn.h"
+
 #include "screens/common/MoiTruong.h"
 
 #include <QLabel>
@@ -13,14 +14,9 @@ bool hienAnhCauHoi(MoiTruong& mt, QLabel* img, std::int16_t cauHoi, NoiBaoLoi no
 {
     QImage anh;
     switch (taiAnh(mt.duongDan(TenTepAnh(cauHoi)), img->size(), &anh)) {
-    case KetQuaTaiAnh::DaTai:
-        img->setPixmap(QPixmap::fromImage(anh));
-        return true;
-    case KetQuaTaiAnh::ThieuTep:
-        mt.baoThieuTep(noi);
-        return false;
-    case KetQuaTaiAnh::Hong:
-        return false;
+    case KetQuaTaiAnh::DaTai: img->setPixmap(QPixmap::fromImage(anh)); return true;
+    case KetQuaTaiAnh::ThieuTep: mt.baoThieuTep(noi); return false;
+    case KetQuaTaiAnh::Hong: return false;
     }
     return false;
 }
@@ -34,4 +30,4 @@ void hienAnhHoacTrong(const MoiTruong& mt, QLabel* img, std::optional<std::int16
         img->clear();
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -20,4 +20,4 @@ bool hienAnhCauHoi(MoiTruong& mt, QLabel* img, std::int16_t cauHoi, NoiBaoLoi no
 // not load, empties the box.
 void hienAnhHoacTrong(const MoiTruong& mt, QLabel* img, std::optional<std::int16_t> cauHoi);
 
-} // namespace thilaixe
+}  // namespace thilaixe

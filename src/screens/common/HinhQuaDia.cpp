@@ -1,7 +1,8 @@
 #include "screens/common/HinhQuaDia.h"
 
-#include "screens/common/Ui.h"
 #include "rules/decor/QuaDiaCau.h"
+
+#include "screens/common/Ui.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -114,4 +115,4 @@ void HinhQuaDia::paintEvent(QPaintEvent*)
         p.drawImage(rect(), m_anh);
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

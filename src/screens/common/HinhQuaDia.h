@@ -16,8 +16,8 @@ class HinhQuaDia final : public QWidget {
 public:
     explicit HinhQuaDia(QWidget* parent);
 
-    void batDau();   // the timer runs from the sheet's load
-    void dung();     // Start: stopped and hidden for good
+    void batDau();  // the timer runs from the sheet's load
+    void dung();    // Start: stopped and hidden for good
     void tmrGlobe_Timer();
 
     double BuocVe() const { return m_buocVe; }
@@ -41,4 +41,4 @@ private:
     QImage m_anh;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -25,7 +25,7 @@ public:
 private:
     const HopChu::Loc& m_loc;
 };
-} // namespace
+}  // namespace
 
 HopChu::HopChu(QWidget* parent) : QLineEdit(parent)
 {
@@ -77,4 +77,4 @@ void HopChu::mouseReleaseEvent(QMouseEvent* e)
         emit daBam();
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

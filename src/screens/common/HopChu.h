@@ -33,4 +33,4 @@ private:
     Loc m_loc;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -1,6 +1,7 @@
 #include "screens/common/MoiTruong.h"
 
 #include "rules/common/Texts.h"
+
 #include "screens/common/FormAbout.h"
 #include "screens/common/Personalisation.h"
 
@@ -50,7 +51,7 @@ QString MoiTruong::noiDungThieuTep(NoiBaoLoi noi)
 {
     const QString crlf = QStringLiteral("\r\n");
     return txt::kLoiDocDong1 + crlf + crlf + rieng::kLienHeDong1 + crlf + rieng::kLienHeDong2 + crlf + crlf
-        + (noi == NoiBaoLoi::Thi ? rieng::kDienThoaiThi : rieng::kDienThoaiHoc);
+           + (noi == NoiBaoLoi::Thi ? rieng::kDienThoaiThi : rieng::kDienThoaiHoc);
 }
 
 void MoiTruong::baoThieuTep(NoiBaoLoi noi)
@@ -70,4 +71,4 @@ void MoiTruong::ketThucChuongTrinh()
     m_seams.thoat();
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

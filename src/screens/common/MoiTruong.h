@@ -2,6 +2,7 @@
 
 #include "rules/common/SharedState.h"
 #include "rules/history/LichSuThi.h"
+
 #include "screens/common/Seams.h"
 
 #include <QObject>
@@ -67,4 +68,4 @@ private:
     bool m_daKetThuc = false;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

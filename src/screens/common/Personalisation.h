@@ -26,4 +26,4 @@ inline const QString kLienHeDong2 = QStringLiteral("cua ban de cai dat lai chuon
 inline const QString kDienThoaiThi = QStringLiteral("Dien thoai: (chua dat) - phong thi");
 inline const QString kDienThoaiHoc = QStringLiteral("Dien thoai: (chua dat) - phong hoc");
 
-} // namespace thilaixe::rieng
+}  // namespace thilaixe::rieng

@@ -14,8 +14,7 @@ void RealSeams::thoat()
     QCoreApplication::exit(0);
 }
 
-void RealSeams::hienThongBao(const QString& tieuDe, const QString& noiDung,
-                            std::function<void()> khiDong)
+void RealSeams::hienThongBao(const QString& tieuDe, const QString& noiDung, std::function<void()> khiDong)
 {
     // The texts keep Windows line breaks; a label wants plain ones.
     QString shown = noiDung;
@@ -34,4 +33,4 @@ QDateTime RealSeams::bayGio() { return QDateTime::currentDateTime(); }
 
 NguonNgauNhien& RealSeams::ngauNhien() { return m_ngauNhien; }
 
-} // namespace thilaixe
+}  // namespace thilaixe

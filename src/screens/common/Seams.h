@@ -18,7 +18,8 @@ public:
     virtual void thoat() = 0;
     // An information box with one OK button; khiDong runs after it closes.
     // Never blocks the caller.
-    virtual void hienThongBao(const QString& tieuDe, const QString& noiDung, std::function<void()> khiDong) = 0;
+    virtual void hienThongBao(const QString& tieuDe, const QString& noiDung,
+                              std::function<void()> khiDong) = 0;
     virtual QDateTime bayGio() = 0;
     virtual NguonNgauNhien& ngauNhien() = 0;
 };
@@ -35,4 +36,4 @@ private:
     NguonDongHo m_ngauNhien;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -1,10 +1,10 @@
 #include "screens/common/Ui.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
-#include <QFontMetrics>
 #include <QWidget>
 
 namespace thilaixe::ui {
@@ -71,7 +71,7 @@ void datGiua(QWidget* w)
 }
 
 QLabel* taoNhan(QWidget* parent, const QString& name, const QString& text, const QRect& r,
-              const QColor& color, const QFont& font, Qt::Alignment align)
+                const QColor& color, const QFont& font, Qt::Alignment align)
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
@@ -93,4 +93,4 @@ QPushButton* taoNut(QWidget* parent, const QString& name, const QString& text, c
     return b;
 }
 
-} // namespace thilaixe::ui
+}  // namespace thilaixe::ui

@@ -28,9 +28,9 @@ inline const QColor kTrang{255, 255, 255};
 inline const QColor kTimNhat{128, 128, 255};
 
 // Stand-ins with Vietnamese letters for the fonts of the original screens.
-QFont phongViet(qreal pt, bool bold = false);     // .VnTime, .VnTimeH
-QFont phongTimes(qreal pt, bool bold = false);    // Times New Roman
-QFont phongSans(qreal pt, bool bold = false);     // MS Sans Serif
+QFont phongViet(qreal pt, bool bold = false);   // .VnTime, .VnTimeH
+QFont phongTimes(qreal pt, bool bold = false);  // Times New Roman
+QFont phongSans(qreal pt, bool bold = false);   // MS Sans Serif
 
 void datMauChu(QWidget* w, const QColor& c);
 QColor mauChu(const QWidget* w);
@@ -44,8 +44,9 @@ void coChuVua(QLabel* l);
 void datGiua(QWidget* w);
 
 QLabel* taoNhan(QWidget* parent, const QString& name, const QString& text, const QRect& r,
-              const QColor& color, const QFont& font, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+                const QColor& color, const QFont& font,
+                Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 QPushButton* taoNut(QWidget* parent, const QString& name, const QString& text, const QRect& r,
                     const QFont& font);
 
-} // namespace thilaixe::ui
+}  // namespace thilaixe::ui

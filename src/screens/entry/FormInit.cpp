@@ -1,12 +1,13 @@
 #include "screens/entry/FormInit.h"
 
-#include "screens/common/MoiTruong.h"
-#include "screens/common/HopChu.h"
-#include "screens/common/Personalisation.h"
-#include "rules/common/Texts.h"
-#include "screens/common/Ui.h"
 #include "rules/bank/DapAn.h"
 #include "rules/bank/HangGiayPhep.h"
+#include "rules/common/Texts.h"
+
+#include "screens/common/HopChu.h"
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Personalisation.h"
+#include "screens/common/Ui.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -19,10 +20,7 @@ namespace thilaixe {
 using namespace ui;
 
 namespace {
-bool kyTuHang(QChar c)
-{
-    return QStringLiteral("12bcdeBCDE").contains(c);
-}
+bool kyTuHang(QChar c) { return QStringLiteral("12bcdeBCDE").contains(c); }
 
 HopChu* hopChu(QWidget* parent, const QString& name, const QRect& r)
 {
@@ -33,7 +31,7 @@ HopChu* hopChu(QWidget* parent, const QString& name, const QRect& r)
     datMauChu(h, kDo);
     return h;
 }
-} // namespace
+}  // namespace
 
 FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
 {
@@ -43,19 +41,19 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     setFocusPolicy(Qt::StrongFocus);
 
     m_lbTieuDe = taoNhan(this, QStringLiteral("LB_TieuDe"), rieng::kTenTrungTam.toUpper(),
-                       twRect(2520, 630, 5370, 540), kXanhDam, phongViet(14.25, true), Qt::AlignCenter);
+                         twRect(2520, 630, 5370, 540), kXanhDam, phongViet(14.25, true), Qt::AlignCenter);
     m_nhanHang = taoNhan(this, QStringLiteral("Nhan_Hang"), txt::kNhanHang, twRect(3030, 1680, 735, 270),
-                       kXanh, phongViet(12.75, true));
+                         kXanh, phongViet(12.75, true));
     m_nhanKhoa = taoNhan(this, QStringLiteral("Nhan_Khoa"), txt::kNhanKhoa, twRect(4215, 1680, 720, 270),
-                       kXanh, phongViet(12.75, true));
-    m_nhanSBD = taoNhan(this, QStringLiteral("Nhan_SBD"), txt::kNhanSBD, twRect(5385, 1680, 1515, 270),
-                      kXanh, phongViet(12.75, true));
+                         kXanh, phongViet(12.75, true));
+    m_nhanSBD = taoNhan(this, QStringLiteral("Nhan_SBD"), txt::kNhanSBD, twRect(5385, 1680, 1515, 270), kXanh,
+                        phongViet(12.75, true));
     m_tHang = hopChu(this, QStringLiteral("T_Hang"), twRect(3030, 1965, 732, 480));
     m_tHang->setToolTip(txt::kTooltipHang);
     m_tKhoa = hopChu(this, QStringLiteral("T_Khoa"), twRect(4200, 1965, 732, 510));
     m_tSoBaoDanh = hopChu(this, QStringLiteral("T_SoBaoDanh"), twRect(5370, 1965, 1452, 510));
     m_lbThongBao = taoNhan(this, QStringLiteral("LB_ThongBao"), txt::kThongBaoKhaiBao,
-                         twRect(2415, 1995, 5055, 330), kXanh, phongViet(12, true), Qt::AlignCenter);
+                           twRect(2415, 1995, 5055, 330), kXanh, phongViet(12, true), Qt::AlignCenter);
     m_cmHoc = taoNut(this, QStringLiteral("CM_Hoc"), txt::kHoc, twRect(3255, 2730, 1560, 492),
                      phongViet(12.75, true));
     m_cmThi = taoNut(this, QStringLiteral("CM_Thi"), txt::kThiThu, twRect(5145, 2730, 1560, 492),
@@ -70,10 +68,10 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_tKhoa->datLoc(HopChu::chiSo);
     m_tSoBaoDanh->datLoc(HopChu::chiSo);
 
-    for (QWidget* w : {static_cast<QWidget*>(m_nhanHang), static_cast<QWidget*>(m_nhanKhoa),
-                       static_cast<QWidget*>(m_nhanSBD), static_cast<QWidget*>(m_tHang),
-                       static_cast<QWidget*>(m_tKhoa), static_cast<QWidget*>(m_tSoBaoDanh),
-                       static_cast<QWidget*>(m_lbThongBao)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_nhanHang), static_cast<QWidget*>(m_nhanKhoa),
+          static_cast<QWidget*>(m_nhanSBD), static_cast<QWidget*>(m_tHang), static_cast<QWidget*>(m_tKhoa),
+          static_cast<QWidget*>(m_tSoBaoDanh), static_cast<QWidget*>(m_lbThongBao)})
         w->hide();
     m_cmHoc->setEnabled(false);
     m_cmThi->setEnabled(false);
@@ -133,8 +131,7 @@ bool FormInit::event(QEvent* e)
                     return true;
                 }
                 break;
-            default:
-                break;
+            default: break;
             }
             if (!k->text().isEmpty())
                 return true;  // any other key is discarded
@@ -240,4 +237,4 @@ void FormInit::paintEvent(QPaintEvent*)
                rieng::kTenUngDung + QStringLiteral("\n") + rieng::kCoQuan);
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -65,4 +65,4 @@ private:
     bool m_daRoi = false;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -1,11 +1,12 @@
 #include "screens/exam/FormDapAn.h"
 
-#include "screens/common/MoiTruong.h"
-#include "screens/common/BoChonCauHoi.h"
 #include "rules/common/NumberText.h"
 #include "rules/common/Texts.h"
-#include "screens/common/Ui.h"
+
+#include "screens/common/BoChonCauHoi.h"
 #include "screens/common/HienAnh.h"
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,7 +22,7 @@ FormDapAn::FormDapAn(MoiTruong& mt)
 {
     setWindowTitle(txt::kTieuDeDapAn);
     m_lbch = taoNhan(this, QStringLiteral("LBCH"), QString(), twRect(2688, 288, 2172, 372), kXanh,
-                   phongViet(12, true));
+                     phongViet(12, true));
 }
 
 void FormDapAn::datKetQua(const KetQuaThi& kq)
@@ -53,4 +54,4 @@ void FormDapAn::closeEvent(QCloseEvent* e)
     m_mt.ketThucChuongTrinh();
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

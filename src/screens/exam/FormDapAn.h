@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/exam/KetQuaThi.h"
+
 #include "screens/common/FormXemLai.h"
 
 namespace thilaixe {
@@ -24,4 +25,4 @@ private:
     QLabel* m_lbch;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

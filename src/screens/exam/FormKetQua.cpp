@@ -1,10 +1,11 @@
 #include "screens/exam/FormKetQua.h"
 
-#include "screens/common/MoiTruong.h"
 #include "rules/common/NumberText.h"
 #include "rules/common/Texts.h"
-#include "screens/common/Ui.h"
+
 #include "screens/common/DaiTacGia.h"
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,14 +22,14 @@ FormKetQua::FormKetQua(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     datGiua(this);
 
     m_lbHang = taoNhan(this, QStringLiteral("LB_Hang"), QString(), twRect(1920, 480, 3132, 492), kXanh,
-                     phongViet(13.5, true), Qt::AlignCenter);
+                       phongViet(13.5, true), Qt::AlignCenter);
     const auto nhan = [this](const char* name, const QString& text, int top, int left, int width) {
         taoNhan(this, QString::fromLatin1(name), text, twRect(left, top, width, 372), kXanh, phongViet(12),
-              Qt::AlignRight | Qt::AlignVCenter);
+                Qt::AlignRight | Qt::AlignVCenter);
     };
     const auto o = [this](const char* name, int top, int width) {
         QLabel* l = taoNhan(this, QString::fromLatin1(name), QString(), twRect(3720, top, width, 372), kDo,
-                          phongViet(12, true), Qt::AlignCenter);
+                            phongViet(12, true), Qt::AlignCenter);
         l->setFrameStyle(QFrame::Box | QFrame::Plain);
         return l;
     };
@@ -83,4 +84,4 @@ void FormKetQua::closeEvent(QCloseEvent* e)
     m_mt.ketThucChuongTrinh();
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

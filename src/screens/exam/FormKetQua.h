@@ -48,4 +48,4 @@ private:
     QPushButton* m_cmXemKQ;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -1,18 +1,19 @@
 #include "screens/exam/FormMain.h"
 
-#include "screens/common/MoiTruong.h"
-#include "screens/common/BoChonCauHoi.h"
+#include "rules/bank/DapAn.h"
+#include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/common/NumberText.h"
 #include "rules/common/Texts.h"
-#include "screens/common/Ui.h"
-#include "rules/bank/DapAn.h"
-#include "screens/common/HienAnh.h"
-#include "rules/bank/XuLyCacCauHoi.h"
-#include "screens/common/DaiTacGia.h"
-#include "screens/common/HinhQuaDia.h"
 #include "rules/exam/DemNguoc.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
+
+#include "screens/common/BoChonCauHoi.h"
+#include "screens/common/DaiTacGia.h"
+#include "screens/common/HienAnh.h"
+#include "screens/common/HinhQuaDia.h"
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -42,27 +43,27 @@ FormMain::FormMain(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_picGlobe->setGeometry(128, 51, 281, 250);
 
     m_lbch = taoNhan(this, QStringLiteral("LBCH"), QString(), twRect(3072, 120, 1812, 300), kXanh,
-                   phongViet(12, true));
+                     phongViet(12, true));
     coChuVua(taoNhan(this, QStringLiteral("LbTieuDe0"), txt::kHuongDanChonCau, twRect(1248, 5088, 5652, 300),
-                  kXanh, phongViet(12, true), Qt::AlignCenter));
+                     kXanh, phongViet(12, true), Qt::AlignCenter));
     coChuVua(taoNhan(this, QStringLiteral("LbTieuDe2"), txt::kHuongDanChonPA, twRect(1536, 5376, 5172, 300),
-                  kXanh, phongViet(12, true), Qt::AlignCenter));
+                     kXanh, phongViet(12, true), Qt::AlignCenter));
     m_lbThoiGian1 = taoNhan(this, QStringLiteral("LB_ThoiGian1"), QString(), twRect(1344, 5664, 3012, 360),
-                          kDoDam, phongViet(13.5, true), Qt::AlignRight | Qt::AlignVCenter);
+                            kDoDam, phongViet(13.5, true), Qt::AlignRight | Qt::AlignVCenter);
     m_lbThoiGian = taoNhan(this, QStringLiteral("LB_ThoiGian"), QString(), twRect(4320, 5664, 2292, 360), kDo,
-                         phongViet(13.5, true), Qt::AlignCenter);
+                           phongViet(13.5, true), Qt::AlignCenter);
     taoNhan(this, QStringLiteral("Label4"), txt::kNhanHoTen, twRect(5145, 6240, 750, 300), Qt::black,
-          phongViet(11, true));
+            phongViet(11, true));
     m_lbHoTen = taoNhan(this, QStringLiteral("LB_HoTen"), QString(), twRect(5895, 6240, 1785, 300), kHong,
-                      phongViet(11, true));
+                        phongViet(11, true));
     taoNhan(this, QStringLiteral("Label5"), txt::kNhanSoBaoDanh, twRect(5355, 6600, 540, 300), Qt::black,
-          phongViet(11, true));
+            phongViet(11, true));
     m_lbSoBaoDanh = taoNhan(this, QStringLiteral("LB_SoBaoDanh"), QString(), twRect(5895, 6600, 1785, 300),
-                          kHong, phongViet(11, true));
+                            kHong, phongViet(11, true));
 
-    m_cauHoi = new BoChonCauHoi(this, QStringLiteral("FrCH"), txt::kCacCauHoi,
-                                {twRect(7488, 288, 3000, 4650), 120, 1560, QSize(tw(975), tw(330)),
-                                 phongTimes(9, true)});
+    m_cauHoi = new BoChonCauHoi(
+        this, QStringLiteral("FrCH"), txt::kCacCauHoi,
+        {twRect(7488, 288, 3000, 4650), 120, 1560, QSize(tw(975), tw(330)), phongTimes(9, true)});
     datMauChu(m_cauHoi, kDo);
     m_cauHoi->setFont(phongViet(10, true));
     for (int i = 1; i <= 30; ++i) {
@@ -74,7 +75,7 @@ FormMain::FormMain(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
         t->setReadOnly(true);
         t->setFocusPolicy(Qt::NoFocus);  // display only: typing can never reach TL
         t->setAlignment(Qt::AlignCenter);
-                datMauNen(t, kTimNhat);
+        datMauNen(t, kTimNhat);
         datMauChu(t, Qt::black);
         m_tChonCH[static_cast<std::size_t>(i)] = t;
     }
@@ -282,4 +283,4 @@ void FormMain::closeEvent(QCloseEvent* e)
     m_mt.ketThucChuongTrinh();
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -84,4 +84,4 @@ private:
     DaiTacGia* m_frTen;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -1,19 +1,19 @@
 #include "screens/history/FormDapAnKQDaThi.h"
 
-#include "screens/common/MoiTruong.h"
-#include "screens/common/BoChonCauHoi.h"
+#include "rules/bank/DapAn.h"
 #include "rules/common/NumberText.h"
 #include "rules/common/Texts.h"
-#include "screens/common/Ui.h"
-#include "rules/bank/DapAn.h"
-#include "screens/common/HienAnh.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
+
+#include "screens/common/BoChonCauHoi.h"
+#include "screens/common/HienAnh.h"
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-
 
 namespace thilaixe {
 
@@ -30,7 +30,7 @@ FormDapAnKQDaThi::FormDapAnKQDaThi(MoiTruong& mt)
     m_cbNgayThi->setGeometry(twRect(1056, 360, 6105, 345));
     m_cbNgayThi->setFont(phongViet(11));
     m_lbKetQua = taoNhan(this, QStringLiteral("LB_KetQua"), QString(), twRect(384, 5448, 5100, 300), kXanhDam,
-                       phongViet(12, true));
+                         phongViet(12, true));
     connect(m_cbNgayThi, &QComboBox::activated, this, &FormDapAnKQDaThi::CB_NgayThi_Click);
     load();
 }
@@ -122,4 +122,4 @@ void FormDapAnKQDaThi::closeEvent(QCloseEvent* e)
     veHocTap();
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -37,4 +37,4 @@ private:
     bool m_daRoi = false;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -1,13 +1,14 @@
 #include "screens/study/FormHocTap.h"
 
-#include "screens/common/MoiTruong.h"
-#include "screens/common/HopChu.h"
 #include "rules/common/NumberText.h"
 #include "rules/common/Texts.h"
-#include "screens/common/Ui.h"
-#include "screens/common/HienAnh.h"
-#include "screens/common/DaiTacGia.h"
 #include "rules/history/LichSuThi.h"
+
+#include "screens/common/DaiTacGia.h"
+#include "screens/common/HienAnh.h"
+#include "screens/common/HopChu.h"
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -28,30 +29,31 @@ FormHocTap::FormHocTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     setFixedSize(726, 463);
     datGiua(this);
 
-    m_cmThoat = taoNut(this, QStringLiteral("CM_Thoat"), txt::kThoat, QRect(544, 420, 129, 33),
-                       phongViet(11, true));
-    m_lbch = taoNhan(this, QStringLiteral("LBCH"), QString(), QRect(186, 26, 145, 25), kXanh, phongViet(12, true));
+    m_cmThoat =
+        taoNut(this, QStringLiteral("CM_Thoat"), txt::kThoat, QRect(544, 420, 129, 33), phongViet(11, true));
+    m_lbch =
+        taoNhan(this, QStringLiteral("LBCH"), QString(), QRect(186, 26, 145, 25), kXanh, phongViet(12, true));
     m_img = new QLabel(this);
     m_img->setObjectName(QStringLiteral("Img"));
     m_img->setGeometry(70, 58, 400, 300);
     m_img->setScaledContents(true);
     m_frTen = new DaiTacGia(this, m_mt, QPoint(70, 384));
     QLabel* l1 = taoNhan(this, QStringLiteral("Label1"), txt::kCacPhan, QRect(511, 56, 194, 78), kXanh,
-                       phongViet(11), Qt::AlignLeft | Qt::AlignTop);
+                         phongViet(11), Qt::AlignLeft | Qt::AlignTop);
     l1->setWordWrap(true);
     m_chDapAn = new QCheckBox(txt::kXemDapAn, this);
     m_chDapAn->setObjectName(QStringLiteral("Ch_DapAn"));
     m_chDapAn->setGeometry(518, 188, 97, 25);
     m_chDapAn->setFont(phongViet(10.5, true));
     m_lbDapAn = taoNhan(this, QStringLiteral("LB_DapAn"), QString(), QRect(621, 188, 25, 26), kDoDam,
-                      phongViet(15, true), Qt::AlignCenter);
+                        phongViet(15, true), Qt::AlignCenter);
 
     auto* frame1 = new QGroupBox(txt::kChuyenToi, this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(518, 273, 180, 87);
     frame1->setFont(phongViet(10, true));
     taoNhan(frame1, QStringLiteral("Label4"), txt::kToiCauHoiSo, QRect(8, 26, 105, 17), kXanh, phongViet(10),
-          Qt::AlignRight | Qt::AlignVCenter);
+            Qt::AlignRight | Qt::AlignVCenter);
     m_cauHoiSo = new HopChu(frame1);
     m_cauHoiSo->setObjectName(QStringLiteral("CauHoiSo"));
     m_cauHoiSo->setGeometry(122, 24, 42, 25);
@@ -163,4 +165,4 @@ void FormHocTap::closeEvent(QCloseEvent* e)
     m_mt.ketThucChuongTrinh();
 }
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -67,4 +67,4 @@ private:
     DaiTacGia* m_frTen;
 };
 
-} // namespace thilaixe
+}  // namespace thilaixe

@@ -40,7 +40,7 @@ int groupOf(int q)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 class TestPaper : public QObject {
     Q_OBJECT
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(chiSquare(layouts, pl, n) < 40.8);  // 17 dof, 0.1%
         std::vector<double> pg(12, 1.0 / 11);
         pg[0] = pg[11] = 1.0 / 22;
-        QVERIFY(chiSquare(group1, pg, n) < 31.3);   // 11 dof, 0.1%
+        QVERIFY(chiSquare(group1, pg, n) < 31.3);  // 11 dof, 0.1%
     }
 
     void papersInARowDifferWithTheRealClock()

@@ -29,7 +29,7 @@ SharedState exam(int n, int seed)
     s.GioThi = QTime(seed % 24, n % 60, (n / 60) % 60);
     return s;
 }
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

@@ -3,17 +3,15 @@
 #include "rules/history/LichSuThi.h"
 #include "rules/history/Tcvn3.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QTest>
-
-#include <QDir>
-#include <QFileInfo>
-
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -47,7 +45,7 @@ int runWriter(const test::WorkDir& dir, const QStringList& args)
     return p.waitForFinished(60'000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-} // namespace
+}  // namespace
 
 class TestHistory : public QObject {
     Q_OBJECT
@@ -73,8 +71,9 @@ private slots:
             ch += ", " + QByteArray::number(100 + i);
         ch += ", 300";
         QCOMPARE(dongCH(s), ch);
-        QCOMPARE(dongTL(s), QByteArray("TL: 2, 0, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, "
-                                       "1, 2, 3, 4, 1, 2, 3"));
+        QCOMPARE(dongTL(s),
+                 QByteArray("TL: 2, 0, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, "
+                            "1, 2, 3, 4, 1, 2, 3"));
         QCOMPARE(giaiMaTCVN3(QByteArray(" (H\xB9ng B1)")), u" (Hạng B1)"_s);
         QCOMPARE(maHoaTCVN3(u"Hạng"_s), QByteArray("H\xB9ng"));
     }
@@ -107,7 +106,8 @@ private slots:
             const SharedState s = exam(n);
             QVERIFY(GhiDuLieu(s, dir.history()));
             if (n == 2) {
-                QCOMPARE(dir.read(u"DuLieu.txt"_s), test::recordBytes(exam(2)) + test::recordBytes(exam(1)) + "\r\n\r\n");
+                QCOMPARE(dir.read(u"DuLieu.txt"_s),
+                         test::recordBytes(exam(2)) + test::recordBytes(exam(1)) + "\r\n\r\n");
             }
         }
         // Full: the 50 newest records and one empty line.
@@ -159,8 +159,9 @@ private slots:
         // Three records, empty lines; TL before CH in record 2; a lower-case
         // "ng: " in record 3. Entries not reached keep what they held.
         const SharedState a = exam(1), b = exam(2), c = exam(3);
-        QByteArray small = test::recordBytes(a) + dongNg(b.NgayThi, b.GioThi, b.Hang) + "\r\n" + dongTL(b) + "\r\n"
-            + dongCH(b) + "\r\n" + "ng: lower\r\n" + dongCH(c) + "\r\n" + dongTL(c) + "\r\n\r\n\r\n\r\n";
+        QByteArray small = test::recordBytes(a) + dongNg(b.NgayThi, b.GioThi, b.Hang) + "\r\n" + dongTL(b)
+                           + "\r\n" + dongCH(b) + "\r\n" + "ng: lower\r\n" + dongCH(c) + "\r\n" + dongTL(c)
+                           + "\r\n\r\n\r\n\r\n";
         dir.write(u"DuLieu.txt"_s, small);
         QCOMPARE(DocDuLieu(s, dir.history()), KetQuaDoc::DaDoc);
         QCOMPARE(*s.LichSuCH[2], QString::fromLatin1(dongCH(b).mid(3)));
@@ -178,7 +179,8 @@ private slots:
     {
         test::WorkDir dir;
         const SharedState a = exam(1);
-        dir.write(u"DuLieu.txt"_s, "Ng: " + QByteArray(3'000'000, 'x') + "\r\n" + dongCH(a) + "\r\n" + dongTL(a) + "\r\n");
+        dir.write(u"DuLieu.txt"_s,
+                  "Ng: " + QByteArray(3'000'000, 'x') + "\r\n" + dongCH(a) + "\r\n" + dongTL(a) + "\r\n");
         SharedState s;
         QCOMPARE(DocDuLieu(s, dir.history()), KetQuaDoc::DaDoc);
         QCOMPARE(s.LichSuNg[1]->size(), kDongToiDa - 3);
@@ -215,7 +217,8 @@ private slots:
         for (int i = 0; i < 40; ++i)
             many += u"12, "_s;
         QTest::newRow("forty numbers") << many << 30 << 0;
-        QTest::newRow("commas only: two a step") << u",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,"_s << 21 << 21;
+        QTest::newRow("commas only: two a step")
+            << u",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,"_s << 21 << 21;
     }
     void parsersOnMalformedText()
     {
@@ -273,7 +276,7 @@ private slots:
         QCOMPARE(::chmod(name.constData(), 0444), 0);
         QCOMPARE(runWriter(dir, {u"limit"_s, QString::number(limit)}), saved ? 0 : 1);
         const QByteArray now = dir.read(u"DuLieu.txt"_s);
-        struct stat st{};
+        struct stat st {};
         QCOMPARE(::stat(name.constData(), &st), 0);
         if (saved) {
             QCOMPARE(now.size(), newSize);
@@ -283,7 +286,8 @@ private slots:
             QCOMPARE(now, old);
             QCOMPARE(st.st_mode & 07777, 0444u);
         }
-        QCOMPARE(QDir(dir.path(u"."_s)).entryList({u"DuLieu.txt.*"_s}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(dir.path(u"."_s)).entryList({u"DuLieu.txt.*"_s}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     // The same on a real filesystem that fills up: a tmpfs of a few KB in a
@@ -430,7 +434,8 @@ ls -A)"_s;
         auto* rng = QRandomGenerator::global();
         // A soak run asks for more rounds through the environment.
         const int rounds = qEnvironmentVariableIntValue("THILAIXE_SOAK_ROUNDS") > 0
-            ? qEnvironmentVariableIntValue("THILAIXE_SOAK_ROUNDS") : 40;
+                               ? qEnvironmentVariableIntValue("THILAIXE_SOAK_ROUNDS")
+                               : 40;
         int kills = 0;
         for (int round = 0; round < rounds; ++round) {
             QProcess p;

@@ -1,16 +1,17 @@
 #include "ScreenSupport.h"
 
-#include "screens/app/App.h"
 #include "rules/bank/DapAn.h"
+#include "rules/decor/QuaDiaCau.h"
+#include "rules/history/LichSuThi.h"
+
+#include "screens/app/App.h"
 #include "screens/common/DaiTacGia.h"
 #include "screens/common/FormAbout.h"
 #include "screens/common/HinhQuaDia.h"
-#include "rules/decor/QuaDiaCau.h"
+#include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
 #include "screens/exam/FormMain.h"
 #include "screens/history/FormDapAnKQDaThi.h"
-#include "rules/history/LichSuThi.h"
-#include "screens/exam/FormDapAn.h"
 #include "screens/study/FormHocTap.h"
 
 #include <QLabel>
@@ -51,7 +52,7 @@ FormAbout* openAbout()
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 class TestDecor : public QObject {
     Q_OBJECT
@@ -140,7 +141,8 @@ private slots:
             int blue = 0, total = 0;
             const int col = px(f, 0, 0).x();
             for (int y = px(f, 0, 0.9).y(); y <= px(f, 0, -0.9).y(); ++y, ++total)
-                blue += f.pixel(col, y) == kBlue || f.pixel(col + 1, y) == kBlue || f.pixel(col - 1, y) == kBlue;
+                blue +=
+                    f.pixel(col, y) == kBlue || f.pixel(col + 1, y) == kBlue || f.pixel(col - 1, y) == kBlue;
             return double(blue) / total;
         };
         QVERIFY(verticalBlue(HinhQuaDia::veKhung(15, QSize(281, 250))) > 0.9);

@@ -1,9 +1,10 @@
 #include "ScreenSupport.h"
 
-#include "screens/app/App.h"
-#include "screens/entry/FormInit.h"
-#include "screens/common/HopChu.h"
 #include "rules/common/NumberText.h"
+
+#include "screens/app/App.h"
+#include "screens/common/HopChu.h"
+#include "screens/entry/FormInit.h"
 #include "screens/exam/FormMain.h"
 #include "screens/study/FormHocTap.h"
 
@@ -34,10 +35,7 @@ private slots:
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form));
     }
-    void cleanup()
-    {
-        m_p.reset();
-    }
+    void cleanup() { m_p.reset(); }
 
     void loadFillsTheKeyAndShowsOnlyTheHint()
     {
@@ -49,7 +47,8 @@ private slots:
         QVERIFY(!m_form->T_Hang()->isVisible());
         QVERIFY(!m_form->CM_Hoc()->isEnabled());
         QVERIFY(!m_form->CM_Thi()->isEnabled());
-        QCOMPARE(m_form->T_Hang()->toolTip(), QStringLiteral("Chi go cac tu sau: \"B1\", \"B2\", \"C\", \"D\", \"E\""));
+        QCOMPARE(m_form->T_Hang()->toolTip(),
+                 QStringLiteral("Chi go cac tu sau: \"B1\", \"B2\", \"C\", \"D\", \"E\""));
         QCOMPARE(m_form->size(), QSize(548, 315));
         QCOMPARE(m_form->T_SoBaoDanh()->geometry(), QRect(358, 131, 97, 34));
     }
@@ -126,7 +125,8 @@ private slots:
     {
         m_form->Inits();
         QTest::keyClicks(m_form->T_Hang(), QStringLiteral("c"));
-        const QList<QWidget*> order = {m_form->T_Khoa(), m_form->T_SoBaoDanh(), m_form->CM_Hoc(), m_form->CM_Thi()};
+        const QList<QWidget*> order = {m_form->T_Khoa(), m_form->T_SoBaoDanh(), m_form->CM_Hoc(),
+                                       m_form->CM_Thi()};
         for (QWidget* w : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), w);
@@ -212,7 +212,8 @@ private slots:
         click(m_form->CM_Hoc());
         QVERIFY(m_p->app.coForm<FormHocTap>());
         QVERIFY(m_p->app.form<FormHocTap>()->isVisible());
-        QCOMPARE(m_p->app.form<FormHocTap>()->windowTitle(), QStringLiteral("Hoc ly thuyet 300 cau hoi Luat xe co gioi"));
+        QCOMPARE(m_p->app.form<FormHocTap>()->windowTitle(),
+                 QStringLiteral("Hoc ly thuyet 300 cau hoi Luat xe co gioi"));
         QCOMPARE(m_p->app.trangThai().HoTen, QString());
         QVERIFY(!m_p->app.coForm<FormInit>());
         QCOMPARE(m_p->seams.ended, 0);

@@ -1,13 +1,14 @@
 #include "ScreenSupport.h"
 
+#include "rules/bank/DapAn.h"
+#include "rules/exam/DemNguoc.h"
+
 #include "screens/app/App.h"
 #include "screens/common/BoChonCauHoi.h"
-#include "rules/bank/DapAn.h"
 #include "screens/common/HinhQuaDia.h"
-#include "rules/exam/DemNguoc.h"
+#include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
 #include "screens/exam/FormMain.h"
-#include "screens/exam/FormDapAn.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,10 +60,7 @@ private slots:
         m_p = std::make_unique<test::Program>();
         NapDapAn(st());
     }
-    void cleanup()
-    {
-        m_p.reset();
-    }
+    void cleanup() { m_p.reset(); }
 
     void beforeStart_data()
     {
@@ -213,8 +211,8 @@ private slots:
         QCOMPARE(DemNguoc::thietLap(s), u"25 phút 00 giây"_s);
         QCOMPARE(*s.Phut, 24);
         QCOMPARE(*s.Giay, 1500);
-        QMap<int, QString> expected{{1, u" 24 phút 59 giây"_s}, {55, u" 24 phút 5 giây"_s},
-                                    {60, u" 24 phút 0 giây"_s}, {61, u" 23 phút 59 giây"_s},
+        QMap<int, QString> expected{{1, u" 24 phút 59 giây"_s},  {55, u" 24 phút 5 giây"_s},
+                                    {60, u" 24 phút 0 giây"_s},  {61, u" 23 phút 59 giây"_s},
                                     {1440, u" 1 phút 0 giây"_s}, {1441, u" 0 phút 59 giây"_s},
                                     {1499, u" 0 phút 1 giây"_s}, {1500, u" 0 phút  0 giây"_s}};
         for (int t = 1; t <= 1500; ++t) {
@@ -316,7 +314,8 @@ private slots:
         const QByteArray file = history();
         QVERIFY(file.startsWith("Ng: "));
         QVERIFY(file.contains("59:01"));
-        QVERIFY(file.contains(QByteArray(QByteArray(" (H\xB9ng B2)\r\nCH: ") + QByteArray::number(st().CH[1]) + ", ")));
+        QVERIFY(file.contains(
+            QByteArray(QByteArray(" (H\xB9ng B2)\r\nCH: ") + QByteArray::number(st().CH[1]) + ", ")));
         QByteArray tl = "TL: ";
         for (int s = 1; s <= 30; ++s)
             tl += QByteArray(s > 1 ? ", " : "") + QByteArray::number(*st().TL[s]);

@@ -1,10 +1,11 @@
 #include "ScreenSupport.h"
 
+#include "rules/bank/DapAn.h"
+#include "rules/history/LichSuThi.h"
+
 #include "screens/app/App.h"
 #include "screens/common/BoChonCauHoi.h"
-#include "rules/bank/DapAn.h"
 #include "screens/history/FormDapAnKQDaThi.h"
-#include "rules/history/LichSuThi.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -33,10 +34,11 @@ void countInternalErrors(QtMsgType type, const QMessageLogContext& ctx, const QS
 // wrong option, slot 30 left unanswered when `blank30`.
 SharedState exam(int seed, int right, bool blank30 = false)
 {
-    return test::exam({.seed = seed, .right = right, .blank = blank30 ? QList<int>{30} : QList<int>{}, .hang = u"D"_s});
+    return test::exam(
+        {.seed = seed, .right = right, .blank = blank30 ? QList<int>{30} : QList<int>{}, .hang = u"D"_s});
 }
 
-} // namespace
+}  // namespace
 
 class TestReview : public QObject {
     Q_OBJECT
@@ -103,7 +105,8 @@ private slots:
 
     void choosingTheThirdEntry()
     {
-        m_p->dir.write(u"DuLieu.txt"_s, test::recordBytes(exam(1, 30)) + test::recordBytes(exam(2, 20)) + test::recordBytes(exam(3, 27)) + "\r\n\r\n\r\n");
+        m_p->dir.write(u"DuLieu.txt"_s, test::recordBytes(exam(1, 30)) + test::recordBytes(exam(2, 20))
+                                            + test::recordBytes(exam(3, 27)) + "\r\n\r\n\r\n");
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->CB_NgayThi()->count(), 3);
         QCOMPARE(reds(f), 0);
@@ -128,7 +131,9 @@ private slots:
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->CB_NgayThi()->count(), 50);
         const SharedState first = exam(1, 1), last = exam(50, 50 % 31);
-        QCOMPARE(f->CB_NgayThi()->itemText(0), QString::fromLatin1(dongNg(first.NgayThi, first.GioThi, u"D"_s).mid(3)).replace(QChar(0xB9), u"ạ"_s));
+        QCOMPARE(f->CB_NgayThi()->itemText(0),
+                 QString::fromLatin1(dongNg(first.NgayThi, first.GioThi, u"D"_s).mid(3))
+                     .replace(QChar(0xB9), u"ạ"_s));
         f->CB_NgayThi_Click(49);
         QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 19/30 câu hỏi"_s);
         Q_UNUSED(last);
@@ -143,7 +148,8 @@ private slots:
         QByteArray bad = "CH: 0, 301, abc";
         for (int i = 3; i < parts.size(); ++i)
             bad += "," + parts[i];
-        m_p->dir.write(u"DuLieu.txt"_s, dongNg(e.NgayThi, e.GioThi, e.Hang) + "\r\n" + bad + "\r\n" + dongTL(e) + "\r\n");
+        m_p->dir.write(u"DuLieu.txt"_s,
+                       dongNg(e.NgayThi, e.GioThi, e.Hang) + "\r\n" + bad + "\r\n" + dongTL(e) + "\r\n");
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 27/30 câu hỏi"_s);
         for (int i = 1; i <= 3; ++i) {
@@ -173,8 +179,8 @@ private slots:
         QFETCH(QByteArray, tl);
         QFETCH(bool, answersKnown);
         const SharedState e = exam(6, 30);
-        m_p->dir.write(u"DuLieu.txt"_s, test::recordBytes(e) + dongNg(e.NgayThi, e.GioThi, e.Hang) + "\r\n" + ch
-                                          + "\r\n" + tl + "\r\n");
+        m_p->dir.write(u"DuLieu.txt"_s, test::recordBytes(e) + dongNg(e.NgayThi, e.GioThi, e.Hang) + "\r\n"
+                                            + ch + "\r\n" + tl + "\r\n");
         FormDapAnKQDaThi* f = open();
         QCOMPARE(f->LB_KetQua()->text(), u"Bạn đã trả lời đúng được 30/30 câu hỏi"_s);
         f->CB_NgayThi_Click(1);
@@ -236,7 +242,10 @@ private slots:
                 const char c = kind == 3 ? char(rng.bounded(256)) : alphabet[rng.bounded(alphabet.size())];
                 switch (rng.bounded(3)) {
                 case 0: f.insert(at, c); break;
-                case 1: if (at < f.size()) f[at] = c; break;
+                case 1:
+                    if (at < f.size())
+                        f[at] = c;
+                    break;
                 default: f.remove(at, rng.bounded(8)); break;
                 }
             }

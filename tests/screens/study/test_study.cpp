@@ -1,10 +1,11 @@
 #include "ScreenSupport.h"
 
+#include "rules/bank/DapAn.h"
+#include "rules/history/LichSuThi.h"
+
 #include "screens/app/App.h"
 #include "screens/common/HopChu.h"
-#include "rules/bank/DapAn.h"
 #include "screens/history/FormDapAnKQDaThi.h"
-#include "rules/history/LichSuThi.h"
 #include "screens/study/FormHocTap.h"
 
 #include <QCheckBox>
@@ -32,14 +33,8 @@ class TestStudy : public QObject {
     static QByteArray oneRecord() { return test::recordBytes(test::exam()) + "\r\n"; }
 
 private slots:
-    void init()
-    {
-        m_p = std::make_unique<test::Program>();
-    }
-    void cleanup()
-    {
-        m_p.reset();
-    }
+    void init() { m_p = std::make_unique<test::Program>(); }
+    void cleanup() { m_p.reset(); }
 
     void opensOnQuestionOne()
     {
@@ -188,7 +183,8 @@ private slots:
         const QByteArray rec = oneRecord();
         QTest::newRow("100 MB of records") << rec.repeated(100 * 1024 * 1024 / rec.size()) << true;
         QTest::newRow("one line of 10 MB") << QByteArray(10 * 1024 * 1024, '7') << false;
-        QTest::newRow("10 MB line after a record") << QByteArray(rec + QByteArray(10 * 1024 * 1024, 'x')) << true;
+        QTest::newRow("10 MB line after a record")
+            << QByteArray(rec + QByteArray(10 * 1024 * 1024, 'x')) << true;
         QTest::newRow("NUL bytes") << QByteArray(1024 * 1024, '\0') << false;
     }
     void hugeAndStrangeHistories()

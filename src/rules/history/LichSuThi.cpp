@@ -24,7 +24,7 @@ bool docDong(QIODevice& f, QByteArray& dong)
     bool coXuongDong = dong.endsWith('\n');
     // Skip the rest of an overlong line in chunks, never holding it whole.
     for (bool xong = coXuongDong; !xong && !f.atEnd();) {
-        const QByteArray phan = f.readLine(64 * 1024);
+        const QByteArray phan = f.readLine(qint64{64} * 1024);
         xong = phan.isEmpty() || phan.endsWith('\n');
     }
     if (coXuongDong)

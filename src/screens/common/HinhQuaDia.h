@@ -26,9 +26,6 @@ public:
     const QImage& anhHienTai() const { return m_anh; }
     QTimer* tmrGlobe() const { return m_tmr; }
 
-    // Draws frame k (1..15) onto an image of the given size.
-    static QImage veKhung(int k, QSize size);
-
 protected:
     void paintEvent(QPaintEvent* e) override;
 

@@ -1,6 +1,7 @@
 #include "ScreenSupport.h"
 
 #include "rules/bank/DapAn.h"
+#include "rules/decor/KhungQuaDia.h"
 #include "rules/decor/QuaDiaCau.h"
 #include "rules/history/LichSuThi.h"
 
@@ -119,7 +120,7 @@ private slots:
     void framesAsPictures()
     {
         for (int k = 1; k <= 15; ++k) {
-            const QImage f = HinhQuaDia::veKhung(k, QSize(281, 250));
+            const QImage f = veKhungQuaDia(k, QSize(281, 250));
             // The whole blue outline.
             for (int a = 0; a < 360; a += 7) {
                 const double t = a * M_PI / 180;
@@ -145,8 +146,8 @@ private slots:
                     f.pixel(col, y) == kBlue || f.pixel(col + 1, y) == kBlue || f.pixel(col - 1, y) == kBlue;
             return double(blue) / total;
         };
-        QVERIFY(verticalBlue(HinhQuaDia::veKhung(15, QSize(281, 250))) > 0.9);
-        QVERIFY(verticalBlue(HinhQuaDia::veKhung(7, QSize(281, 250))) < 0.5);
+        QVERIFY(verticalBlue(veKhungQuaDia(15, QSize(281, 250))) > 0.9);
+        QVERIFY(verticalBlue(veKhungQuaDia(7, QSize(281, 250))) < 0.5);
     }
 
     void startStopsTheGlobeAtAnyTick_data()

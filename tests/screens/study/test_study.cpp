@@ -181,11 +181,11 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("records");
         const QByteArray rec = oneRecord();
-        QTest::newRow("100 MB of records") << rec.repeated(100 * 1024 * 1024 / rec.size()) << true;
-        QTest::newRow("one line of 10 MB") << QByteArray(10 * 1024 * 1024, '7') << false;
-        QTest::newRow("10 MB line after a record")
-            << QByteArray(rec + QByteArray(10 * 1024 * 1024, 'x')) << true;
-        QTest::newRow("NUL bytes") << QByteArray(1024 * 1024, '\0') << false;
+        constexpr qsizetype kMB = 1024 * 1024;
+        QTest::newRow("100 MB of records") << rec.repeated(100 * kMB / rec.size()) << true;
+        QTest::newRow("one line of 10 MB") << QByteArray(10 * kMB, '7') << false;
+        QTest::newRow("10 MB line after a record") << QByteArray(rec + QByteArray(10 * kMB, 'x')) << true;
+        QTest::newRow("NUL bytes") << QByteArray(kMB, '\0') << false;
     }
     void hugeAndStrangeHistories()
     {

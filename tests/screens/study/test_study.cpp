@@ -181,7 +181,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("records");
         const QByteArray rec = oneRecord();
-        constexpr qsizetype kMB = 1024 * 1024;
+        constexpr qsizetype kMB = qsizetype{1024} * 1024;
         QTest::newRow("100 MB of records") << rec.repeated(100 * kMB / rec.size()) << true;
         QTest::newRow("one line of 10 MB") << QByteArray(10 * kMB, '7') << false;
         QTest::newRow("10 MB line after a record") << QByteArray(rec + QByteArray(10 * kMB, 'x')) << true;

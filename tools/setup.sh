@@ -8,7 +8,8 @@ build="${1:-$here/build}"
 shift || true
 
 packages=(cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool x11-utils imagemagick
-          fonts-dejavu-core fonts-liberation ${EXTRA_PACKAGES:-})
+          fonts-dejavu-core fonts-liberation desktop-file-utils appstream dpkg-dev lintian
+          ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -80,6 +80,15 @@ inline const QString kCacLanDaThi = QStringLiteral("&Các lần đã thi");
 inline const QString kTieuDeLoiDoc = QStringLiteral("Loi khi doc tep");
 inline const QString kLoiDocDong1 = QStringLiteral("Khong co tep du lieu hoac tep du lieu bi hong!");
 
+// Missing question bank at start (names the folder and what it looked for)
+inline const QString kTieuDeThieuNganHang = QStringLiteral("Thiếu ảnh câu hỏi");
+inline const QString kThuMucDuLieu = QStringLiteral("Thư mục dữ liệu: ");
+inline const QString kKhongThayAnh = QStringLiteral("Không tìm thấy %1 trong 300 ảnh câu hỏi (001.jpg … 300.jpg): %2");
+inline const QString kCachThemAnh = QStringLiteral(
+    "Để dùng ảnh của trung tâm: chép các tệp 001.jpg … 300.jpg vào thư mục trên (giữ nguyên tên tệp), "
+    "để tệp DuLieu.txt bên cạnh, rồi mở lại chương trình. "
+    "Chọn thư mục khác: thilaixe --data THƯ_MỤC");
+
 // Author strip and information window
 inline const QString kTooltipTacGia = QStringLiteral("Bam chuot vao day de lien he tac gia");
 inline const QString kNguoiViet = QStringLiteral("Người viết chương trình:");

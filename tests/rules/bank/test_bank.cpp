@@ -2,6 +2,7 @@
 
 #include "rules/bank/AnhCauHoi.h"
 #include "rules/bank/DapAn.h"
+#include "rules/bank/NganHang.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -100,6 +101,69 @@ private slots:
         QCOMPARE(taiAnh(dir.path(QStringLiteral("018.jpg")), QSize(400, 300), &out), KetQuaTaiAnh::Hong);
     }
 
+    // --data, then THILAIXE_DATA, then the current folder when it holds
+    // 001.jpg, then the per-user folder.
+    void workingFolderOrder_data()
+    {
+        QTest::addColumn<bool>("flag");
+        QTest::addColumn<bool>("env");
+        QTest::addColumn<bool>("bankHere");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("flag wins") << true << true << true << int(NguonThuMuc::DongLenh);
+        QTest::newRow("then the environment") << false << true << true << int(NguonThuMuc::BienMoiTruong);
+        QTest::newRow("then a bank here") << false << false << true << int(NguonThuMuc::ThuMucHienTai);
+        QTest::newRow("else the user's folder")
+            << false << false << false << int(NguonThuMuc::ThuMucNguoiDung);
+    }
+    void workingFolderOrder()
+    {
+        QFETCH(bool, flag);
+        QFETCH(bool, env);
+        QFETCH(bool, bankHere);
+        QFETCH(int, chosen);
+        test::WorkDir here;
+        if (bankHere)
+            here.makePictures(1, 1);
+        const ThuMucDuLieu t =
+            chonThuMucDuLieu(flag ? std::optional<QString>(QStringLiteral("/flag")) : std::nullopt,
+                             env ? QStringLiteral("/env") : QString(), here.path(), QStringLiteral("/user"));
+        QCOMPARE(int(t.nguon), chosen);
+        const QStringList paths{QStringLiteral("/flag"), QStringLiteral("/env"), here.path(),
+                                QStringLiteral("/user")};
+        QCOMPARE(t.duongDan, paths[chosen]);
+    }
+
+    // A new user's folder gets the installed sample bank (or one drawn on
+    // the spot) and an empty history; what is there already stays.
+    void firstStartFillsTheUserFolder()
+    {
+        test::WorkDir installed, user, drawn;
+        installed.makePictures();
+        const QString fresh = user.path(QStringLiteral("a/b"));
+        QVERIFY(chuanBiThuMuc(fresh, installed.path()));
+        QCOMPARE(anhConThieu(fresh), QStringList());
+        QCOMPARE(QFile(fresh + QStringLiteral("/DuLieu.txt")).size(), 0);
+        QFile h(fresh + QStringLiteral("/DuLieu.txt"));
+        QVERIFY(h.open(QIODevice::WriteOnly) && h.write("kept") == 4);
+        h.close();
+        QVERIFY(chuanBiThuMuc(fresh, installed.path()));
+        QCOMPARE(QFile(fresh + QStringLiteral("/DuLieu.txt")).size(), 4);
+
+        QFile::remove(installed.path(QStringLiteral("150.jpg")));  // not whole: draw instead
+        QVERIFY(chuanBiThuMuc(drawn.path(), installed.path()));
+        QCOMPARE(anhConThieu(drawn.path()), QStringList());
+        QImage sample(drawn.path(QStringLiteral("150.jpg")));
+        QCOMPARE(sample.size(), QSize(480, 360));
+
+        QFile::remove(drawn.path(QStringLiteral("007.jpg")));
+        QFile::remove(drawn.path(QStringLiteral("300.jpg")));
+        QCOMPARE(anhConThieu(drawn.path()),
+                 (QStringList{QStringLiteral("007.jpg"), QStringLiteral("300.jpg")}));
+        const QString msg = thongBaoThieuNganHang(drawn.path(), anhConThieu(drawn.path()));
+        QVERIFY(msg.contains(drawn.path()) && msg.contains(QStringLiteral("007.jpg, 300.jpg")));
+        QVERIFY(msg.contains(QStringLiteral("--data")));
+    }
+
     void hostilePictures()
     {
         test::WorkDir dir;
@@ -142,5 +206,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestBank)
+QTEST_MAIN(TestBank)  // drawing the sample bank needs fonts: a GUI application, no widgets
 #include "test_bank.moc"

@@ -8,7 +8,7 @@ build="${1:-$here/build}"
 shift || true
 
 packages=(cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool x11-utils imagemagick
-          fonts-dejavu-core fonts-liberation desktop-file-utils appstream dpkg-dev lintian
+          fonts-dejavu-core fonts-liberation desktop-file-utils appstream dpkg-dev lintian tesseract-ocr tesseract-ocr-vie
           ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do

@@ -2,9 +2,17 @@
 
 #include "rules/bank/DapAn.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <unistd.h>
+#include <vector>
 
 namespace thilaixe::test {
 
@@ -34,6 +42,139 @@ Program::Program()
     }
     dir.write(QStringLiteral("DuLieu.txt"), {});
     NapDapAn(app.trangThai());
+}
+
+namespace {
+
+QString ten(const QWidget* w)
+{
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+
+// Width and height a caption needs in the widget's own font.
+bool vua(const QWidget* w, QString text, QString* why)
+{
+    text.remove(QLatin1Char('&'));
+    if (text.isEmpty())
+        return true;
+    const QFontMetrics fm(w->font());
+    QRect box = w->contentsRect();
+    if (const auto* l = qobject_cast<const QLabel*>(w)) {
+        if (!l->pixmap().isNull())
+            return true;
+        if (l->wordWrap()) {
+            const QRect need = fm.boundingRect(box, Qt::TextWordWrap | int(l->alignment()), text);
+            if (need.height() <= box.height())
+                return true;
+            *why = QStringLiteral("needs %1 px of height, has %2").arg(need.height()).arg(box.height());
+            return false;
+        }
+        box.adjust(l->margin(), l->margin(), -l->margin(), -l->margin());
+    } else if (qobject_cast<const QPushButton*>(w)) {
+        box.adjust(3, 0, -3, 0);  // inside the button's frame
+    } else if (qobject_cast<const QAbstractButton*>(w)) {
+        // A radio button or a check box: its text beside the indicator (a
+        // pixel or two of the style's trailing margin may go, as above).
+        const int need = static_cast<const QAbstractButton*>(w)->sizeHint().width() - 2;
+        if (need <= w->width())
+            return true;
+        *why = QStringLiteral("needs %1 px, has %2").arg(need).arg(w->width());
+        return false;
+    }
+    // The ink of the line, marks above and below the letters included, as
+    // a vertically centred line puts it.
+    const int need = fm.horizontalAdvance(text);
+    const QRect ink = fm.tightBoundingRect(text);
+    const auto* lbl = qobject_cast<const QLabel*>(w);
+    const Qt::Alignment align = lbl ? lbl->alignment() : Qt::AlignVCenter;
+    const int baseline = align & Qt::AlignTop      ? fm.ascent()
+                         : align & Qt::AlignBottom ? box.height() - fm.descent()
+                                                   : (box.height() - fm.height()) / 2 + fm.ascent();
+    // A pixel to spare at each end for the antialiased edge of the ink.
+    if (need <= box.width() && baseline + ink.top() >= 1 && baseline + ink.bottom() < box.height() - 1)
+        return true;
+    *why = QStringLiteral("needs %1 px wide and rows %2..%3, has %4 x %5")
+               .arg(need)
+               .arg(baseline + ink.top())
+               .arg(baseline + ink.bottom())
+               .arg(box.width())
+               .arg(box.height());
+    return false;
+}
+
+void kiemTra(QWidget* w, QWidget* window, const QStringList& allowed, QStringList& faults)
+{
+    QList<QWidget*> con;
+    for (QObject* o : w->children())
+        if (auto* c = qobject_cast<QWidget*>(o); c && !c->isWindow() && c->isVisibleTo(window))
+            con.append(c);
+    for (qsizetype i = 0; i < con.size(); ++i) {
+        QWidget* a = con[i];
+        if (!w->rect().contains(a->geometry()))
+            faults << ten(a) + QStringLiteral(" sticks out of ") + ten(w);
+        for (qsizetype j = i + 1; j < con.size(); ++j) {
+            QWidget* b = con[j];
+            // Boxes placed in twips may share a pixel or two where they
+            // meet: that is rounding, not an overlap.
+            const QRect x = a->geometry().intersected(b->geometry());
+            if (x.isEmpty() || x.width() <= 2 || x.height() <= 2)
+                continue;
+            const QString pair = ten(a) + QLatin1Char('|') + ten(b),
+                          back = ten(b) + QLatin1Char('|') + ten(a);
+            const bool ok = std::any_of(allowed.begin(), allowed.end(), [&](const QString& m) {
+                const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(m));
+                return re.match(pair).hasMatch() || re.match(back).hasMatch();
+            });
+            if (!ok)
+                faults << ten(a) + QStringLiteral(" overlaps ") + ten(b);
+        }
+        QString why;
+        QString text;
+        if (const auto* l = qobject_cast<QLabel*>(a))
+            text = l->text();
+        else if (const auto* b = qobject_cast<QAbstractButton*>(a))
+            text = b->text();
+        if (!vua(a, text, &why))
+            faults << ten(a) + QStringLiteral(" \"") + text + QStringLiteral("\" does not fit: ") + why;
+        if (const auto* g = qobject_cast<QGroupBox*>(a)) {
+            const int need = QFontMetrics(g->font()).horizontalAdvance(g->title()) + 16;
+            if (need > g->width())
+                faults << ten(a) + QStringLiteral(" title does not fit");
+        }
+        kiemTra(a, window, allowed, faults);
+    }
+}
+
+}  // namespace
+
+QStringList layoutFaults(QWidget* window, const QStringList& allowed)
+{
+    QStringList faults;
+    kiemTra(window, window, allowed, faults);
+    return faults;
+}
+
+double bestLikeness(const QString& caption, const QString& text)
+{
+    // Edit distance of the caption against any substring of the text (the
+    // substring's ends are free).
+    const qsizetype n = caption.size();
+    if (n == 0)
+        return 1.0;
+    std::vector<qsizetype> prev(static_cast<std::size_t>(n + 1)), cur(prev.size());
+    for (qsizetype i = 0; i <= n; ++i)
+        prev[static_cast<std::size_t>(i)] = i;
+    qsizetype best = n;
+    for (QChar t : text) {
+        cur[0] = 0;
+        for (qsizetype i = 1; i <= n; ++i) {
+            const auto u = static_cast<std::size_t>(i);
+            cur[u] = std::min({prev[u] + 1, cur[u - 1] + 1, prev[u - 1] + (caption[i - 1] == t ? 0 : 1)});
+        }
+        best = std::min(best, cur[static_cast<std::size_t>(n)]);
+        std::swap(prev, cur);
+    }
+    return 1.0 - double(best) / double(n);
 }
 
 }  // namespace thilaixe::test

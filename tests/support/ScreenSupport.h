@@ -56,3 +56,19 @@ struct Program {
 };
 
 }  // namespace thilaixe::test
+
+namespace thilaixe::test {
+
+// What is wrong with the layout of a window as shown: visible siblings
+// that overlap (except the pairs in `allowed`, "name|name" with * and ?
+// wildcards; boxes that share only a pixel or two where they meet are
+// twips rounding and pass), widgets that
+// stick out of their parent, and captions that do not fit their box in the
+// font they are shown in. One line per fault; empty when the window is clean.
+QStringList layoutFaults(QWidget* window, const QStringList& allowed = {});
+
+// How much of `caption` some stretch of `text` is like: 1 minus the edit
+// distance over the caption's length, at the best place in the text.
+double bestLikeness(const QString& caption, const QString& text);
+
+}  // namespace thilaixe::test

@@ -23,9 +23,9 @@ DaiTacGia::DaiTacGia(QWidget* parent, MoiTruong& mt, QPoint at) : QFrame(parent)
     setCursor(Qt::PointingHandCursor);
 
     m_lbTen[0] = taoNhan(this, QStringLiteral("LbTen0"), txt::kNguoiViet + QLatin1Char(' ') + rieng::kTacGia,
-                         QRect(40, 16, 225, 17), kTim, phongViet(8, true), Qt::AlignCenter);
+                         QRect(40, 16, 225, 17), kTim, phongChuNho(7.5), Qt::AlignCenter);
     m_lbTen[1] = taoNhan(this, QStringLiteral("LbTen1"), rieng::kCoQuan, QRect(72, 32, 161, 17), kTim,
-                         phongViet(8, true), Qt::AlignCenter);
+                         phongChuNho(7.5), Qt::AlignCenter);
     m_image2 = new QLabel(this);
     m_image2->setObjectName(QStringLiteral("Image2"));
     m_image2->setGeometry(2, 8, 37, 46);

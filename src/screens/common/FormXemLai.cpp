@@ -61,8 +61,9 @@ FormXemLai::FormXemLai(MoiTruong& mt, const QString& name, const Bo& bo) : QWidg
     m_cmThoat = taoNut(this, QStringLiteral("CM_Thoat"), bo.thoat, bo.cmThoat, phongViet(10.5, true));
     connect(m_cmThoat, &QPushButton::clicked, this, [this] { CM_Thoat_Click(); });
 
-    m_frTen = new DaiTacGia(this, m_mt, QPoint(tw(384), tw(5700)));
-    m_frTen->lower();  // the captions beside it stay readable
+    // Lower left, clear of the score line above it and of the answer
+    // captions to its right.
+    m_frTen = new DaiTacGia(this, m_mt, QPoint(8, 388));
     DaiTacGia::bieuTuong(this, QPoint(16, 26));
 }
 

@@ -28,6 +28,11 @@ QFont phongTimes(qreal pt, bool bold)
     return make({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}, pt, bold);
 }
 
+QFont phongChuNho(qreal pt)
+{
+    return make({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}, pt, false);
+}
+
 QFont phongSans(qreal pt, bool bold)
 {
     return make({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, pt, bold);
@@ -55,12 +60,23 @@ void datMauNen(QWidget* w, const QColor& c)
     w->setAutoFillBackground(true);
 }
 
+// The ink of a one-line, vertically centred caption lies inside the box.
+static bool vuaHop(const QFont& f, const QString& text, QSize box)
+{
+    const QFontMetrics fm(f);
+    const QRect muc = fm.tightBoundingRect(text);
+    const int chanChu = (box.height() - fm.height()) / 2 + fm.ascent();  // the baseline
+    // A pixel to spare at each end: the line is placed at fractional
+    // positions and its antialiased edge must not be cut either.
+    return fm.horizontalAdvance(text) <= box.width() - 2 && chanChu + muc.top() >= 1
+           && chanChu + muc.bottom() < box.height() - 1;
+}
+
 void coChuVua(QLabel* l)
 {
     QFont f = l->font();
-    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(l->text()) > l->width() - 2) {
+    while (f.pointSizeF() > 6 && !vuaHop(f, l->text(), l->contentsRect().size()))
         f.setPointSizeF(f.pointSizeF() - 0.5);
-    }
     l->setFont(f);
 }
 

@@ -31,13 +31,18 @@ inline const QColor kTimNhat{128, 128, 255};
 QFont phongViet(qreal pt, bool bold = false);   // .VnTime, .VnTimeH
 QFont phongTimes(qreal pt, bool bold = false);  // Times New Roman
 QFont phongSans(qreal pt, bool bold = false);   // MS Sans Serif
+// Small captions (the author strip): a sans face with a tall x-height,
+// whose stacked Vietnamese marks (ươ, ầ, ễ) stay apart at 7-8 pt where a
+// small bold serif runs them together.
+QFont phongChuNho(qreal pt);
 
 void datMauChu(QWidget* w, const QColor& c);
 QColor mauChu(const QWidget* w);
 void datMauNen(QWidget* w, const QColor& c);
 
-// The stand-in fonts run wider than the originals: shrink a label's type,
-// half a point at a time, until its text fits its width.
+// The stand-in fonts run wider and taller than the originals: shrink a
+// label's type, half a point at a time, until its text fits its width and
+// its line (marks above and below included) fits its height.
 void coChuVua(QLabel* l);
 
 // Places a top-level window in the middle of its screen.

@@ -54,6 +54,10 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_tSoBaoDanh = hopChu(this, QStringLiteral("T_SoBaoDanh"), twRect(5370, 1965, 1452, 510));
     m_lbThongBao = taoNhan(this, QStringLiteral("LB_ThongBao"), txt::kThongBaoKhaiBao,
                            twRect(2415, 1995, 5055, 330), kXanh, phongViet(12, true), Qt::AlignCenter);
+    // The stand-in fonts are taller than the originals: marks above and
+    // below the letters (Hạng, Bấm) must not be cut by the boxes.
+    for (QLabel* l : {m_nhanHang, m_nhanKhoa, m_nhanSBD, m_lbThongBao})
+        coChuVua(l);
     m_cmHoc = taoNut(this, QStringLiteral("CM_Hoc"), txt::kHoc, twRect(3255, 2730, 1560, 492),
                      phongViet(12.75, true));
     m_cmThi = taoNut(this, QStringLiteral("CM_Thi"), txt::kThiThu, twRect(5145, 2730, 1560, 492),

@@ -39,6 +39,7 @@ void FormDapAn::hienCau(int i)
     s.CauHienTai = static_cast<std::int16_t>(i);
     s.CHHienTai = s.CH[i];
     m_lbch->setText(txt::kCauHoiSo + soCoDau(i));
+    coChuVua(m_lbch);
     hienAnhHoacTrong(m_mt, m_img, s.CH[i]);
     const std::optional<std::int16_t> tl = s.TL[i];
     m_lbPhuongAnTL->setText(tl ? QString::number(*tl) : QString());

@@ -16,6 +16,7 @@
 #include "screens/common/Ui.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -130,7 +131,12 @@ void FormMain::load()
 {
     SharedState& s = m_mt.trangThai();
     m_lbHoTen->setText(s.HoTen);
-    m_lbSoBaoDanh->setText(s.SoBaoDanh);
+    // A long number is cut with an ellipsis to its box and shown whole in
+    // the tooltip.
+    m_lbSoBaoDanh->setText(
+        QFontMetrics(m_lbSoBaoDanh->font())
+            .elidedText(s.SoBaoDanh, Qt::ElideRight, m_lbSoBaoDanh->contentsRect().width()));
+    m_lbSoBaoDanh->setToolTip(s.SoBaoDanh);
     setWindowTitle(txt::kTieuDeThi + s.Hang);
     m_soCauDung = 0;
     m_lbThoiGian->setText(DemNguoc::thietLap(s));
@@ -183,6 +189,7 @@ void FormMain::CauHoi_Click(int i)
     s.CauHienTai = static_cast<std::int16_t>(i);
     s.CHHienTai = s.CH[i];
     m_lbch->setText(txt::kCauHoiSo + soCoDau(i));
+    coChuVua(m_lbch);
     if (!hienAnhCauHoi(m_mt, m_img, s.CH[i], NoiBaoLoi::Thi))
         return;
     ChoPhepChonCacPhuongAn();

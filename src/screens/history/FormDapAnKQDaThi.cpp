@@ -91,6 +91,7 @@ void FormDapAnKQDaThi::KiemTra()
         if (kq.saiTai[static_cast<std::size_t>(i)])
             m_cauHoi->datMau(i, kDo);
     m_lbKetQua->setText(txt::kBanDaTraLoiDung + soCoDau(kq.dung) + txt::kTrenBaMuoi);
+    coChuVua(m_lbKetQua);
 }
 
 void FormDapAnKQDaThi::hienCau(int i)

@@ -84,7 +84,11 @@ FormHocTap::FormHocTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     load();
 }
 
-void FormHocTap::datLBCH() { m_lbch->setText(txt::kCauHoiSoHoc + soCoDau(m_cauDangXem)); }
+void FormHocTap::datLBCH()
+{
+    m_lbch->setText(txt::kCauHoiSoHoc + soCoDau(m_cauDangXem));
+    coChuVua(m_lbch);
+}
 
 bool FormHocTap::hienAnhDangXem() { return hienAnhCauHoi(m_mt, m_img, m_cauDangXem, NoiBaoLoi::Hoc); }
 

@@ -4,6 +4,7 @@
 #include "rules/history/Tcvn3.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -437,12 +438,22 @@ ls -A)"_s;
                                ? qEnvironmentVariableIntValue("THILAIXE_SOAK_ROUNDS")
                                : 40;
         int kills = 0;
-        for (int round = 0; round < rounds; ++round) {
+        // Each round kills the writer at a random moment; the last one waits
+        // until it has saved at least once (a synced save can take longer
+        // than the random wait on a busy machine).
+        for (int round = 0; round <= rounds; ++round) {
             QProcess p;
             p.setWorkingDirectory(dir.path(u"."_s));
             p.start(writer, {QString::number(round)});
             QVERIFY(p.waitForStarted());
-            QTest::qSleep(static_cast<int>(rng->bounded(1, 30)));
+            if (round < rounds) {
+                QTest::qSleep(static_cast<int>(rng->bounded(1, 30)));
+            } else {
+                QElapsedTimer t;
+                t.start();
+                while (lastCount == 0 && dir.read(u"DuLieu.txt"_s).isEmpty() && t.elapsed() < 20'000)
+                    QTest::qSleep(5);
+            }
             ++kills;
             ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
             QVERIFY(p.waitForFinished());

@@ -1,0 +1,184 @@
+#include "ScreenSupport.h"
+
+#include "screens/common/FormAbout.h"
+#include "screens/entry/FormInit.h"
+#include "screens/exam/FormDapAn.h"
+#include "screens/exam/FormKetQua.h"
+#include "screens/exam/FormMain.h"
+#include "screens/history/FormDapAnKQDaThi.h"
+#include "screens/study/FormHocTap.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace thilaixe;
+using namespace Qt::Literals::StringLiterals;
+
+// Every window in each of its states, as a learner sees it: nothing
+// overlaps, nothing sticks out, every caption fits.
+class TestLayout : public QObject {
+    Q_OBJECT
+
+    // Overlaps the screens mean, all of them in the places the original
+    // forms give:
+    // - the globe stands over the (hidden) picture box until Start;
+    // - the selectors are 330 twips high every 280 twips, each one's text
+    //   centred in its own band;
+    // - the boxes of "Thời gian làm bài còn:" (right-aligned) and of the
+    //   time (centred) share 36 twips that neither text reaches;
+    // - the name's box runs 60 twips under the options frame; the name is
+    //   short and left-aligned.
+    const QStringList m_allowed{u"Img|picGlobe"_s, u"CauHoi*|CauHoi*"_s, u"LB_ThoiGian1|LB_ThoiGian"_s,
+                                u"LB_HoTen|FrPA"_s};
+
+    QWidget* show(test::Program& p, const QString& screen)
+    {
+        SharedState& s = p.state();
+        s.Hang = u"C"_s;
+        s.HoTen = u"Thí sinh dự thi"_s;
+        s.SoBaoDanh = u"123456789012345678901234567890"_s;  // as long as a learner may type
+        p.dir.write(u"DuLieu.txt"_s, test::recordBytes(test::exam({.right = 24, .blank = {30}})));
+        QWidget* w = nullptr;
+        if (screen.startsWith(u"entry"_s)) {
+            auto* f = p.app.form<FormInit>();
+            if (screen.endsWith(u"declared"_s))
+                f->Inits();
+            w = f;
+        } else if (screen.startsWith(u"sheet"_s) || screen == u"result"_s || screen == u"answers"_s) {
+            auto* f = p.app.form<FormMain>();
+            p.mt().hien(f);
+            if (screen != u"sheet before Start"_s) {
+                f->CMStartEnd_Click();
+                for (int k : {1, 2, 1})
+                    f->PATL_Click(k);
+            }
+            w = f;
+            if (screen == u"result"_s || screen == u"answers"_s) {
+                f->CMStartEnd_Click();
+                w = p.app.form<FormKetQua>();
+                if (screen == u"answers"_s) {
+                    p.app.form<FormKetQua>()->CM_XemKQ()->click();
+                    w = p.app.form<FormDapAn>();
+                }
+            }
+        } else if (screen == u"study"_s) {
+            w = p.app.form<FormHocTap>();
+        } else if (screen == u"past exams"_s) {
+            w = p.app.form<FormDapAnKQDaThi>();
+        } else if (screen == u"information"_s) {
+            auto* over = p.app.form<FormHocTap>();
+            p.mt().hien(over);
+            p.mt().moThongTin(over);
+            w = over->findChild<FormAbout*>();
+        }
+        p.mt().hien(w);
+        return w;
+    }
+
+private slots:
+    void windowsAreClean_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char* s : {"entry", "entry declared", "sheet before Start", "sheet during the exam",
+                              "result", "answers", "study", "past exams", "information"})
+            QTest::newRow(s) << QString::fromLatin1(s);
+    }
+    void windowsAreClean()
+    {
+        QFETCH(QString, screen);
+        test::Program p;
+        QWidget* w = show(p, screen);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QStringList faults = test::layoutFaults(w, m_allowed);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_s)));
+    }
+
+    // The fixed captions of each window read back by OCR (tesseract, the
+    // Vietnamese model) from the control that shows them, drawn as on
+    // screen, pixel for pixel: diacritics that render badly or are cut by
+    // their box do not read back. A caption passes when some stretch of the
+    // OCR text is at least 90 % like it (edit distance); a mark misread in
+    // a short caption ("Hang" for "Hạng", "Phẫn mếm" for "Phần mềm") fails.
+    void captionsReadBack_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("captions");
+        const QString strip = u"Người viết chương trình:"_s;
+        QTest::newRow("entry") << u"entry"_s << QStringList{u"Bấm Tab, Esc hoặc Enter để khai báo"_s};
+        QTest::newRow("entry declared")
+            << u"entry declared"_s << QStringList{u"Hạng:"_s, u"Khoá:"_s, u"Số báo danh:"_s, u"Học"_s};
+        QTest::newRow("sheet") << u"sheet before Start"_s
+                               << QStringList{u"Dùng chuột bấm hoặc dùng mũi tên để chọn câu hỏi"_s,
+                                              u"Tổng thời gian làm bài:"_s, u"Họ tên:"_s, strip,
+                                              u"Phần mềm thilaixe"_s};
+        QTest::newRow("result") << u"result"_s
+                                << QStringList{u"Số câu trả lời đúng:"_s, u"Số câu trả lời sai:"_s,
+                                               u"Không đạt"_s};
+        QTest::newRow("answers") << u"answers"_s
+                                 << QStringList{u"Phương án  bạn trả lời:"_s, u"Đáp án của chúng tôi:"_s,
+                                                strip};
+        QTest::newRow("study") << u"study"_s
+                               << QStringList{u"Tới câu hỏi số:"_s, u"Các lần đã thi"_s, u"Xem đáp án"_s,
+                                              strip};
+        QTest::newRow("past exams") << u"past exams"_s
+                                    << QStringList{u"Bạn đã trả lời đúng được 24/30 câu hỏi"_s, strip};
+        QTest::newRow("information") << u"information"_s
+                                     << QStringList{u"Cảm ơn bạn đã sử dụng phần mềm"_s,
+                                                    u"Mọi vấn đề, xin liên hệ với tác giả"_s};
+    }
+    void captionsReadBack()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, captions);
+        if (QStandardPaths::findExecutable(u"tesseract"_s).isEmpty())
+            QSKIP("tesseract is not installed (tools/setup.sh installs it)");
+        test::Program p;
+        QWidget* w = show(p, screen);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        for (const QString& c : captions) {
+            // The control that shows the caption, drawn alone as on screen.
+            QWidget* shown = nullptr;
+            for (QWidget* x : w->findChildren<QWidget*>()) {
+                QString t;
+                if (auto* l = qobject_cast<QLabel*>(x))
+                    t = l->text();
+                else if (auto* b = qobject_cast<QAbstractButton*>(x))
+                    t = b->text();
+                if (x->isVisible() && t.remove(u'&').contains(c))
+                    shown = x;
+            }
+            QVERIFY2(shown, qPrintable(u"no control shows "_s + c));
+            // At its real size, pixel for pixel.
+            const QImage img = shown->grab().toImage();
+            const QString png = p.dir.path(u"caption.png"_s);
+            QVERIFY(img.save(png));
+            QProcess ocr;
+            ocr.start(u"tesseract"_s, {png, u"stdout"_s, u"-l"_s, u"vie"_s, u"--psm"_s, u"7"_s});
+            QVERIFY(ocr.waitForFinished(60'000));
+            const QString text = QString::fromUtf8(ocr.readAllStandardOutput()).simplified();
+            const double like = test::bestLikeness(c, text);
+            QVERIFY2(like >= 0.9, qPrintable(u"\""_s + c + u"\" read back as \""_s + text + u"\" ("_s
+                                             + QString::number(like, 'f', 2) + u")"_s));
+        }
+    }
+
+    // A long candidate number is cut with an ellipsis and shown whole in the
+    // tooltip, on the sheet and in the result form's title.
+    void longCandidateNumberShowsWhole()
+    {
+        test::Program p;
+        auto* sheet = static_cast<FormMain*>(show(p, u"sheet before Start"_s));
+        auto* sbd = sheet->findChild<QLabel*>(u"LB_SoBaoDanh"_s);
+        QCOMPARE(sbd->toolTip(), u"123456789012345678901234567890"_s);
+        QVERIFY(sbd->text().endsWith(u'…'));
+        QVERIFY(sbd->text().startsWith(u"1234"_s));
+    }
+};
+
+QTEST_MAIN(TestLayout)
+#include "test_layout.moc"

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Screenshots of every window of the real program, driven under Xvfb as a
+# learner would: the entry form (before and after declaring), the exam sheet
+# (before Start and during the exam), the result form, the answer review,
+# the study form, the past-exam review and the information window.
+#   tools/gallery.sh [OUT_DIR]     (default docs/; needs a build: ./test.sh)
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out="${1:-$here/docs}"
+mkdir -p "$out"
+build="${THILAIXE_BUILD:-$here/build}"
+source "$here/tests/e2e/lib.sh" "$build/thilaixe" "$build/make_sample_bank"
+start_x
+make_bank
+
+shot() {  # window id, file name
+  sleep 0.4
+  import -window "$1" "$out/$2.png"
+  echo "$out/$2.png"
+}
+
+# An exam: the entry form, the sheet, some answers, the result and review.
+start_app
+w=$(wait_window '^thilaixe$')
+focus "$w"
+shot "$w" entry-form
+keys Tab
+xdotool type --delay 60 b2
+keys Tab 1 2 Tab 4 5 6
+shot "$w" entry-declared
+keys alt+t
+sheet=$(wait_window '^Thi ly thuyet lai xe hang B2$')
+focus "$sheet"
+shot "$sheet" exam-sheet-before-start
+keys alt+b
+sleep 0.5
+for k in 1 2 1 3 2 1 1; do xdotool key "$k"; sleep 0.1; done
+shot "$sheet" exam-sheet
+keys Escape
+result=$(wait_window '^Họ tên:')
+focus "$result"
+shot "$result" result
+keys alt+x
+review=$(wait_window '^Ban da tra loi')
+focus "$review"
+keys alt+t alt+t
+shot "$review" answer-review
+keys alt+o
+wait_exit
+
+# Studying, with the exam just kept: the study form, the past-exam review
+# and the information window over the study form.
+start_app
+w=$(wait_window '^thilaixe$')
+focus "$w"
+keys Tab alt+h
+study=$(wait_window '^Hoc ly thuyet 300 cau hoi Luat xe co gioi$')
+focus "$study"
+keys alt+t alt+x
+shot "$study" study-form
+keys alt+c
+past=$(wait_window '^Nhung lan da thi thu$')
+focus "$past"
+keys alt+t
+shot "$past" past-exam-review
+keys alt+n
+study=$(wait_window '^Hoc ly thuyet 300 cau hoi Luat xe co gioi$')
+focus "$study"
+strip=$(xdotool getwindowgeometry "$study" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+read -r sx sy <<<"$strip"
+# The author strip sits at (70, 384) in the study form.
+xdotool mousemove $((sx + 150)) $((sy + 410)) click 1
+about=$(wait_window '^Thong tin them$')
+shot "$about" information

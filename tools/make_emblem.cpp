@@ -13,6 +13,24 @@
 
 #include <cstdio>
 
+// A road-sign style emblem: red ring, blue disc, a white steering wheel;
+// `r` is the ring's radius.
+static void veBieuTuong(QPainter& p, QPointF tam, double r)
+{
+    const double k = r / 66.0;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 0, 0));
+    p.drawEllipse(tam, r, r);
+    p.setBrush(QColor(20, 70, 170));
+    p.drawEllipse(tam, 54 * k, 54 * k);
+    p.setPen(QPen(Qt::white, 7 * k));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(tam, 36 * k, 36 * k);
+    p.drawLine(tam - QPointF(36 * k, 0), tam + QPointF(36 * k, 0));
+    p.drawLine(tam, tam + QPointF(0, 36 * k));
+}
+
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -29,39 +47,16 @@ int main(int argc, char* argv[])
         QImage icon(n, n, QImage::Format_ARGB32);
         icon.fill(Qt::transparent);
         QPainter p(&icon);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(n / 132.0, n / 132.0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 0, 0));
-        p.drawEllipse(QPointF(66, 66), 64, 64);
-        p.setBrush(QColor(20, 70, 170));
-        p.drawEllipse(QPointF(66, 66), 52, 52);
-        p.setPen(QPen(Qt::white, 8));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(66, 66), 34, 34);
-        p.drawLine(QPointF(32, 66), QPointF(100, 66));
-        p.drawLine(QPointF(66, 66), QPointF(66, 100));
+        veBieuTuong(p, QPointF(n / 2.0, n / 2.0), n * 64 / 132.0);
         p.end();
         return icon.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
     }
     QImage img(157, 225, QImage::Format_RGB32);
     img.fill(QColor(230, 236, 248));
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A road-sign style emblem: red ring, blue disc, a white steering wheel.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 0, 0));
-    p.drawEllipse(QPointF(78.5, 95), 66, 66);
-    p.setBrush(QColor(20, 70, 170));
-    p.drawEllipse(QPointF(78.5, 95), 54, 54);
-    p.setPen(QPen(Qt::white, 7));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(78.5, 95), 36, 36);
-    p.drawLine(QPointF(42.5, 95), QPointF(114.5, 95));
-    p.drawLine(QPointF(78.5, 95), QPointF(78.5, 131));
+    veBieuTuong(p, QPointF(78.5, 95), 66);
     p.setPen(QColor(20, 40, 90));
-    QFont f(QStringLiteral("DejaVu Sans"), 14, QFont::Bold);
-    p.setFont(f);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 14, QFont::Bold));
     p.drawText(QRect(0, 172, 157, 40), Qt::AlignCenter, QStringLiteral("thilaixe"));
     p.end();
     return img.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;

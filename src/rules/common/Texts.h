@@ -83,7 +83,8 @@ inline const QString kLoiDocDong1 = QStringLiteral("Khong co tep du lieu hoac te
 // Missing question bank at start (names the folder and what it looked for)
 inline const QString kTieuDeThieuNganHang = QStringLiteral("Thiếu ảnh câu hỏi");
 inline const QString kThuMucDuLieu = QStringLiteral("Thư mục dữ liệu: ");
-inline const QString kKhongThayAnh = QStringLiteral("Không tìm thấy %1 trong 300 ảnh câu hỏi (001.jpg … 300.jpg): %2");
+inline const QString kKhongThayAnh =
+    QStringLiteral("Không tìm thấy %1 trong 300 ảnh câu hỏi (001.jpg … 300.jpg): %2");
 inline const QString kCachThemAnh = QStringLiteral(
     "Để dùng ảnh của trung tâm: chép các tệp 001.jpg … 300.jpg vào thư mục trên (giữ nguyên tên tệp), "
     "để tệp DuLieu.txt bên cạnh, rồi mở lại chương trình. "

@@ -9,6 +9,7 @@ shift || true
 
 packages=(cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool x11-utils imagemagick
           fonts-dejavu-core fonts-liberation desktop-file-utils appstream dpkg-dev lintian tesseract-ocr tesseract-ocr-vie
+          libbenchmark-dev libxcb1-dev
           ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do

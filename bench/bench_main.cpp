@@ -1,0 +1,206 @@
+// Each figure beside its floor, measured in the same run:
+//   picture/<size>/ours    a slot change's picture: decode at the size shown
+//                          and hand it to the picture box (hienAnhCauHoi)
+//   picture/<size>/floor   a bare QImageReader decode with setScaledSize
+//   save/ours              GhiDuLieu of a 50-record history
+//   save/floor             a bare QSaveFile write of the same bytes, synced
+//   read/ours              DocDuLieu of 50 records and both parsers for each
+//   rescore/ours           re-scoring all 50 records as the review does
+//   paper/ours             drawing one paper
+//   globe_frame/ours       drawing one globe frame (the tick is 5 ms)
+#include "rules/bank/DapAn.h"
+#include "rules/bank/XuLyCacCauHoi.h"
+#include "rules/decor/KhungQuaDia.h"
+#include "rules/exam/KetQuaThi.h"
+#include "rules/history/LichSuThi.h"
+
+#include "screens/common/HienAnh.h"
+#include "screens/common/MoiTruong.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+using namespace thilaixe;
+
+namespace {
+
+class BenchSeams final : public Seams {
+public:
+    void thoat() override {}
+    void hienThongBao(const QString&, const QString&, std::function<void()>) override {}
+    QDateTime bayGio() override { return QDateTime::currentDateTime(); }
+    NguonNgauNhien& ngauNhien() override { return m_rng; }
+
+private:
+    NguonCoDinh m_rng{1};
+};
+
+QTemporaryDir& folder()
+{
+    static QTemporaryDir d;
+    return d;
+}
+
+// A photograph-like JPEG (noise and gradients decode like a real picture).
+QString picture(int w, int h)
+{
+    const QString name = folder().filePath(QStringLiteral("%1.jpg").arg(w == 640    ? 1
+                                                                        : w == 1280 ? 2
+                                                                                    : 3,
+                                                                        3, 10, QLatin1Char('0')));
+    if (!QFile::exists(name)) {
+        QImage img(w, h, QImage::Format_RGB32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                img.setPixel(x, y, qRgb((x * 7 + y) & 255, (y * 3 ^ x) & 255, (x * y) & 255));
+        img.save(name, "JPG", 90);
+    }
+    return name;
+}
+
+SharedState exam(int n)
+{
+    SharedState s;
+    NapDapAn(s);
+    for (int i = 1; i <= kSoCau; ++i) {
+        s.CH[i] = static_cast<std::int16_t>(i * 10 - n % 9);
+        s.TL[i] = static_cast<std::int16_t>(1 + (i + n) % 2);
+    }
+    s.Hang = QStringLiteral("B2");
+    s.NgayThi = QDate(2026, 12, 8);
+    s.GioThi = QTime(10, n % 60, 0);
+    return s;
+}
+
+QString history50()
+{
+    const QString tep = folder().filePath(QStringLiteral("DuLieu.txt"));
+    QFile::remove(tep);
+    for (int n = 0; n < 50; ++n)
+        GhiDuLieu(exam(n), tep);
+    return tep;
+}
+
+void pictureOurs(benchmark::State& st)
+{
+    const int w = static_cast<int>(st.range(0));
+    const QString name = picture(w, w * 3 / 4);
+    BenchSeams seams;
+    MoiTruong mt(seams, folder().path());
+    QLabel img;
+    img.resize(400, 300);
+    const auto q = static_cast<std::int16_t>(QFileInfo(name).baseName().toInt());
+    for (auto _ : st)
+        benchmark::DoNotOptimize(hienAnhCauHoi(mt, &img, q, NoiBaoLoi::Thi));
+}
+
+void pictureFloor(benchmark::State& st)
+{
+    const int w = static_cast<int>(st.range(0));
+    const QString name = picture(w, w * 3 / 4);
+    for (auto _ : st) {
+        QImageReader r(name);
+        r.setScaledSize(QSize(400, 300));
+        benchmark::DoNotOptimize(r.read());
+    }
+}
+
+void saveOurs(benchmark::State& st)
+{
+    const QString tep = history50();
+    const SharedState s = exam(99);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(GhiDuLieu(s, tep));
+}
+
+void saveFloor(benchmark::State& st)
+{
+    QFile f(history50());
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    const QString tep = folder().filePath(QStringLiteral("bare.txt"));
+    for (auto _ : st) {
+        QSaveFile out(tep);
+        out.open(QIODevice::WriteOnly);
+        out.write(bytes);
+        out.flush();
+        ::fsync(out.handle());
+        benchmark::DoNotOptimize(out.commit());
+    }
+}
+
+void readOurs(benchmark::State& st)
+{
+    const QString tep = history50();
+    for (auto _ : st) {
+        SharedState s;
+        DocDuLieu(s, tep);
+        for (int r = 1; r <= kSoLanLuu; ++r) {
+            TachMangCH(s.LichSuCH[r].value_or(QString()), s);
+            TachMangTL(s.LichSuTL[r].value_or(QString()), s);
+        }
+        benchmark::DoNotOptimize(s);
+    }
+}
+
+void rescoreOurs(benchmark::State& st)
+{
+    SharedState s;
+    NapDapAn(s);
+    DocDuLieu(s, history50());
+    for (auto _ : st) {
+        int dung = 0;
+        for (int r = 1; r <= kSoLanLuu; ++r) {
+            TachMangCH(s.LichSuCH[r].value_or(QString()), s);
+            TachMangTL(s.LichSuTL[r].value_or(QString()), s);
+            dung += ketQuaLanDaThi(s).dung;
+        }
+        benchmark::DoNotOptimize(dung);
+    }
+}
+
+void paperOurs(benchmark::State& st)
+{
+    SharedState s;
+    NguonCoDinh rng(7);
+    for (auto _ : st) {
+        TaoDeThi(s, rng);
+        benchmark::DoNotOptimize(s.CH[30]);
+    }
+}
+
+void globeFrameOurs(benchmark::State& st)
+{
+    int k = 0;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(veKhungQuaDia(k++ % 15 + 1, QSize(281, 250)));
+}
+
+}  // namespace
+
+BENCHMARK(pictureOurs)->Name("picture/ours")->Arg(640)->Arg(1280)->Arg(6000)->Unit(benchmark::kMillisecond);
+BENCHMARK(pictureFloor)->Name("picture/floor")->Arg(640)->Arg(1280)->Arg(6000)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveOurs)->Name("save/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveFloor)->Name("save/floor")->Unit(benchmark::kMillisecond);
+BENCHMARK(readOurs)->Name("read/ours")->Unit(benchmark::kMicrosecond);
+BENCHMARK(rescoreOurs)->Name("rescore/ours")->Unit(benchmark::kMicrosecond);
+BENCHMARK(paperOurs)->Name("paper/ours")->Unit(benchmark::kMicrosecond);
+BENCHMARK(globeFrameOurs)->Name("globe_frame/ours")->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

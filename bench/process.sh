@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Whole-process figures against a bare Qt window of the same size, under
+# Xvfb, medians of alternating runs:
+#   start-up     start to the first window mapped (MapNotify, one X client)
+#   memory       peak RSS (VmHWM) after a whole exam and its answer review,
+#                against the bare window's
+#   waiting      CPU per second on the exam sheet before Start (the globe)
+#   bench/process.sh [RUNS]      (default 15; needs a build)
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+runs="${1:-15}"
+b="${THILAIXE_BUILD:-$here/build}"
+source "$here/tests/e2e/lib.sh" "$b/thilaixe" "$b/make_sample_bank"
+start_x
+make_bank
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+hwm() { awk '/VmHWM/ {print $2 / 1024}' "/proc/$1/status"; }
+cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+ours=() bare=() mem_bare=()
+for _ in $(seq "$runs"); do
+  read -r ms pid < <(cd "$WORK" && "$b/bench/map_wait" env -u QT_QPA_PLATFORM "$b/thilaixe")
+  ours+=("$ms"); kill "$pid"; wait "$pid" 2>/dev/null || true
+  read -r ms pid < <("$b/bench/map_wait" env -u QT_QPA_PLATFORM "$b/bench/bare_window")
+  bare+=("$ms"); sleep 0.3; mem_bare+=("$(hwm "$pid")"); kill "$pid"; wait "$pid" 2>/dev/null || true
+done
+
+# A whole exam: declare, Start, answer every slot, End, open the review.
+mem=() idle=()
+for _ in $(seq 3); do
+  : >"$WORK/DuLieu.txt"
+  open_entry
+  xdotool type --delay 30 c
+  keys alt+t
+  sheet=$(wait_window '^Thi ly thuyet lai xe hang C$')
+  focus "$sheet"
+  t0=$(cpu "$APP_PID"); sleep 5; t1=$(cpu "$APP_PID")
+  idle+=("$(awk -v a="$t0" -v b="$t1" -v hz="$(getconf CLK_TCK)" 'BEGIN {print (b - a) / hz / 5 * 100}')")
+  keys alt+b
+  for _ in $(seq 30); do xdotool key 1; sleep 0.03; done
+  keys Escape
+  result=$(wait_window '^Họ tên:')
+  focus "$result"
+  keys alt+x
+  wait_window '^Ban da tra loi' >/dev/null
+  sleep 0.5
+  mem+=("$(hwm "$APP_PID")")
+  kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
+done
+
+o=$(printf '%s\n' "${ours[@]}" | median); f=$(printf '%s\n' "${bare[@]}" | median)
+m=$(printf '%s\n' "${mem[@]}" | median); mf=$(printf '%s\n' "${mem_bare[@]}" | median)
+c=$(printf '%s\n' "${idle[@]}" | median)
+printf '%-34s %10s %10s %7s\n' "what" "ours" "floor" "ratio"
+awk -v o="$o" -v f="$f" 'BEGIN {printf "%-34s %8.1f ms %7.1f ms %7.2f\n", "start-up to the window mapped", o, f, o / f}'
+awk -v o="$m" -v f="$mf" 'BEGIN {printf "%-34s %8.1f MB %7.1f MB %7.2f\n", "peak memory after exam and review", o, f, o / f}'
+awk -v c="$c" 'BEGIN {printf "%-34s %8.1f %%  %10s\n", "CPU on the waiting sheet", c, "goal < 2 %"}'

@@ -24,6 +24,9 @@ void HinhQuaDia::dung()
 {
     m_tmr->stop();
     hide();
+    // One exam a run: the globe never shows again, its frames can go.
+    m_khung = {};
+    m_anh = {};
 }
 
 void HinhQuaDia::tmrGlobe_Timer()

@@ -17,7 +17,7 @@ public:
     explicit HinhQuaDia(QWidget* parent);
 
     void batDau();  // the timer runs from the sheet's load
-    void dung();    // Start: stopped and hidden for good
+    void dung();    // Start: stopped, hidden and its frames freed for good
     void tmrGlobe_Timer();
 
     double BuocVe() const { return m_buocVe; }

@@ -4,11 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -97,17 +97,31 @@ KetQuaMo moDeDoc(const QString& tep, QFile& f)
     return KetQuaMo::DaMo;
 }
 
-KhoaTep::KhoaTep(const QString& tep) : m_khoa(std::make_unique<QLockFile>(tep + QStringLiteral(".lock")))
+KhoaTep::KhoaTep(const QString& tep)
 {
-    // A save takes milliseconds; a lock older than this is a crashed process's.
-    m_khoa->setStaleLockTime(10'000);
-    m_daKhoa = m_khoa->tryLock(15'000);
+    // flock on a lock file beside the history: the kernel lets go of it when
+    // the process ends, however it ends, so a crash never leaves a lock
+    // behind that others must wait out. The file itself stays.
+    m_fd = ::open(QFile::encodeName(tep + QStringLiteral(".lock")).constData(),
+                  O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (m_fd < 0)
+        return;
+    // A save takes milliseconds: wait for another copy's for a while.
+    for (int i = 0; i < 1500; ++i) {
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+            m_daKhoa = true;
+            return;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            break;
+        ::usleep(10'000);
+    }
 }
 
 KhoaTep::~KhoaTep()
 {
-    if (m_daKhoa)
-        m_khoa->unlock();
+    if (m_fd >= 0)
+        ::close(m_fd);  // lets go of the lock
 }
 
 bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& taoNoiDung, QString* loi)

@@ -9,17 +9,15 @@
 //    to disk and checked for size, and only then renamed over the old file;
 //    on any failure the temporary file is removed and the old file keeps its
 //    bytes and permissions;
-//  - a lock file beside it keeps two copies of the program from interleaving
-//    their read and replace.
+//  - a lock on a file beside it (`tep` + ".lock", flock) keeps two copies
+//    of the program from interleaving their read and replace.
 
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 class QFile;
-class QLockFile;
 
 namespace thilaixe {
 
@@ -33,8 +31,9 @@ enum class KetQuaMo {
 // blocking on a FIFO.
 KetQuaMo moDeDoc(const QString& tep, QFile& f);
 
-// Holds the lock of one file (`tep` + ".lock") while it lives; stale locks
-// left by a crashed process are taken over.
+// Holds the lock of one file (flock on `tep` + ".lock") while it lives,
+// waiting up to 15 s for another holder. The kernel releases it when its
+// process ends, so a crash leaves no lock to wait out.
 class KhoaTep final {
 public:
     explicit KhoaTep(const QString& tep);
@@ -44,7 +43,7 @@ public:
     bool daKhoa() const { return m_daKhoa; }
 
 private:
-    std::unique_ptr<QLockFile> m_khoa;
+    int m_fd = -1;
     bool m_daKhoa = false;
 };
 

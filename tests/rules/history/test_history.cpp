@@ -287,8 +287,9 @@ private slots:
             QCOMPARE(now, old);
             QCOMPARE(st.st_mode & 07777, 0444u);
         }
+        // Nothing but the lock file stays beside it.
         QCOMPARE(QDir(dir.path(u"."_s)).entryList({u"DuLieu.txt.*"_s}, QDir::Files | QDir::Hidden),
-                 QStringList());
+                 QStringList{u"DuLieu.txt.lock"_s});
     }
 
     // The same on a real filesystem that fills up: a tmpfs of a few KB in a
@@ -320,7 +321,7 @@ ls -A)"_s;
         const QString out = QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
         if (out.contains(u"mount:"_s))
             QSKIP("tmpfs cannot be mounted here");
-        QCOMPARE(out, u"refused\nsame\nDuLieu.txt\n"_s);
+        QCOMPARE(out, u"refused\nsame\nDuLieu.txt\nDuLieu.txt.lock\n"_s);
     }
 
     // Only a regular file in the working folder is history: a link (to a
@@ -397,7 +398,8 @@ ls -A)"_s;
         QVERIFY(GhiDuLieu(exam(1), dir.history()));
         QStringList left = QDir(dir.path(u"."_s)).entryList(QDir::Files | QDir::System, QDir::Name);
         QCOMPARE(left, (QStringList{u"DuLieu.txt"_s, u"DuLieu.txt.Linked"_s, u"DuLieu.txt.QGpinF7"_s,
-                                    u"DuLieu.txt.a1b2c3"_s, u"DuLieu.txt.bak"_s, u"Other.txt.QGpinF"_s}));
+                                    u"DuLieu.txt.a1b2c3"_s, u"DuLieu.txt.bak"_s, u"DuLieu.txt.lock"_s,
+                                    u"Other.txt.QGpinF"_s}));
     }
 
     // Two copies of the program saving at the same time into one folder:

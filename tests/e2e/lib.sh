@@ -20,7 +20,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_x() {
   local fdfile="$WORK/.display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  # -noreset: without it the server resets when its last client leaves, and
+  # a client connecting at that moment fails.
+  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$fdfile" ] && break

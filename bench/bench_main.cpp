@@ -3,7 +3,8 @@
 //                          and hand it to the picture box (hienAnhCauHoi)
 //   picture/<size>/floor   a bare QImageReader decode with setScaledSize
 //   save/ours              GhiDuLieu of a 50-record history
-//   save/floor             a bare QSaveFile write of the same bytes, synced
+//   save/floor             a bare QSaveFile write of the same bytes, synced,
+//                          and the folder synced (the rename's durability)
 //   read/ours              DocDuLieu of 50 records and both parsers for each
 //   rescore/ours           re-scoring all 50 records as the review does
 //   paper/ours             drawing one paper
@@ -26,6 +27,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace thilaixe;
@@ -134,6 +136,10 @@ void saveFloor(benchmark::State& st)
         out.flush();
         ::fsync(out.handle());
         benchmark::DoNotOptimize(out.commit());
+        // The rename is durable only once the folder is synced too.
+        const int dir = ::open(QFile::encodeName(folder().path()).constData(), O_RDONLY | O_DIRECTORY);
+        ::fsync(dir);
+        ::close(dir);
     }
 }
 

@@ -72,12 +72,16 @@ QString vanBanNgay(const QDate& d) { return QLocale::system().toString(d, QLocal
 
 QString vanBanGio(const QTime& t)
 {
-    QString f = QLocale::system().timeFormat(QLocale::LongFormat);
-    // No time-zone name: drop the 't' field and the blank before it.
-    f.remove(QRegularExpression(QStringLiteral("\\s*t+")));
-    if (!f.contains(QLatin1Char('s')))
-        f = QStringLiteral("HH:mm:ss");
-    return QLocale::system().toString(t, f.trimmed());
+    // The system's long time format, worked out once: a save writes one time.
+    static const QString dang = [] {
+        QString f = QLocale::system().timeFormat(QLocale::LongFormat);
+        // No time-zone name: drop the 't' field and the blank before it.
+        f.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+        if (!f.contains(QLatin1Char('s')))
+            f = QStringLiteral("HH:mm:ss");
+        return f.trimmed();
+    }();
+    return QLocale::system().toString(t, dang);
 }
 
 QByteArray dongNg(const QDate& ngay, const QTime& gio, const QString& hang)

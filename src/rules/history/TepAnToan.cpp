@@ -1,12 +1,12 @@
 #include "rules/history/TepAnToan.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -57,14 +57,13 @@ void dongBoThuMuc(const QByteArray& thuMuc)
     }
 }
 
-bool laTenTam(const QString& ten, const QString& goc)
+bool laTenTam(const QByteArray& ten, const QByteArray& goc)
 {
-    if (ten.size() != goc.size() + 7 || !ten.startsWith(goc) || ten.at(goc.size()) != QLatin1Char('.'))
+    if (ten.size() != goc.size() + 7 || !ten.startsWith(goc) || ten.at(goc.size()) != '.')
         return false;
     for (qsizetype i = goc.size() + 1; i < ten.size(); ++i) {
-        const QChar c = ten.at(i);
-        if (!(c.isDigit() || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-              || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))))
+        const char c = ten.at(i);
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
             return false;
     }
     return true;
@@ -196,22 +195,24 @@ bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& 
 int donTepTam(const QString& tep, int tuoiGiay)
 {
     const QFileInfo fi(tep);
-    const QString goc = fi.fileName();
-    const QDir thuMuc = fi.absoluteDir();
-    const QDateTime moc = QDateTime::currentDateTimeUtc().addSecs(-tuoiGiay);
+    const QByteArray goc = QFile::encodeName(fi.fileName());
+    // One pass over the folder's names (it holds the 300 pictures too); only
+    // a name that looks like a temporary of this file is looked at further.
+    DIR* thuMuc = ::opendir(QFile::encodeName(fi.absolutePath()).constData());
+    if (thuMuc == nullptr)
+        return 0;
+    const qint64 moc = QDateTime::currentSecsSinceEpoch() - tuoiGiay;
     int daXoa = 0;
-    const QStringList ten = thuMuc.entryList({goc + QStringLiteral(".??????")},
-                                             QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QString& t : ten) {
-        const QString duongDan = thuMuc.filePath(t);
+    while (const dirent* m = ::readdir(thuMuc)) {
+        const QByteArray ten(m->d_name);
         struct stat st {};
-        if (!laTenTam(t, goc) || ::lstat(QFile::encodeName(duongDan).constData(), &st) != 0
+        if (!laTenTam(ten, goc) || ::fstatat(::dirfd(thuMuc), m->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0
             || !S_ISREG(st.st_mode))
             continue;
-        if (QDateTime::fromSecsSinceEpoch(st.st_mtime, Qt::UTC) < moc
-            && ::unlink(QFile::encodeName(duongDan).constData()) == 0)
+        if (st.st_mtime < moc && ::unlinkat(::dirfd(thuMuc), m->d_name, 0) == 0)
             ++daXoa;
     }
+    ::closedir(thuMuc);
     return daXoa;
 }
 

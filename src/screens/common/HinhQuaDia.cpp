@@ -12,6 +12,9 @@ namespace thilaixe {
 HinhQuaDia::HinhQuaDia(QWidget* parent) : QWidget(parent), m_tmr(new QTimer(this))
 {
     setObjectName(QStringLiteral("picGlobe"));
+    // Every frame covers the whole box: nothing beneath needs repainting
+    // at each tick.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_tmr->setObjectName(QStringLiteral("tmrGlobe"));
     m_tmr->setTimerType(Qt::PreciseTimer);
     m_tmr->setInterval(5);

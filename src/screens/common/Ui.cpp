@@ -7,6 +7,9 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace thilaixe::ui {
 
 static QFont make(const QStringList& families, qreal pt, bool bold)
@@ -61,7 +64,7 @@ void datMauNen(QWidget* w, const QColor& c)
 }
 
 // The ink of a one-line, vertically centred caption lies inside the box.
-static bool vuaHop(const QFont& f, const QString& text, QSize box)
+bool vuaHop(const QFont& f, const QString& text, QSize box)
 {
     const QFontMetrics fm(f);
     const QRect muc = fm.tightBoundingRect(text);
@@ -75,8 +78,29 @@ static bool vuaHop(const QFont& f, const QString& text, QSize box)
 void coChuVua(QLabel* l)
 {
     QFont f = l->font();
-    while (f.pointSizeF() > 6 && !vuaHop(f, l->text(), l->contentsRect().size()))
-        f.setPointSizeF(f.pointSizeF() - 0.5);
+    const QString chu = l->text();
+    const QSize hop = l->contentsRect().size();
+    if (vuaHop(f, chu, hop))
+        return;
+    // The largest size in half points below the label's own that fits. Each
+    // size tried loads a face, so start from where the width and height
+    // ratios point and step from there, rather than walking down from the top.
+    const qreal goc = f.pointSizeF();
+    const QFontMetricsF fm(f);
+    const QRectF muc = fm.tightBoundingRect(chu);
+    const qreal tiLe = std::min((hop.width() - 2) / std::max<qreal>(fm.horizontalAdvance(chu), 1),
+                                (hop.height() - 2) / std::max<qreal>(muc.height(), 1));
+    auto thu = [&](qreal co) {
+        f.setPointSizeF(co);
+        return vuaHop(f, chu, hop);
+    };
+    qreal co = goc - std::max<qreal>(1, std::ceil((goc - goc * std::clamp<qreal>(tiLe, 0, 1)) * 2)) / 2;
+    co = std::max<qreal>(co, goc - std::ceil((goc - 6) * 2) / 2);
+    while (co + 0.5 < goc && thu(co + 0.5))
+        co += 0.5;
+    while (co > 6 && !thu(co))
+        co -= 0.5;
+    f.setPointSizeF(co);
     l->setFont(f);
 }
 

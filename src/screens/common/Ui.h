@@ -41,9 +41,12 @@ QColor mauChu(const QWidget* w);
 void datMauNen(QWidget* w, const QColor& c);
 
 // The stand-in fonts run wider and taller than the originals: shrink a
-// label's type, half a point at a time, until its text fits its width and
-// its line (marks above and below included) fits its height.
+// label's type, in half points, to the largest size at which its text fits
+// its width and its line (marks above and below included) fits its height.
 void coChuVua(QLabel* l);
+// Whether a one-line, vertically centred caption's ink fits the box, with a
+// pixel to spare at each end.
+bool vuaHop(const QFont& f, const QString& text, QSize box);
 
 // Places a top-level window in the middle of its screen.
 void datGiua(QWidget* w);

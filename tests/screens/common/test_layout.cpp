@@ -1,6 +1,7 @@
 #include "ScreenSupport.h"
 
 #include "screens/common/FormAbout.h"
+#include "screens/common/Ui.h"
 #include "screens/entry/FormInit.h"
 #include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <cmath>
 
 using namespace thilaixe;
 using namespace Qt::Literals::StringLiterals;
@@ -164,6 +167,40 @@ private slots:
             const double like = test::bestLikeness(c, text);
             QVERIFY2(like >= 0.9, qPrintable(u"\""_s + c + u"\" read back as \""_s + text + u"\" ("_s
                                              + QString::number(like, 'f', 2) + u")"_s));
+        }
+    }
+
+    // Shrinking lands on the largest half-point size that fits: the next
+    // size up no longer does, and a caption that fits is left alone.
+    void shrinkingPicksTheLargestFit_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<qreal>("size");
+        QTest::newRow("fits already") << u"Hạng:"_s << QSize(120, 30) << 12.75;
+        QTest::newRow("one step") << u"Hạng:"_s << QSize(49, 18) << 12.75;
+        QTest::newRow("wide") << u"Bấm Tab, Esc hoặc Enter để khai báo"_s << QSize(200, 22) << 12.0;
+        QTest::newRow("low") << u"Số báo danh:"_s << QSize(300, 12) << 14.25;
+        QTest::newRow("to the floor") << u"Phương án bạn trả lời:"_s << QSize(20, 8) << 12.0;
+    }
+    void shrinkingPicksTheLargestFit()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QSize, box);
+        QFETCH(qreal, size);
+        QLabel l(caption);
+        l.resize(box);
+        QFont f = ui::phongViet(size, true);
+        l.setFont(f);
+        ui::coChuVua(&l);
+        const qreal got = l.font().pointSizeF();
+        QVERIFY(got <= size);
+        QCOMPARE(std::fmod(size - got, 0.5), 0.0);
+        if (got > 6)
+            QVERIFY(ui::vuaHop(l.font(), caption, box));
+        if (got < size) {
+            f.setPointSizeF(got + 0.5);
+            QVERIFY(!ui::vuaHop(f, caption, box));
         }
     }
 

@@ -3,8 +3,9 @@
 #  - nothing under src/rules includes a Qt Widgets header or anything of
 #    src/screens, and tools/ and the fuzz targets include no screen;
 #  - a folder includes only itself and the folders below it:
-#      rules/common < rules/bank < rules/{exam,history,decor}
-#      < screens/common < screens/{entry,exam,study,history} < screens/app
+#      rules/common < rules/bank < rules/{exam,history,decor} < rules/practice
+#      < screens/common < screens/{entry,exam,study,history,practice}
+#      < screens/app
 set -euo pipefail
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 cd "$root"
@@ -14,9 +15,10 @@ rank() {
     rules/common) echo 0 ;;
     rules/bank) echo 1 ;;
     rules/exam | rules/history | rules/decor) echo 2 ;;
-    screens/common) echo 3 ;;
-    screens/entry | screens/exam | screens/study | screens/history) echo 4 ;;
-    screens/app) echo 5 ;;
+    rules/practice) echo 3 ;;
+    screens/common) echo 4 ;;
+    screens/entry | screens/exam | screens/study | screens/history | screens/practice) echo 5 ;;
+    screens/app) echo 6 ;;
     *) echo "" ;;
   esac
 }

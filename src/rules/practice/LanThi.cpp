@@ -1,0 +1,63 @@
+#include "rules/practice/LanThi.h"
+
+#include "rules/bank/DapAn.h"
+#include "rules/exam/KetQuaThi.h"
+
+#include <QCryptographicHash>
+#include <QRegularExpression>
+
+#include <memory>
+
+namespace thilaixe {
+
+QString hangTrongDong(const QString& ng)
+{
+    static const QRegularExpression mau(QStringLiteral("\\(H\\x{1EA1}ng\\s+([A-Za-z0-9]{1,3})\\)\\s*$"));
+    const QRegularExpressionMatch m = mau.match(ng);
+    return m.hasMatch() ? m.captured(1).toUpper() : QString();
+}
+
+std::vector<LanThi> cacLanThi(const SharedState& s)
+{
+    // A scratch state for the parsers and the scoring rule: the shared one
+    // keeps the record under review untouched.
+    auto tam = std::make_unique<SharedState>();
+    NapDapAn(*tam);
+    std::vector<LanThi> ds;
+    for (int r = kSoLanLuu; r >= 1; --r) {
+        const std::optional<QString>& ch = s.LichSuCH[r];
+        if (!ch || ch->trimmed().isEmpty())
+            continue;
+        for (int i = 1; i <= kSoCau; ++i) {
+            tam->MangCHDaThi[i].reset();
+            tam->MangTLDaThi[i].reset();
+        }
+        TachMangCH(*ch, *tam);
+        TachMangTL(s.LichSuTL[r].value_or(QString()), *tam);
+        const KetQuaThi kq = ketQuaLanDaThi(*tam);
+        LanThi l;
+        l.hang = hangTrongDong(s.LichSuNg[r].value_or(QString()));
+        for (int i = 1; i <= kSoCau; ++i) {
+            const auto q = cauHoiHopLe(tam->MangCHDaThi[i]);
+            l.cau[static_cast<std::size_t>(i)] = q.value_or(0);
+            l.dung[static_cast<std::size_t>(i)] = !kq.saiTai[static_cast<std::size_t>(i)];
+        }
+        l.soDung = kq.dung;
+        const QByteArray dong = s.LichSuNg[r].value_or(QString()).toUtf8() + '\n' + ch->toUtf8() + '\n'
+                                + s.LichSuTL[r].value_or(QString()).toUtf8();
+        l.khoa = QCryptographicHash::hash(dong, QCryptographicHash::Sha1).toHex().left(16);
+        ds.push_back(std::move(l));
+    }
+    return ds;
+}
+
+std::vector<LanThi> docCacLanThi(const QString& tep, KetQuaDoc* kq)
+{
+    auto s = std::make_unique<SharedState>();
+    const KetQuaDoc doc = DocDuLieu(*s, tep);
+    if (kq)
+        *kq = doc;
+    return doc == KetQuaDoc::DaDoc ? cacLanThi(*s) : std::vector<LanThi>{};
+}
+
+}  // namespace thilaixe

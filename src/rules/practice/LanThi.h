@@ -1,0 +1,36 @@
+#pragma once
+
+#include "rules/common/SharedState.h"
+#include "rules/history/LichSuThi.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace thilaixe {
+
+// One kept exam as the learning features see it.
+struct LanThi final {
+    QString hang;                                // class from its "Ng:" line; empty when unreadable
+    std::array<std::int16_t, kSoCau + 1> cau{};  // question of each slot 1..30; 0: not a question of the bank
+    std::array<bool, kSoCau + 1> dung{};         // slot answered right
+    int soDung = 0;
+    QByteArray khoa;  // names the record: a digest of its three lines
+};
+
+// The kept exams of a read history (LichSuNg, LichSuCH, LichSuTL), oldest
+// first; records with no "CH:" line are left out.
+std::vector<LanThi> cacLanThi(const SharedState& s);
+
+// Reads the history file on its own (the shared state is not touched) and
+// gives its exams, oldest first. A missing or unreadable file gives none,
+// with the reason in `kq`.
+std::vector<LanThi> docCacLanThi(const QString& tep, KetQuaDoc* kq = nullptr);
+
+// The class named in an "Ng:" line ("... (Hạng B2)"), or empty.
+QString hangTrongDong(const QString& ng);
+
+}  // namespace thilaixe

@@ -1,0 +1,192 @@
+#include "rules/practice/OnTap.h"
+
+#include "rules/history/TepAnToan.h"
+
+#include <QFile>
+#include <QList>
+
+#include <algorithm>
+
+namespace thilaixe {
+
+namespace {
+
+const QByteArray kDauTep = QByteArrayLiteral("thilaixe practice 1");
+
+bool laKhoa(const QByteArray& k)
+{
+    return k.size() == 16 && std::all_of(k.begin(), k.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+std::optional<int> soNguyen(const QByteArray& t, int thap, int cao)
+{
+    if (t.isEmpty() || t.size() > 6
+        || !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const int v = t.toInt();
+    return v >= thap && v <= cao ? std::optional<int>(v) : std::nullopt;
+}
+
+}  // namespace
+
+bool SoOnTap::gopLanThi(const std::vector<LanThi>& ds)
+{
+    bool doi = false;
+    QSet<QByteArray> conGiu;
+    for (const LanThi& l : ds) {
+        conGiu.insert(l.khoa);
+        if (daGop.contains(l.khoa))
+            continue;
+        for (int i = 1; i <= kSoCau; ++i) {
+            const int q = l.cau[static_cast<std::size_t>(i)];
+            if (q >= 1 && q <= kSoCauHoi && !l.dung[static_cast<std::size_t>(i)]) {
+                MucOnTap& m = muc[static_cast<std::size_t>(q)];
+                m.canOn = true;
+                m.dungLienTiep = 0;
+            }
+        }
+        daGop.insert(l.khoa);
+        doi = true;
+    }
+    const qsizetype truoc = daGop.size();
+    daGop.intersect(conGiu);
+    return doi || daGop.size() != truoc;
+}
+
+bool SoOnTap::traLoi(int cau, bool dung)
+{
+    if (cau < 1 || cau > kSoCauHoi)
+        return false;
+    MucOnTap& m = muc[static_cast<std::size_t>(cau)];
+    if (!dung) {
+        ++m.sai;
+        m.dungLienTiep = 0;
+        return false;
+    }
+    ++m.dung;
+    if (!m.canOn)
+        return false;
+    if (++m.dungLienTiep < kDungDeXong)
+        return false;
+    m.canOn = false;
+    m.dungLienTiep = 0;
+    return true;
+}
+
+std::vector<int> SoOnTap::danhSach(const std::vector<LanThi>& ds) const
+{
+    std::array<int, kSoCauHoi + 1> soLanSai{};
+    std::array<int, kSoCauHoi + 1> lanSaiCuoi{};  // 1 + index of the newest exam that missed it
+    for (std::size_t r = 0; r < ds.size(); ++r)
+        for (int i = 1; i <= kSoCau; ++i) {
+            const int q = ds[r].cau[static_cast<std::size_t>(i)];
+            if (q >= 1 && q <= kSoCauHoi && !ds[r].dung[static_cast<std::size_t>(i)]) {
+                ++soLanSai[static_cast<std::size_t>(q)];
+                lanSaiCuoi[static_cast<std::size_t>(q)] = static_cast<int>(r) + 1;
+            }
+        }
+    std::vector<int> kq;
+    for (int q = 1; q <= kSoCauHoi; ++q)
+        if (muc[static_cast<std::size_t>(q)].canOn)
+            kq.push_back(q);
+    std::stable_sort(kq.begin(), kq.end(), [&](int a, int b) {
+        const auto ia = static_cast<std::size_t>(a), ib = static_cast<std::size_t>(b);
+        if (soLanSai[ia] != soLanSai[ib])
+            return soLanSai[ia] > soLanSai[ib];
+        return lanSaiCuoi[ia] > lanSaiCuoi[ib];
+    });
+    return kq;
+}
+
+QByteArray SoOnTap::vietRa() const
+{
+    QByteArray t = kDauTep + '\n';
+    QList<QByteArray> khoa(daGop.begin(), daGop.end());
+    std::sort(khoa.begin(), khoa.end());
+    for (const QByteArray& k : khoa)
+        t += "exam " + k + '\n';
+    for (int q = 1; q <= kSoCauHoi; ++q) {
+        const MucOnTap& m = muc[static_cast<std::size_t>(q)];
+        if (m == MucOnTap{})
+            continue;
+        t += "q " + QByteArray::number(q) + ' ' + QByteArray::number(m.canOn ? 1 : 0) + ' '
+             + QByteArray::number(m.dungLienTiep) + ' ' + QByteArray::number(m.dung) + ' '
+             + QByteArray::number(m.sai) + '\n';
+    }
+    return t;
+}
+
+std::optional<SoOnTap> SoOnTap::docVao(const QByteArray& noiDung)
+{
+    if (noiDung.size() > kOnTapToiDa)
+        return std::nullopt;
+    QList<QByteArray> dong = noiDung.split('\n');
+    if (!dong.isEmpty() && dong.last().isEmpty())
+        dong.removeLast();  // the last line's break
+    if (dong.isEmpty() || dong.first() != kDauTep)
+        return std::nullopt;
+    SoOnTap so;
+    std::array<bool, kSoCauHoi + 1> daCo{};
+    for (qsizetype i = 1; i < dong.size(); ++i) {
+        const QList<QByteArray> o = dong[i].split(' ');
+        if (o.size() == 2 && o[0] == "exam" && laKhoa(o[1]) && so.daGop.size() < kSoLanLuu
+            && !so.daGop.contains(o[1])) {
+            so.daGop.insert(o[1]);
+            continue;
+        }
+        if (o.size() != 6 || o[0] != "q")
+            return std::nullopt;
+        const auto q = soNguyen(o[1], 1, kSoCauHoi);
+        const auto canOn = soNguyen(o[2], 0, 1);
+        const auto lienTiep = soNguyen(o[3], 0, kDungDeXong - 1);
+        const auto dung = soNguyen(o[4], 0, 999999);
+        const auto sai = soNguyen(o[5], 0, 999999);
+        if (!q || !canOn || !lienTiep || !dung || !sai || daCo[static_cast<std::size_t>(*q)])
+            return std::nullopt;
+        daCo[static_cast<std::size_t>(*q)] = true;
+        so.muc[static_cast<std::size_t>(*q)] = {*canOn == 1, *lienTiep, *dung, *sai};
+    }
+    return so;
+}
+
+KhoOnTap::TrangThaiDoc KhoOnTap::napLai()
+{
+    m_so = {};
+    QFile f;
+    switch (moDeDoc(m_tep, f)) {
+    case KetQuaMo::ThieuTep: return TrangThaiDoc::Moi;
+    case KetQuaMo::LoiKhac: return TrangThaiDoc::Hong;
+    case KetQuaMo::DaMo: break;
+    }
+    const std::optional<SoOnTap> so = SoOnTap::docVao(f.read(kOnTapToiDa + 1));
+    if (!so)
+        return TrangThaiDoc::Hong;
+    m_so = *so;
+    return TrangThaiDoc::DaDoc;
+}
+
+bool KhoOnTap::capNhat(const std::function<void(SoOnTap&)>& thayDoi, QString* loi)
+{
+    SoOnTap moi;
+    const bool ghiDuoc = thayTheTep(
+        m_tep,
+        [&](QFile* cu) {
+            // The file as it stands now; a damaged one starts afresh.
+            std::optional<SoOnTap> dangCo;
+            if (cu)
+                dangCo = SoOnTap::docVao(cu->read(kOnTapToiDa + 1));
+            moi = dangCo.value_or(SoOnTap{});
+            thayDoi(moi);
+            return moi.vietRa();
+        },
+        loi);
+    if (ghiDuoc)
+        m_so = moi;
+    else
+        thayDoi(m_so);
+    return ghiDuoc;
+}
+
+}  // namespace thilaixe

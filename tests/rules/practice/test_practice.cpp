@@ -1,0 +1,236 @@
+#include "TestSupport.h"
+
+#include "rules/bank/DapAn.h"
+#include "rules/history/LichSuThi.h"
+#include "rules/practice/OnTap.h"
+#include "rules/practice/TienBo.h"
+
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace thilaixe;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Saves the exams in order (the last is the newest) and reads them back.
+std::vector<LanThi> kept(const test::WorkDir& d, const QList<test::ExamSpec>& specs)
+{
+    QFile::remove(d.history());
+    for (const test::ExamSpec& e : specs)
+        GhiDuLieu(test::exam(e), d.history());
+    return docCacLanThi(d.history());
+}
+
+int questionAt(const test::ExamSpec& e, int slot) { return test::exam(e).CH[slot]; }
+
+}  // namespace
+
+class TestPractice : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keptExamsReadBack()
+    {
+        test::WorkDir d;
+        const auto ds = kept(d, {{.seed = 1, .right = 30, .hang = u"C"_s}, {.seed = 2, .right = 20}});
+        QCOMPARE(ds.size(), std::size_t{2});
+        QCOMPARE(ds[0].hang, u"C"_s);  // oldest first
+        QCOMPARE(ds[0].soDung, 30);
+        QCOMPARE(ds[1].hang, u"B2"_s);
+        QCOMPARE(ds[1].soDung, 20);
+        QCOMPARE(ds[1].cau[1], questionAt({.seed = 2}, 1));
+        QVERIFY(!ds[1].dung[21] && ds[1].dung[20]);
+        QVERIFY(ds[0].khoa != ds[1].khoa);
+        QCOMPARE(hangTrongDong(u" 3/1/26 - 10:01:20 (Hạng  d)"_s), u"D"_s);
+        QCOMPARE(hangTrongDong(u" 3/1/26 - 10:01:20"_s), QString());
+    }
+
+    // The whole life of a mistake: in at the exam, out after two rights in
+    // a row (a wrong answer starts the run again), back at a later miss,
+    // and an exam is folded in once only.
+    void mistakesComeAndGo()
+    {
+        test::WorkDir d;
+        const test::ExamSpec first{.seed = 3, .right = 27, .blank = {30}};  // 28, 29 wrong, 30 blank
+        auto ds = kept(d, {first});
+        SoOnTap so;
+        QVERIFY(so.gopLanThi(ds));
+        QVERIFY(!so.gopLanThi(ds));
+        const std::vector<int> list = so.danhSach(ds);
+        const std::vector<int> missed{questionAt(first, 28), questionAt(first, 29), questionAt(first, 30)};
+        QCOMPARE(list.size(), std::size_t{3});
+        for (int q : missed)
+            QVERIFY(std::find(list.begin(), list.end(), q) != list.end());
+
+        const int q = list.front();
+        QVERIFY(!so.traLoi(q, true));
+        QVERIFY(!so.traLoi(q, false));  // the run starts again
+        QVERIFY(!so.traLoi(q, true));
+        QVERIFY(so.traLoi(q, true));
+        QCOMPARE(so.danhSach(ds).size(), std::size_t{2});
+        QCOMPARE(so.muc[static_cast<std::size_t>(q)].dung, 3);
+        QCOMPARE(so.muc[static_cast<std::size_t>(q)].sai, 1);
+
+        // The same exam read again changes nothing; a later one missing the
+        // question brings it back.
+        ds = docCacLanThi(d.history());
+        QVERIFY(!so.gopLanThi(ds));
+        GhiDuLieu(test::exam({.seed = 13, .right = 27, .blank = {30}}), d.history());  // same paper, later
+        QVERIFY(so.gopLanThi(docCacLanThi(d.history())));
+        QCOMPARE(so.danhSach(docCacLanThi(d.history())).size(), std::size_t{3});
+    }
+
+    void mostMissedFirstThenMostRecent()
+    {
+        test::WorkDir d;
+        // Slot 30 (question 300) is missed twice; slots 28 and 29 once, 29
+        // in the newer exam.
+        const auto ds =
+            kept(d, {{.seed = 4, .right = 28, .blank = {28}}, {.seed = 4, .right = 28, .blank = {29}}});
+        SoOnTap so;
+        so.gopLanThi(ds);
+        const std::vector<int> list = so.danhSach(ds);
+        QCOMPARE(list.size(), std::size_t{3});
+        QCOMPARE(list[0], 300);
+        QCOMPARE(list[1], questionAt({.seed = 4}, 29));
+        QCOMPARE(list[2], questionAt({.seed = 4}, 28));
+    }
+
+    void fileRoundTrip()
+    {
+        SoOnTap so;
+        so.daGop = {"0123456789abcdef", "fedcba9876543210"};
+        so.muc[7] = {true, 1, 4, 2};
+        so.muc[300] = {false, 0, 1, 0};
+        const QByteArray t = so.vietRa();
+        QCOMPARE(t, QByteArray("thilaixe practice 1\nexam 0123456789abcdef\nexam fedcba9876543210\n"
+                               "q 7 1 1 4 2\nq 300 0 0 1 0\n"));
+        QCOMPARE(SoOnTap::docVao(t), std::optional<SoOnTap>(so));
+    }
+
+    void damagedTextIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray head = "thilaixe practice 1\n";
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("other header") << QByteArray("thilaixe practice 2\n");
+        QTest::newRow("question 0") << head + "q 0 1 0 0 0\n";
+        QTest::newRow("question 301") << head + "q 301 1 0 0 0\n";
+        QTest::newRow("run too long") << head + "q 5 1 2 0 0\n";
+        QTest::newRow("twice") << head + "q 5 1 0 0 0\nq 5 0 0 0 0\n";
+        QTest::newRow("sign") << head + "q 5 1 0 -1 0\n";
+        QTest::newRow("short") << head + "q 5 1 0 0\n";
+        QTest::newRow("bad key") << head + "exam 0123\n";
+        QTest::newRow("junk") << head + "\x01\xff zz\n";
+        QTest::newRow("huge") << head + QByteArray(kOnTapToiDa, '\n');
+    }
+    void damagedTextIsRefused()
+    {
+        QFETCH(QByteArray, text);
+        QVERIFY(!SoOnTap::docVao(text));
+    }
+
+    // The file: a damaged one starts afresh and is replaced at the first
+    // change; a link is never followed; the history is never touched; two
+    // stores on one file keep each other's answers.
+    void storeKeepsItsFileSafe()
+    {
+        test::WorkDir d;
+        const auto ds = kept(d, {{.seed = 5, .right = 27}});
+        const QByteArray history = d.read(u"DuLieu.txt"_s);
+        const QString tep = d.path(kTepOnTap);
+        d.write(kTepOnTap, "not a practice file");
+        KhoOnTap a(tep);
+        QCOMPARE(a.napLai(), KhoOnTap::TrangThaiDoc::Hong);
+        QVERIFY(a.capNhat([&](SoOnTap& so) { so.gopLanThi(ds); }));
+        QCOMPARE(a.napLai(), KhoOnTap::TrangThaiDoc::DaDoc);
+        QCOMPARE(a.so().danhSach(ds).size(), std::size_t{3});
+
+        KhoOnTap b(tep);
+        b.napLai();
+        const int q1 = a.so().danhSach(ds)[0], q2 = a.so().danhSach(ds)[1];
+        QVERIFY(a.capNhat([&](SoOnTap& so) { so.traLoi(q1, false); }));
+        QVERIFY(b.capNhat([&](SoOnTap& so) { so.traLoi(q2, false); }));  // b had not seen a's answer
+        QCOMPARE(b.so().muc[static_cast<std::size_t>(q1)].sai, 1);
+        QCOMPARE(b.so().muc[static_cast<std::size_t>(q2)].sai, 1);
+        QCOMPARE(d.read(u"DuLieu.txt"_s), history);
+
+        // A link under the name: refused, the answer kept here, the target
+        // unchanged.
+        d.write(u"elsewhere"_s, "target");
+        QFile::remove(tep);
+        QVERIFY(QFile::link(d.path(u"elsewhere"_s), tep));
+        KhoOnTap c(tep);
+        QCOMPARE(c.napLai(), KhoOnTap::TrangThaiDoc::Hong);
+        QString why;
+        QVERIFY(!c.capNhat([&](SoOnTap& so) { so.traLoi(q1, true); }, &why));
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(c.so().muc[static_cast<std::size_t>(q1)].dung, 1);
+        QCOMPARE(d.read(u"elsewhere"_s), QByteArray("target"));
+    }
+
+    void progressFigures()
+    {
+        test::WorkDir d;
+        QList<test::ExamSpec> specs;
+        for (int n = 0; n < 12; ++n)  // B2 passes with 26: every third exam passes
+            specs.append({.seed = n, .right = n % 3 == 0 ? 28 : 24, .hang = n == 11 ? u"X"_s : u"B2"_s});
+        const auto ds = kept(d, specs);
+        SoOnTap so;
+        so.muc[151] = {false, 0, 1, 0};  // practised only
+        const TienBo t = tinhTienBo(ds, so);
+        QCOMPARE(t.diem.size(), std::size_t{12});
+        QCOMPARE(t.diem[0].dung, 28);
+        QVERIFY(t.diem[0].dat);
+        QCOMPARE(t.diem[11].diemDat, -1);  // unknown class: no verdict
+        QCOMPARE(t.soGanDay, 10);
+        QCOMPARE(t.datGanDay, 3);  // exams 3, 6 and 9 of the last ten
+        // Slots 29 and 30 are missed in every exam, 25-28 in eight of them.
+        QCOMPARE(t.saiNhieuNhat.size(), std::size_t{6});
+        QCOMPARE(t.saiNhieuNhat[0], std::make_pair(299, 12));
+        QCOMPARE(t.saiNhieuNhat[1], std::make_pair(300, 12));
+        QCOMPARE(t.saiNhieuNhat[2].second, 8);
+        // Slots 1-13 take 13 theory questions per seed (10 seeds apart: 130),
+        // slots 14-23 ten signs (and 151 practised), 24-30 seven situations.
+        QCOMPARE(t.daGap[0], 130);
+        QCOMPARE(t.daGap[1], 11);
+        QCOMPARE(t.daGap[2], 7);
+    }
+
+    // The estimate: the same with the same seed; bounded by the extremes;
+    // and it rises whenever answers improve.
+    void readinessRisesWithBetterAnswers()
+    {
+        test::WorkDir d;
+        const HangGiayPhep& b2 = *timHang(u"B2"_s);
+        auto chance = [&](const QList<test::ExamSpec>& specs, const SoOnTap& so = {}) {
+            NguonCoDinh rng(42);
+            return uocLuongSanSang(kept(d, specs), so, b2, rng, 400).xacSuat;
+        };
+        QCOMPARE(chance({{.right = 20}}), chance({{.right = 20}}));
+        QVERIFY(chance({{.seed = 1, .right = 30}, {.seed = 2, .right = 30}, {.seed = 3, .right = 30}}) > 0.5);
+        QVERIFY(chance({{.seed = 1, .right = 5}, {.seed = 2, .right = 5}}) < 0.01);
+        double last = -1;
+        for (int right : {10, 18, 24, 27, 30}) {
+            const double p = chance({{.seed = 1, .right = right}, {.seed = 2, .right = right}});
+            QVERIFY2(p > last, qPrintable(u"%1 right: %2 after %3"_s.arg(right).arg(p).arg(last)));
+            last = p;
+        }
+        // Practice answered right counts too, less than an exam.
+        const QList<test::ExamSpec> h{{.seed = 1, .right = 24}};
+        SoOnTap so;
+        so.gopLanThi(kept(d, h));
+        const double before = chance(h, so);
+        for (int q : so.danhSach(kept(d, h)))
+            so.traLoi(q, true);
+        QVERIFY(chance(h, so) > before);
+        NguonCoDinh rng(1);
+        const SanSang none = uocLuongSanSang({}, {}, b2, rng, 10);
+        QCOMPARE(none.soLanThi, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPractice)
+#include "test_practice.moc"

@@ -1,13 +1,19 @@
 // Loads one input the way the program does and reports what it cost:
 //   probe_input picture FILE   (decoded at 400 x 300, as the forms show it)
 //   probe_input history FILE   (read, every listed record parsed and re-scored)
+//   probe_input readiness DIR [CLASS]
+//                              (the chance of passing from DIR's history and
+//                              practice file, as the progress window shows it)
 // Prints the outcome, the time taken and the peak resident memory.
+//   probe_input key            prints each question's number and key option
 
 #include "rules/bank/AnhCauHoi.h"
 #include "rules/bank/DapAn.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
+#include "rules/practice/TienBo.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
@@ -21,8 +27,13 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: probe_input picture|history FILE\n");
+    if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("key")) {
+        for (int q = 1; q <= kSoCauHoi; ++q)
+            std::printf("%d %d\n", q, kDapAn[static_cast<std::size_t>(q)]);
+        return 0;
+    }
+    if (argc != 3 && !(argc == 4 && QLatin1String(argv[1]) == QLatin1String("readiness"))) {
+        std::fprintf(stderr, "usage: probe_input picture|history FILE | readiness DIR [CLASS] | key\n");
         return 2;
     }
     const QString kind = QString::fromLocal8Bit(argv[1]);
@@ -37,6 +48,24 @@ int main(int argc, char* argv[])
         case KetQuaTaiAnh::ThieuTep: outcome = QStringLiteral("missing"); break;
         case KetQuaTaiAnh::Hong: outcome = QStringLiteral("damaged"); break;
         }
+    } else if (kind == QLatin1String("readiness")) {
+        const QDir dir(file);
+        const std::vector<LanThi> ds = docCacLanThi(dir.filePath(kTepDuLieu));
+        KhoOnTap kho(dir.filePath(kTepOnTap));
+        kho.napLai();
+        const HangGiayPhep* hang =
+            timHang(argc == 4 ? QString::fromLocal8Bit(argv[3]).toUpper() : QStringLiteral("B2"));
+        if (!hang) {
+            std::fprintf(stderr, "no such class\n");
+            return 2;
+        }
+        NguonCoDinh nguon(1);
+        const SanSang r = uocLuongSanSang(ds, kho.so(), *hang, nguon);
+        outcome = QStringLiteral("class %1, %2 exams, %3 papers: %4 %")
+                      .arg(hang->ten)
+                      .arg(r.soLanThi)
+                      .arg(r.soDe)
+                      .arg(r.xacSuat * 100, 0, 'f', 1);
     } else {
         SharedState s;
         NapDapAn(s);

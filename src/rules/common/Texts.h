@@ -99,4 +99,43 @@ inline const QString kLienHe = QStringLiteral("Mọi vấn đề, xin liên hệ
 inline const QString kDTCQ = QStringLiteral("ĐTCQ:");
 inline const QString kDD = QStringLiteral("DĐ:      ");
 
+// Practising mistakes, progress and readiness.
+inline const QString kOnCauSai = QStringLiteral("Ôn câu &sai");
+inline const QString kTienBo = QStringLiteral("Tiến &bộ");
+inline const QString kTieuDeOnTap = QStringLiteral("Ôn câu sai");
+inline const QString kTieuDeOnTapCau = QStringLiteral("Ôn câu sai - câu %1");
+inline const QString kTieuDeTienBo = QStringLiteral("Tiến bộ");
+inline const QString kCauTiep = QStringLiteral("Câu &tiếp >>");
+inline const QString kConLai = QStringLiteral("Còn %1 câu cần ôn");
+inline const QString kHuongDanOnTap = QStringLiteral(
+    "Bấm phím số hoặc nút để chọn phương án. Câu nào trả lời đúng 2 lần liên tiếp sẽ rời danh sách.");
+inline const QString kTraLoiDung = QStringLiteral("Đúng! Đáp án là %1.");
+inline const QString kTraLoiSai = QStringLiteral("Sai. Đáp án đúng là %1.");
+inline const QString kRoiDanhSach = QStringLiteral("Câu này đã rời danh sách.");
+inline const QString kDungLienTiep = QStringLiteral("Đúng liên tiếp %1/%2.");
+inline const QString kChuaCoBaiThi = QStringLiteral(
+    "Chưa có bài thi nào được lưu. Hãy thi thử: các câu làm sai hoặc bỏ trống sẽ được đưa vào đây để ôn.");
+inline const QString kKhongConCauSai =
+    QStringLiteral("Không còn câu sai nào cần ôn. Câu nào làm sai ở lần thi sau sẽ được đưa vào đây.");
+inline const QString kTieuDeTepOnTap = QStringLiteral("Tệp ôn tập");
+inline const QString kTepOnTapHong = QStringLiteral("Tệp ôn tập %1 bị hỏng hoặc không đọc được, nên việc ôn "
+                                                    "bắt đầu lại từ đầu. Các bài thi đã lưu không bị ảnh "
+                                                    "hưởng.");
+inline const QString kKhongGhiDuocOnTap =
+    QStringLiteral("Không ghi được tệp ôn tập %1 (%2). Bạn vẫn ôn tiếp được, nhưng kết quả lần này có thể "
+                   "không được giữ lại.");
+inline const QString kDatGanDay = QStringLiteral("Đạt %1/%2 lần thi gần nhất");
+inline const QString kSanSang = QStringLiteral("Khả năng đạt ở lần thi tới (hạng %1): %2 %");
+inline const QString kCoSoSanSang =
+    QStringLiteral("Dựa trên %1 lần thi đã lưu và các câu đã ôn; tính trên %2 đề rút theo cách ra đề thật.");
+inline const QString kChuaDuDuLieu = QStringLiteral("Chưa đủ dữ liệu: hãy thi thử ít nhất một lần.");
+inline const QString kSaiNhieuNhat = QStringLiteral("10 câu sai nhiều nhất (bấm để xem):");
+inline const QString kMucSaiNhieu = QStringLiteral("Câu %1: sai %2 lần");
+inline const QString kDaGap = QStringLiteral("Đã gặp trong thi và ôn:");
+inline const QString kCacPhanNganHang[3] = {QStringLiteral("Lý thuyết (1–150)"),
+                                            QStringLiteral("Biển báo (151–250)"),
+                                            QStringLiteral("Sa bàn (251–300)")};
+inline const QString kDiemDat = QStringLiteral("Đạt: %1");
+inline const QString kTruc = QStringLiteral("Số câu đúng của từng lần thi, cũ nhất bên trái");
+
 }  // namespace thilaixe::txt

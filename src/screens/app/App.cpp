@@ -7,6 +7,8 @@
 #include "screens/exam/FormKetQua.h"
 #include "screens/exam/FormMain.h"
 #include "screens/history/FormDapAnKQDaThi.h"
+#include "screens/practice/FormOnTap.h"
+#include "screens/practice/FormTienBo.h"
 #include "screens/study/FormHocTap.h"
 
 namespace thilaixe {
@@ -49,6 +51,8 @@ template FormKetQua* App::form<FormKetQua>();
 template FormDapAn* App::form<FormDapAn>();
 template FormHocTap* App::form<FormHocTap>();
 template FormDapAnKQDaThi* App::form<FormDapAnKQDaThi>();
+template FormOnTap* App::form<FormOnTap>();
+template FormTienBo* App::form<FormTienBo>();
 
 void App::noiDay(FormInit* f)
 {
@@ -76,6 +80,8 @@ void App::noiDay(FormDapAn*)
 void App::noiDay(FormHocTap* f)
 {
     connect(f, &FormHocTap::moCacLanDaThi, this, [this] { m_mt.hien(form<FormDapAnKQDaThi>()); });
+    connect(f, &FormHocTap::moOnTap, this, [this] { moCuaSo(form<FormOnTap>()); });
+    connect(f, &FormHocTap::moTienBo, this, [this] { moCuaSo(form<FormTienBo>()); });
 }
 
 void App::noiDay(FormDapAnKQDaThi* f)
@@ -84,6 +90,23 @@ void App::noiDay(FormDapAnKQDaThi* f)
         if (coForm<FormHocTap>())
             m_mt.hien(form<FormHocTap>());
     });
+}
+
+void App::noiDay(FormOnTap*) {}
+
+void App::noiDay(FormTienBo* f)
+{
+    connect(f, &FormTienBo::moCauHoi, this, [this](int cau) {
+        if (coForm<FormHocTap>())
+            form<FormHocTap>()->denCau(cau);
+    });
+}
+
+void App::moCuaSo(QWidget* f)
+{
+    m_mt.hien(f);
+    f->raise();
+    f->activateWindow();
 }
 
 void App::khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu)

@@ -19,6 +19,8 @@ class FormKetQua;
 class FormDapAn;
 class FormHocTap;
 class FormDapAnKQDaThi;
+class FormOnTap;
+class FormTienBo;
 
 // The application object: owns what every screen shares (MoiTruong), hands
 // out each form as a single instance created (and loaded) on first use, and
@@ -46,7 +48,11 @@ private:
     void noiDay(FormDapAn* f);
     void noiDay(FormHocTap* f);
     void noiDay(FormDapAnKQDaThi* f);
+    void noiDay(FormOnTap* f);
+    void noiDay(FormTienBo* f);
 
+    // Shows a window and brings it to the front (it may be open already).
+    void moCuaSo(QWidget* f);
     void khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu);
 
     MoiTruong m_mt;

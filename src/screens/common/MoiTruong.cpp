@@ -14,6 +14,16 @@ MoiTruong::MoiTruong(Seams& seams, QString thuMuc) : m_seams(seams), m_thuMuc(st
 
 QString MoiTruong::duongDan(const QString& tenTep) const { return QDir(m_thuMuc).filePath(tenTep); }
 
+KhoOnTap& MoiTruong::onTap()
+{
+    if (!m_onTap) {
+        m_onTap = std::make_unique<KhoOnTap>(duongDan(kTepOnTap));
+        if (m_onTap->napLai() == KhoOnTap::TrangThaiDoc::Hong)
+            m_seams.hienThongBao(txt::kTieuDeTepOnTap, txt::kTepOnTapHong.arg(m_onTap->tep()), {});
+    }
+    return *m_onTap;
+}
+
 void MoiTruong::hien(QWidget* form)
 {
     if (form && !m_dangKetThuc)

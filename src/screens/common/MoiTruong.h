@@ -2,11 +2,14 @@
 
 #include "rules/common/SharedState.h"
 #include "rules/history/LichSuThi.h"
+#include "rules/practice/OnTap.h"
 
 #include "screens/common/Seams.h"
 
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 class QWidget;
 
@@ -53,6 +56,9 @@ public:
     bool dangKetThuc() const { return m_dangKetThuc; }
     bool daKetThuc() const { return m_daKetThuc; }
 
+    // The practice file of the working folder, read at first use.
+    KhoOnTap& onTap();
+
     // Text of the missing-file message.
     static QString noiDungThieuTep(NoiBaoLoi noi);
 
@@ -66,6 +72,7 @@ private:
     SharedState m_trangThai;
     bool m_dangKetThuc = false;
     bool m_daKetThuc = false;
+    std::unique_ptr<KhoOnTap> m_onTap;
 };
 
 }  // namespace thilaixe

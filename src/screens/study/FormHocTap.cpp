@@ -66,12 +66,19 @@ FormHocTap::FormHocTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
                        phongViet(11, true));
     m_cmDaThi->setEnabled(false);
     DaiTacGia::bieuTuong(this, QPoint(21, 70));
+    // The learning windows, in the right column's free space.
+    m_cmOnTap = taoNut(this, QStringLiteral("CM_OnTap"), txt::kOnCauSai, QRect(544, 142, 129, 33),
+                       phongViet(11, true));
+    m_cmTienBo = taoNut(this, QStringLiteral("CM_TienBo"), txt::kTienBo, QRect(544, 228, 129, 33),
+                        phongViet(11, true));
 
     setTabOrder(m_cmThoat, m_chDapAn);
     setTabOrder(m_chDapAn, m_cauHoiSo);
     setTabOrder(m_cauHoiSo, m_cmTiep);
     setTabOrder(m_cmTiep, m_cmVe);
     setTabOrder(m_cmVe, m_cmDaThi);
+    setTabOrder(m_cmDaThi, m_cmOnTap);
+    setTabOrder(m_cmOnTap, m_cmTienBo);
     m_cmThoat->setFocus(Qt::OtherFocusReason);
 
     connect(m_cauHoiSo, &QLineEdit::textChanged, this, &FormHocTap::CauHoiSo_Change);
@@ -80,6 +87,8 @@ FormHocTap::FormHocTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     connect(m_cmVe, &QPushButton::clicked, this, &FormHocTap::CM_Ve_Click);
     connect(m_cmDaThi, &QPushButton::clicked, this, &FormHocTap::CM_DaThi_Click);
     connect(m_cmThoat, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_cmOnTap, &QPushButton::clicked, this, &FormHocTap::moOnTap);
+    connect(m_cmTienBo, &QPushButton::clicked, this, &FormHocTap::moTienBo);
 
     load();
 }
@@ -161,6 +170,14 @@ void FormHocTap::CM_DaThi_Click()
     emit moCacLanDaThi();
     if (!m_mt.dangKetThuc())
         hide();
+}
+
+void FormHocTap::denCau(int n)
+{
+    m_cauHoiSo->setText(QString::number(n));
+    show();
+    raise();
+    activateWindow();
 }
 
 void FormHocTap::closeEvent(QCloseEvent* e)

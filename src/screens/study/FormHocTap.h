@@ -32,6 +32,11 @@ public:
     QPushButton* CM_Ve() const { return m_cmVe; }
     QPushButton* CM_DaThi() const { return m_cmDaThi; }
     QPushButton* CM_Thoat() const { return m_cmThoat; }
+    QPushButton* CM_OnTap() const { return m_cmOnTap; }
+    QPushButton* CM_TienBo() const { return m_cmTienBo; }
+
+    // Shows question n as if its number were typed into the number box.
+    void denCau(int n);
 
     void CM_Tiep_Click();
     void CM_Ve_Click();
@@ -40,6 +45,9 @@ public:
 signals:
     // "Các lần đã thi": the past-exam review should open over this form.
     void moCacLanDaThi();
+    // "Ôn câu sai" and "Tiến bộ": their windows should open beside this one.
+    void moOnTap();
+    void moTienBo();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -64,6 +72,8 @@ private:
     QPushButton* m_cmVe;
     QPushButton* m_cmDaThi;
     QPushButton* m_cmThoat;
+    QPushButton* m_cmOnTap;
+    QPushButton* m_cmTienBo;
     DaiTacGia* m_frTen;
 };
 

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Practising one's mistakes in real windows: sit a B2 exam answering 1 in
+# every slot, then from the study form open "Ôn câu sai", answer each missed
+# question right (the question is named in the window's title) until the
+# list is empty, and check that it took exactly two right answers per
+# question, that the practice file lists none, and that the history was not
+# touched. Then the progress window opens and closes.
+source "$(dirname "$0")/lib.sh"
+PROBE="$(dirname "$BANK")/probe_input"
+start_x
+make_bank
+declare -A key
+while read -r q k; do key[$q]=$k; done < <("$PROBE" key 2>/dev/null)
+[ "${#key[@]}" -eq 300 ] || fail "no key from $PROBE"
+
+: >"$WORK/DuLieu.txt"
+open_entry
+xdotool type --delay 60 b2
+keys alt+t
+sheet=$(wait_window '^Thi ly thuyet lai xe hang B2$')
+focus "$sheet"
+keys alt+b
+sleep 0.5
+for _ in $(seq 30); do xdotool key 1; sleep 0.08; done
+sleep 0.3
+keys Escape
+wait_window '^Họ tên:' >/dev/null
+kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
+cp "$WORK/DuLieu.txt" "$WORK/.after_exam"
+
+ch=$(sed -n 2p "$WORK/DuLieu.txt" | tr -d '\r')
+IFS=', ' read -r -a qs <<<"${ch#CH: }"
+[ "${#qs[@]}" -eq 30 ] || fail "bad CH line: $ch"
+missed=0
+for q in "${qs[@]}"; do [ "${key[$q]}" != 1 ] && missed=$((missed + 1)); done
+[ "$missed" -gt 0 ] || fail "the exam missed nothing"
+
+open_entry
+keys alt+h
+study=$(wait_window '^Hoc ly thuyet 300 cau hoi Luat xe co gioi$')
+focus "$study"
+keys alt+s
+practice=$(wait_window '^Ôn câu sai')
+focus "$practice"
+answers=0
+for _ in $(seq $((4 * missed + 4))); do
+  title=$(xdotool getwindowname "$practice")
+  [ "$title" = "Ôn câu sai" ] && break
+  q=${title##* }
+  xdotool key "${key[$q]}"; sleep 0.15
+  xdotool key Return; sleep 0.15
+  answers=$((answers + 1))
+done
+[ "$(xdotool getwindowname "$practice")" = "Ôn câu sai" ] || fail "the list is not empty after $answers answers"
+[ "$answers" -eq $((2 * missed)) ] || fail "$missed missed questions took $answers answers, not $((2 * missed))"
+[ -f "$WORK/OnTap.txt" ] || fail "no practice file"
+! grep -q '^q [0-9]* 1 ' "$WORK/OnTap.txt" || fail "the practice file still lists: $(cat "$WORK/OnTap.txt")"
+[ "$(grep -c '^q ' "$WORK/OnTap.txt")" -eq "$missed" ] || fail "the practice file: $(cat "$WORK/OnTap.txt")"
+cmp -s "$WORK/DuLieu.txt" "$WORK/.after_exam" || fail "practice changed the history"
+
+keys Escape
+focus "$study"
+keys alt+b
+progress=$(wait_window '^Tiến bộ$')
+focus "$progress"
+keys alt+o
+focus "$study"
+keys alt+o
+wait_exit
+echo "1 passed, 0 failed"

@@ -18,6 +18,19 @@ namespace thilaixe {
 
 using namespace ui;
 
+namespace {
+// A chance in whole percent, never rounded to a certainty it is not.
+QString phanTram(double p)
+{
+    const long v = std::lround(p * 100);
+    if (v == 0 && p > 0)
+        return QStringLiteral("dưới 1");
+    if (v == 100 && p < 1)
+        return QStringLiteral("trên 99");
+    return QString::number(v);
+}
+}  // namespace
+
 FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
 {
     setObjectName(QStringLiteral("FormTienBo"));
@@ -56,7 +69,7 @@ FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
         m_lbDat->clear();
         m_lbSanSang->setText(txt::kChuaDuDuLieu);
     } else {
-        m_lbSanSang->setText(txt::kSanSang.arg(m_hang).arg(std::lround(m_sanSang.xacSuat * 100)));
+        m_lbSanSang->setText(txt::kSanSang.arg(m_hang, phanTram(m_sanSang.xacSuat)));
         m_lbCoSo->setText(txt::kCoSoSanSang.arg(m_sanSang.soLanThi).arg(m_sanSang.soDe));
     }
 

@@ -7,6 +7,8 @@
 #include "screens/exam/FormKetQua.h"
 #include "screens/exam/FormMain.h"
 #include "screens/history/FormDapAnKQDaThi.h"
+#include "screens/practice/FormOnTap.h"
+#include "screens/practice/FormTienBo.h"
 #include "screens/study/FormHocTap.h"
 
 #include <QAbstractButton>
@@ -72,6 +74,15 @@ class TestLayout : public QObject {
             w = p.app.form<FormHocTap>();
         } else if (screen == u"past exams"_s) {
             w = p.app.form<FormDapAnKQDaThi>();
+        } else if (screen.startsWith(u"practice"_s)) {
+            if (screen.endsWith(u"empty"_s))
+                p.dir.write(u"DuLieu.txt"_s, {});
+            auto* f = p.app.form<FormOnTap>();
+            if (screen.endsWith(u"answered"_s))
+                f->traLoi(1);
+            w = f;
+        } else if (screen == u"progress"_s) {
+            w = p.app.form<FormTienBo>();
         } else if (screen == u"information"_s) {
             auto* over = p.app.form<FormHocTap>();
             p.mt().hien(over);
@@ -87,7 +98,8 @@ private slots:
     {
         QTest::addColumn<QString>("screen");
         for (const char* s : {"entry", "entry declared", "sheet before Start", "sheet during the exam",
-                              "result", "answers", "study", "past exams", "information"})
+                              "result", "answers", "study", "past exams", "information", "practice",
+                              "practice answered", "practice empty", "progress"})
             QTest::newRow(s) << QString::fromLatin1(s);
     }
     void windowsAreClean()
@@ -130,6 +142,13 @@ private slots:
                                               strip};
         QTest::newRow("past exams") << u"past exams"_s
                                     << QStringList{u"Bạn đã trả lời đúng được 24/30 câu hỏi"_s, strip};
+        QTest::newRow("study, new buttons") << u"study"_s << QStringList{u"Ôn câu sai"_s, u"Tiến bộ"_s};
+        QTest::newRow("practice") << u"practice answered"_s
+                                  << QStringList{u"Còn 6 câu cần ôn"_s, u"Câu tiếp >>"_s};
+        QTest::newRow("practice empty") << u"practice empty"_s << QStringList{u"Thoát"_s};
+        QTest::newRow("progress") << u"progress"_s
+                                  << QStringList{u"Đạt 0/1 lần thi gần nhất"_s, u"Đã gặp trong thi và ôn:"_s,
+                                                 u"Biển báo (151–250)"_s};
         QTest::newRow("information") << u"information"_s
                                      << QStringList{u"Cảm ơn bạn đã sử dụng phần mềm"_s,
                                                     u"Mọi vấn đề, xin liên hệ với tác giả"_s};

@@ -1,0 +1,168 @@
+#include "ScreenSupport.h"
+
+#include "rules/bank/DapAn.h"
+#include "rules/practice/OnTap.h"
+
+#include "screens/app/App.h"
+#include "screens/common/HopChu.h"
+#include "screens/practice/FormOnTap.h"
+#include "screens/practice/FormTienBo.h"
+#include "screens/study/FormHocTap.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+using namespace thilaixe;
+using namespace Qt::Literals::StringLiterals;
+
+class TestLearning : public QObject {
+    Q_OBJECT
+
+    static QLabel* lb(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name); }
+
+    // One kept B2 exam: slots 25-29 answered wrong, slot 30 left blank.
+    static void oneExam(test::Program& p)
+    {
+        p.dir.write(u"DuLieu.txt"_s, test::recordBytes(test::exam({.right = 24, .blank = {30}})));
+    }
+
+private slots:
+    // The study form gains two buttons in its free space, with access keys
+    // of their own; nothing it had moves.
+    void studyFormOpensBoth()
+    {
+        test::Program p;
+        oneExam(p);
+        auto* study = p.app.form<FormHocTap>();
+        p.mt().hien(study);
+        QCOMPARE(study->CM_OnTap()->geometry(), QRect(544, 142, 129, 33));
+        QCOMPARE(study->CM_TienBo()->geometry(), QRect(544, 228, 129, 33));
+        QCOMPARE(study->CM_DaThi()->geometry(), QRect(544, 378, 129, 33));
+        QSet<QChar> keys;
+        for (auto* b : study->findChildren<QAbstractButton*>()) {
+            const qsizetype amp = b->text().indexOf(u'&');
+            QVERIFY2(amp >= 0, qPrintable(b->text()));
+            const QChar k = b->text().at(amp + 1).toLower();
+            QVERIFY2(!keys.contains(k), qPrintable(u"access key used twice: "_s + k));
+            keys.insert(k);
+        }
+        study->CM_OnTap()->click();
+        QVERIFY(p.app.coForm<FormOnTap>() && p.app.form<FormOnTap>()->isVisible());
+        study->CM_TienBo()->click();
+        QVERIFY(p.app.coForm<FormTienBo>() && p.app.form<FormTienBo>()->isVisible());
+        QVERIFY(study->isVisible());
+    }
+
+    // Only the question's own options answer; the verdict names the key;
+    // two right answers in a row take a question out; the list empties;
+    // the history is never written.
+    void practiceEmptiesTheList()
+    {
+        test::Program p;
+        oneExam(p);
+        const QByteArray history = p.dir.read(u"DuLieu.txt"_s);
+        auto* f = p.app.form<FormOnTap>();
+        p.mt().hien(f);
+        QCOMPARE(f->hangDoi().size(), std::size_t{6});
+        // Questions 295-300, all missed once in the same exam: by number.
+        QCOMPARE(f->cauDangOn(), 295);
+        QCOMPARE(f->windowTitle(), u"Ôn câu sai - câu 295"_s);
+
+        auto q = static_cast<std::size_t>(f->cauDangOn());
+        const int key = kDapAn[q];
+        QVERIFY(kSoPhuongAn[q] < 4);
+        QTest::keyClick(f, Qt::Key_4);  // not one of its options
+        QCOMPARE(lb(f, u"LB_KetQua"_s)->text(), QString());
+        QCOMPARE(f->findChild<QPushButton*>(u"CM_PhuongAn4"_s)->isVisible(), kSoPhuongAn[q] >= 4);
+        const int wrong = key % kSoPhuongAn[q] + 1;
+        QTest::keyClick(f, Qt::Key_0 + wrong);
+        QCOMPARE(lb(f, u"LB_KetQua"_s)->text(), u"Sai. Đáp án đúng là %1."_s.arg(key));
+        QTest::keyClick(f, Qt::Key_0 + key);  // answered already: nothing
+        QCOMPARE(p.mt().onTap().so().muc[q].sai, 1);
+        QCOMPARE(p.mt().onTap().so().muc[q].dung, 0);
+
+        int answers = 0;
+        while (f->cauDangOn() != 0 && answers < 40) {
+            QTest::keyClick(f, Qt::Key_Return);
+            if (f->cauDangOn() == 0)
+                break;
+            QTest::keyClick(f, Qt::Key_0 + kDapAn[static_cast<std::size_t>(f->cauDangOn())]);
+            ++answers;
+        }
+        QCOMPARE(answers, 12);
+        QCOMPARE(f->cauDangOn(), 0);
+        QVERIFY(lb(f, u"LB_Trong"_s)->isVisible());
+        QVERIFY(lb(f, u"LB_Trong"_s)->text().startsWith(u"Không còn câu sai nào"_s));
+        QCOMPARE(p.dir.read(u"DuLieu.txt"_s), history);
+        // The file holds the progress: a new window finds nothing to do.
+        f->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        KhoOnTap again(p.dir.path(kTepOnTap));
+        QCOMPARE(again.napLai(), KhoOnTap::TrangThaiDoc::DaDoc);
+        QVERIFY(again.so().danhSach({}).empty());
+    }
+
+    // No exam kept: said plainly. A damaged practice file: said once, and
+    // practice starts afresh; studying goes on.
+    void plainWordsOnEmptyAndDamaged()
+    {
+        test::Program p;
+        auto* f = p.app.form<FormOnTap>();
+        QCOMPARE(f->cauDangOn(), 0);
+        QVERIFY(lb(f, u"LB_Trong"_s)->text().startsWith(u"Chưa có bài thi nào được lưu."_s));
+        QVERIFY(p.seams.messages.isEmpty());
+
+        test::Program q;
+        oneExam(q);
+        q.dir.write(kTepOnTap, "thilaixe practice 1\nq 999 1 0 0 0\n");
+        auto* study = q.app.form<FormHocTap>();
+        q.mt().hien(study);
+        study->CM_OnTap()->click();
+        QCOMPARE(q.seams.messages.size(), 1);
+        QVERIFY(q.seams.messages[0].text.contains(u"bắt đầu lại từ đầu"_s));
+        QCOMPARE(q.app.form<FormOnTap>()->hangDoi().size(), std::size_t{6});
+        q.app.form<FormOnTap>()->close();
+        study->CM_OnTap()->click();
+        study->CM_TienBo()->click();
+        QCOMPARE(q.seams.messages.size(), 1);
+        QVERIFY(q.seams.messages[0].onClosed == nullptr);
+        QCOMPARE(q.seams.ended, 0);
+        QVERIFY(study->isVisible());
+        QVERIFY(q.dir.read(kTepOnTap).startsWith("thilaixe practice 1\nexam "));
+    }
+
+    // The progress window's figures, and a most-missed question opening on
+    // the study form.
+    void progressShowsAndLeads()
+    {
+        test::Program p;
+        QByteArray history;
+        for (int n = 0; n < 3; ++n)  // newest first: 28 right (a pass), then 20, 20
+            history += test::recordBytes(test::exam({.seed = n, .right = n == 0 ? 28 : 20}));
+        p.dir.write(u"DuLieu.txt"_s, history);
+        p.state().Hang = u"b2"_s;
+        auto* study = p.app.form<FormHocTap>();
+        p.mt().hien(study);
+        study->CM_TienBo()->click();
+        auto* f = p.app.form<FormTienBo>();
+        QCOMPARE(lb(f, u"LB_Dat"_s)->text(), u"Đạt 1/3 lần thi gần nhất"_s);
+        QCOMPARE(f->hang(), u"B2"_s);
+        QVERIFY(lb(f, u"LB_SanSang"_s)->text().startsWith(u"Khả năng đạt ở lần thi tới (hạng B2): "_s));
+        QVERIFY(lb(f, u"LB_CoSo"_s)->text().startsWith(u"Dựa trên 3 lần thi đã lưu"_s));
+        QCOMPARE(f->findChild<QProgressBar*>(u"DoPhu2"_s)->value(), 7);
+        auto* list = f->findChild<QListWidget*>(u"DS_SaiNhieu"_s);
+        QCOMPARE(list->count(), 10);
+        QCOMPARE(list->item(0)->text(), u"Câu 299: sai 3 lần"_s);  // slots 29 and 30 missed in all three
+        const QRect r = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(study->CauDangXem(), 299);
+        QCOMPARE(study->CauHoiSo()->text(), u"299"_s);
+    }
+};
+
+QTEST_MAIN(TestLearning)
+#include "test_learning.moc"

@@ -2,7 +2,8 @@
 # Screenshots of every window of the real program, driven under Xvfb as a
 # learner would: the entry form (before and after declaring), the exam sheet
 # (before Start and during the exam), the result form, the answer review,
-# the study form, the past-exam review and the information window.
+# the study form, the past-exam review, the information window, practising
+# mistakes and progress.
 #   tools/gallery.sh [OUT_DIR]     (default docs/; needs a build: ./test.sh)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -12,6 +13,17 @@ build="${THILAIXE_BUILD:-$here/build}"
 source "$here/tests/e2e/lib.sh" "$build/thilaixe" "$build/make_sample_bank"
 start_x
 make_bank
+# Two older exams, so that the progress window has a course to show.
+older() {  # date, answers
+  printf 'Ng: %s - 10:00:00 (H\xb9ng B2)\r\n' "$1"
+  printf 'CH: 1, 13, 21, 31, 46, 62, 80, 88, 100, 107, 119, 132, 142, 151, 161, 171, 181, 191, 201, 211, 221, 231, 241, 251, 258, 265, 272, 279, 285, 292\r\n'
+  printf 'TL: %s\r\n' "$2"
+}
+{
+  older 02/12/2026 "2, 2, 3, 1, 1, 2, 4, 1, 1, 1, 1, 3, 1, 3, 2, 1, 4, 1, 2, 1, 2, 3, 2, 2, 1, 1, 1, 1, 2, 3"
+  older 01/12/2026 "2, 1, 3, 1, 2, 2, 4, 1, 1, 2, 1, 3, 1, 3, 2, 1, 1, 1, 2, 1, 2, 1, 2, 2, 1, 1, 1, 1, 2, 3"
+  printf '\r\n'
+} >"$WORK/DuLieu.txt"
 
 shot() {  # window id, file name
   sleep 0.4
@@ -72,3 +84,17 @@ read -r sx sy <<<"$strip"
 xdotool mousemove $((sx + 150)) $((sy + 410)) click 1
 about=$(wait_window '^Thong tin them$')
 shot "$about" information
+focus "$about"
+keys alt+n
+focus "$study"
+keys alt+s
+practice=$(wait_window '^Ôn câu sai')
+focus "$practice"
+keys 1
+shot "$practice" practice
+keys Escape
+focus "$study"
+keys alt+b
+progress=$(wait_window '^Tiến bộ$')
+focus "$progress"
+shot "$progress" progress

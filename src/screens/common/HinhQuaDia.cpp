@@ -6,6 +6,9 @@
 #include <QTimer>
 
 #include <cmath>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace thilaixe {
 
@@ -30,6 +33,11 @@ void HinhQuaDia::dung()
     // One exam a run: the globe never shows again, its frames can go.
     m_khung = {};
     m_anh = {};
+#ifdef __GLIBC__
+    // The frames were the biggest blocks of the heap: hand the pages back
+    // now rather than keep them for the rest of the run.
+    malloc_trim(0);
+#endif
 }
 
 void HinhQuaDia::tmrGlobe_Timer()

@@ -111,6 +111,7 @@ void FormOnTap::hienCau()
         QPushButton* b = m_cmPhuongAn[static_cast<std::size_t>(k)];
         b->setVisible(k < soPhuongAn);
         b->setEnabled(true);
+        b->setStyleSheet(QString());
     }
 }
 
@@ -138,8 +139,16 @@ void FormOnTap::traLoi(int phuongAn)
             + txt::kDungLienTiep.arg(kho.so().muc[static_cast<std::size_t>(q)].dungLienTiep).arg(kDungDeXong);
     m_lbKetQua->setText(loiNhan);
     datMauChu(m_lbKetQua, dung ? kXanhLa : kDoDam);
-    for (QPushButton* b : m_cmPhuongAn)
-        b->setEnabled(false);
+    // The key in green, a wrong choice in red; the others greyed.
+    for (int k = 1; k <= 4; ++k) {
+        QPushButton* b = m_cmPhuongAn[static_cast<std::size_t>(k - 1)];
+        if (k == dapAn)
+            b->setStyleSheet(QStringLiteral("background: #2e7d32; color: white; border: 1px solid #1b5e20;"));
+        else if (k == phuongAn)
+            b->setStyleSheet(QStringLiteral("background: #c62828; color: white; border: 1px solid #8e0000;"));
+        else
+            b->setEnabled(false);
+    }
     m_cmTiep->setEnabled(true);
     // Done with: out of the queue; still to learn: to its end.
     if (!m_hangDoi.empty() && m_hangDoi.front() == q)

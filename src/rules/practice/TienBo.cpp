@@ -48,13 +48,16 @@ TienBo tinhTienBo(const std::vector<LanThi>& ds, const SoOnTap& so)
 std::array<double, kSoCauHoi + 1> xacSuatDung(const std::vector<LanThi>& ds, const SoOnTap& so)
 {
     std::array<double, kSoCauHoi + 1> dung{}, lan{};
-    for (const LanThi& l : ds)
+    // Newer exams weigh more: the newest counts whole, each older one
+    // kGiamTheoLan of the next.
+    double trongSo = 1;
+    for (auto l = ds.rbegin(); l != ds.rend(); ++l, trongSo *= kGiamTheoLan)
         for (int i = 1; i <= kSoCau; ++i) {
-            const auto q = static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)]);
+            const auto q = static_cast<std::size_t>(l->cau[static_cast<std::size_t>(i)]);
             if (q == 0)
                 continue;
-            lan[q] += 1;
-            dung[q] += l.dung[static_cast<std::size_t>(i)] ? 1 : 0;
+            lan[q] += trongSo;
+            dung[q] += l->dung[static_cast<std::size_t>(i)] ? trongSo : 0;
         }
     for (int q = 1; q <= kSoCauHoi; ++q) {
         const MucOnTap& m = so.muc[static_cast<std::size_t>(q)];

@@ -39,12 +39,16 @@ TienBo tinhTienBo(const std::vector<LanThi>& ds, const SoOnTap& so);
 // A practice answer counts for this much of an exam answer: it comes
 // minutes after the key was shown.
 constexpr double kTrongSoOnTap = 0.5;
+// An exam weighs this much of the next newer one: the estimate follows the
+// learner's recent form more than their first attempts.
+constexpr double kGiamTheoLan = 0.8;
 // How many answers' worth the section's rate weighs in a question's estimate.
 constexpr double kDoCo = 3.0;
 
-// The chance of answering each question right: its own record (exams, and
-// practice at kTrongSoOnTap), shrunk toward its section's rate, which is
-// itself shrunk toward the learner's overall rate. Index 0 unused.
+// The chance of answering each question right: its own record (exams, newer
+// ones weighing more, and practice at kTrongSoOnTap), shrunk toward its
+// section's rate, which is itself shrunk toward the learner's overall rate.
+// Index 0 unused.
 std::array<double, kSoCauHoi + 1> xacSuatDung(const std::vector<LanThi>& ds, const SoOnTap& so);
 
 struct SanSang final {

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 namespace thilaixe {
 
@@ -42,6 +43,36 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
 
     m_lbTieuDe = taoNhan(this, QStringLiteral("LB_TieuDe"), rieng::kTenTrungTam.toUpper(),
                          twRect(2520, 630, 5370, 540), kXanhDam, phongViet(14.25, true), Qt::AlignCenter);
+    m_lbThongBao = taoNhan(this, QStringLiteral("LB_ThongBao"), txt::kThongBaoKhaiBao,
+                           twRect(2415, 1995, 5055, 330), kXanh, phongViet(12, true), Qt::AlignCenter);
+    // The stand-in fonts are taller than the originals: marks above and
+    // below the letters (Hạng, Bấm) must not be cut by the boxes.
+    coChuVua(m_lbThongBao);
+    m_lbThongBao->hide();
+    m_cmHoc = taoNut(this, QStringLiteral("CM_Hoc"), txt::kHoc, twRect(3255, 2730, 1560, 492),
+                     phongViet(12.75, true));
+    m_cmThi = taoNut(this, QStringLiteral("CM_Thi"), txt::kThiThu, twRect(5145, 2730, 1560, 492),
+                     phongViet(12.75, true));
+    m_cmHoc->setEnabled(false);
+    m_cmThi->setEnabled(false);
+    m_lbThongBao->installEventFilter(this);
+    m_lbTieuDe->installEventFilter(this);
+    connect(m_cmHoc, &QPushButton::clicked, this, &FormInit::CM_Hoc_Click);
+    connect(m_cmThi, &QPushButton::clicked, this, &FormInit::CM_Thi_Click);
+    // The declaration's captions and boxes are hidden until the learner
+    // asks for them: they are built once the event loop runs (or at first
+    // use), so the window comes up without loading their faces first.
+    QTimer::singleShot(0, this, &FormInit::taoOKhaiBao);
+
+    datGiua(this);
+
+    load();
+}
+
+void FormInit::taoOKhaiBao()
+{
+    if (m_tHang)
+        return;
     m_nhanHang = taoNhan(this, QStringLiteral("Nhan_Hang"), txt::kNhanHang, twRect(3030, 1680, 735, 270),
                          kXanh, phongViet(12.75, true));
     m_nhanKhoa = taoNhan(this, QStringLiteral("Nhan_Khoa"), txt::kNhanKhoa, twRect(4215, 1680, 720, 270),
@@ -52,16 +83,11 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_tHang->setToolTip(txt::kTooltipHang);
     m_tKhoa = hopChu(this, QStringLiteral("T_Khoa"), twRect(4200, 1965, 732, 510));
     m_tSoBaoDanh = hopChu(this, QStringLiteral("T_SoBaoDanh"), twRect(5370, 1965, 1452, 510));
-    m_lbThongBao = taoNhan(this, QStringLiteral("LB_ThongBao"), txt::kThongBaoKhaiBao,
-                           twRect(2415, 1995, 5055, 330), kXanh, phongViet(12, true), Qt::AlignCenter);
-    // The stand-in fonts are taller than the originals: marks above and
-    // below the letters (Hạng, Bấm) must not be cut by the boxes.
-    for (QLabel* l : {m_nhanHang, m_nhanKhoa, m_nhanSBD, m_lbThongBao})
+    for (QLabel* l : {m_nhanHang, m_nhanKhoa, m_nhanSBD})
         coChuVua(l);
-    m_cmHoc = taoNut(this, QStringLiteral("CM_Hoc"), txt::kHoc, twRect(3255, 2730, 1560, 492),
-                     phongViet(12.75, true));
-    m_cmThi = taoNut(this, QStringLiteral("CM_Thi"), txt::kThiThu, twRect(5145, 2730, 1560, 492),
-                     phongViet(12.75, true));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_nhanHang, m_nhanKhoa, m_nhanSBD, m_tHang, m_tKhoa, m_tSoBaoDanh})
+        w->hide();
 
     setTabOrder(m_tHang, m_tKhoa);
     setTabOrder(m_tKhoa, m_tSoBaoDanh);
@@ -72,16 +98,6 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_tKhoa->datLoc(HopChu::chiSo);
     m_tSoBaoDanh->datLoc(HopChu::chiSo);
 
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_nhanHang), static_cast<QWidget*>(m_nhanKhoa),
-          static_cast<QWidget*>(m_nhanSBD), static_cast<QWidget*>(m_tHang), static_cast<QWidget*>(m_tKhoa),
-          static_cast<QWidget*>(m_tSoBaoDanh), static_cast<QWidget*>(m_lbThongBao)})
-        w->hide();
-    m_cmHoc->setEnabled(false);
-    m_cmThi->setEnabled(false);
-    m_lbThongBao->installEventFilter(this);
-    m_lbTieuDe->installEventFilter(this);
-
     connect(m_tHang, &QLineEdit::textChanged, this, &FormInit::T_Hang_Change);
     connect(m_tHang, &HopChu::daBam, this, &FormInit::T_Hang_Click);
     auto demBam = [](HopChu* h, std::optional<int>& dem) {
@@ -91,12 +107,24 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     };
     connect(m_tKhoa, &HopChu::daBam, this, [this, demBam] { demBam(m_tKhoa, m_demKhoa); });
     connect(m_tSoBaoDanh, &HopChu::daBam, this, [this, demBam] { demBam(m_tSoBaoDanh, m_demSBD); });
-    connect(m_cmHoc, &QPushButton::clicked, this, &FormInit::CM_Hoc_Click);
-    connect(m_cmThi, &QPushButton::clicked, this, &FormInit::CM_Thi_Click);
+}
 
-    datGiua(this);
+HopChu* FormInit::T_Hang()
+{
+    taoOKhaiBao();
+    return m_tHang;
+}
 
-    load();
+HopChu* FormInit::T_Khoa()
+{
+    taoOKhaiBao();
+    return m_tKhoa;
+}
+
+HopChu* FormInit::T_SoBaoDanh()
+{
+    taoOKhaiBao();
+    return m_tSoBaoDanh;
 }
 
 void FormInit::load()
@@ -107,6 +135,7 @@ void FormInit::load()
 
 void FormInit::Inits()
 {
+    taoOKhaiBao();
     m_lbThongBao->hide();
     m_nhanHang->show();
     m_nhanKhoa->show();
@@ -182,7 +211,7 @@ void FormInit::CM_Thi_Click()
 {
     SharedState& s = m_mt.trangThai();
     s.HoTen = txt::kHoTenThiSinh;
-    s.SoBaoDanh = m_tSoBaoDanh->text();
+    s.SoBaoDanh = T_SoBaoDanh()->text();
     emit chonThi();
     roiDi();
 }
@@ -202,6 +231,7 @@ void FormInit::closeEvent(QCloseEvent* e)
 
 void FormInit::paintEvent(QPaintEvent*)
 {
+
     // Background: a desk with a computer by a window on the left, a pale
     // pattern of emblems elsewhere, a small block of text at the lower right.
     QPainter p(this);

@@ -21,9 +21,10 @@ public:
 
     void Inits();
 
-    HopChu* T_Hang() const { return m_tHang; }
-    HopChu* T_Khoa() const { return m_tKhoa; }
-    HopChu* T_SoBaoDanh() const { return m_tSoBaoDanh; }
+    // The declaration's boxes (built on first use if not yet).
+    HopChu* T_Hang();
+    HopChu* T_Khoa();
+    HopChu* T_SoBaoDanh();
     QPushButton* CM_Hoc() const { return m_cmHoc; }
     QPushButton* CM_Thi() const { return m_cmThi; }
 
@@ -42,6 +43,7 @@ protected:
 
 private:
     void load();
+    void taoOKhaiBao();
     void T_Hang_Change();
     void T_Hang_Click();
     void CM_Hoc_Click();
@@ -51,12 +53,12 @@ private:
     MoiTruong& m_mt;
     QLabel* m_lbTieuDe;
     QLabel* m_lbThongBao;
-    QLabel* m_nhanHang;
-    QLabel* m_nhanKhoa;
-    QLabel* m_nhanSBD;
-    HopChu* m_tHang;
-    HopChu* m_tKhoa;
-    HopChu* m_tSoBaoDanh;
+    QLabel* m_nhanHang = nullptr;
+    QLabel* m_nhanKhoa = nullptr;
+    QLabel* m_nhanSBD = nullptr;
+    HopChu* m_tHang = nullptr;
+    HopChu* m_tKhoa = nullptr;
+    HopChu* m_tSoBaoDanh = nullptr;
     QPushButton* m_cmHoc;
     QPushButton* m_cmThi;
     std::optional<int> m_demHang;

@@ -218,6 +218,10 @@ private slots:
             QVERIFY2(p > last, qPrintable(u"%1 right: %2 after %3"_s.arg(right).arg(p).arg(last)));
             last = p;
         }
+        // Recent form counts more: the same exams, improving rather than
+        // slipping.
+        QVERIFY(chance({{.seed = 1, .right = 15}, {.seed = 2, .right = 29}})
+                > chance({{.seed = 1, .right = 29}, {.seed = 2, .right = 15}}));
         // Practice answered right counts too, less than an exam.
         const QList<test::ExamSpec> h{{.seed = 1, .right = 24}};
         SoOnTap so;

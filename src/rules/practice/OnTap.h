@@ -54,7 +54,7 @@ struct SoOnTap final {
 };
 
 // Longest practice file read; a real one is a few kilobytes.
-constexpr qsizetype kOnTapToiDa = 64 * 1024;
+constexpr qsizetype kOnTapToiDa = qsizetype{64} * 1024;
 
 // The practice file of a working folder, read and written with the
 // history's guarantees (regular file only, atomic replace, lock). Each change

@@ -45,9 +45,6 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
                          twRect(2520, 630, 5370, 540), kXanhDam, phongViet(14.25, true), Qt::AlignCenter);
     m_lbThongBao = taoNhan(this, QStringLiteral("LB_ThongBao"), txt::kThongBaoKhaiBao,
                            twRect(2415, 1995, 5055, 330), kXanh, phongViet(12, true), Qt::AlignCenter);
-    // The stand-in fonts are taller than the originals: marks above and
-    // below the letters (Hạng, Bấm) must not be cut by the boxes.
-    coChuVua(m_lbThongBao);
     m_lbThongBao->hide();
     m_cmHoc = taoNut(this, QStringLiteral("CM_Hoc"), txt::kHoc, twRect(3255, 2730, 1560, 492),
                      phongViet(12.75, true));
@@ -60,8 +57,9 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     connect(m_cmHoc, &QPushButton::clicked, this, &FormInit::CM_Hoc_Click);
     connect(m_cmThi, &QPushButton::clicked, this, &FormInit::CM_Thi_Click);
     // The declaration's captions and boxes are hidden until the learner
-    // asks for them: they are built once the event loop runs (or at first
-    // use), so the window comes up without loading their faces first.
+    // asks for them: they are built, and the hint's type fitted, once the
+    // event loop runs (before the first paint) or at first use, so the
+    // window is mapped without measuring text first.
     QTimer::singleShot(0, this, &FormInit::taoOKhaiBao);
 
     datGiua(this);
@@ -83,7 +81,9 @@ void FormInit::taoOKhaiBao()
     m_tHang->setToolTip(txt::kTooltipHang);
     m_tKhoa = hopChu(this, QStringLiteral("T_Khoa"), twRect(4200, 1965, 732, 510));
     m_tSoBaoDanh = hopChu(this, QStringLiteral("T_SoBaoDanh"), twRect(5370, 1965, 1452, 510));
-    for (QLabel* l : {m_nhanHang, m_nhanKhoa, m_nhanSBD})
+    // The stand-in fonts are taller than the originals: marks above and
+    // below the letters (Hạng, Bấm) must not be cut by the boxes.
+    for (QLabel* l : {m_nhanHang, m_nhanKhoa, m_nhanSBD, m_lbThongBao})
         coChuVua(l);
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_nhanHang, m_nhanKhoa, m_nhanSBD, m_tHang, m_tKhoa, m_tSoBaoDanh})

@@ -9,11 +9,14 @@
 //   rescore/ours           re-scoring all 50 records as the review does
 //   paper/ours             drawing one paper
 //   globe_frame/ours       drawing one globe frame (the tick is 5 ms)
+//   readiness/ours         the chance of passing from 50 kept exams, as the
+//                          progress window works it out (2,000 papers)
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/decor/KhungQuaDia.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
+#include "rules/practice/TienBo.h"
 
 #include "screens/common/HienAnh.h"
 #include "screens/common/MoiTruong.h"
@@ -190,6 +193,17 @@ void globeFrameOurs(benchmark::State& st)
         benchmark::DoNotOptimize(veKhungQuaDia(k++ % 15 + 1, QSize(281, 250)));
 }
 
+void readinessOurs(benchmark::State& st)
+{
+    const std::vector<LanThi> ds = docCacLanThi(history50());
+    SoOnTap so;
+    so.gopLanThi(ds);
+    for (auto _ : st) {
+        NguonCoDinh rng(1);
+        benchmark::DoNotOptimize(uocLuongSanSang(ds, so, kCacHang[1], rng).xacSuat);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(pictureOurs)->Name("picture/ours")->Arg(640)->Arg(1280)->Arg(6000)->Unit(benchmark::kMillisecond);
@@ -200,6 +214,7 @@ BENCHMARK(readOurs)->Name("read/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(rescoreOurs)->Name("rescore/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(paperOurs)->Name("paper/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(globeFrameOurs)->Name("globe_frame/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(readinessOurs)->Name("readiness/ours")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -38,40 +38,16 @@ FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     setFixedSize(760, 470);
     datGiua(this);
 
-    const std::vector<LanThi> ds = docCacLanThi(m_mt.duongDan(kTepDuLieu));
-    const SoOnTap& so = m_mt.onTap().so();
-    m_tienBo = tinhTienBo(ds, so);
-
-    const HangGiayPhep* hang = timHang(m_mt.trangThai().Hang.toUpper());
-    if (!hang && !ds.empty())
-        hang = timHang(ds.back().hang);
-    if (!hang)
-        hang = timHang(QStringLiteral("B2"));
-    m_hang = hang->ten;
-    // A fixed seed: the figure moves only when the learner's answers do.
-    NguonCoDinh nguon(1);
-    m_sanSang = uocLuongSanSang(ds, so, *hang, nguon);
-
     m_bieuDo = new BieuDoDiem(this);
     m_bieuDo->setGeometry(16, 16, 470, 250);
-    m_bieuDo->datDiem(m_tienBo.diem);
-
-    m_lbDat = taoNhan(this, QStringLiteral("LB_Dat"),
-                      txt::kDatGanDay.arg(m_tienBo.datGanDay).arg(m_tienBo.soGanDay), QRect(502, 16, 242, 24),
-                      kXanh, phongViet(12, true));
+    m_lbDat = taoNhan(this, QStringLiteral("LB_Dat"), QString(), QRect(502, 16, 242, 24), kXanh,
+                      phongViet(12, true));
     m_lbSanSang = taoNhan(this, QStringLiteral("LB_SanSang"), QString(), QRect(502, 46, 242, 52), kDoDam,
                           phongViet(12, true), Qt::AlignLeft | Qt::AlignTop);
     m_lbSanSang->setWordWrap(true);
     m_lbCoSo = taoNhan(this, QStringLiteral("LB_CoSo"), QString(), QRect(502, 100, 242, 56), kXanh,
                        phongViet(10), Qt::AlignLeft | Qt::AlignTop);
     m_lbCoSo->setWordWrap(true);
-    if (ds.empty()) {
-        m_lbDat->clear();
-        m_lbSanSang->setText(txt::kChuaDuDuLieu);
-    } else {
-        m_lbSanSang->setText(txt::kSanSang.arg(m_hang, phanTram(m_sanSang.xacSuat)));
-        m_lbCoSo->setText(txt::kCoSoSanSang.arg(m_sanSang.soLanThi).arg(m_sanSang.soDe));
-    }
 
     taoNhan(this, QStringLiteral("LB_SaiNhieu"), txt::kSaiNhieuNhat, QRect(502, 164, 242, 22), kXanh,
             phongViet(10.5, true));
@@ -79,10 +55,6 @@ FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_dsSaiNhieu->setObjectName(QStringLiteral("DS_SaiNhieu"));
     m_dsSaiNhieu->setGeometry(502, 188, 242, 214);
     m_dsSaiNhieu->setFont(phongViet(10.5));
-    for (const auto& [cau, lan] : m_tienBo.saiNhieuNhat) {
-        auto* muc = new QListWidgetItem(txt::kMucSaiNhieu.arg(cau).arg(lan), m_dsSaiNhieu);
-        muc->setData(Qt::UserRole, cau);
-    }
     connect(m_dsSaiNhieu, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* muc) { emit moCauHoi(muc->data(Qt::UserRole).toInt()); });
     connect(m_dsSaiNhieu, &QListWidget::itemClicked, this,
@@ -97,7 +69,6 @@ FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
         thanh->setObjectName(QStringLiteral("DoPhu%1").arg(p));
         thanh->setGeometry(180, 310 + static_cast<int>(p) * 32, 306, 24);
         thanh->setRange(0, kCacPhan[p].cuoi - kCacPhan[p].dau + 1);
-        thanh->setValue(m_tienBo.daGap[p]);
         thanh->setFormat(QStringLiteral("%v/%m"));
         thanh->setFont(phongSans(9));
         m_doPhu[p] = thanh;
@@ -106,6 +77,51 @@ FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_cmThoat =
         taoNut(this, QStringLiteral("CM_Thoat"), txt::kThoat, QRect(615, 420, 129, 33), phongViet(11, true));
     connect(m_cmThoat, &QPushButton::clicked, this, &QWidget::close);
+
+    tinhLai();
+}
+
+void FormTienBo::tinhLai()
+{
+    const std::vector<LanThi> ds = docCacLanThi(m_mt.duongDan(kTepDuLieu));
+    const SoOnTap& so = m_mt.onTap().so();
+    m_tienBo = tinhTienBo(ds, so);
+
+    const HangGiayPhep* hang = timHang(m_mt.trangThai().Hang.toUpper());
+    if (!hang && !ds.empty())
+        hang = timHang(ds.back().hang);
+    if (!hang)
+        hang = timHang(QStringLiteral("B2"));
+    m_hang = hang->ten;
+    // A fixed seed: the figure moves only when the learner's answers do.
+    NguonCoDinh nguon(1);
+    m_sanSang = uocLuongSanSang(ds, so, *hang, nguon);
+
+    m_bieuDo->datDiem(m_tienBo.diem);
+    if (ds.empty()) {
+        m_lbDat->clear();
+        m_lbSanSang->setText(txt::kChuaDuDuLieu);
+        m_lbCoSo->clear();
+    } else {
+        m_lbDat->setText(txt::kDatGanDay.arg(m_tienBo.datGanDay).arg(m_tienBo.soGanDay));
+        m_lbSanSang->setText(txt::kSanSang.arg(m_hang, phanTram(m_sanSang.xacSuat)));
+        m_lbCoSo->setText(txt::kCoSoSanSang.arg(m_sanSang.soLanThi).arg(m_sanSang.soDe));
+    }
+    m_dsSaiNhieu->clear();
+    for (const auto& [cau, lan] : m_tienBo.saiNhieuNhat) {
+        auto* muc = new QListWidgetItem(txt::kMucSaiNhieu.arg(cau).arg(lan), m_dsSaiNhieu);
+        muc->setData(Qt::UserRole, cau);
+    }
+    for (std::size_t p = 0; p < 3; ++p)
+        m_doPhu[p]->setValue(m_tienBo.daGap[p]);
+}
+
+void FormTienBo::changeEvent(QEvent* e)
+{
+    // Back from practising beside it: the figures follow.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        tinhLai();
+    QWidget::changeEvent(e);
 }
 
 void FormTienBo::closeEvent(QCloseEvent* e)

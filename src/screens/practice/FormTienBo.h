@@ -29,6 +29,8 @@ public:
     // The class the estimate is for: the one declared, else the newest
     // exam's, else B2.
     const QString& hang() const { return m_hang; }
+    // Reads the history and the practice again and shows the figures.
+    void tinhLai();
 
 signals:
     // A most-missed question was clicked: show it on the study form.
@@ -36,6 +38,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     MoiTruong& m_mt;

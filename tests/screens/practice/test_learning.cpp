@@ -161,6 +161,12 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(study->CauDangXem(), 299);
         QCOMPARE(study->CauHoiSo()->text(), u"299"_s);
+
+        // An exam kept meanwhile shows once the window is looked at again.
+        p.dir.write(u"DuLieu.txt"_s, test::recordBytes(test::exam({.seed = 9, .right = 30})) + history);
+        f->tinhLai();
+        QCOMPARE(lb(f, u"LB_Dat"_s)->text(), u"Đạt 2/4 lần thi gần nhất"_s);
+        QVERIFY(lb(f, u"LB_CoSo"_s)->text().startsWith(u"Dựa trên 4 lần thi đã lưu"_s));
     }
 };
 

@@ -153,8 +153,7 @@ void readOurs(benchmark::State& st)
         SharedState s;
         DocDuLieu(s, tep);
         for (int r = 1; r <= kSoLanLuu; ++r) {
-            TachMangCH(s.LichSuCH[r].value_or(QString()), s);
-            TachMangTL(s.LichSuTL[r].value_or(QString()), s);
+            TachLanDaThi(s, r);
         }
         benchmark::DoNotOptimize(s);
     }
@@ -168,8 +167,7 @@ void rescoreOurs(benchmark::State& st)
     for (auto _ : st) {
         int dung = 0;
         for (int r = 1; r <= kSoLanLuu; ++r) {
-            TachMangCH(s.LichSuCH[r].value_or(QString()), s);
-            TachMangTL(s.LichSuTL[r].value_or(QString()), s);
+            TachLanDaThi(s, r);
             dung += ketQuaLanDaThi(s).dung;
         }
         benchmark::DoNotOptimize(dung);

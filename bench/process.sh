@@ -46,16 +46,11 @@ for _ in $(seq 3); do
   : >"$WORK/DuLieu.txt"
   open_entry
   xdotool type --delay 30 c
-  keys alt+t
-  sheet=$(wait_window '^Thi ly thuyet lai xe hang C$')
-  focus "$sheet"
+  open_sheet C
   t0=$(cpu "$APP_PID"); sleep 5; t1=$(cpu "$APP_PID")
   idle+=("$(awk -v a="$t0" -v b="$t1" -v hz="$(getconf CLK_TCK)" 'BEGIN {print (b - a) / hz / 5 * 100}')")
-  keys alt+b
-  for _ in $(seq 30); do xdotool key 1; sleep 0.03; done
-  keys Escape
-  result=$(wait_window '^Họ tên:')
-  focus "$result"
+  sit $(printf '1 %.0s' $(seq 30))
+  focus "$RESULT"
   keys alt+x
   wait_window '^Ban da tra loi' >/dev/null
   sleep 0.5

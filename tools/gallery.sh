@@ -14,14 +14,9 @@ source "$here/tests/e2e/lib.sh" "$build/thilaixe" "$build/make_sample_bank"
 start_x
 make_bank
 # Two older exams, so that the progress window has a course to show.
-older() {  # date, answers
-  printf 'Ng: %s - 10:00:00 (H\xb9ng B2)\r\n' "$1"
-  printf 'CH: 1, 13, 21, 31, 46, 62, 80, 88, 100, 107, 119, 132, 142, 151, 161, 171, 181, 191, 201, 211, 221, 231, 241, 251, 258, 265, 272, 279, 285, 292\r\n'
-  printf 'TL: %s\r\n' "$2"
-}
 {
-  older 02/12/2026 "2, 2, 3, 1, 1, 2, 4, 1, 1, 1, 1, 3, 1, 3, 2, 1, 4, 1, 2, 1, 2, 3, 2, 2, 1, 1, 1, 1, 2, 3"
-  older 01/12/2026 "2, 1, 3, 1, 2, 2, 4, 1, 1, 2, 1, 3, 1, 3, 2, 1, 1, 1, 2, 1, 2, 1, 2, 2, 1, 1, 1, 1, 2, 3"
+  record 02/12/2026 B2 "2, 2, 3, 1, 1, 2, 4, 1, 1, 1, 1, 3, 1, 3, 2, 1, 4, 1, 2, 1, 2, 3, 2, 2, 1, 1, 1, 1, 2, 3"
+  record 01/12/2026 B2 "2, 1, 3, 1, 2, 2, 4, 1, 1, 2, 1, 3, 1, 3, 2, 1, 1, 1, 2, 1, 2, 1, 2, 2, 1, 1, 1, 1, 2, 3"
   printf '\r\n'
 } >"$WORK/DuLieu.txt"
 
@@ -40,9 +35,8 @@ keys Tab
 xdotool type --delay 60 b2
 keys Tab 1 2 Tab 4 5 6
 shot "$w" entry-declared
-keys alt+t
-sheet=$(wait_window '^Thi ly thuyet lai xe hang B2$')
-focus "$sheet"
+open_sheet B2
+sheet=$SHEET
 shot "$sheet" exam-sheet-before-start
 keys alt+b
 sleep 0.5

@@ -72,8 +72,7 @@ int main(int argc, char* argv[])
         DocDuLieu(s, file);
         int records = 0;
         for (int r = 1; r <= kSoLanLuu && s.LichSuNg[r] && !s.LichSuNg[r]->isEmpty(); ++r, ++records) {
-            TachMangCH(s.LichSuCH[r].value_or(QString()), s);
-            TachMangTL(s.LichSuTL[r].value_or(QString()), s);
+            TachLanDaThi(s, r);
             ketQuaLanDaThi(s);
         }
         outcome = QStringLiteral("%1 records").arg(records);

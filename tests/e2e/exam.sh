@@ -10,15 +10,10 @@ make_bank
 open_entry
 xdotool type --delay 60 b2
 keys Tab 1 2 Tab 4 5 6
-keys alt+t
-sheet=$(wait_window '^Thi ly thuyet lai xe hang B2$')
-focus "$sheet"
-keys alt+b
-sleep 0.5
-for _ in $(seq 30); do xdotool key 1; sleep 0.08; done
-sleep 0.3
-keys Escape
-result=$(wait_window '^Họ tên: Thí sinh dự thi   SBD: 456$')
+open_sheet B2
+sit $(printf '1 %.0s' $(seq 30))
+[ "$(xdotool getwindowname "$RESULT")" = "Họ tên: Thí sinh dự thi   SBD: 456" ] || fail "result title: $(xdotool getwindowname "$RESULT")"
+result=$RESULT
 
 # The history file: one record and one empty line, CR LF everywhere.
 f="$WORK/DuLieu.txt"

@@ -57,6 +57,32 @@ wait_window() {
   echo "$id"
 }
 
+# On the declared entry form: "Thi thử", then the sheet of class $1, in SHEET.
+open_sheet() {
+  keys alt+t
+  SHEET=$(wait_window "^Thi ly thuyet lai xe hang $1\$")
+  focus "$SHEET"
+}
+
+# On the sheet: Start, the given keys one per slot, Esc; the result form is
+# then in RESULT.
+sit() {
+  keys alt+b
+  sleep 0.5
+  for k in "$@"; do xdotool key "$k"; sleep 0.08; done
+  sleep 0.3
+  keys Escape
+  RESULT=$(wait_window '^Họ tên:')
+}
+
+# One history record as the program writes it: date, class and TL line, on a
+# fixed paper.
+record() {
+  printf 'Ng: %s - 10:00:00 (H\xb9ng %s)\r\n' "$1" "$2"
+  printf 'CH: 1, 13, 21, 31, 46, 62, 80, 88, 100, 107, 119, 132, 142, 151, 161, 171, 181, 191, 201, 211, 221, 231, 241, 251, 258, 265, 272, 279, 285, 292\r\n'
+  printf 'TL: %s\r\n' "$3"
+}
+
 focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
 
 keys() { xdotool key --delay 60 "$@"; sleep 0.2; }

@@ -38,14 +38,8 @@ w=$(wait_window '^thilaixe$')
 focus "$w"
 keys Tab
 xdotool type --delay 60 d
-keys alt+t
-sheet=$(wait_window '^Thi ly thuyet lai xe hang D$')
-focus "$sheet"
-keys alt+b
-sleep 0.5
-for _ in 1 2 3; do xdotool key 2; sleep 0.1; done
-keys Escape
-wait_window '^Họ tên:' >/dev/null
+open_sheet D
+sit 2 2 2
 
 data="$home/.local/share/thilaixe"
 [ "$(ls "$data"/*.jpg | wc -l)" -eq 300 ] || fail "the per-user folder has no whole bank"

@@ -16,15 +16,8 @@ while read -r q k; do key[$q]=$k; done < <("$PROBE" key 2>/dev/null)
 : >"$WORK/DuLieu.txt"
 open_entry
 xdotool type --delay 60 b2
-keys alt+t
-sheet=$(wait_window '^Thi ly thuyet lai xe hang B2$')
-focus "$sheet"
-keys alt+b
-sleep 0.5
-for _ in $(seq 30); do xdotool key 1; sleep 0.08; done
-sleep 0.3
-keys Escape
-wait_window '^Họ tên:' >/dev/null
+open_sheet B2
+sit $(printf '1 %.0s' $(seq 30))
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
 cp "$WORK/DuLieu.txt" "$WORK/.after_exam"
 

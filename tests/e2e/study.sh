@@ -7,12 +7,8 @@ source "$(dirname "$0")/lib.sh"
 start_x
 make_bank
 
-record() {  # date, CH numbers start
-  printf 'Ng: %s - 10:00:00 (H\xb9ng B1)\r\n' "$1"
-  printf 'CH: 1, 13, 21, 31, 46, 62, 80, 88, 100, 107, 119, 132, 142, 151, 161, 171, 181, 191, 201, 211, 221, 231, 241, 251, 258, 265, 272, 279, 285, 292\r\n'
-  printf 'TL: 2, 2, 3, 1, 1, 2, 4, 1, 1, 1, 1, 3, 1, 3, 2, 1, 4, 1, 2, 1, 2, 3, 2, 2, 1, 1, 1, 1, 2, 3\r\n'
-}
-{ record 01/02/2026; record 02/02/2026; record 03/02/2026; printf '\r\n\r\n\r\n'; } >"$WORK/DuLieu.txt"
+tl="2, 2, 3, 1, 1, 2, 4, 1, 1, 1, 1, 3, 1, 3, 2, 1, 4, 1, 2, 1, 2, 3, 2, 2, 1, 1, 1, 1, 2, 3"
+{ record 01/02/2026 B1 "$tl"; record 02/02/2026 B1 "$tl"; record 03/02/2026 B1 "$tl"; printf '\r\n\r\n\r\n'; } >"$WORK/DuLieu.txt"
 cp "$WORK/DuLieu.txt" "$WORK/.before"
 
 open_entry

@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DocDuLieu(s, buf);
     for (int r = 1; r <= kSoLanLuu; ++r) {
         s.LanThiChon = static_cast<std::int16_t>(r);
-        TachMangCH(s.LichSuCH[r].value_or(QString()), s);
-        TachMangTL(s.LichSuTL[r].value_or(QString()), s);
+        TachLanDaThi(s, r);
         const KetQuaThi kq = ketQuaLanDaThi(s);
         if (kq.dung < 0 || kq.dung > kSoCau)
             std::abort();

@@ -13,6 +13,9 @@ struct HangGiayPhep final {
     QLatin1String ten;
     int phut;
     int diemDat;
+    // Fewest right answers that pass.
+    constexpr int itNhatDeDat() const { return diemDat + 1; }
+    constexpr bool dat(int soDung) const { return soDung >= itNhatDeDat(); }
 };
 
 // The five classes, in the order the class field's clicks cycle through.

@@ -18,7 +18,7 @@ KetQuaThi ketQuaBaiThi(const SharedState& s)
         kq.saiTai[static_cast<std::size_t>(i)] = !laDung(s, s.CH[i], s.TL[i]);
     }
     const HangGiayPhep* h = timHang(s.Hang);
-    kq.dat = kq.dung > (h ? h->diemDat : kDiemDatMacDinh);
+    kq.dat = h ? h->dat(kq.dung) : kq.dung > kDiemDatMacDinh;
     return kq;
 }
 

@@ -162,4 +162,14 @@ void TachMangCH(const QString& text, SharedState& s) { tachMang(text, s.MangCHDa
 
 void TachMangTL(const QString& text, SharedState& s) { tachMang(text, s.MangTLDaThi, 2, 1); }
 
+void TachLanDaThi(SharedState& s, int r)
+{
+    for (int i = 1; i <= kSoCau; ++i) {
+        s.MangCHDaThi[i].reset();
+        s.MangTLDaThi[i].reset();
+    }
+    TachMangCH(s.LichSuCH[r].value_or(QString()), s);
+    TachMangTL(s.LichSuTL[r].value_or(QString()), s);
+}
+
 }  // namespace thilaixe

@@ -48,5 +48,9 @@ void DocDuLieu(SharedState& s, QIODevice& tep);
 // leaves the remaining entries as they were.
 void TachMangCH(const QString& text, SharedState& s);
 void TachMangTL(const QString& text, SharedState& s);
+// Kept record r (1..50) parsed into MangCHDaThi and MangTLDaThi, from its own
+// lines only: what they do not give reads as unknown, never as a value left
+// from the record parsed before.
+void TachLanDaThi(SharedState& s, int r);
 
 }  // namespace thilaixe

@@ -28,12 +28,9 @@ std::vector<LanThi> cacLanThi(const SharedState& s)
         const std::optional<QString>& ch = s.LichSuCH[r];
         if (!ch || ch->trimmed().isEmpty())
             continue;
-        for (int i = 1; i <= kSoCau; ++i) {
-            tam->MangCHDaThi[i].reset();
-            tam->MangTLDaThi[i].reset();
-        }
-        TachMangCH(*ch, *tam);
-        TachMangTL(s.LichSuTL[r].value_or(QString()), *tam);
+        tam->LichSuCH[r] = ch;
+        tam->LichSuTL[r] = s.LichSuTL[r];
+        TachLanDaThi(*tam, r);
         const KetQuaThi kq = ketQuaLanDaThi(*tam);
         LanThi l;
         l.hang = hangTrongDong(s.LichSuNg[r].value_or(QString()));
@@ -49,6 +46,20 @@ std::vector<LanThi> cacLanThi(const SharedState& s)
         ds.push_back(std::move(l));
     }
     return ds;
+}
+
+CauSai demCauSai(const std::vector<LanThi>& ds)
+{
+    CauSai c;
+    for (std::size_t r = 0; r < ds.size(); ++r)
+        for (int i = 1; i <= kSoCau; ++i) {
+            const auto q = static_cast<std::size_t>(ds[r].cau[static_cast<std::size_t>(i)]);
+            if (q != 0 && !ds[r].dung[static_cast<std::size_t>(i)]) {
+                ++c.soLan[q];
+                c.lanCuoi[q] = static_cast<int>(r) + 1;
+            }
+        }
+    return c;
 }
 
 std::vector<LanThi> docCacLanThi(const QString& tep, KetQuaDoc* kq)

@@ -25,6 +25,14 @@ struct LanThi final {
 // first; records with no "CH:" line are left out.
 std::vector<LanThi> cacLanThi(const SharedState& s);
 
+// Misses per question in kept exams (wrong or unanswered), and the newest
+// exam that missed it (1 + its index in the list; 0: never missed).
+struct CauSai final {
+    std::array<int, kSoCauHoi + 1> soLan{};
+    std::array<int, kSoCauHoi + 1> lanCuoi{};
+};
+CauSai demCauSai(const std::vector<LanThi>& ds);
+
 // Reads the history file on its own (the shared state is not touched) and
 // gives its exams, oldest first. A missing or unreadable file gives none,
 // with the reason in `kq`.

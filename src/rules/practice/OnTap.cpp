@@ -41,7 +41,7 @@ bool SoOnTap::gopLanThi(const std::vector<LanThi>& ds)
             continue;
         for (int i = 1; i <= kSoCau; ++i) {
             const int q = l.cau[static_cast<std::size_t>(i)];
-            if (q >= 1 && q <= kSoCauHoi && !l.dung[static_cast<std::size_t>(i)]) {
+            if (q != 0 && !l.dung[static_cast<std::size_t>(i)]) {
                 MucOnTap& m = muc[static_cast<std::size_t>(q)];
                 m.canOn = true;
                 m.dungLienTiep = 0;
@@ -77,25 +77,16 @@ bool SoOnTap::traLoi(int cau, bool dung)
 
 std::vector<int> SoOnTap::danhSach(const std::vector<LanThi>& ds) const
 {
-    std::array<int, kSoCauHoi + 1> soLanSai{};
-    std::array<int, kSoCauHoi + 1> lanSaiCuoi{};  // 1 + index of the newest exam that missed it
-    for (std::size_t r = 0; r < ds.size(); ++r)
-        for (int i = 1; i <= kSoCau; ++i) {
-            const int q = ds[r].cau[static_cast<std::size_t>(i)];
-            if (q >= 1 && q <= kSoCauHoi && !ds[r].dung[static_cast<std::size_t>(i)]) {
-                ++soLanSai[static_cast<std::size_t>(q)];
-                lanSaiCuoi[static_cast<std::size_t>(q)] = static_cast<int>(r) + 1;
-            }
-        }
+    const CauSai sai = demCauSai(ds);
     std::vector<int> kq;
     for (int q = 1; q <= kSoCauHoi; ++q)
         if (muc[static_cast<std::size_t>(q)].canOn)
             kq.push_back(q);
     std::stable_sort(kq.begin(), kq.end(), [&](int a, int b) {
         const auto ia = static_cast<std::size_t>(a), ib = static_cast<std::size_t>(b);
-        if (soLanSai[ia] != soLanSai[ib])
-            return soLanSai[ia] > soLanSai[ib];
-        return lanSaiCuoi[ia] > lanSaiCuoi[ib];
+        if (sai.soLan[ia] != sai.soLan[ib])
+            return sai.soLan[ia] > sai.soLan[ib];
+        return sai.lanCuoi[ia] > sai.lanCuoi[ib];
     });
     return kq;
 }
@@ -165,6 +156,12 @@ KhoOnTap::TrangThaiDoc KhoOnTap::napLai()
         return TrangThaiDoc::Hong;
     m_so = *so;
     return TrangThaiDoc::DaDoc;
+}
+
+bool KhoOnTap::gopLanThi(const std::vector<LanThi>& ds, QString* loi)
+{
+    SoOnTap thu = m_so;
+    return !thu.gopLanThi(ds) || capNhat([&ds](SoOnTap& so) { so.gopLanThi(ds); }, loi);
 }
 
 bool KhoOnTap::capNhat(const std::function<void(SoOnTap&)>& thayDoi, QString* loi)

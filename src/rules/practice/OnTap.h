@@ -72,6 +72,9 @@ public:
     // Applies a change to the file and to the box here. When the file cannot
     // be written the change still holds here, and the reason is in `loi`.
     bool capNhat(const std::function<void(SoOnTap&)>& thayDoi, QString* loi = nullptr);
+    // Folds in the kept exams not folded in yet; the file is written only
+    // when that changes something.
+    bool gopLanThi(const std::vector<LanThi>& ds, QString* loi = nullptr);
 
     const SoOnTap& so() const { return m_so; }
     const QString& tep() const { return m_tep; }

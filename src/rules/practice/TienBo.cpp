@@ -12,20 +12,14 @@ int phanCua(int cau) { return cau <= kCacPhan[0].cuoi ? 0 : cau <= kCacPhan[1].c
 TienBo tinhTienBo(const std::vector<LanThi>& ds, const SoOnTap& so)
 {
     TienBo t;
-    std::array<int, kSoCauHoi + 1> soLanSai{};
     std::array<bool, kSoCauHoi + 1> daGap{};
     for (const LanThi& l : ds) {
         const HangGiayPhep* h = timHang(l.hang);
-        t.diem.push_back({l.soDung, h ? h->diemDat : -1, h && l.soDung > h->diemDat});
-        for (int i = 1; i <= kSoCau; ++i) {
-            const auto q = static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)]);
-            if (q == 0)
-                continue;
-            daGap[q] = true;
-            if (!l.dung[static_cast<std::size_t>(i)])
-                ++soLanSai[q];
-        }
+        t.diem.push_back({l.soDung, h ? h->itNhatDeDat() : -1, h && h->dat(l.soDung)});
+        for (int i = 1; i <= kSoCau; ++i)
+            daGap[static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)])] = true;
     }
+    const CauSai sai = demCauSai(ds);
     const std::size_t tu = ds.size() > 10 ? ds.size() - 10 : 0;
     for (std::size_t r = tu; r < t.diem.size(); ++r) {
         ++t.soGanDay;
@@ -35,8 +29,8 @@ TienBo tinhTienBo(const std::vector<LanThi>& ds, const SoOnTap& so)
         const MucOnTap& m = so.muc[static_cast<std::size_t>(q)];
         if (daGap[static_cast<std::size_t>(q)] || m.dung + m.sai > 0)
             ++t.daGap[static_cast<std::size_t>(phanCua(q))];
-        if (soLanSai[static_cast<std::size_t>(q)] > 0)
-            t.saiNhieuNhat.emplace_back(q, soLanSai[static_cast<std::size_t>(q)]);
+        if (sai.soLan[static_cast<std::size_t>(q)] > 0)
+            t.saiNhieuNhat.emplace_back(q, sai.soLan[static_cast<std::size_t>(q)]);
     }
     std::stable_sort(t.saiNhieuNhat.begin(), t.saiNhieuNhat.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
@@ -105,7 +99,7 @@ SanSang uocLuongSanSang(const std::vector<LanThi>& ds, const SoOnTap& so, const 
                     dem[static_cast<std::size_t>(k)] * (1 - pi) + dem[static_cast<std::size_t>(k - 1)] * pi;
             dem[0] *= 1 - pi;
         }
-        for (int k = hang.diemDat + 1; k <= kSoCau; ++k)
+        for (int k = hang.itNhatDeDat(); k <= kSoCau; ++k)
             tong += dem[static_cast<std::size_t>(k)];
     }
     return {soDe > 0 ? tong / soDe : 0, static_cast<int>(ds.size()), soDe};

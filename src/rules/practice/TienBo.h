@@ -19,10 +19,11 @@ struct PhanNganHang final {
 inline constexpr std::array<PhanNganHang, 3> kCacPhan{{{1, 150}, {151, 250}, {251, 300}}};
 int phanCua(int cau);  // 0, 1 or 2
 
-// A kept exam's score against its class's pass mark (-1: class unknown).
+// A kept exam's score against the fewest right answers its class passes
+// with (-1: class unknown).
 struct DiemLanThi final {
     int dung;
-    int diemDat;
+    int canDeDat;
     bool dat;
 };
 

@@ -69,15 +69,7 @@ void FormDapAnKQDaThi::CB_NgayThi_Click(int viTri)
 void FormDapAnKQDaThi::TaiLaiMangCH()
 {
     SharedState& s = m_mt.trangThai();
-    const int r = s.LanThiChon;
-    // A record is shown from its own lines only: what they do not give reads
-    // as unknown, never as a value left from the record parsed before.
-    for (int i = 1; i <= kSoCau; ++i) {
-        s.MangCHDaThi[i].reset();
-        s.MangTLDaThi[i].reset();
-    }
-    TachMangCH(s.LichSuCH[r].value_or(QString()), s);
-    TachMangTL(s.LichSuTL[r].value_or(QString()), s);
+    TachLanDaThi(s, s.LanThiChon);
 }
 
 void FormDapAnKQDaThi::KiemTra()

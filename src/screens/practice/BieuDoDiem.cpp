@@ -62,17 +62,17 @@ void BieuDoDiem::paintEvent(QPaintEvent*)
     const double nua = n <= 1 ? vung.width() / 2 : vung.width() / (n - 1) / 2;
     int moiNhat = -1;
     for (int i = 0; i < n; ++i) {
-        const int d = m_diem[static_cast<std::size_t>(i)].diemDat;
+        const int d = m_diem[static_cast<std::size_t>(i)].canDeDat;
         if (d < 0)
             continue;
         const double trai = std::max(vung.left(), x(i) - nua), phai = std::min(vung.right(), x(i) + nua);
-        p.drawLine(QPointF(trai, y(d + 1)), QPointF(phai, y(d + 1)));
+        p.drawLine(QPointF(trai, y(d)), QPointF(phai, y(d)));
         moiNhat = d;
     }
     if (moiNhat >= 0) {
         p.setFont(ui::phongSans(8, true));
-        p.drawText(QRectF(vung.right() - 80, y(moiNhat + 1) + 2, 78, 14), Qt::AlignRight | Qt::AlignTop,
-                   txt::kDiemDat.arg(moiNhat + 1));
+        p.drawText(QRectF(vung.right() - 80, y(moiNhat) + 2, 78, 14), Qt::AlignRight | Qt::AlignTop,
+                   txt::kDiemDat.arg(moiNhat));
     }
 
     // The scores.

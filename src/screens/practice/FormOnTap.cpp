@@ -71,16 +71,20 @@ void FormOnTap::napDanhSach()
 {
     KhoOnTap& kho = m_mt.onTap();
     m_lanThi = docCacLanThi(m_mt.duongDan(kTepDuLieu));
-    SoOnTap thu = kho.so();
-    if (thu.gopLanThi(m_lanThi)) {
-        QString loi;
-        if (!kho.capNhat([this](SoOnTap& so) { so.gopLanThi(m_lanThi); }, &loi) && !m_daBaoLoiGhi) {
-            m_daBaoLoiGhi = true;
-            m_mt.seams().hienThongBao(txt::kTieuDeTepOnTap, txt::kKhongGhiDuocOnTap.arg(kho.tep(), loi), {});
-        }
-    }
+    QString loi;
+    if (!kho.gopLanThi(m_lanThi, &loi))
+        baoLoiGhi(loi);
     const std::vector<int> ds = kho.so().danhSach(m_lanThi);
     m_hangDoi.assign(ds.begin(), ds.end());
+}
+
+void FormOnTap::baoLoiGhi(const QString& loi)
+{
+    // Once per window: practice goes on in memory.
+    if (m_daBaoLoiGhi)
+        return;
+    m_daBaoLoiGhi = true;
+    m_mt.seams().hienThongBao(txt::kTieuDeTepOnTap, txt::kKhongGhiDuocOnTap.arg(m_mt.onTap().tep(), loi), {});
 }
 
 void FormOnTap::hienCau()
@@ -126,10 +130,8 @@ void FormOnTap::traLoi(int phuongAn)
     bool roi = false;
     KhoOnTap& kho = m_mt.onTap();
     QString loi;
-    if (!kho.capNhat([&](SoOnTap& so) { roi = so.traLoi(q, dung); }, &loi) && !m_daBaoLoiGhi) {
-        m_daBaoLoiGhi = true;
-        m_mt.seams().hienThongBao(txt::kTieuDeTepOnTap, txt::kKhongGhiDuocOnTap.arg(kho.tep(), loi), {});
-    }
+    if (!kho.capNhat([&](SoOnTap& so) { roi = so.traLoi(q, dung); }, &loi))
+        baoLoiGhi(loi);
     QString loiNhan = (dung ? txt::kTraLoiDung : txt::kTraLoiSai).arg(dapAn);
     if (roi)
         loiNhan += QLatin1Char(' ') + txt::kRoiDanhSach;

@@ -55,10 +55,10 @@ FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_dsSaiNhieu->setObjectName(QStringLiteral("DS_SaiNhieu"));
     m_dsSaiNhieu->setGeometry(502, 188, 242, 214);
     m_dsSaiNhieu->setFont(phongViet(10.5));
-    connect(m_dsSaiNhieu, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* muc) { emit moCauHoi(muc->data(Qt::UserRole).toInt()); });
-    connect(m_dsSaiNhieu, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* muc) { emit moCauHoi(muc->data(Qt::UserRole).toInt()); });
+    // A click, or Enter on the current line.
+    const auto moCau = [this](QListWidgetItem* muc) { emit moCauHoi(muc->data(Qt::UserRole).toInt()); };
+    connect(m_dsSaiNhieu, &QListWidget::itemClicked, this, moCau);
+    connect(m_dsSaiNhieu, &QListWidget::itemActivated, this, moCau);
 
     taoNhan(this, QStringLiteral("LB_DaGap"), txt::kDaGap, QRect(16, 282, 470, 22), kXanh,
             phongViet(10.5, true));

@@ -39,8 +39,6 @@ private slots:
         oneExam(p);
         auto* study = p.app.form<FormHocTap>();
         p.mt().hien(study);
-        QCOMPARE(study->CM_OnTap()->geometry(), QRect(544, 142, 129, 33));
-        QCOMPARE(study->CM_TienBo()->geometry(), QRect(544, 228, 129, 33));
         QCOMPARE(study->CM_DaThi()->geometry(), QRect(544, 378, 129, 33));
         QSet<QChar> keys;
         for (auto* b : study->findChildren<QAbstractButton*>()) {
@@ -98,12 +96,6 @@ private slots:
         QVERIFY(lb(f, u"LB_Trong"_s)->isVisible());
         QVERIFY(lb(f, u"LB_Trong"_s)->text().startsWith(u"Không còn câu sai nào"_s));
         QCOMPARE(p.dir.read(u"DuLieu.txt"_s), history);
-        // The file holds the progress: a new window finds nothing to do.
-        f->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        KhoOnTap again(p.dir.path(kTepOnTap));
-        QCOMPARE(again.napLai(), KhoOnTap::TrangThaiDoc::DaDoc);
-        QVERIFY(again.so().danhSach({}).empty());
     }
 
     // No exam kept: said plainly. A damaged practice file: said once, and
@@ -129,10 +121,8 @@ private slots:
         study->CM_OnTap()->click();
         study->CM_TienBo()->click();
         QCOMPARE(q.seams.messages.size(), 1);
-        QVERIFY(q.seams.messages[0].onClosed == nullptr);
         QCOMPARE(q.seams.ended, 0);
         QVERIFY(study->isVisible());
-        QVERIFY(q.dir.read(kTepOnTap).startsWith("thilaixe practice 1\nexam "));
     }
 
     // The progress window's figures, and a most-missed question opening on

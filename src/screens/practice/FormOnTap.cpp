@@ -97,6 +97,7 @@ void FormOnTap::hienCau()
     m_img->setVisible(q != 0);
     m_lbTrong->setVisible(q == 0);
     m_lbHuongDan->setVisible(q != 0);
+    m_cmTiep->setVisible(q != 0);
     // The question in the title too: a screen reader or a taskbar names it.
     setWindowTitle(q == 0 ? txt::kTieuDeOnTap : txt::kTieuDeOnTapCau.arg(q));
     if (q == 0) {

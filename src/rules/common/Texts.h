@@ -49,8 +49,11 @@ inline const QString kKhongDat = QStringLiteral("Không đạt");
 inline const QString kTieuDeKQ = QStringLiteral("Họ tên: ");
 inline const QString kTieuDeKQSBD = QStringLiteral("   SBD: ");
 inline const QString kTieuDeKhongLuu = QStringLiteral("Loi khi ghi tep");
-inline const QString kKhongLuuDuoc = QStringLiteral("Khong luu duoc bai thi nay vao tep DuLieu.txt.\r\n"
-                                                    "Cac bai thi da luu truoc day van con nguyen.");
+inline const QString kKhongLuuDuoc =
+    QStringLiteral("Không lưu được bài thi này vào tệp %1: %2.\n\n"
+                   "Các bài thi đã lưu trước đây vẫn còn nguyên, và kết quả bài thi này vẫn được hiển thị. "
+                   "Hãy kiểm tra rằng ổ đĩa còn chỗ trống, thư mục cho phép ghi và DuLieu.txt là một tệp "
+                   "thường.");
 
 // Answer reviews
 inline const QString kTieuDeDapAn = QStringLiteral("Dap an bai thi");
@@ -75,6 +78,9 @@ inline const QString kCacPhan =
 inline const QString kXemDapAn = QStringLiteral("&Xem đáp án");
 inline const QString kToiCauHoiSo = QStringLiteral("Tới câu hỏi số:");
 inline const QString kCacLanDaThi = QStringLiteral("&Các lần đã thi");
+
+// In place of a question picture that does not decode.
+inline const QString kAnhHong = QStringLiteral("ảnh câu hỏi bị hỏng\n(%1)");
 
 // Missing-file message
 inline const QString kTieuDeLoiDoc = QStringLiteral("Loi khi doc tep");
@@ -118,12 +124,20 @@ inline const QString kChuaCoBaiThi = QStringLiteral(
 inline const QString kKhongConCauSai =
     QStringLiteral("Không còn câu sai nào cần ôn. Câu nào làm sai ở lần thi sau sẽ được đưa vào đây.");
 inline const QString kTieuDeTepOnTap = QStringLiteral("Tệp ôn tập");
+inline const QString kTieuDeLichSu = QStringLiteral("Tệp lịch sử thi");
+inline const QString kKhongDocDuocLichSu =
+    QStringLiteral("Không đọc được tệp lịch sử thi %1: %2.\n\n"
+                   "Chương trình không thay đổi gì trong tệp đó. Hãy kiểm tra rằng đó là một tệp thường "
+                   "(không phải liên kết hay thư mục) mà bạn có quyền đọc, rồi mở lại cửa sổ này.");
+inline const QString kLichSuKhongDoc =
+    QStringLiteral("Không đọc được tệp lịch sử thi, nên chưa tính được. Các câu đã ôn vẫn được giữ.");
 inline const QString kTepOnTapHong = QStringLiteral("Tệp ôn tập %1 bị hỏng hoặc không đọc được, nên việc ôn "
                                                     "bắt đầu lại từ đầu. Các bài thi đã lưu không bị ảnh "
                                                     "hưởng.");
 inline const QString kKhongGhiDuocOnTap =
-    QStringLiteral("Không ghi được tệp ôn tập %1 (%2). Bạn vẫn ôn tiếp được, nhưng kết quả lần này có thể "
-                   "không được giữ lại.");
+    QStringLiteral("Không ghi được tệp ôn tập %1: %2.\n\nBạn vẫn ôn tiếp được: những gì đã ôn được giữ "
+                   "trong chương trình và sẽ được ghi vào tệp ở lần ghi được sau. Hãy kiểm tra rằng ổ đĩa "
+                   "còn chỗ trống và thư mục cho phép ghi.");
 inline const QString kDatGanDay = QStringLiteral("Đạt %1/%2 lần thi gần nhất");
 inline const QString kSanSang = QStringLiteral("Khả năng đạt ở lần thi tới (hạng %1): %2 %");
 inline const QString kCoSoSanSang =

@@ -128,15 +128,20 @@ bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi)
         loi);
 }
 
-KetQuaDoc DocDuLieu(SharedState& s, const QString& tep)
+KetQuaDoc DocDuLieu(SharedState& s, const QString& tep, QString* lyDo)
 {
     QFile f;
-    switch (moDeDoc(tep, f)) {
+    switch (moDeDoc(tep, f, lyDo)) {
     case KetQuaMo::ThieuTep: return KetQuaDoc::ThieuTep;
     case KetQuaMo::LoiKhac: return KetQuaDoc::LoiKhac;
     case KetQuaMo::DaMo: break;
     }
     DocDuLieu(s, f);
+    if (f.error() != QFileDevice::NoError) {
+        if (lyDo)
+            *lyDo = QStringLiteral("lỗi khi đọc: ") + f.errorString();
+        return KetQuaDoc::LoiKhac;
+    }
     return KetQuaDoc::DaDoc;
 }
 

@@ -39,8 +39,10 @@ enum class KetQuaDoc { DaDoc, ThieuTep, LoiKhac };
 // Reads up to 50 records (150 lines) into LichSuNg, LichSuCH and LichSuTL;
 // lines 3r-2..3r form record r whatever their order. Entries this read does
 // not reach keep what they held. Only a regular file is read: anything else
-// under the name (a link, a FIFO) is LoiKhac and is never opened.
-KetQuaDoc DocDuLieu(SharedState& s, const QString& tep);
+// under the name (a link, a FIFO) is LoiKhac and is never opened. A read
+// that fails half-way is LoiKhac too: only DaDoc means the file was read
+// whole. When it is not DaDoc, `lyDo` says why in Vietnamese.
+KetQuaDoc DocDuLieu(SharedState& s, const QString& tep, QString* lyDo = nullptr);
 void DocDuLieu(SharedState& s, QIODevice& tep);
 
 // Turn a CH or TL text back into entries 1..30 of MangCHDaThi/MangTLDaThi.

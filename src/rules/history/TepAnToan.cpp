@@ -16,9 +16,25 @@ namespace thilaixe {
 
 namespace {
 
-QString loiHeThong(const char* viec)
+QString loiHeThong() { return lyDoLoi(errno); }
+
+// What stands under a name that is not a regular file, for a message.
+QString khongPhaiTepThuong(mode_t m)
 {
-    return QString::fromLatin1(viec) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISLNK(m))
+        return QStringLiteral("là một liên kết (symlink), không phải tệp thường");
+    if (S_ISDIR(m))
+        return QStringLiteral("là một thư mục, không phải tệp");
+    if (S_ISFIFO(m))
+        return QStringLiteral("là một ống dẫn (FIFO), không phải tệp thường");
+    return QStringLiteral("là một tệp đặc biệt, không phải tệp thường");
+}
+
+bool baoLyDo(QString* lyDo, const QString& why)
+{
+    if (lyDo)
+        *lyDo = why;
+    return false;
 }
 
 bool ghiHet(int fd, const QByteArray& b)
@@ -57,11 +73,16 @@ void dongBoThuMuc(const QByteArray& thuMuc)
     }
 }
 
+// What stands between a file's name and the six characters mkstemp picks:
+// no learner names a file of theirs so.
+const QByteArray kDauTenTam = QByteArrayLiteral(".thilaixe-tam-");
+
 bool laTenTam(const QByteArray& ten, const QByteArray& goc)
 {
-    if (ten.size() != goc.size() + 7 || !ten.startsWith(goc) || ten.at(goc.size()) != '.')
+    const qsizetype dau = goc.size() + kDauTenTam.size();
+    if (ten.size() != dau + 6 || !ten.startsWith(goc) || ten.mid(goc.size(), kDauTenTam.size()) != kDauTenTam)
         return false;
-    for (qsizetype i = goc.size() + 1; i < ten.size(); ++i) {
+    for (qsizetype i = dau; i < ten.size(); ++i) {
         const char c = ten.at(i);
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
             return false;
@@ -71,25 +92,53 @@ bool laTenTam(const QByteArray& ten, const QByteArray& goc)
 
 }  // namespace
 
-KetQuaMo moDeDoc(const QString& tep, QFile& f)
+QString lyDoLoi(int e)
+{
+    switch (e) {
+    case ENOENT: return QStringLiteral("không có tệp hay thư mục này");
+    case EACCES:
+    case EPERM: return QStringLiteral("không có quyền truy cập");
+    case EROFS: return QStringLiteral("thư mục chỉ cho đọc, không ghi được vào đó");
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("ổ đĩa đã đầy");
+    case EIO: return QStringLiteral("lỗi đọc ghi của ổ đĩa");
+    case ELOOP: return QStringLiteral("là một liên kết (symlink), không phải tệp thường");
+    case ENOTDIR: return QStringLiteral("một phần của đường dẫn không phải là thư mục");
+    case ENAMETOOLONG: return QStringLiteral("tên tệp quá dài");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("đang mở quá nhiều tệp");
+    default:
+        return QStringLiteral("lỗi hệ thống số %1 (%2)").arg(e).arg(QString::fromLocal8Bit(std::strerror(e)));
+    }
+}
+
+KetQuaMo moDeDoc(const QString& tep, QFile& f, QString* lyDo)
 {
     const QByteArray ten = QFile::encodeName(tep);
     struct stat st {};
-    if (::lstat(ten.constData(), &st) != 0)
+    if (::lstat(ten.constData(), &st) != 0) {
+        baoLyDo(lyDo, loiHeThong());
         return errno == ENOENT ? KetQuaMo::ThieuTep : KetQuaMo::LoiKhac;
-    if (!S_ISREG(st.st_mode))
+    }
+    if (!S_ISREG(st.st_mode)) {
+        baoLyDo(lyDo, khongPhaiTepThuong(st.st_mode));
         return KetQuaMo::LoiKhac;
+    }
     // The name may have been swapped since lstat: refuse a link, never wait
     // on a FIFO, and check again what was opened.
     const int fd = ::open(ten.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        baoLyDo(lyDo, loiHeThong());
         return KetQuaMo::LoiKhac;
+    }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        baoLyDo(lyDo, khongPhaiTepThuong(st.st_mode));
         ::close(fd);
         return KetQuaMo::LoiKhac;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        baoLyDo(lyDo, f.errorString());
         ::close(fd);
         return KetQuaMo::LoiKhac;
     }
@@ -103,18 +152,24 @@ KhoaTep::KhoaTep(const QString& tep)
     // behind that others must wait out. The file itself stays.
     m_fd = ::open(QFile::encodeName(tep + QStringLiteral(".lock")).constData(),
                   O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (m_fd < 0)
+    if (m_fd < 0) {
+        // A read-only folder, no permission, a full disk: not another copy.
+        m_lyDo = QStringLiteral("không tạo được tệp khoá %1.lock: %2").arg(tep, loiHeThong());
         return;
+    }
     // A save takes milliseconds: wait for another copy's for a while.
     for (int i = 0; i < 1500; ++i) {
         if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
             m_daKhoa = true;
             return;
         }
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            break;
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            m_lyDo = QStringLiteral("không khoá được tệp %1.lock: %2").arg(tep, loiHeThong());
+            return;
+        }
         ::usleep(10'000);
     }
+    m_lyDo = QStringLiteral("tệp đang được một bản khác của chương trình ghi (đã chờ 15 giây)");
 }
 
 KhoaTep::~KhoaTep()
@@ -133,15 +188,15 @@ bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& 
 
     KhoaTep khoa(tep);
     if (!khoa.daKhoa())
-        return baoLoi(
-            QStringLiteral("the file is locked by another copy of the program, or no lock can be made"));
+        return baoLoi(khoa.lyDo());
     donTepTam(tep);
 
     QFile cu;
     mode_t quyen = 0666 & ~umaskHienTai();
-    switch (moDeDoc(tep, cu)) {
+    QString lyDoDoc;
+    switch (moDeDoc(tep, cu, &lyDoDoc)) {
     case KetQuaMo::ThieuTep: break;
-    case KetQuaMo::LoiKhac: return baoLoi(QStringLiteral("not a regular file that can be read"));
+    case KetQuaMo::LoiKhac: return baoLoi(lyDoDoc);
     case KetQuaMo::DaMo: {
         struct stat st {};
         if (::fstat(cu.handle(), &st) == 0)
@@ -152,39 +207,39 @@ bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& 
     const QByteArray moi = taoNoiDung(cu.isOpen() ? &cu : nullptr);
     cu.close();
 
-    QByteArray mau = QFile::encodeName(tep) + QByteArrayLiteral(".XXXXXX");
+    QByteArray mau = QFile::encodeName(tep) + kDauTenTam + QByteArrayLiteral("XXXXXX");
     const int fd = ::mkstemp(mau.data());
     if (fd < 0)
-        return baoLoi(loiHeThong("create temporary file"));
+        return baoLoi(loiHeThong());
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    auto boTam = [&](const char* viec) {
-        const QString why = loiHeThong(viec);
+    auto boTam = [&]() {
+        const QString why = loiHeThong();
         ::close(fd);
         ::unlink(mau.constData());
         return baoLoi(why);
     };
     if (!ghiHet(fd, moi))
-        return boTam("write");
+        return boTam();
     if (::fsync(fd) != 0)
-        return boTam("sync");
+        return boTam();
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        return boTam("stat");
+        return boTam();
     if (st.st_size != moi.size()) {
-        errno = EIO;
-        return boTam("size check");
+        errno = ENOSPC;  // what a short file on disk means in practice
+        return boTam();
     }
     if (::fchmod(fd, quyen) != 0)
-        return boTam("permissions");
+        return boTam();
     if (::close(fd) != 0) {
-        const QString why = loiHeThong("close");
+        const QString why = loiHeThong();
         ::unlink(mau.constData());
         return baoLoi(why);
     }
     // rename() replaces whatever stands under the name (a link that was
     // planted meanwhile included) and never writes through it.
     if (::rename(mau.constData(), QFile::encodeName(tep).constData()) != 0) {
-        const QString why = loiHeThong("rename");
+        const QString why = loiHeThong();
         ::unlink(mau.constData());
         return baoLoi(why);
     }

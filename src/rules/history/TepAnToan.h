@@ -28,8 +28,11 @@ enum class KetQuaMo {
 };
 
 // Opens a regular file for reading without following a link and without
-// blocking on a FIFO.
-KetQuaMo moDeDoc(const QString& tep, QFile& f);
+// blocking on a FIFO. When it is not opened, `lyDo` says why (in Vietnamese).
+KetQuaMo moDeDoc(const QString& tep, QFile& f, QString* lyDo = nullptr);
+
+// A system error number said in Vietnamese for a learner ("ổ đĩa đã đầy").
+QString lyDoLoi(int soLoi);
 
 // Holds the lock of one file (flock on `tep` + ".lock") while it lives,
 // waiting up to 15 s for another holder. The kernel releases it when its
@@ -41,24 +44,29 @@ public:
     KhoaTep(const KhoaTep&) = delete;
     KhoaTep& operator=(const KhoaTep&) = delete;
     bool daKhoa() const { return m_daKhoa; }
+    // Why it is not held: another copy, or no lock can be made at all.
+    const QString& lyDo() const { return m_lyDo; }
 
 private:
     int m_fd = -1;
     bool m_daKhoa = false;
+    QString m_lyDo;
 };
 
-// Replaces `tep` with `noiDung` under its lock. `taoNoiDung` gets the old
-// file's bytes (empty when there is none) read inside the lock and returns
-// the new content. A read-only file is replaced all the same (the new file
-// is writable by its owner); a missing one is created. False, with a reason
-// in `loi`, when the new content is not safely on disk: `tep` is then as it
-// was.
+// Replaces `tep` under its lock with what `taoNoiDung` returns. It is called
+// inside the lock with the old file open for reading at its start, or with
+// nullptr when there is none, so a change is made to the file as it stands.
+// A read-only file is replaced all the same (the new file is writable by its
+// owner); a missing one is created. False, with a reason in Vietnamese in
+// `loi`, when the new content is not safely on disk: `tep` is then as it was.
 bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& taoNoiDung,
                 QString* loi = nullptr);
 
-// Temporary files this program names for `tep` are `tep` + "." + six letters
-// or digits. Those older than `tuoiGiay` seconds are removed; nothing else is
-// touched. Returns how many were removed.
+// Temporary files this program names for `tep` are `tep` + ".thilaixe-tam-"
+// + six letters or digits, a name no learner gives a file (a backup such as
+// "DuLieu.txt.backup" is never taken for one). Those older than `tuoiGiay`
+// seconds are removed; nothing else is touched. Returns how many were
+// removed.
 int donTepTam(const QString& tep, int tuoiGiay = 300);
 
 }  // namespace thilaixe

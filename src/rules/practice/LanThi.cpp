@@ -62,13 +62,14 @@ CauSai demCauSai(const std::vector<LanThi>& ds)
     return c;
 }
 
-std::vector<LanThi> docCacLanThi(const QString& tep, KetQuaDoc* kq)
+LichSuDaDoc docLichSu(const QString& tep)
 {
     auto s = std::make_unique<SharedState>();
-    const KetQuaDoc doc = DocDuLieu(*s, tep);
-    if (kq)
-        *kq = doc;
-    return doc == KetQuaDoc::DaDoc ? cacLanThi(*s) : std::vector<LanThi>{};
+    LichSuDaDoc kq;
+    kq.trangThai = DocDuLieu(*s, tep, &kq.lyDo);
+    if (kq.daDoc())
+        kq.lanThi = cacLanThi(*s);
+    return kq;
 }
 
 }  // namespace thilaixe

@@ -33,10 +33,19 @@ struct CauSai final {
 };
 CauSai demCauSai(const std::vector<LanThi>& ds);
 
-// Reads the history file on its own (the shared state is not touched) and
-// gives its exams, oldest first. A missing or unreadable file gives none,
-// with the reason in `kq`.
-std::vector<LanThi> docCacLanThi(const QString& tep, KetQuaDoc* kq = nullptr);
+// The history as the learning features read it: its exams, oldest first,
+// whether it was read whole, and if not, why (in Vietnamese).
+struct LichSuDaDoc final {
+    std::vector<LanThi> lanThi;
+    KetQuaDoc trangThai = KetQuaDoc::ThieuTep;
+    QString lyDo;
+    bool daDoc() const { return trangThai == KetQuaDoc::DaDoc; }
+};
+
+// Reads the history file on its own (the shared state is not touched). A
+// missing or unreadable file gives no exam.
+LichSuDaDoc docLichSu(const QString& tep);
+inline std::vector<LanThi> docCacLanThi(const QString& tep) { return docLichSu(tep).lanThi; }
 
 // The class named in an "Ng:" line ("... (Hạng B2)"), or empty.
 QString hangTrongDong(const QString& ng);

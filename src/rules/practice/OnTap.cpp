@@ -146,43 +146,65 @@ KhoOnTap::TrangThaiDoc KhoOnTap::napLai()
 {
     m_so = {};
     QFile f;
+    TrangThaiDoc kq = TrangThaiDoc::Hong;
     switch (moDeDoc(m_tep, f)) {
-    case KetQuaMo::ThieuTep: return TrangThaiDoc::Moi;
-    case KetQuaMo::LoiKhac: return TrangThaiDoc::Hong;
-    case KetQuaMo::DaMo: break;
+    case KetQuaMo::ThieuTep: kq = TrangThaiDoc::Moi; break;
+    case KetQuaMo::LoiKhac: break;
+    case KetQuaMo::DaMo:
+        if (const std::optional<SoOnTap> so = SoOnTap::docVao(f.read(kOnTapToiDa + 1))) {
+            m_so = *so;
+            kq = TrangThaiDoc::DaDoc;
+        }
+        break;
     }
-    const std::optional<SoOnTap> so = SoOnTap::docVao(f.read(kOnTapToiDa + 1));
-    if (!so)
-        return TrangThaiDoc::Hong;
-    m_so = *so;
-    return TrangThaiDoc::DaDoc;
+    for (const ThayDoi& d : m_choGhi)
+        d(m_so);
+    return kq;
 }
 
 bool KhoOnTap::gopLanThi(const std::vector<LanThi>& ds, QString* loi)
 {
     SoOnTap thu = m_so;
-    return !thu.gopLanThi(ds) || capNhat([&ds](SoOnTap& so) { so.gopLanThi(ds); }, loi);
+    if (!thu.gopLanThi(ds) && m_choGhi.empty())
+        return true;
+    return capNhat([ds](SoOnTap& so) { so.gopLanThi(ds); }, loi);
 }
 
-bool KhoOnTap::capNhat(const std::function<void(SoOnTap&)>& thayDoi, QString* loi)
+bool KhoOnTap::traLoi(int cau, bool dung, bool* roi, QString* loi)
+{
+    // Whether it took the question out, as the boxes here see it.
+    const bool coTrongDanhSach = cau >= 1 && cau <= kSoCauHoi && m_so.muc[static_cast<std::size_t>(cau)].canOn;
+    const bool ghiDuoc = capNhat([cau, dung](SoOnTap& so) { so.traLoi(cau, dung); }, loi);
+    if (roi)
+        *roi = coTrongDanhSach && !m_so.muc[static_cast<std::size_t>(cau)].canOn;
+    return ghiDuoc;
+}
+
+bool KhoOnTap::capNhat(ThayDoi thayDoi, QString* loi)
 {
     SoOnTap moi;
     const bool ghiDuoc = thayTheTep(
         m_tep,
         [&](QFile* cu) {
-            // The file as it stands now; a damaged one starts afresh.
+            // The file as it stands now; a damaged one starts afresh. What
+            // waits to be written goes in first, in its order.
             std::optional<SoOnTap> dangCo;
             if (cu)
                 dangCo = SoOnTap::docVao(cu->read(kOnTapToiDa + 1));
             moi = dangCo.value_or(SoOnTap{});
+            for (const ThayDoi& d : m_choGhi)
+                d(moi);
             thayDoi(moi);
             return moi.vietRa();
         },
         loi);
-    if (ghiDuoc)
+    if (ghiDuoc) {
         m_so = moi;
-    else
+        m_choGhi.clear();
+    } else {
         thayDoi(m_so);
+        m_choGhi.push_back(std::move(thayDoi));
+    }
     return ghiDuoc;
 }
 

@@ -59,29 +59,43 @@ constexpr qsizetype kOnTapToiDa = qsizetype{64} * 1024;
 // The practice file of a working folder, read and written with the
 // history's guarantees (regular file only, atomic replace, lock). Each change
 // is applied to the file as it stands inside the lock, so two copies of the
-// program practising at once lose none of each other's answers.
+// program practising at once lose none of each other's answers. A change
+// that cannot be written holds here and is written, in order, with the next
+// write that succeeds: nothing practised is lost to a full disk for a while.
 class KhoOnTap final {
 public:
     enum class TrangThaiDoc { Moi, DaDoc, Hong };
+    // A change of the practice boxes; it is kept, and may run again on the
+    // file as it stands later, so it holds its values, not references.
+    using ThayDoi = std::function<void(SoOnTap&)>;
 
     explicit KhoOnTap(QString tep) : m_tep(std::move(tep)) {}
 
     // Reads the file. A missing one is a fresh start (Moi); a damaged or
     // unreadable one too, and says so (Hong) until a change replaces it.
+    // Changes not written yet still hold.
     TrangThaiDoc napLai();
-    // Applies a change to the file and to the box here. When the file cannot
-    // be written the change still holds here, and the reason is in `loi`.
-    bool capNhat(const std::function<void(SoOnTap&)>& thayDoi, QString* loi = nullptr);
-    // Folds in the kept exams not folded in yet; the file is written only
-    // when that changes something.
+    // Applies a change to the file and to the boxes here. When the file
+    // cannot be written the change still holds here, waits for the next
+    // write, and the reason is in `loi`.
+    bool capNhat(ThayDoi thayDoi, QString* loi = nullptr);
+    // One practice answer; `roi` tells whether it took the question out.
+    bool traLoi(int cau, bool dung, bool* roi = nullptr, QString* loi = nullptr);
+    // Folds in the exams of a history read whole and not folded in yet; the
+    // file is written only when that changes something or changes wait.
+    // Call it only with a history read whole: an unreadable one is no
+    // reason to forget the exams already folded in.
     bool gopLanThi(const std::vector<LanThi>& ds, QString* loi = nullptr);
 
     const SoOnTap& so() const { return m_so; }
     const QString& tep() const { return m_tep; }
+    // Changes that hold here but are not in the file yet.
+    std::size_t soChoGhi() const { return m_choGhi.size(); }
 
 private:
     QString m_tep;
     SoOnTap m_so;
+    std::vector<ThayDoi> m_choGhi;
 };
 
 }  // namespace thilaixe

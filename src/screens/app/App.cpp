@@ -1,6 +1,7 @@
 #include "screens/app/App.h"
 
 #include "rules/common/Texts.h"
+#include "rules/history/LichSuThi.h"
 
 #include "screens/entry/FormInit.h"
 #include "screens/exam/FormDapAn.h"
@@ -10,6 +11,8 @@
 #include "screens/practice/FormOnTap.h"
 #include "screens/practice/FormTienBo.h"
 #include "screens/study/FormHocTap.h"
+
+#include <QDir>
 
 namespace thilaixe {
 
@@ -109,7 +112,7 @@ void App::moCuaSo(QWidget* f)
     f->activateWindow();
 }
 
-void App::khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu)
+void App::khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu, const QString& lyDo)
 {
     FormKetQua* ketQua = form<FormKetQua>();
     ketQua->hienKetQua(kq);
@@ -117,7 +120,9 @@ void App::khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu)
     ketQua->setWindowModality(Qt::ApplicationModal);
     m_mt.hien(ketQua);
     if (!daLuu)
-        m_mt.seams().hienThongBao(txt::kTieuDeKhongLuu, txt::kKhongLuuDuoc, {});
+        m_mt.seams().hienThongBao(
+            txt::kTieuDeKhongLuu,
+            txt::kKhongLuuDuoc.arg(QDir::toNativeSeparators(m_mt.duongDan(kTepDuLieu)), lyDo), {});
 }
 
 }  // namespace thilaixe

@@ -53,7 +53,7 @@ private:
 
     // Shows a window and brings it to the front (it may be open already).
     void moCuaSo(QWidget* f);
-    void khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu);
+    void khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu, const QString& lyDo);
 
     MoiTruong m_mt;
     QHash<const QMetaObject*, QPointer<QWidget>> m_forms;

@@ -2,6 +2,7 @@
 
 #include "rules/bank/AnhCauHoi.h"
 #include "rules/bank/DapAn.h"
+#include "rules/common/Texts.h"
 
 #include "screens/common/MoiTruong.h"
 
@@ -16,7 +17,10 @@ bool hienAnhCauHoi(MoiTruong& mt, QLabel* img, std::int16_t cauHoi, NoiBaoLoi no
     switch (taiAnh(mt.duongDan(TenTepAnh(cauHoi)), img->size(), &anh)) {
     case KetQuaTaiAnh::DaTai: img->setPixmap(QPixmap::fromImage(anh)); return true;
     case KetQuaTaiAnh::ThieuTep: mt.baoThieuTep(noi); return false;
-    case KetQuaTaiAnh::Hong: return false;
+    case KetQuaTaiAnh::Hong:
+        img->setText(txt::kAnhHong.arg(TenTepAnh(cauHoi)));
+        img->setAlignment(Qt::AlignCenter);
+        return true;
     }
     return false;
 }

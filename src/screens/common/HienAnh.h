@@ -12,8 +12,10 @@ enum class NoiBaoLoi;
 
 // The rule every screen that must have its picture follows (exam sheet,
 // study form): a missing file shows the missing-file message and ends the
-// program; a file that does not decode is silent. Either way the caller's
-// remaining steps do not run (false). The box keeps its previous picture.
+// program, and the caller's remaining steps do not run (false). A file that
+// does not decode shows no picture at all, never another question's: the
+// box says the picture is damaged, and the caller goes on (true) so the
+// options and captions are those of the question asked for.
 bool hienAnhCauHoi(MoiTruong& mt, QLabel* img, std::int16_t cauHoi, NoiBaoLoi noi);
 
 // The reviews go on without a picture: no question, or a picture that does

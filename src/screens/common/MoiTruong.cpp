@@ -19,7 +19,7 @@ KhoOnTap& MoiTruong::onTap()
     if (!m_onTap) {
         m_onTap = std::make_unique<KhoOnTap>(duongDan(kTepOnTap));
         if (m_onTap->napLai() == KhoOnTap::TrangThaiDoc::Hong)
-            m_seams.hienThongBao(txt::kTieuDeTepOnTap, txt::kTepOnTapHong.arg(m_onTap->tep()), {});
+            m_seams.hienThongBao(txt::kTieuDeTepOnTap, txt::kTepOnTapHong.arg(QDir::toNativeSeparators(m_onTap->tep())), {});
     }
     return *m_onTap;
 }
@@ -51,10 +51,35 @@ void MoiTruong::moThongTin(QWidget* tu)
 
 KetQuaDoc MoiTruong::docLichSu(NoiBaoLoi noi)
 {
-    const KetQuaDoc kq = DocDuLieu(m_trangThai, duongDan(kTepDuLieu));
+    QString lyDo;
+    const KetQuaDoc kq = DocDuLieu(m_trangThai, duongDan(kTepDuLieu), &lyDo);
     if (kq == KetQuaDoc::ThieuTep)
         baoThieuTep(noi);
+    else
+        baoLichSu(kq, lyDo);
     return kq;
+}
+
+LichSuDaDoc MoiTruong::docLichSuHoc()
+{
+    LichSuDaDoc kq = thilaixe::docLichSu(duongDan(kTepDuLieu));
+    // A missing history is a learner with no exam yet, not a fault.
+    if (kq.trangThai != KetQuaDoc::ThieuTep)
+        baoLichSu(kq.trangThai, kq.lyDo);
+    return kq;
+}
+
+void MoiTruong::baoLichSu(KetQuaDoc kq, const QString& lyDo)
+{
+    if (kq != KetQuaDoc::LoiKhac) {
+        m_daBaoLichSu = false;
+        return;
+    }
+    if (m_daBaoLichSu || m_dangKetThuc)
+        return;
+    m_daBaoLichSu = true;
+    m_seams.hienThongBao(txt::kTieuDeLichSu,
+                         txt::kKhongDocDuocLichSu.arg(QDir::toNativeSeparators(duongDan(kTepDuLieu)), lyDo), {});
 }
 
 QString MoiTruong::noiDungThieuTep(NoiBaoLoi noi)

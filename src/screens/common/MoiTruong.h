@@ -2,6 +2,7 @@
 
 #include "rules/common/SharedState.h"
 #include "rules/history/LichSuThi.h"
+#include "rules/practice/LanThi.h"
 #include "rules/practice/OnTap.h"
 
 #include "screens/common/Seams.h"
@@ -44,8 +45,15 @@ public:
 
     // Reads the history file of the working folder into the shared state;
     // a missing file is reported (and the program ends once the message
-    // closes).
+    // closes); one that cannot be read is reported too (baoLichSu).
     KetQuaDoc docLichSu(NoiBaoLoi noi);
+    // The history as the learning windows read it; one that cannot be read
+    // is reported (baoLichSu).
+    LichSuDaDoc docLichSuHoc();
+    // Says that the history cannot be read, naming the file and the reason,
+    // once until a read succeeds again; nothing ends. A read that succeeds
+    // (DaDoc) clears it.
+    void baoLichSu(KetQuaDoc kq, const QString& lyDo);
 
     // The missing-file message, then the end of the program once it closes.
     void baoThieuTep(NoiBaoLoi noi);
@@ -72,6 +80,7 @@ private:
     SharedState m_trangThai;
     bool m_dangKetThuc = false;
     bool m_daKetThuc = false;
+    bool m_daBaoLichSu = false;
     std::unique_ptr<KhoOnTap> m_onTap;
 };
 

@@ -264,11 +264,12 @@ void FormMain::ketThucBaiThi()
     for (int i = 1; i <= kSoCau && !coTraLoi; ++i)
         coTraLoi = s.TL[i].value_or(0) > 0;
     bool daLuu = true;
+    QString lyDo;
     if (coTraLoi)
-        daLuu = GhiDuLieu(s, m_mt.duongDan(kTepDuLieu));
+        daLuu = GhiDuLieu(s, m_mt.duongDan(kTepDuLieu), &lyDo);
     const KetQuaThi kq = ketQuaBaiThi(s);
     m_soCauDung = static_cast<std::int16_t>(kq.dung);
-    emit daKetThuc(kq, daLuu);
+    emit daKetThuc(kq, daLuu, lyDo);
 }
 
 void FormMain::khoaBaiThi()

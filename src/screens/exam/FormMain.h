@@ -51,7 +51,9 @@ public:
 signals:
     // The exam is over and scored; daLuu is false when it was answered but
     // could not be kept in the history.
-    void daKetThuc(const thilaixe::KetQuaThi& kq, bool daLuu);
+    // `lyDo`: why the exam could not be kept (empty when it was, or when
+    // nothing was answered).
+    void daKetThuc(const thilaixe::KetQuaThi& kq, bool daLuu, const QString& lyDo);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

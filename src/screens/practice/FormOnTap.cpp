@@ -8,6 +8,7 @@
 #include "screens/common/Ui.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -70,9 +71,13 @@ FormOnTap::FormOnTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
 void FormOnTap::napDanhSach()
 {
     KhoOnTap& kho = m_mt.onTap();
-    m_lanThi = docCacLanThi(m_mt.duongDan(kTepDuLieu));
+    const LichSuDaDoc lichSu = m_mt.docLichSuHoc();
+    m_lanThi = lichSu.lanThi;
+    m_lichSuHong = lichSu.trangThai == KetQuaDoc::LoiKhac;
     QString loi;
-    if (!kho.gopLanThi(m_lanThi, &loi))
+    // Only a history read whole is folded in: one that cannot be read for
+    // a while must not undo what was practised.
+    if (lichSu.daDoc() && !kho.gopLanThi(m_lanThi, &loi))
         baoLoiGhi(loi);
     const std::vector<int> ds = kho.so().danhSach(m_lanThi);
     m_hangDoi.assign(ds.begin(), ds.end());
@@ -84,7 +89,7 @@ void FormOnTap::baoLoiGhi(const QString& loi)
     if (m_daBaoLoiGhi)
         return;
     m_daBaoLoiGhi = true;
-    m_mt.seams().hienThongBao(txt::kTieuDeTepOnTap, txt::kKhongGhiDuocOnTap.arg(m_mt.onTap().tep(), loi), {});
+    m_mt.seams().hienThongBao(txt::kTieuDeTepOnTap, txt::kKhongGhiDuocOnTap.arg(QDir::toNativeSeparators(m_mt.onTap().tep()), loi), {});
 }
 
 void FormOnTap::hienCau()
@@ -103,7 +108,9 @@ void FormOnTap::hienCau()
     if (q == 0) {
         m_lbch->clear();
         m_lbCon->clear();
-        m_lbTrong->setText(m_lanThi.empty() ? txt::kChuaCoBaiThi : txt::kKhongConCauSai);
+        m_lbTrong->setText(m_lichSuHong          ? txt::kLichSuKhongDoc
+                           : m_lanThi.empty() ? txt::kChuaCoBaiThi
+                                              : txt::kKhongConCauSai);
         for (QPushButton* b : m_cmPhuongAn)
             b->hide();
         return;
@@ -131,7 +138,7 @@ void FormOnTap::traLoi(int phuongAn)
     bool roi = false;
     KhoOnTap& kho = m_mt.onTap();
     QString loi;
-    if (!kho.capNhat([&](SoOnTap& so) { roi = so.traLoi(q, dung); }, &loi))
+    if (!kho.traLoi(q, dung, &roi, &loi))
         baoLoiGhi(loi);
     QString loiNhan = (dung ? txt::kTraLoiDung : txt::kTraLoiSai).arg(dapAn);
     if (roi)

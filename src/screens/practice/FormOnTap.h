@@ -45,6 +45,7 @@ private:
     int m_cau = 0;
     bool m_daTraLoi = false;
     bool m_daBaoLoiGhi = false;
+    bool m_lichSuHong = false;  // the history could not be read: the list is practice alone
     QLabel* m_lbch;
     QLabel* m_lbCon;
     QLabel* m_img;

@@ -83,7 +83,8 @@ FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
 
 void FormTienBo::tinhLai()
 {
-    const std::vector<LanThi> ds = docCacLanThi(m_mt.duongDan(kTepDuLieu));
+    const LichSuDaDoc lichSu = m_mt.docLichSuHoc();
+    const std::vector<LanThi>& ds = lichSu.lanThi;
     const SoOnTap& so = m_mt.onTap().so();
     m_tienBo = tinhTienBo(ds, so);
 
@@ -100,7 +101,8 @@ void FormTienBo::tinhLai()
     m_bieuDo->datDiem(m_tienBo.diem);
     if (ds.empty()) {
         m_lbDat->clear();
-        m_lbSanSang->setText(txt::kChuaDuDuLieu);
+        m_lbSanSang->setText(lichSu.trangThai == KetQuaDoc::LoiKhac ? txt::kLichSuKhongDoc
+                                                                     : txt::kChuaDuDuLieu);
         m_lbCoSo->clear();
     } else {
         m_lbDat->setText(txt::kDatGanDay.arg(m_tienBo.datGanDay).arg(m_tienBo.soGanDay));

@@ -385,21 +385,25 @@ ls -A)"_s;
         test::WorkDir dir;
         dir.write(u"DuLieu.txt"_s, {});
         const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
-        const QStringList names{u"DuLieu.txt.QGpinF"_s, u"DuLieu.txt.a1b2c3"_s, u"DuLieu.txt.bak"_s,
-                                u"DuLieu.txt.QGpinF7"_s, u"Other.txt.QGpinF"_s};
-        for (const QString& n : names) {
+        // The learner's own files: six letters after the name, but not ours.
+        const QStringList theirs{u"DuLieu.txt.backup"_s, u"DuLieu.txt.saoluu"_s, u"DuLieu.txt.QGpinF"_s,
+                                 u"DuLieu.txt.bak"_s, u"Other.txt.thilaixe-tam-QGpinF"_s,
+                                 u"DuLieu.txt.thilaixe-tam-QGpinF7"_s};
+        const QString fresh = u"DuLieu.txt.thilaixe-tam-a1b2c3"_s;
+        for (const QString& n : theirs + QStringList{fresh, u"DuLieu.txt.thilaixe-tam-QGpinF"_s}) {
             dir.write(n, "x");
             QFile f(dir.path(n));
             QVERIFY(f.open(QIODevice::ReadWrite));
-            QVERIFY(f.setFileTime(n == u"DuLieu.txt.a1b2c3"_s ? QDateTime::currentDateTime() : old,
+            QVERIFY(f.setFileTime(n == fresh ? QDateTime::currentDateTime() : old,
                                   QFileDevice::FileModificationTime));
         }
-        QVERIFY(QFile::link(dir.path(u"DuLieu.txt.bak"_s), dir.path(u"DuLieu.txt.Linked"_s)));
+        const QString link = u"DuLieu.txt.thilaixe-tam-Linked"_s;
+        QVERIFY(QFile::link(dir.path(u"DuLieu.txt.bak"_s), dir.path(link)));
         QVERIFY(GhiDuLieu(exam(1), dir.history()));
         QStringList left = QDir(dir.path(u"."_s)).entryList(QDir::Files | QDir::System, QDir::Name);
-        QCOMPARE(left, (QStringList{u"DuLieu.txt"_s, u"DuLieu.txt.Linked"_s, u"DuLieu.txt.QGpinF7"_s,
-                                    u"DuLieu.txt.a1b2c3"_s, u"DuLieu.txt.bak"_s, u"DuLieu.txt.lock"_s,
-                                    u"Other.txt.QGpinF"_s}));
+        QStringList kept = theirs + QStringList{fresh, link, u"DuLieu.txt"_s, u"DuLieu.txt.lock"_s};
+        kept.sort();
+        QCOMPARE(left, kept);
     }
 
     // Two copies of the program saving at the same time into one folder:

@@ -5,6 +5,7 @@
 #include "rules/practice/OnTap.h"
 #include "rules/practice/TienBo.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace thilaixe;
@@ -155,6 +156,43 @@ private slots:
         QCOMPARE(b.so().muc[static_cast<std::size_t>(q1)].sai, 1);
         QCOMPARE(b.so().muc[static_cast<std::size_t>(q2)].sai, 1);
         QCOMPARE(d.read(u"DuLieu.txt"_s), history);
+    }
+
+    // Writes that fail for a while (here: a folder where the lock goes)
+    // lose nothing: the exam folded in and every answer are written, in
+    // order, with the next write that succeeds.
+    void failedWritesAreWrittenLater()
+    {
+        test::WorkDir d;
+        const auto ds = kept(d, {{.seed = 6, .right = 27}});
+        const QString tep = d.path(kTepOnTap);
+        QVERIFY(QDir().mkdir(tep + u".lock"_s));
+        KhoOnTap a(tep);
+        QCOMPARE(a.napLai(), KhoOnTap::TrangThaiDoc::Moi);
+        QString why;
+        QVERIFY(!a.gopLanThi(ds, &why));
+        QVERIFY2(why.contains(u"OnTap.txt.lock"_s), qPrintable(why));
+        const std::vector<int> list = a.so().danhSach(ds);
+        QCOMPARE(list.size(), std::size_t{3});
+        for (int q : list)
+            QVERIFY(!a.traLoi(q, true));
+        QCOMPARE(a.soChoGhi(), std::size_t{4});
+        QVERIFY(!QFile::exists(tep));
+
+        QVERIFY(QDir().rmdir(tep + u".lock"_s));
+        for (int q : list) {
+            bool out = false;
+            QVERIFY(a.traLoi(q, true, &out));
+            QVERIFY(out);
+        }
+        QCOMPARE(a.soChoGhi(), std::size_t{0});
+        KhoOnTap b(tep);
+        QCOMPARE(b.napLai(), KhoOnTap::TrangThaiDoc::DaDoc);
+        QCOMPARE(b.so(), a.so());
+        QVERIFY(b.so().danhSach(ds).empty());
+        QCOMPARE(b.so().daGop.size(), 1);
+        QVERIFY(b.gopLanThi(ds));
+        QVERIFY(b.so().danhSach(ds).empty());  // folded in once only
     }
 
     void progressFigures()

@@ -410,7 +410,8 @@ private slots:
         QCOMPARE(history(), QByteArray());
     }
 
-    void damagedPictureKeepsThePreviousOne()
+    // A damaged picture never shows another question's picture or options.
+    void damagedPictureShowsNothingOfAnother()
     {
         open(u"B2"_s);
         m_sheet->CMStartEnd_Click();
@@ -418,13 +419,16 @@ private slots:
         st().CH[7] = 1;   // two options, picture damaged
         m_p->dir.write(TenTepAnh(1), "broken");
         QTest::mouseClick(cau(6), Qt::LeftButton);
-        const qint64 shown = m_sheet->Img()->pixmap().cacheKey();
+        QVERIFY(!m_sheet->Img()->pixmap().isNull());
         QVERIFY(m_sheet->PATL(4)->isEnabled());
         QTest::mouseClick(cau(7), Qt::LeftButton);
         QCOMPARE(m_sheet->LBCH()->text(), u"Câu hỏi số  7"_s);
-        QCOMPARE(m_sheet->Img()->pixmap().cacheKey(), shown);
-        QVERIFY(m_sheet->PATL(4)->isEnabled());
+        QVERIFY(m_sheet->Img()->pixmap().isNull());
+        QVERIFY(m_sheet->Img()->text().startsWith(u"ảnh câu hỏi bị hỏng"_s));
+        QVERIFY(m_sheet->PATL(2)->isEnabled() && !m_sheet->PATL(3)->isEnabled());
         QVERIFY(m_p->seams.messages.isEmpty());
+        m_sheet->PATL_Click(key(1));  // still answerable
+        QCOMPARE(st().TL[7], std::optional<std::int16_t>(key(1)));
     }
 
     void closingTheSheetBeforeEnd()

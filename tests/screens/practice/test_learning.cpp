@@ -10,11 +10,15 @@
 #include "screens/study/FormHocTap.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace thilaixe;
 using namespace Qt::Literals::StringLiterals;
@@ -123,6 +127,66 @@ private slots:
         QCOMPARE(q.seams.messages.size(), 1);
         QCOMPARE(q.seams.ended, 0);
         QVERIFY(study->isVisible());
+    }
+
+    // A history that cannot be read for a while undoes nothing practised:
+    // the windows say why, naming the file, and the practice file keeps its
+    // bytes; once the history reads again, mastered mistakes stay mastered.
+    void unreadableHistoryUndoesNoPractice_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("link") << u"link"_s << u"liên kết"_s;
+        QTest::newRow("folder") << u"folder"_s << u"thư mục"_s;
+        QTest::newRow("fifo") << u"fifo"_s << u"FIFO"_s;
+    }
+    void unreadableHistoryUndoesNoPractice()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        test::Program p;
+        oneExam(p);
+        auto* f = p.app.form<FormOnTap>();
+        for (int n = 0; n < 12 && f->cauDangOn() != 0; ++n) {
+            QTest::keyClick(f, Qt::Key_0 + kDapAn[static_cast<std::size_t>(f->cauDangOn())]);
+            QTest::keyClick(f, Qt::Key_Return);
+        }
+        QCOMPARE(f->cauDangOn(), 0);
+        f->close();
+        const QByteArray practice = p.dir.read(kTepOnTap);
+        QVERIFY(practice.contains("\nexam "));
+
+        const QString history = p.dir.history(), aside = p.dir.path(u"aside.txt"_s);
+        QVERIFY(QFile::rename(history, aside));
+        if (kind == u"link"_s)
+            QVERIFY(QFile::link(aside, history));
+        else if (kind == u"folder"_s)
+            QVERIFY(QDir().mkdir(history));
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(history).constData(), 0644), 0);
+        f = p.app.form<FormOnTap>();
+        p.mt().hien(f);
+        QCOMPARE(p.seams.messages.size(), 1);
+        QCOMPARE(p.seams.messages[0].title, u"Tệp lịch sử thi"_s);
+        QVERIFY2(p.seams.messages[0].text.contains(history) && p.seams.messages[0].text.contains(why),
+                 qPrintable(p.seams.messages[0].text));
+        QVERIFY(lb(f, u"LB_Trong"_s)->text().startsWith(u"Không đọc được tệp lịch sử thi"_s));
+        f->close();
+        auto* progress = p.app.form<FormTienBo>();
+        QVERIFY(lb(progress, u"LB_SanSang"_s)->text().startsWith(u"Không đọc được tệp lịch sử thi"_s));
+        QCOMPARE(p.seams.messages.size(), 1);  // said once
+        QCOMPARE(p.dir.read(kTepOnTap), practice);
+
+        if (kind == u"folder"_s)
+            QVERIFY(QDir().rmdir(history));
+        else
+            QVERIFY(QFile::remove(history));
+        QVERIFY(QFile::rename(aside, history));
+        f = p.app.form<FormOnTap>();
+        QCOMPARE(f->cauDangOn(), 0);
+        QVERIFY(lb(f, u"LB_Trong"_s)->text().startsWith(u"Không còn câu sai nào"_s));
+        QCOMPARE(p.dir.read(kTepOnTap), practice);
+        QCOMPARE(p.seams.messages.size(), 1);
     }
 
     // The progress window's figures, and a most-missed question opening on

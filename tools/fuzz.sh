@@ -16,15 +16,18 @@ for target in history picture practice; do
   work="$(mktemp -d)"
   cp "$here/tests/fuzz/corpus/$target/"* "$work/"
   echo "== fuzz_$target for ${seconds}s"
-  if ! (cd "$work" && "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
-        -timeout=10 -print_final_stats=1 "$work" 2>&1 | grep -E "stat::|ERROR|SUMMARY|Done|crash-|BINGO" ); then
-    :
-  fi
-  if ls "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-* >/dev/null 2>&1 \
-     || ls ./crash-* >/dev/null 2>&1; then
-    echo "fuzz_$target found a fault" >&2
+  # The fuzzer's own exit status decides (non-zero on a crash, a leak, a
+  # timeout or running out of memory); the log is kept for the summary.
+  rc=0
+  (cd "$work" && "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
+     -timeout=10 -print_final_stats=1 "$work" >"$work.log" 2>&1) || rc=$?
+  grep -E "stat::|ERROR|SUMMARY|Done|crash-|BINGO" "$work.log" || true
+  if [ "$rc" -ne 0 ] || ls "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-* >/dev/null 2>&1; then
+    echo "fuzz_$target found a fault (exit $rc)" >&2
+    tail -n 40 "$work.log" >&2
     status=1
   fi
+  rm -f "$work.log"
   rm -rf "$work"
 done
 exit $status

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 int main(int argc, char* argv[])
 {
@@ -19,7 +21,17 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: make_sample_bank FOLDER [--no-history]\n");
         return 2;
     }
-    const QString dir = QString::fromLocal8Bit(argv[1]);
+    // A folder whose name is not UTF-8 text is made and entered by its bytes.
+    const QByteArray ten(argv[1]);
+    QString dir = QFile::decodeName(ten);
+    if (QFile::encodeName(dir) != ten) {
+        ::mkdir(ten.constData(), 0755);
+        if (::chdir(ten.constData()) != 0) {
+            std::perror(argv[1]);
+            return 1;
+        }
+        dir = QStringLiteral("/proc/self/cwd");
+    }
     QString loi;
     const bool ok = argc > 2 && QByteArray(argv[2]) == "--no-history"
                         ? thilaixe::veNganHangMau(dir, &loi)

@@ -65,13 +65,10 @@ open_sheet() {
 }
 
 # On the sheet: Start, the given keys one per slot, Esc; the result form is
-# then in RESULT.
+# then in RESULT. The program takes key events in the order they come, so
+# each key acts on the sheet as the one before left it: xdotool paces them.
 sit() {
-  keys alt+b
-  sleep 0.5
-  for k in "$@"; do xdotool key "$k"; sleep 0.08; done
-  sleep 0.3
-  keys Escape
+  xdotool key --delay 80 alt+b "$@" Escape
   RESULT=$(wait_window '^Họ tên:')
 }
 
@@ -83,9 +80,27 @@ record() {
   printf 'TL: %s\r\n' "$3"
 }
 
-focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
+focus() { xdotool windowfocus --sync "$1"; }
 
-keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
+keys() { xdotool key --delay 60 "$@"; }
+
+# Waits up to 10 s until the window's title is exactly $2.
+wait_title() {
+  for _ in $(seq 200); do
+    [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ] && return 0
+    sleep 0.05
+  done
+  fail "window title '$(xdotool getwindowname "$1" 2>/dev/null)', not '$2'"
+}
+
+# Waits up to 10 s until no visible window matches the title.
+wait_gone() {
+  for _ in $(seq 200); do
+    no_window "$1" && return 0
+    sleep 0.05
+  done
+  fail "a window titled '$1' is still shown"
+}
 
 # True when no visible window matches the title.
 no_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }

@@ -40,9 +40,15 @@ for _ in $(seq $((4 * missed + 4))); do
   title=$(xdotool getwindowname "$practice")
   [ "$title" = "Ôn câu sai" ] && break
   q=${title##* }
-  xdotool key "${key[$q]}"; sleep 0.15
-  xdotool key Return; sleep 0.15
+  xdotool key "${key[$q]}" Return
   answers=$((answers + 1))
+  # The title names the next question, or none once the list is empty;
+  # the same question again only when it went to the end of a list of one.
+  for _ in $(seq 100); do
+    [ "$(xdotool getwindowname "$practice")" != "$title" ] && break
+    [ -f "$WORK/OnTap.txt" ] && grep -q "^q $q 1 1 " "$WORK/OnTap.txt" && break
+    sleep 0.05
+  done
 done
 [ "$(xdotool getwindowname "$practice")" = "Ôn câu sai" ] || fail "the list is not empty after $answers answers"
 [ "$answers" -eq $((2 * missed)) ] || fail "$missed missed questions took $answers answers, not $((2 * missed))"

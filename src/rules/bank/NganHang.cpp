@@ -4,11 +4,13 @@
 #include "rules/common/SharedState.h"
 #include "rules/common/Texts.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QSaveFile>
 
 namespace thilaixe {
 
@@ -86,45 +88,110 @@ QStringList anhConThieu(const QString& thuMuc)
     return thieu;
 }
 
-QString thongBaoThieuNganHang(const QString& thuMuc, const QStringList& thieu)
+QString thongBaoThieuNganHang(const QString& thuMuc, const QStringList& thieu, const QString& loiChuanBi)
 {
-    QString vd = thieu.mid(0, 3).join(QStringLiteral(", "));
-    vd += thieu.size() > 3 ? QStringLiteral(", …") : QStringLiteral(".");
-    return txt::kThuMucDuLieu + QDir::toNativeSeparators(thuMuc) + QStringLiteral("\n\n")
-           + txt::kKhongThayAnh.arg(thieu.size()).arg(vd) + QStringLiteral("\n\n") + txt::kCachThemAnh;
+    QString t = txt::kThuMucDuLieu + QDir::toNativeSeparators(thuMuc) + QStringLiteral("\n\n");
+    if (!loiChuanBi.isEmpty())
+        t += txt::kKhongChuanBiDuoc.arg(loiChuanBi) + QStringLiteral("\n\n");
+    if (!thieu.isEmpty()) {
+        QString vd = thieu.mid(0, 3).join(QStringLiteral(", "));
+        vd += thieu.size() > 3 ? QStringLiteral(", …") : QStringLiteral(".");
+        t += txt::kKhongThayAnh.arg(thieu.size()).arg(vd) + QStringLiteral("\n\n");
+    }
+    return t + txt::kCachThemAnh;
+}
+
+namespace {
+
+// A picture goes to a temporary file beside its name and is renamed over it
+// only once whole: a full disk leaves no cut picture behind.
+bool ghiAnh(const QString& tep, const QByteArray& noiDung, QString* loi)
+{
+    QSaveFile f(tep);
+    if (!f.open(QIODevice::WriteOnly) || f.write(noiDung) != noiDung.size() || !f.commit())
+        return baoLoi(loi, QStringLiteral("không ghi được %1: %2")
+                               .arg(QDir::toNativeSeparators(tep), lyDoLoiTep(f.error(), f.errorString())));
+    return true;
+}
+
+QByteArray jpegMau(int q)
+{
+    QBuffer b;
+    b.open(QIODevice::WriteOnly);
+    anhMau(q).save(&b, "JPG", 85);
+    return b.data();
+}
+
+// Puts the named pictures into the folder: from the installed sample bank
+// when it is whole, else drawn here.
+bool datAnhMau(const QString& thuMuc, const QString& banCaiDat, const QStringList& ten, QString* loi)
+{
+    const bool chep = !banCaiDat.isEmpty() && anhConThieu(banCaiDat).isEmpty();
+    for (const QString& t : ten) {
+        QByteArray noiDung;
+        if (chep) {
+            QFile nguon(QDir(banCaiDat).filePath(t));
+            if (!nguon.open(QIODevice::ReadOnly))
+                return baoLoi(loi, QStringLiteral("không đọc được %1: %2")
+                                       .arg(QDir::toNativeSeparators(nguon.fileName()), nguon.errorString()));
+            noiDung = nguon.readAll();
+        } else {
+            noiDung = jpegMau(t.left(3).toInt());
+        }
+        if (!ghiAnh(QDir(thuMuc).filePath(t), noiDung, loi))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString lyDoLoiTep(QFileDevice::FileError loi, const QString& chiTiet)
+{
+    switch (loi) {
+    case QFileDevice::NoError: return QString();
+    case QFileDevice::ResourceError: return QStringLiteral("ổ đĩa đã đầy hoặc hết tài nguyên");
+    case QFileDevice::PermissionsError: return QStringLiteral("không có quyền ghi");
+    case QFileDevice::OpenError: return QStringLiteral("không mở được tệp để ghi (%1)").arg(chiTiet);
+    case QFileDevice::WriteError: return QStringLiteral("lỗi khi ghi (%1)").arg(chiTiet);
+    default: return chiTiet;
+    }
 }
 
 bool veNganHangMau(const QString& thuMuc, QString* loi)
 {
     if (!QDir().mkpath(thuMuc))
-        return baoLoi(loi, QStringLiteral("cannot create ") + thuMuc);
-    for (int q = 1; q <= kSoCauHoi; ++q) {
-        const QString ten = QDir(thuMuc).filePath(TenTepAnh(static_cast<std::int16_t>(q)));
-        if (!anhMau(q).save(ten, "JPG", 85))
-            return baoLoi(loi, QStringLiteral("cannot write ") + ten);
-    }
-    return true;
+        return baoLoi(loi, QStringLiteral("không tạo được thư mục %1").arg(QDir::toNativeSeparators(thuMuc)));
+    QStringList tatCa;
+    for (int q = 1; q <= kSoCauHoi; ++q)
+        tatCa.append(TenTepAnh(static_cast<std::int16_t>(q)));
+    return datAnhMau(thuMuc, {}, tatCa, loi);
 }
 
 bool chuanBiThuMuc(const QString& thuMuc, const QString& banCaiDat, QString* loi)
 {
     if (!QDir().mkpath(thuMuc))
-        return baoLoi(loi, QStringLiteral("cannot create ") + thuMuc);
+        return baoLoi(loi, QStringLiteral("không tạo được thư mục %1 (kiểm tra biến HOME và quyền ghi)")
+                               .arg(QDir::toNativeSeparators(thuMuc)));
+    const QString dauMau = QDir(thuMuc).filePath(kTepDauMau);
     const QStringList thieu = anhConThieu(thuMuc);
-    if (thieu.size() == kSoCauHoi) {
-        // A new folder: the installed sample when it is whole, else drawn.
-        if (!banCaiDat.isEmpty() && anhConThieu(banCaiDat).isEmpty()) {
-            for (const QString& ten : thieu)
-                if (!QFile::copy(QDir(banCaiDat).filePath(ten), QDir(thuMuc).filePath(ten)))
-                    return baoLoi(loi, QStringLiteral("cannot copy ") + ten);
-        } else if (!veNganHangMau(thuMuc, loi)) {
-            return false;
-        }
+    // A new folder is marked as holding the sample before the first picture
+    // goes in, so a start cut short (a full disk, a kill) is completed by a
+    // later one. A folder of the school's own pictures is never filled up
+    // with samples.
+    if (thieu.size() == kSoCauHoi && !QFileInfo::exists(dauMau)) {
+        QFile dau(dauMau);
+        if (!dau.open(QIODevice::WriteOnly) || dau.write(kNoiDungDauMau) != kNoiDungDauMau.size() || !dau.flush())
+            return baoLoi(loi, QStringLiteral("không ghi được %1: %2")
+                                   .arg(QDir::toNativeSeparators(dauMau), lyDoLoiTep(dau.error(), dau.errorString())));
     }
+    if (!thieu.isEmpty() && QFileInfo::exists(dauMau) && !datAnhMau(thuMuc, banCaiDat, thieu, loi))
+        return false;
     QFile lichSu(QDir(thuMuc).filePath(QStringLiteral("DuLieu.txt")));
     if (!QFileInfo::exists(lichSu.fileName()) && !QFileInfo(lichSu.fileName()).isSymLink()
         && !lichSu.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return baoLoi(loi, QStringLiteral("cannot create ") + lichSu.fileName());
+        return baoLoi(loi, QStringLiteral("không tạo được %1: %2")
+                               .arg(QDir::toNativeSeparators(lichSu.fileName()), lichSu.errorString()));
     return true;
 }
 

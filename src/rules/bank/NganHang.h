@@ -3,6 +3,7 @@
 // The working folder: where the question pictures and the history are, and
 // how a new user gets a working one.
 
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 
@@ -31,15 +32,27 @@ ThuMucDuLieu chonThuMucDuLieu(const std::optional<QString>& dongLenh, const QStr
 // The picture names of the bank (001.jpg .. 300.jpg) missing from a folder.
 QStringList anhConThieu(const QString& thuMuc);
 
-// The message shown at start when pictures are missing: the folder, what
-// was looked for, and how a school puts its pictures there.
-QString thongBaoThieuNganHang(const QString& thuMuc, const QStringList& thieu);
+// The message shown at start when pictures are missing or the folder could
+// not be made ready: the folder, why it could not be made ready, what was
+// looked for, and how a school puts its pictures there.
+QString thongBaoThieuNganHang(const QString& thuMuc, const QStringList& thieu, const QString& loiChuanBi = {});
 
-// Makes a per-user folder ready on first start: the pictures from the
-// installed sample bank `banCaiDat` when it has them, or drawn here; an
-// empty history when there is none. What is already there is kept. False,
-// with a reason, when the folder cannot be made ready.
+// Marks a folder that the program filled with the sample bank.
+inline const QString kTepDauMau = QStringLiteral(".thilaixe-anh-mau");
+inline const QByteArray kNoiDungDauMau =
+    QByteArrayLiteral("The question pictures of this folder were put here by thilaixe as samples.\n");
+
+// Makes a per-user folder ready: on first start the pictures from the
+// installed sample bank `banCaiDat` when it is whole, or drawn here; at a
+// later start, the sample pictures still missing (a first start cut short
+// by a full disk). Each picture is written whole or not at all. An empty
+// history when there is none. What is already there is kept, and a folder
+// that holds other pictures is never filled up with samples. False, with a
+// reason in Vietnamese, when the folder cannot be made ready.
 bool chuanBiThuMuc(const QString& thuMuc, const QString& banCaiDat, QString* loi = nullptr);
+
+// Why a file could not be written, in Vietnamese.
+QString lyDoLoiTep(QFileDevice::FileError loi, const QString& chiTiet);
 
 // Draws the sample bank into a folder: each picture shows its number, its
 // section and numbered placeholder options, marked as a sample. It never

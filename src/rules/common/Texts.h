@@ -91,6 +91,9 @@ inline const QString kTieuDeThieuNganHang = QStringLiteral("Thiếu ảnh câu h
 inline const QString kThuMucDuLieu = QStringLiteral("Thư mục dữ liệu: ");
 inline const QString kKhongThayAnh =
     QStringLiteral("Không tìm thấy %1 trong 300 ảnh câu hỏi (001.jpg … 300.jpg): %2");
+inline const QString kKhongChuanBiDuoc =
+    QStringLiteral("Chưa chuẩn bị xong thư mục này: %1. Hãy giải phóng chỗ trống hoặc kiểm tra quyền ghi; "
+                   "lần mở sau chương trình sẽ làm tiếp phần còn thiếu.");
 inline const QString kCachThemAnh = QStringLiteral(
     "Để dùng ảnh của trung tâm: chép các tệp 001.jpg … 300.jpg vào thư mục trên (giữ nguyên tên tệp), "
     "để tệp DuLieu.txt bên cạnh, rồi mở lại chương trình. "

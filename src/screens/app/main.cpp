@@ -6,16 +6,108 @@
 #include "screens/entry/FormInit.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstring>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace thilaixe;
 
 namespace {
+
+const QString kThuMucHienTai = QStringLiteral("/proc/self/cwd");
+
+const char kTroGiup[] =
+    "Usage: thilaixe [--data DIR]\n"
+    "H\xE1\xBB\x8D" "c v\xC3\xA0 thi th\xE1\xBB\xAD l\xC3\xBD thuy\xE1\xBA\xBFt l\xC3\xA1i xe "
+    "(h\xE1\xBA\xA1ng B1, B2, C, D, E).\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Show this help and exit.\n"
+    "  -v, --version  Show the version and exit.\n"
+    "  --data DIR     Working folder with 001.jpg ... 300.jpg and DuLieu.txt.\n"
+    "\n"
+    "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
+    "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
+    "bank on first start).\n";
+
+// Qt's own options that take a value (QApplication reads them).
+bool laTuyChonQtCoGiaTri(const char* a)
+{
+    for (const char* t : {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+                          "-qwindowicon", "-qwindowtitle", "-display", "-geometry", "-style", "-stylesheet",
+                          "-session", "-name", "-title", "-visual"})
+        if (std::strcmp(a, t) == 0)
+            return true;
+    return false;
+}
+
+struct DongLenh final {
+    bool troGiup = false;
+    bool phienBan = false;
+    std::optional<QByteArray> thuMuc;  // --data, as the bytes given
+    QByteArray loi;                    // what is wrong with the arguments
+};
+
+// Read before any GUI object exists: --help and --version work without a
+// display, and bad arguments end with code 2.
+DongLenh docDongLenh(int argc, char** argv)
+{
+    DongLenh d;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "-h" || a == "--help" || a == "-?") {
+            d.troGiup = true;
+        } else if (a == "-v" || a == "--version") {
+            d.phienBan = true;
+        } else if (a == "--data" || a.startsWith("--data=")) {
+            if (a == "--data" && i + 1 >= argc) {
+                d.loi = "--data needs a folder";
+                return d;
+            }
+            const QByteArray v = a == "--data" ? QByteArray(argv[++i]) : a.mid(7);
+            if (v.isEmpty()) {
+                d.loi = "--data needs a folder (an empty name was given)";
+                return d;
+            }
+            d.thuMuc = v;
+        } else if (laTuyChonQtCoGiaTri(argv[i])) {
+            ++i;
+        } else if (a.startsWith("--") || !a.startsWith('-')) {
+            d.loi = "unknown argument '" + a + "' (see thilaixe --help)";
+            return d;
+        }
+    }
+    return d;
+}
+
+// A folder named on the command line or in THILAIXE_DATA: used by its bytes.
+// A name that is not UTF-8 text cannot be held in a QString that maps back
+// to it, so the program enters that folder and names it by the kernel's
+// link to the current folder, whose name is plain ASCII. Empty with a
+// message on a folder that cannot be used.
+std::optional<QString> thuMucTheoByte(const QByteArray& ten, const char* nguon)
+{
+    struct stat st {};
+    if (::stat(ten.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        std::fprintf(stderr, "thilaixe: %s: %s: %s\n", nguon, ten.constData(),
+                     ::stat(ten.constData(), &st) != 0 ? std::strerror(errno) : "not a folder");
+        return std::nullopt;
+    }
+    if (QFile::encodeName(QFile::decodeName(ten)) == ten)
+        return QDir(QFile::decodeName(ten)).absolutePath();
+    if (::chdir(ten.constData()) != 0) {
+        std::fprintf(stderr, "thilaixe: %s: %s: %s\n", nguon, ten.constData(), std::strerror(errno));
+        return std::nullopt;
+    }
+    return kThuMucHienTai;
+}
 
 // The sample bank an install put beside the program, or in the system's
 // data folders.
@@ -33,6 +125,43 @@ QString banCaiDat()
 
 int main(int argc, char* argv[])
 {
+    const DongLenh dongLenh = docDongLenh(argc, argv);
+    if (!dongLenh.loi.isEmpty()) {
+        std::fprintf(stderr, "thilaixe: %s\n", dongLenh.loi.constData());
+        return 2;
+    }
+    if (dongLenh.troGiup) {
+        std::fputs(kTroGiup, stdout);
+        return 0;
+    }
+    if (dongLenh.phienBan) {
+        std::printf("thilaixe %s\n", THILAIXE_VERSION);
+        return 0;
+    }
+
+    std::optional<QString> thuMucDongLenh;
+    if (dongLenh.thuMuc) {
+        thuMucDongLenh = thuMucTheoByte(*dongLenh.thuMuc, "--data");
+        if (!thuMucDongLenh)
+            return 2;
+    }
+    QString bienMoiTruong;
+    const QByteArray bien = qgetenv("THILAIXE_DATA");
+    if (!thuMucDongLenh && !bien.isEmpty()) {
+        const std::optional<QString> t = thuMucTheoByte(bien, "THILAIXE_DATA");
+        if (!t)
+            return 2;
+        bienMoiTruong = *t;
+    }
+    // The current folder by its bytes too.
+    QString hienTai = kThuMucHienTai;
+    if (char* cwd = ::getcwd(nullptr, 0)) {
+        const QByteArray b(cwd);
+        std::free(cwd);
+        if (QFile::encodeName(QFile::decodeName(b)) == b)
+            hienTai = QFile::decodeName(b);
+    }
+
     QApplication a(argc, argv);
     QApplication::setApplicationName(QStringLiteral("thilaixe"));
     QApplication::setApplicationVersion(QStringLiteral(THILAIXE_VERSION));
@@ -40,38 +169,18 @@ int main(int argc, char* argv[])
     // hand over to another window).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QCommandLineParser dongLenh;
-    dongLenh.setApplicationDescription(
-        QStringLiteral("Học và thi thử lý thuyết lái xe (hạng B1, B2, C, D, E)."));
-    dongLenh.addHelpOption();
-    dongLenh.addVersionOption();
-    const QCommandLineOption data(QStringLiteral("data"),
-                                  QStringLiteral("Working folder with 001.jpg ... 300.jpg and DuLieu.txt."),
-                                  QStringLiteral("DIR"));
-    dongLenh.addOption(data);
-    dongLenh.process(a);
-
-    std::optional<QString> thuMucDongLenh;
-    if (dongLenh.isSet(data))
-        thuMucDongLenh = dongLenh.value(data);
-    const ThuMucDuLieu chon =
-        chonThuMucDuLieu(thuMucDongLenh, qEnvironmentVariable("THILAIXE_DATA"), QDir::currentPath(),
-                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const ThuMucDuLieu chon = chonThuMucDuLieu(thuMucDongLenh, bienMoiTruong, hienTai,
+                                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const QString thuMuc = QDir(chon.duongDan).absolutePath();
-    if ((chon.nguon == NguonThuMuc::DongLenh || chon.nguon == NguonThuMuc::BienMoiTruong)
-        && !QFileInfo(thuMuc).isDir()) {
-        std::fprintf(stderr, "thilaixe: %s: no such folder\n", qPrintable(thuMuc));
-        return 2;
-    }
-    QString loi;
-    if (chon.nguon == NguonThuMuc::ThuMucNguoiDung && !chuanBiThuMuc(thuMuc, banCaiDat(), &loi))
-        std::fprintf(stderr, "thilaixe: %s\n", qPrintable(loi));
+    QString loiChuanBi;
+    if (chon.nguon == NguonThuMuc::ThuMucNguoiDung && !chuanBiThuMuc(thuMuc, banCaiDat(), &loiChuanBi))
+        std::fprintf(stderr, "thilaixe: %s\n", qPrintable(loiChuanBi));
 
     RealSeams seams;
     App app(seams, thuMuc);
     app.form<FormInit>()->show();
     const QStringList thieu = anhConThieu(thuMuc);
-    if (!thieu.isEmpty())
-        seams.hienThongBao(txt::kTieuDeThieuNganHang, thongBaoThieuNganHang(thuMuc, thieu), {});
+    if (!thieu.isEmpty() || !loiChuanBi.isEmpty())
+        seams.hienThongBao(txt::kTieuDeThieuNganHang, thongBaoThieuNganHang(thuMuc, thieu, loiChuanBi), {});
     return QApplication::exec();
 }

@@ -6,7 +6,11 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <map>
 
@@ -162,6 +166,42 @@ private slots:
         const QString msg = thongBaoThieuNganHang(drawn.path(), anhConThieu(drawn.path()));
         QVERIFY(msg.contains(drawn.path()) && msg.contains(QStringLiteral("007.jpg, 300.jpg")));
         QVERIFY(msg.contains(QStringLiteral("--data")));
+        // A folder of the school's own pictures is not filled with samples.
+        QVERIFY(QFile::remove(drawn.path(kTepDauMau)));
+        QVERIFY(chuanBiThuMuc(drawn.path(), installed.path()));
+        QCOMPARE(anhConThieu(drawn.path()).size(), 2);
+    }
+
+    // A first start on a full disk leaves no cut picture, says why, and a
+    // later start with room completes the bank.
+    void firstStartCutShortIsCompletedLater()
+    {
+        test::WorkDir installed, user;
+        installed.makePictures();
+        QImage noise(600, 600, QImage::Format_RGB32);  // 040.jpg: far larger than the others
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, static_cast<QRgb>((x * 7919u + y * 104729u) * 2654435761u));
+        QVERIFY(noise.save(installed.path(QStringLiteral("040.jpg")), "JPG", 100));
+        QVERIFY(QFileInfo(installed.path(QStringLiteral("040.jpg"))).size() > 100'000);
+        const QString fresh = user.path(QStringLiteral("thilaixe"));
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = 64 * 1024;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString why;
+        const bool ok = chuanBiThuMuc(fresh, installed.path(), &why);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &old), 0);
+        QVERIFY(!ok);
+        QVERIFY2(why.startsWith(QStringLiteral("không ghi được")) && why.contains(QStringLiteral("040.jpg")),
+                 qPrintable(why));
+        QCOMPARE(anhConThieu(fresh).size(), 261);  // 001-039 whole, nothing of 040
+        for (const QFileInfo& f : QDir(fresh).entryInfoList({QStringLiteral("*.jpg")}, QDir::Files))
+            QCOMPARE(f.size(), QFileInfo(installed.path(f.fileName())).size());
+        QVERIFY(chuanBiThuMuc(fresh, installed.path(), &why));
+        QCOMPARE(anhConThieu(fresh), QStringList());
     }
 
     void hostilePictures()

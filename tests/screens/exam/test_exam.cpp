@@ -393,6 +393,9 @@ private slots:
         QVERIFY(m_p->app.form<FormKetQua>()->isVisible());
         QCOMPARE(m_p->seams.messages.size(), 1);
         QCOMPARE(m_p->seams.messages[0].title, u"Loi khi ghi tep"_s);
+        // Why, in Vietnamese, naming the file.
+        const QString& text = m_p->seams.messages[0].text;
+        QVERIFY2(text.contains(m_p->dir.history() + u": là một thư mục"_s), qPrintable(text));
         QCOMPARE(m_p->seams.ended, 0);
     }
 

@@ -5,7 +5,7 @@
 #   ./bench.sh --quick         one short pass of each (what CI runs)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-"$here/tools/setup.sh" "$here/build" >/dev/null
+THILAIXE_SET=bench "$here/tools/setup.sh" "$here/build" >/dev/null
 args=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 [ "${1:-}" = "--quick" ] && args=(--benchmark_min_time=0.01)
 raw=$("$here/build/bench/bench_thilaixe" "${args[@]}" 2>/dev/null)

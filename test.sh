@@ -8,13 +8,13 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 if [ "${1:-}" = "--sanitize" ]; then
   build="$here/build-sanitize"
-  "$here/tools/setup.sh" "$build" -DTHILAIXE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  THILAIXE_SET=test "$here/tools/setup.sh" "$build" -DTHILAIXE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp:print_suppressions=0"
 else
   build="$here/build"
-  "$here/tools/setup.sh" "$build"
+  THILAIXE_SET=test "$here/tools/setup.sh" "$build"
 fi
 cd "$build"
 ctest --output-on-failure -j2

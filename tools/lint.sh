@@ -6,7 +6,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
-EXTRA_PACKAGES="clang-format clang-tidy" tools/setup.sh "$here/build" >/dev/null
+THILAIXE_SET=test EXTRA_PACKAGES="clang-format clang-tidy" tools/setup.sh "$here/build" >/dev/null
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 echo "clang-format: checking ${#sources[@]} files"

@@ -80,6 +80,7 @@ about=$(wait_window '^Thong tin them$')
 shot "$about" information
 focus "$about"
 keys alt+n
+wait_gone '^Thong tin them$'
 focus "$study"
 keys alt+s
 practice=$(wait_window '^Ôn câu sai')
@@ -87,8 +88,26 @@ focus "$practice"
 keys 1
 shot "$practice" practice
 keys Escape
+wait_gone '^Ôn câu sai'
 focus "$study"
 keys alt+b
 progress=$(wait_window '^Tiến bộ$')
 focus "$progress"
 shot "$progress" progress
+keys alt+o
+wait_gone '^Tiến bộ$'
+focus "$study"
+keys alt+o
+wait_exit
+
+# A first start on a folder without pictures: the message over the entry form.
+empty="$WORK/empty"
+mkdir -p "$empty"
+: >"$empty/DuLieu.txt"
+( exec env -u QT_QPA_PLATFORM "$APP" --data "$empty" >"$WORK/.app.log" 2>&1 ) &
+APP_PID=$!
+box=$(wait_window '^Thiếu ảnh câu hỏi$')
+wait_window '^thilaixe$' >/dev/null
+sleep 0.4
+import -window root -crop 1024x600+0+0 "$out/first-start-no-bank.png"
+echo "$out/first-start-no-bank.png"

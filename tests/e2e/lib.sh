@@ -80,7 +80,9 @@ record() {
   printf 'TL: %s\r\n' "$3"
 }
 
-focus() { xdotool windowfocus --sync "$1"; }
+# The X focus is set when xdotool returns; Qt makes the window active a
+# moment later, and nothing outside the program shows when: a short settle.
+focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
 
 keys() { xdotool key --delay 60 "$@"; }
 

@@ -58,11 +58,13 @@ done
 cmp -s "$WORK/DuLieu.txt" "$WORK/.after_exam" || fail "practice changed the history"
 
 keys Escape
+wait_gone '^Ôn câu sai'
 focus "$study"
 keys alt+b
 progress=$(wait_window '^Tiến bộ$')
 focus "$progress"
 keys alt+o
+wait_gone '^Tiến bộ$'
 focus "$study"
 keys alt+o
 wait_exit

@@ -6,7 +6,9 @@
 namespace thilaixe {
 
 // Draws frame k (1..15) of the turning globe onto an image of the given
-// size: the blue outline and meridians, the red equator.
+// size: the blue outline, eleven red parallels (every 15 degrees from 75 S
+// to 75 N, the equator among them) and twelve blue meridians turned by k
+// degrees, front halves only.
 QImage veKhungQuaDia(int k, QSize size);
 
 }  // namespace thilaixe

@@ -68,20 +68,28 @@ void tachMang(const QString& text, MangTheoCau<std::optional<double>>& mang, int
 
 }  // namespace
 
-QString vanBanNgay(const QDate& d) { return QLocale::system().toString(d, QLocale::ShortFormat); }
+QLocale ngonNguNgayGio()
+{
+    // A system with no locale of its own (C, POSIX) would write "9 Dec
+    // 2026" for a learner who reads Vietnamese: Vietnamese then.
+    const QLocale heThong = QLocale::system();
+    return heThong.language() == QLocale::C ? QLocale(QLocale::Vietnamese, QLocale::Vietnam) : heThong;
+}
+
+QString vanBanNgay(const QDate& d) { return ngonNguNgayGio().toString(d, QLocale::ShortFormat); }
 
 QString vanBanGio(const QTime& t)
 {
-    // The system's long time format, worked out once: a save writes one time.
+    // The long time format, worked out once: a save writes one time.
     static const QString dang = [] {
-        QString f = QLocale::system().timeFormat(QLocale::LongFormat);
+        QString f = ngonNguNgayGio().timeFormat(QLocale::LongFormat);
         // No time-zone name: drop the 't' field and the blank before it.
         f.remove(QRegularExpression(QStringLiteral("\\s*t+")));
         if (!f.contains(QLatin1Char('s')))
             f = QStringLiteral("HH:mm:ss");
         return f.trimmed();
     }();
-    return QLocale::system().toString(t, dang);
+    return ngonNguNgayGio().toString(t, dang);
 }
 
 QByteArray dongNg(const QDate& ngay, const QTime& gio, const QString& hang)

@@ -3,6 +3,7 @@
 #include "rules/common/SharedState.h"
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 
 class QIODevice;
@@ -21,8 +22,10 @@ QByteArray dongNg(const QDate& ngay, const QTime& gio, const QString& hang);
 QByteArray dongCH(const SharedState& s);
 QByteArray dongTL(const SharedState& s);
 
-// Date and time as the user's locale writes them: short date; time with
-// seconds and without a time-zone name.
+// Date and time as the user's locale writes them (Vietnamese on a system
+// with no locale set): short date; time with seconds and without a
+// time-zone name.
+QLocale ngonNguNgayGio();
 QString vanBanNgay(const QDate& d);
 QString vanBanGio(const QTime& t);
 

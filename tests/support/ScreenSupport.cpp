@@ -2,7 +2,10 @@
 
 #include "rules/bank/DapAn.h"
 
+#include "screens/common/KieuTieuDiem.h"
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -27,6 +30,9 @@ void FakeSeams::closeMessage()
 
 Program::Program()
 {
+    // The program's own style, as main() sets it.
+    if (!qobject_cast<KieuTieuDiem*>(QApplication::style()))
+        QApplication::setStyle(new KieuTieuDiem);
     // Encoding 300 JPEGs for every test costs seconds: they are made once
     // and linked in (WorkDir::write replaces a file, never writes through a
     // link into the shared copy).

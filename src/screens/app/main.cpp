@@ -2,6 +2,7 @@
 #include "rules/common/Texts.h"
 
 #include "screens/app/App.h"
+#include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Seams.h"
 #include "screens/entry/FormInit.h"
 
@@ -168,6 +169,7 @@ int main(int argc, char* argv[])
     // The program decides itself when it ends (some closes end it, others
     // hand over to another window).
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new KieuTieuDiem);
 
     const ThuMucDuLieu chon = chonThuMucDuLieu(thuMucDongLenh, bienMoiTruong, hienTai,
                                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));

@@ -106,8 +106,17 @@ void coChuVua(QLabel* l)
 
 void datGiua(QWidget* w)
 {
-    if (const QScreen* s = w->screen())
-        w->move(s->availableGeometry().center() - w->rect().center());
+    const QScreen* s = w->screen();
+    if (!s)
+        return;
+    // Centred; a window larger than the screen's free area (a small screen
+    // at a large scale) starts at its top-left corner, never partly off it,
+    // so its buttons can be reached.
+    const QRect vung = s->availableGeometry();
+    QPoint goc = vung.center() - w->rect().center();
+    goc.setX(std::max(goc.x(), vung.left()));
+    goc.setY(std::max(goc.y(), vung.top()));
+    w->move(goc);
 }
 
 QLabel* taoNhan(QWidget* parent, const QString& name, const QString& text, const QRect& r,

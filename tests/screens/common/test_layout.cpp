@@ -1,6 +1,7 @@
 #include "ScreenSupport.h"
 
 #include "screens/common/FormAbout.h"
+#include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Ui.h"
 #include "screens/entry/FormInit.h"
 #include "screens/exam/FormDapAn.h"
@@ -12,6 +13,8 @@
 #include "screens/study/FormHocTap.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -175,8 +178,11 @@ private slots:
                     shown = x;
             }
             QVERIFY2(shown, qPrintable(u"no control shows "_s + c));
-            // At its real size, pixel for pixel.
-            const QImage img = shown->grab().toImage();
+            // At its real size, pixel for pixel; a focused control without
+            // its focus ring, which is no part of the caption.
+            QImage img = shown->grab().toImage();
+            if (shown->hasFocus())
+                img = img.copy(img.rect().adjusted(2, 2, -2, -2));
             const QString png = p.dir.path(u"caption.png"_s);
             QVERIFY(img.save(png));
             QProcess ocr;
@@ -221,6 +227,68 @@ private slots:
             f.setPointSizeF(got + 0.5);
             QVERIFY(!ui::vuaHop(f, caption, box));
         }
+    }
+
+    // Focus can be seen wherever it is, given by the program as the window
+    // opens or moved there: a 2-px ring in the focus colour on the edge of
+    // the control, at least 3:1 against the control's own face just inside.
+    // The first name of each row holds the focus as the window opens.
+    void focusIsVisible_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("sheet before Start") << u"sheet before Start"_s << QStringList{u"CMStartEnd"_s};
+        QTest::newRow("sheet during the exam") << u"sheet during the exam"_s << QStringList{u"CauHoi4"_s};
+        QTest::newRow("study") << u"study"_s
+                               << QStringList{u"CM_Thoat"_s, u"Ch_DapAn"_s, u"CauHoiSo"_s, u"CM_OnTap"_s};
+        QTest::newRow("entry declared") << u"entry declared"_s << QStringList{u"T_Hang"_s, u"T_Khoa"_s};
+        QTest::newRow("past exams") << u"past exams"_s << QStringList{u"CauHoi1"_s, u"CB_NgayThi"_s, u"CM_Tiep"_s};
+    }
+    void focusIsVisible()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, names);
+        test::Program p;
+        QWidget* w = show(p, screen);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const auto luminance = [](QColor c) {
+            const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+        };
+        const QColor ring = KieuTieuDiem::mauVong();
+        for (const QString& name : names) {
+            auto* c = w->findChild<QWidget*>(name);
+            QVERIFY2(c, qPrintable(name));
+            if (name != names.first())
+                c->setFocus(Qt::OtherFocusReason);
+            QCOMPARE(QApplication::focusWidget(), c);
+            const QImage img = w->grab().toImage();
+            const QRect r(c->mapTo(w, QPoint(0, 0)), c->size());
+            for (const QPoint at : {r.topLeft() + QPoint(r.width() / 2, 0), r.bottomLeft() + QPoint(0, -r.height() / 2),
+                                    r.topLeft() + QPoint(r.width() / 2, 1), r.topRight() + QPoint(-1, r.height() / 2)})
+                QVERIFY2(QColor(img.pixel(at)) == ring,
+                         qPrintable(u"%1: no ring at (%2, %3)"_s.arg(name).arg(at.x()).arg(at.y())));
+            const QColor face = img.pixel(r.topLeft() + QPoint(r.width() / 2, 4));
+            const double a = luminance(ring), b = luminance(face);
+            QVERIFY2((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) >= 3.0,
+                     qPrintable(u"%1: ring against %2"_s.arg(name, face.name())));
+        }
+    }
+
+    // A window larger than the screen's free area opens at its top-left
+    // corner, never partly off the screen.
+    void largeWindowStaysOnScreen()
+    {
+        QWidget big;
+        const QRect area = big.screen()->availableGeometry();
+        big.resize(area.width() + 400, area.height() + 300);
+        ui::datGiua(&big);
+        QCOMPARE(big.pos(), area.topLeft());
+        QWidget small;
+        small.resize(200, 100);
+        ui::datGiua(&small);
+        QVERIFY(area.contains(small.geometry()));
     }
 
     // A long candidate number is cut with an ellipsis and shown whole in the

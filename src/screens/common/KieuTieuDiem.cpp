@@ -1,0 +1,66 @@
+#include "screens/common/KieuTieuDiem.h"
+
+#include <QPainter>
+#include <QStyleOption>
+
+namespace thilaixe {
+
+namespace {
+
+void veVong(QPainter* p, const QRect& r)
+{
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(QPen(KieuTieuDiem::mauVong(), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p->setBrush(Qt::NoBrush);
+    // A 2-px pen centred one pixel in covers the box's two outer pixels.
+    p->drawRect(QRectF(r).adjusted(1, 1, -1, -1));
+    p->restore();
+}
+
+bool coTieuDiem(const QStyleOption* opt, const QWidget* w)
+{
+    return (opt->state & QStyle::State_HasFocus) && (!w || w->hasFocus());
+}
+
+}  // namespace
+
+void KieuTieuDiem::drawControl(ControlElement e, const QStyleOption* opt, QPainter* p, const QWidget* w) const
+{
+    // The base style's own faint mark is left out: one mark, the clear one.
+    QStyleOption* sao = nullptr;
+    const QStyleOption* dung = opt;
+    if (e == CE_PushButton || e == CE_CheckBox || e == CE_RadioButton) {
+        if (const auto* b = qstyleoption_cast<const QStyleOptionButton*>(opt)) {
+            sao = new QStyleOptionButton(*b);
+            sao->state &= ~State_HasFocus;
+            dung = sao;
+        }
+    }
+    QProxyStyle::drawControl(e, dung, p, w);
+    delete sao;
+    if ((e == CE_PushButton || e == CE_CheckBox || e == CE_RadioButton) && coTieuDiem(opt, w))
+        veVong(p, opt->rect);
+}
+
+void KieuTieuDiem::drawPrimitive(PrimitiveElement e, const QStyleOption* opt, QPainter* p, const QWidget* w) const
+{
+    if (e == PE_FrameFocusRect) {
+        // Items of a list, and whatever else asks for a focus frame.
+        veVong(p, opt->rect);
+        return;
+    }
+    QProxyStyle::drawPrimitive(e, opt, p, w);
+    if (e == PE_PanelLineEdit && coTieuDiem(opt, w))
+        veVong(p, opt->rect);
+}
+
+void KieuTieuDiem::drawComplexControl(ComplexControl c, const QStyleOptionComplex* opt, QPainter* p,
+                                      const QWidget* w) const
+{
+    QProxyStyle::drawComplexControl(c, opt, p, w);
+    if (c == CC_ComboBox && coTieuDiem(opt, w))
+        veVong(p, opt->rect);
+}
+
+}  // namespace thilaixe

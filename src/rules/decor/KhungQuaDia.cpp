@@ -11,7 +11,7 @@ namespace thilaixe {
 
 using namespace QuaDiaCau;
 
-QImage veKhungQuaDia(int k, QSize size)
+QImage veKhungQuaDia(int k, QSize size, qreal tiLe)
 {
     QImage img(size, QImage::Format_RGB32);
     img.fill(Qt::white);
@@ -19,8 +19,9 @@ QImage veKhungQuaDia(int k, QSize size)
     // User coordinates: -1.1..1.1 left to right, 1.1..-1.1 top to bottom.
     const double sx = size.width() / 2.2, sy = size.height() / 2.2;
     const auto diem = [&](double x, double y) { return QPointF((x + 1.1) * sx, (1.1 - y) * sy); };
-    QPen but(QColor(0, 0, 255), 0);
-    QPen butDo(QColor(255, 0, 0), 0);
+    const qreal rong = tiLe > 1 ? tiLe : 0;  // one logical pixel
+    QPen but(QColor(0, 0, 255), rong);
+    QPen butDo(QColor(255, 0, 0), rong);
 
     std::array<double, 73> x{}, y{}, z{};
     double mot = 1.0, khong = 0.0;

@@ -11,11 +11,29 @@
 
 namespace thilaixe {
 
+namespace {
+
+// Decodes at the screen's pixels, not the box's logical size: sharp at any
+// scale (a 400x300 box at 2x shows 800x600 pixels of the picture).
+KetQuaTaiAnh taiAnhCho(const QLabel* img, const QString& tep, QPixmap* pixmap)
+{
+    const qreal tiLe = img->devicePixelRatioF();
+    QImage anh;
+    const KetQuaTaiAnh kq = taiAnh(tep, (QSizeF(img->size()) * tiLe).toSize(), &anh);
+    if (kq == KetQuaTaiAnh::DaTai) {
+        *pixmap = QPixmap::fromImage(std::move(anh));
+        pixmap->setDevicePixelRatio(tiLe);
+    }
+    return kq;
+}
+
+}  // namespace
+
 bool hienAnhCauHoi(MoiTruong& mt, QLabel* img, std::int16_t cauHoi, NoiBaoLoi noi)
 {
-    QImage anh;
-    switch (taiAnh(mt.duongDan(TenTepAnh(cauHoi)), img->size(), &anh)) {
-    case KetQuaTaiAnh::DaTai: img->setPixmap(QPixmap::fromImage(anh)); return true;
+    QPixmap anh;
+    switch (taiAnhCho(img, mt.duongDan(TenTepAnh(cauHoi)), &anh)) {
+    case KetQuaTaiAnh::DaTai: img->setPixmap(anh); return true;
     case KetQuaTaiAnh::ThieuTep: mt.baoThieuTep(noi); return false;
     case KetQuaTaiAnh::Hong:
         img->setText(txt::kAnhHong.arg(TenTepAnh(cauHoi)));
@@ -27,9 +45,9 @@ bool hienAnhCauHoi(MoiTruong& mt, QLabel* img, std::int16_t cauHoi, NoiBaoLoi no
 
 void hienAnhHoacTrong(const MoiTruong& mt, QLabel* img, std::optional<std::int16_t> cauHoi)
 {
-    QImage anh;
-    if (cauHoi && taiAnh(mt.duongDan(TenTepAnh(*cauHoi)), img->size(), &anh) == KetQuaTaiAnh::DaTai)
-        img->setPixmap(QPixmap::fromImage(anh));
+    QPixmap anh;
+    if (cauHoi && taiAnhCho(img, mt.duongDan(TenTepAnh(*cauHoi)), &anh) == KetQuaTaiAnh::DaTai)
+        img->setPixmap(anh);
     else
         img->clear();
 }

@@ -48,14 +48,16 @@ void HinhQuaDia::tmrGlobe_Timer()
         if (i < m_khung.size())
             m_anh = m_khung[i];
     } else if (m_buocVe == 0) {
-        m_thuocDo = size();
+        // Drawn at the screen's pixels: sharp at any scale.
+        m_tiLe = devicePixelRatioF();
+        m_thuocDo = (QSizeF(size()) * m_tiLe).toSize();
         m_buocVe = 1;
         return;
     } else if (m_buocVe == 16) {
         m_buocVe = -1;
         return;
     } else {
-        m_anh = veKhungQuaDia(static_cast<int>(m_buocVe), m_thuocDo);
+        m_anh = veKhungQuaDia(static_cast<int>(m_buocVe), m_thuocDo, m_tiLe);
         m_khung.push_back(m_anh);
         m_buocVe += 1;
     }

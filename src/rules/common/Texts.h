@@ -155,4 +155,24 @@ inline const QString kCacPhanNganHang[3] = {QStringLiteral("Lý thuyết (1–15
 inline const QString kDiemDat = QStringLiteral("Đạt: %1");
 inline const QString kTruc = QStringLiteral("Số câu đúng của từng lần thi, cũ nhất bên trái");
 
+// Names and announcements for assistive technology (screen readers).
+inline const QString kTtCauChuaTraLoi = QStringLiteral("Câu %1, chưa trả lời");
+inline const QString kTtCauDaChon = QStringLiteral("Câu %1, đã chọn %2");
+inline const QString kTtCauDung = QStringLiteral("Câu %1, đúng");
+inline const QString kTtCauSai = QStringLiteral("Câu %1, sai");
+inline const QString kTtOChon = QStringLiteral("Phương án đã chọn ở câu %1");
+inline const QString kTtAnh = QStringLiteral("Ảnh câu hỏi số %1");
+inline const QString kTtAnhHong = QStringLiteral("Ảnh câu hỏi số %1 bị hỏng");
+inline const QString kTtKhongCoAnh = QStringLiteral("Ảnh câu hỏi");
+inline const QString kTtHang = QStringLiteral("Hạng");
+inline const QString kTtKhoa = QStringLiteral("Khoá");
+inline const QString kTtSoBaoDanh = QStringLiteral("Số báo danh");
+inline const QString kTtQuaDia = QStringLiteral("Quả địa cầu quay (hình trang trí)");
+inline const QString kTtConPhut = QStringLiteral("Còn %1 phút làm bài");
+inline const QString kTtKetQua = QStringLiteral("Kết quả: %1. Số câu trả lời đúng: %2, sai: %3.");
+inline const QString kTtDiem = QStringLiteral("Số câu đúng của từng lần thi, cũ nhất trước: %1.");
+inline const QString kTtDiemMot = QStringLiteral("%1 (%2)");
+inline const QString kTtChuaCoDiem = QStringLiteral("Chưa có lần thi nào.");
+inline const QString kTtDoPhu = QStringLiteral("%1: đã gặp %2 trên %3 câu");
+
 }  // namespace thilaixe::txt

@@ -47,6 +47,12 @@ void BoChonCauHoi::chonCau(int i)
     }
 }
 
+void BoChonCauHoi::datTenTruyCap(int i, const QString& ten)
+{
+    if (QRadioButton* b = nut(i))
+        b->setAccessibleName(ten);
+}
+
 void BoChonCauHoi::datMau(int i, const QColor& c)
 {
     if (QRadioButton* b = nut(i))

@@ -29,6 +29,8 @@ public:
     // the focus.
     void chonCau(int i);
     void datMau(int i, const QColor& c);
+    // What a screen reader says of selector i: "Câu 3, đã chọn 2".
+    void datTenTruyCap(int i, const QString& ten);
     QColor mau(int i) const;
     void choPhep(bool on);
 

@@ -24,6 +24,7 @@ FormXemLai::FormXemLai(MoiTruong& mt, const QString& name, const Bo& bo) : QWidg
 
     m_img = new QLabel(this);
     m_img->setObjectName(QStringLiteral("Img"));
+    m_img->setAccessibleName(txt::kTtKhongCoAnh);
     m_img->setGeometry(bo.img);
     m_img->setScaledContents(true);
 

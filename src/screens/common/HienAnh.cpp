@@ -33,10 +33,14 @@ bool hienAnhCauHoi(MoiTruong& mt, QLabel* img, std::int16_t cauHoi, NoiBaoLoi no
 {
     QPixmap anh;
     switch (taiAnhCho(img, mt.duongDan(TenTepAnh(cauHoi)), &anh)) {
-    case KetQuaTaiAnh::DaTai: img->setPixmap(anh); return true;
+    case KetQuaTaiAnh::DaTai:
+        img->setPixmap(anh);
+        img->setAccessibleName(txt::kTtAnh.arg(cauHoi));
+        return true;
     case KetQuaTaiAnh::ThieuTep: mt.baoThieuTep(noi); return false;
     case KetQuaTaiAnh::Hong:
         img->setText(txt::kAnhHong.arg(TenTepAnh(cauHoi)));
+        img->setAccessibleName(txt::kTtAnhHong.arg(cauHoi));
         img->setAlignment(Qt::AlignCenter);
         return true;
     }
@@ -46,10 +50,13 @@ bool hienAnhCauHoi(MoiTruong& mt, QLabel* img, std::int16_t cauHoi, NoiBaoLoi no
 void hienAnhHoacTrong(const MoiTruong& mt, QLabel* img, std::optional<std::int16_t> cauHoi)
 {
     QPixmap anh;
-    if (cauHoi && taiAnhCho(img, mt.duongDan(TenTepAnh(*cauHoi)), &anh) == KetQuaTaiAnh::DaTai)
+    if (cauHoi && taiAnhCho(img, mt.duongDan(TenTepAnh(*cauHoi)), &anh) == KetQuaTaiAnh::DaTai) {
         img->setPixmap(anh);
-    else
+        img->setAccessibleName(txt::kTtAnh.arg(*cauHoi));
+    } else {
         img->clear();
+        img->setAccessibleName(txt::kTtKhongCoAnh);
+    }
 }
 
 }  // namespace thilaixe

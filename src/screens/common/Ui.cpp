@@ -1,5 +1,6 @@
 #include "screens/common/Ui.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
@@ -102,6 +103,13 @@ void coChuVua(QLabel* l)
         co -= 0.5;
     f.setPointSizeF(co);
     l->setFont(f);
+}
+
+void thongBaoTruyCap(QWidget* w, const QString& loi)
+{
+    w->setAccessibleDescription(loi);  // sends DescriptionChanged
+    QAccessibleEvent e(w, QAccessible::Alert);
+    QAccessible::updateAccessibility(&e);
 }
 
 void datGiua(QWidget* w)

@@ -57,4 +57,10 @@ QLabel* taoNhan(QWidget* parent, const QString& name, const QString& text, const
 QPushButton* taoNut(QWidget* parent, const QString& name, const QString& text, const QRect& r,
                     const QFont& font);
 
+// Says `loi` to assistive technology as an alert of `w` (Qt 6.4 has no
+// announcement of its own): the text becomes w's accessible description
+// and an Alert event follows, so a screen reader speaks what a sighted
+// learner sees change.
+void thongBaoTruyCap(QWidget* w, const QString& loi);
+
 }  // namespace thilaixe::ui

@@ -81,6 +81,10 @@ void FormInit::taoOKhaiBao()
     m_tHang->setToolTip(txt::kTooltipHang);
     m_tKhoa = hopChu(this, QStringLiteral("T_Khoa"), twRect(4200, 1965, 732, 510));
     m_tSoBaoDanh = hopChu(this, QStringLiteral("T_SoBaoDanh"), twRect(5370, 1965, 1452, 510));
+    m_tHang->setAccessibleName(txt::kTtHang);
+    m_tHang->setAccessibleDescription(txt::kTooltipHang);
+    m_tKhoa->setAccessibleName(txt::kTtKhoa);
+    m_tSoBaoDanh->setAccessibleName(txt::kTtSoBaoDanh);
     // The stand-in fonts are taller than the originals: marks above and
     // below the letters (Hạng, Bấm) must not be cut by the boxes.
     for (QLabel* l : {m_nhanHang, m_nhanKhoa, m_nhanSBD, m_lbThongBao})

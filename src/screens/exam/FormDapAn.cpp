@@ -28,9 +28,12 @@ FormDapAn::FormDapAn(MoiTruong& mt)
 void FormDapAn::datKetQua(const KetQuaThi& kq)
 {
     setWindowTitle(txt::kBanDaTraLoi + soTron(kq.dung) + txt::kCauDung);
-    for (int i = 1; i <= kSoCau; ++i)
-        if (kq.saiTai[static_cast<std::size_t>(i)])
+    for (int i = 1; i <= kSoCau; ++i) {
+        const bool sai = kq.saiTai[static_cast<std::size_t>(i)];
+        if (sai)
             m_cauHoi->datMau(i, kDo);
+        m_cauHoi->datTenTruyCap(i, (sai ? txt::kTtCauSai : txt::kTtCauDung).arg(i));
+    }
 }
 
 void FormDapAn::hienCau(int i)

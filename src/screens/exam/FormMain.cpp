@@ -37,10 +37,12 @@ FormMain::FormMain(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
 
     m_img = new QLabel(this);
     m_img->setObjectName(QStringLiteral("Img"));
+    m_img->setAccessibleName(txt::kTtKhongCoAnh);
     m_img->setGeometry(twRect(960, 384, 6000, 4500));
     m_img->setScaledContents(true);
 
     m_picGlobe = new HinhQuaDia(this);
+    m_picGlobe->setAccessibleName(txt::kTtQuaDia);
     m_picGlobe->setGeometry(128, 51, 281, 250);
 
     m_lbch = taoNhan(this, QStringLiteral("LBCH"), QString(), twRect(3072, 120, 1812, 300), kXanh,
@@ -76,6 +78,7 @@ FormMain::FormMain(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
         t->setReadOnly(true);
         t->setFocusPolicy(Qt::NoFocus);  // display only: typing can never reach TL
         t->setAlignment(Qt::AlignCenter);
+        t->setAccessibleName(txt::kTtOChon.arg(i));
         datMauNen(t, kTimNhat);
         datMauChu(t, Qt::black);
         m_tChonCH[static_cast<std::size_t>(i)] = t;
@@ -146,6 +149,8 @@ void FormMain::load()
     m_thoiGian->stop();
     m_cmStartEnd->setText(txt::kBatDau);
     m_cauHoi->choPhep(false);
+    for (int i = 1; i <= kSoCau; ++i)
+        m_cauHoi->datTenTruyCap(i, txt::kTtCauChuaTraLoi.arg(i));
     for (int k = 1; k <= 4; ++k) {
         m_patl[static_cast<std::size_t>(k)]->setText(txt::kPhuongAn + QLatin1Char('&') + QString::number(k));
         m_patl[static_cast<std::size_t>(k)]->setEnabled(false);
@@ -223,6 +228,7 @@ void FormMain::KiemTra(int slot)
     QLineEdit* t = m_tChonCH[static_cast<std::size_t>(slot)];
     datMauNen(t, kTrang);
     t->setText(QString::number(s.PhuongAnChon));
+    m_cauHoi->datTenTruyCap(slot, txt::kTtCauDaChon.arg(slot).arg(s.PhuongAnChon));
     if (slot < 30)
         m_cauHoi->chonCau(slot + 1);
 }
@@ -253,6 +259,10 @@ void FormMain::ThoiGian_Timer()
         return;
     }
     m_lbThoiGian->setText(n.text);
+    // Warned at 5 and at 1 minute left, not every second.
+    const int con = m_mt.trangThai().Giay.value_or(0);
+    if (con == 5 * 60 || con == 60)
+        thongBaoTruyCap(m_lbThoiGian, txt::kTtConPhut.arg(con / 60));
 }
 
 void FormMain::ketThucBaiThi()

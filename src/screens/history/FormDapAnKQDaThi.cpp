@@ -79,9 +79,12 @@ void FormDapAnKQDaThi::KiemTra()
     for (int i = 1; i <= kSoCau; ++i)
         m_cauHoi->datMau(i, thuong);
     const KetQuaThi kq = ketQuaLanDaThi(s);
-    for (int i = 1; i <= kSoCau; ++i)
-        if (kq.saiTai[static_cast<std::size_t>(i)])
+    for (int i = 1; i <= kSoCau; ++i) {
+        const bool sai = kq.saiTai[static_cast<std::size_t>(i)];
+        if (sai)
             m_cauHoi->datMau(i, kDo);
+        m_cauHoi->datTenTruyCap(i, (sai ? txt::kTtCauSai : txt::kTtCauDung).arg(i));
+    }
     m_lbKetQua->setText(txt::kBanDaTraLoiDung + soCoDau(kq.dung) + txt::kTrenBaMuoi);
     coChuVua(m_lbKetQua);
 }

@@ -20,6 +20,13 @@ BieuDoDiem::BieuDoDiem(QWidget* parent) : QWidget(parent)
 void BieuDoDiem::datDiem(std::vector<DiemLanThi> diem)
 {
     m_diem = std::move(diem);
+    // The points as text, for a learner who cannot see the chart.
+    QStringList cacDiem;
+    for (const DiemLanThi& d : m_diem)
+        cacDiem.append(d.canDeDat < 0 ? QString::number(d.dung)
+                                      : txt::kTtDiemMot.arg(d.dung).arg(d.dat ? txt::kDat : txt::kKhongDat));
+    setAccessibleDescription(m_diem.empty() ? txt::kTtChuaCoDiem
+                                            : txt::kTtDiem.arg(cacDiem.join(QStringLiteral(", "))));
     update();
 }
 

@@ -34,6 +34,7 @@ FormOnTap::FormOnTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
                       Qt::AlignRight | Qt::AlignVCenter);
     m_img = new QLabel(this);
     m_img->setObjectName(QStringLiteral("Img"));
+    m_img->setAccessibleName(txt::kTtKhongCoAnh);
     m_img->setGeometry(70, 58, 400, 300);
     m_img->setScaledContents(true);
     m_lbTrong = taoNhan(this, QStringLiteral("LB_Trong"), QString(), QRect(70, 58, 400, 300), kXanhDam,
@@ -148,6 +149,7 @@ void FormOnTap::traLoi(int phuongAn)
             QLatin1Char(' ')
             + txt::kDungLienTiep.arg(kho.so().muc[static_cast<std::size_t>(q)].dungLienTiep).arg(kDungDeXong);
     m_lbKetQua->setText(loiNhan);
+    thongBaoTruyCap(m_lbKetQua, loiNhan);
     datMauChu(m_lbKetQua, dung ? kXanhLa : kDoDam);
     // The key in green, a wrong choice in red; the others greyed.
     for (int k = 1; k <= 4; ++k) {

@@ -53,6 +53,7 @@ FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
             phongViet(10.5, true));
     m_dsSaiNhieu = new QListWidget(this);
     m_dsSaiNhieu->setObjectName(QStringLiteral("DS_SaiNhieu"));
+    m_dsSaiNhieu->setAccessibleName(txt::kSaiNhieuNhat);
     m_dsSaiNhieu->setGeometry(502, 188, 242, 214);
     m_dsSaiNhieu->setFont(phongViet(10.5));
     // A click, or Enter on the current line.
@@ -114,8 +115,11 @@ void FormTienBo::tinhLai()
         auto* muc = new QListWidgetItem(txt::kMucSaiNhieu.arg(cau).arg(lan), m_dsSaiNhieu);
         muc->setData(Qt::UserRole, cau);
     }
-    for (std::size_t p = 0; p < 3; ++p)
+    for (std::size_t p = 0; p < 3; ++p) {
         m_doPhu[p]->setValue(m_tienBo.daGap[p]);
+        m_doPhu[p]->setAccessibleName(
+            txt::kTtDoPhu.arg(txt::kCacPhanNganHang[p]).arg(m_tienBo.daGap[p]).arg(m_doPhu[p]->maximum()));
+    }
 }
 
 void FormTienBo::changeEvent(QEvent* e)

@@ -35,6 +35,7 @@ FormHocTap::FormHocTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
         taoNhan(this, QStringLiteral("LBCH"), QString(), QRect(186, 26, 145, 25), kXanh, phongViet(12, true));
     m_img = new QLabel(this);
     m_img->setObjectName(QStringLiteral("Img"));
+    m_img->setAccessibleName(txt::kTtKhongCoAnh);
     m_img->setGeometry(70, 58, 400, 300);
     m_img->setScaledContents(true);
     m_frTen = new DaiTacGia(this, m_mt, QPoint(70, 384));

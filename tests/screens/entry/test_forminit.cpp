@@ -51,6 +51,10 @@ private slots:
                  QStringLiteral("Chi go cac tu sau: \"B1\", \"B2\", \"C\", \"D\", \"E\""));
         QCOMPARE(m_form->size(), QSize(548, 315));
         QCOMPARE(m_form->T_SoBaoDanh()->geometry(), QRect(358, 131, 97, 34));
+        // The boxes are named by their captions for a screen reader.
+        QCOMPARE(m_form->T_Hang()->accessibleName(), QStringLiteral("Hạng"));
+        QCOMPARE(m_form->T_Khoa()->accessibleName(), QStringLiteral("Khoá"));
+        QCOMPARE(m_form->T_SoBaoDanh()->accessibleName(), QStringLiteral("Số báo danh"));
     }
 
     void keysRevealTheFields_data()

@@ -10,6 +10,7 @@
 #include "screens/exam/FormKetQua.h"
 #include "screens/exam/FormMain.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -432,6 +433,41 @@ private slots:
         QVERIFY(m_p->seams.messages.isEmpty());
         m_sheet->PATL_Click(key(1));  // still answerable
         QCOMPARE(st().TL[7], std::optional<std::int16_t>(key(1)));
+    }
+
+    // What a screen reader is told: each selector's state, the picture's
+    // question, the countdown at 5 and 1 minute left (not every second),
+    // and the result. (The offscreen platform sends no events: what is
+    // announced is read back from the accessible descriptions, which the
+    // alerts carry.)
+    void screenReaderHearsTheExam()
+    {
+        const auto text = [](QObject* o, QAccessible::Text t = QAccessible::Name) {
+            return QAccessible::queryAccessibleInterface(o)->text(t);
+        };
+        open(u"B2"_s);
+        QCOMPARE(text(cau(3)), u"Câu 3, chưa trả lời"_s);
+        m_sheet->CMStartEnd_Click();
+        QCOMPARE(text(m_sheet->Img()), u"Ảnh câu hỏi số %1"_s.arg(st().CH[1]));
+        m_sheet->PATL_Click(2);
+        QCOMPARE(text(cau(1)), u"Câu 1, đã chọn 2"_s);
+        QCOMPARE(text(cau(2)), u"Câu 2, chưa trả lời"_s);
+        QCOMPARE(text(m_sheet->Img()), u"Ảnh câu hỏi số %1"_s.arg(st().CH[2]));
+        QCOMPARE(QAccessible::queryAccessibleInterface(cau(2))->role(), QAccessible::RadioButton);
+        QStringList said;  // each change of what the countdown tells, with the time shown
+        QString last;
+        for (int t = 0; t < 24 * 60 + 30; ++t) {
+            m_sheet->ThoiGian_Timer();
+            const QString now = text(m_sheet->LB_ThoiGian(), QAccessible::Description);
+            if (now != last)
+                said.append(m_sheet->LB_ThoiGian()->text() + u" | "_s + now);
+            last = now;
+        }
+        QCOMPARE(said, (QStringList{u" 5 phút 0 giây | Còn 5 phút làm bài"_s, u" 1 phút 0 giây | Còn 1 phút làm bài"_s}));
+        m_sheet->CMStartEnd_Click();
+        const int right = key(1) == 2 ? 1 : 0;
+        QCOMPARE(text(m_p->app.form<FormKetQua>()->findChild<QLabel*>(u"TKetQua"_s), QAccessible::Description),
+                 u"Kết quả: Không đạt. Số câu trả lời đúng: %1, sai: %2."_s.arg(right).arg(30 - right));
     }
 
     void closingTheSheetBeforeEnd()

@@ -83,6 +83,7 @@ private slots:
         const int wrong = key % kSoPhuongAn[q] + 1;
         QTest::keyClick(f, Qt::Key_0 + wrong);
         QCOMPARE(lb(f, u"LB_KetQua"_s)->text(), u"Sai. Đáp án đúng là %1."_s.arg(key));
+        QCOMPARE(lb(f, u"LB_KetQua"_s)->accessibleDescription(), lb(f, u"LB_KetQua"_s)->text());  // announced
         QTest::keyClick(f, Qt::Key_0 + key);  // answered already: nothing
         QCOMPARE(p.mt().onTap().so().muc[q].sai, 1);
         QCOMPARE(p.mt().onTap().so().muc[q].dung, 0);
@@ -208,6 +209,9 @@ private slots:
         QVERIFY(lb(f, u"LB_SanSang"_s)->text().startsWith(u"Khả năng đạt ở lần thi tới (hạng B2): "_s));
         QVERIFY(lb(f, u"LB_CoSo"_s)->text().startsWith(u"Dựa trên 3 lần thi đã lưu"_s));
         QCOMPARE(f->findChild<QProgressBar*>(u"DoPhu2"_s)->value(), 7);
+        QCOMPARE(f->findChild<QProgressBar*>(u"DoPhu2"_s)->accessibleName(), u"Sa bàn (251–300): đã gặp 7 trên 50 câu"_s);
+        QCOMPARE(f->findChild<QWidget*>(u"BieuDo"_s)->accessibleDescription(),
+                 u"Số câu đúng của từng lần thi, cũ nhất trước: 20 (Không đạt), 20 (Không đạt), 28 (Đạt)."_s);
         auto* list = f->findChild<QListWidget*>(u"DS_SaiNhieu"_s);
         QCOMPARE(list->count(), 10);
         QCOMPARE(list->item(0)->text(), u"Câu 299: sai 3 lần"_s);  // slots 29 and 30 missed in all three

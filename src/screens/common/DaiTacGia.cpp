@@ -20,6 +20,7 @@ DaiTacGia::DaiTacGia(QWidget* parent, MoiTruong& mt, QPoint at) : QFrame(parent)
     setGeometry(at.x(), at.y(), 273, 57);
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setToolTip(txt::kTooltipTacGia);
+    setAccessibleName(txt::kTtTacGia);
     setCursor(Qt::PointingHandCursor);
 
     m_lbTen[0] = taoNhan(this, QStringLiteral("LbTen0"), txt::kNguoiViet + QLatin1Char(' ') + rieng::kTacGia,
@@ -31,6 +32,7 @@ DaiTacGia::DaiTacGia(QWidget* parent, MoiTruong& mt, QPoint at) : QFrame(parent)
     m_image2->setGeometry(2, 8, 37, 46);
     m_image2->setScaledContents(true);
     m_image2->setPixmap(anhTacGia());
+    m_image2->setAccessibleName(txt::kTtAnhTacGia);
     for (QLabel* l : {m_lbTen[0], m_lbTen[1], m_image2})
         l->installEventFilter(this);
 }
@@ -54,6 +56,7 @@ QLabel* DaiTacGia::bieuTuong(QWidget* parent, QPoint at)
 {
     auto* l = new QLabel(parent);
     l->setObjectName(QStringLiteral("Image1"));
+    l->setAccessibleName(txt::kTtBieuTuong);
     l->setGeometry(at.x(), at.y(), 32, 32);
     l->setPixmap(
         anhTacGia().copy(10, 28, 137, 137).scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));

@@ -26,6 +26,7 @@ FormAbout::FormAbout(QWidget* over) : QWidget(over, Qt::Dialog)
     img->setGeometry(16, 24, 126, 172);
     img->setScaledContents(true);
     img->setPixmap(DaiTacGia::anhTacGia());
+    img->setAccessibleName(txt::kTtAnhTacGia);
     const QFont f = phongViet(12);
     taoNhan(this, QStringLiteral("LB1"), txt::kCamOn, QRect(152, 32, 241, 25), kXanh, f);
     taoNhan(this, QStringLiteral("LB2"), txt::kLienHe, QRect(152, 56, 241, 25), kXanh, f);

@@ -127,6 +127,7 @@ private slots:
             const bool control = qobject_cast<QAbstractButton*>(x) || qobject_cast<QLineEdit*>(x)
                                  || qobject_cast<QComboBox*>(x) || qobject_cast<QAbstractItemView*>(x)
                                  || qobject_cast<QProgressBar*>(x) || (l && l->objectName() == u"Img"_s)
+                                 || (l && !l->pixmap().isNull()) || x->objectName() == u"FrTen"_s
                                  || (x->children().isEmpty() && !l && !qobject_cast<QGroupBox*>(x)
                                      && x->metaObject()->className() != QByteArray("QWidget"));
             if (!control || !x->isVisibleTo(w) || x->parentWidget()->inherits("QAbstractScrollArea"))

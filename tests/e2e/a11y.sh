@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The exam sheet as a screen reader receives it: the real program under
+# Xvfb with AT-SPI on, an exam started and three slots answered from the
+# keyboard, then the accessibility tree read over D-Bus.
+source "$(dirname "$0")/lib.sh"
+start_x
+make_bank
+eval "$(dbus-launch --sh-syntax)"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+ATSPI_PID=$!
+trap 'kill "$ATSPI_PID" "$DBUS_SESSION_BUS_PID" 2>/dev/null; cleanup' EXIT
+export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+open_entry
+xdotool type --delay 60 b2
+open_sheet B2
+xdotool key --delay 80 alt+b 2 1 3
+tree=""
+for _ in $(seq 100); do
+  tree=$(/usr/bin/python3 "$(dirname "$0")/a11y_tree.py" thilaixe 2>/dev/null || true)
+  grep -q 'Câu 3, đã chọn 3' <<<"$tree" && break
+  sleep 0.1
+done
+echo "$tree"
+for want in '[radio button] "Câu 1, đã chọn 2"' '[radio button] "Câu 2, đã chọn 1"' \
+            '[radio button] "Câu 4, chưa trả lời" {checked,enabled,focused}' '[image] "Ảnh câu hỏi số ' \
+            '[panel] "Các câu hỏi:"' '[push button] "Kết thúc"' '[text] "Phương án đã chọn ở câu 30"'; do
+  grep -qF -- "$want" <<<"$tree" || fail "not in the tree: $want"
+done
+! grep -qE '\[(image|push button|radio button|text)\] ""' <<<"$tree" || fail "a control without a name"
+echo "1 passed, 0 failed"

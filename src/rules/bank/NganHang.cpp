@@ -181,9 +181,11 @@ bool chuanBiThuMuc(const QString& thuMuc, const QString& banCaiDat, QString* loi
     // with samples.
     if (thieu.size() == kSoCauHoi && !QFileInfo::exists(dauMau)) {
         QFile dau(dauMau);
-        if (!dau.open(QIODevice::WriteOnly) || dau.write(kNoiDungDauMau) != kNoiDungDauMau.size() || !dau.flush())
-            return baoLoi(loi, QStringLiteral("không ghi được %1: %2")
-                                   .arg(QDir::toNativeSeparators(dauMau), lyDoLoiTep(dau.error(), dau.errorString())));
+        if (!dau.open(QIODevice::WriteOnly) || dau.write(kNoiDungDauMau) != kNoiDungDauMau.size()
+            || !dau.flush())
+            return baoLoi(
+                loi, QStringLiteral("không ghi được %1: %2")
+                         .arg(QDir::toNativeSeparators(dauMau), lyDoLoiTep(dau.error(), dau.errorString())));
     }
     if (!thieu.isEmpty() && QFileInfo::exists(dauMau) && !datAnhMau(thuMuc, banCaiDat, thieu, loi))
         return false;

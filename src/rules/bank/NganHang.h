@@ -35,7 +35,8 @@ QStringList anhConThieu(const QString& thuMuc);
 // The message shown at start when pictures are missing or the folder could
 // not be made ready: the folder, why it could not be made ready, what was
 // looked for, and how a school puts its pictures there.
-QString thongBaoThieuNganHang(const QString& thuMuc, const QStringList& thieu, const QString& loiChuanBi = {});
+QString thongBaoThieuNganHang(const QString& thuMuc, const QStringList& thieu,
+                              const QString& loiChuanBi = {});
 
 // Marks a folder that the program filled with the sample bank.
 inline const QString kTepDauMau = QStringLiteral(".thilaixe-anh-mau");

@@ -173,7 +173,8 @@ bool KhoOnTap::gopLanThi(const std::vector<LanThi>& ds, QString* loi)
 bool KhoOnTap::traLoi(int cau, bool dung, bool* roi, QString* loi)
 {
     // Whether it took the question out, as the boxes here see it.
-    const bool coTrongDanhSach = cau >= 1 && cau <= kSoCauHoi && m_so.muc[static_cast<std::size_t>(cau)].canOn;
+    const bool coTrongDanhSach =
+        cau >= 1 && cau <= kSoCauHoi && m_so.muc[static_cast<std::size_t>(cau)].canOn;
     const bool ghiDuoc = capNhat([cau, dung](SoOnTap& so) { so.traLoi(cau, dung); }, loi);
     if (roi)
         *roi = coTrongDanhSach && !m_so.muc[static_cast<std::size_t>(cau)].canOn;

@@ -24,19 +24,18 @@ namespace {
 
 const QString kThuMucHienTai = QStringLiteral("/proc/self/cwd");
 
-const char kTroGiup[] =
-    "Usage: thilaixe [--data DIR]\n"
-    "H\xE1\xBB\x8D" "c v\xC3\xA0 thi th\xE1\xBB\xAD l\xC3\xBD thuy\xE1\xBA\xBFt l\xC3\xA1i xe "
-    "(h\xE1\xBA\xA1ng B1, B2, C, D, E).\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     Show this help and exit.\n"
-    "  -v, --version  Show the version and exit.\n"
-    "  --data DIR     Working folder with 001.jpg ... 300.jpg and DuLieu.txt.\n"
-    "\n"
-    "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
-    "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
-    "bank on first start).\n";
+// UTF-8 like the source: printed as it stands.
+const char kTroGiup[] = "Usage: thilaixe [--data DIR]\n"
+                        "Học và thi thử lý thuyết lái xe (hạng B1, B2, C, D, E).\n"
+                        "\n"
+                        "Options:\n"
+                        "  -h, --help     Show this help and exit.\n"
+                        "  -v, --version  Show the version and exit.\n"
+                        "  --data DIR     Working folder with 001.jpg ... 300.jpg and DuLieu.txt.\n"
+                        "\n"
+                        "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
+                        "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
+                        "bank on first start).\n";
 
 // Qt's own options that take a value (QApplication reads them).
 bool laTuyChonQtCoGiaTri(const char* a)
@@ -171,8 +170,9 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new KieuTieuDiem);
 
-    const ThuMucDuLieu chon = chonThuMucDuLieu(thuMucDongLenh, bienMoiTruong, hienTai,
-                                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const ThuMucDuLieu chon =
+        chonThuMucDuLieu(thuMucDongLenh, bienMoiTruong, hienTai,
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const QString thuMuc = QDir(chon.duongDan).absolutePath();
     QString loiChuanBi;
     if (chon.nguon == NguonThuMuc::ThuMucNguoiDung && !chuanBiThuMuc(thuMuc, banCaiDat(), &loiChuanBi))

@@ -33,7 +33,7 @@ private:
     QTimer* m_tmr;
     double m_buocVe = 0;
     double m_soKhung = 0;
-    QSize m_thuocDo;    // drawing size in the screen's pixels, set by the first tick
+    QSize m_thuocDo;   // drawing size in the screen's pixels, set by the first tick
     qreal m_tiLe = 1;  // the screen's pixels per logical pixel
     std::vector<QImage> m_khung;
     QImage m_anh;

@@ -43,7 +43,8 @@ void KieuTieuDiem::drawControl(ControlElement e, const QStyleOption* opt, QPaint
         veVong(p, opt->rect);
 }
 
-void KieuTieuDiem::drawPrimitive(PrimitiveElement e, const QStyleOption* opt, QPainter* p, const QWidget* w) const
+void KieuTieuDiem::drawPrimitive(PrimitiveElement e, const QStyleOption* opt, QPainter* p,
+                                 const QWidget* w) const
 {
     if (e == PE_FrameFocusRect) {
         // Items of a list, and whatever else asks for a focus frame.

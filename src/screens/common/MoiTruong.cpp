@@ -19,7 +19,8 @@ KhoOnTap& MoiTruong::onTap()
     if (!m_onTap) {
         m_onTap = std::make_unique<KhoOnTap>(duongDan(kTepOnTap));
         if (m_onTap->napLai() == KhoOnTap::TrangThaiDoc::Hong)
-            m_seams.hienThongBao(txt::kTieuDeTepOnTap, txt::kTepOnTapHong.arg(QDir::toNativeSeparators(m_onTap->tep())), {});
+            m_seams.hienThongBao(txt::kTieuDeTepOnTap,
+                                 txt::kTepOnTapHong.arg(QDir::toNativeSeparators(m_onTap->tep())), {});
     }
     return *m_onTap;
 }
@@ -79,7 +80,8 @@ void MoiTruong::baoLichSu(KetQuaDoc kq, const QString& lyDo)
         return;
     m_daBaoLichSu = true;
     m_seams.hienThongBao(txt::kTieuDeLichSu,
-                         txt::kKhongDocDuocLichSu.arg(QDir::toNativeSeparators(duongDan(kTepDuLieu)), lyDo), {});
+                         txt::kKhongDocDuocLichSu.arg(QDir::toNativeSeparators(duongDan(kTepDuLieu)), lyDo),
+                         {});
 }
 
 QString MoiTruong::noiDungThieuTep(NoiBaoLoi noi)

@@ -90,7 +90,9 @@ void FormOnTap::baoLoiGhi(const QString& loi)
     if (m_daBaoLoiGhi)
         return;
     m_daBaoLoiGhi = true;
-    m_mt.seams().hienThongBao(txt::kTieuDeTepOnTap, txt::kKhongGhiDuocOnTap.arg(QDir::toNativeSeparators(m_mt.onTap().tep()), loi), {});
+    m_mt.seams().hienThongBao(txt::kTieuDeTepOnTap,
+                              txt::kKhongGhiDuocOnTap.arg(QDir::toNativeSeparators(m_mt.onTap().tep()), loi),
+                              {});
 }
 
 void FormOnTap::hienCau()
@@ -109,7 +111,7 @@ void FormOnTap::hienCau()
     if (q == 0) {
         m_lbch->clear();
         m_lbCon->clear();
-        m_lbTrong->setText(m_lichSuHong          ? txt::kLichSuKhongDoc
+        m_lbTrong->setText(m_lichSuHong       ? txt::kLichSuKhongDoc
                            : m_lanThi.empty() ? txt::kChuaCoBaiThi
                                               : txt::kKhongConCauSai);
         for (QPushButton* b : m_cmPhuongAn)

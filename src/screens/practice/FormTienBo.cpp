@@ -103,7 +103,7 @@ void FormTienBo::tinhLai()
     if (ds.empty()) {
         m_lbDat->clear();
         m_lbSanSang->setText(lichSu.trangThai == KetQuaDoc::LoiKhac ? txt::kLichSuKhongDoc
-                                                                     : txt::kChuaDuDuLieu);
+                                                                    : txt::kChuaDuDuLieu);
         m_lbCoSo->clear();
     } else {
         m_lbDat->setText(txt::kDatGanDay.arg(m_tienBo.datGanDay).arg(m_tienBo.soGanDay));

@@ -6,13 +6,11 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QDir>
 #include <QTest>
 
 #include <csignal>
-#include <sys/resource.h>
-
 #include <map>
+#include <sys/resource.h>
 
 using namespace thilaixe;
 
@@ -189,7 +187,7 @@ private slots:
         rlimit old{};
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
         rlimit small = old;
-        small.rlim_cur = 64 * 1024;
+        small.rlim_cur = rlim_t{64} * 1024;
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
         QString why;
         const bool ok = chuanBiThuMuc(fresh, installed.path(), &why);

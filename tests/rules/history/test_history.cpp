@@ -388,8 +388,11 @@ ls -A)"_s;
         dir.write(u"DuLieu.txt"_s, {});
         const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
         // The learner's own files: six letters after the name, but not ours.
-        const QStringList theirs{u"DuLieu.txt.backup"_s, u"DuLieu.txt.saoluu"_s, u"DuLieu.txt.QGpinF"_s,
-                                 u"DuLieu.txt.bak"_s, u"Other.txt.thilaixe-tam-QGpinF"_s,
+        const QStringList theirs{u"DuLieu.txt.backup"_s,
+                                 u"DuLieu.txt.saoluu"_s,
+                                 u"DuLieu.txt.QGpinF"_s,
+                                 u"DuLieu.txt.bak"_s,
+                                 u"Other.txt.thilaixe-tam-QGpinF"_s,
                                  u"DuLieu.txt.thilaixe-tam-QGpinF7"_s};
         const QString fresh = u"DuLieu.txt.thilaixe-tam-a1b2c3"_s;
         for (const QString& n : theirs + QStringList{fresh, u"DuLieu.txt.thilaixe-tam-QGpinF"_s}) {

@@ -15,15 +15,15 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QApplication>
-#include <QScreen>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -266,7 +266,8 @@ private slots:
         QTest::newRow("study") << u"study"_s
                                << QStringList{u"CM_Thoat"_s, u"Ch_DapAn"_s, u"CauHoiSo"_s, u"CM_OnTap"_s};
         QTest::newRow("entry declared") << u"entry declared"_s << QStringList{u"T_Hang"_s, u"T_Khoa"_s};
-        QTest::newRow("past exams") << u"past exams"_s << QStringList{u"CauHoi1"_s, u"CB_NgayThi"_s, u"CM_Tiep"_s};
+        QTest::newRow("past exams") << u"past exams"_s
+                                    << QStringList{u"CauHoi1"_s, u"CB_NgayThi"_s, u"CM_Tiep"_s};
     }
     void focusIsVisible()
     {
@@ -277,7 +278,9 @@ private slots:
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
         const auto luminance = [](QColor c) {
-            const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            const auto lin = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
             return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
         };
         const QColor ring = KieuTieuDiem::mauVong();
@@ -289,8 +292,9 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), c);
             const QImage img = w->grab().toImage();
             const QRect r(c->mapTo(w, QPoint(0, 0)), c->size());
-            for (const QPoint at : {r.topLeft() + QPoint(r.width() / 2, 0), r.bottomLeft() + QPoint(0, -r.height() / 2),
-                                    r.topLeft() + QPoint(r.width() / 2, 1), r.topRight() + QPoint(-1, r.height() / 2)})
+            for (const QPoint at :
+                 {r.topLeft() + QPoint(r.width() / 2, 0), r.bottomLeft() + QPoint(0, -r.height() / 2),
+                  r.topLeft() + QPoint(r.width() / 2, 1), r.topRight() + QPoint(-1, r.height() / 2)})
                 QVERIFY2(QColor(img.pixel(at)) == ring,
                          qPrintable(u"%1: no ring at (%2, %3)"_s.arg(name).arg(at.x()).arg(at.y())));
             const QColor face = img.pixel(r.topLeft() + QPoint(r.width() / 2, 4));

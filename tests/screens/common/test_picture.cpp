@@ -25,7 +25,9 @@ private slots:
         const qint64 shown = img.pixmap().cacheKey();
         // Decoded at the screen's pixels (this test runs at scale 1 and 2).
         const qreal scale = img.devicePixelRatioF();
-        QCOMPARE(scale, qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0);
+        QCOMPARE(scale, qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                            : 1.0);
         QCOMPARE(img.pixmap().size(), QSize(400, 300) * scale);
         QCOMPARE(img.pixmap().devicePixelRatio(), scale);
         QVERIFY(shown != 0);

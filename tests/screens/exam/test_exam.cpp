@@ -463,11 +463,13 @@ private slots:
                 said.append(m_sheet->LB_ThoiGian()->text() + u" | "_s + now);
             last = now;
         }
-        QCOMPARE(said, (QStringList{u" 5 phút 0 giây | Còn 5 phút làm bài"_s, u" 1 phút 0 giây | Còn 1 phút làm bài"_s}));
+        QCOMPARE(said, (QStringList{u" 5 phút 0 giây | Còn 5 phút làm bài"_s,
+                                    u" 1 phút 0 giây | Còn 1 phút làm bài"_s}));
         m_sheet->CMStartEnd_Click();
         const int right = key(1) == 2 ? 1 : 0;
-        QCOMPARE(text(m_p->app.form<FormKetQua>()->findChild<QLabel*>(u"TKetQua"_s), QAccessible::Description),
-                 u"Kết quả: Không đạt. Số câu trả lời đúng: %1, sai: %2."_s.arg(right).arg(30 - right));
+        QCOMPARE(
+            text(m_p->app.form<FormKetQua>()->findChild<QLabel*>(u"TKetQua"_s), QAccessible::Description),
+            u"Kết quả: Không đạt. Số câu trả lời đúng: %1, sai: %2."_s.arg(right).arg(30 - right));
     }
 
     void closingTheSheetBeforeEnd()

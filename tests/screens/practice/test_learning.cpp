@@ -209,7 +209,8 @@ private slots:
         QVERIFY(lb(f, u"LB_SanSang"_s)->text().startsWith(u"Khả năng đạt ở lần thi tới (hạng B2): "_s));
         QVERIFY(lb(f, u"LB_CoSo"_s)->text().startsWith(u"Dựa trên 3 lần thi đã lưu"_s));
         QCOMPARE(f->findChild<QProgressBar*>(u"DoPhu2"_s)->value(), 7);
-        QCOMPARE(f->findChild<QProgressBar*>(u"DoPhu2"_s)->accessibleName(), u"Sa bàn (251–300): đã gặp 7 trên 50 câu"_s);
+        QCOMPARE(f->findChild<QProgressBar*>(u"DoPhu2"_s)->accessibleName(),
+                 u"Sa bàn (251–300): đã gặp 7 trên 50 câu"_s);
         QCOMPARE(f->findChild<QWidget*>(u"BieuDo"_s)->accessibleDescription(),
                  u"Số câu đúng của từng lần thi, cũ nhất trước: 20 (Không đạt), 20 (Không đạt), 28 (Đạt)."_s);
         auto* list = f->findChild<QListWidget*>(u"DS_SaiNhieu"_s);

@@ -56,10 +56,8 @@ wait_exit
 
 # Studying, with the exam just kept: the study form, the past-exam review
 # and the information window over the study form.
-start_app
-w=$(wait_window '^thilaixe$')
-focus "$w"
-keys Tab alt+h
+open_entry
+keys alt+h
 study=$(wait_window '^Hoc ly thuyet 300 cau hoi Luat xe co gioi$')
 focus "$study"
 keys alt+t alt+x

@@ -68,7 +68,8 @@ open_sheet() {
 # then in RESULT. The program takes key events in the order they come, so
 # each key acts on the sheet as the one before left it: xdotool paces them.
 sit() {
-  xdotool key --delay 80 alt+b "$@" Escape
+  keys alt+b
+  xdotool key --delay 80 "$@" Escape
   RESULT=$(wait_window '^Họ tên:')
 }
 
@@ -84,7 +85,12 @@ record() {
 # moment later, and nothing outside the program shows when: a short settle.
 focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
 
-keys() { xdotool key --delay 60 "$@"; }
+# Keys, then a moment for the program to take them: what a key does is not
+# always visible from outside (a field filled, a focus moved), and a key
+# sent while the program is still busy with the last window change can be
+# lost. Checks never rest on this pause: each step that shows something is
+# waited for (wait_window, wait_title, wait_gone).
+keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
 
 # Waits up to 10 s until the window's title is exactly $2.
 wait_title() {

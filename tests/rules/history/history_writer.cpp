@@ -4,13 +4,15 @@
 //   history_writer count N SEED    writes N exams; exit code = failed saves
 //   history_writer limit BYTES     writes one exam with no file allowed to
 //                                  grow past BYTES (RLIMIT_FSIZE); exit 0 when
-//                                  saved, 1 when refused
+//                                  saved, 1 when refused (the reason on
+//                                  standard output)
 #include "rules/history/LichSuThi.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 
 using namespace thilaixe;
@@ -49,7 +51,11 @@ int main(int argc, char* argv[])
         const rlimit r{limit, limit};
         if (setrlimit(RLIMIT_FSIZE, &r) != 0)
             return 3;
-        return GhiDuLieu(exam(99, 7), tep) ? 0 : 1;
+        QString loi;
+        if (GhiDuLieu(exam(99, 7), tep, &loi))
+            return 0;
+        std::printf("%s\n", loi.toUtf8().constData());
+        return 1;
     }
     const int seed = a.value(0).toInt();
     for (int n = 0;; ++n)

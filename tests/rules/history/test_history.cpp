@@ -314,7 +314,9 @@ cp old.txt mnt/DuLieu.txt
 cd mnt
 if "$0" limit 1000000000; then echo saved; else echo refused; fi
 cmp DuLieu.txt ../old.txt && echo same
-ls -A)"_s;
+ls -A
+mount -o remount,ro,size=16k ../mnt
+"$0" limit 1000000000 || echo refused)"_s;
         QProcess p;
         p.setWorkingDirectory(dir.path(u"."_s));
         p.start(u"unshare"_s, {u"-m"_s, u"--propagation"_s, u"private"_s, u"bash"_s, u"-c"_s, script,
@@ -323,7 +325,14 @@ ls -A)"_s;
         const QString out = QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
         if (out.contains(u"mount:"_s))
             QSKIP("tmpfs cannot be mounted here");
-        QCOMPARE(out, u"refused\nsame\nDuLieu.txt\nDuLieu.txt.lock\n"_s);
+        // The reasons, in Vietnamese: a full disk; a read-only folder is not
+        // "another copy of the program".
+        const QStringList l = out.split(u'\n');
+        QCOMPARE(l.mid(0, 5), (QStringList{u"ổ đĩa đã đầy"_s, u"refused"_s, u"same"_s, u"DuLieu.txt"_s,
+                                           u"DuLieu.txt.lock"_s}));
+        QVERIFY2(l.value(5).endsWith(u"DuLieu.txt.lock: thư mục chỉ cho đọc, không ghi được vào đó"_s),
+                 qPrintable(out));
+        QCOMPARE(l.value(6), u"refused"_s);
     }
 
     // Only a regular file in the working folder is history: a link (to a

@@ -20,8 +20,8 @@ export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 open_entry
 xdotool type --delay 60 b2
 open_sheet B2
-xdotool key --delay 80 alt+b 2 1 3
-tree=$(/usr/bin/python3 "$(dirname "$0")/a11y_tree.py" thilaixe 'Câu 3, đã chọn 3' 2>/dev/null || true)
+xdotool key --delay 80 alt+b 2 1 1  # 1 and 2: options every question has
+tree=$(/usr/bin/python3 "$(dirname "$0")/a11y_tree.py" thilaixe 'Câu 3, đã chọn 1' 2>/dev/null || true)
 echo "$tree"
 for want in '[radio button] "Câu 1, đã chọn 2"' '[radio button] "Câu 2, đã chọn 1"' \
             '[radio button] "Câu 4, chưa trả lời" {checked,enabled' '[image] "Ảnh câu hỏi số ' \

@@ -28,18 +28,16 @@ bool coTieuDiem(const QStyleOption* opt, const QWidget* w)
 void KieuTieuDiem::drawControl(ControlElement e, const QStyleOption* opt, QPainter* p, const QWidget* w) const
 {
     // The base style's own faint mark is left out: one mark, the clear one.
-    QStyleOption* sao = nullptr;
-    const QStyleOption* dung = opt;
-    if (e == CE_PushButton || e == CE_CheckBox || e == CE_RadioButton) {
-        if (const auto* b = qstyleoption_cast<const QStyleOptionButton*>(opt)) {
-            sao = new QStyleOptionButton(*b);
-            sao->state &= ~State_HasFocus;
-            dung = sao;
-        }
+    const bool nut = e == CE_PushButton || e == CE_CheckBox || e == CE_RadioButton;
+    const auto* b = nut ? qstyleoption_cast<const QStyleOptionButton*>(opt) : nullptr;
+    if (b) {
+        QStyleOptionButton khongDau(*b);
+        khongDau.state &= ~State_HasFocus;
+        QProxyStyle::drawControl(e, &khongDau, p, w);
+    } else {
+        QProxyStyle::drawControl(e, opt, p, w);
     }
-    QProxyStyle::drawControl(e, dung, p, w);
-    delete sao;
-    if ((e == CE_PushButton || e == CE_CheckBox || e == CE_RadioButton) && coTieuDiem(opt, w))
+    if (nut && coTieuDiem(opt, w))
         veVong(p, opt->rect);
 }
 

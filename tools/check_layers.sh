@@ -3,7 +3,7 @@
 #  - nothing under src/rules includes a Qt Widgets header or anything of
 #    src/screens, and tools/ and the fuzz targets include no screen;
 #  - a folder includes only itself and the folders below it:
-#      rules/common < rules/bank < rules/{exam,history,decor} < rules/practice
+#      rules/common < rules/bank < rules/{exam,history,decor,dulieu} < rules/practice
 #      < screens/common < screens/{entry,exam,study,history,practice}
 #      < screens/app
 set -euo pipefail
@@ -14,7 +14,7 @@ rank() {
   case "$1" in
     rules/common) echo 0 ;;
     rules/bank) echo 1 ;;
-    rules/exam | rules/history | rules/decor) echo 2 ;;
+    rules/exam | rules/history | rules/decor | rules/dulieu) echo 2 ;;
     rules/practice) echo 3 ;;
     screens/common) echo 4 ;;
     screens/entry | screens/exam | screens/study | screens/history | screens/practice) echo 5 ;;

@@ -4,6 +4,7 @@
 // empty DuLieu.txt when there is none.
 
 #include "rules/bank/NganHang.h"
+#include "rules/dulieu/NganHangMau2025.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -18,8 +19,18 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: make_sample_bank FOLDER [--no-history]\n");
+        std::fprintf(stderr, "usage: make_sample_bank FOLDER [--no-history]\n"
+                             "       make_sample_bank --bank-2025 FOLDER\n");
         return 2;
+    }
+    if (QByteArray(argv[1]) == "--bank-2025") {
+        // The sample of the 600-question bank: bank.json and its pictures.
+        QString loi;
+        if (argc < 3 || !thilaixe::veNganHangMau2025(QFile::decodeName(argv[2]), &loi)) {
+            std::fprintf(stderr, "%s\n", argc < 3 ? "--bank-2025 needs a folder" : qPrintable(loi));
+            return argc < 3 ? 2 : 1;
+        }
+        return 0;
     }
     // A folder whose name is not UTF-8 text is made and entered by its bytes.
     const QByteArray ten(argv[1]);

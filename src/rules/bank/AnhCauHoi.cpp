@@ -44,4 +44,26 @@ KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
     return KetQuaTaiAnh::DaTai;
 }
 
+KetQuaTaiAnh taiAnhBatKy(const QString& tenTep, QSize kichThuoc, QImage* anh)
+{
+    const QFileInfo fi(tenTep);
+    if (tenTep.isEmpty() || !fi.exists())
+        return KetQuaTaiAnh::ThieuTep;
+    if (!fi.isFile())
+        return KetQuaTaiAnh::Hong;
+    QImageReader::setAllocationLimit(kGioiHanMB);
+    QImageReader reader(tenTep);
+    const QSize goc = reader.size();
+    if (!goc.isValid() || goc.width() > kCanhToiDa || goc.height() > kCanhToiDa)
+        return KetQuaTaiAnh::Hong;
+    if (kichThuoc.isValid() && !kichThuoc.isEmpty())
+        reader.setScaledSize(goc.scaled(kichThuoc, Qt::KeepAspectRatio));
+    QImage img = reader.read();
+    if (img.isNull())
+        return KetQuaTaiAnh::Hong;
+    if (anh)
+        *anh = std::move(img);
+    return KetQuaTaiAnh::DaTai;
+}
+
 }  // namespace thilaixe

@@ -16,4 +16,8 @@ enum class KetQuaTaiAnh {
 // costs no more than a small one. The decoder's allocation is capped.
 KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh);
 
+// The same for a picture of a bank file: any format Qt reads (JPEG, PNG,
+// …), with the same caps. `anh` may be null (only checked).
+KetQuaTaiAnh taiAnhBatKy(const QString& tenTep, QSize kichThuoc, QImage* anh);
+
 }  // namespace thilaixe

@@ -1,0 +1,135 @@
+#pragma once
+
+// A question bank and an exam rule set as data (JSON files a school brings),
+// and the papers drawn from them. docs/bank-format.md describes both files.
+
+#include "rules/bank/NgauNhien.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace thilaixe {
+
+// One fault of a bank or rule file: where (a question number or a JSON
+// path) and what, in Vietnamese and in English.
+struct LoiDuLieu final {
+    QString viTri;
+    QString tiengViet;
+    QString tiengAnh;
+    QString dong() const
+    {
+        return viTri + QStringLiteral(": ") + tiengViet + QStringLiteral(" / ") + tiengAnh;
+    }
+};
+
+struct ChuongDL final {
+    int so = 0;
+    QString tieuDe;
+    int dau = 0, cuoi = 0;  // question numbers, both included
+};
+
+struct CauHoiDL final {
+    int so = 0;
+    QString noiDung;
+    QStringList phuongAn;  // empty when the picture carries the options
+    int soPhuongAn = 0;    // 2..4
+    int dapAn = 0;         // 1..soPhuongAn
+    bool diemLiet = false;
+    QString anh;  // relative to the bank's folder; empty: none
+    QString giaiThich;
+    QStringList nhom;  // pools: the classes it may be drawn for; empty: every class
+};
+
+struct NganHangDL final {
+    QString id, tieuDe, phienBan, nguon;
+    std::vector<ChuongDL> chuong;
+    std::vector<CauHoiDL> cauHoi;  // cauHoi[n - 1] is question n
+
+    const CauHoiDL* cau(int so) const
+    {
+        return so >= 1 && so <= static_cast<int>(cauHoi.size()) ? &cauHoi[static_cast<std::size_t>(so - 1)]
+                                                                : nullptr;
+    }
+    // The chapter a question lies in (its number), 0 when none.
+    int chuongCua(int so) const;
+};
+
+// The paper of one class in a rule set.
+struct QuyTacHang final {
+    QString hang;
+    int soCau = 0, soPhut = 0, canDeDat = 0, soDiemLiet = 0;
+    QString nhom;                                 // pool; empty: every question
+    std::vector<std::pair<int, int>> theoChuong;  // (chapter, questions), by chapter
+};
+
+struct BoQuyTac final {
+    QString id, tieuDe, nguon;
+    QDate tuNgay;
+    QDate denNgay;  // invalid: no end
+    std::vector<QuyTacHang> hang;
+
+    const QuyTacHang* timHang(const QString& ten) const;
+    bool coHieuLuc(const QDate& ngay) const
+    {
+        return ngay >= tuNgay && (!denNgay.isValid() || ngay <= denNgay);
+    }
+};
+
+// Limits on what is read: a real bank is a few MB.
+constexpr qsizetype kTepDuLieuToiDa = qsizetype{32} * 1024 * 1024;
+constexpr int kSoCauToiDa = 10000;
+constexpr int kDoDaiChuToiDa = 4000;
+
+template <typename T> struct KetQuaDocDL final {
+    std::optional<T> giaTri;     // set when there is no fault
+    std::vector<LoiDuLieu> loi;  // every fault found
+};
+
+// Reads and checks a bank file's bytes: every fault, with its question
+// number or JSON path. Pictures are not looked at here (kiemTraAnh).
+KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung);
+// The same from a file (size limit included).
+KetQuaDocDL<NganHangDL> docNganHangTep(const QString& tep);
+// The bank's pictures, each looked for beside the bank file and decoded:
+// a fault per picture missing, leaving the folder, or not a picture.
+std::vector<LoiDuLieu> kiemTraAnh(const NganHangDL& nh, const QString& thuMuc);
+
+KetQuaDocDL<BoQuyTac> docBoQuyTac(const QByteArray& noiDung);
+// The rule set built in: the one in force since 1 June 2025.
+BoQuyTac boQuyTacCaiSan();
+
+// A drawn paper: question numbers in chapter order, and which are critical.
+struct DeThiDL final {
+    std::vector<int> cau;
+    std::vector<int> diemLiet;
+};
+
+// Draws a paper of the class: its critical questions from the critical
+// questions of its pool, then each chapter's quota from that chapter's other
+// questions of the pool; all distinct, uniformly at random, in question
+// order. Empty, with the reason in `loi`, when the bank cannot give it.
+std::optional<DeThiDL> rutDe(const NganHangDL& nh, const QuyTacHang& q, BoSinhSo& rng,
+                             QString* loi = nullptr);
+
+// Whether a class can draw a paper from the bank, and if not why.
+std::optional<QString> khongRutDuoc(const NganHangDL& nh, const QuyTacHang& q);
+
+struct KetQuaDL final {
+    int dung = 0, sai = 0, boTrong = 0;
+    std::vector<int> diemLietSai;  // critical questions answered wrong or left blank
+    bool dat = false;
+};
+
+// Scores a paper: it passes with at least `canDeDat` right answers and no
+// critical question wrong or blank. tl[i] is the option chosen in slot i
+// (0: blank).
+KetQuaDL chamDiem(const NganHangDL& nh, const QuyTacHang& q, const DeThiDL& de, const std::vector<int>& tl);
+
+}  // namespace thilaixe

@@ -1,0 +1,264 @@
+#include "TestSupport.h"
+
+#include "rules/dulieu/NganHangDL.h"
+#include "rules/dulieu/NganHangMau2025.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QTest>
+
+using namespace thilaixe;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QJsonObject sample() { return QJsonDocument::fromJson(taoNganHangMau2025()).object(); }
+
+// The sample with question n (1-based) changed by `f`.
+QByteArray withQuestion(int n, const std::function<void(QJsonObject&)>& f)
+{
+    QJsonObject o = sample();
+    QJsonArray q = o[u"questions"_s].toArray();
+    QJsonObject c = q[n - 1].toObject();
+    f(c);
+    q[n - 1] = c;
+    o[u"questions"_s] = q;
+    return QJsonDocument(o).toJson();
+}
+
+QByteArray builtInRules()
+{
+    QFile f(u":/thilaixe/tt12-2025.json"_s);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestDuLieu : public QObject {
+    Q_OBJECT
+private slots:
+    void sampleBankAndBuiltInRulesRead()
+    {
+        const auto nh = docNganHang(taoNganHangMau2025());
+        QVERIFY2(nh.loi.empty(), qPrintable(nh.loi.empty() ? QString() : nh.loi[0].dong()));
+        QCOMPARE(nh.giaTri->cauHoi.size(), std::size_t{600});
+        int critical = 0, criticalA = 0, a = 0, b1 = 0;
+        for (const CauHoiDL& c : nh.giaTri->cauHoi) {
+            critical += c.diemLiet;
+            a += c.nhom.contains(u"A"_s);
+            criticalA += c.diemLiet && c.nhom.contains(u"A1"_s);
+            b1 += c.nhom.contains(u"B1"_s);
+        }
+        QCOMPARE(critical, 60);
+        QCOMPARE(a, 250);
+        QCOMPARE(criticalA, 20);
+        QCOMPARE(b1, 300);
+        QCOMPARE(nh.giaTri->chuongCua(485), 5);
+        QCOMPARE(nh.giaTri->chuongCua(486), 6);
+        const BoQuyTac r = boQuyTacCaiSan();
+        QCOMPARE(r.id, u"tt12-2025"_s);
+        QCOMPARE(r.hang.size(), std::size_t{15});
+        QCOMPARE(r.tuNgay, QDate(2025, 6, 1));
+        QVERIFY(!r.denNgay.isValid());
+        const QuyTacHang* b = r.timHang(u"b"_s);
+        QVERIFY(b && b->soCau == 30 && b->soPhut == 20 && b->canDeDat == 27 && b->soDiemLiet == 1
+                && b->nhom.isEmpty());
+        QCOMPARE(r.timHang(u"A1"_s)->nhom, u"A1"_s);
+        QCOMPARE(r.timHang(u"DE"_s)->soCau, 45);
+        // The pictures the build drew are all there and decode.
+        QVERIFY(kiemTraAnh(*nh.giaTri, QStringLiteral(THILAIXE_SAMPLE_2025)).empty());
+    }
+
+    // Each kind of fault is refused and named with its question number or
+    // JSON path, in both languages.
+    void faultsAreNamed_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("what");
+        QTest::newRow("not JSON") << QByteArray("{\"format\": ") << u"byte"_s << u"JSON"_s;
+        QJsonObject later = sample();
+        later[u"format"_s] = u"thilaixe-bank/2"_s;
+        QTest::newRow("later format") << QJsonDocument(later).toJson() << u"format"_s << u"mới hơn"_s;
+        QTest::newRow("gap in numbers")
+            << withQuestion(7, [](QJsonObject& c) { c[u"number"_s] = 8; }) << u"câu 7"_s << u"liền nhau"_s;
+        QTest::newRow("answer past the options")
+            << withQuestion(12, [](QJsonObject& c) { c[u"answer"_s] = 5; })
+            << u"câu 12 (questions[11].answer)"_s << u"từ 1 đến"_s;
+        QTest::newRow("five options")
+            << withQuestion(3,
+                            [](QJsonObject& c) {
+                                c[u"options"_s] = QJsonArray{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s};
+                            })
+            << u"câu 3 (questions[2].options)"_s << u"2 đến 4"_s;
+        QTest::newRow("no text") << withQuestion(40, [](QJsonObject& c) { c.remove(u"text"_s); })
+                                 << u"câu 40 (questions[39].text)"_s << u"thiếu"_s;
+        QTest::newRow("picture leaves the folder")
+            << withQuestion(301, [](QJsonObject& c) { c[u"image"_s] = u"../../etc/x.png"_s; }) << u"câu 301"_s
+            << u"thư mục"_s;
+        QTest::newRow("picture options without picture") << withQuestion(2, [](QJsonObject& c) {
+            c.remove(u"options"_s);
+            c[u"option_count"_s] = 3;
+        }) << u"câu 2 (questions[1].image)"_s << u"phải có ảnh"_s;
+        QJsonObject gap = sample();
+        QJsonArray ch = gap[u"chapters"_s].toArray();
+        QJsonObject c1 = ch[0].toObject();
+        c1[u"last"_s] = 170;
+        ch[0] = c1;
+        gap[u"chapters"_s] = ch;
+        QTest::newRow("question in no chapter")
+            << QJsonDocument(gap).toJson() << u"câu 171"_s << u"không thuộc"_s;
+        c1[u"last"_s] = 190;
+        ch[0] = c1;
+        gap[u"chapters"_s] = ch;
+        QTest::newRow("chapters overlap") << QJsonDocument(gap).toJson() << u"chapters[1]"_s << u"trùng"_s;
+    }
+    void faultsAreNamed()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, where);
+        QFETCH(QString, what);
+        const auto kq = docNganHang(file);
+        QVERIFY(!kq.giaTri);
+        QStringList lines;
+        for (const LoiDuLieu& l : kq.loi)
+            lines.append(l.dong());
+        const QString all = lines.join(u'\n');
+        QVERIFY2(all.contains(where) && all.contains(what) && !kq.loi[0].tiengAnh.isEmpty(), qPrintable(all));
+    }
+
+    void unknownKeysAreIgnored()
+    {
+        QVERIFY(docNganHang(withQuestion(5, [](QJsonObject& c) { c[u"video"_s] = u"later"_s; })).giaTri);
+    }
+
+    void picturesAreCheckedByNumber()
+    {
+        test::WorkDir d;
+        QDir().mkpath(d.path(u"images"_s));
+        NganHangDL nh = *docNganHang(taoNganHangMau2025()).giaTri;
+        nh.cauHoi.resize(305);
+        for (CauHoiDL& c : nh.cauHoi)
+            c.anh.clear();
+        nh.cauHoi[300].anh = u"images/301.png"_s;  // missing
+        nh.cauHoi[301].anh = u"images/302.png"_s;  // damaged
+        d.write(u"images/302.png"_s, "not a picture");
+        nh.cauHoi[302].anh = u"images/303.png"_s;  // fine
+        QImage(8, 8, QImage::Format_RGB32).save(d.path(u"images/303.png"_s));
+        nh.cauHoi[303].anh = u"images/304.png"_s;  // a link out of the folder
+        QTemporaryDir out;
+        QImage(8, 8, QImage::Format_RGB32).save(out.filePath(u"x.png"_s));
+        QVERIFY(QFile::link(out.filePath(u"x.png"_s), d.path(u"images/304.png"_s)));
+        const auto loi = kiemTraAnh(nh, d.path());
+        QCOMPARE(loi.size(), std::size_t{3});
+        QVERIFY(loi[0].viTri.startsWith(u"câu 301"_s) && loi[0].tiengViet.contains(u"không có"_s));
+        QVERIFY(loi[1].viTri.startsWith(u"câu 302"_s) && loi[1].tiengViet.contains(u"hỏng"_s));
+        QVERIFY(loi[2].viTri.startsWith(u"câu 304"_s) && loi[2].tiengViet.contains(u"ngoài"_s));
+    }
+
+    void ruleFaultsAreNamed_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("where");
+        QTest::newRow("quotas do not add up")
+            << u"\"questions\": 30"_s << u"\"questions\": 31"_s << u"classes[3]"_s;
+        QTest::newRow("bad date") << u"\"2025-06-01\""_s << u"\"1 June 2025\""_s << u"valid_from"_s;
+        QTest::newRow("class twice") << u"\"class\": \"A\","_s << u"\"class\": \"A1\","_s
+                                     << u"classes[1].class"_s;
+        QTest::newRow("pass above questions")
+            << u"\"pass\": 27"_s << u"\"pass\": 31"_s << u"classes[3].pass"_s;
+    }
+    void ruleFaultsAreNamed()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, where);
+        QString text = QString::fromUtf8(builtInRules());
+        QVERIFY(text.contains(from));
+        const auto kq = docBoQuyTac(text.replace(from, to).toUtf8());
+        QVERIFY(!kq.giaTri);
+        QVERIFY2(kq.loi[0].viTri == where, qPrintable(kq.loi[0].dong()));
+    }
+
+    // 1,000 papers per class: every quota met, all distinct, in order,
+    // from the class's pool.
+    void papersMeetEveryQuota()
+    {
+        const NganHangDL nh = *docNganHang(taoNganHangMau2025()).giaTri;
+        const BoQuyTac r = boQuyTacCaiSan();
+        BoSinhSo rng(2025);
+        for (const QuyTacHang& h : r.hang) {
+            QSet<int> seen;
+            for (int n = 0; n < 1000; ++n) {
+                const std::optional<DeThiDL> de = rutDe(nh, h, rng);
+                QVERIFY(de);
+                QCOMPARE(int(de->cau.size()), h.soCau);
+                QCOMPARE(int(de->diemLiet.size()), h.soDiemLiet);
+                QVERIFY(std::is_sorted(de->cau.begin(), de->cau.end()));
+                QCOMPARE(int(QSet<int>(de->cau.begin(), de->cau.end()).size()), h.soCau);
+                std::map<int, int> perChapter;
+                for (int q : de->cau) {
+                    const CauHoiDL& c = *nh.cau(q);
+                    QVERIFY(h.nhom.isEmpty() || c.nhom.contains(h.nhom));
+                    const bool listed =
+                        std::find(de->diemLiet.begin(), de->diemLiet.end(), q) != de->diemLiet.end();
+                    QCOMPARE(c.diemLiet, listed);
+                    if (!c.diemLiet)
+                        ++perChapter[nh.chuongCua(q)];
+                    seen.insert(q);
+                }
+                for (const auto& [chapter, quota] : h.theoChuong)
+                    QCOMPARE(perChapter[chapter], quota);
+            }
+            // Uniform enough to reach most of the pool in 1,000 papers.
+            QVERIFY2(seen.size() > (h.nhom.isEmpty() ? 500 : 200), qPrintable(h.hang));
+        }
+    }
+
+    // Passing needs the pass mark and every critical question right.
+    void scoringWithTheCriticalRule()
+    {
+        const NganHangDL nh = *docNganHang(taoNganHangMau2025()).giaTri;
+        const BoQuyTac rules = boQuyTacCaiSan();
+        const QuyTacHang& b = *rules.timHang(u"B"_s);
+        BoSinhSo rng(9);
+        const DeThiDL de = *rutDe(nh, b, rng);
+        std::vector<int> tl;
+        for (int q : de.cau)
+            tl.push_back(nh.cau(q)->dapAn);
+        QVERIFY(chamDiem(nh, b, de, tl).dat);
+        // Three wrong, none critical: exactly the pass mark.
+        int changed = 0;
+        for (std::size_t i = 0; i < tl.size() && changed < 3; ++i)
+            if (!nh.cau(de.cau[i])->diemLiet) {
+                tl[i] = nh.cau(de.cau[i])->dapAn % nh.cau(de.cau[i])->soPhuongAn + 1;
+                ++changed;
+            }
+        KetQuaDL kq = chamDiem(nh, b, de, tl);
+        QCOMPARE(kq.dung, 27);
+        QCOMPARE(kq.sai, 3);
+        QVERIFY(kq.dat);
+        // All right but the critical one left blank: failed on it.
+        for (std::size_t i = 0; i < tl.size(); ++i)
+            tl[i] = nh.cau(de.cau[i])->diemLiet ? 0 : nh.cau(de.cau[i])->dapAn;
+        kq = chamDiem(nh, b, de, tl);
+        QCOMPARE(kq.dung, 29);
+        QCOMPARE(kq.boTrong, 1);
+        QCOMPARE(kq.diemLietSai, de.diemLiet);
+        QVERIFY(!kq.dat);
+        // A pool too small for its quota cannot give a paper, and says why.
+        QuyTacHang big = b;
+        big.theoChuong[0].second = 500;
+        QString why;
+        QVERIFY(!rutDe(nh, big, rng, &why));
+        QVERIFY2(why.contains(u"chương 1"_s), qPrintable(why));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDuLieu)
+#include "test_dulieu.moc"

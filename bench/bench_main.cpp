@@ -11,9 +11,14 @@
 //   globe_frame/ours       drawing one globe frame (the tick is 5 ms)
 //   readiness/ours         the chance of passing from 50 kept exams, as the
 //                          progress window works it out (2,000 papers)
+//   bank600/ours           reading and checking the 600-question bank
+//   bank600/floor          a bare QJsonDocument::fromJson of the same bytes
+//   paper600/ours          drawing a class B paper from it
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/decor/KhungQuaDia.h"
+#include "rules/dulieu/NganHangDL.h"
+#include "rules/dulieu/NganHangMau2025.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/practice/TienBo.h"
@@ -25,6 +30,7 @@
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -204,6 +210,33 @@ void readinessOurs(benchmark::State& st)
 
 }  // namespace
 
+void bank600Ours(benchmark::State& st)
+{
+    const QByteArray b = taoNganHangMau2025();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(docNganHang(b));
+}
+
+void bank600Floor(benchmark::State& st)
+{
+    const QByteArray b = taoNganHangMau2025();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(QJsonDocument::fromJson(b));
+}
+
+void paper600Ours(benchmark::State& st)
+{
+    const NganHangDL nh = *docNganHang(taoNganHangMau2025()).giaTri;
+    const BoQuyTac r = boQuyTacCaiSan();
+    const QuyTacHang& b = *r.timHang(QStringLiteral("B"));
+    BoSinhSo rng(1);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(rutDe(nh, b, rng));
+}
+
+BENCHMARK(bank600Ours)->Name("bank600/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(bank600Floor)->Name("bank600/floor")->Unit(benchmark::kMillisecond);
+BENCHMARK(paper600Ours)->Name("paper600/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(pictureOurs)->Name("picture/ours")->Arg(640)->Arg(1280)->Arg(6000)->Unit(benchmark::kMillisecond);
 BENCHMARK(pictureFloor)->Name("picture/floor")->Arg(640)->Arg(1280)->Arg(6000)->Unit(benchmark::kMillisecond);
 BENCHMARK(saveOurs)->Name("save/ours")->Unit(benchmark::kMillisecond);

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cmath>
 
 namespace thilaixe {
 
@@ -55,7 +56,7 @@ public:
             them(viTri, QStringLiteral("phải là chuỗi chữ"), QStringLiteral("must be a string"));
             return {};
         }
-        const QString s = v.toString();
+        QString s = v.toString();
         if (batBuoc && s.trimmed().isEmpty())
             them(viTri, QStringLiteral("trống"), QStringLiteral("empty"));
         if (s.size() > toiDa)
@@ -72,8 +73,9 @@ public:
                 them(viTri, QStringLiteral("thiếu"), QStringLiteral("missing"));
             return std::nullopt;
         }
-        const double d = v.toDouble(-1e18);
-        if (!v.isDouble() || d != static_cast<double>(static_cast<long long>(d)) || d < thap || d > cao) {
+        // Range first: casting a number beyond any integer (1e300) is undefined.
+        const double d = v.toDouble();
+        if (!v.isDouble() || !(d >= thap && d <= cao) || d != std::floor(d)) {
             them(viTri, QStringLiteral("phải là số nguyên từ %1 đến %2").arg(thap).arg(cao),
                  QStringLiteral("must be a whole number from %1 to %2").arg(thap).arg(cao));
             return std::nullopt;
@@ -237,7 +239,7 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
             if (!nhom.isArray() || a.size() > 50)
                 s.them(viTriCau(i, QStringLiteral("pools")), QStringLiteral("phải là danh sách hạng"),
                        QStringLiteral("must be a list of classes"));
-            for (const QJsonValue& h : a) {
+            for (const QJsonValue h : a) {
                 if (!h.isString() || h.toString().isEmpty() || h.toString().size() > 20)
                     s.them(viTriCau(i, QStringLiteral("pools")), QStringLiteral("tên hạng không hợp lệ"),
                            QStringLiteral("not a class name"));

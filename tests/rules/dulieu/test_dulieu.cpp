@@ -95,6 +95,9 @@ private slots:
                                 c[u"options"_s] = QJsonArray{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s};
                             })
             << u"câu 3 (questions[2].options)"_s << u"2 đến 4"_s;
+        QTest::newRow("answer 1e300 (found by the fuzzer)")
+            << withQuestion(9, [](QJsonObject& c) { c[u"answer"_s] = 1e300; })
+            << u"câu 9 (questions[8].answer)"_s << u"số nguyên"_s;
         QTest::newRow("no text") << withQuestion(40, [](QJsonObject& c) { c.remove(u"text"_s); })
                                  << u"câu 40 (questions[39].text)"_s << u"thiếu"_s;
         QTest::newRow("picture leaves the folder")

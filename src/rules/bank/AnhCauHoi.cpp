@@ -9,6 +9,24 @@ namespace thilaixe {
 namespace {
 constexpr int kGioiHanMB = 64;     // decoder allocation cap
 constexpr int kCanhToiDa = 20000;  // larger claims are not pictures we show
+
+// Decodes under the caps at the size asked for (its shape kept when
+// `giuTiLe`: a bank's pictures come in any shape).
+KetQuaTaiAnh giaiMa(QImageReader& reader, QSize kichThuoc, bool giuTiLe, QImage* anh)
+{
+    QImageReader::setAllocationLimit(kGioiHanMB);
+    const QSize goc = reader.size();
+    if (!goc.isValid() || goc.width() > kCanhToiDa || goc.height() > kCanhToiDa)
+        return KetQuaTaiAnh::Hong;
+    if (kichThuoc.isValid() && !kichThuoc.isEmpty())
+        reader.setScaledSize(giuTiLe ? goc.scaled(kichThuoc, Qt::KeepAspectRatio) : kichThuoc);
+    QImage img = reader.read();
+    if (img.isNull())
+        return KetQuaTaiAnh::Hong;
+    if (anh)
+        *anh = std::move(img);
+    return KetQuaTaiAnh::DaTai;
+}
 }  // namespace
 
 KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
@@ -26,22 +44,11 @@ KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
     if (!f.read(4096).contains("\xFF\xD9") || !f.seek(0))
         return KetQuaTaiAnh::Hong;
 
-    QImageReader::setAllocationLimit(kGioiHanMB);
     // Question pictures are JPEG: anything else under a .jpg name is damaged.
     QImageReader reader(&f, "jpeg");
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
-    const QSize goc = reader.size();
-    if (!goc.isValid() || goc.width() > kCanhToiDa || goc.height() > kCanhToiDa)
-        return KetQuaTaiAnh::Hong;
-    if (kichThuoc.isValid() && !kichThuoc.isEmpty())
-        reader.setScaledSize(kichThuoc);
-    QImage img = reader.read();
-    if (img.isNull())
-        return KetQuaTaiAnh::Hong;
-    if (anh)
-        *anh = std::move(img);
-    return KetQuaTaiAnh::DaTai;
+    return giaiMa(reader, kichThuoc, false, anh);
 }
 
 KetQuaTaiAnh taiAnhBatKy(const QString& tenTep, QSize kichThuoc, QImage* anh)
@@ -51,19 +58,8 @@ KetQuaTaiAnh taiAnhBatKy(const QString& tenTep, QSize kichThuoc, QImage* anh)
         return KetQuaTaiAnh::ThieuTep;
     if (!fi.isFile())
         return KetQuaTaiAnh::Hong;
-    QImageReader::setAllocationLimit(kGioiHanMB);
     QImageReader reader(tenTep);
-    const QSize goc = reader.size();
-    if (!goc.isValid() || goc.width() > kCanhToiDa || goc.height() > kCanhToiDa)
-        return KetQuaTaiAnh::Hong;
-    if (kichThuoc.isValid() && !kichThuoc.isEmpty())
-        reader.setScaledSize(goc.scaled(kichThuoc, Qt::KeepAspectRatio));
-    QImage img = reader.read();
-    if (img.isNull())
-        return KetQuaTaiAnh::Hong;
-    if (anh)
-        *anh = std::move(img);
-    return KetQuaTaiAnh::DaTai;
+    return giaiMa(reader, kichThuoc, true, anh);
 }
 
 }  // namespace thilaixe

@@ -1,6 +1,6 @@
 #include "rules/bank/NganHang.h"
 #include "rules/common/Texts.h"
-#include "rules/dulieu/NganHangDL.h"
+#include "rules/dulieu/LenhNganHang.h"
 
 #include "screens/app/App.h"
 #include "screens/common/KieuTieuDiem.h"
@@ -11,10 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -137,116 +133,17 @@ std::optional<QString> thuMucTheoByte(const QByteArray& ten, const char* nguon)
     return kThuMucHienTai;
 }
 
-// The rule set for a bank: --rules FILE, else rules.json beside the bank,
-// else the one built in. Empty with a message when a file given is wrong.
-std::optional<BoQuyTac> chonQuyTac(const QByteArray& tepQuyTac, const QString& tepNganHang)
-{
-    QString tep = QFile::decodeName(tepQuyTac);
-    if (tep.isEmpty()) {
-        const QString beCanh = QFileInfo(tepNganHang).dir().filePath(QStringLiteral("rules.json"));
-        if (!QFileInfo::exists(beCanh))
-            return boQuyTacCaiSan();
-        tep = beCanh;
-    }
-    QFile f(tep);
-    if (!f.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "thilaixe: %s: %s\n", qPrintable(tep), qPrintable(f.errorString()));
-        return std::nullopt;
-    }
-    KetQuaDocDL<BoQuyTac> kq = docBoQuyTac(f.read(kTepDuLieuToiDa + 1));
-    for (const LoiDuLieu& l : kq.loi)
-        std::fprintf(stderr, "%s: %s\n", qPrintable(tep), qPrintable(l.dong()));
-    return kq.giaTri;
-}
-
-// --check-bank and --draw-paper: 0 done, 1 a fault in the bank, 2 bad
-// arguments or a file that cannot be used.
+// --check-bank and --draw-paper.
 int lenhNganHang(const DongLenh& d)
 {
-    const QString tepNganHang = QFile::decodeName(d.rutDe ? d.nganHang : d.kiemTraNganHang);
-    if (tepNganHang.isEmpty() || (d.rutDe && d.hang.isEmpty())) {
+    if (!d.rutDe)
+        return lenhKiemTraNganHang(QFile::decodeName(d.kiemTraNganHang), QFile::decodeName(d.quyTac));
+    if (d.nganHang.isEmpty() || d.hang.isEmpty()) {
         std::fprintf(stderr, "thilaixe: --draw-paper needs --bank FILE and --class CLASS\n");
         return 2;
     }
-    const std::optional<BoQuyTac> quyTac = chonQuyTac(d.quyTac, tepNganHang);
-    if (!quyTac)
-        return 2;
-    const KetQuaDocDL<NganHangDL> doc = docNganHangTep(tepNganHang);
-    std::vector<LoiDuLieu> loi = doc.loi;
-    if (doc.giaTri) {
-        const std::vector<LoiDuLieu> anh = kiemTraAnh(*doc.giaTri, QFileInfo(tepNganHang).absolutePath());
-        loi.insert(loi.end(), anh.begin(), anh.end());
-    }
-    if (!loi.empty()) {
-        for (const LoiDuLieu& l : loi)
-            std::printf("LỖI %s\n", qPrintable(l.dong()));
-        std::printf("%zu lỗi / %zu faults\n", loi.size(), loi.size());
-        return d.rutDe ? 2 : 1;
-    }
-    const NganHangDL& nh = *doc.giaTri;
-    if (d.rutDe) {
-        const QuyTacHang* h = quyTac->timHang(QString::fromUtf8(d.hang));
-        if (!h) {
-            std::fprintf(stderr, "thilaixe: class %s is not in rule set %s\n", d.hang.constData(),
-                         qPrintable(quyTac->id));
-            return 2;
-        }
-        bool coHat = false;
-        const qulonglong hat = d.hatGiong.toULongLong(&coHat);
-        if (!d.hatGiong.isEmpty() && !coHat) {
-            std::fprintf(stderr, "thilaixe: --seed takes a whole number\n");
-            return 2;
-        }
-        BoSinhSo rng(coHat ? hat : QRandomGenerator::system()->generate64());
-        QString vi;
-        const std::optional<DeThiDL> de = rutDe(nh, *h, rng, &vi);
-        if (!de) {
-            std::fprintf(stderr, "thilaixe: %s\n", qPrintable(vi));
-            return 1;
-        }
-        QJsonArray cau, liet;
-        for (int q : de->cau)
-            cau.append(q);
-        for (int q : de->diemLiet)
-            liet.append(q);
-        const QJsonObject o{{QStringLiteral("class"), h->hang},     {QStringLiteral("rules"), quyTac->id},
-                            {QStringLiteral("minutes"), h->soPhut}, {QStringLiteral("pass"), h->canDeDat},
-                            {QStringLiteral("questions"), cau},     {QStringLiteral("critical"), liet}};
-        std::fputs(QJsonDocument(o).toJson(QJsonDocument::Compact).constData(), stdout);
-        std::fputs("\n", stdout);
-        return 0;
-    }
-    int diemLiet = 0, anh = 0;
-    for (const CauHoiDL& c : nh.cauHoi) {
-        diemLiet += c.diemLiet ? 1 : 0;
-        anh += c.anh.isEmpty() ? 0 : 1;
-    }
-    std::printf("Ngân hàng: %s (%s, phiên bản %s)\n", qPrintable(nh.tieuDe), qPrintable(nh.id),
-                qPrintable(nh.phienBan));
-    std::printf("Nguồn: %s\n", qPrintable(nh.nguon));
-    std::printf("%zu câu, %d câu điểm liệt, %d ảnh\n", nh.cauHoi.size(), diemLiet, anh);
-    for (const ChuongDL& c : nh.chuong) {
-        int liet = 0;
-        for (int q = c.dau; q <= c.cuoi; ++q)
-            liet += nh.cau(q)->diemLiet ? 1 : 0;
-        std::printf("  Chương %d (câu %d–%d): %d câu, %d điểm liệt — %s\n", c.so, c.dau, c.cuoi,
-                    c.cuoi - c.dau + 1, liet, qPrintable(c.tieuDe));
-    }
-    std::printf("Bộ quy tắc: %s (từ %s%s) — %s\n", qPrintable(quyTac->id),
-                qPrintable(quyTac->tuNgay.toString(Qt::ISODate)),
-                quyTac->denNgay.isValid()
-                    ? qPrintable(QStringLiteral(" đến ") + quyTac->denNgay.toString(Qt::ISODate))
-                    : "",
-                qPrintable(quyTac->nguon));
-    QStringList duoc;
-    for (const QuyTacHang& h : quyTac->hang) {
-        if (const std::optional<QString> vi = khongRutDuoc(nh, h))
-            std::printf("  Không rút được đề hạng %s: %s\n", qPrintable(h.hang), qPrintable(*vi));
-        else
-            duoc.append(h.hang);
-    }
-    std::printf("Rút được đề các hạng: %s\n", qPrintable(duoc.join(QStringLiteral(", "))));
-    return 0;
+    return lenhRutDe(QFile::decodeName(d.nganHang), QString::fromUtf8(d.hang), d.hatGiong,
+                     QFile::decodeName(d.quyTac));
 }
 
 // The sample bank an install put beside the program, or in the system's

@@ -1,0 +1,146 @@
+#include "rules/dulieu/LenhNganHang.h"
+
+#include "rules/dulieu/NganHangDL.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace thilaixe {
+
+namespace {
+
+// The rule set for a bank: --rules FILE, else rules.json beside the bank,
+// else the one built in. Empty with a message when a file given is wrong.
+std::optional<BoQuyTac> chonQuyTac(const QString& tepQuyTac, const QString& tepNganHang)
+{
+    QString tep = tepQuyTac;
+    if (tep.isEmpty()) {
+        const QString beCanh = QFileInfo(tepNganHang).dir().filePath(QStringLiteral("rules.json"));
+        if (!QFileInfo::exists(beCanh))
+            return boQuyTacCaiSan();
+        tep = beCanh;
+    }
+    QFile f(tep);
+    if (!f.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "thilaixe: %s: %s\n", qPrintable(tep), qPrintable(f.errorString()));
+        return std::nullopt;
+    }
+    KetQuaDocDL<BoQuyTac> kq = docBoQuyTac(f.read(kTepDuLieuToiDa + 1));
+    for (const LoiDuLieu& l : kq.loi)
+        std::fprintf(stderr, "%s: %s\n", qPrintable(tep), qPrintable(l.dong()));
+    return kq.giaTri;
+}
+
+// The bank and its rule set, read and checked; every fault printed. 0 when
+// both are usable, else the exit code: 1 a fault in the bank, 2 a file that
+// cannot be used.
+int docCaHai(const QString& tepNganHang, const QString& tepQuyTac, std::optional<BoQuyTac>& quyTac,
+             std::optional<NganHangDL>& nh)
+{
+    quyTac = chonQuyTac(tepQuyTac, tepNganHang);
+    if (!quyTac)
+        return 2;
+    KetQuaDocDL<NganHangDL> doc = docNganHangTep(tepNganHang);
+    std::vector<LoiDuLieu> loi = doc.loi;
+    if (doc.giaTri) {
+        const std::vector<LoiDuLieu> anh = kiemTraAnh(*doc.giaTri, QFileInfo(tepNganHang).absolutePath());
+        loi.insert(loi.end(), anh.begin(), anh.end());
+    }
+    for (const LoiDuLieu& l : loi)
+        std::printf("LỖI %s\n", qPrintable(l.dong()));
+    if (!loi.empty()) {
+        std::printf("%zu lỗi / %zu faults\n", loi.size(), loi.size());
+        return 1;
+    }
+    nh = std::move(doc.giaTri);
+    return 0;
+}
+
+}  // namespace
+
+int lenhRutDe(const QString& tepNganHang, const QString& hang, const QByteArray& hatGiong,
+              const QString& tepQuyTac)
+{
+    std::optional<BoQuyTac> quyTac;
+    std::optional<NganHangDL> nh;
+    if (docCaHai(tepNganHang, tepQuyTac, quyTac, nh) != 0)
+        return 2;  // a paper needs a usable bank
+    const QuyTacHang* h = quyTac->timHang(hang);
+    if (!h) {
+        std::fprintf(stderr, "thilaixe: class %s is not in rule set %s\n", qPrintable(hang),
+                     qPrintable(quyTac->id));
+        return 2;
+    }
+    bool coHat = false;
+    const qulonglong hat = hatGiong.toULongLong(&coHat);
+    if (!hatGiong.isEmpty() && !coHat) {
+        std::fprintf(stderr, "thilaixe: --seed takes a whole number\n");
+        return 2;
+    }
+    BoSinhSo rng(coHat ? hat : QRandomGenerator::system()->generate64());
+    QString vi;
+    const std::optional<DeThiDL> de = rutDe(*nh, *h, rng, &vi);
+    if (!de) {
+        std::fprintf(stderr, "thilaixe: %s\n", qPrintable(vi));
+        return 1;
+    }
+    QJsonArray cau, liet;
+    for (int q : de->cau)
+        cau.append(q);
+    for (int q : de->diemLiet)
+        liet.append(q);
+    const QJsonObject o{{QStringLiteral("class"), h->hang},     {QStringLiteral("rules"), quyTac->id},
+                        {QStringLiteral("minutes"), h->soPhut}, {QStringLiteral("pass"), h->canDeDat},
+                        {QStringLiteral("questions"), cau},     {QStringLiteral("critical"), liet}};
+    std::fputs(QJsonDocument(o).toJson(QJsonDocument::Compact).constData(), stdout);
+    std::fputs("\n", stdout);
+    return 0;
+}
+
+int lenhKiemTraNganHang(const QString& tepNganHang, const QString& tepQuyTac)
+{
+    std::optional<BoQuyTac> quyTac;
+    std::optional<NganHangDL> nh;
+    if (const int kq = docCaHai(tepNganHang, tepQuyTac, quyTac, nh))
+        return kq;
+    int diemLiet = 0, anh = 0;
+    for (const CauHoiDL& c : nh->cauHoi) {
+        diemLiet += c.diemLiet ? 1 : 0;
+        anh += c.anh.isEmpty() ? 0 : 1;
+    }
+    std::printf("Ngân hàng: %s (%s, phiên bản %s)\n", qPrintable(nh->tieuDe), qPrintable(nh->id),
+                qPrintable(nh->phienBan));
+    std::printf("Nguồn: %s\n", qPrintable(nh->nguon));
+    std::printf("%zu câu, %d câu điểm liệt, %d ảnh\n", nh->cauHoi.size(), diemLiet, anh);
+    for (const ChuongDL& c : nh->chuong) {
+        int liet = 0;
+        for (int q = c.dau; q <= c.cuoi; ++q)
+            liet += nh->cau(q)->diemLiet ? 1 : 0;
+        std::printf("  Chương %d (câu %d–%d): %d câu, %d điểm liệt — %s\n", c.so, c.dau, c.cuoi,
+                    c.cuoi - c.dau + 1, liet, qPrintable(c.tieuDe));
+    }
+    std::printf("Bộ quy tắc: %s (từ %s%s) — %s\n", qPrintable(quyTac->id),
+                qPrintable(quyTac->tuNgay.toString(Qt::ISODate)),
+                quyTac->denNgay.isValid()
+                    ? qPrintable(QStringLiteral(" đến ") + quyTac->denNgay.toString(Qt::ISODate))
+                    : "",
+                qPrintable(quyTac->nguon));
+    QStringList duoc;
+    for (const QuyTacHang& h : quyTac->hang) {
+        if (const std::optional<QString> vi = khongRutDuoc(*nh, h))
+            std::printf("  Không rút được đề hạng %s: %s\n", qPrintable(h.hang), qPrintable(*vi));
+        else
+            duoc.append(h.hang);
+    }
+    std::printf("Rút được đề các hạng: %s\n", qPrintable(duoc.join(QStringLiteral(", "))));
+    return 0;
+}
+
+}  // namespace thilaixe

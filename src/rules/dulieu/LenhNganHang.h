@@ -1,0 +1,23 @@
+#pragma once
+
+// The command-line verbs for schools and scripts that need no window. Each
+// prints to standard output (faults and the summary) and returns the exit
+// code: 0 done, 1 a fault in the bank, 2 a file or argument that cannot be
+// used. The rule set is `tepQuyTac` when given, else rules.json beside the
+// bank, else the one built in.
+
+#include <QByteArray>
+#include <QString>
+
+namespace thilaixe {
+
+// --check-bank: a summary (questions per chapter, critical questions,
+// pictures, which classes can draw a paper and why not), or every fault.
+int lenhKiemTraNganHang(const QString& tepNganHang, const QString& tepQuyTac);
+
+// --draw-paper: one paper of the class as JSON (class, rules, minutes, pass,
+// questions, critical); `hatGiong` empty draws from the system's entropy.
+int lenhRutDe(const QString& tepNganHang, const QString& hang, const QByteArray& hatGiong,
+              const QString& tepQuyTac);
+
+}  // namespace thilaixe

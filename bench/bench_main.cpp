@@ -202,9 +202,10 @@ void readinessOurs(benchmark::State& st)
     const std::vector<LanThi> ds = docCacLanThi(history50());
     SoOnTap so;
     so.gopLanThi(ds);
+    const QuyTacHang& b2 = *boQuyTacCoDien().timHang(QStringLiteral("B2"));
     for (auto _ : st) {
-        NguonCoDinh rng(1);
-        benchmark::DoNotOptimize(uocLuongSanSang(ds, so, kCacHang[1], rng).xacSuat);
+        BoSinhSo rng(1);
+        benchmark::DoNotOptimize(uocLuongSanSang(nganHangCoDien(), b2, ds, so, rng).xacSuat);
     }
 }
 

@@ -4,7 +4,7 @@
 #    src/screens, and tools/ and the fuzz targets include no screen;
 #  - a folder includes only itself and the folders below it:
 #      rules/common < rules/bank < rules/{exam,history,decor,dulieu} < rules/practice
-#      < screens/common < screens/{entry,exam,study,history,practice}
+#      < rules/kho < screens/common < screens/{entry,exam,study,history,practice}
 #      < screens/app
 set -euo pipefail
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
@@ -16,9 +16,10 @@ rank() {
     rules/bank) echo 1 ;;
     rules/exam | rules/history | rules/decor | rules/dulieu) echo 2 ;;
     rules/practice) echo 3 ;;
-    screens/common) echo 4 ;;
-    screens/entry | screens/exam | screens/study | screens/history | screens/practice) echo 5 ;;
-    screens/app) echo 6 ;;
+    rules/kho) echo 4 ;;
+    screens/common) echo 5 ;;
+    screens/entry | screens/exam | screens/study | screens/history | screens/practice) echo 6 ;;
+    screens/app) echo 7 ;;
     *) echo "" ;;
   esac
 }

@@ -3,7 +3,7 @@
 //   probe_input history FILE   (read, every listed record parsed and re-scored)
 //   probe_input readiness DIR [CLASS]
 //                              (the chance of passing from DIR's history and
-//                              practice file, as the progress window shows it)
+//                              store, as the progress window shows it)
 // Prints the outcome, the time taken and the peak resident memory.
 //   probe_input key            prints each question's number and key option
 
@@ -11,6 +11,7 @@
 #include "rules/bank/DapAn.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
+#include "rules/kho/KhoHocVien.h"
 #include "rules/practice/TienBo.h"
 
 #include <QDir>
@@ -51,18 +52,19 @@ int main(int argc, char* argv[])
     } else if (kind == QLatin1String("readiness")) {
         const QDir dir(file);
         const std::vector<LanThi> ds = docCacLanThi(dir.filePath(kTepDuLieu));
-        KhoOnTap kho(dir.filePath(kTepOnTap));
-        kho.napLai();
-        const HangGiayPhep* hang =
-            timHang(argc == 4 ? QString::fromLocal8Bit(argv[3]).toUpper() : QStringLiteral("B2"));
+        KhoHocVien kho(dir.filePath(kTepKho), KhoHocVien::CheDo::ChiDoc);
+        const QuyTacHang* hang =
+            boQuyTacCoDien().timHang(argc == 4 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("B2"));
         if (!hang) {
             std::fprintf(stderr, "no such class\n");
             return 2;
         }
-        NguonCoDinh nguon(1);
-        const SanSang r = uocLuongSanSang(ds, kho.so(), *hang, nguon);
+        BoSinhSo nguon(1);
+        const SanSang r =
+            uocLuongSanSang(nganHangCoDien(), *hang, ds,
+                            kho.docOnTap(KhoHocVien::kHoSoMacDinh, kIdNganHangCoDien, kSoCauHoi), nguon);
         outcome = QStringLiteral("class %1, %2 exams, %3 papers: %4 %")
-                      .arg(hang->ten)
+                      .arg(hang->hang)
                       .arg(r.soLanThi)
                       .arg(r.soDe)
                       .arg(r.xacSuat * 100, 0, 'f', 1);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The command line for schools and scripts, without a display: the sample
 # 600-question bank checks clean, a broken copy lists its faults by number
-# and exits 1, a paper is drawn as JSON, bad arguments exit 2.
+# and exits 1, a paper is drawn as JSON by the rule set in force today (and
+# one that ends soon is said), --export reads the store without changing
+# it, bad arguments exit 2.
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY
 sample="$(dirname "$APP")/sample-bank-2025"
@@ -33,6 +35,36 @@ assert len(p["questions"]) == 30 and len(set(p["questions"])) == 30 and p["quest
 assert len(p["critical"]) == 1 and p["critical"][0] in p["questions"], p
 PY
 [ "$("$APP" --draw-paper --bank "$sample/bank.json" --class B --seed 42)" = "$paper" ] || fail "a seed draws the same paper"
+# A rule set beside the bank that began yesterday and ends in 30 days is the
+# one in force today, and its end is told.
+mkdir -p "$WORK/ruled/rules"
+cp -r "$sample/." "$WORK/ruled/"
+/usr/bin/python3 - "$(dirname "$0")/../../src/rules/dulieu/tt12-2025.json" "$WORK/ruled/rules/soon.json" <<'PY'
+import datetime, json, sys
+r = json.load(open(sys.argv[1]))
+today = datetime.date.today()
+r["id"] = "ends-soon"
+r["valid_from"] = str(today - datetime.timedelta(days=1))
+r["valid_until"] = str(today + datetime.timedelta(days=30))
+json.dump(r, open(sys.argv[2], "w"))
+PY
+paper=$("$APP" --draw-paper --bank "$WORK/ruled/bank.json" --class B --seed 1 2>"$WORK/err") || fail "ruled bank"
+grep -q '"rules":"ends-soon"' <<<"$paper" || fail "not the set in force: $paper"
+grep -q 'ends-soon hết hiệu lực sau ngày .* (còn 30 ngày)' "$WORK/err" || fail "end not told: $(cat "$WORK/err")"
+
+# --export: an empty folder gives empty lists; a file that is not a store
+# is reported (exit 1) and left exactly as it was.
+mkdir "$WORK/store"
+out=$("$APP" --export --data "$WORK/store") || fail "export of an empty folder"
+/usr/bin/python3 -c 'import json,sys; d=json.load(sys.stdin); assert d["attempts"] == [] and d["practice"] == [], d' \
+  <<<"$out" || fail "export: $out"
+[ ! -e "$WORK/store/thilaixe.sqlite" ] || fail "export made a store"
+head -c 3000 /dev/urandom >"$WORK/store/thilaixe.sqlite"
+cp "$WORK/store/thilaixe.sqlite" "$WORK/store.before"
+rc=0; "$APP" --export --data "$WORK/store" >/dev/null 2>"$WORK/err" || rc=$?
+[ "$rc" -eq 1 ] && grep -q 'thilaixe.sqlite' "$WORK/err" || fail "a damaged store: $rc $(cat "$WORK/err")"
+cmp -s "$WORK/store/thilaixe.sqlite" "$WORK/store.before" || fail "export changed the damaged store"
+
 for bad in "--draw-paper --bank $sample/bank.json" "--draw-paper --bank $sample/bank.json --class Z" \
            "--check-bank" "--draw-paper --bank $WORK/none.json --class B"; do
   rc=0; $APP $bad >/dev/null 2>&1 || rc=$?

@@ -33,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     so.gopLanThi(ds);
     for (int q : so.danhSach(ds))
         so.traLoi(q, q % 2 == 0);
-    const TienBo t = tinhTienBo(ds, so);
+    const TienBo t = tinhTienBo(nganHangCoDien(), ds, so);
     if (t.datGanDay > t.soGanDay || t.saiNhieuNhat.size() > 10)
         std::abort();
-    for (double p : xacSuatDung(ds, so))
+    for (double p : xacSuatDung(nganHangCoDien(), ds, so))
         if (!(p >= 0 && p <= 1))
             std::abort();
     return 0;

@@ -141,6 +141,22 @@ inline const QString kKhongGhiDuocOnTap =
     QStringLiteral("Không ghi được tệp ôn tập %1: %2.\n\nBạn vẫn ôn tiếp được: những gì đã ôn được giữ "
                    "trong chương trình và sẽ được ghi vào tệp ở lần ghi được sau. Hãy kiểm tra rằng ổ đĩa "
                    "còn chỗ trống và thư mục cho phép ghi.");
+// The learner's store (thilaixe.sqlite).
+inline const QString kHoSoMacDinh = QStringLiteral("Người học");
+inline const QString kTieuDeKho = QStringLiteral("Dữ liệu học tập");
+inline const QString kKhongGhiDuocKho =
+    QStringLiteral("Không ghi được vào %1: %2.\n\nKhông có gì bị mất: những gì vừa làm được giữ trong chương "
+                   "trình và sẽ được ghi ở lần ghi được sau. Hãy kiểm tra rằng ổ đĩa còn chỗ trống và thư mục "
+                   "cho phép ghi.");
+inline const QString kKhoTrongBoNho =
+    QStringLiteral("Không dùng được %1: %2.\n\nChương trình vẫn chạy, nhưng những gì bạn ôn và thi lần này "
+                   "sẽ không được lưu khi đóng chương trình. Tệp đó không bị thay đổi.");
+inline const QString kKhoHongDoiCho =
+    QStringLiteral("Tệp %1 %2, nên chương trình đã chuyển nó sang %3 (không xoá gì) và bắt đầu một tệp mới. "
+                   "Các bài thi 30 câu trong DuLieu.txt không bị ảnh hưởng.");
+inline const QString kOnTapCuHong =
+    QStringLiteral("Tệp ôn tập cũ %1 không đọc được, nên chưa chuyển được vào dữ liệu học tập. Tệp được giữ "
+                   "nguyên dưới tên %2.");
 inline const QString kDatGanDay = QStringLiteral("Đạt %1/%2 lần thi gần nhất");
 inline const QString kSanSang = QStringLiteral("Khả năng đạt ở lần thi tới (hạng %1): %2 %");
 inline const QString kCoSoSanSang =

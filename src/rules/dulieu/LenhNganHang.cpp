@@ -16,26 +16,44 @@ namespace thilaixe {
 
 namespace {
 
-// The rule set for a bank: --rules FILE, else rules.json beside the bank,
-// else the one built in. Empty with a message when a file given is wrong.
+// The rule set for a bank: --rules FILE, else the one in force today among
+// those beside the bank (rules.json, rules/*.json) and the one built in.
+// Empty with a message when a file given is wrong or no set is in force.
+// Said on standard error when the set ends within kBaoTruocNgay days.
 std::optional<BoQuyTac> chonQuyTac(const QString& tepQuyTac, const QString& tepNganHang)
 {
-    QString tep = tepQuyTac;
-    if (tep.isEmpty()) {
-        const QString beCanh = QFileInfo(tepNganHang).dir().filePath(QStringLiteral("rules.json"));
-        if (!QFileInfo::exists(beCanh))
-            return boQuyTacCaiSan();
-        tep = beCanh;
+    const QDate homNay = QDate::currentDate();
+    std::optional<BoQuyTac> chon;
+    if (!tepQuyTac.isEmpty()) {
+        QFile f(tepQuyTac);
+        if (!f.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "thilaixe: %s: %s\n", qPrintable(tepQuyTac), qPrintable(f.errorString()));
+            return std::nullopt;
+        }
+        KetQuaDocDL<BoQuyTac> kq = docBoQuyTac(f.read(kTepDuLieuToiDa + 1));
+        for (const LoiDuLieu& l : kq.loi)
+            std::fprintf(stderr, "%s: %s\n", qPrintable(tepQuyTac), qPrintable(l.dong()));
+        chon = std::move(kq.giaTri);
+        if (chon && !chon->coHieuLuc(homNay))
+            std::fprintf(stderr, "thilaixe: bộ quy tắc %s không có hiệu lực hôm nay (%s); vẫn dùng vì được chỉ định\n",
+                         qPrintable(chon->id), qPrintable(homNay.toString(Qt::ISODate)));
+    } else {
+        std::vector<LoiDuLieu> loi;
+        const std::vector<BoQuyTac> cacBo = cacBoQuyTacCho(tepNganHang, &loi);
+        for (const LoiDuLieu& l : loi)
+            std::fprintf(stderr, "%s\n", qPrintable(l.dong()));
+        if (!loi.empty())
+            return std::nullopt;
+        if (const BoQuyTac* b = boCoHieuLuc(cacBo, homNay))
+            chon = *b;
+        else
+            std::fprintf(stderr, "thilaixe: không có bộ quy tắc nào có hiệu lực hôm nay (%s)\n",
+                         qPrintable(homNay.toString(Qt::ISODate)));
     }
-    QFile f(tep);
-    if (!f.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "thilaixe: %s: %s\n", qPrintable(tep), qPrintable(f.errorString()));
-        return std::nullopt;
-    }
-    KetQuaDocDL<BoQuyTac> kq = docBoQuyTac(f.read(kTepDuLieuToiDa + 1));
-    for (const LoiDuLieu& l : kq.loi)
-        std::fprintf(stderr, "%s: %s\n", qPrintable(tep), qPrintable(l.dong()));
-    return kq.giaTri;
+    if (chon)
+        if (const std::optional<QString> bao = baoHetHieuLuc(*chon, homNay))
+            std::fprintf(stderr, "thilaixe: %s\n", qPrintable(*bao));
+    return chon;
 }
 
 // The bank and its rule set, read and checked; every fault printed. 0 when

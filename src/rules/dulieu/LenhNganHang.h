@@ -3,8 +3,9 @@
 // The command-line verbs for schools and scripts that need no window. Each
 // prints to standard output (faults and the summary) and returns the exit
 // code: 0 done, 1 a fault in the bank, 2 a file or argument that cannot be
-// used. The rule set is `tepQuyTac` when given, else rules.json beside the
-// bank, else the one built in.
+// used. The rule set is `tepQuyTac` when given, else the one in force today
+// among rules.json and rules/*.json beside the bank and the one built in;
+// a set that ends within 90 days is said on standard error.
 
 #include <QByteArray>
 #include <QString>

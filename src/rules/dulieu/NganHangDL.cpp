@@ -1,6 +1,10 @@
 #include "rules/dulieu/NganHangDL.h"
 
 #include "rules/bank/AnhCauHoi.h"
+#include "rules/bank/DapAn.h"
+#include "rules/bank/HangGiayPhep.h"
+#include "rules/bank/XuLyCacCauHoi.h"
+#include "rules/common/Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace thilaixe {
 
@@ -385,6 +390,17 @@ BoQuyTac boQuyTacCaiSan()
 
 namespace {
 
+// The classic paper's draws, from the same generator.
+class NguonTuBoSinhSo final : public NguonNgauNhien {
+public:
+    explicit NguonTuBoSinhSo(BoSinhSo& g) : m_g(g) {}
+    void gieoLai() override {}
+    float rnd() override { return m_g.rnd01(); }
+
+private:
+    BoSinhSo& m_g;
+};
+
 bool trongNhom(const CauHoiDL& c, const QuyTacHang& q) { return q.nhom.isEmpty() || c.nhom.contains(q.nhom); }
 
 // k distinct of `tu`, uniformly (a partial Fisher-Yates shuffle).
@@ -402,6 +418,10 @@ void chonNgauNhien(std::vector<int>& tu, int k, BoSinhSo& rng, std::vector<int>&
 
 std::optional<QString> khongRutDuoc(const NganHangDL& nh, const QuyTacHang& q)
 {
+    if (q.theoNhom)
+        return nh.cauHoi.size() == kSoCauHoi ? std::nullopt
+                                              : std::optional<QString>(
+                                                    QStringLiteral("đề theo nhóm cần ngân hàng %1 câu").arg(kSoCauHoi));
     int diemLiet = 0;
     QHash<int, int> theoChuong;
     for (const CauHoiDL& c : nh.cauHoi) {
@@ -429,6 +449,21 @@ std::optional<QString> khongRutDuoc(const NganHangDL& nh, const QuyTacHang& q)
 
 std::optional<DeThiDL> rutDe(const NganHangDL& nh, const QuyTacHang& q, BoSinhSo& rng, QString* loi)
 {
+    if (q.theoNhom) {
+        // The groups name questions 1..300: a bank of that size only.
+        if (nh.cauHoi.size() != kSoCauHoi) {
+            if (loi)
+                *loi = QStringLiteral("đề theo nhóm cần ngân hàng %1 câu").arg(kSoCauHoi);
+            return std::nullopt;
+        }
+        NguonTuBoSinhSo nguon(rng);
+        auto s = std::make_unique<SharedState>();
+        TaoDeThi(*s, nguon);
+        DeThiDL de;
+        for (int i = 1; i <= kSoCau; ++i)
+            de.cau.push_back(s->CH[i]);
+        return de;
+    }
     if (const std::optional<QString> vi = khongRutDuoc(nh, q)) {
         if (loi)
             *loi = *vi;
@@ -467,6 +502,106 @@ KetQuaDL chamDiem(const NganHangDL& nh, const QuyTacHang& q, const DeThiDL& de, 
     }
     kq.dat = kq.dung >= q.canDeDat && kq.diemLietSai.empty();
     return kq;
+}
+
+const BoQuyTac* boCoHieuLuc(const std::vector<BoQuyTac>& cacBo, const QDate& ngay)
+{
+    const BoQuyTac* chon = nullptr;
+    for (const BoQuyTac& b : cacBo)
+        if (b.coHieuLuc(ngay) && (!chon || b.tuNgay > chon->tuNgay))
+            chon = &b;
+    return chon;
+}
+
+std::optional<QString> baoHetHieuLuc(const BoQuyTac& bo, const QDate& ngay)
+{
+    if (!bo.denNgay.isValid() || ngay > bo.denNgay)
+        return std::nullopt;
+    const qint64 con = ngay.daysTo(bo.denNgay);
+    if (con > kBaoTruocNgay)
+        return std::nullopt;
+    return QStringLiteral("Bộ quy tắc %1 hết hiệu lực sau ngày %2 (còn %3 ngày): hãy cập nhật bộ quy tắc mới.")
+        .arg(bo.id, bo.denNgay.toString(QStringLiteral("dd/MM/yyyy")))
+        .arg(con);
+}
+
+std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi)
+{
+    std::vector<BoQuyTac> kq{boQuyTacCaiSan()};
+    const QDir thuMuc = QFileInfo(tepNganHang).dir();
+    QStringList tep;
+    if (thuMuc.exists(QStringLiteral("rules.json")))
+        tep.append(thuMuc.filePath(QStringLiteral("rules.json")));
+    const QDir con(thuMuc.filePath(QStringLiteral("rules")));
+    for (const QString& ten : con.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
+        tep.append(con.filePath(ten));
+    for (const QString& t : tep) {
+        QFile f(t);
+        if (!f.open(QIODevice::ReadOnly)) {
+            if (loi)
+                loi->push_back({t, f.errorString(), f.errorString()});
+            continue;
+        }
+        KetQuaDocDL<BoQuyTac> doc = docBoQuyTac(f.read(kTepDuLieuToiDa + 1));
+        if (loi)
+            for (LoiDuLieu l : doc.loi) {
+                l.viTri = t + QStringLiteral(": ") + l.viTri;
+                loi->push_back(l);
+            }
+        if (doc.giaTri) {
+            // A file beside the bank takes the place of a built-in set of
+            // the same id.
+            std::erase_if(kq, [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
+            kq.push_back(std::move(*doc.giaTri));
+        }
+    }
+    return kq;
+}
+
+const NganHangDL& nganHangCoDien()
+{
+    static const NganHangDL nh = [] {
+        NganHangDL n;
+        n.id = kIdNganHangCoDien;
+        n.tieuDe = QStringLiteral("300 câu hỏi (đề 30 câu)");
+        n.phienBan = QStringLiteral("300");
+        n.nguon = QStringLiteral("thilaixe");
+        const int cuoi[3] = {150, 250, 300};
+        for (int p = 0; p < 3; ++p)
+            n.chuong.push_back({p + 1, txt::kCacPhanNganHang[p], p == 0 ? 1 : cuoi[p - 1] + 1, cuoi[p]});
+        for (int q = 1; q <= kSoCauHoi; ++q) {
+            CauHoiDL c;
+            c.so = q;
+            c.soPhuongAn = kSoPhuongAn[static_cast<std::size_t>(q)];
+            c.dapAn = kDapAn[static_cast<std::size_t>(q)];
+            c.anh = QStringLiteral("%1.jpg").arg(q, 3, 10, QLatin1Char('0'));
+            n.cauHoi.push_back(c);
+        }
+        return n;
+    }();
+    return nh;
+}
+
+const BoQuyTac& boQuyTacCoDien()
+{
+    static const BoQuyTac bo = [] {
+        BoQuyTac b;
+        b.id = QStringLiteral("thilaixe-30");
+        b.tieuDe = QStringLiteral("Đề 30 câu theo 30 nhóm");
+        b.nguon = QStringLiteral("thilaixe");
+        b.tuNgay = QDate(2000, 1, 1);
+        for (const HangGiayPhep& h : kCacHang) {
+            QuyTacHang q;
+            q.hang = QString(h.ten);
+            q.soCau = kSoCau;
+            q.soPhut = h.phut;
+            q.canDeDat = h.itNhatDeDat();
+            q.theoNhom = true;
+            b.hang.push_back(q);
+        }
+        return b;
+    }();
+    return bo;
 }
 
 }  // namespace thilaixe

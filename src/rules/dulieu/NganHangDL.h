@@ -67,6 +67,9 @@ struct QuyTacHang final {
     int soCau = 0, soPhut = 0, canDeDat = 0, soDiemLiet = 0;
     QString nhom;                                 // pool; empty: every question
     std::vector<std::pair<int, int>> theoChuong;  // (chapter, questions), by chapter
+    // Drawn as the 300-question bank's paper is: one question from each of
+    // 30 groups, in one of 18 layouts (not by chapter quotas).
+    bool theoNhom = false;
 };
 
 struct BoQuyTac final {
@@ -104,6 +107,28 @@ std::vector<LoiDuLieu> kiemTraAnh(const NganHangDL& nh, const QString& thuMuc);
 KetQuaDocDL<BoQuyTac> docBoQuyTac(const QByteArray& noiDung);
 // The rule set built in: the one in force since 1 June 2025.
 BoQuyTac boQuyTacCaiSan();
+
+// The rule set in force on `ngay` among `cacBo` (the latest to start when
+// several are), or nullptr.
+const BoQuyTac* boCoHieuLuc(const std::vector<BoQuyTac>& cacBo, const QDate& ngay);
+// How many days ahead the end of a rule set is told.
+constexpr int kBaoTruocNgay = 90;
+// "This rule set ends on ... (n days)": set when it ends within kBaoTruocNgay
+// days of `ngay`.
+std::optional<QString> baoHetHieuLuc(const BoQuyTac& bo, const QDate& ngay);
+// The rule sets a bank may use: rules.json and every rules/*.json beside the
+// bank file, and the one built in. Faults of the files found go to `loi`
+// (their sets are left out).
+std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi = nullptr);
+
+// The 300-question bank of the entry form as a bank of this model: its
+// pictures NNN.jpg carry text and options, its key and option counts are
+// the built-in ones, its three sections are its chapters.
+const NganHangDL& nganHangCoDien();
+// Its rule set: the five classes of the entry form, 30 questions drawn by
+// groups and layouts, no critical question.
+const BoQuyTac& boQuyTacCoDien();
+inline const QString kIdNganHangCoDien = QStringLiteral("thilaixe-300");
 
 // A drawn paper: question numbers in chapter order, and which are critical.
 struct DeThiDL final {

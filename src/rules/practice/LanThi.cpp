@@ -1,6 +1,7 @@
 #include "rules/practice/LanThi.h"
 
 #include "rules/bank/DapAn.h"
+#include "rules/bank/HangGiayPhep.h"
 #include "rules/exam/KetQuaThi.h"
 
 #include <QCryptographicHash>
@@ -34,12 +35,19 @@ std::vector<LanThi> cacLanThi(const SharedState& s)
         const KetQuaThi kq = ketQuaLanDaThi(*tam);
         LanThi l;
         l.hang = hangTrongDong(s.LichSuNg[r].value_or(QString()));
+        l.cau.assign(kSoCau + 1, 0);
+        l.dung.assign(kSoCau + 1, false);
+        l.diemLiet.assign(kSoCau + 1, false);
         for (int i = 1; i <= kSoCau; ++i) {
             const auto q = cauHoiHopLe(tam->MangCHDaThi[i]);
             l.cau[static_cast<std::size_t>(i)] = q.value_or(0);
             l.dung[static_cast<std::size_t>(i)] = !kq.saiTai[static_cast<std::size_t>(i)];
         }
         l.soDung = kq.dung;
+        if (const HangGiayPhep* h = timHang(l.hang)) {
+            l.canDeDat = h->itNhatDeDat();
+            l.dat = h->dat(l.soDung);
+        }
         const QByteArray dong = s.LichSuNg[r].value_or(QString()).toUtf8() + '\n' + ch->toUtf8() + '\n'
                                 + s.LichSuTL[r].value_or(QString()).toUtf8();
         l.khoa = QCryptographicHash::hash(dong, QCryptographicHash::Sha1).toHex().left(16);
@@ -48,13 +56,15 @@ std::vector<LanThi> cacLanThi(const SharedState& s)
     return ds;
 }
 
-CauSai demCauSai(const std::vector<LanThi>& ds)
+CauSai demCauSai(const std::vector<LanThi>& ds, int soCauHoi)
 {
     CauSai c;
+    c.soLan.assign(static_cast<std::size_t>(soCauHoi) + 1, 0);
+    c.lanCuoi.assign(static_cast<std::size_t>(soCauHoi) + 1, 0);
     for (std::size_t r = 0; r < ds.size(); ++r)
-        for (int i = 1; i <= kSoCau; ++i) {
+        for (int i = 1; i <= ds[r].soCau(); ++i) {
             const auto q = static_cast<std::size_t>(ds[r].cau[static_cast<std::size_t>(i)]);
-            if (q != 0 && !ds[r].dung[static_cast<std::size_t>(i)]) {
+            if (q != 0 && q <= static_cast<std::size_t>(soCauHoi) && !ds[r].dung[static_cast<std::size_t>(i)]) {
                 ++c.soLan[q];
                 c.lanCuoi[q] = static_cast<int>(r) + 1;
             }

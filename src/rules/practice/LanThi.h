@@ -12,13 +12,19 @@
 
 namespace thilaixe {
 
-// One kept exam as the learning features see it.
+// One kept exam or attempt as the learning features see it, of any bank.
+// Slots count from 1 (index 0 unused).
 struct LanThi final {
-    QString hang;                                // class from its "Ng:" line; empty when unreadable
-    std::array<std::int16_t, kSoCau + 1> cau{};  // question of each slot 1..30; 0: not a question of the bank
-    std::array<bool, kSoCau + 1> dung{};         // slot answered right
+    QString hang;          // class; empty when unknown
+    std::vector<int> cau;  // question of each slot; 0: not a question of the bank
+    std::vector<bool> dung;  // slot answered right
+    std::vector<bool> diemLiet;  // slot holds a critical question
     int soDung = 0;
-    QByteArray khoa;  // names the record: a digest of its three lines
+    int canDeDat = -1;  // fewest right answers that pass; -1: class unknown
+    bool dat = false;   // passed (the critical rule included)
+    QByteArray khoa;  // names the record: for a history record, a digest of its three lines
+
+    int soCau() const { return cau.empty() ? 0 : static_cast<int>(cau.size()) - 1; }
 };
 
 // The kept exams of a read history (LichSuNg, LichSuCH, LichSuTL), oldest
@@ -26,12 +32,13 @@ struct LanThi final {
 std::vector<LanThi> cacLanThi(const SharedState& s);
 
 // Misses per question in kept exams (wrong or unanswered), and the newest
-// exam that missed it (1 + its index in the list; 0: never missed).
+// exam that missed it (1 + its index in the list; 0: never missed), for a
+// bank of `soCauHoi` questions (index 0 unused).
 struct CauSai final {
-    std::array<int, kSoCauHoi + 1> soLan{};
-    std::array<int, kSoCauHoi + 1> lanCuoi{};
+    std::vector<int> soLan;
+    std::vector<int> lanCuoi;
 };
-CauSai demCauSai(const std::vector<LanThi>& ds);
+CauSai demCauSai(const std::vector<LanThi>& ds, int soCauHoi = kSoCauHoi);
 
 // The history as the learning features read it: its exams, oldest first,
 // whether it was read whole, and if not, why (in Vietnamese).

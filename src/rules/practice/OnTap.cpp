@@ -1,8 +1,5 @@
 #include "rules/practice/OnTap.h"
 
-#include "rules/history/TepAnToan.h"
-
-#include <QFile>
 #include <QList>
 
 #include <algorithm>
@@ -22,7 +19,7 @@ bool laKhoa(const QByteArray& k)
 
 std::optional<int> soNguyen(const QByteArray& t, int thap, int cao)
 {
-    if (t.isEmpty() || t.size() > 6
+    if (t.isEmpty() || t.size() > 9
         || !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     const int v = t.toInt();
@@ -39,9 +36,9 @@ bool SoOnTap::gopLanThi(const std::vector<LanThi>& ds)
         conGiu.insert(l.khoa);
         if (daGop.contains(l.khoa))
             continue;
-        for (int i = 1; i <= kSoCau; ++i) {
+        for (int i = 1; i <= l.soCau(); ++i) {
             const int q = l.cau[static_cast<std::size_t>(i)];
-            if (q != 0 && !l.dung[static_cast<std::size_t>(i)]) {
+            if (coCau(q) && !l.dung[static_cast<std::size_t>(i)]) {
                 MucOnTap& m = muc[static_cast<std::size_t>(q)];
                 m.canOn = true;
                 m.dungLienTiep = 0;
@@ -55,17 +52,16 @@ bool SoOnTap::gopLanThi(const std::vector<LanThi>& ds)
     return doi || daGop.size() != truoc;
 }
 
-bool SoOnTap::traLoi(int cau, bool dung)
+bool traLoiMuc(MucOnTap& m, bool dung)
 {
-    if (cau < 1 || cau > kSoCauHoi)
-        return false;
-    MucOnTap& m = muc[static_cast<std::size_t>(cau)];
     if (!dung) {
-        ++m.sai;
+        if (m.sai < kDemToiDa)
+            ++m.sai;
         m.dungLienTiep = 0;
         return false;
     }
-    ++m.dung;
+    if (m.dung < kDemToiDa)
+        ++m.dung;
     if (!m.canOn)
         return false;
     if (++m.dungLienTiep < kDungDeXong)
@@ -75,11 +71,16 @@ bool SoOnTap::traLoi(int cau, bool dung)
     return true;
 }
 
+bool SoOnTap::traLoi(int cau, bool dung)
+{
+    return coCau(cau) && traLoiMuc(muc[static_cast<std::size_t>(cau)], dung);
+}
+
 std::vector<int> SoOnTap::danhSach(const std::vector<LanThi>& ds) const
 {
-    const CauSai sai = demCauSai(ds);
+    const CauSai sai = demCauSai(ds, soCauHoi());
     std::vector<int> kq;
-    for (int q = 1; q <= kSoCauHoi; ++q)
+    for (int q = 1; q <= soCauHoi(); ++q)
         if (muc[static_cast<std::size_t>(q)].canOn)
             kq.push_back(q);
     std::stable_sort(kq.begin(), kq.end(), [&](int a, int b) {
@@ -98,7 +99,7 @@ QByteArray SoOnTap::vietRa() const
     std::sort(khoa.begin(), khoa.end());
     for (const QByteArray& k : khoa)
         t += "exam " + k + '\n';
-    for (int q = 1; q <= kSoCauHoi; ++q) {
+    for (int q = 1; q <= soCauHoi(); ++q) {
         const MucOnTap& m = muc[static_cast<std::size_t>(q)];
         if (m == MucOnTap{})
             continue;
@@ -114,6 +115,10 @@ std::optional<SoOnTap> SoOnTap::docVao(const QByteArray& noiDung)
     if (noiDung.size() > kOnTapToiDa)
         return std::nullopt;
     QList<QByteArray> dong = noiDung.split('\n');
+    // A file that went through a Windows editor: its line ends are CR LF.
+    for (QByteArray& d : dong)
+        if (d.endsWith('\r'))
+            d.chop(1);
     if (!dong.isEmpty() && dong.last().isEmpty())
         dong.removeLast();  // the last line's break
     if (dong.isEmpty() || dong.first() != kDauTep)
@@ -132,81 +137,14 @@ std::optional<SoOnTap> SoOnTap::docVao(const QByteArray& noiDung)
         const auto q = soNguyen(o[1], 1, kSoCauHoi);
         const auto canOn = soNguyen(o[2], 0, 1);
         const auto lienTiep = soNguyen(o[3], 0, kDungDeXong - 1);
-        const auto dung = soNguyen(o[4], 0, 999999);
-        const auto sai = soNguyen(o[5], 0, 999999);
+        const auto dung = soNguyen(o[4], 0, kDemToiDa);
+        const auto sai = soNguyen(o[5], 0, kDemToiDa);
         if (!q || !canOn || !lienTiep || !dung || !sai || daCo[static_cast<std::size_t>(*q)])
             return std::nullopt;
         daCo[static_cast<std::size_t>(*q)] = true;
         so.muc[static_cast<std::size_t>(*q)] = {*canOn == 1, *lienTiep, *dung, *sai};
     }
     return so;
-}
-
-KhoOnTap::TrangThaiDoc KhoOnTap::napLai()
-{
-    m_so = {};
-    QFile f;
-    TrangThaiDoc kq = TrangThaiDoc::Hong;
-    switch (moDeDoc(m_tep, f)) {
-    case KetQuaMo::ThieuTep: kq = TrangThaiDoc::Moi; break;
-    case KetQuaMo::LoiKhac: break;
-    case KetQuaMo::DaMo:
-        if (const std::optional<SoOnTap> so = SoOnTap::docVao(f.read(kOnTapToiDa + 1))) {
-            m_so = *so;
-            kq = TrangThaiDoc::DaDoc;
-        }
-        break;
-    }
-    for (const ThayDoi& d : m_choGhi)
-        d(m_so);
-    return kq;
-}
-
-bool KhoOnTap::gopLanThi(const std::vector<LanThi>& ds, QString* loi)
-{
-    SoOnTap thu = m_so;
-    if (!thu.gopLanThi(ds) && m_choGhi.empty())
-        return true;
-    return capNhat([ds](SoOnTap& so) { so.gopLanThi(ds); }, loi);
-}
-
-bool KhoOnTap::traLoi(int cau, bool dung, bool* roi, QString* loi)
-{
-    // Whether it took the question out, as the boxes here see it.
-    const bool coTrongDanhSach =
-        cau >= 1 && cau <= kSoCauHoi && m_so.muc[static_cast<std::size_t>(cau)].canOn;
-    const bool ghiDuoc = capNhat([cau, dung](SoOnTap& so) { so.traLoi(cau, dung); }, loi);
-    if (roi)
-        *roi = coTrongDanhSach && !m_so.muc[static_cast<std::size_t>(cau)].canOn;
-    return ghiDuoc;
-}
-
-bool KhoOnTap::capNhat(ThayDoi thayDoi, QString* loi)
-{
-    SoOnTap moi;
-    const bool ghiDuoc = thayTheTep(
-        m_tep,
-        [&](QFile* cu) {
-            // The file as it stands now; a damaged one starts afresh. What
-            // waits to be written goes in first, in its order.
-            std::optional<SoOnTap> dangCo;
-            if (cu)
-                dangCo = SoOnTap::docVao(cu->read(kOnTapToiDa + 1));
-            moi = dangCo.value_or(SoOnTap{});
-            for (const ThayDoi& d : m_choGhi)
-                d(moi);
-            thayDoi(moi);
-            return moi.vietRa();
-        },
-        loi);
-    if (ghiDuoc) {
-        m_so = moi;
-        m_choGhi.clear();
-    } else {
-        thayDoi(m_so);
-        m_choGhi.push_back(std::move(thayDoi));
-    }
-    return ghiDuoc;
 }
 
 }  // namespace thilaixe

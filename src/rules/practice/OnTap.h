@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -28,11 +27,24 @@ struct MucOnTap final {
 
 // Right answers in a row that take a question out of the list.
 constexpr int kDungDeXong = 2;
+// Practice counters stop here rather than wrap (a learner never gets near).
+constexpr int kDemToiDa = 999'999'999;
 
-// Practice progress: a box per question, and the kept exams already folded in.
+// One practice answer on a box: a wrong one restarts the run; a right one
+// in the list counts toward kDungDeXong. True when it took the question out.
+bool traLoiMuc(MucOnTap& m, bool dung);
+
+// Practice progress of one bank: a box per question, and the kept exams
+// already folded in.
 struct SoOnTap final {
-    std::array<MucOnTap, kSoCauHoi + 1> muc{};  // index 0 unused
-    QSet<QByteArray> daGop;                     // keys of the exams folded in
+    explicit SoOnTap(int soCauHoi = kSoCauHoi) : muc(static_cast<std::size_t>(soCauHoi) + 1) {}
+
+    std::vector<MucOnTap> muc;  // index 0 unused
+    QSet<QByteArray> daGop;     // keys of the exams folded in
+
+    int soCauHoi() const { return static_cast<int>(muc.size()) - 1; }
+    bool coCau(int cau) const { return cau >= 1 && cau <= soCauHoi(); }
+    const MucOnTap& o(int cau) const { return muc[static_cast<std::size_t>(cau)]; }
 
     // Folds in the exams not folded in yet: every question one of them
     // missed (wrong or unanswered) goes (back) into the list with its run
@@ -45,8 +57,9 @@ struct SoOnTap final {
     // the most recently missed, then by number.
     std::vector<int> danhSach(const std::vector<LanThi>& ds) const;
 
-    // The file's text, and back. A text that is not such a file, in any
-    // part, gives nothing.
+    // The practice file's text (of the 300-question bank), and back. A text
+    // that is not such a file, in any part, gives nothing; Windows line ends
+    // are read as plain ones.
     QByteArray vietRa() const;
     static std::optional<SoOnTap> docVao(const QByteArray& noiDung);
 
@@ -55,47 +68,5 @@ struct SoOnTap final {
 
 // Longest practice file read; a real one is a few kilobytes.
 constexpr qsizetype kOnTapToiDa = qsizetype{64} * 1024;
-
-// The practice file of a working folder, read and written with the
-// history's guarantees (regular file only, atomic replace, lock). Each change
-// is applied to the file as it stands inside the lock, so two copies of the
-// program practising at once lose none of each other's answers. A change
-// that cannot be written holds here and is written, in order, with the next
-// write that succeeds: nothing practised is lost to a full disk for a while.
-class KhoOnTap final {
-public:
-    enum class TrangThaiDoc { Moi, DaDoc, Hong };
-    // A change of the practice boxes; it is kept, and may run again on the
-    // file as it stands later, so it holds its values, not references.
-    using ThayDoi = std::function<void(SoOnTap&)>;
-
-    explicit KhoOnTap(QString tep) : m_tep(std::move(tep)) {}
-
-    // Reads the file. A missing one is a fresh start (Moi); a damaged or
-    // unreadable one too, and says so (Hong) until a change replaces it.
-    // Changes not written yet still hold.
-    TrangThaiDoc napLai();
-    // Applies a change to the file and to the boxes here. When the file
-    // cannot be written the change still holds here, waits for the next
-    // write, and the reason is in `loi`.
-    bool capNhat(ThayDoi thayDoi, QString* loi = nullptr);
-    // One practice answer; `roi` tells whether it took the question out.
-    bool traLoi(int cau, bool dung, bool* roi = nullptr, QString* loi = nullptr);
-    // Folds in the exams of a history read whole and not folded in yet; the
-    // file is written only when that changes something or changes wait.
-    // Call it only with a history read whole: an unreadable one is no
-    // reason to forget the exams already folded in.
-    bool gopLanThi(const std::vector<LanThi>& ds, QString* loi = nullptr);
-
-    const SoOnTap& so() const { return m_so; }
-    const QString& tep() const { return m_tep; }
-    // Changes that hold here but are not in the file yet.
-    std::size_t soChoGhi() const { return m_choGhi.size(); }
-
-private:
-    QString m_tep;
-    SoOnTap m_so;
-    std::vector<ThayDoi> m_choGhi;
-};
 
 }  // namespace thilaixe

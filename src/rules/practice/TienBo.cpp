@@ -1,36 +1,67 @@
 #include "rules/practice/TienBo.h"
 
-#include "rules/bank/XuLyCacCauHoi.h"
-
 #include <algorithm>
-#include <memory>
 
 namespace thilaixe {
 
-int phanCua(int cau) { return cau <= kCacPhan[0].cuoi ? 0 : cau <= kCacPhan[1].cuoi ? 1 : 2; }
+namespace {
 
-TienBo tinhTienBo(const std::vector<LanThi>& ds, const SoOnTap& so)
+// Each question's chapter, as its place in the bank's list (-1: none).
+std::vector<int> viTriChuong(const NganHangDL& nh)
 {
+    std::vector<int> kq(nh.cauHoi.size() + 1, -1);
+    for (std::size_t c = 0; c < nh.chuong.size(); ++c)
+        for (int q = std::max(1, nh.chuong[c].dau); q <= std::min<int>(nh.chuong[c].cuoi, kq.size() - 1); ++q)
+            kq[static_cast<std::size_t>(q)] = static_cast<int>(c);
+    return kq;
+}
+
+// The groups a question's estimate is shrunk toward: its chapter, except
+// that the critical questions form a group of their own (a learner's record
+// on them says most about the others).
+std::vector<int> nhomUocLuong(const NganHangDL& nh, std::size_t* soNhom)
+{
+    std::vector<int> kq = viTriChuong(nh);
+    *soNhom = nh.chuong.size();
+    bool coLiet = false;
+    for (const CauHoiDL& c : nh.cauHoi)
+        if (c.diemLiet && c.so >= 1 && c.so < static_cast<int>(kq.size())) {
+            kq[static_cast<std::size_t>(c.so)] = static_cast<int>(nh.chuong.size());
+            coLiet = true;
+        }
+    if (coLiet)
+        ++*soNhom;
+    return kq;
+}
+
+}  // namespace
+
+TienBo tinhTienBo(const NganHangDL& nh, const std::vector<LanThi>& ds, const SoOnTap& so)
+{
+    const int n = static_cast<int>(nh.cauHoi.size());
     TienBo t;
-    std::array<bool, kSoCauHoi + 1> daGap{};
+    std::vector<bool> daGap(static_cast<std::size_t>(n) + 1);
     for (const LanThi& l : ds) {
-        const HangGiayPhep* h = timHang(l.hang);
-        t.diem.push_back({l.soDung, h ? h->itNhatDeDat() : -1, h && h->dat(l.soDung)});
-        for (int i = 1; i <= kSoCau; ++i)
-            daGap[static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)])] = true;
+        t.diem.push_back({l.soDung, l.canDeDat, l.dat});
+        for (int i = 1; i <= l.soCau(); ++i)
+            if (const int q = l.cau[static_cast<std::size_t>(i)]; q >= 1 && q <= n)
+                daGap[static_cast<std::size_t>(q)] = true;
     }
-    const CauSai sai = demCauSai(ds);
+    const CauSai sai = demCauSai(ds, n);
     const std::size_t tu = ds.size() > 10 ? ds.size() - 10 : 0;
     for (std::size_t r = tu; r < t.diem.size(); ++r) {
         ++t.soGanDay;
         t.datGanDay += t.diem[r].dat ? 1 : 0;
     }
-    for (int q = 1; q <= kSoCauHoi; ++q) {
-        const MucOnTap& m = so.muc[static_cast<std::size_t>(q)];
-        if (daGap[static_cast<std::size_t>(q)] || m.dung + m.sai > 0)
-            ++t.daGap[static_cast<std::size_t>(phanCua(q))];
-        if (sai.soLan[static_cast<std::size_t>(q)] > 0)
-            t.saiNhieuNhat.emplace_back(q, sai.soLan[static_cast<std::size_t>(q)]);
+    const std::vector<int> chuong = viTriChuong(nh);
+    t.daGap.assign(nh.chuong.size(), 0);
+    for (int q = 1; q <= n; ++q) {
+        const auto i = static_cast<std::size_t>(q);
+        const bool daOn = so.coCau(q) && so.o(q).dung + so.o(q).sai > 0;
+        if ((daGap[i] || daOn) && chuong[i] >= 0)
+            ++t.daGap[static_cast<std::size_t>(chuong[i])];
+        if (sai.soLan[i] > 0)
+            t.saiNhieuNhat.emplace_back(q, sai.soLan[i]);
     }
     std::stable_sort(t.saiNhieuNhat.begin(), t.saiNhieuNhat.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
@@ -39,70 +70,98 @@ TienBo tinhTienBo(const std::vector<LanThi>& ds, const SoOnTap& so)
     return t;
 }
 
-std::array<double, kSoCauHoi + 1> xacSuatDung(const std::vector<LanThi>& ds, const SoOnTap& so)
+std::vector<double> xacSuatDung(const NganHangDL& nh, const std::vector<LanThi>& ds, const SoOnTap& so)
 {
-    std::array<double, kSoCauHoi + 1> dung{}, lan{};
+    const int n = static_cast<int>(nh.cauHoi.size());
+    const auto kichThuoc = static_cast<std::size_t>(n) + 1;
+    std::vector<double> dung(kichThuoc), lan(kichThuoc);
     // Newer exams weigh more: the newest counts whole, each older one
     // kGiamTheoLan of the next.
     double trongSo = 1;
     for (auto l = ds.rbegin(); l != ds.rend(); ++l, trongSo *= kGiamTheoLan)
-        for (int i = 1; i <= kSoCau; ++i) {
-            const auto q = static_cast<std::size_t>(l->cau[static_cast<std::size_t>(i)]);
-            if (q == 0)
+        for (int i = 1; i <= l->soCau(); ++i) {
+            const int q = l->cau[static_cast<std::size_t>(i)];
+            if (q < 1 || q > n)
                 continue;
-            lan[q] += trongSo;
-            dung[q] += l->dung[static_cast<std::size_t>(i)] ? trongSo : 0;
+            lan[static_cast<std::size_t>(q)] += trongSo;
+            dung[static_cast<std::size_t>(q)] += l->dung[static_cast<std::size_t>(i)] ? trongSo : 0;
         }
-    for (int q = 1; q <= kSoCauHoi; ++q) {
-        const MucOnTap& m = so.muc[static_cast<std::size_t>(q)];
-        lan[static_cast<std::size_t>(q)] += kTrongSoOnTap * (m.dung + m.sai);
-        dung[static_cast<std::size_t>(q)] += kTrongSoOnTap * m.dung;
+    for (int q = 1; q <= n && so.coCau(q); ++q) {
+        lan[static_cast<std::size_t>(q)] += kTrongSoOnTap * (double{1} * so.o(q).dung + so.o(q).sai);
+        dung[static_cast<std::size_t>(q)] += kTrongSoOnTap * so.o(q).dung;
     }
-    // Overall, then per section, each with one right and one wrong answer of
-    // prior (and the overall rate as the sections' prior).
+    // Overall, then per chapter (the critical questions apart), each with
+    // one right and one wrong answer of prior (and the overall rate as the
+    // chapters' prior).
+    std::size_t soNhom = 0;
+    const std::vector<int> chuong = nhomUocLuong(nh, &soNhom);
     double tongDung = 0, tongLan = 0;
-    std::array<double, 3> phanDung{}, phanLan{};
-    for (int q = 1; q <= kSoCauHoi; ++q) {
+    std::vector<double> phanDung(soNhom), phanLan(soNhom);
+    for (int q = 1; q <= n; ++q) {
         const auto i = static_cast<std::size_t>(q);
         tongDung += dung[i];
         tongLan += lan[i];
-        phanDung[static_cast<std::size_t>(phanCua(q))] += dung[i];
-        phanLan[static_cast<std::size_t>(phanCua(q))] += lan[i];
+        if (chuong[i] >= 0) {
+            phanDung[static_cast<std::size_t>(chuong[i])] += dung[i];
+            phanLan[static_cast<std::size_t>(chuong[i])] += lan[i];
+        }
     }
     const double chung = (tongDung + 1) / (tongLan + 2);
-    std::array<double, 3> tiLePhan{};
-    for (std::size_t p = 0; p < 3; ++p)
-        tiLePhan[p] = (phanDung[p] + 2 * chung) / (phanLan[p] + 2);
-    std::array<double, kSoCauHoi + 1> p{};
-    for (int q = 1; q <= kSoCauHoi; ++q) {
+    std::vector<double> tiLePhan(soNhom);
+    for (std::size_t c = 0; c < tiLePhan.size(); ++c)
+        tiLePhan[c] = (phanDung[c] + 2 * chung) / (phanLan[c] + 2);
+    std::vector<double> p(kichThuoc);
+    for (int q = 1; q <= n; ++q) {
         const auto i = static_cast<std::size_t>(q);
-        p[i] = (dung[i] + kDoCo * tiLePhan[static_cast<std::size_t>(phanCua(q))]) / (lan[i] + kDoCo);
+        const double nen = chuong[i] >= 0 ? tiLePhan[static_cast<std::size_t>(chuong[i])] : chung;
+        p[i] = (dung[i] + kDoCo * nen) / (lan[i] + kDoCo);
     }
     return p;
 }
 
-SanSang uocLuongSanSang(const std::vector<LanThi>& ds, const SoOnTap& so, const HangGiayPhep& hang,
-                        NguonNgauNhien& nguon, int soDe)
+SanSang uocLuongSanSang(const NganHangDL& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
+                        const SoOnTap& so, BoSinhSo& rng, int soDe)
 {
-    const std::array<double, kSoCauHoi + 1> p = xacSuatDung(ds, so);
-    auto de = std::make_unique<SharedState>();
-    double tong = 0;
+    SanSang kq;
+    kq.soLanThi = static_cast<int>(ds.size());
+    const std::vector<double> p = xacSuatDung(nh, ds, so);
+    double tongDat = 0, tongLiet = 0;
+    std::vector<double> dem;
     for (int n = 0; n < soDe; ++n) {
-        TaoDeThi(*de, nguon);
-        // Chance of each count of right answers over the 30 slots.
-        std::array<double, kSoCau + 1> dem{};
+        const std::optional<DeThiDL> de = rutDe(nh, q, rng);
+        if (!de)
+            break;
+        ++kq.soDe;
+        // Every critical question right; then the chance of each count of
+        // right answers over the other slots.
+        double lietDung = 1;
+        dem.assign(de->cau.size() + 1, 0);
         dem[0] = 1;
-        for (int i = 1; i <= kSoCau; ++i) {
-            const double pi = p[static_cast<std::size_t>(std::clamp<int>(de->CH[i], 1, kSoCauHoi))];
-            for (int k = i; k >= 1; --k)
+        int khac = 0;
+        for (const int c : de->cau) {
+            const double pi = p[static_cast<std::size_t>(std::clamp<int>(c, 1, p.size() - 1))];
+            if (std::binary_search(de->diemLiet.begin(), de->diemLiet.end(), c)) {
+                lietDung *= pi;
+                continue;
+            }
+            ++khac;
+            for (int k = khac; k >= 1; --k)
                 dem[static_cast<std::size_t>(k)] =
                     dem[static_cast<std::size_t>(k)] * (1 - pi) + dem[static_cast<std::size_t>(k - 1)] * pi;
             dem[0] *= 1 - pi;
         }
-        for (int k = hang.itNhatDeDat(); k <= kSoCau; ++k)
-            tong += dem[static_cast<std::size_t>(k)];
+        const int canKhac = q.canDeDat - static_cast<int>(de->diemLiet.size());
+        double du = 0;
+        for (int k = std::max(0, canKhac); k <= khac; ++k)
+            du += dem[static_cast<std::size_t>(k)];
+        tongDat += lietDung * du;
+        tongLiet += 1 - lietDung;
     }
-    return {soDe > 0 ? tong / soDe : 0, static_cast<int>(ds.size()), soDe};
+    if (kq.soDe > 0) {
+        kq.xacSuat = tongDat / kq.soDe;
+        kq.xacSuatLiet = tongLiet / kq.soDe;
+    }
+    return kq;
 }
 
 }  // namespace thilaixe

@@ -1,6 +1,7 @@
 #include "rules/bank/NganHang.h"
 #include "rules/common/Texts.h"
 #include "rules/dulieu/LenhNganHang.h"
+#include "rules/kho/LenhKho.h"
 
 #include "screens/app/App.h"
 #include "screens/common/KieuTieuDiem.h"
@@ -38,6 +39,9 @@ const char kTroGiup[] = "Usage: thilaixe [--data DIR]\n"
                         "                 exit 0, or every fault and exit 1.\n"
                         "  --draw-paper --bank FILE --class C [--seed N] [--rules FILE]\n"
                         "                 Print a paper of class C drawn from the bank, as JSON.\n"
+                        "  --export [--bank ID]\n"
+                        "                 Print every kept attempt and practice box of the working\n"
+                        "                 folder's thilaixe.sqlite (of one bank when given), as JSON.\n"
                         "\n"
                         "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
                         "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
@@ -60,6 +64,7 @@ struct DongLenh final {
     // Verbs that need no window.
     QByteArray kiemTraNganHang;  // --check-bank FILE
     bool rutDe = false;          // --draw-paper
+    bool xuat = false;           // --export
     QByteArray nganHang, hang, quyTac, hatGiong;
     std::optional<QByteArray> thuMuc;  // --data, as the bytes given
     QByteArray loi;                    // what is wrong with the arguments
@@ -101,6 +106,8 @@ DongLenh docDongLenh(int argc, char** argv)
                                  : d.hatGiong) = v;
         } else if (a == "--draw-paper") {
             d.rutDe = true;
+        } else if (a == "--export") {
+            d.xuat = true;
         } else if (laTuyChonQtCoGiaTri(argv[i])) {
             ++i;
         } else if (a.startsWith("--") || !a.startsWith('-')) {
@@ -201,6 +208,15 @@ int main(int argc, char* argv[])
         std::free(cwd);
         if (QFile::encodeName(QFile::decodeName(b)) == b)
             hienTai = QFile::decodeName(b);
+    }
+
+    if (dongLenh.xuat) {
+        QCoreApplication c(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("thilaixe"));
+        const ThuMucDuLieu chon =
+            chonThuMucDuLieu(thuMucDongLenh, bienMoiTruong, hienTai,
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        return lenhXuat(QDir(chon.duongDan).absolutePath(), QString::fromUtf8(dongLenh.nganHang));
     }
 
     QApplication a(argc, argv);

@@ -1,6 +1,7 @@
 #include "screens/common/MoiTruong.h"
 
 #include "rules/common/Texts.h"
+#include "rules/dulieu/NganHangDL.h"
 
 #include "screens/common/FormAbout.h"
 #include "screens/common/Personalisation.h"
@@ -14,15 +15,28 @@ MoiTruong::MoiTruong(Seams& seams, QString thuMuc) : m_seams(seams), m_thuMuc(st
 
 QString MoiTruong::duongDan(const QString& tenTep) const { return QDir(m_thuMuc).filePath(tenTep); }
 
-KhoOnTap& MoiTruong::onTap()
+KhoHocVien& MoiTruong::kho()
 {
-    if (!m_onTap) {
-        m_onTap = std::make_unique<KhoOnTap>(duongDan(kTepOnTap));
-        if (m_onTap->napLai() == KhoOnTap::TrangThaiDoc::Hong)
-            m_seams.hienThongBao(txt::kTieuDeTepOnTap,
-                                 txt::kTepOnTapHong.arg(QDir::toNativeSeparators(m_onTap->tep())), {});
+    if (!m_kho) {
+        m_kho = std::make_unique<KhoHocVien>(duongDan(kTepKho));
+        for (const QString& bao : {m_kho->canhBao(), m_kho->thongBaoNhap()})
+            if (!bao.isEmpty())
+                m_seams.hienThongBao(txt::kTieuDeKho, bao, {});
     }
-    return *m_onTap;
+    return *m_kho;
+}
+
+SoOnTap MoiTruong::onTapCoDien()
+{
+    return kho().docOnTap(KhoHocVien::kHoSoMacDinh, kIdNganHangCoDien, kSoCauHoi);
+}
+
+void MoiTruong::baoLoiGhiKho(bool& daBao, const QString& lyDo)
+{
+    if (daBao || m_dangKetThuc)
+        return;
+    daBao = true;
+    m_seams.hienThongBao(txt::kTieuDeKho, loiGhiKho(kho().tep(), lyDo), {});
 }
 
 void MoiTruong::hien(QWidget* form)

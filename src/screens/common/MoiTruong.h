@@ -3,6 +3,7 @@
 #include "rules/common/SharedState.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/practice/LanThi.h"
+#include "rules/kho/KhoHocVien.h"
 #include "rules/practice/OnTap.h"
 
 #include "screens/common/Seams.h"
@@ -64,8 +65,13 @@ public:
     bool dangKetThuc() const { return m_dangKetThuc; }
     bool daKetThuc() const { return m_daKetThuc; }
 
-    // The practice file of the working folder, read at first use.
-    KhoOnTap& onTap();
+    // The learner's store of the working folder, opened at first use; what
+    // the learner must know about opening it is told then, once.
+    KhoHocVien& kho();
+    // The practice boxes of the classic bank, as the store has them now.
+    SoOnTap onTapCoDien();
+    // Says once per window (`daBao`) that the store could not be written.
+    void baoLoiGhiKho(bool& daBao, const QString& lyDo);
 
     // Text of the missing-file message.
     static QString noiDungThieuTep(NoiBaoLoi noi);
@@ -81,7 +87,7 @@ private:
     bool m_dangKetThuc = false;
     bool m_daKetThuc = false;
     bool m_daBaoLichSu = false;
-    std::unique_ptr<KhoOnTap> m_onTap;
+    std::unique_ptr<KhoHocVien> m_kho;
 };
 
 }  // namespace thilaixe

@@ -2,16 +2,18 @@
 
 #include "rules/bank/DapAn.h"
 #include "rules/common/Texts.h"
+#include "rules/dulieu/NganHangDL.h"
 
 #include "screens/common/HienAnh.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace thilaixe {
 
@@ -71,32 +73,35 @@ FormOnTap::FormOnTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
 
 void FormOnTap::napDanhSach()
 {
-    KhoOnTap& kho = m_mt.onTap();
+    KhoHocVien& kho = m_mt.kho();
     const LichSuDaDoc lichSu = m_mt.docLichSuHoc();
     m_lanThi = lichSu.lanThi;
     m_lichSuHong = lichSu.trangThai == KetQuaDoc::LoiKhac;
     QString loi;
     // Only a history read whole is folded in: one that cannot be read for
     // a while must not undo what was practised.
-    if (lichSu.daDoc() && !kho.gopLanThi(m_lanThi, &loi))
-        baoLoiGhi(loi);
-    const std::vector<int> ds = kho.so().danhSach(m_lanThi);
+    if (lichSu.daDoc()
+        && !kho.gopLanThi(KhoHocVien::kHoSoMacDinh, kIdNganHangCoDien, kSoCauHoi, m_lanThi, &loi))
+        m_mt.baoLoiGhiKho(m_daBaoLoiGhi, loi);
+    const std::vector<int> ds = m_mt.onTapCoDien().danhSach(m_lanThi);
     m_hangDoi.assign(ds.begin(), ds.end());
 }
 
-void FormOnTap::baoLoiGhi(const QString& loi)
+void FormOnTap::theoKho()
 {
-    // Once per window: practice goes on in memory.
-    if (m_daBaoLoiGhi)
-        return;
-    m_daBaoLoiGhi = true;
-    m_mt.seams().hienThongBao(txt::kTieuDeTepOnTap,
-                              txt::kKhongGhiDuocOnTap.arg(QDir::toNativeSeparators(m_mt.onTap().tep()), loi),
-                              {});
+    // Another copy of the program may practise the same list: the queue
+    // keeps its order, loses what the store no longer lists, and gains
+    // what it newly lists.
+    const SoOnTap so = m_mt.onTapCoDien();
+    std::erase_if(m_hangDoi, [&](int q) { return !so.coCau(q) || !so.o(q).canOn; });
+    for (int q : so.danhSach(m_lanThi))
+        if (std::find(m_hangDoi.begin(), m_hangDoi.end(), q) == m_hangDoi.end())
+            m_hangDoi.push_back(q);
 }
 
 void FormOnTap::hienCau()
 {
+    theoKho();
     const int q = m_hangDoi.empty() ? 0 : m_hangDoi.front();
     m_cau = q;
     m_daTraLoi = false;
@@ -138,18 +143,18 @@ void FormOnTap::traLoi(int phuongAn)
     m_daTraLoi = true;
     const int dapAn = kDapAn[static_cast<std::size_t>(q)];
     const bool dung = phuongAn == dapAn;
-    bool roi = false;
-    KhoOnTap& kho = m_mt.onTap();
+    // Applied to the box as the store has it now, which another copy of the
+    // program may have changed.
+    MucOnTap sau;
     QString loi;
-    if (!kho.traLoi(q, dung, &roi, &loi))
-        baoLoiGhi(loi);
+    if (!m_mt.kho().traLoiOnTap(KhoHocVien::kHoSoMacDinh, kIdNganHangCoDien, q, dung, &sau, nullptr, &loi))
+        m_mt.baoLoiGhiKho(m_daBaoLoiGhi, loi);
+    const bool roi = !sau.canOn;
     QString loiNhan = (dung ? txt::kTraLoiDung : txt::kTraLoiSai).arg(dapAn);
-    if (roi)
+    if (roi && dung)
         loiNhan += QLatin1Char(' ') + txt::kRoiDanhSach;
     else if (dung)
-        loiNhan +=
-            QLatin1Char(' ')
-            + txt::kDungLienTiep.arg(kho.so().muc[static_cast<std::size_t>(q)].dungLienTiep).arg(kDungDeXong);
+        loiNhan += QLatin1Char(' ') + txt::kDungLienTiep.arg(sau.dungLienTiep).arg(kDungDeXong);
     m_lbKetQua->setText(loiNhan);
     thongBaoTruyCap(m_lbKetQua, loiNhan);
     datMauChu(m_lbKetQua, dung ? kXanhLa : kDoDam);
@@ -169,6 +174,7 @@ void FormOnTap::traLoi(int phuongAn)
         m_hangDoi.pop_front();
     if (!roi)
         m_hangDoi.push_back(q);
+    theoKho();
     m_lbCon->setText(txt::kConLai.arg(m_hangDoi.size()));
 }
 

@@ -37,7 +37,7 @@ protected:
 private:
     void napDanhSach();
     void hienCau();
-    void baoLoiGhi(const QString& loi);
+    void theoKho();
 
     MoiTruong& m_mt;
     std::vector<LanThi> m_lanThi;

@@ -1,6 +1,7 @@
 #include "screens/practice/FormTienBo.h"
 
 #include "rules/common/Texts.h"
+#include "rules/dulieu/NganHangDL.h"
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
@@ -63,13 +64,14 @@ FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
 
     taoNhan(this, QStringLiteral("LB_DaGap"), txt::kDaGap, QRect(16, 282, 470, 22), kXanh,
             phongViet(10.5, true));
+    const NganHangDL& nh = nganHangCoDien();
     for (std::size_t p = 0; p < 3; ++p) {
-        taoNhan(this, QStringLiteral("LB_Phan%1").arg(p), txt::kCacPhanNganHang[p],
+        taoNhan(this, QStringLiteral("LB_Phan%1").arg(p), nh.chuong[p].tieuDe,
                 QRect(16, 310 + static_cast<int>(p) * 32, 160, 24), kXanh, phongViet(10.5));
         auto* thanh = new QProgressBar(this);
         thanh->setObjectName(QStringLiteral("DoPhu%1").arg(p));
         thanh->setGeometry(180, 310 + static_cast<int>(p) * 32, 306, 24);
-        thanh->setRange(0, kCacPhan[p].cuoi - kCacPhan[p].dau + 1);
+        thanh->setRange(0, nh.chuong[p].cuoi - nh.chuong[p].dau + 1);
         thanh->setFormat(QStringLiteral("%v/%m"));
         thanh->setFont(phongSans(9));
         m_doPhu[p] = thanh;
@@ -86,18 +88,21 @@ void FormTienBo::tinhLai()
 {
     const LichSuDaDoc lichSu = m_mt.docLichSuHoc();
     const std::vector<LanThi>& ds = lichSu.lanThi;
-    const SoOnTap& so = m_mt.onTap().so();
-    m_tienBo = tinhTienBo(ds, so);
+    // The store as it is now: another copy may have practised meanwhile.
+    const SoOnTap so = m_mt.onTapCoDien();
+    const NganHangDL& nh = nganHangCoDien();
+    m_tienBo = tinhTienBo(nh, ds, so);
 
-    const HangGiayPhep* hang = timHang(m_mt.trangThai().Hang.toUpper());
+    const BoQuyTac& quyTac = boQuyTacCoDien();
+    const QuyTacHang* hang = quyTac.timHang(m_mt.trangThai().Hang.trimmed());
     if (!hang && !ds.empty())
-        hang = timHang(ds.back().hang);
+        hang = quyTac.timHang(ds.back().hang);
     if (!hang)
-        hang = timHang(QStringLiteral("B2"));
-    m_hang = hang->ten;
+        hang = quyTac.timHang(QStringLiteral("B2"));
+    m_hang = hang->hang;
     // A fixed seed: the figure moves only when the learner's answers do.
-    NguonCoDinh nguon(1);
-    m_sanSang = uocLuongSanSang(ds, so, *hang, nguon);
+    BoSinhSo nguon(1);
+    m_sanSang = uocLuongSanSang(nh, *hang, ds, so, nguon);
 
     m_bieuDo->datDiem(m_tienBo.diem);
     if (ds.empty()) {
@@ -118,7 +123,7 @@ void FormTienBo::tinhLai()
     for (std::size_t p = 0; p < 3; ++p) {
         m_doPhu[p]->setValue(m_tienBo.daGap[p]);
         m_doPhu[p]->setAccessibleName(
-            txt::kTtDoPhu.arg(txt::kCacPhanNganHang[p]).arg(m_tienBo.daGap[p]).arg(m_doPhu[p]->maximum()));
+            txt::kTtDoPhu.arg(nganHangCoDien().chuong[p].tieuDe).arg(m_tienBo.daGap[p]).arg(m_doPhu[p]->maximum()));
     }
 }
 

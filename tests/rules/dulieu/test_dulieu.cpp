@@ -2,6 +2,9 @@
 
 #include "rules/dulieu/NganHangDL.h"
 #include "rules/dulieu/NganHangMau2025.h"
+#include "rules/bank/DapAn.h"
+#include "rules/bank/XuLyCacCauHoi.h"
+#include "rules/practice/TienBo.h"
 
 #include <QDir>
 #include <QFile>
@@ -260,6 +263,104 @@ private slots:
         QString why;
         QVERIFY(!rutDe(nh, big, rng, &why));
         QVERIFY2(why.contains(u"chương 1"_s), qPrintable(why));
+    }
+
+    // The set in force on the exam's day is used (the latest to start when
+    // two overlap), and its end is told from 90 days ahead.
+    void ruleSetInForceOnTheDay_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("daysLeft");  // -1: nothing told
+        QTest::newRow("before any") << QDate(2019, 12, 31) << QString() << -1;
+        QTest::newRow("last day of the old") << QDate(2025, 5, 31) << u"old"_s << 0;
+        QTest::newRow("first day of the current") << QDate(2025, 6, 1) << u"current"_s << -1;
+        QTest::newRow("91 days before its end") << QDate(2026, 11, 29) << u"current"_s << -1;
+        QTest::newRow("today") << QDate(2026, 12, 9) << u"current"_s << 81;
+        QTest::newRow("the next one begins") << QDate(2027, 3, 1) << u"next"_s << -1;
+    }
+    void ruleSetInForceOnTheDay()
+    {
+        QFETCH(QDate, day);
+        QFETCH(QString, id);
+        QFETCH(int, daysLeft);
+        std::vector<BoQuyTac> sets(3, boQuyTacCaiSan());
+        sets[0].id = u"old"_s;
+        sets[0].tuNgay = QDate(2020, 1, 1);
+        sets[0].denNgay = QDate(2025, 5, 31);
+        sets[1].id = u"current"_s;
+        sets[1].denNgay = QDate(2027, 2, 28);
+        sets[2].id = u"next"_s;
+        sets[2].tuNgay = QDate(2027, 3, 1);
+        const BoQuyTac* b = boCoHieuLuc(sets, day);
+        QCOMPARE(b ? b->id : QString(), id);
+        if (!b)
+            return;
+        const std::optional<QString> told = baoHetHieuLuc(*b, day);
+        QCOMPARE(told.has_value(), daysLeft >= 0);
+        if (told)
+            QVERIFY2(told->contains(u"(còn %1 ngày)"_s.arg(daysLeft)), qPrintable(*told));
+    }
+
+    // The 300-question bank is a bank of the model: its key, its three
+    // sections, and papers drawn by its groups exactly as the exam sheet
+    // draws them from the same numbers.
+    void classicBankIsABankOfTheModel()
+    {
+        const NganHangDL& nh = nganHangCoDien();
+        QCOMPARE(nh.cauHoi.size(), std::size_t{300});
+        QCOMPARE(nh.chuongCua(150), 1);
+        QCOMPARE(nh.chuongCua(151), 2);
+        QCOMPARE(nh.chuongCua(300), 3);
+        const QuyTacHang& b2 = *boQuyTacCoDien().timHang(u"b2"_s);
+        QCOMPARE(b2.canDeDat, 26);
+        for (std::uint64_t seed : {1u, 2u, 77u}) {
+            BoSinhSo rng(seed);
+            const DeThiDL de = *rutDe(nh, b2, rng);
+            NguonCoDinh same(seed);
+            SharedState s;
+            TaoDeThi(s, same);
+            std::vector<int> tl;
+            for (int i = 1; i <= kSoCau; ++i) {
+                QCOMPARE(de.cau[static_cast<std::size_t>(i - 1)], int{s.CH[i]});
+                tl.push_back(kDapAn[static_cast<std::size_t>(s.CH[i])]);
+                QCOMPARE(nh.cau(s.CH[i])->dapAn, tl.back());
+            }
+            QVERIFY(chamDiem(nh, b2, de, tl).dat);
+        }
+    }
+
+    // Readiness of a data bank: the chance of failing on a critical question
+    // follows the learner's record on those questions alone.
+    void readinessCountsTheCriticalRule()
+    {
+        const NganHangDL nh = *docNganHang(taoNganHangMau2025()).giaTri;
+        const BoQuyTac rules = boQuyTacCaiSan();
+        const QuyTacHang& b = *rules.timHang(u"B"_s);
+        auto estimate = [&](bool criticalRight) {
+            std::vector<LanThi> ds;
+            for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+                BoSinhSo rng(seed);
+                const DeThiDL de = *rutDe(nh, b, rng);
+                LanThi l;
+                l.cau.assign(1, 0);
+                l.dung.assign(1, false);
+                for (int q : de.cau) {
+                    l.cau.push_back(q);
+                    l.dung.push_back(!nh.cau(q)->diemLiet || criticalRight);
+                }
+                ds.push_back(l);
+            }
+            BoSinhSo rng(3);
+            return uocLuongSanSang(nh, b, ds, SoOnTap(600), rng, 300);
+        };
+        const SanSang good = estimate(true), bad = estimate(false);
+        QCOMPARE(good.soLanThi, 8);
+        QCOMPARE(good.soDe, 300);
+        QVERIFY2(bad.xacSuatLiet > good.xacSuatLiet + 0.2,
+                 qPrintable(u"%1 vs %2"_s.arg(bad.xacSuatLiet).arg(good.xacSuatLiet)));
+        QVERIFY(bad.xacSuat < good.xacSuat);
+        QVERIFY(good.xacSuat + good.xacSuatLiet <= 1.0 + 1e-9);
     }
 };
 

@@ -1,6 +1,8 @@
 #include "ScreenSupport.h"
 
 #include "rules/bank/DapAn.h"
+#include "rules/dulieu/NganHangDL.h"
+#include "rules/kho/KhoHocVien.h"
 #include "rules/practice/OnTap.h"
 
 #include "screens/app/App.h"
@@ -85,8 +87,8 @@ private slots:
         QCOMPARE(lb(f, u"LB_KetQua"_s)->text(), u"Sai. Đáp án đúng là %1."_s.arg(key));
         QCOMPARE(lb(f, u"LB_KetQua"_s)->accessibleDescription(), lb(f, u"LB_KetQua"_s)->text());  // announced
         QTest::keyClick(f, Qt::Key_0 + key);  // answered already: nothing
-        QCOMPARE(p.mt().onTap().so().muc[q].sai, 1);
-        QCOMPARE(p.mt().onTap().so().muc[q].dung, 0);
+        QCOMPARE(p.mt().onTapCoDien().muc[q].sai, 1);
+        QCOMPARE(p.mt().onTapCoDien().muc[q].dung, 0);
 
         int answers = 0;
         while (f->cauDangOn() != 0 && answers < 40) {
@@ -103,8 +105,9 @@ private slots:
         QCOMPARE(p.dir.read(u"DuLieu.txt"_s), history);
     }
 
-    // No exam kept: said plainly. A damaged practice file: said once, and
-    // practice starts afresh; studying goes on.
+    // No exam kept: said plainly. A damaged old practice file: said once,
+    // kept aside under a name given, and practice starts afresh; studying
+    // goes on.
     void plainWordsOnEmptyAndDamaged()
     {
         test::Program p;
@@ -120,7 +123,9 @@ private slots:
         q.mt().hien(study);
         study->CM_OnTap()->click();
         QCOMPARE(q.seams.messages.size(), 1);
-        QVERIFY(q.seams.messages[0].text.contains(u"bắt đầu lại từ đầu"_s));
+        QVERIFY2(q.seams.messages[0].text.contains(q.dir.path(u"OnTap.txt.damaged"_s)),
+                 qPrintable(q.seams.messages[0].text));
+        QCOMPARE(q.dir.read(u"OnTap.txt.damaged"_s), QByteArray("thilaixe practice 1\nq 999 1 0 0 0\n"));
         QCOMPARE(q.app.form<FormOnTap>()->hangDoi().size(), std::size_t{6});
         q.app.form<FormOnTap>()->close();
         study->CM_OnTap()->click();
@@ -131,8 +136,8 @@ private slots:
     }
 
     // A history that cannot be read for a while undoes nothing practised:
-    // the windows say why, naming the file, and the practice file keeps its
-    // bytes; once the history reads again, mastered mistakes stay mastered.
+    // the windows say why, naming the file, and the practice boxes stay as
+    // they are; once the history reads again, mastered mistakes stay mastered.
     void unreadableHistoryUndoesNoPractice_data()
     {
         QTest::addColumn<QString>("kind");
@@ -154,8 +159,8 @@ private slots:
         }
         QCOMPARE(f->cauDangOn(), 0);
         f->close();
-        const QByteArray practice = p.dir.read(kTepOnTap);
-        QVERIFY(practice.contains("\nexam "));
+        const SoOnTap practice = p.mt().onTapCoDien();
+        QCOMPARE(practice.daGop.size(), 1);
 
         const QString history = p.dir.history(), aside = p.dir.path(u"aside.txt"_s);
         QVERIFY(QFile::rename(history, aside));
@@ -176,7 +181,7 @@ private slots:
         auto* progress = p.app.form<FormTienBo>();
         QVERIFY(lb(progress, u"LB_SanSang"_s)->text().startsWith(u"Không đọc được tệp lịch sử thi"_s));
         QCOMPARE(p.seams.messages.size(), 1);  // said once
-        QCOMPARE(p.dir.read(kTepOnTap), practice);
+        QVERIFY(p.mt().onTapCoDien() == practice);
 
         if (kind == u"folder"_s)
             QVERIFY(QDir().rmdir(history));
@@ -186,8 +191,41 @@ private slots:
         f = p.app.form<FormOnTap>();
         QCOMPARE(f->cauDangOn(), 0);
         QVERIFY(lb(f, u"LB_Trong"_s)->text().startsWith(u"Không còn câu sai nào"_s));
-        QCOMPARE(p.dir.read(kTepOnTap), practice);
+        QVERIFY(p.mt().onTapCoDien() == practice);
         QCOMPARE(p.seams.messages.size(), 1);
+    }
+
+    // Another copy of the program practising the same list: this copy's
+    // practice window and progress window show the store as it is now, not
+    // as they first read it.
+    void anotherCopysPracticeIsSeen()
+    {
+        test::Program p;
+        oneExam(p);
+        auto* progress = p.app.form<FormTienBo>();
+        p.mt().hien(progress);
+        const QString before = lb(progress, u"LB_SanSang"_s)->text();
+        auto* f = p.app.form<FormOnTap>();
+        p.mt().hien(f);
+        QCOMPARE(f->cauDangOn(), 295);
+        QCOMPARE(lb(f, u"LB_Con"_s)->text(), u"Còn 6 câu cần ôn"_s);
+        {
+            KhoHocVien other(p.dir.path(kTepKho));
+            for (int q = 295; q <= 297; ++q)
+                for (int n = 0; n < kDungDeXong; ++n)
+                    QVERIFY(other.traLoiOnTap(1, kIdNganHangCoDien, q, true));
+        }
+        // 295 is on show: answering it says it is out, and the count follows.
+        QTest::keyClick(f, Qt::Key_0 + kDapAn[295]);
+        QVERIFY2(lb(f, u"LB_KetQua"_s)->text().endsWith(u"Câu này đã rời danh sách."_s),
+                 qPrintable(lb(f, u"LB_KetQua"_s)->text()));
+        QCOMPARE(lb(f, u"LB_Con"_s)->text(), u"Còn 3 câu cần ôn"_s);
+        QTest::keyClick(f, Qt::Key_Return);
+        QCOMPARE(f->cauDangOn(), 298);
+        // Progress, closed and opened again, counts the other copy's answers.
+        progress->close();
+        progress = p.app.form<FormTienBo>();
+        QVERIFY2(lb(progress, u"LB_SanSang"_s)->text() != before, qPrintable(before));
     }
 
     // The progress window's figures, and a most-missed question opening on

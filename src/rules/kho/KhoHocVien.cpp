@@ -1,0 +1,769 @@
+#include "rules/kho/KhoHocVien.h"
+
+#include "rules/common/Texts.h"
+#include "rules/dulieu/NganHangDL.h"
+#include "rules/history/TepAnToan.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+
+#include <sys/stat.h>
+
+namespace thilaixe {
+
+namespace {
+
+// The last failure of a statement, for the message.
+QSqlError g_loiCuoi;
+
+bool chay(QSqlQuery& q, const QString& sql, const QVariantList& giaTri = {})
+{
+    if (!q.prepare(sql)) {
+        g_loiCuoi = q.lastError();
+        return false;
+    }
+    for (const QVariant& v : giaTri)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        g_loiCuoi = q.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool chay(QSqlDatabase& db, const QString& sql, const QVariantList& giaTri = {})
+{
+    QSqlQuery q(db);
+    return chay(q, sql, giaTri);
+}
+
+// SQLite's primary result code of a failure.
+int maLoi(const QSqlError& e) { return e.nativeErrorCode().toInt() & 0xff; }
+
+// A failure said in Vietnamese, as the files' failures are.
+QString lyDoSql(const QSqlError& e)
+{
+    switch (maLoi(e)) {
+    case 13: return lyDoLoi(ENOSPC);  // SQLITE_FULL
+    case 5:                           // SQLITE_BUSY
+    case 6:                           // SQLITE_LOCKED
+        return QStringLiteral("một cửa sổ khác của chương trình giữ tệp quá lâu");
+    case 8: return lyDoLoi(EROFS);    // SQLITE_READONLY
+    case 10: return lyDoLoi(EIO);     // SQLITE_IOERR
+    case 11:                          // SQLITE_CORRUPT
+    case 26:                          // SQLITE_NOTADB
+        return QStringLiteral("tệp bị hỏng");
+    case 14: return QStringLiteral("không mở được tệp (thư mục không cho ghi, hoặc không có quyền)");
+    default: return e.text().trimmed().isEmpty() ? QStringLiteral("lỗi không rõ") : e.text().trimmed();
+    }
+}
+
+bool laLoiHong(const QSqlError& e) { return maLoi(e) == 11 || maLoi(e) == 26; }
+
+// Schema steps: kBuoc[v] brings a store of version v to v + 1.
+const std::vector<std::vector<QString>>& cacBuoc()
+{
+    static const std::vector<std::vector<QString>> buoc{{
+        QStringLiteral("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE profile(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, "
+                       "created TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE setting(profile INTEGER NOT NULL REFERENCES profile(id), key TEXT NOT "
+                       "NULL, value TEXT NOT NULL, PRIMARY KEY(profile, key)) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE attempt(id INTEGER PRIMARY KEY, profile INTEGER NOT NULL REFERENCES "
+                       "profile(id), bank TEXT NOT NULL, bank_version TEXT NOT NULL, rules TEXT NOT NULL, "
+                       "class TEXT NOT NULL, started TEXT NOT NULL, ended TEXT NOT NULL, pass_mark INTEGER "
+                       "NOT NULL)"),
+        QStringLiteral("CREATE INDEX attempt_bank ON attempt(profile, bank, id)"),
+        QStringLiteral("CREATE TABLE attempt_slot(attempt INTEGER NOT NULL REFERENCES attempt(id) ON DELETE "
+                       "CASCADE, slot INTEGER NOT NULL, question INTEGER NOT NULL, answer INTEGER NOT NULL, "
+                       "key INTEGER NOT NULL, critical INTEGER NOT NULL, PRIMARY KEY(attempt, slot)) "
+                       "WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE practice(profile INTEGER NOT NULL REFERENCES profile(id), bank TEXT NOT "
+                       "NULL, question INTEGER NOT NULL, in_list INTEGER NOT NULL, streak INTEGER NOT NULL, "
+                       "right INTEGER NOT NULL, wrong INTEGER NOT NULL, PRIMARY KEY(profile, bank, "
+                       "question)) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE practice_folded(profile INTEGER NOT NULL REFERENCES profile(id), bank "
+                       "TEXT NOT NULL, exam TEXT NOT NULL, PRIMARY KEY(profile, bank, exam)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO profile(id, name, created) VALUES(1, '%1', datetime('now'))")
+            .arg(txt::kHoSoMacDinh),
+    }};
+    return buoc;
+}
+
+int gioiHan(qint64 v, int thap, int cao) { return static_cast<int>(std::clamp<qint64>(v, thap, cao)); }
+
+MucOnTap docMuc(const QSqlQuery& q, int cot)
+{
+    return {q.value(cot).toInt() != 0, gioiHan(q.value(cot + 1).toLongLong(), 0, kDungDeXong - 1),
+            gioiHan(q.value(cot + 2).toLongLong(), 0, kDemToiDa),
+            gioiHan(q.value(cot + 3).toLongLong(), 0, kDemToiDa)};
+}
+
+bool ghiMuc(QSqlDatabase& db, qint64 hoSo, const QString& nganHang, int cau, const MucOnTap& m)
+{
+    return chay(db,
+                QStringLiteral("INSERT OR REPLACE INTO practice(profile, bank, question, in_list, streak, right, "
+                               "wrong) VALUES(?, ?, ?, ?, ?, ?, ?)"),
+                {hoSo, nganHang, cau, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai});
+}
+
+std::optional<MucOnTap> docMucTrongKho(QSqlDatabase& db, qint64 hoSo, const QString& nganHang, int cau)
+{
+    QSqlQuery q(db);
+    if (!chay(q,
+              QStringLiteral("SELECT in_list, streak, right, wrong FROM practice WHERE profile = ? AND bank = ? "
+                             "AND question = ?"),
+              {hoSo, nganHang, cau}))
+        return std::nullopt;
+    return q.next() ? docMuc(q, 0) : MucOnTap{};
+}
+
+// A free name beside `tep`: tep + duoi, or with -2, -3... added.
+QString tenTrong(const QString& goc)
+{
+    QString ten = goc;
+    for (int n = 2; QFileInfo::exists(ten) || QFileInfo(ten).isSymLink(); ++n)
+        ten = goc + QStringLiteral("-%1").arg(n);
+    return ten;
+}
+
+}  // namespace
+
+QString loiGhiKho(const QString& tep, const QString& lyDo)
+{
+    return txt::kKhongGhiDuocKho.arg(QDir::toNativeSeparators(tep), lyDo);
+}
+
+int BaiLam::soDung() const
+{
+    int n = 0;
+    for (std::size_t i = 0; i < cau.size(); ++i)
+        n += i < traLoi.size() && i < dapAn.size() && traLoi[i] != 0 && traLoi[i] == dapAn[i] ? 1 : 0;
+    return n;
+}
+
+std::vector<int> BaiLam::diemLietSai() const
+{
+    std::vector<int> kq;
+    for (std::size_t i = 0; i < cau.size(); ++i)
+        if (i < diemLiet.size() && diemLiet[i]
+            && !(i < traLoi.size() && i < dapAn.size() && traLoi[i] != 0 && traLoi[i] == dapAn[i]))
+            kq.push_back(cau[i]);
+    return kq;
+}
+
+LanThi BaiLam::lanThi() const
+{
+    LanThi l;
+    l.hang = hang;
+    l.cau.assign(cau.size() + 1, 0);
+    l.dung.assign(cau.size() + 1, false);
+    l.diemLiet.assign(cau.size() + 1, false);
+    for (std::size_t i = 0; i < cau.size(); ++i) {
+        l.cau[i + 1] = cau[i];
+        l.dung[i + 1] = i < traLoi.size() && i < dapAn.size() && traLoi[i] != 0 && traLoi[i] == dapAn[i];
+        l.diemLiet[i + 1] = i < diemLiet.size() && diemLiet[i];
+    }
+    l.soDung = soDung();
+    l.canDeDat = canDeDat;
+    l.dat = dat();
+    l.khoa = QByteArray::number(id);
+    return l;
+}
+
+KhoHocVien::KhoHocVien(QString tep, CheDo cheDo, int choMs)
+    : m_tep(std::move(tep)), m_cheDo(cheDo), m_choMs(choMs)
+{
+    static std::atomic<int> dem{0};
+    m_ketNoi = QStringLiteral("thilaixe-kho-%1").arg(++dem);
+    if (!moTep())
+        return;
+    if (m_cheDo == CheDo::Ghi)
+        nhapOnTapCu();
+}
+
+KhoHocVien::~KhoHocVien()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_ketNoi);
+}
+
+void KhoHocVien::moBoNho(const QString& lyDo)
+{
+    {
+        QSqlDatabase cu = QSqlDatabase::database(m_ketNoi, false);
+        cu.close();
+    }
+    QSqlDatabase::removeDatabase(m_ketNoi);
+    m_trongBoNho = true;
+    if (!lyDo.isEmpty())
+        m_canhBao = txt::kKhoTrongBoNho.arg(QDir::toNativeSeparators(m_tep), lyDo);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_ketNoi);
+    db.setDatabaseName(QStringLiteral(":memory:"));
+    db.open();
+    bool cu = false;
+    QString viSao;
+    kiemTraVaNangCap(&viSao, &cu);
+}
+
+void KhoHocVien::doiCho(const QString& viSao)
+{
+    {
+        QSqlDatabase cu = QSqlDatabase::database(m_ketNoi, false);
+        cu.close();
+    }
+    QSqlDatabase::removeDatabase(m_ketNoi);
+    const QString moi =
+        tenTrong(m_tep + QStringLiteral(".hong-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    // The file and its journal go together, so the moved copy opens whole.
+    bool doiDuoc = QFile::rename(m_tep, moi);
+    for (const QString& duoi : {QStringLiteral("-wal"), QStringLiteral("-shm")})
+        if (QFileInfo::exists(m_tep + duoi))
+            doiDuoc = QFile::rename(m_tep + duoi, moi + duoi) && doiDuoc;
+    if (!doiDuoc) {
+        moBoNho(viSao + QStringLiteral("; không đổi tên được tệp"));
+        return;
+    }
+    m_canhBao = txt::kKhoHongDoiCho.arg(QDir::toNativeSeparators(m_tep), viSao, QDir::toNativeSeparators(moi));
+}
+
+bool KhoHocVien::moTep()
+{
+    const bool chiDoc = m_cheDo == CheDo::ChiDoc;
+    struct stat st {};
+    const QByteArray ten = QFile::encodeName(m_tep);
+    if (::lstat(ten.constData(), &st) == 0) {
+        if (S_ISLNK(st.st_mode)) {
+            moBoNho(lyDoLoi(ELOOP));
+            return false;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            moBoNho(S_ISDIR(st.st_mode) ? QStringLiteral("là một thư mục, không phải tệp")
+                                        : QStringLiteral("không phải tệp thường"));
+            return false;
+        }
+        if (st.st_size > 0) {
+            QFile f(m_tep);
+            const bool docDuoc = f.open(QIODevice::ReadOnly);
+            if (docDuoc && f.read(16) != QByteArray("SQLite format 3\0", 16)) {
+                if (chiDoc) {
+                    moBoNho(QStringLiteral("không phải tệp dữ liệu của chương trình"));
+                    return false;
+                }
+                f.close();
+                doiCho(QStringLiteral("không phải tệp dữ liệu của chương trình"));
+                if (m_trongBoNho)
+                    return false;
+            }
+        }
+    } else if (chiDoc) {
+        moBoNho(QString());  // nothing kept yet: an empty store
+        return false;
+    }
+    for (int lan = 0; lan < 2; ++lan) {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_ketNoi);
+            db.setDatabaseName(m_tep);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
+                                     .arg(m_choMs)
+                                     .arg(chiDoc ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+            if (!db.open()) {
+                moBoNho(lyDoSql(db.lastError()));
+                return false;
+            }
+        }
+        QString viSao;
+        bool cuaNguoiKhac = false;
+        if (kiemTraVaNangCap(&viSao, &cuaNguoiKhac))
+            return true;
+        if (chiDoc || !(cuaNguoiKhac || laLoiHong(g_loiCuoi)) || lan == 1) {
+            moBoNho(viSao);
+            return false;
+        }
+        doiCho(viSao);
+        if (m_trongBoNho)
+            return false;
+    }
+    return false;
+}
+
+bool KhoHocVien::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    QSqlQuery q(db);
+    const auto hoi = [&](const QString& sql) -> std::optional<QVariant> {
+        if (!chay(q, sql) || !q.next())
+            return std::nullopt;
+        return q.value(0);
+    };
+    g_loiCuoi = QSqlError();
+    const std::optional<QVariant> kiem = hoi(QStringLiteral("PRAGMA quick_check"));
+    if (!kiem || kiem->toString() != QStringLiteral("ok")) {
+        *viSao = kiem ? QStringLiteral("tệp bị hỏng") : lyDoSql(g_loiCuoi);
+        *laCuaNguoiKhac = kiem.has_value();
+        return false;
+    }
+    const bool chiDoc = m_cheDo == CheDo::ChiDoc;
+    // Whose file it is, before anything is changed in it.
+    const auto laCuaMinh = [&](bool* moi) {
+        const std::optional<QVariant> maUD = hoi(QStringLiteral("PRAGMA application_id"));
+        const std::optional<QVariant> phienBan = hoi(QStringLiteral("PRAGMA user_version"));
+        const std::optional<QVariant> soBang = hoi(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        if (!maUD || !phienBan || !soBang) {
+            *viSao = lyDoSql(g_loiCuoi);
+            return -1;
+        }
+        *moi = maUD->toInt() == 0 && phienBan->toInt() == 0 && soBang->toInt() == 0;
+        if (!*moi && maUD->toInt() != kMaUngDungKho) {
+            *viSao = QStringLiteral("là tệp dữ liệu của một chương trình khác");
+            *laCuaNguoiKhac = true;
+            return -1;
+        }
+        if (phienBan->toInt() > kPhienBanKho) {
+            *viSao = QStringLiteral("do một phiên bản mới hơn của chương trình tạo ra (lược đồ %1); hãy dùng "
+                                    "phiên bản đó")
+                         .arg(phienBan->toInt());
+            return -1;
+        }
+        return phienBan->toInt();
+    };
+    bool trong = false;
+    int v = laCuaMinh(&trong);
+    if (v < 0)
+        return false;
+    if (chiDoc) {
+        if (v == kPhienBanKho)
+            return true;
+        *viSao = QStringLiteral("chưa được nâng cấp");
+        return false;
+    }
+    if (!m_trongBoNho && !hoi(QStringLiteral("PRAGMA journal_mode = WAL"))) {
+        *viSao = lyDoSql(g_loiCuoi);
+        return false;
+    }
+    chay(q, QStringLiteral("PRAGMA synchronous = FULL"));
+    chay(q, QStringLiteral("PRAGMA foreign_keys = ON"));
+    if (v == kPhienBanKho)
+        return true;
+    // Brought up to date inside one transaction, looked at again there:
+    // another copy may be doing the same at this moment.
+    if (!chay(q, QStringLiteral("BEGIN IMMEDIATE"))) {
+        *viSao = lyDoSql(g_loiCuoi);
+        return false;
+    }
+    const auto thoi = [&] {
+        chay(q, QStringLiteral("ROLLBACK"));
+        return false;
+    };
+    v = laCuaMinh(&trong);
+    if (v < 0)
+        return thoi();
+    const auto& buoc = cacBuoc();
+    for (; v < kPhienBanKho; ++v) {
+        for (const QString& sql : buoc[static_cast<std::size_t>(v)])
+            if (!chay(q, sql)) {
+                *viSao = lyDoSql(g_loiCuoi);
+                return thoi();
+            }
+        if (!chay(q, QStringLiteral("PRAGMA user_version = %1").arg(v + 1))) {
+            *viSao = lyDoSql(g_loiCuoi);
+            return thoi();
+        }
+    }
+    if ((trong && !chay(q, QStringLiteral("PRAGMA application_id = %1").arg(kMaUngDungKho)))
+        || !chay(q, QStringLiteral("COMMIT"))) {
+        *viSao = lyDoSql(g_loiCuoi);
+        return thoi();
+    }
+    return true;
+}
+
+void KhoHocVien::nhapOnTapCu()
+{
+    if (m_trongBoNho)
+        return;
+    const QString tepCu = QFileInfo(m_tep).dir().filePath(kTepOnTap);
+    QFile f;
+    if (moDeDoc(tepCu, f) != KetQuaMo::DaMo)
+        return;
+    const std::optional<SoOnTap> so = SoOnTap::docVao(f.read(kOnTapToiDa + 1));
+    f.close();
+    if (!so) {
+        // Never thrown away: kept aside under a name the learner is told.
+        const QString moi = tenTrong(tepCu + QStringLiteral(".damaged"));
+        if (QFile::rename(tepCu, moi))
+            m_thongBaoNhap = txt::kOnTapCuHong.arg(QDir::toNativeSeparators(tepCu), QDir::toNativeSeparators(moi));
+        return;
+    }
+    QString loi;
+    const SoOnTap nhap = *so;
+    const bool xong = giaoDich(
+        {[nhap](QSqlDatabase& db) {
+             QSqlQuery q(db);
+             if (!chay(q, QStringLiteral("SELECT 1 FROM meta WHERE key = 'practice_file_imported'")))
+                 return false;
+             if (q.next())
+                 return true;  // another copy imported it a moment ago
+             for (int c = 1; c <= nhap.soCauHoi(); ++c)
+                 if (!(nhap.o(c) == MucOnTap{})
+                     && !chay(db,
+                              QStringLiteral("INSERT OR IGNORE INTO practice(profile, bank, question, in_list, "
+                                             "streak, right, wrong) VALUES(1, ?, ?, ?, ?, ?, ?)"),
+                              {kIdNganHangCoDien, c, nhap.o(c).canOn ? 1 : 0, nhap.o(c).dungLienTiep,
+                               nhap.o(c).dung, nhap.o(c).sai}))
+                     return false;
+             for (const QByteArray& k : nhap.daGop)
+                 if (!chay(db,
+                           QStringLiteral("INSERT OR IGNORE INTO practice_folded(profile, bank, exam) VALUES(1, "
+                                          "?, ?)"),
+                           {kIdNganHangCoDien, QString::fromLatin1(k)}))
+                     return false;
+             return chay(db, QStringLiteral("INSERT INTO meta(key, value) VALUES('practice_file_imported', "
+                                            "datetime('now'))"));
+         },
+         {}},
+        &loi);
+    if (xong)
+        QFile::rename(tepCu, tenTrong(tepCu + QStringLiteral(".imported")));
+    else
+        m_choGhi.clear();  // the file stays, and is imported at a later start
+}
+
+bool KhoHocVien::giaoDich(ThayDoi thayDoi, QString* loi)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    const auto thatBai = [&] {
+        const QSqlError e = g_loiCuoi;
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        if (loi)
+            *loi = m_cheDo == CheDo::ChiDoc ? QStringLiteral("chỉ đọc") : lyDoSql(e);
+        // Held, to be written first by the next write that succeeds.
+        if (m_choGhi.size() < 10000)
+            m_choGhi.push_back(std::move(thayDoi));
+        return false;
+    };
+    if (m_cheDo == CheDo::ChiDoc || !chay(db, QStringLiteral("BEGIN IMMEDIATE")))
+        return thatBai();
+    for (const ThayDoi& d : m_choGhi)
+        if (!d.ghi(db))
+            return thatBai();
+    if (!thayDoi.ghi(db) || !chay(db, QStringLiteral("COMMIT")))
+        return thatBai();
+    m_choGhi.clear();
+    return true;
+}
+
+std::vector<HoSo> KhoHocVien::cacHoSo()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    QSqlQuery q(db);
+    std::vector<HoSo> kq;
+    if (chay(q, QStringLiteral("SELECT id, name FROM profile ORDER BY id")))
+        while (q.next())
+            kq.push_back({q.value(0).toLongLong(), q.value(1).toString()});
+    if (kq.empty())
+        kq.push_back({kHoSoMacDinh, txt::kHoSoMacDinh});
+    return kq;
+}
+
+std::optional<qint64> KhoHocVien::themHoSo(const QString& ten, QString* loi)
+{
+    const QString goc = ten.simplified().left(60);
+    if (goc.isEmpty()) {
+        if (loi)
+            *loi = QStringLiteral("tên trống");
+        return std::nullopt;
+    }
+    std::optional<qint64> id;
+    QString tenTrung;
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    {
+        QSqlQuery q(db);
+        if (chay(q, QStringLiteral("SELECT id FROM profile WHERE name = ?"), {goc}) && q.next())
+            return q.value(0).toLongLong();
+    }
+    const bool xong = giaoDich({[goc](QSqlDatabase& d) {
+                                    return chay(d,
+                                                QStringLiteral("INSERT OR IGNORE INTO profile(name, created) "
+                                                               "VALUES(?, datetime('now'))"),
+                                                {goc});
+                                },
+                                {}},
+                               loi);
+    if (!xong) {
+        m_choGhi.pop_back();  // a profile is made again on purpose, not later
+        return std::nullopt;
+    }
+    QSqlQuery q(db);
+    if (chay(q, QStringLiteral("SELECT id FROM profile WHERE name = ?"), {goc}) && q.next())
+        id = q.value(0).toLongLong();
+    return id;
+}
+
+QString KhoHocVien::caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    QSqlQuery q(db);
+    if (chay(q, QStringLiteral("SELECT value FROM setting WHERE profile = ? AND key = ?"), {hoSo, khoa}) && q.next())
+        return q.value(0).toString();
+    return macDinh;
+}
+
+bool KhoHocVien::datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi)
+{
+    return giaoDich({[=](QSqlDatabase& db) {
+                         return chay(db,
+                                     QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, "
+                                                    "?, ?)"),
+                                     {hoSo, khoa, giaTri});
+                     },
+                     {}},
+                    loi);
+}
+
+SoOnTap KhoHocVien::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
+{
+    SoOnTap so(soCauHoi);
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    QSqlQuery q(db);
+    if (chay(q,
+             QStringLiteral("SELECT question, in_list, streak, right, wrong FROM practice WHERE profile = ? AND "
+                            "bank = ?"),
+             {hoSo, nganHang}))
+        while (q.next())
+            if (const int c = q.value(0).toInt(); so.coCau(c))
+                so.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
+    if (chay(q, QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"), {hoSo, nganHang}))
+        while (q.next())
+            so.daGop.insert(q.value(0).toString().toLatin1());
+    for (const ThayDoi& d : m_choGhi)
+        if (d.apVao)
+            d.apVao(hoSo, nganHang, so);
+    return so;
+}
+
+bool KhoHocVien::traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung, MucOnTap* sau, bool* roi,
+                             QString* loi)
+{
+    // What the store holds after it, as this answer leaves it.
+    auto ketQua = std::make_shared<std::pair<MucOnTap, bool>>();
+    const bool xong = giaoDich(
+        {[=](QSqlDatabase& db) {
+             const std::optional<MucOnTap> m = docMucTrongKho(db, hoSo, nganHang, cau);
+             if (!m)
+                 return false;
+             MucOnTap moi = *m;
+             ketQua->second = traLoiMuc(moi, dung);
+             ketQua->first = moi;
+             return ghiMuc(db, hoSo, nganHang, cau, moi);
+         },
+         [=](qint64 h, const QString& nh, SoOnTap& so) {
+             if (h == hoSo && nh == nganHang && so.coCau(cau))
+                 traLoiMuc(so.muc[static_cast<std::size_t>(cau)], dung);
+         }},
+        loi);
+    if (!xong) {
+        // Held: the view with the waiting changes says what it will be.
+        SoOnTap so = docOnTap(hoSo, nganHang, std::max(cau, 1));
+        MucOnTap truoc = so.coCau(cau) ? so.o(cau) : MucOnTap{};
+        ketQua->first = truoc;
+        ketQua->second = false;
+    }
+    if (sau)
+        *sau = ketQua->first;
+    if (roi)
+        *roi = ketQua->second;
+    return xong;
+}
+
+bool KhoHocVien::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, const std::vector<LanThi>& ds,
+                           QString* loi)
+{
+    {
+        SoOnTap thu = docOnTap(hoSo, nganHang, soCauHoi);
+        if (!thu.gopLanThi(ds) && m_choGhi.empty())
+            return true;  // nothing new: no write
+    }
+    return giaoDich(
+        {[=](QSqlDatabase& db) {
+             // The boxes as they stand, folded, and what changed written.
+             SoOnTap so(soCauHoi);
+             QSqlQuery q(db);
+             if (!chay(q,
+                       QStringLiteral("SELECT question, in_list, streak, right, wrong FROM practice WHERE "
+                                      "profile = ? AND bank = ?"),
+                       {hoSo, nganHang}))
+                 return false;
+             while (q.next())
+                 if (const int c = q.value(0).toInt(); so.coCau(c))
+                     so.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
+             if (!chay(q, QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"),
+                       {hoSo, nganHang}))
+                 return false;
+             while (q.next())
+                 so.daGop.insert(q.value(0).toString().toLatin1());
+             const SoOnTap truoc = so;
+             so.gopLanThi(ds);
+             for (int c = 1; c <= soCauHoi; ++c)
+                 if (!(so.o(c) == truoc.o(c)) && !ghiMuc(db, hoSo, nganHang, c, so.o(c)))
+                     return false;
+             if (!chay(db, QStringLiteral("DELETE FROM practice_folded WHERE profile = ? AND bank = ?"),
+                       {hoSo, nganHang}))
+                 return false;
+             for (const QByteArray& k : so.daGop)
+                 if (!chay(db, QStringLiteral("INSERT INTO practice_folded(profile, bank, exam) VALUES(?, ?, ?)"),
+                           {hoSo, nganHang, QString::fromLatin1(k)}))
+                     return false;
+             return true;
+         },
+         [=](qint64 h, const QString& nh, SoOnTap& so) {
+             if (h == hoSo && nh == nganHang)
+                 so.gopLanThi(ds);
+         }},
+        loi);
+}
+
+std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
+{
+    auto id = std::make_shared<qint64>(0);
+    const bool xong = giaoDich(
+        {[b, id](QSqlDatabase& db) {
+             QSqlQuery q(db);
+             if (!chay(q,
+                       QStringLiteral("INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
+                                      "ended, pass_mark) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
+                       {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
+                        b.batDau.toUTC().toString(Qt::ISODateWithMs), b.ketThuc.toUTC().toString(Qt::ISODateWithMs),
+                        b.canDeDat}))
+                 return false;
+             *id = q.lastInsertId().toLongLong();
+             const LanThi l = b.lanThi();
+             for (std::size_t i = 0; i < b.cau.size(); ++i) {
+                 if (!chay(db,
+                           QStringLiteral("INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) "
+                                          "VALUES(?, ?, ?, ?, ?, ?)"),
+                           {*id, static_cast<int>(i), b.cau[i], i < b.traLoi.size() ? b.traLoi[i] : 0,
+                            i < b.dapAn.size() ? b.dapAn[i] : 0, l.diemLiet[i + 1] ? 1 : 0}))
+                     return false;
+                 if (l.dung[i + 1])
+                     continue;
+                 // A miss goes (back) into the practice list, its run reset.
+                 const std::optional<MucOnTap> m = docMucTrongKho(db, b.hoSo, b.nganHang, b.cau[i]);
+                 if (!m)
+                     return false;
+                 MucOnTap moi = *m;
+                 moi.canOn = true;
+                 moi.dungLienTiep = 0;
+                 if (!ghiMuc(db, b.hoSo, b.nganHang, b.cau[i], moi))
+                     return false;
+             }
+             return true;
+         },
+         [b](qint64 h, const QString& nh, SoOnTap& so) {
+             if (h != b.hoSo || nh != b.nganHang)
+                 return;
+             const LanThi l = b.lanThi();
+             for (int i = 1; i <= l.soCau(); ++i)
+                 if (!l.dung[static_cast<std::size_t>(i)] && so.coCau(l.cau[static_cast<std::size_t>(i)])) {
+                     MucOnTap& m = so.muc[static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)])];
+                     m.canOn = true;
+                     m.dungLienTiep = 0;
+                 }
+         }},
+        loi);
+    if (!xong)
+        return std::nullopt;
+    return *id;
+}
+
+std::vector<BaiLam> KhoHocVien::cacBaiLam(std::optional<qint64> hoSo, const QString& nganHang)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    std::vector<BaiLam> kq;
+    QString dieuKien = QStringLiteral(" WHERE 1");
+    QVariantList gt;
+    if (hoSo) {
+        dieuKien += QStringLiteral(" AND a.profile = ?");
+        gt.append(*hoSo);
+    }
+    if (!nganHang.isEmpty()) {
+        dieuKien += QStringLiteral(" AND a.bank = ?");
+        gt.append(nganHang);
+    }
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!chay(q,
+              QStringLiteral("SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, a.ended, "
+                             "a.pass_mark FROM attempt a")
+                  + dieuKien + QStringLiteral(" ORDER BY a.id"),
+              gt))
+        return kq;
+    while (q.next()) {
+        BaiLam b;
+        b.id = q.value(0).toLongLong();
+        b.hoSo = q.value(1).toLongLong();
+        b.nganHang = q.value(2).toString();
+        b.phienBan = q.value(3).toString();
+        b.quyTac = q.value(4).toString();
+        b.hang = q.value(5).toString();
+        b.batDau = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
+        b.ketThuc = QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
+        b.canDeDat = q.value(8).toInt();
+        kq.push_back(std::move(b));
+    }
+    if (kq.empty())
+        return kq;
+    QSqlQuery o(db);
+    o.setForwardOnly(true);
+    if (!chay(o,
+              QStringLiteral("SELECT s.attempt, s.question, s.answer, s.key, s.critical FROM attempt_slot s JOIN "
+                             "attempt a ON a.id = s.attempt")
+                  + dieuKien + QStringLiteral(" ORDER BY s.attempt, s.slot"),
+              gt))
+        return kq;
+    std::size_t r = 0;
+    while (o.next()) {
+        const qint64 id = o.value(0).toLongLong();
+        while (r < kq.size() && kq[r].id < id)
+            ++r;
+        if (r == kq.size())
+            break;
+        if (kq[r].id != id)
+            continue;
+        kq[r].cau.push_back(o.value(1).toInt());
+        kq[r].traLoi.push_back(o.value(2).toInt());
+        kq[r].dapAn.push_back(o.value(3).toInt());
+        kq[r].diemLiet.push_back(o.value(4).toInt() != 0);
+    }
+    return kq;
+}
+
+std::vector<KhoHocVien::DongOnTap> KhoHocVien::tatCaOnTap(const QString& nganHang)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    std::vector<DongOnTap> kq;
+    if (chay(q,
+             QStringLiteral("SELECT profile, bank, question, in_list, streak, right, wrong FROM practice")
+                 + (nganHang.isEmpty() ? QString() : QStringLiteral(" WHERE bank = ?"))
+                 + QStringLiteral(" ORDER BY profile, bank, question"),
+             nganHang.isEmpty() ? QVariantList{} : QVariantList{nganHang}))
+        while (q.next())
+            kq.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt(), docMuc(q, 3)});
+    return kq;
+}
+
+}  // namespace thilaixe

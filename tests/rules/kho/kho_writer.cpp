@@ -1,0 +1,63 @@
+// Writes to a learner's store from its own process, for the tests of two
+// writers, a killed writer and a full disk:
+//   kho_writer DIR answers N   N practice answers (questions 1..20, every
+//                              third one wrong), then prints "done"
+//   kho_writer DIR attempts N  N 45-question attempts (N = 0: until killed),
+//                              printing "kept K" after each one is committed,
+//                              or the reason a write failed, and exiting 1
+#include "rules/kho/KhoHocVien.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace thilaixe;
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 4)
+        return 2;
+    KhoHocVien kho(QDir(QString::fromLocal8Bit(argv[1])).filePath(kTepKho));
+    if (!kho.canhBao().isEmpty()) {
+        std::printf("%s\n", qPrintable(kho.canhBao()));
+        return 1;
+    }
+    const QByteArray viec(argv[2]);
+    const long n = std::strtol(argv[3], nullptr, 10);
+    QString loi;
+    if (viec == "answers") {
+        for (long i = 0; i < n; ++i)
+            if (!kho.traLoiOnTap(KhoHocVien::kHoSoMacDinh, QStringLiteral("two-writers"), static_cast<int>(i % 20) + 1,
+                                 i % 3 != 0, nullptr, nullptr, &loi)) {
+                std::printf("%s\n", qPrintable(loi));
+                return 1;
+            }
+        std::printf("done\n");
+        return 0;
+    }
+    BaiLam b;
+    b.nganHang = QStringLiteral("soak");
+    b.phienBan = QStringLiteral("1");
+    b.quyTac = QStringLiteral("tt12-2025");
+    b.hang = QStringLiteral("D");
+    b.canDeDat = 41;
+    b.batDau = QDateTime::currentDateTimeUtc();
+    b.ketThuc = b.batDau.addSecs(1500);
+    for (int i = 0; i < 45; ++i) {
+        b.cau.push_back(i * 13 + 1);
+        b.traLoi.push_back(i % 4);
+        b.dapAn.push_back(1 + i % 3);
+        b.diemLiet.push_back(i == 7);
+    }
+    for (long k = 1; n == 0 || k <= n; ++k) {
+        if (!kho.luuBaiLam(b, &loi)) {
+            std::printf("%s\n", qPrintable(loi));
+            return 1;
+        }
+        std::printf("kept %ld\n", k);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -14,6 +14,11 @@
 //   bank600/ours           reading and checking the 600-question bank
 //   bank600/floor          a bare QJsonDocument::fromJson of the same bytes
 //   paper600/ours          drawing a class B paper from it
+//   attempt/ours           keeping a 45-question attempt in the learner's
+//                          store (KhoHocVien::luuBaiLam: five misses go
+//                          into practice in the same transaction)
+//   attempt/floor          one bare SQLite transaction (C API, same pragmas)
+//                          inserting the same attempt and slot rows
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/decor/KhungQuaDia.h"
@@ -21,6 +26,7 @@
 #include "rules/dulieu/NganHangMau2025.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
+#include "rules/kho/KhoHocVien.h"
 #include "rules/practice/TienBo.h"
 
 #include "screens/common/HienAnh.h"
@@ -36,6 +42,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -235,6 +242,83 @@ void paper600Ours(benchmark::State& st)
         benchmark::DoNotOptimize(rutDe(nh, b, rng));
 }
 
+namespace {
+
+BaiLam baiLam45()
+{
+    BaiLam b;
+    b.nganHang = QStringLiteral("gplx-600-2025");
+    b.phienBan = QStringLiteral("2025-06-01");
+    b.quyTac = QStringLiteral("tt12-2025");
+    b.hang = QStringLiteral("D");
+    b.canDeDat = 41;
+    b.batDau = QDateTime::currentDateTimeUtc();
+    b.ketThuc = b.batDau.addSecs(1500);
+    for (int i = 0; i < 45; ++i) {
+        b.cau.push_back(i * 13 + 1);
+        b.dapAn.push_back(1 + i % 3);
+        b.traLoi.push_back(i % 9 == 0 ? 0 : 1 + i % 3);
+        b.diemLiet.push_back(i == 7);
+    }
+    return b;
+}
+
+}  // namespace
+
+void attemptOurs(benchmark::State& st)
+{
+    QTemporaryDir d;
+    KhoHocVien kho(d.filePath(kTepKho));
+    const BaiLam b = baiLam45();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(kho.luuBaiLam(b));
+}
+
+void attemptFloor(benchmark::State& st)
+{
+    QTemporaryDir d;
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(d.filePath(QStringLiteral("floor.sqlite"))).constData(), &db);
+    sqlite3_exec(db,
+                 "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA busy_timeout=10000;"
+                 "CREATE TABLE attempt(id INTEGER PRIMARY KEY, profile INTEGER, bank TEXT, bank_version TEXT, "
+                 "rules TEXT, class TEXT, started TEXT, ended TEXT, pass_mark INTEGER);"
+                 "CREATE TABLE attempt_slot(attempt INTEGER, slot INTEGER, question INTEGER, answer INTEGER, "
+                 "key INTEGER, critical INTEGER, PRIMARY KEY(attempt, slot)) WITHOUT ROWID;",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* a = nullptr;
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO attempt(profile, bank, bank_version, rules, class, started, ended, pass_mark) "
+                       "VALUES(1, 'gplx-600-2025', '2025-06-01', 'tt12-2025', 'D', '2026-12-09T10:00:00Z', "
+                       "'2026-12-09T10:25:00Z', 41)",
+                       -1, &a, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO attempt_slot VALUES(?, ?, ?, ?, ?, ?)", -1, &s, nullptr);
+    const BaiLam b = baiLam45();
+    for (auto _ : st) {
+        sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        sqlite3_step(a);
+        sqlite3_reset(a);
+        const sqlite3_int64 id = sqlite3_last_insert_rowid(db);
+        for (int i = 0; i < 45; ++i) {
+            sqlite3_bind_int64(s, 1, id);
+            sqlite3_bind_int(s, 2, i);
+            sqlite3_bind_int(s, 3, b.cau[static_cast<std::size_t>(i)]);
+            sqlite3_bind_int(s, 4, b.traLoi[static_cast<std::size_t>(i)]);
+            sqlite3_bind_int(s, 5, b.dapAn[static_cast<std::size_t>(i)]);
+            sqlite3_bind_int(s, 6, i == 7);
+            sqlite3_step(s);
+            sqlite3_reset(s);
+        }
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    sqlite3_finalize(a);
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+}
+
+BENCHMARK(attemptOurs)->Name("attempt/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(attemptFloor)->Name("attempt/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Ours)->Name("bank600/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Floor)->Name("bank600/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(paper600Ours)->Name("paper600/ours")->Unit(benchmark::kMicrosecond);

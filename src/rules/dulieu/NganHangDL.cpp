@@ -24,11 +24,31 @@ namespace {
 const QString kDangNganHang = QStringLiteral("thilaixe-bank/");
 const QString kDangQuyTac = QStringLiteral("thilaixe-rules/");
 
+QString viTriCau(int i, const QString& khoa)
+{
+    return QStringLiteral("câu %1 (questions[%2].%3)").arg(i + 1).arg(i).arg(khoa);
+}
+
+// Where a fault lies, made into text only when there is a fault: a bank's
+// thousands of fields are read without building a name for each.
+class ViTri final {
+public:
+    ViTri(QString chuoi) : m_chuoi(std::move(chuoi)) {}
+    template <typename A, typename B> ViTri(const QStringBuilder<A, B>& b) : m_chuoi(b) {}
+    ViTri(int cau, QLatin1String khoa) : m_cau(cau), m_khoa(khoa) {}
+    QString chuoi() const { return m_cau < 0 ? m_chuoi : viTriCau(m_cau, QString(m_khoa)); }
+
+private:
+    QString m_chuoi;
+    int m_cau = -1;
+    QLatin1String m_khoa;
+};
+
 // Collects the faults of one file.
 class SoatLoi final {
 public:
     std::vector<LoiDuLieu> loi;
-    void them(const QString& viTri, const QString& vi, const QString& en) { loi.push_back({viTri, vi, en}); }
+    void them(const ViTri& viTri, const QString& vi, const QString& en) { loi.push_back({viTri.chuoi(), vi, en}); }
 
     // The format line: this version, or refused with what it is.
     bool dang(const QJsonObject& o, const QString& ten)
@@ -49,7 +69,7 @@ public:
                  QStringLiteral("not \"%11\"").arg(ten));
         return false;
     }
-    QString chu(const QJsonObject& o, const QString& khoa, const QString& viTri, bool batBuoc, int toiDa)
+    QString chu(const QJsonObject& o, const QString& khoa, const ViTri& viTri, bool batBuoc, int toiDa)
     {
         const QJsonValue v = o.value(khoa);
         if (v.isUndefined() || v.isNull()) {
@@ -69,7 +89,7 @@ public:
                  QStringLiteral("longer than %1 characters").arg(toiDa));
         return s;
     }
-    std::optional<int> so(const QJsonObject& o, const QString& khoa, const QString& viTri, int thap, int cao,
+    std::optional<int> so(const QJsonObject& o, const QString& khoa, const ViTri& viTri, int thap, int cao,
                           bool batBuoc = true)
     {
         const QJsonValue v = o.value(khoa);
@@ -109,10 +129,6 @@ std::optional<QJsonObject> docJson(const QByteArray& b, SoatLoi& s)
     return d.object();
 }
 
-QString viTriCau(int i, const QString& khoa)
-{
-    return QStringLiteral("câu %1 (questions[%2].%3)").arg(i + 1).arg(i).arg(khoa);
-}
 
 bool anhAnToan(const QString& anh)
 {
@@ -185,9 +201,9 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
         const QJsonObject o = cauHoi[i].toObject();
         CauHoiDL c;
         const std::optional<int> so =
-            s.so(o, QStringLiteral("number"), viTriCau(i, QStringLiteral("number")), 1, kSoCauToiDa);
+            s.so(o, QStringLiteral("number"), ViTri(i, QLatin1String("number")), 1, kSoCauToiDa);
         if (so && *so != i + 1)
-            s.them(viTriCau(i, QStringLiteral("number")),
+            s.them(ViTri(i, QLatin1String("number")),
                    QStringLiteral("số %1 đứng ở chỗ câu %2: các câu phải đánh số 1..N liền nhau")
                        .arg(*so)
                        .arg(i + 1),
@@ -196,12 +212,12 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
                        .arg(i + 1));
         c.so = i + 1;
         c.noiDung =
-            s.chu(o, QStringLiteral("text"), viTriCau(i, QStringLiteral("text")), true, kDoDaiChuToiDa);
+            s.chu(o, QStringLiteral("text"), ViTri(i, QLatin1String("text")), true, kDoDaiChuToiDa);
         const QJsonValue pa = o.value(QStringLiteral("options"));
         if (!pa.isUndefined()) {
             const QJsonArray a = pa.toArray();
             if (!pa.isArray() || a.size() < 2 || a.size() > 4)
-                s.them(viTriCau(i, QStringLiteral("options")), QStringLiteral("phải có từ 2 đến 4 phương án"),
+                s.them(ViTri(i, QLatin1String("options")), QStringLiteral("phải có từ 2 đến 4 phương án"),
                        QStringLiteral("must hold 2 to 4 options"));
             for (qsizetype k = 0; k < a.size() && k < 4; ++k) {
                 const QString t = a[k].toString();
@@ -216,37 +232,37 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
             c.soPhuongAn = static_cast<int>(std::clamp<qsizetype>(a.size(), 0, 4));
         } else {
             c.soPhuongAn =
-                s.so(o, QStringLiteral("option_count"), viTriCau(i, QStringLiteral("option_count")), 2, 4)
+                s.so(o, QStringLiteral("option_count"), ViTri(i, QLatin1String("option_count")), 2, 4)
                     .value_or(0);
             if (!o.value(QStringLiteral("image")).isString())
-                s.them(viTriCau(i, QStringLiteral("image")),
+                s.them(ViTri(i, QLatin1String("image")),
                        QStringLiteral("câu không có phương án bằng chữ thì phải có ảnh"),
                        QStringLiteral("a question without text options needs a picture"));
         }
-        c.dapAn = s.so(o, QStringLiteral("answer"), viTriCau(i, QStringLiteral("answer")), 1,
+        c.dapAn = s.so(o, QStringLiteral("answer"), ViTri(i, QLatin1String("answer")), 1,
                        std::max(1, c.soPhuongAn))
                       .value_or(0);
         const QJsonValue dl = o.value(QStringLiteral("critical"));
         if (!dl.isUndefined() && !dl.isBool())
-            s.them(viTriCau(i, QStringLiteral("critical")), QStringLiteral("phải là true hoặc false"),
+            s.them(ViTri(i, QLatin1String("critical")), QStringLiteral("phải là true hoặc false"),
                    QStringLiteral("must be true or false"));
         c.diemLiet = dl.toBool(false);
-        c.anh = s.chu(o, QStringLiteral("image"), viTriCau(i, QStringLiteral("image")), false, 500);
+        c.anh = s.chu(o, QStringLiteral("image"), ViTri(i, QLatin1String("image")), false, 500);
         if (!c.anh.isEmpty() && !anhAnToan(c.anh))
-            s.them(viTriCau(i, QStringLiteral("image")),
+            s.them(ViTri(i, QLatin1String("image")),
                    QStringLiteral("đường dẫn ảnh phải nằm trong thư mục của tệp ngân hàng"),
                    QStringLiteral("the picture's path must stay inside the bank's folder"));
-        c.giaiThich = s.chu(o, QStringLiteral("explanation"), viTriCau(i, QStringLiteral("explanation")),
+        c.giaiThich = s.chu(o, QStringLiteral("explanation"), ViTri(i, QLatin1String("explanation")),
                             false, kDoDaiChuToiDa);
         const QJsonValue nhom = o.value(QStringLiteral("pools"));
         if (!nhom.isUndefined()) {
             const QJsonArray a = nhom.toArray();
             if (!nhom.isArray() || a.size() > 50)
-                s.them(viTriCau(i, QStringLiteral("pools")), QStringLiteral("phải là danh sách hạng"),
+                s.them(ViTri(i, QLatin1String("pools")), QStringLiteral("phải là danh sách hạng"),
                        QStringLiteral("must be a list of classes"));
             for (const QJsonValue h : a) {
                 if (!h.isString() || h.toString().isEmpty() || h.toString().size() > 20)
-                    s.them(viTriCau(i, QStringLiteral("pools")), QStringLiteral("tên hạng không hợp lệ"),
+                    s.them(ViTri(i, QLatin1String("pools")), QStringLiteral("tên hạng không hợp lệ"),
                            QStringLiteral("not a class name"));
                 c.nhom.append(h.toString());
             }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -40,10 +41,44 @@ bool chay(QSqlQuery& q, const QString& sql, const QVariantList& giaTri = {})
     return true;
 }
 
-bool chay(QSqlDatabase& db, const QString& sql, const QVariantList& giaTri = {})
+// Statements prepared once per connection: a write runs dozens of them.
+QHash<QString, QHash<QString, QSqlQuery>>& boNhoLenh()
 {
-    QSqlQuery q(db);
-    return chay(q, sql, giaTri);
+    static QHash<QString, QHash<QString, QSqlQuery>> c;
+    return c;
+}
+
+// Forgets a connection's statements (before it is closed).
+void quenLenh(const QString& ketNoi) { boNhoLenh().remove(ketNoi); }
+
+// Runs a statement of the connection, prepared once and kept; a SELECT's
+// rows are read with `doc` before it is reset.
+bool chay(QSqlDatabase& db, const QString& sql, const QVariantList& giaTri = {},
+          const std::function<void(QSqlQuery&)>& doc = {})
+{
+    QHash<QString, QSqlQuery>& cua = boNhoLenh()[db.connectionName()];
+    auto it = cua.find(sql);
+    if (it == cua.end()) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.prepare(sql)) {
+            g_loiCuoi = q.lastError();
+            return false;
+        }
+        it = cua.insert(sql, q);
+    }
+    QSqlQuery& q = *it;
+    for (int i = 0; i < giaTri.size(); ++i)
+        q.bindValue(i, giaTri[i]);
+    if (!q.exec()) {
+        g_loiCuoi = q.lastError();
+        q.finish();
+        return false;
+    }
+    if (doc)
+        doc(q);
+    q.finish();
+    return true;
 }
 
 // SQLite's primary result code of a failure.
@@ -118,13 +153,16 @@ bool ghiMuc(QSqlDatabase& db, qint64 hoSo, const QString& nganHang, int cau, con
 
 std::optional<MucOnTap> docMucTrongKho(QSqlDatabase& db, qint64 hoSo, const QString& nganHang, int cau)
 {
-    QSqlQuery q(db);
-    if (!chay(q,
+    MucOnTap m;
+    if (!chay(db,
               QStringLiteral("SELECT in_list, streak, right, wrong FROM practice WHERE profile = ? AND bank = ? "
                              "AND question = ?"),
-              {hoSo, nganHang, cau}))
+              {hoSo, nganHang, cau}, [&](QSqlQuery& q) {
+                  if (q.next())
+                      m = docMuc(q, 0);
+              }))
         return std::nullopt;
-    return q.next() ? docMuc(q, 0) : MucOnTap{};
+    return m;
 }
 
 // A free name beside `tep`: tep + duoi, or with -2, -3... added.
@@ -193,6 +231,7 @@ KhoHocVien::KhoHocVien(QString tep, CheDo cheDo, int choMs)
 
 KhoHocVien::~KhoHocVien()
 {
+    quenLenh(m_ketNoi);
     {
         QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
         db.close();
@@ -202,6 +241,7 @@ KhoHocVien::~KhoHocVien()
 
 void KhoHocVien::moBoNho(const QString& lyDo)
 {
+    quenLenh(m_ketNoi);
     {
         QSqlDatabase cu = QSqlDatabase::database(m_ketNoi, false);
         cu.close();
@@ -220,6 +260,7 @@ void KhoHocVien::moBoNho(const QString& lyDo)
 
 void KhoHocVien::doiCho(const QString& viSao)
 {
+    quenLenh(m_ketNoi);
     {
         QSqlDatabase cu = QSqlDatabase::database(m_ketNoi, false);
         cu.close();
@@ -640,35 +681,43 @@ std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
     auto id = std::make_shared<qint64>(0);
     const bool xong = giaoDich(
         {[b, id](QSqlDatabase& db) {
-             QSqlQuery q(db);
-             if (!chay(q,
+             if (!chay(db,
                        QStringLiteral("INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
                                       "ended, pass_mark) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
                        {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
                         b.batDau.toUTC().toString(Qt::ISODateWithMs), b.ketThuc.toUTC().toString(Qt::ISODateWithMs),
                         b.canDeDat}))
                  return false;
-             *id = q.lastInsertId().toLongLong();
+             if (!chay(db, QStringLiteral("SELECT last_insert_rowid()"), {},
+                       [&](QSqlQuery& r) { *id = r.next() ? r.value(0).toLongLong() : 0; }))
+                 return false;
+             // Every slot in one statement (the row count never changes
+             // between attempts of a class, so it is prepared once).
              const LanThi l = b.lanThi();
-             for (std::size_t i = 0; i < b.cau.size(); ++i) {
-                 if (!chay(db,
-                           QStringLiteral("INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) "
-                                          "VALUES(?, ?, ?, ?, ?, ?)"),
-                           {*id, static_cast<int>(i), b.cau[i], i < b.traLoi.size() ? b.traLoi[i] : 0,
-                            i < b.dapAn.size() ? b.dapAn[i] : 0, l.diemLiet[i + 1] ? 1 : 0}))
-                     return false;
-                 if (l.dung[i + 1])
-                     continue;
-                 // A miss goes (back) into the practice list, its run reset.
-                 const std::optional<MucOnTap> m = docMucTrongKho(db, b.hoSo, b.nganHang, b.cau[i]);
-                 if (!m)
-                     return false;
-                 MucOnTap moi = *m;
-                 moi.canOn = true;
-                 moi.dungLienTiep = 0;
-                 if (!ghiMuc(db, b.hoSo, b.nganHang, b.cau[i], moi))
-                     return false;
+             static QHash<std::size_t, QString> cauLenh;
+             QString& sql = cauLenh[b.cau.size()];
+             if (sql.isEmpty()) {
+                 sql = QStringLiteral("INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) VALUES");
+                 for (std::size_t i = 0; i < b.cau.size(); ++i)
+                     sql += i == 0 ? QStringLiteral("(?,?,?,?,?,?)") : QStringLiteral(",(?,?,?,?,?,?)");
              }
+             QVariantList gt;
+             gt.reserve(static_cast<qsizetype>(b.cau.size()) * 6);
+             for (std::size_t i = 0; i < b.cau.size(); ++i) {
+                 gt << *id << static_cast<int>(i) << b.cau[i] << (i < b.traLoi.size() ? b.traLoi[i] : 0)
+                    << (i < b.dapAn.size() ? b.dapAn[i] : 0) << (l.diemLiet[i + 1] ? 1 : 0);
+             }
+             if (!b.cau.empty() && !chay(db, sql, gt))
+                 return false;
+             // A miss goes (back) into the practice list, its run reset.
+             for (std::size_t i = 0; i < b.cau.size(); ++i)
+                 if (!l.dung[i + 1]
+                     && !chay(db,
+                              QStringLiteral("INSERT INTO practice(profile, bank, question, in_list, streak, right, "
+                                             "wrong) VALUES(?, ?, ?, 1, 0, 0, 0) ON CONFLICT(profile, bank, "
+                                             "question) DO UPDATE SET in_list = 1, streak = 0"),
+                              {b.hoSo, b.nganHang, b.cau[i]}))
+                     return false;
              return true;
          },
          [b](qint64 h, const QString& nh, SoOnTap& so) {

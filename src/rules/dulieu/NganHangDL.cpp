@@ -29,6 +29,12 @@ QString viTriCau(int i, const QString& khoa)
     return QStringLiteral("câu %1 (questions[%2].%3)").arg(i + 1).arg(i).arg(khoa);
 }
 
+// Empty or only blanks (without making a trimmed copy).
+bool chiKhoangTrang(const QString& s)
+{
+    return std::all_of(s.begin(), s.end(), [](QChar c) { return c.isSpace(); });
+}
+
 // Where a fault lies, made into text only when there is a fault: a bank's
 // thousands of fields are read without building a name for each.
 class ViTri final {
@@ -82,7 +88,7 @@ public:
             return {};
         }
         QString s = v.toString();
-        if (batBuoc && s.trimmed().isEmpty())
+        if (batBuoc && chiKhoangTrang(s))
             them(viTri, QStringLiteral("trống"), QStringLiteral("empty"));
         if (s.size() > toiDa)
             them(viTri, QStringLiteral("dài quá %1 ký tự").arg(toiDa),
@@ -221,7 +227,7 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
                        QStringLiteral("must hold 2 to 4 options"));
             for (qsizetype k = 0; k < a.size() && k < 4; ++k) {
                 const QString t = a[k].toString();
-                if (!a[k].isString() || t.trimmed().isEmpty() || t.size() > kDoDaiChuToiDa)
+                if (!a[k].isString() || chiKhoangTrang(t) || t.size() > kDoDaiChuToiDa)
                     s.them(viTriCau(i, QStringLiteral("options[%1]").arg(k)),
                            QStringLiteral("phương án phải là chữ, không trống, không dài quá %1 ký tự")
                                .arg(kDoDaiChuToiDa),

@@ -4,7 +4,7 @@
 #    src/screens, and tools/ and the fuzz targets include no screen;
 #  - a folder includes only itself and the folders below it:
 #      rules/common < rules/bank < rules/{exam,history,decor,dulieu} < rules/practice
-#      < rules/kho < screens/common < screens/{entry,exam,study,history,practice}
+#      < rules/kho < screens/common < screens/{entry,exam,study,history,practice,dethi}
 #      < screens/app
 set -euo pipefail
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
@@ -18,7 +18,7 @@ rank() {
     rules/practice) echo 3 ;;
     rules/kho) echo 4 ;;
     screens/common) echo 5 ;;
-    screens/entry | screens/exam | screens/study | screens/history | screens/practice) echo 6 ;;
+    screens/entry | screens/exam | screens/study | screens/history | screens/practice | screens/dethi) echo 6 ;;
     screens/app) echo 7 ;;
     *) echo "" ;;
   esac

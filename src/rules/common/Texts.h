@@ -194,4 +194,128 @@ inline const QString kTtDiemMot = QStringLiteral("%1 (%2)");
 inline const QString kTtChuaCoDiem = QStringLiteral("Chưa có lần thi nào.");
 inline const QString kTtDoPhu = QStringLiteral("%1: đã gặp %2 trên %3 câu");
 
+// The windows of a data bank (the exam in force since June 2025).
+inline const QString kDlNutVaoEntry = QStringLiteral("Đề &mới: 600 câu (2025)");
+inline const QString kDlTtNutVaoEntry =
+    QStringLiteral("Mở ngân hàng 600 câu theo quy định từ 01/6/2025: thi thử mọi hạng, học theo chương, câu điểm liệt");
+inline const QString kDlKhongThayNganHang =
+    QStringLiteral("Không tìm thấy ngân hàng câu hỏi 600 câu (bank.json). Hãy chạy chương trình với "
+                   "--bank TỆP, hoặc đặt tệp vào thư mục bank-2025 trong thư mục làm việc.");
+inline const QString kDlTieuDeLoiNganHang = QStringLiteral("Ngân hàng câu hỏi");
+inline const QString kDlLoiNganHang = QStringLiteral("Không dùng được ngân hàng %1:\n\n%2");
+inline const QString kDlKhongCoQuyTac =
+    QStringLiteral("Không có bộ quy tắc ra đề nào có hiệu lực hôm nay (%1).");
+inline const QString kDlTieuDeNha = QStringLiteral("%1 – thilaixe");
+inline const QString kDlPhienBanNguon = QStringLiteral("Phiên bản %1 · %2 câu, %3 câu điểm liệt\nNguồn: %4");
+inline const QString kDlQuyTac = QStringLiteral("Quy tắc ra đề: %1 (từ %2)");
+inline const QString kDlNguoiHoc = QStringLiteral("&Người học:");
+inline const QString kDlThemNguoiHoc = QStringLiteral("Thêm ngườ&i học…");
+inline const QString kDlTenNguoiHoc = QStringLiteral("Tên người học mới:");
+inline const QString kDlHang = QStringLiteral("&Hạng:");
+inline const QString kDlMotDongQuyTac = QStringLiteral("%1 câu, %2 phút, đạt từ %3 câu, có %4 câu điểm liệt");
+inline const QString kDlMotDongKhongLiet = QStringLiteral("%1 câu, %2 phút, đạt từ %3 câu, không có câu điểm liệt");
+inline const QString kDlKhongRutDuoc = QStringLiteral("Ngân hàng này không ra được đề hạng %1: %2");
+inline const QString kDlThiThu = QStringLiteral("&Thi thử");
+inline const QString kDlHocTheoChuong = QStringLiteral("Học theo &chương");
+inline const QString kDlCauDiemLiet = QStringLiteral("Câu điểm &liệt");
+inline const QString kDlOnCauSai = QStringLiteral("Ôn câu &sai");
+inline const QString kDlTimCauHoi = QStringLiteral("Tì&m câu hỏi");
+inline const QString kDlTienBo = QStringLiteral("Tiến &bộ");
+inline const QString kDlDaVung = QStringLiteral("Câu điểm liệt: đã vững %1/%2");
+inline const QString kDlConCauSai = QStringLiteral("Câu sai cần ôn: %1");
+inline const QString kDlGiaoDien = QStringLiteral("&Giao diện:");
+inline const QString kDlCacGiaoDien[4] = {QStringLiteral("Theo hệ thống"), QStringLiteral("Sáng"),
+                                          QStringLiteral("Tối"), QStringLiteral("Tương phản cao")};
+inline const QString kDlAmBao = QStringLiteral("Âm báo &khi sắp hết giờ");
+inline const QString kDlDaoPhuongAn = QStringLiteral("Đảo thứ tự &phương án khi ôn");
+inline const QString kDlMoKhac = QStringLiteral("Mở ngân hàng &khác…");
+inline const QString kDlChonTepNganHang = QStringLiteral("Chọn tệp ngân hàng câu hỏi");
+
+inline const QString kDlPhongToGoiY = QStringLiteral("Nhấp đúp hoặc bấm Z để phóng to");
+inline const QString kDlKhongCoAnh = QString();
+inline const QString kDlAnhHong = QStringLiteral("ảnh câu hỏi bị hỏng\n(%1)");
+inline const QString kDlDong = QStringLiteral("Đó&ng");
+inline const QString kDlDiemLiet = QStringLiteral("CÂU ĐIỂM LIỆT");
+inline const QString kDlNoiDungTrongAnh = QStringLiteral("(Nội dung câu hỏi nằm trong ảnh.)");
+inline const QString kDlTtAnh = QStringLiteral("Ảnh của câu hỏi số %1");
+inline const QString kDlPhuongAnTrongAnh = QStringLiteral("Phương án %1 (trong ảnh)");
+inline const QString kDlDapAnDung = QStringLiteral("đáp án đúng");
+inline const QString kDlBanChon = QStringLiteral("bạn chọn");
+inline const QString kDlDaChon = QStringLiteral("đã chọn");
+inline const QString kDlChuaChon = QStringLiteral("Chưa trả lời.");
+inline const QString kDlChonDung = QStringLiteral("Đúng.");
+inline const QString kDlChonSai = QStringLiteral("Sai.");
+inline const QString kDlDapAnLa = QStringLiteral("Đáp án đúng là %1.");
+inline const QString kDlGiaiThich = QStringLiteral("Giải thích: ");
+
+inline const QString kDlTieuDeThi = QStringLiteral("Thi thử hạng %1 – %2");
+inline const QString kDlConLai = QStringLiteral("Còn %1:%2");
+inline const QString kDlTtConLai = QStringLiteral("Thời gian còn lại: %1 phút %2 giây");
+inline const QString kDlCon5Phut = QStringLiteral("⚠ Còn 5 phút.");
+inline const QString kDlCon1Phut = QStringLiteral("⚠ Còn 1 phút!");
+inline const QString kDlTieuDeCau = QStringLiteral("Câu %1/%2 – câu hỏi số %3");
+inline const QString kDlTtO = QStringLiteral("Câu %1: %2");
+inline const QString kDlODaLam = QStringLiteral("đã trả lời");
+inline const QString kDlOChuaLam = QStringLiteral("chưa trả lời");
+inline const QString kDlODung = QStringLiteral("đúng");
+inline const QString kDlOSai = QStringLiteral("sai");
+inline const QString kDlOBoTrong = QStringLiteral("bỏ trống");
+inline const QString kDlCauTruoc = QStringLiteral("< Câu &trước");
+inline const QString kDlCauSau = QStringLiteral("Câu &sau >");
+inline const QString kDlNopBai = QStringLiteral("&Nộp bài");
+inline const QString kDlHoiNopConTrong = QStringLiteral("Nộp bài? Còn %1 câu chưa trả lời: %2.");
+inline const QString kDlHoiNopDuCau = QStringLiteral("Nộp bài? Bạn đã trả lời cả %1 câu.");
+inline const QString kDlLamTiep = QStringLiteral("&Làm tiếp");
+inline const QString kDlDat = QStringLiteral("✓ ĐẠT");
+inline const QString kDlKhongDat = QStringLiteral("✗ KHÔNG ĐẠT");
+inline const QString kDlSoCau = QStringLiteral("Đúng %1 · Sai %2 · Bỏ trống %3 (trên %4 câu)");
+inline const QString kDlCanDeDat = QStringLiteral("Cần ít nhất %1 câu đúng và không sai câu điểm liệt nào.");
+inline const QString kDlLoaiVi = QStringLiteral("Bài bị loại vì câu điểm liệt: %1.");
+inline const QString kDlMotCauLiet = QStringLiteral("câu %1 của đề (câu hỏi số %2)");
+inline const QString kDlHetGio = QStringLiteral("Hết giờ: bài đã được nộp tự động.");
+inline const QString kDlDaLuu = QStringLiteral("Bài thi đã được lưu.");
+inline const QString kDlThiLai = QStringLiteral("Thi &lại");
+inline const QString kDlXemLai = QStringLiteral("&Xem lại bài");
+inline const QString kDlVeNha = QStringLiteral("&Về trang chính");
+inline const QString kDlVeKetQua = QStringLiteral("Về &kết quả");
+inline const QString kDlTieuDeXemLai = QStringLiteral("Xem lại – hạng %1");
+
+inline const QString kDlTieuDeHoc = QStringLiteral("Học theo chương – %1");
+inline const QString kDlChuong = QStringLiteral("&Chương:");
+inline const QString kDlCaNganHang = QStringLiteral("Cả ngân hàng (%1 câu)");
+inline const QString kDlMotChuong = QStringLiteral("Chương %1: %2 (câu %3–%4)");
+inline const QString kDlDaoThuTu = QStringLiteral("Đảo thứ &tự");
+inline const QString kDlXemDapAn = QStringLiteral("&Xem đáp án");
+inline const QString kDlTieuDeCauHoc = QStringLiteral("%1/%2 – câu hỏi số %3");
+
+inline const QString kDlTieuDeOnSai = QStringLiteral("Ôn câu sai – %1");
+inline const QString kDlTieuDeOnLiet = QStringLiteral("Câu điểm liệt – %1");
+inline const QString kDlConOn = QStringLiteral("Còn %1 câu");
+inline const QString kDlCauTiep = QStringLiteral("Câu &tiếp >");
+inline const QString kDlKhongConSai = QStringLiteral("Không còn câu sai nào cần ôn. Câu nào làm sai ở lần thi sau sẽ được đưa vào đây.");
+inline const QString kDlChuaCoBai = QStringLiteral("Chưa có bài thi nào của ngân hàng này. Hãy thi thử: các câu làm sai hoặc bỏ trống sẽ được đưa vào đây.");
+inline const QString kDlDaVungHet = QStringLiteral("Bạn đã vững tất cả %1 câu điểm liệt của hạng này (mỗi câu đúng ở ít nhất 2 ngày khác nhau).");
+inline const QString kDlDungRoiDS = QStringLiteral("Câu này đã rời danh sách.");
+inline const QString kDlDungLienTiep = QStringLiteral("Đúng liên tiếp %1/%2.");
+inline const QString kDlNgayDung = QStringLiteral("Đã đúng ở %1/2 ngày khác nhau.");
+
+inline const QString kDlTieuDeTim = QStringLiteral("Tìm câu hỏi – %1");
+inline const QString kDlTim = QStringLiteral("&Tìm (có dấu hay không dấu):");
+inline const QString kDlKetQuaTim = QStringLiteral("%1 câu tìm thấy");
+inline const QString kDlMucTim = QStringLiteral("Câu %1: %2");
+
+inline const QString kDlTieuDeTienBo = QStringLiteral("Tiến bộ – hạng %1");
+inline const QString kDlKhaNangDat = QStringLiteral("Khả năng đạt ở lần thi tới: %1 %");
+inline const QString kDlKhaNangLiet = QStringLiteral("Khả năng bị loại vì câu điểm liệt: %1 %");
+inline const QString kDlDuaTren = QStringLiteral("Dựa trên %1 bài thi hạng %2 và các câu đã ôn.");
+inline const QString kDlChuaCoBaiHang = QStringLiteral("Chưa có bài thi hạng %1: hãy thi thử ít nhất một lần.");
+inline const QString kDlBrier =
+    QStringLiteral("Kiểm chứng: trên %1 bài thi sau khi dự đoán, sai số Brier là %2 (0 là đúng hoàn toàn, 0,25 là "
+                   "đoán mò; dự đoán trung bình %3 %, thực tế đạt %4 %).");
+inline const QString kDlBrierChuaDu =
+    QStringLiteral("Kiểm chứng: cần ít nhất 5 bài thi có dự đoán trước (mới có %1).");
+inline const QString kDlDoPhu = QStringLiteral("Đã gặp theo chương (trong bài thi hoặc khi ôn):");
+inline const QString kDlTtDoPhu = QStringLiteral("Chương %1: đã gặp %2 trên %3 câu");
+
 }  // namespace thilaixe::txt
+

@@ -130,6 +130,14 @@ const std::vector<std::vector<QString>>& cacBuoc()
                        "TEXT NOT NULL, exam TEXT NOT NULL, PRIMARY KEY(profile, bank, exam)) WITHOUT ROWID"),
         QStringLiteral("INSERT INTO profile(id, name, created) VALUES(1, '%1', datetime('now'))")
             .arg(txt::kHoSoMacDinh),
+    }, {
+        // 2: critical questions' days of right answers, and the readiness
+        // shown before each attempt.
+        QStringLiteral("CREATE TABLE critical_right(profile INTEGER NOT NULL REFERENCES profile(id), bank TEXT "
+                       "NOT NULL, question INTEGER NOT NULL, day TEXT NOT NULL, PRIMARY KEY(profile, bank, "
+                       "question, day)) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE prediction(attempt INTEGER PRIMARY KEY REFERENCES attempt(id) ON DELETE "
+                       "CASCADE, pass REAL NOT NULL, critical REAL NOT NULL)"),
     }};
     return buoc;
 }
@@ -691,6 +699,10 @@ std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
              if (!chay(db, QStringLiteral("SELECT last_insert_rowid()"), {},
                        [&](QSqlQuery& r) { *id = r.next() ? r.value(0).toLongLong() : 0; }))
                  return false;
+             if (b.duDoan
+                 && !chay(db, QStringLiteral("INSERT INTO prediction(attempt, pass, critical) VALUES(?, ?, ?)"),
+                          {*id, b.duDoan->first, b.duDoan->second}))
+                 return false;
              // Every slot in one statement (the row count never changes
              // between attempts of a class, so it is prepared once).
              const LanThi l = b.lanThi();
@@ -755,7 +767,8 @@ std::vector<BaiLam> KhoHocVien::cacBaiLam(std::optional<qint64> hoSo, const QStr
     q.setForwardOnly(true);
     if (!chay(q,
               QStringLiteral("SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, a.ended, "
-                             "a.pass_mark FROM attempt a")
+                             "a.pass_mark, p.pass, p.critical FROM attempt a LEFT JOIN prediction p ON p.attempt = "
+                             "a.id")
                   + dieuKien + QStringLiteral(" ORDER BY a.id"),
               gt))
         return kq;
@@ -770,6 +783,8 @@ std::vector<BaiLam> KhoHocVien::cacBaiLam(std::optional<qint64> hoSo, const QStr
         b.batDau = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
         b.ketThuc = QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
         b.canDeDat = q.value(8).toInt();
+        if (!q.value(9).isNull())
+            b.duDoan = std::make_pair(q.value(9).toDouble(), q.value(10).toDouble());
         kq.push_back(std::move(b));
     }
     if (kq.empty())
@@ -812,6 +827,33 @@ std::vector<KhoHocVien::DongOnTap> KhoHocVien::tatCaOnTap(const QString& nganHan
              nganHang.isEmpty() ? QVariantList{} : QVariantList{nganHang}))
         while (q.next())
             kq.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt(), docMuc(q, 3)});
+    return kq;
+}
+
+bool KhoHocVien::ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay, QString* loi)
+{
+    const QString ngayChu = ngay.toString(Qt::ISODate);
+    return giaoDich({[=](QSqlDatabase& db) {
+                         return chay(db,
+                                     QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, "
+                                                    "day) VALUES(?, ?, ?, ?)"),
+                                     {hoSo, nganHang, cau, ngayChu});
+                     },
+                     {}},
+                    loi);
+}
+
+QHash<int, int> KhoHocVien::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang)
+{
+    QHash<int, int> kq;
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    chay(db,
+         QStringLiteral("SELECT question, count(*) FROM critical_right WHERE profile = ? AND bank = ? GROUP BY "
+                        "question"),
+         {hoSo, nganHang}, [&](QSqlQuery& q) {
+             while (q.next())
+                 kq.insert(q.value(0).toInt(), q.value(1).toInt());
+         });
     return kq;
 }
 

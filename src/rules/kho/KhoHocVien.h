@@ -10,6 +10,7 @@
 #include "rules/practice/OnTap.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -23,7 +24,7 @@ namespace thilaixe {
 inline const QString kTepKho = QStringLiteral("thilaixe.sqlite");
 // The schema this program writes (PRAGMA user_version); an older store is
 // brought up to it step by step, a newer one is never written.
-constexpr int kPhienBanKho = 1;
+constexpr int kPhienBanKho = 2;
 // PRAGMA application_id: "TLXE", so another program's database is told apart.
 constexpr int kMaUngDungKho = 0x544C5845;
 // How long a write waits for another copy of the program holding the store.
@@ -45,6 +46,9 @@ struct BaiLam final {
     std::vector<int> dapAn;   // the key of each slot
     std::vector<bool> diemLiet;
     int canDeDat = 0;
+    // The readiness shown before it was sat (chance of passing, chance of
+    // failing on a critical question), kept to check the estimate later.
+    std::optional<std::pair<double, double>> duDoan;
 
     int soDung() const;
     // Critical questions answered wrong or left blank.
@@ -101,6 +105,12 @@ public:
     std::optional<qint64> luuBaiLam(const BaiLam& b, QString* loi = nullptr);
     // Kept attempts, oldest first; of one profile and one bank when given.
     std::vector<BaiLam> cacBaiLam(std::optional<qint64> hoSo = std::nullopt, const QString& nganHang = {});
+
+    // A critical question answered right in practice on `ngay`; it is
+    // mastered once that has happened on two days or more.
+    bool ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay, QString* loi = nullptr);
+    // Per critical question, the days it was answered right on.
+    QHash<int, int> soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang);
 
     // Every practice box kept, of one bank when given: (profile, bank,
     // question, box), by profile, bank and question.

@@ -37,7 +37,8 @@ bool traLoiMuc(MucOnTap& m, bool dung);
 // Practice progress of one bank: a box per question, and the kept exams
 // already folded in.
 struct SoOnTap final {
-    explicit SoOnTap(int soCauHoi = kSoCauHoi) : muc(static_cast<std::size_t>(soCauHoi) + 1) {}
+    SoOnTap() : SoOnTap(kSoCauHoi) {}
+    explicit SoOnTap(int soCauHoi) : muc(static_cast<std::size_t>(soCauHoi) + 1) {}
 
     std::vector<MucOnTap> muc;  // index 0 unused
     QSet<QByteArray> daGop;     // keys of the exams folded in

@@ -164,4 +164,14 @@ SanSang uocLuongSanSang(const NganHangDL& nh, const QuyTacHang& q, const std::ve
     return kq;
 }
 
+std::optional<double> diemBrier(const std::vector<std::pair<double, bool>>& duDoan, std::size_t itNhat)
+{
+    if (duDoan.size() < itNhat || duDoan.empty())
+        return std::nullopt;
+    double tong = 0;
+    for (const auto& [p, xayRa] : duDoan)
+        tong += (p - (xayRa ? 1.0 : 0.0)) * (p - (xayRa ? 1.0 : 0.0));
+    return tong / static_cast<double>(duDoan.size());
+}
+
 }  // namespace thilaixe

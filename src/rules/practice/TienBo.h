@@ -6,6 +6,7 @@
 #include "rules/practice/OnTap.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -57,5 +58,10 @@ struct SanSang final {
 // averaged.
 SanSang uocLuongSanSang(const NganHangDL& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
                         const SoOnTap& so, BoSinhSo& rng, int soDe = 2000);
+
+// The Brier score of predictions against what happened: the mean squared
+// difference of each chance and 1 (it happened) or 0; 0 is perfect, 0.25
+// is what always saying 50 % earns. Nothing below `itNhat` predictions.
+std::optional<double> diemBrier(const std::vector<std::pair<double, bool>>& duDoan, std::size_t itNhat = 5);
 
 }  // namespace thilaixe

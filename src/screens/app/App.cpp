@@ -3,6 +3,8 @@
 #include "rules/common/Texts.h"
 #include "rules/history/LichSuThi.h"
 
+#include "screens/dethi/FormNganHang.h"
+#include "screens/dethi/NganHangMo.h"
 #include "screens/entry/FormInit.h"
 #include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
@@ -34,6 +36,26 @@ App::~App()
         delete m_thuTuTao[i].data();
 }
 
+FormNganHang* App::nganHang() const { return m_nganHang; }
+
+FormNganHang* App::moDeMoi(const QString& tepNganHang, const QString& hang)
+{
+    if (m_nganHang) {
+        m_nganHang->raise();
+        return m_nganHang;
+    }
+    QString loi;
+    const std::shared_ptr<NganHangMo> nh = moNganHang(tepNganHang, &loi);
+    if (!nh) {
+        m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, loi, {});
+        return nullptr;
+    }
+    m_nganHang = new FormNganHang(m_mt, nh, hang);
+    m_thuTuTao.append(m_nganHang.data());
+    m_mt.hien(m_nganHang);
+    return m_nganHang;
+}
+
 template <typename F> F* App::form()
 {
     QPointer<QWidget>& p = m_forms[&F::staticMetaObject];
@@ -61,6 +83,15 @@ void App::noiDay(FormInit* f)
 {
     connect(f, &FormInit::chonHoc, this, [this] { m_mt.hien(form<FormHocTap>()); });
     connect(f, &FormInit::chonThi, this, [this] { m_mt.hien(form<FormMain>()); });
+    connect(f, &FormInit::chonNganHang, this, [this, f] {
+        const QString tep = timNganHangMacDinh(m_mt);
+        if (tep.isEmpty()) {
+            m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, txt::kDlKhongThayNganHang, {});
+            return;
+        }
+        if (moDeMoi(tep))
+            f->daMoNganHang();
+    });
 }
 
 void App::noiDay(FormMain* f) { connect(f, &FormMain::daKetThuc, this, &App::khiKetThucBaiThi); }

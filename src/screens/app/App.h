@@ -21,6 +21,7 @@ class FormHocTap;
 class FormDapAnKQDaThi;
 class FormOnTap;
 class FormTienBo;
+class FormNganHang;
 
 // The application object: owns what every screen shares (MoiTruong), hands
 // out each form as a single instance created (and loaded) on first use, and
@@ -37,6 +38,12 @@ public:
 
     // The one instance of form F, created on first use.
     template <typename F> F* form();
+    // Opens a data bank's home window (the class chosen when given); a bank
+    // that cannot be used is said, naming the file and every fault, and
+    // nothing opens.
+    FormNganHang* moDeMoi(const QString& tepNganHang, const QString& hang = {});
+    FormNganHang* nganHang() const;
+
     // Loaded-or-not, without creating.
     template <typename F> bool coForm() const { return m_forms.value(&F::staticMetaObject) != nullptr; }
 
@@ -58,6 +65,7 @@ private:
     MoiTruong m_mt;
     QHash<const QMetaObject*, QPointer<QWidget>> m_forms;
     QList<QPointer<QWidget>> m_thuTuTao;  // creation order, for the teardown
+    QPointer<FormNganHang> m_nganHang;
 };
 
 }  // namespace thilaixe

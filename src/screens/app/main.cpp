@@ -27,13 +27,16 @@ namespace {
 const QString kThuMucHienTai = QStringLiteral("/proc/self/cwd");
 
 // UTF-8 like the source: printed as it stands.
-const char kTroGiup[] = "Usage: thilaixe [--data DIR]\n"
+const char kTroGiup[] = "Usage: thilaixe [--data DIR] [--bank FILE [--class C]]\n"
                         "Học và thi thử lý thuyết lái xe (hạng B1, B2, C, D, E).\n"
                         "\n"
                         "Options:\n"
                         "  -h, --help     Show this help and exit.\n"
                         "  -v, --version  Show the version and exit.\n"
                         "  --data DIR     Working folder with 001.jpg ... 300.jpg and DuLieu.txt.\n"
+                        "  --bank FILE [--class C]\n"
+                        "                 Open a question bank (JSON, such as the 600-question bank of\n"
+                        "                 June 2025) straight on its home window, class C chosen.\n"
                         "  --check-bank FILE [--rules FILE]\n"
                         "                 Check a question bank (JSON) and its pictures: a summary and\n"
                         "                 exit 0, or every fault and exit 1.\n"
@@ -187,6 +190,13 @@ int main(int argc, char* argv[])
         return lenhNganHang(dongLenh);
     }
 
+    if (!dongLenh.nganHang.isEmpty() && !dongLenh.xuat && !QFileInfo(QFile::decodeName(dongLenh.nganHang)).isFile()) {
+        std::fprintf(stderr, "thilaixe: --bank: %s: no such file\n", dongLenh.nganHang.constData());
+        return 2;
+    }
+    // Named before --data may enter another folder.
+    const QString tepNganHang =
+        dongLenh.nganHang.isEmpty() ? QString() : QFileInfo(QFile::decodeName(dongLenh.nganHang)).absoluteFilePath();
     std::optional<QString> thuMucDongLenh;
     if (dongLenh.thuMuc) {
         thuMucDongLenh = thuMucTheoByte(*dongLenh.thuMuc, "--data");
@@ -237,7 +247,10 @@ int main(int argc, char* argv[])
 
     RealSeams seams;
     App app(seams, thuMuc);
-    app.form<FormInit>()->show();
+    // --bank opens the bank's home; a bank that cannot be used is said and
+    // the entry form shows instead.
+    if (tepNganHang.isEmpty() || !app.moDeMoi(tepNganHang, QString::fromUtf8(dongLenh.hang)))
+        app.form<FormInit>()->show();
     const QStringList thieu = anhConThieu(thuMuc);
     if (!thieu.isEmpty() || !loiChuanBi.isEmpty())
         seams.hienThongBao(txt::kTieuDeThieuNganHang, thongBaoThieuNganHang(thuMuc, thieu, loiChuanBi), {});

@@ -52,6 +52,16 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
                      phongViet(12.75, true));
     m_cmHoc->setEnabled(false);
     m_cmThi->setEnabled(false);
+    // In the free space under the two buttons: the current exam's bank,
+    // which needs no declaration.
+    m_cmDeMoi = taoNut(this, QStringLiteral("CM_DeMoi"), txt::kDlNutVaoEntry, QRect(217, 229, 230, 30),
+                       phongViet(11, true));
+    m_cmDeMoi->setAccessibleDescription(txt::kDlTtNutVaoEntry);
+    m_cmDeMoi->setToolTip(txt::kDlTtNutVaoEntry);
+    connect(m_cmDeMoi, &QPushButton::clicked, this, &FormInit::chonNganHang);
+    // Reached by Alt+M at once; in the Tab chain only once the declaration
+    // is open, so the form's own keys still find no control focused.
+    m_cmDeMoi->setFocusPolicy(Qt::NoFocus);
     m_lbThongBao->installEventFilter(this);
     m_lbTieuDe->installEventFilter(this);
     connect(m_cmHoc, &QPushButton::clicked, this, &FormInit::CM_Hoc_Click);
@@ -97,6 +107,7 @@ void FormInit::taoOKhaiBao()
     setTabOrder(m_tKhoa, m_tSoBaoDanh);
     setTabOrder(m_tSoBaoDanh, m_cmHoc);
     setTabOrder(m_cmHoc, m_cmThi);
+    setTabOrder(m_cmThi, m_cmDeMoi);
 
     m_tHang->datLoc(kyTuHang);
     m_tKhoa->datLoc(HopChu::chiSo);
@@ -148,6 +159,7 @@ void FormInit::Inits()
     m_tKhoa->show();
     m_tSoBaoDanh->show();
     m_cmHoc->setEnabled(true);
+    m_cmDeMoi->setFocusPolicy(Qt::StrongFocus);
     m_tHang->setFocus(Qt::OtherFocusReason);
 }
 

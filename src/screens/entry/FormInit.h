@@ -27,12 +27,18 @@ public:
     HopChu* T_SoBaoDanh();
     QPushButton* CM_Hoc() const { return m_cmHoc; }
     QPushButton* CM_Thi() const { return m_cmThi; }
+    QPushButton* CM_DeMoi() const { return m_cmDeMoi; }
+    // The bank asked for is open: the form closes for good.
+    void daMoNganHang() { roiDi(); }
 
 signals:
     // The candidate chose to study, or to sit the exam (HoTen and SoBaoDanh
     // are set); the form closes for good right after.
     void chonHoc();
     void chonThi();
+    // The learner asked for the current exam's bank (the new button); the
+    // form stays until daMoNganHang says the bank is open.
+    void chonNganHang();
 
 protected:
     bool event(QEvent* e) override;
@@ -61,6 +67,7 @@ private:
     HopChu* m_tSoBaoDanh = nullptr;
     QPushButton* m_cmHoc;
     QPushButton* m_cmThi;
+    QPushButton* m_cmDeMoi;
     std::optional<int> m_demHang;
     std::optional<int> m_demKhoa;
     std::optional<int> m_demSBD;

@@ -5,7 +5,7 @@
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
-#include "screens/practice/BieuDoDiem.h"
+#include "screens/common/BieuDoDiem.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "screens/practice/BieuDoDiem.h"
+#include "screens/common/BieuDoDiem.h"
 
 #include "rules/common/SharedState.h"
 #include "rules/common/Texts.h"
@@ -15,6 +15,12 @@ BieuDoDiem::BieuDoDiem(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("BieuDo"));
     setAccessibleName(txt::kTruc);
     setToolTip(txt::kTruc);
+}
+
+void BieuDoDiem::datToiDa(int soCau)
+{
+    m_toiDa = std::max(1, soCau);
+    update();
 }
 
 void BieuDoDiem::datDiem(std::vector<DiemLanThi> diem)
@@ -39,15 +45,15 @@ void BieuDoDiem::paintEvent(QPaintEvent*)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
     const QRectF vung = QRectF(rect()).adjusted(34, 12, -12, -26);
-    const auto y = [&](double diem) { return vung.bottom() - diem / kSoCau * vung.height(); };
+    const auto y = [&](double diem) { return vung.bottom() - diem / m_toiDa * vung.height(); };
     const int n = static_cast<int>(m_diem.size());
     const auto x = [&](int i) {
         return n <= 1 ? vung.center().x() : vung.left() + vung.width() * i / (n - 1);
     };
 
-    // The score axis: 0, 10, 20, 30.
+    // The score axis: every ten questions.
     p.setFont(ui::phongSans(8));
-    for (int d = 0; d <= kSoCau; d += 10) {
+    for (int d = 0; d <= m_toiDa; d += 10) {
         p.setPen(QColor(225, 225, 225));
         p.drawLine(QPointF(vung.left(), y(d)), QPointF(vung.right(), y(d)));
         p.setPen(QColor(90, 90, 90));

@@ -15,12 +15,15 @@ class BieuDoDiem final : public QWidget {
 public:
     explicit BieuDoDiem(QWidget* parent);
     void datDiem(std::vector<DiemLanThi> diem);
+    // The top of the score axis: the paper's questions (30 by default).
+    void datToiDa(int soCau);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
     std::vector<DiemLanThi> m_diem;
+    int m_toiDa = 30;
 };
 
 }  // namespace thilaixe

@@ -1,0 +1,405 @@
+#include "screens/dethi/FormNganHang.h"
+
+#include "rules/common/Texts.h"
+#include "rules/kho/KhoHocVien.h"
+
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
+#include "screens/dethi/FormHocDL.h"
+#include "screens/dethi/FormOnDL.h"
+#include "screens/dethi/FormThiDL.h"
+#include "screens/dethi/FormTienBoDL.h"
+#include "screens/dethi/FormTimCau.h"
+#include "screens/dethi/NganHangMo.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace thilaixe {
+
+namespace {
+
+const QString kCaiDatHoSo = QStringLiteral("profile");
+const QString kCaiDatGiaoDien = QStringLiteral("theme");
+
+QPalette bangMau(int giaoDien)
+{
+    QPalette p = QApplication::style()->standardPalette();
+    if (giaoDien == 2) {
+        const QColor nen(45, 45, 48), chu(235, 235, 235), o(30, 30, 32);
+        p.setColor(QPalette::Window, nen);
+        p.setColor(QPalette::WindowText, chu);
+        p.setColor(QPalette::Base, o);
+        p.setColor(QPalette::AlternateBase, nen);
+        p.setColor(QPalette::Text, chu);
+        p.setColor(QPalette::Button, QColor(60, 60, 64));
+        p.setColor(QPalette::ButtonText, chu);
+        p.setColor(QPalette::Highlight, QColor(90, 160, 255));
+        p.setColor(QPalette::HighlightedText, Qt::black);
+        p.setColor(QPalette::ToolTipBase, o);
+        p.setColor(QPalette::ToolTipText, chu);
+    } else if (giaoDien == 3) {
+        p.setColor(QPalette::Window, Qt::black);
+        p.setColor(QPalette::WindowText, Qt::white);
+        p.setColor(QPalette::Base, Qt::black);
+        p.setColor(QPalette::Text, Qt::white);
+        p.setColor(QPalette::Button, Qt::black);
+        p.setColor(QPalette::ButtonText, Qt::yellow);
+        p.setColor(QPalette::Highlight, Qt::yellow);
+        p.setColor(QPalette::HighlightedText, Qt::black);
+    }
+    return p;
+}
+
+}  // namespace
+
+void apDungGiaoDien(QWidget* w, int giaoDien)
+{
+    if (!w)
+        return;
+    w->setPalette(giaoDien == 0 ? QApplication::palette() : bangMau(giaoDien));
+}
+
+FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const QString& hang)
+    : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh))
+{
+    setObjectName(QStringLiteral("FormNganHang"));
+    setWindowTitle(txt::kDlTieuDeNha.arg(m_nh->nh.tieuDe));
+    KhoHocVien& kho = mt.kho();
+    auto* doc = new QVBoxLayout(this);
+    auto* tieuDe = new QLabel(m_nh->nh.tieuDe, this);
+    tieuDe->setObjectName(QStringLiteral("LB_TieuDe"));
+    tieuDe->setWordWrap(true);
+    QFont lon = tieuDe->font();
+    lon.setBold(true);
+    lon.setPointSizeF(lon.pointSizeF() * 1.5);
+    tieuDe->setFont(lon);
+    doc->addWidget(tieuDe);
+    auto* thongTin = new QLabel(txt::kDlPhienBanNguon.arg(m_nh->nh.phienBan)
+                                    .arg(m_nh->nh.cauHoi.size())
+                                    .arg(m_nh->soDiemLiet())
+                                    .arg(m_nh->nh.nguon),
+                                this);
+    thongTin->setObjectName(QStringLiteral("LB_ThongTin"));
+    thongTin->setWordWrap(true);
+    doc->addWidget(thongTin);
+    auto* quyTac = new QLabel(txt::kDlQuyTac.arg(m_nh->quyTac.tieuDe,
+                                                 m_nh->quyTac.tuNgay.toString(QStringLiteral("dd/MM/yyyy"))),
+                              this);
+    quyTac->setObjectName(QStringLiteral("LB_QuyTac"));
+    quyTac->setWordWrap(true);
+    quyTac->setToolTip(m_nh->quyTac.nguon);
+    doc->addWidget(quyTac);
+    if (m_nh->baoHet) {
+        auto* bao = new QLabel(QStringLiteral("⚠ ") + *m_nh->baoHet, this);
+        bao->setObjectName(QStringLiteral("LB_HetHieuLuc"));
+        bao->setWordWrap(true);
+        ui::datMauChu(bao, QColor(183, 28, 28));
+        doc->addWidget(bao);
+    }
+
+    auto* form = new QFormLayout;
+    auto* dongHoSo = new QHBoxLayout;
+    m_hoSo = new QComboBox(this);
+    m_hoSo->setObjectName(QStringLiteral("CB_HoSo"));
+    auto* them = new QPushButton(txt::kDlThemNguoiHoc, this);
+    them->setObjectName(QStringLiteral("CM_ThemNguoiHoc"));
+    dongHoSo->addWidget(m_hoSo, 1);
+    dongHoSo->addWidget(them);
+    auto* nhanHoSo = new QLabel(txt::kDlNguoiHoc, this);
+    nhanHoSo->setBuddy(m_hoSo);
+    form->addRow(nhanHoSo, dongHoSo);
+    auto* dongHang = new QHBoxLayout;
+    m_hang = new QComboBox(this);
+    m_hang->setObjectName(QStringLiteral("CB_Hang"));
+    for (const QuyTacHang& q : m_nh->quyTac.hang)
+        m_hang->addItem(q.hang);
+    m_dongQuyTac = new QLabel(this);
+    m_dongQuyTac->setObjectName(QStringLiteral("LB_DongQuyTac"));
+    m_dongQuyTac->setWordWrap(true);
+    dongHang->addWidget(m_hang);
+    dongHang->addWidget(m_dongQuyTac, 1);
+    auto* nhanHang = new QLabel(txt::kDlHang, this);
+    nhanHang->setBuddy(m_hang);
+    form->addRow(nhanHang, dongHang);
+    doc->addLayout(form);
+    m_vung = new QLabel(this);
+    m_vung->setObjectName(QStringLiteral("LB_DaVung"));
+    m_conSai = new QLabel(this);
+    m_conSai->setObjectName(QStringLiteral("LB_ConSai"));
+    auto* soLieu = new QHBoxLayout;
+    soLieu->addWidget(m_vung);
+    soLieu->addWidget(m_conSai);
+    soLieu->addStretch(1);
+    doc->addLayout(soLieu);
+
+    auto* hanhDong = new QGridLayout;
+    const std::pair<QString, QString> nut[] = {
+        {QStringLiteral("CM_ThiThu"), txt::kDlThiThu},        {QStringLiteral("CM_HocChuong"), txt::kDlHocTheoChuong},
+        {QStringLiteral("CM_DiemLiet"), txt::kDlCauDiemLiet}, {QStringLiteral("CM_OnSai"), txt::kDlOnCauSai},
+        {QStringLiteral("CM_Tim"), txt::kDlTimCauHoi},        {QStringLiteral("CM_TienBo"), txt::kDlTienBo}};
+    std::vector<QPushButton*> cacNut;
+    for (std::size_t i = 0; i < std::size(nut); ++i) {
+        auto* b = new QPushButton(nut[i].second, this);
+        b->setObjectName(nut[i].first);
+        b->setMinimumHeight(44);
+        QFont f = b->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 1.15);
+        b->setFont(f);
+        hanhDong->addWidget(b, static_cast<int>(i) / 3, static_cast<int>(i) % 3);
+        cacNut.push_back(b);
+    }
+    doc->addLayout(hanhDong);
+    connect(cacNut[0], &QPushButton::clicked, this, [this] { thiThu(); });
+    connect(cacNut[1], &QPushButton::clicked, this, [this] { hocTheoChuong(); });
+    connect(cacNut[2], &QPushButton::clicked, this, [this] { onDiemLiet(); });
+    connect(cacNut[3], &QPushButton::clicked, this, [this] { onCauSai(); });
+    connect(cacNut[4], &QPushButton::clicked, this, [this] { timCauHoi(); });
+    connect(cacNut[5], &QPushButton::clicked, this, [this] { tienBo(); });
+
+    auto* caiDat = new QHBoxLayout;
+    auto* nhanGiaoDien = new QLabel(txt::kDlGiaoDien, this);
+    m_chonGiaoDien = new QComboBox(this);
+    m_chonGiaoDien->setObjectName(QStringLiteral("CB_GiaoDien"));
+    for (const QString& g : txt::kDlCacGiaoDien)
+        m_chonGiaoDien->addItem(g);
+    nhanGiaoDien->setBuddy(m_chonGiaoDien);
+    m_amBao = new QCheckBox(txt::kDlAmBao, this);
+    m_amBao->setObjectName(QStringLiteral("CK_AmBao"));
+    m_dao = new QCheckBox(txt::kDlDaoPhuongAn, this);
+    m_dao->setObjectName(QStringLiteral("CK_Dao"));
+    caiDat->addWidget(nhanGiaoDien);
+    caiDat->addWidget(m_chonGiaoDien);
+    caiDat->addWidget(m_amBao);
+    caiDat->addWidget(m_dao);
+    caiDat->addStretch(1);
+    doc->addLayout(caiDat);
+    doc->addStretch(1);
+
+    for (const HoSo& h : kho.cacHoSo())
+        m_hoSo->addItem(h.ten, h.id);
+    const qint64 hoSoCuoi = kho.caiDat(KhoHocVien::kHoSoMacDinh, kCaiDatHoSo, QStringLiteral("1")).toLongLong();
+    m_hoSo->setCurrentIndex(std::max(0, m_hoSo->findData(hoSoCuoi)));
+    doiHoSo();
+    if (!hang.isEmpty())
+        chonHang(hang);
+
+    connect(m_hoSo, &QComboBox::currentIndexChanged, this, [this] {
+        m_mt.kho().datCaiDat(KhoHocVien::kHoSoMacDinh, kCaiDatHoSo, QString::number(hoSo()));
+        doiHoSo();
+    });
+    connect(them, &QPushButton::clicked, this, [this] {
+        bool ok = false;
+        const QString ten = QInputDialog::getText(this, QString(txt::kDlThemNguoiHoc).remove(QLatin1Char('&')),
+                                                  txt::kDlTenNguoiHoc, QLineEdit::Normal, QString(), &ok);
+        if (ok)
+            themNguoiHoc(ten);
+    });
+    connect(m_hang, &QComboBox::currentIndexChanged, this, [this] {
+        m_mt.kho().datCaiDat(hoSo(), QStringLiteral("class:") + m_nh->nh.id, this->hang());
+        capNhat();
+    });
+    connect(m_chonGiaoDien, &QComboBox::currentIndexChanged, this, [this](int g) {
+        m_mt.kho().datCaiDat(hoSo(), kCaiDatGiaoDien, QString::number(g));
+        datGiaoDien(g);
+    });
+    connect(m_amBao, &QCheckBox::toggled, this, [this](bool b) {
+        m_mt.kho().datCaiDat(hoSo(), QStringLiteral("sound"), b ? QStringLiteral("1") : QStringLiteral("0"));
+    });
+    connect(m_dao, &QCheckBox::toggled, this, [this](bool b) {
+        m_mt.kho().datCaiDat(hoSo(), QStringLiteral("shuffle"), b ? QStringLiteral("1") : QStringLiteral("0"));
+    });
+    auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    resize(760, 520);
+    ui::datGiua(this);
+    cacNut[0]->setFocus();
+}
+
+QString FormNganHang::hang() const { return m_hang->currentText(); }
+qint64 FormNganHang::hoSo() const { return m_hoSo->currentData().toLongLong(); }
+
+void FormNganHang::chonHang(const QString& hang)
+{
+    const int i = m_hang->findText(hang, Qt::MatchFixedString);
+    if (i >= 0)
+        m_hang->setCurrentIndex(i);
+    capNhat();
+}
+
+bool FormNganHang::themNguoiHoc(const QString& ten)
+{
+    QString loi;
+    const std::optional<qint64> id = m_mt.kho().themHoSo(ten, &loi);
+    if (!id)
+        return false;
+    if (m_hoSo->findData(*id) < 0)
+        m_hoSo->addItem(ten.simplified().left(60), *id);
+    m_hoSo->setCurrentIndex(m_hoSo->findData(*id));
+    return true;
+}
+
+void FormNganHang::doiHoSo()
+{
+    KhoHocVien& kho = m_mt.kho();
+    const qint64 h = hoSo();
+    {
+        const QSignalBlocker a(m_hang), b(m_chonGiaoDien), c(m_amBao), d(m_dao);
+        const int i = m_hang->findText(kho.caiDat(h, QStringLiteral("class:") + m_nh->nh.id, QStringLiteral("B")),
+                                       Qt::MatchFixedString);
+        m_hang->setCurrentIndex(std::max(0, i));
+        m_chonGiaoDien->setCurrentIndex(std::clamp(kho.caiDat(h, kCaiDatGiaoDien, QStringLiteral("0")).toInt(), 0, 3));
+        m_amBao->setChecked(kho.caiDat(h, QStringLiteral("sound"), QStringLiteral("1")) == QStringLiteral("1"));
+        m_dao->setChecked(kho.caiDat(h, QStringLiteral("shuffle"), QStringLiteral("1")) == QStringLiteral("1"));
+    }
+    datGiaoDien(m_chonGiaoDien->currentIndex());
+    capNhat();
+}
+
+void FormNganHang::datGiaoDien(int giaoDien)
+{
+    m_giaoDien = giaoDien;
+    for (QWidget* w : std::initializer_list<QWidget*>{this, m_thi, m_hoc, m_on, m_tim, m_tienBo})
+        apDungGiaoDien(w, giaoDien);
+}
+
+void FormNganHang::capNhat()
+{
+    const QuyTacHang* q = m_nh->quyTac.timHang(hang());
+    if (!q)
+        return;
+    QString dong = q->soDiemLiet > 0 ? txt::kDlMotDongQuyTac.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat).arg(q->soDiemLiet)
+                                     : txt::kDlMotDongKhongLiet.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat);
+    if (const std::optional<QString> vi = khongRutDuoc(m_nh->nh, *q))
+        dong += QStringLiteral("\n⚠ ") + txt::kDlKhongRutDuoc.arg(q->hang, *vi);
+    m_dongQuyTac->setText(dong);
+    m_hang->setAccessibleDescription(dong);
+    KhoHocVien& kho = m_mt.kho();
+    const QHash<int, int> ngay = kho.soNgayDungDiemLiet(hoSo(), m_nh->nh.id);
+    const std::vector<int> liet = m_nh->cauDiemLiet(*q);
+    const auto vung = std::count_if(liet.begin(), liet.end(), [&](int c) { return ngay.value(c) >= 2; });
+    m_vung->setText(txt::kDlDaVung.arg(vung).arg(liet.size()));
+    const SoOnTap so = kho.docOnTap(hoSo(), m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()));
+    m_conSai->setText(txt::kDlConCauSai.arg(std::count_if(so.muc.begin(), so.muc.end(),
+                                                          [](const MucOnTap& m) { return m.canOn; })));
+}
+
+void FormNganHang::hienCuaSo(QWidget* w)
+{
+    apDungGiaoDien(w, m_giaoDien);
+    m_mt.hien(w);
+    w->raise();
+    w->activateWindow();
+}
+
+FormThiDL* FormNganHang::thiThu()
+{
+    const QuyTacHang* q = m_nh->quyTac.timHang(hang());
+    if (!q || khongRutDuoc(m_nh->nh, *q))
+        return nullptr;
+    if (m_thi) {
+        hienCuaSo(m_thi);
+        return m_thi;
+    }
+    m_thi = new FormThiDL(m_mt, m_nh, hoSo(), hang());
+    connect(m_thi, &FormThiDL::veNha, this, [this] {
+        capNhat();
+        raise();
+        activateWindow();
+    });
+    connect(m_thi, &FormThiDL::thiLai, this, [this](const QString& h) {
+        chonHang(h);
+        QMetaObject::invokeMethod(this, [this] { thiThu(); }, Qt::QueuedConnection);
+    });
+    hienCuaSo(m_thi);
+    return m_thi;
+}
+
+FormHocDL* FormNganHang::hocTheoChuong(int cau)
+{
+    if (!m_hoc)
+        m_hoc = new FormHocDL(m_mt, m_nh);
+    if (cau > 0)
+        m_hoc->moCau(cau);
+    hienCuaSo(m_hoc);
+    return m_hoc;
+}
+
+FormOnDL* FormNganHang::onCauSai()
+{
+    if (m_on)
+        m_on->close();
+    m_on = new FormOnDL(m_mt, m_nh, hoSo(), hang(), FormOnDL::CheDo::CauSai);
+    connect(m_on, &FormOnDL::daDoi, this, &FormNganHang::capNhat);
+    hienCuaSo(m_on);
+    return m_on;
+}
+
+FormOnDL* FormNganHang::onDiemLiet()
+{
+    if (m_on)
+        m_on->close();
+    m_on = new FormOnDL(m_mt, m_nh, hoSo(), hang(), FormOnDL::CheDo::DiemLiet);
+    connect(m_on, &FormOnDL::daDoi, this, &FormNganHang::capNhat);
+    hienCuaSo(m_on);
+    return m_on;
+}
+
+FormTimCau* FormNganHang::timCauHoi()
+{
+    if (!m_tim) {
+        m_tim = new FormTimCau(m_nh);
+        connect(m_tim, &FormTimCau::moCau, this, [this](int so) { hocTheoChuong(so); });
+    }
+    hienCuaSo(m_tim);
+    m_tim->activateWindow();
+    return m_tim;
+}
+
+FormTienBoDL* FormNganHang::tienBo()
+{
+    if (m_tienBo)
+        m_tienBo->close();
+    m_tienBo = new FormTienBoDL(m_mt, m_nh, hoSo(), hang());
+    connect(m_tienBo, &FormTienBoDL::moCau, this, [this](int so) { hocTheoChuong(so); });
+    hienCuaSo(m_tienBo);
+    return m_tienBo;
+}
+
+void FormNganHang::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        capNhat();
+    QWidget::changeEvent(e);
+}
+
+void FormNganHang::closeEvent(QCloseEvent* e)
+{
+    // A paper being sat is asked about first; the rest close with the home.
+    if (m_thi && m_thi->trang() == FormThiDL::Trang::LamBai) {
+        e->ignore();
+        hienCuaSo(m_thi);
+        m_thi->hoiNop();
+        return;
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{m_thi, m_hoc, m_on, m_tim, m_tienBo})
+        if (w)
+            w->close();
+    e->accept();
+    m_mt.ketThucChuongTrinh();
+}
+
+}  // namespace thilaixe

@@ -1,0 +1,431 @@
+#include "screens/dethi/FormThiDL.h"
+
+#include "rules/common/Texts.h"
+#include "rules/kho/KhoHocVien.h"
+#include "rules/practice/TienBo.h"
+
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
+#include "screens/dethi/KhungCauHoi.h"
+#include "screens/dethi/NganHangMo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace thilaixe {
+
+namespace {
+
+// The attempts of a class, as the learning features see them.
+std::vector<LanThi> lanThiCuaHang(KhoHocVien& kho, qint64 hoSo, const QString& nganHang, const QString& hang)
+{
+    std::vector<LanThi> ds;
+    for (const BaiLam& b : kho.cacBaiLam(hoSo, nganHang))
+        if (b.hang.compare(hang, Qt::CaseInsensitive) == 0)
+            ds.push_back(b.lanThi());
+    return ds;
+}
+
+QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
+{
+    auto* b = new QPushButton(chu, cha);
+    b->setObjectName(ten);
+    return b;
+}
+
+}  // namespace
+
+FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang)
+    : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_quyTac(m_nh->quyTac.timHang(hang))
+{
+    setObjectName(QStringLiteral("FormThiDL"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    BoSinhSo rng(hatGiong(mt));
+    m_de = rutDe(m_nh->nh, *m_quyTac, rng).value_or(DeThiDL{});
+    m_tl.assign(m_de.cau.size(), 0);
+    setWindowTitle(txt::kDlTieuDeThi.arg(m_quyTac->hang, m_nh->nh.tieuDe));
+    {
+        // The readiness shown before the paper, kept with it.
+        const std::vector<LanThi> ds = lanThiCuaHang(mt.kho(), hoSo, m_nh->nh.id, m_quyTac->hang);
+        BoSinhSo r(1);
+        const SanSang s = uocLuongSanSang(m_nh->nh, *m_quyTac, ds,
+                                          mt.kho().docOnTap(hoSo, m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size())),
+                                          r, 500);
+        m_duDoan = std::make_pair(s.xacSuat, s.xacSuatLiet);
+    }
+
+    auto* doc = new QVBoxLayout(this);
+    auto* tren = new QHBoxLayout;
+    m_dongHo = new QLabel(this);
+    m_dongHo->setObjectName(QStringLiteral("LB_DongHo"));
+    QFont f = m_dongHo->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    m_dongHo->setFont(f);
+    m_canhBao = new QLabel(this);
+    m_canhBao->setObjectName(QStringLiteral("LB_CanhBao"));
+    m_canhBao->setFont(f);
+    tren->addWidget(m_dongHo);
+    tren->addWidget(m_canhBao, 1);
+    doc->addLayout(tren);
+
+    m_trangChinh = new QStackedWidget(this);
+    doc->addWidget(m_trangChinh, 1);
+
+    // The paper: the slots' grid, the question, the moves.
+    auto* lam = new QWidget(m_trangChinh);
+    auto* lamDoc = new QVBoxLayout(lam);
+    lamDoc->setContentsMargins(0, 0, 0, 0);
+    m_luoi = new QGridLayout;
+    m_luoi->setSpacing(3);
+    for (std::size_t i = 0; i < m_de.cau.size(); ++i) {
+        auto* b = nut(lam, QStringLiteral("O_%1").arg(i + 1), QString());
+        b->setCheckable(true);
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setMinimumWidth(44);
+        connect(b, &QPushButton::clicked, this, [this, i] { denO(static_cast<int>(i)); });
+        m_luoi->addWidget(b, static_cast<int>(i) / 15, static_cast<int>(i) % 15);
+        m_oNut.push_back(b);
+    }
+    lamDoc->addLayout(m_luoi);
+    m_khung = new KhungCauHoi(lam);
+    lamDoc->addWidget(m_khung, 1);
+    connect(m_khung, &KhungCauHoi::daChon, this, [this](int pa) {
+        for (int k = 1; k <= m_khung->soPhuongAn(); ++k)
+            if (m_khung->phuongAnTai(k) == pa)
+                chon(k);
+    });
+    connect(m_khung->anh(), &AnhCauHoiDL::phongTo, this,
+            [this] { moAnhPhongTo(this, m_khung->anh()->tep(), m_khung->anh()->accessibleName()); });
+    auto* duoi = new QHBoxLayout;
+    m_truoc = nut(lam, QStringLiteral("CM_Truoc"), txt::kDlCauTruoc);
+    m_sau = nut(lam, QStringLiteral("CM_Sau"), txt::kDlCauSau);
+    m_nop = nut(lam, QStringLiteral("CM_Nop"), txt::kDlNopBai);
+    m_veKetQua = nut(lam, QStringLiteral("CM_VeKetQua"), txt::kDlVeKetQua);
+    duoi->addWidget(m_truoc);
+    duoi->addWidget(m_sau);
+    duoi->addStretch(1);
+    duoi->addWidget(m_veKetQua);
+    duoi->addWidget(m_nop);
+    lamDoc->addLayout(duoi);
+    connect(m_truoc, &QPushButton::clicked, this, [this] { denO(m_o - 1); });
+    connect(m_sau, &QPushButton::clicked, this, [this] { denO(m_o + 1); });
+    connect(m_nop, &QPushButton::clicked, this, &FormThiDL::hoiNop);
+    connect(m_veKetQua, &QPushButton::clicked, this, [this] {
+        m_trang = Trang::KetQua;
+        m_trangChinh->setCurrentIndex(2);
+        m_thiLai->setFocus();
+    });
+    m_trangChinh->addWidget(lam);
+
+    // Asking before the hand-in.
+    auto* hoi = new QWidget(m_trangChinh);
+    auto* hoiDoc = new QVBoxLayout(hoi);
+    m_hoi = new QLabel(hoi);
+    m_hoi->setObjectName(QStringLiteral("LB_HoiNop"));
+    m_hoi->setWordWrap(true);
+    m_hoi->setFont(f);
+    m_dongY = nut(hoi, QStringLiteral("CM_DongYNop"), txt::kDlNopBai);
+    m_lamTiep = nut(hoi, QStringLiteral("CM_LamTiep"), txt::kDlLamTiep);
+    m_dongY->setDefault(true);
+    hoiDoc->addStretch(1);
+    hoiDoc->addWidget(m_hoi);
+    auto* hoiNut = new QHBoxLayout;
+    hoiNut->addStretch(1);
+    hoiNut->addWidget(m_lamTiep);
+    hoiNut->addWidget(m_dongY);
+    hoiDoc->addLayout(hoiNut);
+    hoiDoc->addStretch(1);
+    connect(m_dongY, &QPushButton::clicked, this, [this] { nop(false); });
+    connect(m_lamTiep, &QPushButton::clicked, this, [this] {
+        m_trang = Trang::LamBai;
+        m_trangChinh->setCurrentIndex(0);
+        m_khung->setFocus();
+    });
+    m_trangChinh->addWidget(hoi);
+
+    // The result.
+    auto* kq = new QWidget(m_trangChinh);
+    auto* kqDoc = new QVBoxLayout(kq);
+    m_ketLuan = new QLabel(kq);
+    m_ketLuan->setObjectName(QStringLiteral("LB_KetLuan"));
+    QFont lon = f;
+    lon.setPointSizeF(f.pointSizeF() * 1.6);
+    m_ketLuan->setFont(lon);
+    m_chiTiet = new QLabel(kq);
+    m_chiTiet->setObjectName(QStringLiteral("LB_ChiTiet"));
+    m_chiTiet->setWordWrap(true);
+    m_thiLai = nut(kq, QStringLiteral("CM_ThiLai"), txt::kDlThiLai);
+    m_xemLai = nut(kq, QStringLiteral("CM_XemLai"), txt::kDlXemLai);
+    m_veNha = nut(kq, QStringLiteral("CM_VeNha"), txt::kDlVeNha);
+    kqDoc->addStretch(1);
+    kqDoc->addWidget(m_ketLuan);
+    kqDoc->addWidget(m_chiTiet);
+    auto* kqNut = new QHBoxLayout;
+    kqNut->addWidget(m_xemLai);
+    kqNut->addWidget(m_thiLai);
+    kqNut->addWidget(m_veNha);
+    kqNut->addStretch(1);
+    kqDoc->addLayout(kqNut);
+    kqDoc->addStretch(2);
+    connect(m_xemLai, &QPushButton::clicked, this, &FormThiDL::xemLai);
+    connect(m_thiLai, &QPushButton::clicked, this, [this] {
+        const QString hang = m_quyTac->hang;
+        close();
+        emit thiLai(hang);
+    });
+    connect(m_veNha, &QPushButton::clicked, this, &QWidget::close);
+    m_trangChinh->addWidget(kq);
+
+    // Keys from anywhere in the window.
+    const auto phim = [this](const QKeySequence& k, auto&& viec) {
+        auto* s = new QShortcut(k, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, viec);
+    };
+    for (int k = 1; k <= 4; ++k)
+        phim(QKeySequence(Qt::Key_0 + k), [this, k] {
+            if (m_trang == Trang::LamBai)
+                chon(k);
+        });
+    for (const auto& [k, d] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_PageUp, -1},
+                               std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_PageDown, 1}})
+        phim(QKeySequence(k), [this, d] {
+            if (m_trang == Trang::LamBai || m_trang == Trang::XemLai)
+                denO(m_o + d);
+        });
+    phim(QKeySequence(Qt::Key_Home), [this] { denO(0); });
+    phim(QKeySequence(Qt::Key_End), [this] { denO(static_cast<int>(m_de.cau.size()) - 1); });
+    phim(QKeySequence(Qt::Key_Z), [this] {
+        if (!m_khung->anh()->tep().isEmpty() && (m_trang == Trang::LamBai || m_trang == Trang::XemLai))
+            moAnhPhongTo(this, m_khung->anh()->tep(), m_khung->anh()->accessibleName());
+    });
+    phim(QKeySequence::ZoomIn, [this] { m_khung->doiCoChu(1); });
+    phim(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { m_khung->doiCoChu(1); });
+    phim(QKeySequence::ZoomOut, [this] { m_khung->doiCoChu(-1); });
+
+    m_batDau = mt.seams().bayGio();
+    m_hanNop = m_batDau.addSecs(qint64{m_quyTac->soPhut} * 60);
+    m_timer = new QTimer(this);
+    m_timer->setInterval(250);
+    connect(m_timer, &QTimer::timeout, this, &FormThiDL::tick);
+    m_timer->start();
+    m_veKetQua->hide();
+    resize(980, 720);
+    hienO();
+    tick();
+}
+
+qint64 FormThiDL::conLaiGiay() const
+{
+    return std::max<qint64>(0, (m_mt.seams().bayGio().msecsTo(m_hanNop) + 999) / 1000);
+}
+
+void FormThiDL::tick()
+{
+    if (m_trang == Trang::KetQua || m_trang == Trang::XemLai)
+        return;
+    const qint64 con = conLaiGiay();
+    m_dongHo->setText(txt::kDlConLai.arg(con / 60, 2, 10, QLatin1Char('0')).arg(con % 60, 2, 10, QLatin1Char('0')));
+    m_dongHo->setAccessibleName(txt::kDlTtConLai.arg(con / 60).arg(con % 60));
+    if (con <= 0) {
+        nop(true);
+        return;
+    }
+    if (con <= 60 && !m_bao1) {
+        m_bao1 = m_bao5 = true;
+        canhBao(txt::kDlCon1Phut);
+    } else if (con <= 300 && !m_bao5) {
+        m_bao5 = true;
+        canhBao(txt::kDlCon5Phut);
+    }
+}
+
+void FormThiDL::canhBao(const QString& loi)
+{
+    m_canhBao->setText(loi);
+    ui::datMauChu(m_canhBao, QColor(183, 28, 28));
+    ui::thongBaoTruyCap(m_canhBao, loi);
+    if (m_mt.kho().caiDat(m_hoSo, QStringLiteral("sound"), QStringLiteral("1")) == QStringLiteral("1"))
+        QApplication::beep();
+}
+
+void FormThiDL::chon(int viTri)
+{
+    if (m_trang != Trang::LamBai || m_de.cau.empty())
+        return;
+    const int pa = m_khung->phuongAnTai(viTri);
+    if (pa == 0)
+        return;
+    m_tl[static_cast<std::size_t>(m_o)] = pa;
+    hienO();
+    ui::thongBaoTruyCap(m_khung, txt::kDlTtO.arg(m_o + 1).arg(txt::kDlODaLam + QStringLiteral(" %1").arg(viTri)));
+}
+
+void FormThiDL::denO(int o)
+{
+    if (m_de.cau.empty())
+        return;
+    m_o = std::clamp(o, 0, static_cast<int>(m_de.cau.size()) - 1);
+    hienO();
+}
+
+void FormThiDL::hienO()
+{
+    if (m_de.cau.empty())
+        return;
+    const auto i = static_cast<std::size_t>(m_o);
+    const CauHoiDL& c = *m_nh->nh.cau(m_de.cau[i]);
+    m_khung->hien(c, m_nh->thuMuc,
+                  txt::kDlTieuDeCau.arg(m_o + 1).arg(m_de.cau.size()).arg(c.so), m_tl[i],
+                  m_trang == Trang::XemLai);
+    m_truoc->setEnabled(m_o > 0);
+    m_sau->setEnabled(m_o + 1 < static_cast<int>(m_de.cau.size()));
+    capNhatLuoi();
+}
+
+void FormThiDL::capNhatLuoi()
+{
+    for (std::size_t i = 0; i < m_oNut.size(); ++i) {
+        QPushButton* b = m_oNut[i];
+        const int tl = m_tl[i];
+        QString dau, loi, nen;
+        if (m_trang == Trang::XemLai) {
+            const bool dung = tl != 0 && tl == m_nh->nh.cau(m_de.cau[i])->dapAn;
+            dau = tl == 0 ? QStringLiteral("–") : dung ? QStringLiteral("✓") : QStringLiteral("✗");
+            loi = tl == 0 ? txt::kDlOBoTrong : dung ? txt::kDlODung : txt::kDlOSai;
+            nen = tl == 0 ? QStringLiteral("#eeeeee") : dung ? QStringLiteral("#c8e6c9") : QStringLiteral("#ffcdd2");
+        } else {
+            dau = tl == 0 ? QStringLiteral("○") : QStringLiteral("●%1").arg(tl);
+            loi = tl == 0 ? txt::kDlOChuaLam : txt::kDlODaLam;
+            nen = tl == 0 ? QStringLiteral("#ffffff") : QStringLiteral("#bbdefb");
+        }
+        b->setText(QStringLiteral("%1\n%2").arg(i + 1).arg(dau));
+        b->setAccessibleName(txt::kDlTtO.arg(i + 1).arg(loi));
+        b->setChecked(static_cast<int>(i) == m_o);
+        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: black; border: 1px solid #777; } "
+                                        "QPushButton:checked { border: 3px solid #0d47a1; font-weight: bold; }")
+                             .arg(nen));
+    }
+}
+
+void FormThiDL::hoiNop()
+{
+    if (m_trang != Trang::LamBai)
+        return;
+    QStringList trong;
+    for (std::size_t i = 0; i < m_tl.size(); ++i)
+        if (m_tl[i] == 0)
+            trong.append(QString::number(i + 1));
+    const QString loi = trong.isEmpty() ? txt::kDlHoiNopDuCau.arg(m_tl.size())
+                                        : txt::kDlHoiNopConTrong.arg(trong.size()).arg(trong.join(QStringLiteral(", ")));
+    m_hoi->setText(loi);
+    m_trang = Trang::HoiNop;
+    m_trangChinh->setCurrentIndex(1);
+    m_dongY->setFocus();
+    ui::thongBaoTruyCap(m_hoi, loi);
+}
+
+void FormThiDL::nop(bool hetGio)
+{
+    if (m_trang == Trang::KetQua || m_trang == Trang::XemLai)
+        return;
+    m_timer->stop();
+    m_kq = chamDiem(m_nh->nh, *m_quyTac, m_de, m_tl);
+    BaiLam b;
+    b.hoSo = m_hoSo;
+    b.nganHang = m_nh->nh.id;
+    b.phienBan = m_nh->nh.phienBan;
+    b.quyTac = m_nh->quyTac.id;
+    b.hang = m_quyTac->hang;
+    b.batDau = m_batDau;
+    b.ketThuc = m_mt.seams().bayGio();
+    b.cau = m_de.cau;
+    b.traLoi = m_tl;
+    b.canDeDat = m_quyTac->canDeDat;
+    b.duDoan = m_duDoan;
+    for (int q : m_de.cau) {
+        b.dapAn.push_back(m_nh->nh.cau(q)->dapAn);
+        b.diemLiet.push_back(m_nh->nh.cau(q)->diemLiet);
+    }
+    QString loi;
+    const bool daLuu = m_mt.kho().luuBaiLam(b, &loi).has_value();
+    if (!daLuu)
+        m_mt.baoLoiGhiKho(m_daLuuLoi, loi);
+    hienKetQua(hetGio, daLuu);
+}
+
+void FormThiDL::hienKetQua(bool hetGio, bool daLuu)
+{
+    m_trang = Trang::KetQua;
+    m_ketLuan->setText(m_kq.dat ? txt::kDlDat : txt::kDlKhongDat);
+    ui::datMauChu(m_ketLuan, m_kq.dat ? QColor(27, 94, 32) : QColor(183, 28, 28));
+    QStringList dong;
+    if (hetGio)
+        dong << txt::kDlHetGio;
+    dong << txt::kDlSoCau.arg(m_kq.dung).arg(m_kq.sai).arg(m_kq.boTrong).arg(m_de.cau.size())
+         << txt::kDlCanDeDat.arg(m_quyTac->canDeDat);
+    if (!m_kq.diemLietSai.empty()) {
+        QStringList cau;
+        for (int q : m_kq.diemLietSai) {
+            const auto it = std::find(m_de.cau.begin(), m_de.cau.end(), q);
+            cau << txt::kDlMotCauLiet.arg(it - m_de.cau.begin() + 1).arg(q);
+        }
+        dong << txt::kDlLoaiVi.arg(cau.join(QStringLiteral(", ")));
+    }
+    if (daLuu)
+        dong << txt::kDlDaLuu;
+    m_chiTiet->setText(dong.join(QLatin1Char('\n')));
+    m_dongHo->clear();
+    m_canhBao->clear();
+    m_trangChinh->setCurrentIndex(2);
+    m_xemLai->setFocus();
+    ui::thongBaoTruyCap(m_ketLuan, m_ketLuan->text() + QStringLiteral(". ") + dong.join(QLatin1Char(' ')));
+}
+
+void FormThiDL::xemLai()
+{
+    if (m_trang != Trang::KetQua)
+        return;
+    m_trang = Trang::XemLai;
+    setWindowTitle(txt::kDlTieuDeXemLai.arg(m_quyTac->hang));
+    m_nop->hide();
+    m_veKetQua->show();
+    // Opens on the first slot not answered right.
+    m_o = 0;
+    for (std::size_t i = 0; i < m_tl.size(); ++i)
+        if (m_tl[i] != m_nh->nh.cau(m_de.cau[i])->dapAn) {
+            m_o = static_cast<int>(i);
+            break;
+        }
+    m_trangChinh->setCurrentIndex(0);
+    hienO();
+    m_sau->setFocus();
+}
+
+void FormThiDL::closeEvent(QCloseEvent* e)
+{
+    // Closing a paper being sat asks to hand it in: nothing is lost to a
+    // stray click.
+    if (m_trang == Trang::LamBai && !m_de.cau.empty()) {
+        e->ignore();
+        hoiNop();
+        return;
+    }
+    if (m_trang == Trang::HoiNop) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    emit veNha();
+}
+
+}  // namespace thilaixe

@@ -1,0 +1,176 @@
+#include "screens/dethi/FormTienBoDL.h"
+
+#include "rules/common/Texts.h"
+#include "rules/kho/KhoHocVien.h"
+
+#include "screens/common/BieuDoDiem.h"
+#include "screens/common/MoiTruong.h"
+#include "screens/dethi/NganHangMo.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace thilaixe {
+
+namespace {
+
+QString phanTram(double p)
+{
+    const long v = std::lround(p * 100);
+    if (v == 0 && p > 0)
+        return QStringLiteral("dưới 1");
+    if (v == 100 && p < 1)
+        return QStringLiteral("trên 99");
+    return QString::number(v);
+}
+
+QLabel* nhan(QWidget* cha, const QString& ten, bool dam = false)
+{
+    auto* l = new QLabel(cha);
+    l->setObjectName(ten);
+    l->setWordWrap(true);
+    if (dam) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
+}
+
+}  // namespace
+
+FormTienBoDL::FormTienBoDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang)
+    : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_hang(hang)
+{
+    setObjectName(QStringLiteral("FormTienBoDL"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(txt::kDlTieuDeTienBo.arg(hang));
+    auto* luoi = new QGridLayout(this);
+    m_bieuDo = new BieuDoDiem(this);
+    m_bieuDo->setMinimumSize(420, 220);
+    if (const QuyTacHang* q = m_nh->quyTac.timHang(hang))
+        m_bieuDo->datToiDa(q->soCau);
+    luoi->addWidget(m_bieuDo, 0, 0);
+    auto* phai = new QVBoxLayout;
+    m_dat = nhan(this, QStringLiteral("LB_SanSang"), true);
+    m_liet = nhan(this, QStringLiteral("LB_Liet"), true);
+    m_coSo = nhan(this, QStringLiteral("LB_CoSo"));
+    m_kiemChung = nhan(this, QStringLiteral("LB_KiemChung"));
+    m_vung = nhan(this, QStringLiteral("LB_Vung"), true);
+    for (QLabel* l : {m_dat, m_liet, m_coSo, m_kiemChung, m_vung})
+        phai->addWidget(l);
+    auto* tieuDeSai = nhan(this, QStringLiteral("LB_SaiNhieu"), true);
+    tieuDeSai->setText(txt::kSaiNhieuNhat);
+    phai->addWidget(tieuDeSai);
+    m_saiNhieu = new QListWidget(this);
+    m_saiNhieu->setObjectName(QStringLiteral("DS_SaiNhieu"));
+    m_saiNhieu->setAccessibleName(txt::kSaiNhieuNhat);
+    tieuDeSai->setBuddy(m_saiNhieu);
+    phai->addWidget(m_saiNhieu, 1);
+    luoi->addLayout(phai, 0, 1, 2, 1);
+    auto* duoi = new QGridLayout;
+    auto* tieuDePhu = nhan(this, QStringLiteral("LB_DoPhu"), true);
+    tieuDePhu->setText(txt::kDlDoPhu);
+    duoi->addWidget(tieuDePhu, 0, 0, 1, 2);
+    for (std::size_t c = 0; c < m_nh->nh.chuong.size(); ++c) {
+        const ChuongDL& ch = m_nh->nh.chuong[c];
+        auto* l = new QLabel(txt::kDlMotChuong.arg(ch.so).arg(ch.tieuDe).arg(ch.dau).arg(ch.cuoi), this);
+        l->setWordWrap(true);
+        auto* b = new QProgressBar(this);
+        b->setObjectName(QStringLiteral("DoPhu%1").arg(ch.so));
+        b->setRange(0, ch.cuoi - ch.dau + 1);
+        b->setFormat(QStringLiteral("%v/%m"));
+        duoi->addWidget(l, static_cast<int>(c) + 1, 0);
+        duoi->addWidget(b, static_cast<int>(c) + 1, 1);
+        m_doPhu.push_back(b);
+    }
+    luoi->addLayout(duoi, 1, 0);
+    luoi->setColumnStretch(0, 3);
+    luoi->setColumnStretch(1, 2);
+    const auto mo = [this](QListWidgetItem* m) { emit moCau(m->data(Qt::UserRole).toInt()); };
+    connect(m_saiNhieu, &QListWidget::itemActivated, this, mo);
+    connect(m_saiNhieu, &QListWidget::itemClicked, this, mo);
+    auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    resize(980, 620);
+    tinhLai();
+}
+
+void FormTienBoDL::tinhLai()
+{
+    KhoHocVien& kho = m_mt.kho();
+    const NganHangDL& nh = m_nh->nh;
+    const QuyTacHang* q = m_nh->quyTac.timHang(m_hang);
+    std::vector<LanThi> ds;
+    std::vector<std::pair<double, bool>> duDoan;
+    for (const BaiLam& b : kho.cacBaiLam(m_hoSo, nh.id))
+        if (b.hang.compare(m_hang, Qt::CaseInsensitive) == 0) {
+            ds.push_back(b.lanThi());
+            if (b.duDoan)
+                duDoan.emplace_back(b.duDoan->first, b.dat());
+        }
+    const SoOnTap so = kho.docOnTap(m_hoSo, nh.id, static_cast<int>(nh.cauHoi.size()));
+    const TienBo t = tinhTienBo(nh, ds, so);
+    m_bieuDo->datDiem(t.diem);
+    if (q) {
+        BoSinhSo rng(1);
+        m_sanSang = uocLuongSanSang(nh, *q, ds, so, rng, 1000);
+    }
+    if (ds.empty()) {
+        m_dat->setText(txt::kDlChuaCoBaiHang.arg(m_hang));
+        m_liet->clear();
+        m_coSo->clear();
+    } else {
+        m_dat->setText(txt::kDlKhaNangDat.arg(phanTram(m_sanSang.xacSuat)));
+        m_liet->setText(txt::kDlKhaNangLiet.arg(phanTram(m_sanSang.xacSuatLiet)));
+        m_coSo->setText(txt::kDlDuaTren.arg(ds.size()).arg(m_hang) + QLatin1Char(' ')
+                        + txt::kDatGanDay.arg(t.datGanDay).arg(t.soGanDay) + QLatin1Char('.'));
+    }
+    m_brier = diemBrier(duDoan);
+    if (m_brier) {
+        double tb = 0, thuc = 0;
+        for (const auto& [p, d] : duDoan) {
+            tb += p;
+            thuc += d ? 1 : 0;
+        }
+        m_kiemChung->setText(txt::kDlBrier.arg(duDoan.size())
+                                 .arg(QString::number(*m_brier, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')))
+                                 .arg(phanTram(tb / static_cast<double>(duDoan.size())))
+                                 .arg(phanTram(thuc / static_cast<double>(duDoan.size()))));
+    } else {
+        m_kiemChung->setText(txt::kDlBrierChuaDu.arg(duDoan.size()));
+    }
+    if (q) {
+        const QHash<int, int> ngay = kho.soNgayDungDiemLiet(m_hoSo, nh.id);
+        const std::vector<int> liet = m_nh->cauDiemLiet(*q);
+        const auto vung = std::count_if(liet.begin(), liet.end(), [&](int c) { return ngay.value(c) >= 2; });
+        m_vung->setText(txt::kDlDaVung.arg(vung).arg(liet.size()));
+    }
+    m_saiNhieu->clear();
+    for (const auto& [cau, lan] : t.saiNhieuNhat) {
+        auto* m = new QListWidgetItem(txt::kMucSaiNhieu.arg(cau).arg(lan), m_saiNhieu);
+        m->setData(Qt::UserRole, cau);
+    }
+    for (std::size_t c = 0; c < m_doPhu.size() && c < t.daGap.size(); ++c) {
+        m_doPhu[c]->setValue(t.daGap[c]);
+        m_doPhu[c]->setAccessibleName(
+            txt::kDlTtDoPhu.arg(nh.chuong[c].so).arg(t.daGap[c]).arg(m_doPhu[c]->maximum()));
+    }
+}
+
+void FormTienBoDL::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        tinhLai();
+    QWidget::changeEvent(e);
+}
+
+}  // namespace thilaixe

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace thilaixe {
+
+struct NganHangMo;
+
+// Searching a bank's questions as one types, with or without diacritics;
+// a result opens in study (moCau).
+class FormTimCau final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormTimCau(std::shared_ptr<const NganHangMo> nh);
+    QLineEdit* o() const { return m_o; }
+    QListWidget* ketQua() const { return m_ds; }
+
+signals:
+    void moCau(int so);
+
+private:
+    void tim(const QString& chu);
+
+    std::shared_ptr<const NganHangMo> m_nh;
+    QLineEdit* m_o;
+    QLabel* m_dem;
+    QListWidget* m_ds;
+};
+
+}  // namespace thilaixe

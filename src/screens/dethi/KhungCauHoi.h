@@ -1,0 +1,88 @@
+#pragma once
+
+#include "rules/dulieu/NganHangDL.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class QPushButton;
+
+namespace thilaixe {
+
+// A question's picture, decoded at the size and pixel density it is shown
+// at, and only when shown; a double-click (or Z on the window) zooms it.
+class AnhCauHoiDL final : public QLabel {
+    Q_OBJECT
+public:
+    explicit AnhCauHoiDL(QWidget* parent);
+    // The picture file (empty: none).
+    void datTep(const QString& tep, const QString& tenTruyCap);
+    const QString& tep() const { return m_tep; }
+    QSize sizeHint() const override { return QSize(400, 300); }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int w) const override { return w * 3 / 4; }
+
+signals:
+    void phongTo();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    void veLai();
+    QString m_tep;
+    QSize m_daVe;
+};
+
+// Opens a question's picture as large as the screen allows; Esc closes.
+void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe);
+
+// One question of a data bank on screen: its text and options as real text
+// that wraps and follows the font size, its picture, and, when asked, the
+// key and the explanation. The options may be shown in another order
+// (practice shuffles them); keys and signals speak of the option's own
+// number.
+class KhungCauHoi final : public QWidget {
+    Q_OBJECT
+public:
+    explicit KhungCauHoi(QWidget* parent = nullptr);
+
+    // `tieuDe`: the line above the text ("Câu 3/30 – câu hỏi số 123").
+    // `chon`: the option chosen (0: none). `hienDapAn`: the key and the
+    // explanation are shown and no option can be chosen. `thuTu`: the
+    // options in the order shown (empty: 1, 2, 3, 4).
+    void hien(const CauHoiDL& c, const QString& thuMucAnh, const QString& tieuDe, int chon, bool hienDapAn,
+              std::vector<int> thuTu = {});
+    // The option shown at place k (1..4), or 0.
+    int phuongAnTai(int viTri) const;
+    int soPhuongAn() const { return static_cast<int>(m_thuTu.size()); }
+    // Chooses the option shown at place k (as the key k does); nothing when
+    // the key is shown or there is no such place.
+    void chonViTri(int viTri);
+    // Larger or smaller text (Ctrl++ / Ctrl+-), from the desktop's size.
+    void doiCoChu(int buoc);
+    AnhCauHoiDL* anh() const { return m_anh; }
+    QLabel* noiDung() const { return m_noiDung; }
+    QPushButton* nutPhuongAn(int viTri) const { return m_nut[static_cast<std::size_t>(viTri - 1)]; }
+    QLabel* giaiThich() const { return m_giaiThich; }
+
+signals:
+    void daChon(int phuongAn);
+
+private:
+    QLabel* m_tieuDe;
+    QLabel* m_noiDung;
+    AnhCauHoiDL* m_anh;
+    std::array<QPushButton*, 4> m_nut{};
+    QLabel* m_giaiThich;
+    std::vector<int> m_thuTu;
+    bool m_hienDapAn = false;
+    int m_coChu = 0;
+    qreal m_coGoc = 0;
+};
+
+}  // namespace thilaixe

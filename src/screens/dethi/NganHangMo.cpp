@@ -1,0 +1,82 @@
+#include "screens/dethi/NganHangMo.h"
+
+#include "rules/common/Texts.h"
+
+#include "screens/common/MoiTruong.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+
+namespace thilaixe {
+
+int NganHangMo::soDiemLiet(const QuyTacHang* q) const
+{
+    return q ? static_cast<int>(cauDiemLiet(*q).size())
+             : static_cast<int>(std::count_if(nh.cauHoi.begin(), nh.cauHoi.end(),
+                                              [](const CauHoiDL& c) { return c.diemLiet; }));
+}
+
+std::vector<int> NganHangMo::cauDiemLiet(const QuyTacHang& q) const
+{
+    std::vector<int> kq;
+    for (const CauHoiDL& c : nh.cauHoi)
+        if (c.diemLiet && (q.nhom.isEmpty() || c.nhom.contains(q.nhom)))
+            kq.push_back(c.so);
+    return kq;
+}
+
+std::shared_ptr<NganHangMo> moNganHang(const QString& tep, QString* loi)
+{
+    KetQuaDocDL<NganHangDL> doc = docNganHangTep(tep);
+    if (!doc.giaTri) {
+        QStringList dong;
+        for (const LoiDuLieu& l : doc.loi)
+            dong.append(l.dong());
+        if (dong.size() > 12)
+            dong = dong.mid(0, 12) << QStringLiteral("… (%1 lỗi)").arg(doc.loi.size());
+        *loi = txt::kDlLoiNganHang.arg(QDir::toNativeSeparators(tep), dong.join(QLatin1Char('\n')));
+        return nullptr;
+    }
+    std::vector<LoiDuLieu> loiQuyTac;
+    const std::vector<BoQuyTac> cacBo = cacBoQuyTacCho(tep, &loiQuyTac);
+    const QDate homNay = QDate::currentDate();
+    const BoQuyTac* bo = boCoHieuLuc(cacBo, homNay);
+    if (!bo) {
+        *loi = txt::kDlKhongCoQuyTac.arg(homNay.toString(QStringLiteral("dd/MM/yyyy")));
+        return nullptr;
+    }
+    auto kq = std::make_shared<NganHangMo>();
+    kq->nh = std::move(*doc.giaTri);
+    kq->tep = QFileInfo(tep).absoluteFilePath();
+    kq->thuMuc = QFileInfo(tep).absolutePath();
+    kq->quyTac = *bo;
+    kq->baoHet = baoHetHieuLuc(*bo, homNay);
+    kq->chiMuc = std::make_unique<ChiMucTimKiem>(kq->nh);
+    return kq;
+}
+
+QString timNganHangMacDinh(const MoiTruong& mt)
+{
+    const QString ung = QCoreApplication::applicationDirPath();
+    for (const QString& t : {mt.duongDan(QStringLiteral("bank-2025/bank.json")),
+                             QDir(ung).filePath(QStringLiteral("../share/thilaixe/bank-2025/bank.json")),
+                             QDir(ung).filePath(QStringLiteral("sample-bank-2025/bank.json"))})
+        if (QFileInfo(t).isFile())
+            return QDir::cleanPath(QFileInfo(t).absoluteFilePath());
+    return {};
+}
+
+std::uint64_t hatGiong(MoiTruong& mt)
+{
+    std::uint64_t h = 0;
+    for (int i = 0; i < 3; ++i)
+    {
+        mt.seams().ngauNhien().gieoLai();
+        h = (h << 24) ^ static_cast<std::uint64_t>(mt.seams().ngauNhien().rnd() * 16777216.0f);
+    }
+    return h;
+}
+
+}  // namespace thilaixe

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "rules/dulieu/NganHangDL.h"
+#include "rules/dulieu/TimKiem.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace thilaixe {
+
+class MoiTruong;
+
+// A data bank open in the windows: read and checked once, with the rule set
+// in force today and the search index; shared by the bank's windows.
+struct NganHangMo final {
+    NganHangDL nh;
+    QString tep;     // the bank file
+    QString thuMuc;  // its folder: the pictures' root
+    BoQuyTac quyTac;
+    std::optional<QString> baoHet;  // the rule set ends soon
+    std::unique_ptr<ChiMucTimKiem> chiMuc;
+
+    int soDiemLiet(const QuyTacHang* q = nullptr) const;
+    // The critical questions a class may be given (its pool's).
+    std::vector<int> cauDiemLiet(const QuyTacHang& q) const;
+};
+
+// Reads a bank file and picks its rule set; empty with the reason (every
+// fault, one per line) when it cannot be used.
+std::shared_ptr<NganHangMo> moNganHang(const QString& tep, QString* loi);
+
+// The bank the entry form's button opens: bank-2025/bank.json in the
+// working folder, else the sample installed beside the program or built
+// beside it. Empty when there is none.
+QString timNganHangMacDinh(const MoiTruong& mt);
+
+// A 64-bit seed from the program's random source.
+std::uint64_t hatGiong(MoiTruong& mt);
+
+}  // namespace thilaixe

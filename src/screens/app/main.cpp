@@ -249,8 +249,9 @@ int main(int argc, char* argv[])
     App app(seams, thuMuc);
     // --bank opens the bank's home; a bank that cannot be used is said and
     // the entry form shows instead.
-    if (tepNganHang.isEmpty() || !app.moDeMoi(tepNganHang, QString::fromUtf8(dongLenh.hang)))
-        app.form<FormInit>()->show();
+    if (!tepNganHang.isEmpty() && app.moDeMoi(tepNganHang, QString::fromUtf8(dongLenh.hang)))
+        return QApplication::exec();  // the 300 pictures are not needed there
+    app.form<FormInit>()->show();
     const QStringList thieu = anhConThieu(thuMuc);
     if (!thieu.isEmpty() || !loiChuanBi.isEmpty())
         seams.hienThongBao(txt::kTieuDeThieuNganHang, thongBaoThieuNganHang(thuMuc, thieu, loiChuanBi), {});

@@ -3,6 +3,7 @@
 #include "rules/common/Texts.h"
 
 #include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
 #include "screens/dethi/KhungCauHoi.h"
 #include "screens/dethi/NganHangMo.h"
 
@@ -86,6 +87,7 @@ FormHocDL::FormHocDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh)
     phim(QKeySequence::ZoomOut, [this] { m_khung->doiCoChu(-1); });
     phim(QKeySequence(Qt::Key_Escape), [this] { close(); });
     resize(940, 660);
+    ui::datGiua(this);
     napDanhSach();
 }
 

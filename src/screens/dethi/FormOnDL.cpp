@@ -74,6 +74,7 @@ FormOnDL::FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 h
     phim(QKeySequence::ZoomOut, [this] { m_khung->doiCoChu(-1); });
     phim(QKeySequence(Qt::Key_Escape), [this] { close(); });
     resize(900, 640);
+    ui::datGiua(this);
     napDanhSach();
     hien();
 }
@@ -115,6 +116,7 @@ void FormOnDL::hien()
     m_trong->setVisible(m_cau == 0);
     if (m_cau == 0) {
         m_con->clear();
+        setWindowTitle((m_cheDo == CheDo::CauSai ? txt::kDlTieuDeOnSai : txt::kDlTieuDeOnLiet).arg(m_nh->nh.tieuDe));
         const QuyTacHang* q = m_nh->quyTac.timHang(m_hang);
         m_trong->setText(m_cheDo == CheDo::DiemLiet
                              ? txt::kDlDaVungHet.arg(q ? m_nh->cauDiemLiet(*q).size() : 0)

@@ -220,8 +220,10 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     m_timer->start();
     m_veKetQua->hide();
     resize(980, 720);
+    ui::datGiua(this);
     hienO();
     tick();
+    m_khung->setFocus();
 }
 
 qint64 FormThiDL::conLaiGiay() const
@@ -289,6 +291,11 @@ void FormThiDL::hienO()
                   m_trang == Trang::XemLai);
     m_truoc->setEnabled(m_o > 0);
     m_sau->setEnabled(m_o + 1 < static_cast<int>(m_de.cau.size()));
+    // The slot and its question in the title too: a screen reader or a
+    // taskbar names it.
+    setWindowTitle((m_trang == Trang::XemLai ? txt::kDlTieuDeXemLai.arg(m_quyTac->hang)
+                                             : txt::kDlTieuDeThi.arg(m_quyTac->hang, m_nh->nh.tieuDe))
+                   + QStringLiteral(" – ") + txt::kDlTieuDeCau.arg(m_o + 1).arg(m_de.cau.size()).arg(c.so));
     capNhatLuoi();
 }
 
@@ -386,6 +393,8 @@ void FormThiDL::hienKetQua(bool hetGio, bool daLuu)
     m_chiTiet->setText(dong.join(QLatin1Char('\n')));
     m_dongHo->clear();
     m_canhBao->clear();
+    setWindowTitle(txt::kDlTieuDeThi.arg(m_quyTac->hang, m_nh->nh.tieuDe) + QStringLiteral(" – ")
+                   + (m_kq.dat ? txt::kDlDat : txt::kDlKhongDat));
     m_trangChinh->setCurrentIndex(2);
     m_xemLai->setFocus();
     ui::thongBaoTruyCap(m_ketLuan, m_ketLuan->text() + QStringLiteral(". ") + dong.join(QLatin1Char(' ')));

@@ -5,6 +5,7 @@
 
 #include "screens/common/BieuDoDiem.h"
 #include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
 #include "screens/dethi/NganHangMo.h"
 
 #include <QEvent>
@@ -101,6 +102,7 @@ FormTienBoDL::FormTienBoDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(thoat, &QShortcut::activated, this, &QWidget::close);
     resize(980, 620);
+    ui::datGiua(this);
     tinhLai();
 }
 

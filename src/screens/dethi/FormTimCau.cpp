@@ -2,6 +2,7 @@
 
 #include "rules/common/Texts.h"
 
+#include "screens/common/Ui.h"
 #include "screens/dethi/NganHangMo.h"
 
 #include <QKeyEvent>
@@ -51,6 +52,7 @@ FormTimCau::FormTimCau(std::shared_ptr<const NganHangMo> nh) : QWidget(nullptr),
     auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(thoat, &QShortcut::activated, this, &QWidget::close);
     resize(640, 560);
+    ui::datGiua(this);
 }
 
 void FormTimCau::tim(const QString& chu)

@@ -95,6 +95,7 @@ void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe)
 KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("KhungCauHoi"));
+    setFocusPolicy(Qt::StrongFocus);
     m_coGoc = QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 10;
     auto* doc = new QVBoxLayout(this);
     doc->setContentsMargins(0, 0, 0, 0);
@@ -110,6 +111,9 @@ KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
     m_noiDung->setObjectName(QStringLiteral("LB_NoiDung"));
     m_noiDung->setWordWrap(true);
     m_noiDung->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont chu = m_noiDung->font();
+    chu.setPointSizeF(chu.pointSizeF() * 1.15);
+    m_noiDung->setFont(chu);
     trai->addWidget(m_noiDung);
     for (std::size_t k = 0; k < m_nut.size(); ++k) {
         auto* b = new QPushButton(this);

@@ -301,6 +301,7 @@ inline const QString kDlNgayDung = QStringLiteral("Đã đúng ở %1/2 ngày kh
 
 inline const QString kDlTieuDeTim = QStringLiteral("Tìm câu hỏi – %1");
 inline const QString kDlTim = QStringLiteral("&Tìm (có dấu hay không dấu):");
+inline const QString kDlXoaTim = QStringLiteral("Xoá ô tìm");
 inline const QString kDlKetQuaTim = QStringLiteral("%1 câu tìm thấy");
 inline const QString kDlMucTim = QStringLiteral("Câu %1: %2");
 

@@ -68,8 +68,12 @@ bool chay(QSqlDatabase& db, const QString& sql, const QVariantList& giaTri = {},
         it = cua.insert(sql, q);
     }
     QSqlQuery& q = *it;
-    for (int i = 0; i < giaTri.size(); ++i)
-        q.bindValue(i, giaTri[i]);
+    for (int i = 0; i < giaTri.size(); ++i) {
+        // An empty text is text, not NULL.
+        const QVariant& v = giaTri[i];
+        q.bindValue(i, v.typeId() == QMetaType::QString && v.toString().isNull() ? QVariant(QStringLiteral(""))
+                                                                                  : v);
+    }
     if (!q.exec()) {
         g_loiCuoi = q.lastError();
         q.finish();
@@ -498,8 +502,13 @@ bool KhoHocVien::giaoDich(ThayDoi thayDoi, QString* loi)
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         if (loi)
             *loi = m_cheDo == CheDo::ChiDoc ? QStringLiteral("chỉ đọc") : lyDoSql(e);
-        // Held, to be written first by the next write that succeeds.
-        if (m_choGhi.size() < 10000)
+        // Held, to be written first by the next write that succeeds, when
+        // the failure passes (a full disk, another copy holding the file);
+        // a change the store refuses for itself would block every later
+        // one, and is not kept.
+        const int ma = maLoi(e);
+        const bool quaDi = ma == 5 || ma == 6 || ma == 8 || ma == 10 || ma == 13 || ma == 14;
+        if (quaDi && m_choGhi.size() < 10000)
             m_choGhi.push_back(std::move(thayDoi));
         return false;
     };
@@ -543,6 +552,7 @@ std::optional<qint64> KhoHocVien::themHoSo(const QString& ten, QString* loi)
         if (chay(q, QStringLiteral("SELECT id FROM profile WHERE name = ?"), {goc}) && q.next())
             return q.value(0).toLongLong();
     }
+    const std::size_t choTruoc = m_choGhi.size();
     const bool xong = giaoDich({[goc](QSqlDatabase& d) {
                                     return chay(d,
                                                 QStringLiteral("INSERT OR IGNORE INTO profile(name, created) "
@@ -552,7 +562,8 @@ std::optional<qint64> KhoHocVien::themHoSo(const QString& ten, QString* loi)
                                 {}},
                                loi);
     if (!xong) {
-        m_choGhi.pop_back();  // a profile is made again on purpose, not later
+        if (m_choGhi.size() > choTruoc)
+            m_choGhi.pop_back();  // a profile is made again on purpose, not later
         return std::nullopt;
     }
     QSqlQuery q(db);

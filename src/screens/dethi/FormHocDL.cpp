@@ -86,6 +86,7 @@ FormHocDL::FormHocDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh)
     phim(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { m_khung->doiCoChu(1); });
     phim(QKeySequence::ZoomOut, [this] { m_khung->doiCoChu(-1); });
     phim(QKeySequence(Qt::Key_Escape), [this] { close(); });
+    datKieuCuaSo(this);
     resize(940, 660);
     ui::datGiua(this);
     napDanhSach();

@@ -10,6 +10,7 @@
 #include "screens/dethi/FormThiDL.h"
 #include "screens/dethi/FormTienBoDL.h"
 #include "screens/dethi/FormTimCau.h"
+#include "screens/dethi/KhungCauHoi.h"
 #include "screens/dethi/NganHangMo.h"
 
 #include <QApplication>
@@ -224,6 +225,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     });
     auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    datKieuCuaSo(this);
     resize(760, 520);
     ui::datGiua(this);
     cacNut[0]->setFocus();

@@ -73,6 +73,7 @@ FormOnDL::FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 h
     phim(QKeySequence::ZoomIn, [this] { m_khung->doiCoChu(1); });
     phim(QKeySequence::ZoomOut, [this] { m_khung->doiCoChu(-1); });
     phim(QKeySequence(Qt::Key_Escape), [this] { close(); });
+    datKieuCuaSo(this);
     resize(900, 640);
     ui::datGiua(this);
     napDanhSach();

@@ -219,6 +219,7 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     connect(m_timer, &QTimer::timeout, this, &FormThiDL::tick);
     m_timer->start();
     m_veKetQua->hide();
+    datKieuCuaSo(this);
     resize(980, 720);
     ui::datGiua(this);
     hienO();

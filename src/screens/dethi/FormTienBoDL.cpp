@@ -6,6 +6,7 @@
 #include "screens/common/BieuDoDiem.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
+#include "screens/dethi/KhungCauHoi.h"
 #include "screens/dethi/NganHangMo.h"
 
 #include <QEvent>
@@ -101,6 +102,7 @@ FormTienBoDL::FormTienBoDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     connect(m_saiNhieu, &QListWidget::itemClicked, this, mo);
     auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    datKieuCuaSo(this);
     resize(980, 620);
     ui::datGiua(this);
     tinhLai();

@@ -3,6 +3,7 @@
 #include "rules/common/Texts.h"
 
 #include "screens/common/Ui.h"
+#include "screens/dethi/KhungCauHoi.h"
 #include "screens/dethi/NganHangMo.h"
 
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QShortcut>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace thilaixe {
@@ -24,6 +26,8 @@ FormTimCau::FormTimCau(std::shared_ptr<const NganHangMo> nh) : QWidget(nullptr),
     m_o = new QLineEdit(this);
     m_o->setObjectName(QStringLiteral("T_Tim"));
     m_o->setClearButtonEnabled(true);
+    for (QToolButton* b : m_o->findChildren<QToolButton*>())
+        b->setAccessibleName(txt::kDlXoaTim);
     nhan->setBuddy(m_o);
     m_dem = new QLabel(this);
     m_dem->setObjectName(QStringLiteral("LB_Dem"));
@@ -51,6 +55,7 @@ FormTimCau::FormTimCau(std::shared_ptr<const NganHangMo> nh) : QWidget(nullptr),
     });
     auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    datKieuCuaSo(this);
     resize(640, 560);
     ui::datGiua(this);
 }

@@ -72,6 +72,13 @@ void AnhCauHoiDL::veLai()
     setPixmap(p);
 }
 
+void datKieuCuaSo(QWidget* w)
+{
+    for (QLabel* l : w->findChildren<QLabel*>())
+        if (!l->wordWrap())
+            l->setMinimumHeight(l->fontMetrics().height() + 8);
+}
+
 void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe)
 {
     auto* d = new QDialog(cha);
@@ -134,6 +141,7 @@ KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
     m_anh = new AnhCauHoiDL(this);
     giua->addWidget(m_anh, 1);
     doc->addLayout(giua, 1);
+    datKieuCuaSo(this);
 }
 
 void KhungCauHoi::hien(const CauHoiDL& c, const QString& thuMucAnh, const QString& tieuDe, int chon,
@@ -223,6 +231,7 @@ void KhungCauHoi::doiCoChu(int buoc)
     QFont dam = f;
     dam.setBold(true);
     m_tieuDe->setFont(dam);
+    datKieuCuaSo(this);
 }
 
 }  // namespace thilaixe

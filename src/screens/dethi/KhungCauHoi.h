@@ -38,6 +38,10 @@ private:
     QSize m_daVe;
 };
 
+// The look every window of a data bank shares: captions get room above
+// and below for Vietnamese marks (Ể, Ữ) that reach past a font's ascent.
+void datKieuCuaSo(QWidget* w);
+
 // Opens a question's picture as large as the screen allows; Esc closes.
 void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe);
 

@@ -2,6 +2,7 @@
 
 #include "rules/dulieu/NganHangDL.h"
 #include "rules/dulieu/NganHangMau2025.h"
+#include "rules/dulieu/TimKiem.h"
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/practice/TienBo.h"
@@ -362,6 +363,42 @@ private slots:
         QVERIFY(bad.xacSuat < good.xacSuat);
         QVERIFY(good.xacSuat + good.xacSuatLiet <= 1.0 + 1e-9);
     }
+
+    // Search as one types, with or without diacritics, every word needed;
+    // a number alone finds that question first.
+    void searchWithOrWithoutDiacritics_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<std::vector<int>>("found");
+        QTest::newRow("no diacritics") << u"bien bao cam"_s << std::vector<int>{2};
+        QTest::newRow("diacritics and capitals") << u"BIỂN báo"_s << std::vector<int>{2, 3};
+        QTest::newRow("đ") << u"duong"_s << std::vector<int>{1, 3};
+        QTest::newRow("in an option") << u"vuot"_s << std::vector<int>{1};
+        QTest::newRow("in the explanation") << u"nghi dinh"_s << std::vector<int>{3};
+        QTest::newRow("a number") << u"3"_s << std::vector<int>{3};
+        QTest::newRow("no such words") << u"tau hoa"_s << std::vector<int>{};
+        QTest::newRow("blank") << u"   "_s << std::vector<int>{};
+    }
+    void searchWithOrWithoutDiacritics()
+    {
+        QFETCH(QString, query);
+        QFETCH(std::vector<int>, found);
+        NganHangDL nh;
+        const auto q = [&](const QString& text, const QStringList& opts, const QString& why = {}) {
+            CauHoiDL c;
+            c.so = static_cast<int>(nh.cauHoi.size()) + 1;
+            c.noiDung = text;
+            c.phuongAn = opts;
+            c.giaiThich = why;
+            nh.cauHoi.push_back(c);
+        };
+        q(u"Trên đường cao tốc, xe nào được đi trước?"_s, {u"Xe vượt"_s, u"Xe cứu thương"_s});
+        q(u"Biển báo cấm nào dưới đây?"_s, {u"Biển 1"_s, u"Biển 2"_s});
+        q(u"Ý nghĩa của biển báo hiệu đường bộ?"_s, {u"A"_s, u"B"_s}, u"Theo Nghị định 168"_s);
+        QCOMPARE(boDau(u"Đường ĐẸP Ưu"_s), u"duong dep uu"_s);
+        QCOMPARE(ChiMucTimKiem(nh).tim(query), found);
+    }
+
 };
 
 QTEST_GUILESS_MAIN(TestDuLieu)

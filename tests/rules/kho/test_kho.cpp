@@ -120,6 +120,41 @@ private slots:
         QVERIFY(!kho.docOnTap(hs[1].id, kBank, 600).o(101).canOn);
     }
 
+    // A store of the first schema is brought up to date in place, its
+    // attempts kept; critical questions' days and predictions are kept.
+    void olderSchemaIsBroughtUpToDate()
+    {
+        test::WorkDir d;
+        const QString file = d.path(kTepKho);
+        { KhoHocVien(file).luuBaiLam(attempt(29, false)); }
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"old"_s);
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            for (const QString& sql : {u"DROP TABLE critical_right"_s, u"DROP TABLE prediction"_s,
+                                       u"PRAGMA user_version = 1"_s})
+                QVERIFY(QSqlQuery(db).exec(sql));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(u"old"_s);
+        KhoHocVien kho(file);
+        QVERIFY2(kho.canhBao().isEmpty(), qPrintable(kho.canhBao()));
+        QCOMPARE(count(file, u"PRAGMA user_version"_s), qint64{kPhienBanKho});
+        QCOMPARE(kho.cacBaiLam().size(), std::size_t{1});
+        QVERIFY(!kho.cacBaiLam()[0].duDoan);
+        BaiLam b = attempt(30, false);
+        b.duDoan = std::make_pair(0.7, 0.1);
+        QVERIFY(kho.luuBaiLam(b));
+        QCOMPARE(kho.cacBaiLam()[1].duDoan, b.duDoan);
+        const QDate day(2026, 12, 9);
+        for (const QDate& d2 : {day, day, day.addDays(1)})
+            QVERIFY(kho.ghiDungDiemLiet(1, kBank, 101, d2));
+        QVERIFY(kho.ghiDungDiemLiet(1, kBank, 121, day));
+        const QHash<int, int> days = kho.soNgayDungDiemLiet(1, kBank);
+        QCOMPARE(days.value(101), 2);  // the same day counts once
+        QCOMPARE(days.value(121), 1);
+    }
+
     // Two copies practising one list: each answer is applied to the box as
     // the store has it, so what one copy did the other sees at once. A
     // counter far past any learner's reach reads back as written.

@@ -232,6 +232,13 @@ private slots:
         QCOMPARE(none.soLanThi, 0);
         QCOMPARE(none.soDe, 10);
         QCOMPARE(none.xacSuatLiet, 0.0);  // no critical question in this bank
+
+        // The check of the estimate: nothing under five predictions, 0 for
+        // sure and right, 0.25 for always 50 %, 1 for sure and wrong.
+        QVERIFY(!diemBrier({{0.9, true}, {0.2, false}}));
+        QCOMPARE(*diemBrier(std::vector<std::pair<double, bool>>(5, {1.0, true})), 0.0);
+        QCOMPARE(*diemBrier({{0.5, true}, {0.5, false}, {0.5, true}, {0.5, true}, {0.5, false}}), 0.25);
+        QCOMPARE(*diemBrier(std::vector<std::pair<double, bool>>(6, {0.0, true})), 1.0);
     }
 };
 

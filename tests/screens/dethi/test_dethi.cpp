@@ -1,0 +1,285 @@
+#include "ScreenSupport.h"
+
+#include "rules/kho/KhoHocVien.h"
+
+#include "screens/dethi/FormHocDL.h"
+#include "screens/dethi/FormNganHang.h"
+#include "screens/dethi/FormOnDL.h"
+#include "screens/dethi/FormThiDL.h"
+#include "screens/dethi/FormTienBoDL.h"
+#include "screens/dethi/FormTimCau.h"
+#include "screens/dethi/KhungCauHoi.h"
+#include "screens/dethi/NganHangMo.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace thilaixe;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kBank = QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json");
+
+QString text(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name)->text(); }
+
+// Every button of a window has a name a screen reader can say, and the
+// window's layout is clean.
+void checkWindow(QWidget* w)
+{
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (b->isVisible())
+            QVERIFY2(!b->text().isEmpty() || !b->accessibleName().isEmpty(),
+                     qPrintable(b->objectName() + u' ' + QString::fromLatin1(b->metaObject()->className())));
+    // As it is on screen: the layouts redone after the last change of text.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+    const QStringList faults = test::layoutFaults(w);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+const NganHangMo& sample()
+{
+    static QString why;
+    static const std::shared_ptr<NganHangMo> nh = moNganHang(kBank, &why);
+    return *nh;
+}
+
+// Chooses the option `pa` wherever it is shown.
+template <typename F> void answer(F* f, int pa)
+{
+    for (int v = 1; v <= 4; ++v)
+        if (f->khung()->phuongAnTai(v) == pa) {
+            if constexpr (std::is_same_v<F, FormThiDL>)
+                f->chon(v);
+            else
+                f->traLoi(v);
+            return;
+        }
+}
+
+}  // namespace
+
+class TestDeThi : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The home: the bank, the class's rule in one line (following the
+    // class), the learner's profiles and their remembered class; a bank
+    // that cannot be used is said and nothing opens.
+    void homeFollowsClassAndLearner()
+    {
+        test::Program p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        QVERIFY(home);
+        QVERIFY(home->windowTitle().startsWith(u"Ngân hàng MẪU 600 câu"_s));
+        QCOMPARE(home->dongQuyTac()->text(), u"30 câu, 20 phút, đạt từ 27 câu, có 1 câu điểm liệt"_s);
+        QCOMPARE(text(home, u"LB_DaVung"_s), u"Câu điểm liệt: đã vững 0/60"_s);
+        home->chonHang(u"a1"_s);
+        QCOMPARE(home->dongQuyTac()->text(), u"25 câu, 19 phút, đạt từ 21 câu, có 1 câu điểm liệt"_s);
+        QCOMPARE(text(home, u"LB_DaVung"_s), u"Câu điểm liệt: đã vững 0/20"_s);
+        checkWindow(home);
+        QVERIFY(home->themNguoiHoc(u"Lan"_s));
+        QCOMPARE(home->hang(), u"B"_s);  // a new learner starts at B
+        home->chonHang(u"C"_s);
+        home->findChild<QComboBox*>(u"CB_HoSo"_s)->setCurrentIndex(0);
+        QCOMPARE(home->hang(), u"A1"_s);  // each learner's own class
+        QCOMPARE(p.mt().kho().cacHoSo().size(), std::size_t{2});
+
+        test::Program q;
+        q.dir.write(u"bank.json"_s, "{\"format\": \"thilaixe-bank/2\"}");
+        QVERIFY(!q.app.moDeMoi(q.dir.path(u"bank.json"_s)));
+        QCOMPARE(q.seams.messages.size(), 1);
+        QVERIFY(q.seams.messages[0].text.contains(u"định dạng mới hơn"_s));
+    }
+
+    // A paper from start to review: keys answer from anywhere, the grid
+    // says answered and blank in text, the hand-in asks and names the blank
+    // slots, a missed critical question fails the paper and is named, the
+    // attempt is kept with the readiness shown before it, and the review
+    // opens on the first slot not answered right.
+    void paperFromStartToReview()
+    {
+        test::Program p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        FormThiDL* f = home->thiThu();
+        QVERIFY(f);
+        QCOMPARE(f->de().cau.size(), std::size_t{30});
+        QCOMPARE(f->de().diemLiet.size(), std::size_t{1});
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        const NganHangMo& nh = sample();
+        int first = 0;  // a slot that is not the critical one
+        while (nh.nh.cau(f->de().cau[static_cast<std::size_t>(first)])->diemLiet)
+            ++first;
+        f->denO(first);
+        QTest::keyClick(f->findChild<QPushButton*>(u"CM_Nop"_s), Qt::Key_2);  // a key from anywhere
+        QCOMPARE(f->traLoi()[static_cast<std::size_t>(first)], f->khung()->phuongAnTai(2));
+        QCOMPARE(f->findChild<QPushButton*>(u"O_%1"_s.arg(first + 1))->accessibleName(),
+                 u"Câu %1: đã trả lời"_s.arg(first + 1));
+        QCOMPARE(f->findChild<QPushButton*>(u"O_%1"_s.arg(first + 2))->accessibleName(),
+                 u"Câu %1: chưa trả lời"_s.arg(first + 2));
+        checkWindow(f);
+
+        // Everything right but the critical slot, left blank.
+        int critical = -1;
+        for (std::size_t i = 0; i < f->de().cau.size(); ++i) {
+            f->denO(static_cast<int>(i));
+            const CauHoiDL& c = *nh.nh.cau(f->de().cau[i]);
+            if (c.diemLiet) {
+                critical = static_cast<int>(i);
+                continue;
+            }
+            answer(f, c.dapAn);
+        }
+        QVERIFY(critical >= 0);
+        QCOMPARE(f->traLoi()[static_cast<std::size_t>(critical)], 0);
+        f->hoiNop();
+        QCOMPARE(f->trang(), FormThiDL::Trang::HoiNop);
+        f->close();  // closing while asked changes nothing
+        QCOMPARE(f->trang(), FormThiDL::Trang::HoiNop);
+        f->findChild<QPushButton*>(u"CM_DongYNop"_s)->click();
+        QCOMPARE(f->trang(), FormThiDL::Trang::KetQua);
+        QCOMPARE(text(f, u"LB_KetLuan"_s), u"✗ KHÔNG ĐẠT"_s);
+        const QString details = text(f, u"LB_ChiTiet"_s);
+        QVERIFY2(details.contains(u"Bài bị loại vì câu điểm liệt: câu %1 của đề (câu hỏi số %2)."_s
+                                      .arg(critical + 1)
+                                      .arg(f->de().cau[static_cast<std::size_t>(critical)])),
+                 qPrintable(details));
+        QVERIFY(details.contains(u"Bài thi đã được lưu."_s));
+        const std::vector<BaiLam> kept = p.mt().kho().cacBaiLam();
+        QCOMPARE(kept.size(), std::size_t{1});
+        QCOMPARE(kept[0].cau, f->de().cau);
+        QCOMPARE(kept[0].traLoi, f->traLoi());
+        QVERIFY(kept[0].duDoan.has_value());
+        checkWindow(f);
+
+        f->xemLai();
+        QCOMPARE(f->trang(), FormThiDL::Trang::XemLai);
+        QCOMPARE(f->oDangXem(), critical);
+        checkWindow(f);
+        home->capNhat();
+        QVERIFY(!text(home, u"LB_ConSai"_s).endsWith(u": 0"_s));
+    }
+
+    // The hand-in names the blank slots; the countdown warns at 5 and 1
+    // minute (on screen and to screen readers) and hands the paper in by
+    // itself at the end.
+    void countdownWarnsAndHandsIn()
+    {
+        test::Program p;
+        p.app.moDeMoi(kBank, u"A1"_s);
+        FormThiDL* f = p.app.nganHang()->thiThu();
+        QCOMPARE(f->de().cau.size(), std::size_t{25});
+        f->chon(1);
+        f->denO(3);
+        f->chon(1);
+        f->hoiNop();
+        QVERIFY2(text(f, u"LB_HoiNop"_s).startsWith(u"Nộp bài? Còn 23 câu chưa trả lời: 2, 3, 5, 6,"_s),
+                 qPrintable(text(f, u"LB_HoiNop"_s)));
+        f->findChild<QPushButton*>(u"CM_LamTiep"_s)->click();
+        QCOMPARE(f->trang(), FormThiDL::Trang::LamBai);
+        QCOMPARE(f->conLaiGiay(), 19 * 60);
+        const QDateTime start = p.seams.clock;
+        const auto at = [&](int secondsLeft) {
+            p.seams.clock = start.addSecs(19 * 60 - secondsLeft);
+            f->tick();
+            return text(f, u"LB_CanhBao"_s);
+        };
+        QCOMPARE(at(301), QString());
+        QCOMPARE(at(300), u"⚠ Còn 5 phút."_s);
+        QCOMPARE(f->findChild<QLabel*>(u"LB_CanhBao"_s)->accessibleDescription(), u"⚠ Còn 5 phút."_s);
+        QCOMPARE(at(61), u"⚠ Còn 5 phút."_s);
+        QCOMPARE(at(60), u"⚠ Còn 1 phút!"_s);
+        QCOMPARE(text(f, u"LB_DongHo"_s), u"Còn 01:00"_s);
+        at(0);
+        QCOMPARE(f->trang(), FormThiDL::Trang::KetQua);
+        QVERIFY(text(f, u"LB_ChiTiet"_s).startsWith(u"Hết giờ: bài đã được nộp tự động."_s));
+        QCOMPARE(p.mt().kho().cacBaiLam().size(), std::size_t{1});
+    }
+
+    // Study by chapter, search without diacritics opening in study, the
+    // mistakes practised out of the list, critical practice counting days,
+    // and progress with its check.
+    void studySearchPracticeProgress()
+    {
+        test::Program p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        const NganHangMo& nh = sample();
+        FormHocDL* hoc = home->hocTheoChuong();
+        hoc->chonChuong(2);
+        QCOMPARE(hoc->danhSach().size(), std::size_t{25});  // 181-205
+        QCOMPARE(hoc->cauDangXem(), 181);
+        hoc->xemDapAn();
+        QVERIFY(hoc->khung()->giaiThich()->text().contains(u"Giải thích:"_s));
+        checkWindow(hoc);
+
+        FormTimCau* tim = home->timCauHoi();
+        tim->o()->setText(u"cau hoi mau so 412"_s);
+        QVERIFY(tim->ketQua()->count() >= 1);
+        QCOMPARE(tim->ketQua()->item(0)->data(Qt::UserRole).toInt(), 412);
+        emit tim->ketQua()->itemActivated(tim->ketQua()->item(0));
+        QCOMPARE(hoc->cauDangXem(), 412);
+        checkWindow(tim);
+
+        KhoHocVien& kho = p.mt().kho();
+        BaiLam b;
+        b.nganHang = nh.nh.id;
+        b.hang = u"B"_s;
+        b.canDeDat = 27;
+        b.cau = {3, 190};
+        b.dapAn = {nh.nh.cau(3)->dapAn, nh.nh.cau(190)->dapAn};
+        b.traLoi = {0, 0};
+        b.diemLiet = {false, false};
+        QString why;
+        QVERIFY2(kho.luuBaiLam(b, &why), qPrintable(why));
+        FormOnDL* on = home->onCauSai();
+        QCOMPARE(on->hangDoi().size(), std::size_t{2});
+        int answers = 0;
+        while (on->cauDangOn() != 0 && answers < 10) {
+            answer(on, nh.nh.cau(on->cauDangOn())->dapAn);
+            on->cauTiep();
+            ++answers;
+        }
+        QCOMPARE(answers, 4);
+        QVERIFY(text(on, u"LB_Trong"_s).startsWith(u"Không còn câu sai nào"_s));
+        on->close();
+
+        FormOnDL* liet = home->onDiemLiet();
+        QCOMPARE(liet->hangDoi().size(), std::size_t{60});  // class B: the whole bank's
+        const int q = liet->cauDangOn();
+        answer(liet, nh.nh.cau(q)->dapAn);
+        QVERIFY2(text(liet, u"LB_KetQua"_s).endsWith(u"Đã đúng ở 1/2 ngày khác nhau."_s),
+                 qPrintable(text(liet, u"LB_KetQua"_s)));
+        QVERIFY(kho.ghiDungDiemLiet(1, nh.nh.id, q, QDate::currentDate().addDays(-1)));
+        home->capNhat();
+        QCOMPARE(text(home, u"LB_DaVung"_s), u"Câu điểm liệt: đã vững 1/60"_s);
+        checkWindow(liet);
+
+        FormTienBoDL* tb = home->tienBo();
+        QVERIFY(text(tb, u"LB_KiemChung"_s).contains(u"cần ít nhất 5"_s));
+        b.cau = {1, 2};
+        b.traLoi = {nh.nh.cau(1)->dapAn, nh.nh.cau(2)->dapAn};
+        b.dapAn = b.traLoi;
+        b.canDeDat = 2;
+        b.duDoan = std::make_pair(0.8, 0.1);
+        for (int n = 0; n < 5; ++n) {
+            QVERIFY2(kho.luuBaiLam(b, &why), qPrintable(why));
+        }
+        tb->tinhLai();
+        QVERIFY(tb->brier().has_value());
+        QVERIFY(qAbs(*tb->brier() - 0.04) < 1e-9);  // five passes predicted at 80 %
+        QVERIFY2(text(tb, u"LB_KiemChung"_s).contains(u"sai số Brier là 0,04"_s), qPrintable(text(tb, u"LB_KiemChung"_s)));
+        QVERIFY(text(tb, u"LB_SanSang"_s).startsWith(u"Khả năng đạt ở lần thi tới: "_s));
+        QVERIFY(text(tb, u"LB_Liet"_s).startsWith(u"Khả năng bị loại vì câu điểm liệt: "_s));
+        checkWindow(tb);
+    }
+};
+
+QTEST_MAIN(TestDeThi)
+#include "test_dethi.moc"

@@ -14,6 +14,14 @@
 //   bank600/ours           reading and checking the 600-question bank
 //   bank600/floor          a bare QJsonDocument::fromJson of the same bytes
 //   paper600/ours          drawing a class B paper from it
+//   slot45/ours            a slot change on a 45-question paper of the
+//                          sample bank (class D), cycling through its oCoAnh
+//                          with a picture: text, options, grid and the
+//                          picture decoded at the size shown
+//   slot45/floor           a bare QImageReader decode of the same pictures
+//                          at the same size
+//   search600/ours         one keystroke of a search over the 600 questions
+//                          (the query grows letter by letter)
 //   attempt/ours           keeping a 45-question attempt in the learner's
 //                          store (KhoHocVien::luuBaiLam: five misses go
 //                          into practice in the same transaction)
@@ -31,6 +39,9 @@
 
 #include "screens/common/HienAnh.h"
 #include "screens/common/MoiTruong.h"
+#include "screens/dethi/FormThiDL.h"
+#include "screens/dethi/KhungCauHoi.h"
+#include "screens/dethi/NganHangMo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -317,6 +328,72 @@ void attemptFloor(benchmark::State& st)
     sqlite3_close(db);
 }
 
+namespace {
+
+// The paper and the pictures of its oCoAnh, with the size they are shown at.
+struct Paper45 {
+    BenchSeams seams;
+    QTemporaryDir dir;
+    MoiTruong mt{seams, dir.path()};
+    std::shared_ptr<NganHangMo> nh;
+    std::unique_ptr<FormThiDL> form;
+    std::vector<int> oCoAnh;
+    std::vector<QString> files;
+    Paper45()
+    {
+        QString why;
+        nh = moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), &why);
+        form = std::make_unique<FormThiDL>(mt, nh, 1, QStringLiteral("D"));
+        form->setAttribute(Qt::WA_DeleteOnClose, false);
+        form->show();
+        for (std::size_t i = 0; i < form->de().cau.size(); ++i)
+            if (const CauHoiDL* c = nh->nh.cau(form->de().cau[i]); !c->anh.isEmpty()) {
+                oCoAnh.push_back(static_cast<int>(i));
+                files.push_back(QDir(nh->thuMuc).filePath(c->anh));
+            }
+        form->denO(oCoAnh.front());
+        QCoreApplication::processEvents();
+    }
+};
+
+}  // namespace
+
+void slot45Ours(benchmark::State& st)
+{
+    Paper45 p;
+    std::size_t i = 0;
+    for (auto _ : st)
+        p.form->denO(p.oCoAnh[i++ % p.oCoAnh.size()]);
+    st.counters["pictures"] = static_cast<double>(p.oCoAnh.size());
+}
+
+void slot45Floor(benchmark::State& st)
+{
+    Paper45 p;
+    const QSize box = (QSizeF(p.form->khung()->anh()->size()) * p.form->devicePixelRatioF()).toSize();
+    std::size_t i = 0;
+    for (auto _ : st) {
+        QImageReader r(p.files[i++ % p.files.size()]);
+        r.setScaledSize(r.size().scaled(box, Qt::KeepAspectRatio));
+        benchmark::DoNotOptimize(r.read());
+    }
+}
+
+void search600Ours(benchmark::State& st)
+{
+    QString why;
+    const std::shared_ptr<NganHangMo> nh = moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), &why);
+    const QString typed = QStringLiteral("cau hoi mau so 412 chuong 5");
+    int n = 1;
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(nh->chiMuc->tim(typed.left(n)));
+        n = n % typed.size() + 1;
+    }
+}
+
+BENCHMARK(slot45Ours)->Name("slot45/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(slot45Floor)->Name("slot45/floor")->Unit(benchmark::kMillisecond);
+BENCHMARK(search600Ours)->Name("search600/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(attemptOurs)->Name("attempt/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptFloor)->Name("attempt/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Ours)->Name("bank600/ours")->Unit(benchmark::kMillisecond);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -86,6 +87,16 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     lamDoc->setContentsMargins(0, 0, 0, 0);
     m_luoi = new QGridLayout;
     m_luoi->setSpacing(3);
+    // The grid's look by state, in one sheet: answered, blank, right, wrong
+    // (each also said by a mark and in the slot's name).
+    lam->setStyleSheet(QStringLiteral(
+        "QPushButton[o] { color: black; border: 1px solid #777; }"
+        "QPushButton[o=\"trong\"] { background: #ffffff; }"
+        "QPushButton[o=\"lam\"] { background: #bbdefb; }"
+        "QPushButton[o=\"botrong\"] { background: #eeeeee; }"
+        "QPushButton[o=\"dung\"] { background: #c8e6c9; }"
+        "QPushButton[o=\"sai\"] { background: #ffcdd2; }"
+        "QPushButton[o]:checked { border: 3px solid #0d47a1; font-weight: bold; }"));
     for (std::size_t i = 0; i < m_de.cau.size(); ++i) {
         auto* b = nut(lam, QStringLiteral("O_%1").arg(i + 1), QString());
         b->setCheckable(true);
@@ -302,26 +313,34 @@ void FormThiDL::hienO()
 
 void FormThiDL::capNhatLuoi()
 {
+    // Only the slots whose look changed are touched: a slot change redraws
+    // two or three of them, not the whole grid.
     for (std::size_t i = 0; i < m_oNut.size(); ++i) {
         QPushButton* b = m_oNut[i];
         const int tl = m_tl[i];
-        QString dau, loi, nen;
+        QString dau, loi, kieu;
         if (m_trang == Trang::XemLai) {
             const bool dung = tl != 0 && tl == m_nh->nh.cau(m_de.cau[i])->dapAn;
             dau = tl == 0 ? QStringLiteral("–") : dung ? QStringLiteral("✓") : QStringLiteral("✗");
             loi = tl == 0 ? txt::kDlOBoTrong : dung ? txt::kDlODung : txt::kDlOSai;
-            nen = tl == 0 ? QStringLiteral("#eeeeee") : dung ? QStringLiteral("#c8e6c9") : QStringLiteral("#ffcdd2");
+            kieu = tl == 0 ? QStringLiteral("botrong") : dung ? QStringLiteral("dung") : QStringLiteral("sai");
         } else {
             dau = tl == 0 ? QStringLiteral("○") : QStringLiteral("●%1").arg(tl);
             loi = tl == 0 ? txt::kDlOChuaLam : txt::kDlODaLam;
-            nen = tl == 0 ? QStringLiteral("#ffffff") : QStringLiteral("#bbdefb");
+            kieu = tl == 0 ? QStringLiteral("trong") : QStringLiteral("lam");
         }
-        b->setText(QStringLiteral("%1\n%2").arg(i + 1).arg(dau));
-        b->setAccessibleName(txt::kDlTtO.arg(i + 1).arg(loi));
-        b->setChecked(static_cast<int>(i) == m_o);
-        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: black; border: 1px solid #777; } "
-                                        "QPushButton:checked { border: 3px solid #0d47a1; font-weight: bold; }")
-                             .arg(nen));
+        const QString chu = QStringLiteral("%1\n%2").arg(i + 1).arg(dau);
+        if (b->text() != chu) {
+            b->setText(chu);
+            b->setAccessibleName(txt::kDlTtO.arg(i + 1).arg(loi));
+        }
+        if (b->property("o").toString() != kieu) {
+            b->setProperty("o", kieu);
+            b->style()->unpolish(b);
+            b->style()->polish(b);
+        }
+        if (b->isChecked() != (static_cast<int>(i) == m_o))
+            b->setChecked(static_cast<int>(i) == m_o);
     }
 }
 

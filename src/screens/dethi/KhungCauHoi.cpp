@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace thilaixe {
@@ -67,7 +68,8 @@ void AnhCauHoiDL::veLai()
         setText(txt::kDlAnhHong.arg(QFileInfo(m_tep).fileName()));
         return;
     }
-    QPixmap p = QPixmap::fromImage(anh.scaled(can, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Decoded straight to the size that fits (the aspect kept).
+    QPixmap p = QPixmap::fromImage(std::move(anh));
     p.setDevicePixelRatio(tiLe);
     setPixmap(p);
 }
@@ -103,6 +105,13 @@ KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("KhungCauHoi"));
     setFocusPolicy(Qt::StrongFocus);
+    // One sheet for the options; a change of state re-polishes only the
+    // buttons whose state changed.
+    setStyleSheet(QStringLiteral(
+        "QPushButton[vai=\"pa\"] { text-align: left; padding: 6px; }"
+        "QPushButton[vai=\"pa\"][dau=\"dung\"] { border: 3px solid #1b5e20; background: #e8f5e9; color: #1b5e20;"
+        " font-weight: bold; }"
+        "QPushButton[vai=\"pa\"][dau=\"sai\"] { border: 3px dashed #b71c1c; background: #ffebee; color: #b71c1c; }"));
     m_coGoc = QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 10;
     auto* doc = new QVBoxLayout(this);
     doc->setContentsMargins(0, 0, 0, 0);
@@ -127,7 +136,7 @@ KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
         b->setObjectName(QStringLiteral("CM_PA%1").arg(k + 1));
         b->setCheckable(true);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
-        b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding: 6px; }"));
+        b->setProperty("vai", QStringLiteral("pa"));
         connect(b, &QPushButton::clicked, this, [this, k] { chonViTri(static_cast<int>(k) + 1); });
         trai->addWidget(b);
         m_nut[k] = b;
@@ -181,14 +190,14 @@ void KhungCauHoi::hien(const CauHoiDL& c, const QString& thuMucAnh, const QStrin
                              + (hienDapAn && pa == c.dapAn ? QStringLiteral(", ") + txt::kDlDapAnDung : QString()));
         b->setChecked(pa == chon);
         b->setEnabled(!hienDapAn || pa == chon || pa == c.dapAn);
-        QString kieu = QStringLiteral("QPushButton { text-align: left; padding: 6px; }");
-        if (hienDapAn && pa == c.dapAn)
-            kieu = QStringLiteral("QPushButton { text-align: left; padding: 6px; border: 3px solid #1b5e20; "
-                                  "background: #e8f5e9; color: #1b5e20; font-weight: bold; }");
-        else if (hienDapAn && pa == chon)
-            kieu = QStringLiteral("QPushButton { text-align: left; padding: 6px; border: 3px dashed #b71c1c; "
-                                  "background: #ffebee; color: #b71c1c; }");
-        b->setStyleSheet(kieu);
+        const QString dauMoi = hienDapAn && pa == c.dapAn ? QStringLiteral("dung")
+                               : hienDapAn && pa == chon  ? QStringLiteral("sai")
+                                                          : QString();
+        if (b->property("dau").toString() != dauMoi) {
+            b->setProperty("dau", dauMoi);
+            b->style()->unpolish(b);
+            b->style()->polish(b);
+        }
     }
     QString giai;
     if (hienDapAn) {

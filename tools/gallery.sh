@@ -3,7 +3,9 @@
 # learner would: the entry form (before and after declaring), the exam sheet
 # (before Start and during the exam), the result form, the answer review,
 # the study form, the past-exam review, the information window, practising
-# mistakes and progress.
+# mistakes and progress; and the windows of the 600-question bank: its
+# home (light and dark), a paper, the hand-in question, the result, the
+# review, study by chapter, search, critical practice and progress.
 #   tools/gallery.sh [OUT_DIR]     (default docs/; needs a build: ./test.sh)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -96,6 +98,66 @@ keys alt+o
 wait_gone '^Tiến bộ$'
 focus "$study"
 keys alt+o
+wait_exit
+
+# The 600-question sample bank, class B.
+( cd "$WORK" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK" --bank "$(dirname "$APP")/sample-bank-2025/bank.json" \
+    --class B >"$WORK/.app.log" 2>&1 ) &
+APP_PID=$!
+home=$(wait_window '^Ngân hàng MẪU 600 câu')
+focus "$home"
+shot "$home" bank-home
+keys alt+t
+paper=$(wait_window '^Thi thử hạng B – ')
+focus "$paper"
+for k in 2 1 1 3 2; do xdotool key --delay 60 "$k" Right; done
+# On to a slot with a picture.
+for _ in $(seq 20); do xdotool key --delay 30 Right; sleep 0.1; [ "$(identify -format '%k' <(import -window "$paper" png:-) 2>/dev/null)" -gt 300 ] && break; done
+shot "$paper" bank-paper
+keys alt+n
+shot "$paper" bank-hand-in
+keys Return
+sleep 0.3
+shot "$paper" bank-result
+keys alt+x
+shot "$paper" bank-review
+keys alt+k alt+v
+wait_gone '^Xem lại|^Thi thử hạng B'
+focus "$home"
+keys alt+c
+study=$(wait_window '^Học theo chương')
+focus "$study"
+keys space
+shot "$study" bank-study
+keys Escape
+wait_gone '^Học theo chương'
+focus "$home"
+keys alt+m
+search=$(wait_window '^Tìm câu hỏi')
+focus "$search"
+xdotool type --delay 40 "bien bao"
+shot "$search" bank-search
+keys Escape
+wait_gone '^Tìm câu hỏi'
+focus "$home"
+keys alt+l
+critical=$(wait_window '^Câu điểm liệt')
+focus "$critical"
+keys 1
+shot "$critical" bank-critical
+keys Escape
+wait_gone '^Câu điểm liệt'
+focus "$home"
+keys alt+b
+progress=$(wait_window '^Tiến bộ – hạng B$')
+focus "$progress"
+shot "$progress" bank-progress
+keys Escape
+wait_gone '^Tiến bộ – hạng B$'
+focus "$home"
+keys alt+g Down Down
+shot "$home" bank-home-dark
+keys Up Up Escape
 wait_exit
 
 # A first start on a folder without pictures: the message over the entry form.

@@ -6,6 +6,7 @@
 #include "screens/app/App.h"
 #include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Seams.h"
+#include "screens/dethi/NganHangMo.h"
 #include "screens/entry/FormInit.h"
 
 #include <QApplication>
@@ -37,6 +38,8 @@ const char kTroGiup[] = "Usage: thilaixe [--data DIR] [--bank FILE [--class C]]\
                         "  --bank FILE [--class C]\n"
                         "                 Open a question bank (JSON, such as the 600-question bank of\n"
                         "                 June 2025) straight on its home window, class C chosen.\n"
+                        "  --bank-2025    Open the 600-question bank the entry form's button opens:\n"
+                        "                 bank-2025/bank.json in the working folder, else the sample.\n"
                         "  --check-bank FILE [--rules FILE]\n"
                         "                 Check a question bank (JSON) and its pictures: a summary and\n"
                         "                 exit 0, or every fault and exit 1.\n"
@@ -68,6 +71,7 @@ struct DongLenh final {
     QByteArray kiemTraNganHang;  // --check-bank FILE
     bool rutDe = false;          // --draw-paper
     bool xuat = false;           // --export
+    bool nganHangMacDinh = false;  // --bank-2025
     QByteArray nganHang, hang, quyTac, hatGiong;
     std::optional<QByteArray> thuMuc;  // --data, as the bytes given
     QByteArray loi;                    // what is wrong with the arguments
@@ -111,6 +115,8 @@ DongLenh docDongLenh(int argc, char** argv)
             d.rutDe = true;
         } else if (a == "--export") {
             d.xuat = true;
+        } else if (a == "--bank-2025") {
+            d.nganHangMacDinh = true;
         } else if (laTuyChonQtCoGiaTri(argv[i])) {
             ++i;
         } else if (a.startsWith("--") || !a.startsWith('-')) {
@@ -249,7 +255,10 @@ int main(int argc, char* argv[])
     App app(seams, thuMuc);
     // --bank opens the bank's home; a bank that cannot be used is said and
     // the entry form shows instead.
-    if (!tepNganHang.isEmpty() && app.moDeMoi(tepNganHang, QString::fromUtf8(dongLenh.hang)))
+    const QString moNgay = !tepNganHang.isEmpty()         ? tepNganHang
+                           : dongLenh.nganHangMacDinh ? timNganHangMacDinh(app.moiTruong())
+                                                      : QString();
+    if (!moNgay.isEmpty() && app.moDeMoi(moNgay, QString::fromUtf8(dongLenh.hang)))
         return QApplication::exec();  // the 300 pictures are not needed there
     app.form<FormInit>()->show();
     const QStringList thieu = anhConThieu(thuMuc);

@@ -87,6 +87,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     lon.setBold(true);
     lon.setPointSizeF(lon.pointSizeF() * 1.5);
     tieuDe->setFont(lon);
+    tieuDe->setMargin(4);  // room for the marks over capitals (MẪU)
     doc->addWidget(tieuDe);
     auto* thongTin = new QLabel(txt::kDlPhienBanNguon.arg(m_nh->nh.phienBan)
                                     .arg(m_nh->nh.cauHoi.size())

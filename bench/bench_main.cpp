@@ -53,8 +53,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace thilaixe;
@@ -290,20 +290,22 @@ void attemptFloor(benchmark::State& st)
     QTemporaryDir d;
     sqlite3* db = nullptr;
     sqlite3_open(QFile::encodeName(d.filePath(QStringLiteral("floor.sqlite"))).constData(), &db);
-    sqlite3_exec(db,
-                 "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA busy_timeout=10000;"
-                 "CREATE TABLE attempt(id INTEGER PRIMARY KEY, profile INTEGER, bank TEXT, bank_version TEXT, "
-                 "rules TEXT, class TEXT, started TEXT, ended TEXT, pass_mark INTEGER);"
-                 "CREATE TABLE attempt_slot(attempt INTEGER, slot INTEGER, question INTEGER, answer INTEGER, "
-                 "key INTEGER, critical INTEGER, PRIMARY KEY(attempt, slot)) WITHOUT ROWID;",
-                 nullptr, nullptr, nullptr);
+    sqlite3_exec(
+        db,
+        "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA busy_timeout=10000;"
+        "CREATE TABLE attempt(id INTEGER PRIMARY KEY, profile INTEGER, bank TEXT, bank_version TEXT, "
+        "rules TEXT, class TEXT, started TEXT, ended TEXT, pass_mark INTEGER);"
+        "CREATE TABLE attempt_slot(attempt INTEGER, slot INTEGER, question INTEGER, answer INTEGER, "
+        "key INTEGER, critical INTEGER, PRIMARY KEY(attempt, slot)) WITHOUT ROWID;",
+        nullptr, nullptr, nullptr);
     sqlite3_stmt* a = nullptr;
     sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO attempt(profile, bank, bank_version, rules, class, started, ended, pass_mark) "
-                       "VALUES(1, 'gplx-600-2025', '2025-06-01', 'tt12-2025', 'D', '2026-12-09T10:00:00Z', "
-                       "'2026-12-09T10:25:00Z', 41)",
-                       -1, &a, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        "INSERT INTO attempt(profile, bank, bank_version, rules, class, started, ended, pass_mark) "
+        "VALUES(1, 'gplx-600-2025', '2025-06-01', 'tt12-2025', 'D', '2026-12-09T10:00:00Z', "
+        "'2026-12-09T10:25:00Z', 41)",
+        -1, &a, nullptr);
     sqlite3_prepare_v2(db, "INSERT INTO attempt_slot VALUES(?, ?, ?, ?, ?, ?)", -1, &s, nullptr);
     const BaiLam b = baiLam45();
     for (auto _ : st) {
@@ -382,7 +384,8 @@ void slot45Floor(benchmark::State& st)
 void search600Ours(benchmark::State& st)
 {
     QString why;
-    const std::shared_ptr<NganHangMo> nh = moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), &why);
+    const std::shared_ptr<NganHangMo> nh =
+        moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), &why);
     const QString typed = QStringLiteral("cau hoi mau so 412 chuong 5");
     int n = 1;
     for (auto _ : st) {

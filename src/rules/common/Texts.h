@@ -144,10 +144,10 @@ inline const QString kKhongGhiDuocOnTap =
 // The learner's store (thilaixe.sqlite).
 inline const QString kHoSoMacDinh = QStringLiteral("Người học");
 inline const QString kTieuDeKho = QStringLiteral("Dữ liệu học tập");
-inline const QString kKhongGhiDuocKho =
-    QStringLiteral("Không ghi được vào %1: %2.\n\nKhông có gì bị mất: những gì vừa làm được giữ trong chương "
-                   "trình và sẽ được ghi ở lần ghi được sau. Hãy kiểm tra rằng ổ đĩa còn chỗ trống và thư mục "
-                   "cho phép ghi.");
+inline const QString kKhongGhiDuocKho = QStringLiteral(
+    "Không ghi được vào %1: %2.\n\nKhông có gì bị mất: những gì vừa làm được giữ trong chương "
+    "trình và sẽ được ghi ở lần ghi được sau. Hãy kiểm tra rằng ổ đĩa còn chỗ trống và thư mục "
+    "cho phép ghi.");
 inline const QString kKhoTrongBoNho =
     QStringLiteral("Không dùng được %1: %2.\n\nChương trình vẫn chạy, nhưng những gì bạn ôn và thi lần này "
                    "sẽ không được lưu khi đóng chương trình. Tệp đó không bị thay đổi.");
@@ -196,8 +196,8 @@ inline const QString kTtDoPhu = QStringLiteral("%1: đã gặp %2 trên %3 câu"
 
 // The windows of a data bank (the exam in force since June 2025).
 inline const QString kDlNutVaoEntry = QStringLiteral("Đề &mới: 600 câu (2025)");
-inline const QString kDlTtNutVaoEntry =
-    QStringLiteral("Mở ngân hàng 600 câu theo quy định từ 01/6/2025: thi thử mọi hạng, học theo chương, câu điểm liệt");
+inline const QString kDlTtNutVaoEntry = QStringLiteral(
+    "Mở ngân hàng 600 câu theo quy định từ 01/6/2025: thi thử mọi hạng, học theo chương, câu điểm liệt");
 inline const QString kDlKhongThayNganHang =
     QStringLiteral("Không tìm thấy ngân hàng câu hỏi 600 câu (bank.json). Hãy chạy chương trình với "
                    "--bank TỆP, hoặc đặt tệp vào thư mục bank-2025 trong thư mục làm việc.");
@@ -213,7 +213,8 @@ inline const QString kDlThemNguoiHoc = QStringLiteral("Thêm ngườ&i học…"
 inline const QString kDlTenNguoiHoc = QStringLiteral("Tên người học mới:");
 inline const QString kDlHang = QStringLiteral("&Hạng:");
 inline const QString kDlMotDongQuyTac = QStringLiteral("%1 câu, %2 phút, đạt từ %3 câu, có %4 câu điểm liệt");
-inline const QString kDlMotDongKhongLiet = QStringLiteral("%1 câu, %2 phút, đạt từ %3 câu, không có câu điểm liệt");
+inline const QString kDlMotDongKhongLiet =
+    QStringLiteral("%1 câu, %2 phút, đạt từ %3 câu, không có câu điểm liệt");
 inline const QString kDlKhongRutDuoc = QStringLiteral("Ngân hàng này không ra được đề hạng %1: %2");
 inline const QString kDlThiThu = QStringLiteral("&Thi thử");
 inline const QString kDlHocTheoChuong = QStringLiteral("Học theo &chương");
@@ -292,9 +293,12 @@ inline const QString kDlTieuDeOnSai = QStringLiteral("Ôn câu sai – %1");
 inline const QString kDlTieuDeOnLiet = QStringLiteral("Câu điểm liệt – %1");
 inline const QString kDlConOn = QStringLiteral("Còn %1 câu");
 inline const QString kDlCauTiep = QStringLiteral("Câu &tiếp >");
-inline const QString kDlKhongConSai = QStringLiteral("Không còn câu sai nào cần ôn. Câu nào làm sai ở lần thi sau sẽ được đưa vào đây.");
-inline const QString kDlChuaCoBai = QStringLiteral("Chưa có bài thi nào của ngân hàng này. Hãy thi thử: các câu làm sai hoặc bỏ trống sẽ được đưa vào đây.");
-inline const QString kDlDaVungHet = QStringLiteral("Bạn đã vững tất cả %1 câu điểm liệt của hạng này (mỗi câu đúng ở ít nhất 2 ngày khác nhau).");
+inline const QString kDlKhongConSai =
+    QStringLiteral("Không còn câu sai nào cần ôn. Câu nào làm sai ở lần thi sau sẽ được đưa vào đây.");
+inline const QString kDlChuaCoBai = QStringLiteral(
+    "Chưa có bài thi nào của ngân hàng này. Hãy thi thử: các câu làm sai hoặc bỏ trống sẽ được đưa vào đây.");
+inline const QString kDlDaVungHet = QStringLiteral(
+    "Bạn đã vững tất cả %1 câu điểm liệt của hạng này (mỗi câu đúng ở ít nhất 2 ngày khác nhau).");
 inline const QString kDlDungRoiDS = QStringLiteral("Câu này đã rời danh sách.");
 inline const QString kDlDungLienTiep = QStringLiteral("Đúng liên tiếp %1/%2.");
 inline const QString kDlNgayDung = QStringLiteral("Đã đúng ở %1/2 ngày khác nhau.");
@@ -309,14 +313,14 @@ inline const QString kDlTieuDeTienBo = QStringLiteral("Tiến bộ – hạng %1
 inline const QString kDlKhaNangDat = QStringLiteral("Khả năng đạt ở lần thi tới: %1 %");
 inline const QString kDlKhaNangLiet = QStringLiteral("Khả năng bị loại vì câu điểm liệt: %1 %");
 inline const QString kDlDuaTren = QStringLiteral("Dựa trên %1 bài thi hạng %2 và các câu đã ôn.");
-inline const QString kDlChuaCoBaiHang = QStringLiteral("Chưa có bài thi hạng %1: hãy thi thử ít nhất một lần.");
-inline const QString kDlBrier =
-    QStringLiteral("Kiểm chứng: trên %1 bài thi sau khi dự đoán, sai số Brier là %2 (0 là đúng hoàn toàn, 0,25 là "
-                   "đoán mò; dự đoán trung bình %3 %, thực tế đạt %4 %).");
+inline const QString kDlChuaCoBaiHang =
+    QStringLiteral("Chưa có bài thi hạng %1: hãy thi thử ít nhất một lần.");
+inline const QString kDlBrier = QStringLiteral(
+    "Kiểm chứng: trên %1 bài thi sau khi dự đoán, sai số Brier là %2 (0 là đúng hoàn toàn, 0,25 là "
+    "đoán mò; dự đoán trung bình %3 %, thực tế đạt %4 %).");
 inline const QString kDlBrierChuaDu =
     QStringLiteral("Kiểm chứng: cần ít nhất 5 bài thi có dự đoán trước (mới có %1).");
 inline const QString kDlDoPhu = QStringLiteral("Đã gặp theo chương (trong bài thi hoặc khi ôn):");
 inline const QString kDlTtDoPhu = QStringLiteral("Chương %1: đã gặp %2 trên %3 câu");
 
 }  // namespace thilaixe::txt
-

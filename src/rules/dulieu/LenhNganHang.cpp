@@ -35,8 +35,9 @@ std::optional<BoQuyTac> chonQuyTac(const QString& tepQuyTac, const QString& tepN
             std::fprintf(stderr, "%s: %s\n", qPrintable(tepQuyTac), qPrintable(l.dong()));
         chon = std::move(kq.giaTri);
         if (chon && !chon->coHieuLuc(homNay))
-            std::fprintf(stderr, "thilaixe: bộ quy tắc %s không có hiệu lực hôm nay (%s); vẫn dùng vì được chỉ định\n",
-                         qPrintable(chon->id), qPrintable(homNay.toString(Qt::ISODate)));
+            std::fprintf(
+                stderr, "thilaixe: bộ quy tắc %s không có hiệu lực hôm nay (%s); vẫn dùng vì được chỉ định\n",
+                qPrintable(chon->id), qPrintable(homNay.toString(Qt::ISODate)));
     } else {
         std::vector<LoiDuLieu> loi;
         const std::vector<BoQuyTac> cacBo = cacBoQuyTacCho(tepNganHang, &loi);

@@ -54,7 +54,10 @@ private:
 class SoatLoi final {
 public:
     std::vector<LoiDuLieu> loi;
-    void them(const ViTri& viTri, const QString& vi, const QString& en) { loi.push_back({viTri.chuoi(), vi, en}); }
+    void them(const ViTri& viTri, const QString& vi, const QString& en)
+    {
+        loi.push_back({viTri.chuoi(), vi, en});
+    }
 
     // The format line: this version, or refused with what it is.
     bool dang(const QJsonObject& o, const QString& ten)
@@ -134,7 +137,6 @@ std::optional<QJsonObject> docJson(const QByteArray& b, SoatLoi& s)
     }
     return d.object();
 }
-
 
 bool anhAnToan(const QString& anh)
 {
@@ -217,8 +219,7 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
                        .arg(*so)
                        .arg(i + 1));
         c.so = i + 1;
-        c.noiDung =
-            s.chu(o, QStringLiteral("text"), ViTri(i, QLatin1String("text")), true, kDoDaiChuToiDa);
+        c.noiDung = s.chu(o, QStringLiteral("text"), ViTri(i, QLatin1String("text")), true, kDoDaiChuToiDa);
         const QJsonValue pa = o.value(QStringLiteral("options"));
         if (!pa.isUndefined()) {
             const QJsonArray a = pa.toArray();
@@ -245,9 +246,9 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
                        QStringLiteral("câu không có phương án bằng chữ thì phải có ảnh"),
                        QStringLiteral("a question without text options needs a picture"));
         }
-        c.dapAn = s.so(o, QStringLiteral("answer"), ViTri(i, QLatin1String("answer")), 1,
-                       std::max(1, c.soPhuongAn))
-                      .value_or(0);
+        c.dapAn =
+            s.so(o, QStringLiteral("answer"), ViTri(i, QLatin1String("answer")), 1, std::max(1, c.soPhuongAn))
+                .value_or(0);
         const QJsonValue dl = o.value(QStringLiteral("critical"));
         if (!dl.isUndefined() && !dl.isBool())
             s.them(ViTri(i, QLatin1String("critical")), QStringLiteral("phải là true hoặc false"),
@@ -258,8 +259,8 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
             s.them(ViTri(i, QLatin1String("image")),
                    QStringLiteral("đường dẫn ảnh phải nằm trong thư mục của tệp ngân hàng"),
                    QStringLiteral("the picture's path must stay inside the bank's folder"));
-        c.giaiThich = s.chu(o, QStringLiteral("explanation"), ViTri(i, QLatin1String("explanation")),
-                            false, kDoDaiChuToiDa);
+        c.giaiThich = s.chu(o, QStringLiteral("explanation"), ViTri(i, QLatin1String("explanation")), false,
+                            kDoDaiChuToiDa);
         const QJsonValue nhom = o.value(QStringLiteral("pools"));
         if (!nhom.isUndefined()) {
             const QJsonArray a = nhom.toArray();
@@ -441,9 +442,10 @@ void chonNgauNhien(std::vector<int>& tu, int k, BoSinhSo& rng, std::vector<int>&
 std::optional<QString> khongRutDuoc(const NganHangDL& nh, const QuyTacHang& q)
 {
     if (q.theoNhom)
-        return nh.cauHoi.size() == kSoCauHoi ? std::nullopt
-                                              : std::optional<QString>(
-                                                    QStringLiteral("đề theo nhóm cần ngân hàng %1 câu").arg(kSoCauHoi));
+        return nh.cauHoi.size() == kSoCauHoi
+                   ? std::nullopt
+                   : std::optional<QString>(
+                       QStringLiteral("đề theo nhóm cần ngân hàng %1 câu").arg(kSoCauHoi));
     int diemLiet = 0;
     QHash<int, int> theoChuong;
     for (const CauHoiDL& c : nh.cauHoi) {
@@ -542,7 +544,8 @@ std::optional<QString> baoHetHieuLuc(const BoQuyTac& bo, const QDate& ngay)
     const qint64 con = ngay.daysTo(bo.denNgay);
     if (con > kBaoTruocNgay)
         return std::nullopt;
-    return QStringLiteral("Bộ quy tắc %1 hết hiệu lực sau ngày %2 (còn %3 ngày): hãy cập nhật bộ quy tắc mới.")
+    return QStringLiteral(
+               "Bộ quy tắc %1 hết hiệu lực sau ngày %2 (còn %3 ngày): hãy cập nhật bộ quy tắc mới.")
         .arg(bo.id, bo.denNgay.toString(QStringLiteral("dd/MM/yyyy")))
         .arg(con);
 }

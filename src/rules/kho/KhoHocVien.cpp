@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-
 #include <sys/stat.h>
 
 namespace thilaixe {
@@ -71,8 +70,8 @@ bool chay(QSqlDatabase& db, const QString& sql, const QVariantList& giaTri = {},
     for (int i = 0; i < giaTri.size(); ++i) {
         // An empty text is text, not NULL.
         const QVariant& v = giaTri[i];
-        q.bindValue(i, v.typeId() == QMetaType::QString && v.toString().isNull() ? QVariant(QStringLiteral(""))
-                                                                                  : v);
+        q.bindValue(
+            i, v.typeId() == QMetaType::QString && v.toString().isNull() ? QVariant(QStringLiteral("")) : v);
     }
     if (!q.exec()) {
         g_loiCuoi = q.lastError();
@@ -96,10 +95,10 @@ QString lyDoSql(const QSqlError& e)
     case 5:                           // SQLITE_BUSY
     case 6:                           // SQLITE_LOCKED
         return QStringLiteral("một cửa sổ khác của chương trình giữ tệp quá lâu");
-    case 8: return lyDoLoi(EROFS);    // SQLITE_READONLY
-    case 10: return lyDoLoi(EIO);     // SQLITE_IOERR
-    case 11:                          // SQLITE_CORRUPT
-    case 26:                          // SQLITE_NOTADB
+    case 8: return lyDoLoi(EROFS);  // SQLITE_READONLY
+    case 10: return lyDoLoi(EIO);   // SQLITE_IOERR
+    case 11:                        // SQLITE_CORRUPT
+    case 26:                        // SQLITE_NOTADB
         return QStringLiteral("tệp bị hỏng");
     case 14: return QStringLiteral("không mở được tệp (thư mục không cho ghi, hoặc không có quyền)");
     default: return e.text().trimmed().isEmpty() ? QStringLiteral("lỗi không rõ") : e.text().trimmed();
@@ -111,38 +110,47 @@ bool laLoiHong(const QSqlError& e) { return maLoi(e) == 11 || maLoi(e) == 26; }
 // Schema steps: kBuoc[v] brings a store of version v to v + 1.
 const std::vector<std::vector<QString>>& cacBuoc()
 {
-    static const std::vector<std::vector<QString>> buoc{{
-        QStringLiteral("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID"),
-        QStringLiteral("CREATE TABLE profile(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, "
-                       "created TEXT NOT NULL)"),
-        QStringLiteral("CREATE TABLE setting(profile INTEGER NOT NULL REFERENCES profile(id), key TEXT NOT "
-                       "NULL, value TEXT NOT NULL, PRIMARY KEY(profile, key)) WITHOUT ROWID"),
-        QStringLiteral("CREATE TABLE attempt(id INTEGER PRIMARY KEY, profile INTEGER NOT NULL REFERENCES "
-                       "profile(id), bank TEXT NOT NULL, bank_version TEXT NOT NULL, rules TEXT NOT NULL, "
-                       "class TEXT NOT NULL, started TEXT NOT NULL, ended TEXT NOT NULL, pass_mark INTEGER "
-                       "NOT NULL)"),
-        QStringLiteral("CREATE INDEX attempt_bank ON attempt(profile, bank, id)"),
-        QStringLiteral("CREATE TABLE attempt_slot(attempt INTEGER NOT NULL REFERENCES attempt(id) ON DELETE "
-                       "CASCADE, slot INTEGER NOT NULL, question INTEGER NOT NULL, answer INTEGER NOT NULL, "
-                       "key INTEGER NOT NULL, critical INTEGER NOT NULL, PRIMARY KEY(attempt, slot)) "
-                       "WITHOUT ROWID"),
-        QStringLiteral("CREATE TABLE practice(profile INTEGER NOT NULL REFERENCES profile(id), bank TEXT NOT "
-                       "NULL, question INTEGER NOT NULL, in_list INTEGER NOT NULL, streak INTEGER NOT NULL, "
-                       "right INTEGER NOT NULL, wrong INTEGER NOT NULL, PRIMARY KEY(profile, bank, "
-                       "question)) WITHOUT ROWID"),
-        QStringLiteral("CREATE TABLE practice_folded(profile INTEGER NOT NULL REFERENCES profile(id), bank "
-                       "TEXT NOT NULL, exam TEXT NOT NULL, PRIMARY KEY(profile, bank, exam)) WITHOUT ROWID"),
-        QStringLiteral("INSERT INTO profile(id, name, created) VALUES(1, '%1', datetime('now'))")
-            .arg(txt::kHoSoMacDinh),
-    }, {
-        // 2: critical questions' days of right answers, and the readiness
-        // shown before each attempt.
-        QStringLiteral("CREATE TABLE critical_right(profile INTEGER NOT NULL REFERENCES profile(id), bank TEXT "
-                       "NOT NULL, question INTEGER NOT NULL, day TEXT NOT NULL, PRIMARY KEY(profile, bank, "
-                       "question, day)) WITHOUT ROWID"),
-        QStringLiteral("CREATE TABLE prediction(attempt INTEGER PRIMARY KEY REFERENCES attempt(id) ON DELETE "
-                       "CASCADE, pass REAL NOT NULL, critical REAL NOT NULL)"),
-    }};
+    static const std::vector<std::vector<QString>> buoc{
+        {
+            QStringLiteral("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID"),
+            QStringLiteral("CREATE TABLE profile(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, "
+                           "created TEXT NOT NULL)"),
+            QStringLiteral(
+                "CREATE TABLE setting(profile INTEGER NOT NULL REFERENCES profile(id), key TEXT NOT "
+                "NULL, value TEXT NOT NULL, PRIMARY KEY(profile, key)) WITHOUT ROWID"),
+            QStringLiteral(
+                "CREATE TABLE attempt(id INTEGER PRIMARY KEY, profile INTEGER NOT NULL REFERENCES "
+                "profile(id), bank TEXT NOT NULL, bank_version TEXT NOT NULL, rules TEXT NOT NULL, "
+                "class TEXT NOT NULL, started TEXT NOT NULL, ended TEXT NOT NULL, pass_mark INTEGER "
+                "NOT NULL)"),
+            QStringLiteral("CREATE INDEX attempt_bank ON attempt(profile, bank, id)"),
+            QStringLiteral(
+                "CREATE TABLE attempt_slot(attempt INTEGER NOT NULL REFERENCES attempt(id) ON DELETE "
+                "CASCADE, slot INTEGER NOT NULL, question INTEGER NOT NULL, answer INTEGER NOT NULL, "
+                "key INTEGER NOT NULL, critical INTEGER NOT NULL, PRIMARY KEY(attempt, slot)) "
+                "WITHOUT ROWID"),
+            QStringLiteral(
+                "CREATE TABLE practice(profile INTEGER NOT NULL REFERENCES profile(id), bank TEXT NOT "
+                "NULL, question INTEGER NOT NULL, in_list INTEGER NOT NULL, streak INTEGER NOT NULL, "
+                "right INTEGER NOT NULL, wrong INTEGER NOT NULL, PRIMARY KEY(profile, bank, "
+                "question)) WITHOUT ROWID"),
+            QStringLiteral(
+                "CREATE TABLE practice_folded(profile INTEGER NOT NULL REFERENCES profile(id), bank "
+                "TEXT NOT NULL, exam TEXT NOT NULL, PRIMARY KEY(profile, bank, exam)) WITHOUT ROWID"),
+            QStringLiteral("INSERT INTO profile(id, name, created) VALUES(1, '%1', datetime('now'))")
+                .arg(txt::kHoSoMacDinh),
+        },
+        {
+            // 2: critical questions' days of right answers, and the readiness
+            // shown before each attempt.
+            QStringLiteral(
+                "CREATE TABLE critical_right(profile INTEGER NOT NULL REFERENCES profile(id), bank TEXT "
+                "NOT NULL, question INTEGER NOT NULL, day TEXT NOT NULL, PRIMARY KEY(profile, bank, "
+                "question, day)) WITHOUT ROWID"),
+            QStringLiteral(
+                "CREATE TABLE prediction(attempt INTEGER PRIMARY KEY REFERENCES attempt(id) ON DELETE "
+                "CASCADE, pass REAL NOT NULL, critical REAL NOT NULL)"),
+        }};
     return buoc;
 }
 
@@ -157,18 +165,20 @@ MucOnTap docMuc(const QSqlQuery& q, int cot)
 
 bool ghiMuc(QSqlDatabase& db, qint64 hoSo, const QString& nganHang, int cau, const MucOnTap& m)
 {
-    return chay(db,
-                QStringLiteral("INSERT OR REPLACE INTO practice(profile, bank, question, in_list, streak, right, "
-                               "wrong) VALUES(?, ?, ?, ?, ?, ?, ?)"),
-                {hoSo, nganHang, cau, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai});
+    return chay(
+        db,
+        QStringLiteral("INSERT OR REPLACE INTO practice(profile, bank, question, in_list, streak, right, "
+                       "wrong) VALUES(?, ?, ?, ?, ?, ?, ?)"),
+        {hoSo, nganHang, cau, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai});
 }
 
 std::optional<MucOnTap> docMucTrongKho(QSqlDatabase& db, qint64 hoSo, const QString& nganHang, int cau)
 {
     MucOnTap m;
     if (!chay(db,
-              QStringLiteral("SELECT in_list, streak, right, wrong FROM practice WHERE profile = ? AND bank = ? "
-                             "AND question = ?"),
+              QStringLiteral(
+                  "SELECT in_list, streak, right, wrong FROM practice WHERE profile = ? AND bank = ? "
+                  "AND question = ?"),
               {hoSo, nganHang, cau}, [&](QSqlQuery& q) {
                   if (q.next())
                       m = docMuc(q, 0);
@@ -278,8 +288,8 @@ void KhoHocVien::doiCho(const QString& viSao)
         cu.close();
     }
     QSqlDatabase::removeDatabase(m_ketNoi);
-    const QString moi =
-        tenTrong(m_tep + QStringLiteral(".hong-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString moi = tenTrong(m_tep + QStringLiteral(".hong-")
+                                 + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     // The file and its journal go together, so the moved copy opens whole.
     bool doiDuoc = QFile::rename(m_tep, moi);
     for (const QString& duoi : {QStringLiteral("-wal"), QStringLiteral("-shm")})
@@ -289,7 +299,8 @@ void KhoHocVien::doiCho(const QString& viSao)
         moBoNho(viSao + QStringLiteral("; không đổi tên được tệp"));
         return;
     }
-    m_canhBao = txt::kKhoHongDoiCho.arg(QDir::toNativeSeparators(m_tep), viSao, QDir::toNativeSeparators(moi));
+    m_canhBao =
+        txt::kKhoHongDoiCho.arg(QDir::toNativeSeparators(m_tep), viSao, QDir::toNativeSeparators(moi));
 }
 
 bool KhoHocVien::moTep()
@@ -457,11 +468,12 @@ void KhoHocVien::nhapOnTapCu()
         // Never thrown away: kept aside under a name the learner is told.
         const QString moi = tenTrong(tepCu + QStringLiteral(".damaged"));
         if (QFile::rename(tepCu, moi))
-            m_thongBaoNhap = txt::kOnTapCuHong.arg(QDir::toNativeSeparators(tepCu), QDir::toNativeSeparators(moi));
+            m_thongBaoNhap =
+                txt::kOnTapCuHong.arg(QDir::toNativeSeparators(tepCu), QDir::toNativeSeparators(moi));
         return;
     }
     QString loi;
-    const SoOnTap nhap = *so;
+    const SoOnTap& nhap = *so;
     const bool xong = giaoDich(
         {[nhap](QSqlDatabase& db) {
              QSqlQuery q(db);
@@ -471,16 +483,18 @@ void KhoHocVien::nhapOnTapCu()
                  return true;  // another copy imported it a moment ago
              for (int c = 1; c <= nhap.soCauHoi(); ++c)
                  if (!(nhap.o(c) == MucOnTap{})
-                     && !chay(db,
-                              QStringLiteral("INSERT OR IGNORE INTO practice(profile, bank, question, in_list, "
-                                             "streak, right, wrong) VALUES(1, ?, ?, ?, ?, ?, ?)"),
-                              {kIdNganHangCoDien, c, nhap.o(c).canOn ? 1 : 0, nhap.o(c).dungLienTiep,
-                               nhap.o(c).dung, nhap.o(c).sai}))
+                     && !chay(
+                         db,
+                         QStringLiteral("INSERT OR IGNORE INTO practice(profile, bank, question, in_list, "
+                                        "streak, right, wrong) VALUES(1, ?, ?, ?, ?, ?, ?)"),
+                         {kIdNganHangCoDien, c, nhap.o(c).canOn ? 1 : 0, nhap.o(c).dungLienTiep,
+                          nhap.o(c).dung, nhap.o(c).sai}))
                      return false;
              for (const QByteArray& k : nhap.daGop)
                  if (!chay(db,
-                           QStringLiteral("INSERT OR IGNORE INTO practice_folded(profile, bank, exam) VALUES(1, "
-                                          "?, ?)"),
+                           QStringLiteral(
+                               "INSERT OR IGNORE INTO practice_folded(profile, bank, exam) VALUES(1, "
+                               "?, ?)"),
                            {kIdNganHangCoDien, QString::fromLatin1(k)}))
                      return false;
              return chay(db, QStringLiteral("INSERT INTO meta(key, value) VALUES('practice_file_imported', "
@@ -576,7 +590,8 @@ QString KhoHocVien::caiDat(qint64 hoSo, const QString& khoa, const QString& macD
 {
     QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
     QSqlQuery q(db);
-    if (chay(q, QStringLiteral("SELECT value FROM setting WHERE profile = ? AND key = ?"), {hoSo, khoa}) && q.next())
+    if (chay(q, QStringLiteral("SELECT value FROM setting WHERE profile = ? AND key = ?"), {hoSo, khoa})
+        && q.next())
         return q.value(0).toString();
     return macDinh;
 }
@@ -584,10 +599,11 @@ QString KhoHocVien::caiDat(qint64 hoSo, const QString& khoa, const QString& macD
 bool KhoHocVien::datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi)
 {
     return giaoDich({[=](QSqlDatabase& db) {
-                         return chay(db,
-                                     QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, "
-                                                    "?, ?)"),
-                                     {hoSo, khoa, giaTri});
+                         return chay(
+                             db,
+                             QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, "
+                                            "?, ?)"),
+                             {hoSo, khoa, giaTri});
                      },
                      {}},
                     loi);
@@ -599,13 +615,15 @@ SoOnTap KhoHocVien::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
     QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
     QSqlQuery q(db);
     if (chay(q,
-             QStringLiteral("SELECT question, in_list, streak, right, wrong FROM practice WHERE profile = ? AND "
-                            "bank = ?"),
+             QStringLiteral(
+                 "SELECT question, in_list, streak, right, wrong FROM practice WHERE profile = ? AND "
+                 "bank = ?"),
              {hoSo, nganHang}))
         while (q.next())
             if (const int c = q.value(0).toInt(); so.coCau(c))
                 so.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
-    if (chay(q, QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"), {hoSo, nganHang}))
+    if (chay(q, QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"),
+             {hoSo, nganHang}))
         while (q.next())
             so.daGop.insert(q.value(0).toString().toLatin1());
     for (const ThayDoi& d : m_choGhi)
@@ -614,26 +632,25 @@ SoOnTap KhoHocVien::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
     return so;
 }
 
-bool KhoHocVien::traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung, MucOnTap* sau, bool* roi,
-                             QString* loi)
+bool KhoHocVien::traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung, MucOnTap* sau,
+                             bool* roi, QString* loi)
 {
     // What the store holds after it, as this answer leaves it.
     auto ketQua = std::make_shared<std::pair<MucOnTap, bool>>();
-    const bool xong = giaoDich(
-        {[=](QSqlDatabase& db) {
-             const std::optional<MucOnTap> m = docMucTrongKho(db, hoSo, nganHang, cau);
-             if (!m)
-                 return false;
-             MucOnTap moi = *m;
-             ketQua->second = traLoiMuc(moi, dung);
-             ketQua->first = moi;
-             return ghiMuc(db, hoSo, nganHang, cau, moi);
-         },
-         [=](qint64 h, const QString& nh, SoOnTap& so) {
-             if (h == hoSo && nh == nganHang && so.coCau(cau))
-                 traLoiMuc(so.muc[static_cast<std::size_t>(cau)], dung);
-         }},
-        loi);
+    const bool xong = giaoDich({[=](QSqlDatabase& db) {
+                                    const std::optional<MucOnTap> m = docMucTrongKho(db, hoSo, nganHang, cau);
+                                    if (!m)
+                                        return false;
+                                    MucOnTap moi = *m;
+                                    ketQua->second = traLoiMuc(moi, dung);
+                                    ketQua->first = moi;
+                                    return ghiMuc(db, hoSo, nganHang, cau, moi);
+                                },
+                                [=](qint64 h, const QString& nh, SoOnTap& so) {
+                                    if (h == hoSo && nh == nganHang && so.coCau(cau))
+                                        traLoiMuc(so.muc[static_cast<std::size_t>(cau)], dung);
+                                }},
+                               loi);
     if (!xong) {
         // Held: the view with the waiting changes says what it will be.
         SoOnTap so = docOnTap(hoSo, nganHang, std::max(cau, 1));
@@ -683,7 +700,8 @@ bool KhoHocVien::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, c
                        {hoSo, nganHang}))
                  return false;
              for (const QByteArray& k : so.daGop)
-                 if (!chay(db, QStringLiteral("INSERT INTO practice_folded(profile, bank, exam) VALUES(?, ?, ?)"),
+                 if (!chay(db,
+                           QStringLiteral("INSERT INTO practice_folded(profile, bank, exam) VALUES(?, ?, ?)"),
                            {hoSo, nganHang, QString::fromLatin1(k)}))
                      return false;
              return true;
@@ -700,18 +718,20 @@ std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
     auto id = std::make_shared<qint64>(0);
     const bool xong = giaoDich(
         {[b, id](QSqlDatabase& db) {
-             if (!chay(db,
-                       QStringLiteral("INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
-                                      "ended, pass_mark) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
-                       {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
-                        b.batDau.toUTC().toString(Qt::ISODateWithMs), b.ketThuc.toUTC().toString(Qt::ISODateWithMs),
-                        b.canDeDat}))
+             if (!chay(
+                     db,
+                     QStringLiteral("INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
+                                    "ended, pass_mark) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
+                     {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
+                      b.batDau.toUTC().toString(Qt::ISODateWithMs),
+                      b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat}))
                  return false;
              if (!chay(db, QStringLiteral("SELECT last_insert_rowid()"), {},
                        [&](QSqlQuery& r) { *id = r.next() ? r.value(0).toLongLong() : 0; }))
                  return false;
              if (b.duDoan
-                 && !chay(db, QStringLiteral("INSERT INTO prediction(attempt, pass, critical) VALUES(?, ?, ?)"),
+                 && !chay(db,
+                          QStringLiteral("INSERT INTO prediction(attempt, pass, critical) VALUES(?, ?, ?)"),
                           {*id, b.duDoan->first, b.duDoan->second}))
                  return false;
              // Every slot in one statement (the row count never changes
@@ -720,7 +740,8 @@ std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
              static QHash<std::size_t, QString> cauLenh;
              QString& sql = cauLenh[b.cau.size()];
              if (sql.isEmpty()) {
-                 sql = QStringLiteral("INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) VALUES");
+                 sql = QStringLiteral(
+                     "INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) VALUES");
                  for (std::size_t i = 0; i < b.cau.size(); ++i)
                      sql += i == 0 ? QStringLiteral("(?,?,?,?,?,?)") : QStringLiteral(",(?,?,?,?,?,?)");
              }
@@ -736,9 +757,10 @@ std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
              for (std::size_t i = 0; i < b.cau.size(); ++i)
                  if (!l.dung[i + 1]
                      && !chay(db,
-                              QStringLiteral("INSERT INTO practice(profile, bank, question, in_list, streak, right, "
-                                             "wrong) VALUES(?, ?, ?, 1, 0, 0, 0) ON CONFLICT(profile, bank, "
-                                             "question) DO UPDATE SET in_list = 1, streak = 0"),
+                              QStringLiteral(
+                                  "INSERT INTO practice(profile, bank, question, in_list, streak, right, "
+                                  "wrong) VALUES(?, ?, ?, 1, 0, 0, 0) ON CONFLICT(profile, bank, "
+                                  "question) DO UPDATE SET in_list = 1, streak = 0"),
                               {b.hoSo, b.nganHang, b.cau[i]}))
                      return false;
              return true;
@@ -777,9 +799,10 @@ std::vector<BaiLam> KhoHocVien::cacBaiLam(std::optional<qint64> hoSo, const QStr
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!chay(q,
-              QStringLiteral("SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, a.ended, "
-                             "a.pass_mark, p.pass, p.critical FROM attempt a LEFT JOIN prediction p ON p.attempt = "
-                             "a.id")
+              QStringLiteral(
+                  "SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, a.ended, "
+                  "a.pass_mark, p.pass, p.critical FROM attempt a LEFT JOIN prediction p ON p.attempt = "
+                  "a.id")
                   + dieuKien + QStringLiteral(" ORDER BY a.id"),
               gt))
         return kq;
@@ -803,8 +826,9 @@ std::vector<BaiLam> KhoHocVien::cacBaiLam(std::optional<qint64> hoSo, const QStr
     QSqlQuery o(db);
     o.setForwardOnly(true);
     if (!chay(o,
-              QStringLiteral("SELECT s.attempt, s.question, s.answer, s.key, s.critical FROM attempt_slot s JOIN "
-                             "attempt a ON a.id = s.attempt")
+              QStringLiteral(
+                  "SELECT s.attempt, s.question, s.answer, s.key, s.critical FROM attempt_slot s JOIN "
+                  "attempt a ON a.id = s.attempt")
                   + dieuKien + QStringLiteral(" ORDER BY s.attempt, s.slot"),
               gt))
         return kq;
@@ -841,14 +865,16 @@ std::vector<KhoHocVien::DongOnTap> KhoHocVien::tatCaOnTap(const QString& nganHan
     return kq;
 }
 
-bool KhoHocVien::ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay, QString* loi)
+bool KhoHocVien::ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
+                                 QString* loi)
 {
     const QString ngayChu = ngay.toString(Qt::ISODate);
     return giaoDich({[=](QSqlDatabase& db) {
-                         return chay(db,
-                                     QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, "
-                                                    "day) VALUES(?, ?, ?, ?)"),
-                                     {hoSo, nganHang, cau, ngayChu});
+                         return chay(
+                             db,
+                             QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, "
+                                            "day) VALUES(?, ?, ?, ?)"),
+                             {hoSo, nganHang, cau, ngayChu});
                      },
                      {}},
                     loi);
@@ -859,8 +885,9 @@ QHash<int, int> KhoHocVien::soNgayDungDiemLiet(qint64 hoSo, const QString& nganH
     QHash<int, int> kq;
     QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
     chay(db,
-         QStringLiteral("SELECT question, count(*) FROM critical_right WHERE profile = ? AND bank = ? GROUP BY "
-                        "question"),
+         QStringLiteral(
+             "SELECT question, count(*) FROM critical_right WHERE profile = ? AND bank = ? GROUP BY "
+             "question"),
          {hoSo, nganHang}, [&](QSqlQuery& q) {
              while (q.next())
                  kq.insert(q.value(0).toInt(), q.value(1).toInt());

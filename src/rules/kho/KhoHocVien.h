@@ -108,7 +108,8 @@ public:
 
     // A critical question answered right in practice on `ngay`; it is
     // mastered once that has happened on two days or more.
-    bool ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay, QString* loi = nullptr);
+    bool ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
+                         QString* loi = nullptr);
     // Per critical question, the days it was answered right on.
     QHash<int, int> soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang);
 
@@ -132,7 +133,7 @@ public:
 
 private:
     struct ThayDoi {
-        std::function<bool(QSqlDatabase&)> ghi;             // inside the transaction
+        std::function<bool(QSqlDatabase&)> ghi;                       // inside the transaction
         std::function<void(qint64, const QString&, SoOnTap&)> apVao;  // on a view read before it is written
     };
     bool moTep();

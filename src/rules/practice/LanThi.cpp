@@ -64,7 +64,8 @@ CauSai demCauSai(const std::vector<LanThi>& ds, int soCauHoi)
     for (std::size_t r = 0; r < ds.size(); ++r)
         for (int i = 1; i <= ds[r].soCau(); ++i) {
             const auto q = static_cast<std::size_t>(ds[r].cau[static_cast<std::size_t>(i)]);
-            if (q != 0 && q <= static_cast<std::size_t>(soCauHoi) && !ds[r].dung[static_cast<std::size_t>(i)]) {
+            if (q != 0 && q <= static_cast<std::size_t>(soCauHoi)
+                && !ds[r].dung[static_cast<std::size_t>(i)]) {
                 ++c.soLan[q];
                 c.lanCuoi[q] = static_cast<int>(r) + 1;
             }

@@ -15,14 +15,14 @@ namespace thilaixe {
 // One kept exam or attempt as the learning features see it, of any bank.
 // Slots count from 1 (index 0 unused).
 struct LanThi final {
-    QString hang;          // class; empty when unknown
-    std::vector<int> cau;  // question of each slot; 0: not a question of the bank
-    std::vector<bool> dung;  // slot answered right
+    QString hang;                // class; empty when unknown
+    std::vector<int> cau;        // question of each slot; 0: not a question of the bank
+    std::vector<bool> dung;      // slot answered right
     std::vector<bool> diemLiet;  // slot holds a critical question
     int soDung = 0;
     int canDeDat = -1;  // fewest right answers that pass; -1: class unknown
     bool dat = false;   // passed (the critical rule included)
-    QByteArray khoa;  // names the record: for a history record, a digest of its three lines
+    QByteArray khoa;    // names the record: for a history record, a digest of its three lines
 
     int soCau() const { return cau.empty() ? 0 : static_cast<int>(cau.size()) - 1; }
 };

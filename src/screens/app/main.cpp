@@ -68,9 +68,9 @@ struct DongLenh final {
     bool troGiup = false;
     bool phienBan = false;
     // Verbs that need no window.
-    QByteArray kiemTraNganHang;  // --check-bank FILE
-    bool rutDe = false;          // --draw-paper
-    bool xuat = false;           // --export
+    QByteArray kiemTraNganHang;    // --check-bank FILE
+    bool rutDe = false;            // --draw-paper
+    bool xuat = false;             // --export
     bool nganHangMacDinh = false;  // --bank-2025
     QByteArray nganHang, hang, quyTac, hatGiong;
     std::optional<QByteArray> thuMuc;  // --data, as the bytes given
@@ -196,13 +196,15 @@ int main(int argc, char* argv[])
         return lenhNganHang(dongLenh);
     }
 
-    if (!dongLenh.nganHang.isEmpty() && !dongLenh.xuat && !QFileInfo(QFile::decodeName(dongLenh.nganHang)).isFile()) {
+    if (!dongLenh.nganHang.isEmpty() && !dongLenh.xuat
+        && !QFileInfo(QFile::decodeName(dongLenh.nganHang)).isFile()) {
         std::fprintf(stderr, "thilaixe: --bank: %s: no such file\n", dongLenh.nganHang.constData());
         return 2;
     }
     // Named before --data may enter another folder.
-    const QString tepNganHang =
-        dongLenh.nganHang.isEmpty() ? QString() : QFileInfo(QFile::decodeName(dongLenh.nganHang)).absoluteFilePath();
+    const QString tepNganHang = dongLenh.nganHang.isEmpty()
+                                    ? QString()
+                                    : QFileInfo(QFile::decodeName(dongLenh.nganHang)).absoluteFilePath();
     std::optional<QString> thuMucDongLenh;
     if (dongLenh.thuMuc) {
         thuMucDongLenh = thuMucTheoByte(*dongLenh.thuMuc, "--data");
@@ -255,7 +257,7 @@ int main(int argc, char* argv[])
     App app(seams, thuMuc);
     // --bank opens the bank's home; a bank that cannot be used is said and
     // the entry form shows instead.
-    const QString moNgay = !tepNganHang.isEmpty()         ? tepNganHang
+    const QString moNgay = !tepNganHang.isEmpty()     ? tepNganHang
                            : dongLenh.nganHangMacDinh ? timNganHangMacDinh(app.moiTruong())
                                                       : QString();
     if (!moNgay.isEmpty() && app.moDeMoi(moNgay, QString::fromUtf8(dongLenh.hang)))

@@ -2,8 +2,8 @@
 
 #include "rules/common/SharedState.h"
 #include "rules/history/LichSuThi.h"
-#include "rules/practice/LanThi.h"
 #include "rules/kho/KhoHocVien.h"
+#include "rules/practice/LanThi.h"
 #include "rules/practice/OnTap.h"
 
 #include "screens/common/Seams.h"

@@ -97,9 +97,9 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     thongTin->setObjectName(QStringLiteral("LB_ThongTin"));
     thongTin->setWordWrap(true);
     doc->addWidget(thongTin);
-    auto* quyTac = new QLabel(txt::kDlQuyTac.arg(m_nh->quyTac.tieuDe,
-                                                 m_nh->quyTac.tuNgay.toString(QStringLiteral("dd/MM/yyyy"))),
-                              this);
+    auto* quyTac = new QLabel(
+        txt::kDlQuyTac.arg(m_nh->quyTac.tieuDe, m_nh->quyTac.tuNgay.toString(QStringLiteral("dd/MM/yyyy"))),
+        this);
     quyTac->setObjectName(QStringLiteral("LB_QuyTac"));
     quyTac->setWordWrap(true);
     quyTac->setToolTip(m_nh->quyTac.nguon);
@@ -148,10 +148,12 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     doc->addLayout(soLieu);
 
     auto* hanhDong = new QGridLayout;
-    const std::pair<QString, QString> nut[] = {
-        {QStringLiteral("CM_ThiThu"), txt::kDlThiThu},        {QStringLiteral("CM_HocChuong"), txt::kDlHocTheoChuong},
-        {QStringLiteral("CM_DiemLiet"), txt::kDlCauDiemLiet}, {QStringLiteral("CM_OnSai"), txt::kDlOnCauSai},
-        {QStringLiteral("CM_Tim"), txt::kDlTimCauHoi},        {QStringLiteral("CM_TienBo"), txt::kDlTienBo}};
+    const std::pair<QString, QString> nut[] = {{QStringLiteral("CM_ThiThu"), txt::kDlThiThu},
+                                               {QStringLiteral("CM_HocChuong"), txt::kDlHocTheoChuong},
+                                               {QStringLiteral("CM_DiemLiet"), txt::kDlCauDiemLiet},
+                                               {QStringLiteral("CM_OnSai"), txt::kDlOnCauSai},
+                                               {QStringLiteral("CM_Tim"), txt::kDlTimCauHoi},
+                                               {QStringLiteral("CM_TienBo"), txt::kDlTienBo}};
     std::vector<QPushButton*> cacNut;
     for (std::size_t i = 0; i < std::size(nut); ++i) {
         auto* b = new QPushButton(nut[i].second, this);
@@ -193,7 +195,8 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
 
     for (const HoSo& h : kho.cacHoSo())
         m_hoSo->addItem(h.ten, h.id);
-    const qint64 hoSoCuoi = kho.caiDat(KhoHocVien::kHoSoMacDinh, kCaiDatHoSo, QStringLiteral("1")).toLongLong();
+    const qint64 hoSoCuoi =
+        kho.caiDat(KhoHocVien::kHoSoMacDinh, kCaiDatHoSo, QStringLiteral("1")).toLongLong();
     m_hoSo->setCurrentIndex(std::max(0, m_hoSo->findData(hoSoCuoi)));
     doiHoSo();
     if (!hang.isEmpty())
@@ -205,8 +208,9 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     });
     connect(them, &QPushButton::clicked, this, [this] {
         bool ok = false;
-        const QString ten = QInputDialog::getText(this, QString(txt::kDlThemNguoiHoc).remove(QLatin1Char('&')),
-                                                  txt::kDlTenNguoiHoc, QLineEdit::Normal, QString(), &ok);
+        const QString ten =
+            QInputDialog::getText(this, QString(txt::kDlThemNguoiHoc).remove(QLatin1Char('&')),
+                                  txt::kDlTenNguoiHoc, QLineEdit::Normal, QString(), &ok);
         if (ok)
             themNguoiHoc(ten);
     });
@@ -222,7 +226,8 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
         m_mt.kho().datCaiDat(hoSo(), QStringLiteral("sound"), b ? QStringLiteral("1") : QStringLiteral("0"));
     });
     connect(m_dao, &QCheckBox::toggled, this, [this](bool b) {
-        m_mt.kho().datCaiDat(hoSo(), QStringLiteral("shuffle"), b ? QStringLiteral("1") : QStringLiteral("0"));
+        m_mt.kho().datCaiDat(hoSo(), QStringLiteral("shuffle"),
+                             b ? QStringLiteral("1") : QStringLiteral("0"));
     });
     auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(thoat, &QShortcut::activated, this, &QWidget::close);
@@ -261,12 +266,15 @@ void FormNganHang::doiHoSo()
     const qint64 h = hoSo();
     {
         const QSignalBlocker a(m_hang), b(m_chonGiaoDien), c(m_amBao), d(m_dao);
-        const int i = m_hang->findText(kho.caiDat(h, QStringLiteral("class:") + m_nh->nh.id, QStringLiteral("B")),
-                                       Qt::MatchFixedString);
+        const int i = m_hang->findText(
+            kho.caiDat(h, QStringLiteral("class:") + m_nh->nh.id, QStringLiteral("B")), Qt::MatchFixedString);
         m_hang->setCurrentIndex(std::max(0, i));
-        m_chonGiaoDien->setCurrentIndex(std::clamp(kho.caiDat(h, kCaiDatGiaoDien, QStringLiteral("0")).toInt(), 0, 3));
-        m_amBao->setChecked(kho.caiDat(h, QStringLiteral("sound"), QStringLiteral("1")) == QStringLiteral("1"));
-        m_dao->setChecked(kho.caiDat(h, QStringLiteral("shuffle"), QStringLiteral("1")) == QStringLiteral("1"));
+        m_chonGiaoDien->setCurrentIndex(
+            std::clamp(kho.caiDat(h, kCaiDatGiaoDien, QStringLiteral("0")).toInt(), 0, 3));
+        m_amBao->setChecked(kho.caiDat(h, QStringLiteral("sound"), QStringLiteral("1"))
+                            == QStringLiteral("1"));
+        m_dao->setChecked(kho.caiDat(h, QStringLiteral("shuffle"), QStringLiteral("1"))
+                          == QStringLiteral("1"));
     }
     datGiaoDien(m_chonGiaoDien->currentIndex());
     capNhat();
@@ -284,8 +292,10 @@ void FormNganHang::capNhat()
     const QuyTacHang* q = m_nh->quyTac.timHang(hang());
     if (!q)
         return;
-    QString dong = q->soDiemLiet > 0 ? txt::kDlMotDongQuyTac.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat).arg(q->soDiemLiet)
-                                     : txt::kDlMotDongKhongLiet.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat);
+    QString dong =
+        q->soDiemLiet > 0
+            ? txt::kDlMotDongQuyTac.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat).arg(q->soDiemLiet)
+            : txt::kDlMotDongKhongLiet.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat);
     if (const std::optional<QString> vi = khongRutDuoc(m_nh->nh, *q))
         dong += QStringLiteral("\n⚠ ") + txt::kDlKhongRutDuoc.arg(q->hang, *vi);
     m_dongQuyTac->setText(dong);
@@ -296,8 +306,8 @@ void FormNganHang::capNhat()
     const auto vung = std::count_if(liet.begin(), liet.end(), [&](int c) { return ngay.value(c) >= 2; });
     m_vung->setText(txt::kDlDaVung.arg(vung).arg(liet.size()));
     const SoOnTap so = kho.docOnTap(hoSo(), m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()));
-    m_conSai->setText(txt::kDlConCauSai.arg(std::count_if(so.muc.begin(), so.muc.end(),
-                                                          [](const MucOnTap& m) { return m.canOn; })));
+    m_conSai->setText(txt::kDlConCauSai.arg(
+        std::count_if(so.muc.begin(), so.muc.end(), [](const MucOnTap& m) { return m.canOn; })));
 }
 
 void FormNganHang::hienCuaSo(QWidget* w)
@@ -325,7 +335,8 @@ FormThiDL* FormNganHang::thiThu()
     });
     connect(m_thi, &FormThiDL::thiLai, this, [this](const QString& h) {
         chonHang(h);
-        QMetaObject::invokeMethod(this, [this] { thiThu(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { thiThu(); }, Qt::QueuedConnection);
     });
     hienCuaSo(m_thi);
     return m_thi;

@@ -25,7 +25,8 @@ FormOnDL::FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 h
 {
     setObjectName(cheDo == CheDo::CauSai ? QStringLiteral("FormOnSaiDL") : QStringLiteral("FormOnLietDL"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle((cheDo == CheDo::CauSai ? txt::kDlTieuDeOnSai : txt::kDlTieuDeOnLiet).arg(m_nh->nh.tieuDe));
+    setWindowTitle(
+        (cheDo == CheDo::CauSai ? txt::kDlTieuDeOnSai : txt::kDlTieuDeOnLiet).arg(m_nh->nh.tieuDe));
     auto* doc = new QVBoxLayout(this);
     m_con = new QLabel(this);
     m_con->setObjectName(QStringLiteral("LB_Con"));
@@ -117,7 +118,8 @@ void FormOnDL::hien()
     m_trong->setVisible(m_cau == 0);
     if (m_cau == 0) {
         m_con->clear();
-        setWindowTitle((m_cheDo == CheDo::CauSai ? txt::kDlTieuDeOnSai : txt::kDlTieuDeOnLiet).arg(m_nh->nh.tieuDe));
+        setWindowTitle(
+            (m_cheDo == CheDo::CauSai ? txt::kDlTieuDeOnSai : txt::kDlTieuDeOnLiet).arg(m_nh->nh.tieuDe));
         const QuyTacHang* q = m_nh->quyTac.timHang(m_hang);
         m_trong->setText(m_cheDo == CheDo::DiemLiet
                              ? txt::kDlDaVungHet.arg(q ? m_nh->cauDiemLiet(*q).size() : 0)
@@ -139,9 +141,11 @@ void FormOnDL::hien()
         for (std::size_t i = m_thuTu.size(); i > 1; --i)
             std::swap(m_thuTu[i - 1], m_thuTu[static_cast<std::size_t>(rng.next() % i)]);
     }
-    m_khung->hien(c, m_nh->thuMuc, txt::kCauHoiSoHoc + QLatin1Char(' ') + QString::number(c.so), 0, false, m_thuTu);
-    setWindowTitle((m_cheDo == CheDo::CauSai ? txt::kDlTieuDeOnSai : txt::kDlTieuDeOnLiet).arg(m_nh->nh.tieuDe)
-                   + QStringLiteral(" – ") + QString::number(c.so));
+    m_khung->hien(c, m_nh->thuMuc, txt::kCauHoiSoHoc + QLatin1Char(' ') + QString::number(c.so), 0, false,
+                  m_thuTu);
+    setWindowTitle(
+        (m_cheDo == CheDo::CauSai ? txt::kDlTieuDeOnSai : txt::kDlTieuDeOnLiet).arg(m_nh->nh.tieuDe)
+        + QStringLiteral(" – ") + QString::number(c.so));
 }
 
 void FormOnDL::traLoi(int viTri)
@@ -170,9 +174,11 @@ void FormOnDL::traLoi(int viTri)
         // Right once today: again on another day.
         roi = dung;
         if (dung)
-            them = txt::kDlNgayDung.arg(std::min(2, kho.soNgayDungDiemLiet(m_hoSo, m_nh->nh.id).value(m_cau)));
+            them =
+                txt::kDlNgayDung.arg(std::min(2, kho.soNgayDungDiemLiet(m_hoSo, m_nh->nh.id).value(m_cau)));
     }
-    m_khung->hien(c, m_nh->thuMuc, txt::kCauHoiSoHoc + QLatin1Char(' ') + QString::number(c.so), pa, true, m_thuTu);
+    m_khung->hien(c, m_nh->thuMuc, txt::kCauHoiSoHoc + QLatin1Char(' ') + QString::number(c.so), pa, true,
+                  m_thuTu);
     int viTriDung = 0;
     for (std::size_t k = 0; k < m_thuTu.size(); ++k)
         if (m_thuTu[k] == c.dapAn)

@@ -30,7 +30,8 @@ class FormOnDL final : public QWidget {
     Q_OBJECT
 public:
     enum class CheDo { CauSai, DiemLiet };
-    FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang, CheDo cheDo);
+    FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang,
+             CheDo cheDo);
 
     int cauDangOn() const { return m_cau; }
     const std::deque<int>& hangDoi() const { return m_hangDoi; }

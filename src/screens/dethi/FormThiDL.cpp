@@ -57,9 +57,9 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
         // The readiness shown before the paper, kept with it.
         const std::vector<LanThi> ds = lanThiCuaHang(mt.kho(), hoSo, m_nh->nh.id, m_quyTac->hang);
         BoSinhSo r(1);
-        const SanSang s = uocLuongSanSang(m_nh->nh, *m_quyTac, ds,
-                                          mt.kho().docOnTap(hoSo, m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size())),
-                                          r, 500);
+        const SanSang s = uocLuongSanSang(
+            m_nh->nh, *m_quyTac, ds,
+            mt.kho().docOnTap(hoSo, m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size())), r, 500);
         m_duDoan = std::make_pair(s.xacSuat, s.xacSuatLiet);
     }
 
@@ -89,14 +89,14 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     m_luoi->setSpacing(3);
     // The grid's look by state, in one sheet: answered, blank, right, wrong
     // (each also said by a mark and in the slot's name).
-    lam->setStyleSheet(QStringLiteral(
-        "QPushButton[o] { color: black; border: 1px solid #777; }"
-        "QPushButton[o=\"trong\"] { background: #ffffff; }"
-        "QPushButton[o=\"lam\"] { background: #bbdefb; }"
-        "QPushButton[o=\"botrong\"] { background: #eeeeee; }"
-        "QPushButton[o=\"dung\"] { background: #c8e6c9; }"
-        "QPushButton[o=\"sai\"] { background: #ffcdd2; }"
-        "QPushButton[o]:checked { border: 3px solid #0d47a1; font-weight: bold; }"));
+    lam->setStyleSheet(
+        QStringLiteral("QPushButton[o] { color: black; border: 1px solid #777; }"
+                       "QPushButton[o=\"trong\"] { background: #ffffff; }"
+                       "QPushButton[o=\"lam\"] { background: #bbdefb; }"
+                       "QPushButton[o=\"botrong\"] { background: #eeeeee; }"
+                       "QPushButton[o=\"dung\"] { background: #c8e6c9; }"
+                       "QPushButton[o=\"sai\"] { background: #ffcdd2; }"
+                       "QPushButton[o]:checked { border: 3px solid #0d47a1; font-weight: bold; }"));
     for (std::size_t i = 0; i < m_de.cau.size(); ++i) {
         auto* b = nut(lam, QStringLiteral("O_%1").arg(i + 1), QString());
         b->setCheckable(true);
@@ -207,12 +207,14 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
             if (m_trang == Trang::LamBai)
                 chon(k);
         });
-    for (const auto& [k, d] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_PageUp, -1},
-                               std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_PageDown, 1}})
-        phim(QKeySequence(k), [this, d] {
+    for (const std::pair<Qt::Key, int>& k : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_PageUp, -1},
+                                             std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_PageDown, 1}}) {
+        const int buoc = k.second;
+        phim(QKeySequence(k.first), [this, buoc] {
             if (m_trang == Trang::LamBai || m_trang == Trang::XemLai)
-                denO(m_o + d);
+                denO(m_o + buoc);
         });
+    }
     phim(QKeySequence(Qt::Key_Home), [this] { denO(0); });
     phim(QKeySequence(Qt::Key_End), [this] { denO(static_cast<int>(m_de.cau.size()) - 1); });
     phim(QKeySequence(Qt::Key_Z), [this] {
@@ -248,7 +250,8 @@ void FormThiDL::tick()
     if (m_trang == Trang::KetQua || m_trang == Trang::XemLai)
         return;
     const qint64 con = conLaiGiay();
-    m_dongHo->setText(txt::kDlConLai.arg(con / 60, 2, 10, QLatin1Char('0')).arg(con % 60, 2, 10, QLatin1Char('0')));
+    m_dongHo->setText(
+        txt::kDlConLai.arg(con / 60, 2, 10, QLatin1Char('0')).arg(con % 60, 2, 10, QLatin1Char('0')));
     m_dongHo->setAccessibleName(txt::kDlTtConLai.arg(con / 60).arg(con % 60));
     if (con <= 0) {
         nop(true);
@@ -281,7 +284,8 @@ void FormThiDL::chon(int viTri)
         return;
     m_tl[static_cast<std::size_t>(m_o)] = pa;
     hienO();
-    ui::thongBaoTruyCap(m_khung, txt::kDlTtO.arg(m_o + 1).arg(txt::kDlODaLam + QStringLiteral(" %1").arg(viTri)));
+    ui::thongBaoTruyCap(m_khung,
+                        txt::kDlTtO.arg(m_o + 1).arg(txt::kDlODaLam + QStringLiteral(" %1").arg(viTri)));
 }
 
 void FormThiDL::denO(int o)
@@ -298,8 +302,7 @@ void FormThiDL::hienO()
         return;
     const auto i = static_cast<std::size_t>(m_o);
     const CauHoiDL& c = *m_nh->nh.cau(m_de.cau[i]);
-    m_khung->hien(c, m_nh->thuMuc,
-                  txt::kDlTieuDeCau.arg(m_o + 1).arg(m_de.cau.size()).arg(c.so), m_tl[i],
+    m_khung->hien(c, m_nh->thuMuc, txt::kDlTieuDeCau.arg(m_o + 1).arg(m_de.cau.size()).arg(c.so), m_tl[i],
                   m_trang == Trang::XemLai);
     m_truoc->setEnabled(m_o > 0);
     m_sau->setEnabled(m_o + 1 < static_cast<int>(m_de.cau.size()));
@@ -323,7 +326,9 @@ void FormThiDL::capNhatLuoi()
             const bool dung = tl != 0 && tl == m_nh->nh.cau(m_de.cau[i])->dapAn;
             dau = tl == 0 ? QStringLiteral("–") : dung ? QStringLiteral("✓") : QStringLiteral("✗");
             loi = tl == 0 ? txt::kDlOBoTrong : dung ? txt::kDlODung : txt::kDlOSai;
-            kieu = tl == 0 ? QStringLiteral("botrong") : dung ? QStringLiteral("dung") : QStringLiteral("sai");
+            kieu = tl == 0 ? QStringLiteral("botrong")
+                   : dung  ? QStringLiteral("dung")
+                           : QStringLiteral("sai");
         } else {
             dau = tl == 0 ? QStringLiteral("○") : QStringLiteral("●%1").arg(tl);
             loi = tl == 0 ? txt::kDlOChuaLam : txt::kDlODaLam;
@@ -352,8 +357,9 @@ void FormThiDL::hoiNop()
     for (std::size_t i = 0; i < m_tl.size(); ++i)
         if (m_tl[i] == 0)
             trong.append(QString::number(i + 1));
-    const QString loi = trong.isEmpty() ? txt::kDlHoiNopDuCau.arg(m_tl.size())
-                                        : txt::kDlHoiNopConTrong.arg(trong.size()).arg(trong.join(QStringLiteral(", ")));
+    const QString loi = trong.isEmpty()
+                            ? txt::kDlHoiNopDuCau.arg(m_tl.size())
+                            : txt::kDlHoiNopConTrong.arg(trong.size()).arg(trong.join(QStringLiteral(", ")));
     m_hoi->setText(loi);
     m_trang = Trang::HoiNop;
     m_trangChinh->setCurrentIndex(1);

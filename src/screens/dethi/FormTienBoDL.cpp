@@ -49,7 +49,8 @@ QLabel* nhan(QWidget* cha, const QString& ten, bool dam = false)
 
 }  // namespace
 
-FormTienBoDL::FormTienBoDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang)
+FormTienBoDL::FormTienBoDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
+                           const QString& hang)
     : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_hang(hang)
 {
     setObjectName(QStringLiteral("FormTienBoDL"));
@@ -145,10 +146,11 @@ void FormTienBoDL::tinhLai()
             tb += p;
             thuc += d ? 1 : 0;
         }
-        m_kiemChung->setText(txt::kDlBrier.arg(duDoan.size())
-                                 .arg(QString::number(*m_brier, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')))
-                                 .arg(phanTram(tb / static_cast<double>(duDoan.size())))
-                                 .arg(phanTram(thuc / static_cast<double>(duDoan.size()))));
+        m_kiemChung->setText(
+            txt::kDlBrier.arg(duDoan.size())
+                .arg(QString::number(*m_brier, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')))
+                .arg(phanTram(tb / static_cast<double>(duDoan.size())))
+                .arg(phanTram(thuc / static_cast<double>(duDoan.size()))));
     } else {
         m_kiemChung->setText(txt::kDlBrierChuaDu.arg(duDoan.size()));
     }

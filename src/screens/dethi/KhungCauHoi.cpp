@@ -6,9 +6,9 @@
 #include "screens/common/Ui.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -94,7 +94,8 @@ void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe)
     dong->setObjectName(QStringLiteral("CM_Dong"));
     QObject::connect(dong, &QPushButton::clicked, d, &QDialog::close);
     l->addWidget(dong, 0, Qt::AlignRight);
-    const QRect man = (cha && cha->screen() ? cha->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const QRect man =
+        (cha && cha->screen() ? cha->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     d->resize(man.size() * 0.85);
     a->datTep(tep, tieuDe);
     d->show();
@@ -107,11 +108,12 @@ KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     // One sheet for the options; a change of state re-polishes only the
     // buttons whose state changed.
-    setStyleSheet(QStringLiteral(
-        "QPushButton[vai=\"pa\"] { text-align: left; padding: 6px; }"
-        "QPushButton[vai=\"pa\"][dau=\"dung\"] { border: 3px solid #1b5e20; background: #e8f5e9; color: #1b5e20;"
-        " font-weight: bold; }"
-        "QPushButton[vai=\"pa\"][dau=\"sai\"] { border: 3px dashed #b71c1c; background: #ffebee; color: #b71c1c; }"));
+    setStyleSheet(QStringLiteral("QPushButton[vai=\"pa\"] { text-align: left; padding: 6px; }"
+                                 "QPushButton[vai=\"pa\"][dau=\"dung\"] { border: 3px solid #1b5e20; "
+                                 "background: #e8f5e9; color: #1b5e20;"
+                                 " font-weight: bold; }"
+                                 "QPushButton[vai=\"pa\"][dau=\"sai\"] { border: 3px dashed #b71c1c; "
+                                 "background: #ffebee; color: #b71c1c; }"));
     m_coGoc = QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 10;
     auto* doc = new QVBoxLayout(this);
     doc->setContentsMargins(0, 0, 0, 0);
@@ -176,7 +178,8 @@ void KhungCauHoi::hien(const CauHoiDL& c, const QString& thuMucAnh, const QStrin
         if (!co)
             continue;
         const int pa = m_thuTu[k];
-        const QString chu = pa - 1 < c.phuongAn.size() ? c.phuongAn[pa - 1] : txt::kDlPhuongAnTrongAnh.arg(pa);
+        const QString chu =
+            pa - 1 < c.phuongAn.size() ? c.phuongAn[pa - 1] : txt::kDlPhuongAnTrongAnh.arg(pa);
         // Chosen, key and wrong choice are said by a mark and in words, not
         // by colour alone.
         QString dau = pa == chon ? QStringLiteral("● ") : QStringLiteral("○ ");
@@ -186,8 +189,10 @@ void KhungCauHoi::hien(const CauHoiDL& c, const QString& thuMucAnh, const QStrin
         else if (hienDapAn && pa == chon)
             sau = QStringLiteral("  ✗ ") + txt::kDlBanChon;
         b->setText(dau + QStringLiteral("%1. ").arg(k + 1) + chu + sau);
-        b->setAccessibleName(QStringLiteral("%1. ").arg(k + 1) + chu + (pa == chon ? QStringLiteral(", ") + txt::kDlDaChon : QString())
-                             + (hienDapAn && pa == c.dapAn ? QStringLiteral(", ") + txt::kDlDapAnDung : QString()));
+        b->setAccessibleName(
+            QStringLiteral("%1. ").arg(k + 1) + chu
+            + (pa == chon ? QStringLiteral(", ") + txt::kDlDaChon : QString())
+            + (hienDapAn && pa == c.dapAn ? QStringLiteral(", ") + txt::kDlDapAnDung : QString()));
         b->setChecked(pa == chon);
         b->setEnabled(!hienDapAn || pa == chon || pa == c.dapAn);
         const QString dauMoi = hienDapAn && pa == c.dapAn ? QStringLiteral("dung")
@@ -205,7 +210,9 @@ void KhungCauHoi::hien(const CauHoiDL& c, const QString& thuMucAnh, const QStrin
         for (std::size_t k = 0; k < m_thuTu.size(); ++k)
             if (m_thuTu[k] == c.dapAn)
                 viTriDung = static_cast<int>(k) + 1;
-        giai = (chon == 0 ? txt::kDlChuaChon : chon == c.dapAn ? txt::kDlChonDung : txt::kDlChonSai)
+        giai = (chon == 0         ? txt::kDlChuaChon
+                : chon == c.dapAn ? txt::kDlChonDung
+                                  : txt::kDlChonSai)
                + QLatin1Char(' ') + txt::kDlDapAnLa.arg(viTriDung);
         if (!c.giaiThich.isEmpty())
             giai += QStringLiteral("\n") + txt::kDlGiaiThich + c.giaiThich;

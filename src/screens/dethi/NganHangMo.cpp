@@ -71,8 +71,7 @@ QString timNganHangMacDinh(const MoiTruong& mt)
 std::uint64_t hatGiong(MoiTruong& mt)
 {
     std::uint64_t h = 0;
-    for (int i = 0; i < 3; ++i)
-    {
+    for (int i = 0; i < 3; ++i) {
         mt.seams().ngauNhien().gieoLai();
         h = (h << 24) ^ static_cast<std::uint64_t>(mt.seams().ngauNhien().rnd() * 16777216.0f);
     }

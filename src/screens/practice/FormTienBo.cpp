@@ -3,9 +3,9 @@
 #include "rules/common/Texts.h"
 #include "rules/dulieu/NganHangDL.h"
 
+#include "screens/common/BieuDoDiem.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
-#include "screens/common/BieuDoDiem.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -122,8 +122,9 @@ void FormTienBo::tinhLai()
     }
     for (std::size_t p = 0; p < 3; ++p) {
         m_doPhu[p]->setValue(m_tienBo.daGap[p]);
-        m_doPhu[p]->setAccessibleName(
-            txt::kTtDoPhu.arg(nganHangCoDien().chuong[p].tieuDe).arg(m_tienBo.daGap[p]).arg(m_doPhu[p]->maximum()));
+        m_doPhu[p]->setAccessibleName(txt::kTtDoPhu.arg(nganHangCoDien().chuong[p].tieuDe)
+                                          .arg(m_tienBo.daGap[p])
+                                          .arg(m_doPhu[p]->maximum()));
     }
 }
 

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
+#include "rules/bank/DapAn.h"
+#include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/dulieu/NganHangDL.h"
 #include "rules/dulieu/NganHangMau2025.h"
 #include "rules/dulieu/TimKiem.h"
-#include "rules/bank/DapAn.h"
-#include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/practice/TienBo.h"
 
 #include <QDir>
@@ -398,7 +398,6 @@ private slots:
         QCOMPARE(boDau(u"Đường ĐẸP Ưu"_s), u"duong dep uu"_s);
         QCOMPARE(ChiMucTimKiem(nh).tim(query), found);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestDuLieu)

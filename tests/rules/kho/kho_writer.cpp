@@ -29,8 +29,8 @@ int main(int argc, char** argv)
     QString loi;
     if (viec == "answers") {
         for (long i = 0; i < n; ++i)
-            if (!kho.traLoiOnTap(KhoHocVien::kHoSoMacDinh, QStringLiteral("two-writers"), static_cast<int>(i % 20) + 1,
-                                 i % 3 != 0, nullptr, nullptr, &loi)) {
+            if (!kho.traLoiOnTap(KhoHocVien::kHoSoMacDinh, QStringLiteral("two-writers"),
+                                 static_cast<int>(i % 20) + 1, i % 3 != 0, nullptr, nullptr, &loi)) {
                 std::printf("%s\n", qPrintable(loi));
                 return 1;
             }

@@ -32,7 +32,7 @@ BaiLam attempt(int wrongFrom, bool missCritical)
     b.hang = u"B"_s;
     b.canDeDat = 27;
     b.batDau = QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
-    b.ketThuc = b.batDau.addSecs(17 * 60);
+    b.ketThuc = b.batDau.addSecs(qint64{17} * 60);
     for (int i = 0; i < 30; ++i) {
         b.cau.push_back(i * 20 + 1);
         b.dapAn.push_back(1 + i % 3);
@@ -126,13 +126,15 @@ private slots:
     {
         test::WorkDir d;
         const QString file = d.path(kTepKho);
-        { KhoHocVien(file).luuBaiLam(attempt(29, false)); }
+        {
+            KhoHocVien(file).luuBaiLam(attempt(29, false));
+        }
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"old"_s);
             db.setDatabaseName(file);
             QVERIFY(db.open());
-            for (const QString& sql : {u"DROP TABLE critical_right"_s, u"DROP TABLE prediction"_s,
-                                       u"PRAGMA user_version = 1"_s})
+            for (const QString& sql :
+                 {u"DROP TABLE critical_right"_s, u"DROP TABLE prediction"_s, u"PRAGMA user_version = 1"_s})
                 QVERIFY(QSqlQuery(db).exec(sql));
             db.close();
         }
@@ -192,7 +194,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("readable");
-        const QByteArray body = "thilaixe practice 1\nexam 0123456789abcdef\nq 7 1 1 3 2\nq 250 0 0 1000000 4\n";
+        const QByteArray body =
+            "thilaixe practice 1\nexam 0123456789abcdef\nq 7 1 1 3 2\nq 250 0 0 1000000 4\n";
         QTest::newRow("plain") << body << true;
         QTest::newRow("Windows line ends") << QByteArray(body).replace("\n", "\r\n") << true;
         QTest::newRow("damaged") << QByteArray("thilaixe practice 1\nq 7 x\n") << false;
@@ -248,7 +251,9 @@ private slots:
         if (kind == u"garbage"_s)
             d.write(kTepKho, QByteArray(5000, 'x'));
         if (kind == u"cut"_s || kind == u"newer"_s) {
-            { KhoHocVien(file).luuBaiLam(attempt(20, false)); }
+            {
+                KhoHocVien(file).luuBaiLam(attempt(20, false));
+            }
             if (kind == u"cut"_s) {
                 d.write(kTepKho, d.read(kTepKho).left(1500));
                 QFile::remove(file + u"-wal"_s);
@@ -332,7 +337,9 @@ private slots:
     void twoProcessesLoseNothing()
     {
         test::WorkDir d;
-        { KhoHocVien(d.path(kTepKho)); }
+        {
+            KhoHocVien(d.path(kTepKho));
+        }
         QProcess p1, p2, p3;
         p1.start(writer(), {d.path(), u"answers"_s, u"300"_s});
         p2.start(writer(), {d.path(), u"answers"_s, u"300"_s});
@@ -341,9 +348,11 @@ private slots:
             QVERIFY(p->waitForFinished(120000));
             QVERIFY2(p->exitCode() == 0, p->readAllStandardOutput().constData());
         }
-        QCOMPARE(count(d.path(kTepKho), u"SELECT sum(right + wrong) FROM practice WHERE bank = 'two-writers'"_s),
-                 600);
-        QCOMPARE(count(d.path(kTepKho), u"SELECT sum(wrong) FROM practice WHERE bank = 'two-writers'"_s), 200);
+        QCOMPARE(
+            count(d.path(kTepKho), u"SELECT sum(right + wrong) FROM practice WHERE bank = 'two-writers'"_s),
+            600);
+        QCOMPARE(count(d.path(kTepKho), u"SELECT sum(wrong) FROM practice WHERE bank = 'two-writers'"_s),
+                 200);
         QCOMPARE(count(d.path(kTepKho), u"SELECT count(*) FROM attempt"_s), 40);
         QCOMPARE(count(d.path(kTepKho), u"SELECT count(*) FROM attempt_slot"_s), 40 * 45);
     }
@@ -390,7 +399,8 @@ mount -t tmpfs -o size=256k tmpfs mnt
 cp mnt/thilaixe.sqlite* .)"_s;
         QProcess p;
         p.setWorkingDirectory(d.path());
-        p.start(u"unshare"_s, {u"-m"_s, u"--propagation"_s, u"private"_s, u"bash"_s, u"-c"_s, script, writer()});
+        p.start(u"unshare"_s,
+                {u"-m"_s, u"--propagation"_s, u"private"_s, u"bash"_s, u"-c"_s, script, writer()});
         QVERIFY(p.waitForFinished(120000));
         const QString err = QString::fromLocal8Bit(p.readAllStandardError());
         if (err.contains(u"mount:"_s))

@@ -147,9 +147,9 @@ private slots:
         QCOMPARE(f->trang(), FormThiDL::Trang::KetQua);
         QCOMPARE(text(f, u"LB_KetLuan"_s), u"✗ KHÔNG ĐẠT"_s);
         const QString details = text(f, u"LB_ChiTiet"_s);
-        QVERIFY2(details.contains(u"Bài bị loại vì câu điểm liệt: câu %1 của đề (câu hỏi số %2)."_s
-                                      .arg(critical + 1)
-                                      .arg(f->de().cau[static_cast<std::size_t>(critical)])),
+        QVERIFY2(details.contains(
+                     u"Bài bị loại vì câu điểm liệt: câu %1 của đề (câu hỏi số %2)."_s.arg(critical + 1)
+                         .arg(f->de().cau[static_cast<std::size_t>(critical)])),
                  qPrintable(details));
         QVERIFY(details.contains(u"Bài thi đã được lưu."_s));
         const std::vector<BaiLam> kept = p.mt().kho().cacBaiLam();
@@ -274,7 +274,8 @@ private slots:
         tb->tinhLai();
         QVERIFY(tb->brier().has_value());
         QVERIFY(qAbs(*tb->brier() - 0.04) < 1e-9);  // five passes predicted at 80 %
-        QVERIFY2(text(tb, u"LB_KiemChung"_s).contains(u"sai số Brier là 0,04"_s), qPrintable(text(tb, u"LB_KiemChung"_s)));
+        QVERIFY2(text(tb, u"LB_KiemChung"_s).contains(u"sai số Brier là 0,04"_s),
+                 qPrintable(text(tb, u"LB_KiemChung"_s)));
         QVERIFY(text(tb, u"LB_SanSang"_s).startsWith(u"Khả năng đạt ở lần thi tới: "_s));
         QVERIFY(text(tb, u"LB_Liet"_s).startsWith(u"Khả năng bị loại vì câu điểm liệt: "_s));
         checkWindow(tb);

@@ -28,14 +28,14 @@ focus "$home"
 keys alt+t
 exam=$(wait_window '^Thi thử hạng B – ')
 focus "$exam"
-given=()
+given=() wrong=()
 for slot in $(seq 30); do
   t=$(xdotool getwindowname "$exam")
   [[ "$t" == *"Câu $slot/30 – câu hỏi số "* ]] || fail "slot $slot: title '$t'"
   q=${t##* }
   a=${key[$q]}
-  # Slots 3 and 7 wrong, unless they hold the critical question.
-  if { [ "$slot" -eq 3 ] || [ "$slot" -eq 7 ]; } && [ "${crit[$q]}" -eq 0 ]; then
+  # Two slots wrong from slot 3 on, never the critical one.
+  if [ "$slot" -ge 3 ] && [ "${#wrong[@]}" -lt 2 ] && [ "${crit[$q]}" -eq 0 ]; then
     a=$((a % opts[$q] + 1)); wrong+=("$q")
   fi
   given+=("$a")

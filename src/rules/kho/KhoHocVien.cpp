@@ -753,16 +753,28 @@ std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
              }
              if (!b.cau.empty() && !chay(db, sql, gt))
                  return false;
-             // A miss goes (back) into the practice list, its run reset.
+             // Every miss goes (back) into the practice list, its run reset:
+             // one statement for them all.
+             QVariantList sai;
              for (std::size_t i = 0; i < b.cau.size(); ++i)
-                 if (!l.dung[i + 1]
-                     && !chay(db,
-                              QStringLiteral(
-                                  "INSERT INTO practice(profile, bank, question, in_list, streak, right, "
-                                  "wrong) VALUES(?, ?, ?, 1, 0, 0, 0) ON CONFLICT(profile, bank, "
-                                  "question) DO UPDATE SET in_list = 1, streak = 0"),
-                              {b.hoSo, b.nganHang, b.cau[i]}))
+                 if (!l.dung[i + 1])
+                     sai << b.hoSo << b.nganHang << b.cau[i];
+             if (!sai.isEmpty()) {
+                 static QHash<qsizetype, QString> lenhSai;
+                 QString& sqlSai = lenhSai[sai.size() / 3];
+                 if (sqlSai.isEmpty()) {
+                     sqlSai = QStringLiteral(
+                         "INSERT INTO practice(profile, bank, question, in_list, streak, right, "
+                         "wrong) VALUES");
+                     for (qsizetype k = 0; k < sai.size() / 3; ++k)
+                         sqlSai += k == 0 ? QStringLiteral("(?, ?, ?, 1, 0, 0, 0)")
+                                          : QStringLiteral(",(?, ?, ?, 1, 0, 0, 0)");
+                     sqlSai += QStringLiteral(
+                         " ON CONFLICT(profile, bank, question) DO UPDATE SET in_list = 1, streak = 0");
+                 }
+                 if (!chay(db, sqlSai, sai))
                      return false;
+             }
              return true;
          },
          [b](qint64 h, const QString& nh, SoOnTap& so) {

@@ -150,4 +150,14 @@ QPushButton* taoNut(QWidget* parent, const QString& name, const QString& text, c
     return b;
 }
 
+QString phanTram(double p)
+{
+    const long v = std::lround(p * 100);
+    if (v == 0 && p > 0)
+        return QStringLiteral("dưới 1");
+    if (v == 100 && p < 1)
+        return QStringLiteral("trên 99");
+    return QString::number(v);
+}
+
 }  // namespace thilaixe::ui

@@ -57,6 +57,10 @@ QLabel* taoNhan(QWidget* parent, const QString& name, const QString& text, const
 QPushButton* taoNut(QWidget* parent, const QString& name, const QString& text, const QRect& r,
                     const QFont& font);
 
+// A chance in whole percent, never rounded to a certainty it is not
+// ("dưới 1", "trên 99").
+QString phanTram(double p);
+
 // Says `loi` to assistive technology as an alert of `w` (Qt 6.4 has no
 // announcement of its own): the text becomes w's accessible description
 // and an Alert event follows, so a screen reader speaks what a sighted

@@ -60,13 +60,8 @@ FormHocDL::FormHocDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh)
     connect(m_truoc, &QPushButton::clicked, this, [this] { denViTri(m_i - 1); });
     connect(m_sau, &QPushButton::clicked, this, [this] { denViTri(m_i + 1); });
     connect(m_dapAn, &QPushButton::clicked, this, &FormHocDL::xemDapAn);
-    connect(m_khung, &KhungCauHoi::daChon, this, [this](int pa) {
-        for (int k = 1; k <= m_khung->soPhuongAn(); ++k)
-            if (m_khung->phuongAnTai(k) == pa)
-                thu(k);
-    });
-    connect(m_khung->anh(), &AnhCauHoiDL::phongTo, this,
-            [this] { moAnhPhongTo(this, m_khung->anh()->tep(), m_khung->anh()->accessibleName()); });
+    connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { thu(viTri); });
+    m_khung->ganPhimChung(this);
     const auto phim = [this](const QKeySequence& k, auto&& viec) {
         auto* s = new QShortcut(k, this);
         connect(s, &QShortcut::activated, this, viec);
@@ -78,13 +73,6 @@ FormHocDL::FormHocDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh)
     phim(QKeySequence(Qt::Key_Left), [this] { denViTri(m_i - 1); });
     phim(QKeySequence(Qt::Key_Right), [this] { denViTri(m_i + 1); });
     phim(QKeySequence(Qt::Key_Space), [this] { xemDapAn(); });
-    phim(QKeySequence(Qt::Key_Z), [this] {
-        if (!m_khung->anh()->tep().isEmpty())
-            moAnhPhongTo(this, m_khung->anh()->tep(), m_khung->anh()->accessibleName());
-    });
-    phim(QKeySequence::ZoomIn, [this] { m_khung->doiCoChu(1); });
-    phim(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { m_khung->doiCoChu(1); });
-    phim(QKeySequence::ZoomOut, [this] { m_khung->doiCoChu(-1); });
     phim(QKeySequence(Qt::Key_Escape), [this] { close(); });
     datKieuCuaSo(this);
     resize(940, 660);

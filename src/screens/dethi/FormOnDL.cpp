@@ -52,13 +52,8 @@ FormOnDL::FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 h
     duoi->addWidget(m_tiep);
     doc->addLayout(duoi);
     connect(m_tiep, &QPushButton::clicked, this, &FormOnDL::cauTiep);
-    connect(m_khung, &KhungCauHoi::daChon, this, [this](int pa) {
-        for (int k = 1; k <= m_khung->soPhuongAn(); ++k)
-            if (m_khung->phuongAnTai(k) == pa)
-                traLoi(k);
-    });
-    connect(m_khung->anh(), &AnhCauHoiDL::phongTo, this,
-            [this] { moAnhPhongTo(this, m_khung->anh()->tep(), m_khung->anh()->accessibleName()); });
+    connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { traLoi(viTri); });
+    m_khung->ganPhimChung(this);
     const auto phim = [this](const QKeySequence& k, auto&& viec) {
         auto* s = new QShortcut(k, this);
         connect(s, &QShortcut::activated, this, viec);
@@ -67,12 +62,6 @@ FormOnDL::FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 h
         phim(QKeySequence(Qt::Key_0 + k), [this, k] { traLoi(k); });
     for (const auto k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Right})
         phim(QKeySequence(k), [this] { cauTiep(); });
-    phim(QKeySequence(Qt::Key_Z), [this] {
-        if (!m_khung->anh()->tep().isEmpty())
-            moAnhPhongTo(this, m_khung->anh()->tep(), m_khung->anh()->accessibleName());
-    });
-    phim(QKeySequence::ZoomIn, [this] { m_khung->doiCoChu(1); });
-    phim(QKeySequence::ZoomOut, [this] { m_khung->doiCoChu(-1); });
     phim(QKeySequence(Qt::Key_Escape), [this] { close(); });
     datKieuCuaSo(this);
     resize(900, 640);

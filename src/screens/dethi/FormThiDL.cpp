@@ -109,13 +109,8 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     lamDoc->addLayout(m_luoi);
     m_khung = new KhungCauHoi(lam);
     lamDoc->addWidget(m_khung, 1);
-    connect(m_khung, &KhungCauHoi::daChon, this, [this](int pa) {
-        for (int k = 1; k <= m_khung->soPhuongAn(); ++k)
-            if (m_khung->phuongAnTai(k) == pa)
-                chon(k);
-    });
-    connect(m_khung->anh(), &AnhCauHoiDL::phongTo, this,
-            [this] { moAnhPhongTo(this, m_khung->anh()->tep(), m_khung->anh()->accessibleName()); });
+    connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { chon(viTri); });
+    m_khung->ganPhimChung(this, [this] { return m_trang == Trang::LamBai || m_trang == Trang::XemLai; });
     auto* duoi = new QHBoxLayout;
     m_truoc = nut(lam, QStringLiteral("CM_Truoc"), txt::kDlCauTruoc);
     m_sau = nut(lam, QStringLiteral("CM_Sau"), txt::kDlCauSau);
@@ -217,13 +212,6 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     }
     phim(QKeySequence(Qt::Key_Home), [this] { denO(0); });
     phim(QKeySequence(Qt::Key_End), [this] { denO(static_cast<int>(m_de.cau.size()) - 1); });
-    phim(QKeySequence(Qt::Key_Z), [this] {
-        if (!m_khung->anh()->tep().isEmpty() && (m_trang == Trang::LamBai || m_trang == Trang::XemLai))
-            moAnhPhongTo(this, m_khung->anh()->tep(), m_khung->anh()->accessibleName());
-    });
-    phim(QKeySequence::ZoomIn, [this] { m_khung->doiCoChu(1); });
-    phim(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { m_khung->doiCoChu(1); });
-    phim(QKeySequence::ZoomOut, [this] { m_khung->doiCoChu(-1); });
 
     m_batDau = mt.seams().bayGio();
     m_hanNop = m_batDau.addSecs(qint64{m_quyTac->soPhut} * 60);

@@ -24,16 +24,6 @@ namespace thilaixe {
 
 namespace {
 
-QString phanTram(double p)
-{
-    const long v = std::lround(p * 100);
-    if (v == 0 && p > 0)
-        return QStringLiteral("dưới 1");
-    if (v == 100 && p < 1)
-        return QStringLiteral("trên 99");
-    return QString::number(v);
-}
-
 QLabel* nhan(QWidget* cha, const QString& ten, bool dam = false)
 {
     auto* l = new QLabel(cha);
@@ -134,8 +124,8 @@ void FormTienBoDL::tinhLai()
         m_liet->clear();
         m_coSo->clear();
     } else {
-        m_dat->setText(txt::kDlKhaNangDat.arg(phanTram(m_sanSang.xacSuat)));
-        m_liet->setText(txt::kDlKhaNangLiet.arg(phanTram(m_sanSang.xacSuatLiet)));
+        m_dat->setText(txt::kDlKhaNangDat.arg(ui::phanTram(m_sanSang.xacSuat)));
+        m_liet->setText(txt::kDlKhaNangLiet.arg(ui::phanTram(m_sanSang.xacSuatLiet)));
         m_coSo->setText(txt::kDlDuaTren.arg(ds.size()).arg(m_hang) + QLatin1Char(' ')
                         + txt::kDatGanDay.arg(t.datGanDay).arg(t.soGanDay) + QLatin1Char('.'));
     }
@@ -149,8 +139,8 @@ void FormTienBoDL::tinhLai()
         m_kiemChung->setText(
             txt::kDlBrier.arg(duDoan.size())
                 .arg(QString::number(*m_brier, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')))
-                .arg(phanTram(tb / static_cast<double>(duDoan.size())))
-                .arg(phanTram(thuc / static_cast<double>(duDoan.size()))));
+                .arg(ui::phanTram(tb / static_cast<double>(duDoan.size())))
+                .arg(ui::phanTram(thuc / static_cast<double>(duDoan.size()))));
     } else {
         m_kiemChung->setText(txt::kDlBrierChuaDu.arg(duDoan.size()));
     }

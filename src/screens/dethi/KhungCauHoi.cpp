@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -236,6 +237,27 @@ void KhungCauHoi::chonViTri(int viTri)
         return;
     }
     emit daChon(pa);
+    emit daChonViTri(viTri);
+}
+
+void KhungCauHoi::ganPhimChung(QWidget* cuaSo, std::function<bool()> coHieuLuc)
+{
+    const auto phim = [this, cuaSo, coHieuLuc](const QKeySequence& k, auto&& viec) {
+        auto* s = new QShortcut(k, cuaSo);
+        connect(s, &QShortcut::activated, this, [coHieuLuc, viec] {
+            if (!coHieuLuc || coHieuLuc())
+                viec();
+        });
+    };
+    const auto phongTo = [this, cuaSo] {
+        if (!m_anh->tep().isEmpty())
+            moAnhPhongTo(cuaSo, m_anh->tep(), m_anh->accessibleName());
+    };
+    phim(QKeySequence(Qt::Key_Z), phongTo);
+    phim(QKeySequence::ZoomIn, [this] { doiCoChu(1); });
+    phim(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { doiCoChu(1); });
+    phim(QKeySequence::ZoomOut, [this] { doiCoChu(-1); });
+    connect(m_anh, &AnhCauHoiDL::phongTo, this, phongTo);
 }
 
 void KhungCauHoi::doiCoChu(int buoc)

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QPushButton;
@@ -74,8 +75,15 @@ public:
     QPushButton* nutPhuongAn(int viTri) const { return m_nut[static_cast<std::size_t>(viTri - 1)]; }
     QLabel* giaiThich() const { return m_giaiThich; }
 
+    // The keys every window of a question shares, on `cuaSo`: Z zooms the
+    // picture (a double-click does too), Ctrl++ / Ctrl+= / Ctrl+- size the
+    // text. `coHieuLuc` says when they act (a paper's hand-in page: not).
+    void ganPhimChung(QWidget* cuaSo, std::function<bool()> coHieuLuc = {});
+
 signals:
     void daChon(int phuongAn);
+    // The same choice, as the place it is shown at (what key k means).
+    void daChonViTri(int viTri);
 
 private:
     QLabel* m_tieuDe;

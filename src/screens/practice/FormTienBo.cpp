@@ -19,19 +19,6 @@ namespace thilaixe {
 
 using namespace ui;
 
-namespace {
-// A chance in whole percent, never rounded to a certainty it is not.
-QString phanTram(double p)
-{
-    const long v = std::lround(p * 100);
-    if (v == 0 && p > 0)
-        return QStringLiteral("dưới 1");
-    if (v == 100 && p < 1)
-        return QStringLiteral("trên 99");
-    return QString::number(v);
-}
-}  // namespace
-
 FormTienBo::FormTienBo(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
 {
     setObjectName(QStringLiteral("FormTienBo"));
@@ -112,7 +99,7 @@ void FormTienBo::tinhLai()
         m_lbCoSo->clear();
     } else {
         m_lbDat->setText(txt::kDatGanDay.arg(m_tienBo.datGanDay).arg(m_tienBo.soGanDay));
-        m_lbSanSang->setText(txt::kSanSang.arg(m_hang, phanTram(m_sanSang.xacSuat)));
+        m_lbSanSang->setText(txt::kSanSang.arg(m_hang, ui::phanTram(m_sanSang.xacSuat)));
         m_lbCoSo->setText(txt::kCoSoSanSang.arg(m_sanSang.soLanThi).arg(m_sanSang.soDe));
     }
     m_dsSaiNhieu->clear();

@@ -9,6 +9,9 @@ def walk(acc, depth, out):
     except Exception as e:
         return
     states = acc.getState().getStates()
+    # What is not shown is not read: a hidden control is no fault.
+    if depth > 0 and pyatspi.STATE_SHOWING not in states:
+        return
     st = [pyatspi.stateToString(s) for s in states if s in (pyatspi.STATE_FOCUSED, pyatspi.STATE_CHECKED, pyatspi.STATE_ENABLED)]
     if role not in ('filler',) or name:
         out.append('  ' * depth + f'[{role}] "{name}"' + (f' — {desc}' if desc else '') + (' {' + ','.join(st) + '}' if st else ''))

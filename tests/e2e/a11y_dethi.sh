@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# A paper of the 600-question bank as a screen reader receives it: the real
+# program under Xvfb with AT-SPI on, a class B paper, one slot answered from
+# the keyboard, then the accessibility tree read over D-Bus: every slot, the
+# question, its options, the countdown and the hand-in are named, and no
+# control is left without a name.
+source "$(dirname "$0")/lib.sh"
+start_x
+make_bank
+eval "$(dbus-launch --sh-syntax)"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+ATSPI_PID=$!
+trap 'kill "$ATSPI_PID" "$DBUS_SESSION_BUS_PID" 2>/dev/null; cleanup' EXIT
+# The program looks for the accessibility bus as it starts: wait for it.
+for _ in $(seq 100); do
+  dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+  sleep 0.1
+done
+dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null \
+  || fail "no accessibility bus"
+export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+bank="$(dirname "$APP")/sample-bank-2025/bank.json"
+( cd "$WORK" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK" --bank "$bank" --class B >"$WORK/.app.log" 2>&1 ) &
+APP_PID=$!
+home=$(wait_window '^Ngân hàng MẪU 600 câu')
+focus "$home"
+keys alt+t
+paper=$(wait_window '^Thi thử hạng B – ')
+focus "$paper"
+xdotool key --delay 80 2 Right
+tree=$(/usr/bin/python3 "$(dirname "$0")/a11y_tree.py" thilaixe 'Câu 1: đã trả lời' 2>/dev/null || true)
+echo "$tree"
+# The slots and the options are toggles: a screen reader says checked.
+for want in '[check box] "Câu 1: đã trả lời"' '[check box] "Câu 2: chưa trả lời" {checked' \
+            '[check box] "Câu 30: chưa trả lời"' '[label] "Câu 2/30 – câu hỏi số ' '[check box] "1. ' \
+            '[push button] "Nộp bài"' '[label] "Thời gian còn lại: '; do
+  grep -qF -- "$want" <<<"$tree" || fail "not in the tree: $want"
+done
+! grep -qE '\[(image|push button|radio button|text|check box|combo box)\] ""' <<<"$tree" || fail "a control without a name"
+echo "1 passed, 0 failed"

@@ -389,7 +389,7 @@ void search600Ours(benchmark::State& st)
     const QString typed = QStringLiteral("cau hoi mau so 412 chuong 5");
     int n = 1;
     for (auto _ : st) {
-        benchmark::DoNotOptimize(nh->chiMuc->tim(typed.left(n)));
+        benchmark::DoNotOptimize(nh->chiMuc().tim(typed.left(n)));
         n = n % typed.size() + 1;
     }
 }

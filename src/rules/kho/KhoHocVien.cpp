@@ -419,6 +419,9 @@ bool KhoHocVien::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
     }
     chay(q, QStringLiteral("PRAGMA synchronous = FULL"));
     chay(q, QStringLiteral("PRAGMA foreign_keys = ON"));
+    // A learner's store is a few hundred KB: a small page cache will do
+    // (SQLite's default takes 2 MB per connection).
+    chay(q, QStringLiteral("PRAGMA cache_size = -256"));
     if (v == kPhienBanKho)
         return true;
     // Brought up to date inside one transaction, looked at again there:

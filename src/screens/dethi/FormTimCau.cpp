@@ -67,7 +67,7 @@ void FormTimCau::tim(const QString& chu)
         m_dem->clear();
         return;
     }
-    const std::vector<int> kq = m_nh->chiMuc->tim(chu);
+    const std::vector<int> kq = m_nh->chiMuc().tim(chu);
     for (int so : kq) {
         const CauHoiDL& c = *m_nh->nh.cau(so);
         QString t = c.noiDung.isEmpty() ? txt::kDlNoiDungTrongAnh : c.noiDung;

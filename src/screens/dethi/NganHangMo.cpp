@@ -53,7 +53,6 @@ std::shared_ptr<NganHangMo> moNganHang(const QString& tep, QString* loi)
     kq->thuMuc = QFileInfo(tep).absolutePath();
     kq->quyTac = *bo;
     kq->baoHet = baoHetHieuLuc(*bo, homNay);
-    kq->chiMuc = std::make_unique<ChiMucTimKiem>(kq->nh);
     return kq;
 }
 

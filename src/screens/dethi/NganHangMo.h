@@ -13,18 +13,28 @@ namespace thilaixe {
 class MoiTruong;
 
 // A data bank open in the windows: read and checked once, with the rule set
-// in force today and the search index; shared by the bank's windows.
+// in force today; shared by the bank's windows. The search index is made at
+// the first search (a learner who never searches never pays for it).
 struct NganHangMo final {
     NganHangDL nh;
     QString tep;     // the bank file
     QString thuMuc;  // its folder: the pictures' root
     BoQuyTac quyTac;
     std::optional<QString> baoHet;  // the rule set ends soon
-    std::unique_ptr<ChiMucTimKiem> chiMuc;
+
+    const ChiMucTimKiem& chiMuc() const
+    {
+        if (!m_chiMuc)
+            m_chiMuc = std::make_unique<ChiMucTimKiem>(nh);
+        return *m_chiMuc;
+    }
 
     int soDiemLiet(const QuyTacHang* q = nullptr) const;
     // The critical questions a class may be given (its pool's).
     std::vector<int> cauDiemLiet(const QuyTacHang& q) const;
+
+private:
+    mutable std::unique_ptr<ChiMucTimKiem> m_chiMuc;
 };
 
 // Reads a bank file and picks its rule set; empty with the reason (every

@@ -237,6 +237,12 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     cacNut[0]->setFocus();
 }
 
+FormNganHang::~FormNganHang()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_thi, m_hoc, m_on, m_tim, m_tienBo})
+        delete w;
+}
+
 QString FormNganHang::hang() const { return m_hang->currentText(); }
 qint64 FormNganHang::hoSo() const { return m_hoSo->currentData().toLongLong(); }
 

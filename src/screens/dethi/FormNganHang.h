@@ -31,6 +31,8 @@ class FormNganHang final : public QWidget {
     Q_OBJECT
 public:
     FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const QString& hang = {});
+    // The bank's windows still open go with it.
+    ~FormNganHang() override;
 
     QString hang() const;
     qint64 hoSo() const;

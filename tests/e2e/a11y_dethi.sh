@@ -7,18 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 start_x
 make_bank
-eval "$(dbus-launch --sh-syntax)"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-ATSPI_PID=$!
-trap 'kill "$ATSPI_PID" "$DBUS_SESSION_BUS_PID" 2>/dev/null; cleanup' EXIT
-# The program looks for the accessibility bus as it starts: wait for it.
-for _ in $(seq 100); do
-  dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-  sleep 0.1
-done
-dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null \
-  || fail "no accessibility bus"
-export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_atspi
 bank="$(dirname "$APP")/sample-bank-2025/bank.json"
 ( cd "$WORK" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK" --bank "$bank" --class B >"$WORK/.app.log" 2>&1 ) &
 APP_PID=$!

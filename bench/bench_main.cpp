@@ -27,6 +27,8 @@
 //                          into practice in the same transaction)
 //   attempt/floor          one bare SQLite transaction (C API, same pragmas)
 //                          inserting the same attempt and slot rows
+#include "BaiLamMau.h"
+
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/decor/KhungQuaDia.h"
@@ -253,34 +255,11 @@ void paper600Ours(benchmark::State& st)
         benchmark::DoNotOptimize(rutDe(nh, b, rng));
 }
 
-namespace {
-
-BaiLam baiLam45()
-{
-    BaiLam b;
-    b.nganHang = QStringLiteral("gplx-600-2025");
-    b.phienBan = QStringLiteral("2025-06-01");
-    b.quyTac = QStringLiteral("tt12-2025");
-    b.hang = QStringLiteral("D");
-    b.canDeDat = 41;
-    b.batDau = QDateTime::currentDateTimeUtc();
-    b.ketThuc = b.batDau.addSecs(1500);
-    for (int i = 0; i < 45; ++i) {
-        b.cau.push_back(i * 13 + 1);
-        b.dapAn.push_back(1 + i % 3);
-        b.traLoi.push_back(i % 9 == 0 ? 0 : 1 + i % 3);
-        b.diemLiet.push_back(i == 7);
-    }
-    return b;
-}
-
-}  // namespace
-
 void attemptOurs(benchmark::State& st)
 {
     QTemporaryDir d;
     KhoHocVien kho(d.filePath(kTepKho));
-    const BaiLam b = baiLam45();
+    const BaiLam b = test::baiLam45();
     for (auto _ : st)
         benchmark::DoNotOptimize(kho.luuBaiLam(b));
 }
@@ -307,7 +286,7 @@ void attemptFloor(benchmark::State& st)
         "'2026-12-09T10:25:00Z', 41)",
         -1, &a, nullptr);
     sqlite3_prepare_v2(db, "INSERT INTO attempt_slot VALUES(?, ?, ?, ?, ?, ?)", -1, &s, nullptr);
-    const BaiLam b = baiLam45();
+    const BaiLam b = test::baiLam45();
     for (auto _ : st) {
         sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
         sqlite3_step(a);

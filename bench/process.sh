@@ -63,14 +63,9 @@ done
 
 # A 45-question paper of the 600-question bank, every slot shown.
 mem45=()
-bank2025="$b/sample-bank-2025/bank.json"
 for _ in $(seq 3); do
   rm -f "$WORK/thilaixe.sqlite"*
-  ( cd "$WORK" && exec env -u QT_QPA_PLATFORM "$b/thilaixe" --data "$WORK" --bank "$bank2025" --class D \
-      >"$WORK/.app.log" 2>&1 ) &
-  APP_PID=$!
-  home=$(wait_window '^Ngân hàng MẪU 600 câu')
-  focus "$home"
+  start_bank D
   keys alt+t
   paper=$(wait_window '^Thi thử hạng D – ')
   focus "$paper"

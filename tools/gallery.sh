@@ -101,11 +101,8 @@ keys alt+o
 wait_exit
 
 # The 600-question sample bank, class B.
-( cd "$WORK" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK" --bank "$(dirname "$APP")/sample-bank-2025/bank.json" \
-    --class B >"$WORK/.app.log" 2>&1 ) &
-APP_PID=$!
-home=$(wait_window '^Ngân hàng MẪU 600 câu')
-focus "$home"
+start_bank B
+home=$BANK_HOME
 shot "$home" bank-home
 keys alt+t
 paper=$(wait_window '^Thi thử hạng B – ')

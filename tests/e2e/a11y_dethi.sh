@@ -8,11 +8,7 @@ source "$(dirname "$0")/lib.sh"
 start_x
 make_bank
 start_atspi
-bank="$(dirname "$APP")/sample-bank-2025/bank.json"
-( cd "$WORK" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK" --bank "$bank" --class B >"$WORK/.app.log" 2>&1 ) &
-APP_PID=$!
-home=$(wait_window '^Ngân hàng MẪU 600 câu')
-focus "$home"
+start_bank B
 keys alt+t
 paper=$(wait_window '^Thi thử hạng B – ')
 focus "$paper"

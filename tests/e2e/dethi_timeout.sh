@@ -5,15 +5,9 @@
 source "$(dirname "$0")/lib.sh"
 command -v faketime >/dev/null || fail "faketime is not installed"
 start_x
-bank="$(dirname "$APP")/sample-bank-2025/bank.json"
 # faketime comes in by LD_PRELOAD: a sanitized build is told to accept that
 # its runtime is not the first library.
-( cd "$WORK" && exec env -u QT_QPA_PLATFORM ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" \
-    faketime -m -f "+0 x40" "$APP" --data "$WORK" --bank "$bank" --class A1 \
-    >"$WORK/.app.log" 2>&1 ) &
-APP_PID=$!
-home=$(wait_window '^Ngân hàng MẪU 600 câu.* – thilaixe$')
-focus "$home"
+start_bank A1 ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" faketime -m -f "+0 x40"
 keys alt+t
 exam=$(wait_window '^Thi thử hạng A1 – ')
 for _ in $(seq 120); do [[ "$(xdotool getwindowname "$exam")" == *"KHÔNG ĐẠT" ]] && break; sleep 0.5; done

@@ -39,6 +39,19 @@ start_app() {
   APP_PID=$!
 }
 
+# Starts the program on the home of the 600-question sample bank, class $1,
+# and focuses it (its window id in BANK_HOME). Further words go before the
+# program, inside env: variables, or a wrapper such as faketime.
+start_bank() {
+  local class="$1"
+  shift
+  ( cd "$WORK" && exec env -u QT_QPA_PLATFORM "$@" "$APP" --data "$WORK" \
+      --bank "$(dirname "$APP")/sample-bank-2025/bank.json" --class "$class" >"$WORK/.app.log" 2>&1 ) &
+  APP_PID=$!
+  BANK_HOME=$(wait_window '^Ngân hàng MẪU 600 câu')
+  focus "$BANK_HOME"
+}
+
 # Starts the program and reveals the entry form's fields with Tab; the
 # focus is then in the class field.
 open_entry() {

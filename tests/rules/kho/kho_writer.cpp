@@ -5,7 +5,7 @@
 //   kho_writer DIR attempts N  N 45-question attempts (N = 0: until killed),
 //                              printing "kept K" after each one is committed,
 //                              or the reason a write failed, and exiting 1
-#include "rules/kho/KhoHocVien.h"
+#include "BaiLamMau.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,20 +37,7 @@ int main(int argc, char** argv)
         std::printf("done\n");
         return 0;
     }
-    BaiLam b;
-    b.nganHang = QStringLiteral("soak");
-    b.phienBan = QStringLiteral("1");
-    b.quyTac = QStringLiteral("tt12-2025");
-    b.hang = QStringLiteral("D");
-    b.canDeDat = 41;
-    b.batDau = QDateTime::currentDateTimeUtc();
-    b.ketThuc = b.batDau.addSecs(1500);
-    for (int i = 0; i < 45; ++i) {
-        b.cau.push_back(i * 13 + 1);
-        b.traLoi.push_back(i % 4);
-        b.dapAn.push_back(1 + i % 3);
-        b.diemLiet.push_back(i == 7);
-    }
+    const BaiLam b = test::baiLam45();
     for (long k = 1; n == 0 || k <= n; ++k) {
         if (!kho.luuBaiLam(b, &loi)) {
             std::printf("%s\n", qPrintable(loi));

@@ -240,7 +240,7 @@ void KhungCauHoi::chonViTri(int viTri)
     emit daChonViTri(viTri);
 }
 
-void KhungCauHoi::ganPhimChung(QWidget* cuaSo, std::function<bool()> coHieuLuc)
+void KhungCauHoi::ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHieuLuc)
 {
     const auto phim = [this, cuaSo, coHieuLuc](const QKeySequence& k, auto&& viec) {
         auto* s = new QShortcut(k, cuaSo);

@@ -78,7 +78,7 @@ public:
     // The keys every window of a question shares, on `cuaSo`: Z zooms the
     // picture (a double-click does too), Ctrl++ / Ctrl+= / Ctrl+- size the
     // text. `coHieuLuc` says when they act (a paper's hand-in page: not).
-    void ganPhimChung(QWidget* cuaSo, std::function<bool()> coHieuLuc = {});
+    void ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHieuLuc = {});
 
 signals:
     void daChon(int phuongAn);

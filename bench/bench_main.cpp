@@ -25,8 +25,9 @@
 //   attempt/ours           keeping a 45-question attempt in the learner's
 //                          store (KhoHocVien::luuBaiLam: five misses go
 //                          into practice in the same transaction)
-//   attempt/floor          one bare SQLite transaction (C API, same pragmas)
-//                          inserting the same attempt and slot rows
+//   attempt/floor          one bare SQLite transaction (C API) in the store's
+//                          schema with its pragmas, writing the same rows:
+//                          the attempt, its slots and the misses' practice
 #include "BaiLamMau.h"
 
 #include "rules/bank/DapAn.h"
@@ -266,19 +267,20 @@ void attemptOurs(benchmark::State& st)
 
 void attemptFloor(benchmark::State& st)
 {
+    // The store's own schema (made by the store, then closed), the same
+    // pragmas and the same rows: the attempt, its 45 slots and its five
+    // misses put back into practice.
     QTemporaryDir d;
+    { KhoHocVien taoKho(d.filePath(kTepKho)); }
     sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(d.filePath(QStringLiteral("floor.sqlite"))).constData(), &db);
-    sqlite3_exec(
-        db,
-        "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA busy_timeout=10000;"
-        "CREATE TABLE attempt(id INTEGER PRIMARY KEY, profile INTEGER, bank TEXT, bank_version TEXT, "
-        "rules TEXT, class TEXT, started TEXT, ended TEXT, pass_mark INTEGER);"
-        "CREATE TABLE attempt_slot(attempt INTEGER, slot INTEGER, question INTEGER, answer INTEGER, "
-        "key INTEGER, critical INTEGER, PRIMARY KEY(attempt, slot)) WITHOUT ROWID;",
-        nullptr, nullptr, nullptr);
+    sqlite3_open(QFile::encodeName(d.filePath(kTepKho)).constData(), &db);
+    sqlite3_exec(db,
+                 "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA busy_timeout=10000;"
+                 "PRAGMA foreign_keys=ON; PRAGMA cache_size=-256;",
+                 nullptr, nullptr, nullptr);
     sqlite3_stmt* a = nullptr;
     sqlite3_stmt* s = nullptr;
+    sqlite3_stmt* p = nullptr;
     sqlite3_prepare_v2(
         db,
         "INSERT INTO attempt(profile, bank, bank_version, rules, class, started, ended, pass_mark) "
@@ -286,6 +288,10 @@ void attemptFloor(benchmark::State& st)
         "'2026-12-09T10:25:00Z', 41)",
         -1, &a, nullptr);
     sqlite3_prepare_v2(db, "INSERT INTO attempt_slot VALUES(?, ?, ?, ?, ?, ?)", -1, &s, nullptr);
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO practice VALUES(1, 'gplx-600-2025', ?, 1, 0, 0, 0) ON CONFLICT(profile, "
+                       "bank, question) DO UPDATE SET in_list = 1, streak = 0",
+                       -1, &p, nullptr);
     const BaiLam b = test::baiLam45();
     for (auto _ : st) {
         sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
@@ -293,19 +299,26 @@ void attemptFloor(benchmark::State& st)
         sqlite3_reset(a);
         const sqlite3_int64 id = sqlite3_last_insert_rowid(db);
         for (int i = 0; i < 45; ++i) {
+            const auto k = static_cast<std::size_t>(i);
             sqlite3_bind_int64(s, 1, id);
             sqlite3_bind_int(s, 2, i);
-            sqlite3_bind_int(s, 3, b.cau[static_cast<std::size_t>(i)]);
-            sqlite3_bind_int(s, 4, b.traLoi[static_cast<std::size_t>(i)]);
-            sqlite3_bind_int(s, 5, b.dapAn[static_cast<std::size_t>(i)]);
+            sqlite3_bind_int(s, 3, b.cau[k]);
+            sqlite3_bind_int(s, 4, b.traLoi[k]);
+            sqlite3_bind_int(s, 5, b.dapAn[k]);
             sqlite3_bind_int(s, 6, i == 7);
             sqlite3_step(s);
             sqlite3_reset(s);
+            if (b.traLoi[k] != b.dapAn[k]) {
+                sqlite3_bind_int(p, 1, b.cau[k]);
+                sqlite3_step(p);
+                sqlite3_reset(p);
+            }
         }
         sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     }
     sqlite3_finalize(a);
     sqlite3_finalize(s);
+    sqlite3_finalize(p);
     sqlite3_close(db);
 }
 

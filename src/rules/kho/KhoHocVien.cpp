@@ -727,10 +727,8 @@ std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
                                     "ended, pass_mark) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
                      {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
                       b.batDau.toUTC().toString(Qt::ISODateWithMs),
-                      b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat}))
-                 return false;
-             if (!chay(db, QStringLiteral("SELECT last_insert_rowid()"), {},
-                       [&](QSqlQuery& r) { *id = r.next() ? r.value(0).toLongLong() : 0; }))
+                      b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat},
+                     [&](QSqlQuery& r) { *id = r.lastInsertId().toLongLong(); }))
                  return false;
              if (b.duDoan
                  && !chay(db,

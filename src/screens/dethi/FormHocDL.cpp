@@ -75,7 +75,7 @@ FormHocDL::FormHocDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh)
     phim(QKeySequence(Qt::Key_Space), [this] { xemDapAn(); });
     phim(QKeySequence(Qt::Key_Escape), [this] { close(); });
     datKieuCuaSo(this);
-    resize(940, 660);
+    resize(900, 640);
     ui::datGiua(this);
     napDanhSach();
 }

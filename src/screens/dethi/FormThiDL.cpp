@@ -158,8 +158,15 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     });
     m_trangChinh->addWidget(hoi);
 
-    // The result.
-    auto* kq = new QWidget(m_trangChinh);
+    // The result: one column in the middle of the window, its details in
+    // a size larger than the window's.
+    auto* kqTrang = new QWidget(m_trangChinh);
+    auto* kqGiua = new QVBoxLayout(kqTrang);
+    auto* kq = new QWidget(kqTrang);
+    kq->setMaximumWidth(720);
+    kqGiua->addStretch(1);
+    kqGiua->addWidget(kq, 0, Qt::AlignHCenter);
+    kqGiua->addStretch(2);
     auto* kqDoc = new QVBoxLayout(kq);
     m_ketLuan = new QLabel(kq);
     m_ketLuan->setObjectName(QStringLiteral("LB_KetLuan"));
@@ -169,19 +176,21 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     m_chiTiet = new QLabel(kq);
     m_chiTiet->setObjectName(QStringLiteral("LB_ChiTiet"));
     m_chiTiet->setWordWrap(true);
+    QFont chu = font();
+    chu.setPointSizeF(chu.pointSizeF() * 1.15);
+    m_chiTiet->setFont(chu);
     m_thiLai = nut(kq, QStringLiteral("CM_ThiLai"), txt::kDlThiLai);
     m_xemLai = nut(kq, QStringLiteral("CM_XemLai"), txt::kDlXemLai);
     m_veNha = nut(kq, QStringLiteral("CM_VeNha"), txt::kDlVeNha);
-    kqDoc->addStretch(1);
     kqDoc->addWidget(m_ketLuan);
     kqDoc->addWidget(m_chiTiet);
+    kqDoc->addSpacing(12);
     auto* kqNut = new QHBoxLayout;
     kqNut->addWidget(m_xemLai);
     kqNut->addWidget(m_thiLai);
     kqNut->addWidget(m_veNha);
     kqNut->addStretch(1);
     kqDoc->addLayout(kqNut);
-    kqDoc->addStretch(2);
     connect(m_xemLai, &QPushButton::clicked, this, &FormThiDL::xemLai);
     connect(m_thiLai, &QPushButton::clicked, this, [this] {
         const QString hang = m_quyTac->hang;
@@ -189,7 +198,7 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
         emit thiLai(hang);
     });
     connect(m_veNha, &QPushButton::clicked, this, &QWidget::close);
-    m_trangChinh->addWidget(kq);
+    m_trangChinh->addWidget(kqTrang);
 
     // Keys from anywhere in the window.
     const auto phim = [this](const QKeySequence& k, auto&& viec) {
@@ -221,7 +230,7 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     m_timer->start();
     m_veKetQua->hide();
     datKieuCuaSo(this);
-    resize(980, 720);
+    resize(900, 640);  // fits a 1280x720 screen with its panel and title bar
     ui::datGiua(this);
     hienO();
     tick();

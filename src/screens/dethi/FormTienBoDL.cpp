@@ -94,7 +94,7 @@ FormTienBoDL::FormTienBoDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(thoat, &QShortcut::activated, this, &QWidget::close);
     datKieuCuaSo(this);
-    resize(980, 620);
+    resize(940, 620);
     ui::datGiua(this);
     tinhLai();
 }

@@ -132,8 +132,28 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     });
     m_trangChinh->addWidget(lam);
 
+    // The hand-in's question and the result each stand in one column in
+    // the middle of the window.
+    const auto cotGiua = [this](QWidget** trang) {
+        *trang = new QWidget(m_trangChinh);
+        auto* giua = new QVBoxLayout(*trang);
+        auto* cot = new QWidget(*trang);
+        cot->setMaximumWidth(720);
+        // Between stretches, not aligned: an aligned widget gets its size
+        // hint, and a wrapped text its one-line height.
+        auto* ngang = new QHBoxLayout;
+        ngang->addStretch(1);
+        ngang->addWidget(cot, 8);
+        ngang->addStretch(1);
+        giua->addStretch(1);
+        giua->addLayout(ngang);
+        giua->addStretch(2);
+        return cot;
+    };
+
     // Asking before the hand-in.
-    auto* hoi = new QWidget(m_trangChinh);
+    QWidget* hoiTrang = nullptr;
+    auto* hoi = cotGiua(&hoiTrang);
     auto* hoiDoc = new QVBoxLayout(hoi);
     m_hoi = new QLabel(hoi);
     m_hoi->setObjectName(QStringLiteral("LB_HoiNop"));
@@ -142,31 +162,23 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     m_dongY = nut(hoi, QStringLiteral("CM_DongYNop"), txt::kDlNopBai);
     m_lamTiep = nut(hoi, QStringLiteral("CM_LamTiep"), txt::kDlLamTiep);
     m_dongY->setDefault(true);
-    hoiDoc->addStretch(1);
     hoiDoc->addWidget(m_hoi);
     auto* hoiNut = new QHBoxLayout;
     hoiNut->addStretch(1);
     hoiNut->addWidget(m_lamTiep);
     hoiNut->addWidget(m_dongY);
     hoiDoc->addLayout(hoiNut);
-    hoiDoc->addStretch(1);
     connect(m_dongY, &QPushButton::clicked, this, [this] { nop(false); });
     connect(m_lamTiep, &QPushButton::clicked, this, [this] {
         m_trang = Trang::LamBai;
         m_trangChinh->setCurrentIndex(0);
         m_khung->setFocus();
     });
-    m_trangChinh->addWidget(hoi);
+    m_trangChinh->addWidget(hoiTrang);
 
-    // The result: one column in the middle of the window, its details in
-    // a size larger than the window's.
-    auto* kqTrang = new QWidget(m_trangChinh);
-    auto* kqGiua = new QVBoxLayout(kqTrang);
-    auto* kq = new QWidget(kqTrang);
-    kq->setMaximumWidth(720);
-    kqGiua->addStretch(1);
-    kqGiua->addWidget(kq, 0, Qt::AlignHCenter);
-    kqGiua->addStretch(2);
+    // The result, its details a size larger than the window's text.
+    QWidget* kqTrang = nullptr;
+    auto* kq = cotGiua(&kqTrang);
     auto* kqDoc = new QVBoxLayout(kq);
     m_ketLuan = new QLabel(kq);
     m_ketLuan->setObjectName(QStringLiteral("LB_KetLuan"));

@@ -271,7 +271,9 @@ void attemptFloor(benchmark::State& st)
     // pragmas and the same rows: the attempt, its 45 slots and its five
     // misses put back into practice.
     QTemporaryDir d;
-    { KhoHocVien taoKho(d.filePath(kTepKho)); }
+    {
+        KhoHocVien taoKho(d.filePath(kTepKho));
+    }
     sqlite3* db = nullptr;
     sqlite3_open(QFile::encodeName(d.filePath(kTepKho)).constData(), &db);
     sqlite3_exec(db,

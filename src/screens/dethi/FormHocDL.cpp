@@ -62,12 +62,9 @@ FormHocDL::FormHocDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh)
     connect(m_dapAn, &QPushButton::clicked, this, &FormHocDL::xemDapAn);
     connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { thu(viTri); });
     m_khung->ganPhimChung(this);
-    const auto phim = [this](const QKeySequence& k, auto&& viec) {
-        auto* s = new QShortcut(k, this);
-        connect(s, &QShortcut::activated, this, viec);
+    const auto phim = [this](const QKeySequence& k, const std::function<void()>& viec) {
+        themPhim(this, k, viec);
     };
-    for (int k = 1; k <= 4; ++k)
-        phim(QKeySequence(Qt::Key_0 + k), [this, k] { thu(k); });
     phim(QKeySequence(Qt::Key_PageUp), [this] { denViTri(m_i - 1); });
     phim(QKeySequence(Qt::Key_PageDown), [this] { denViTri(m_i + 1); });
     phim(QKeySequence(Qt::Key_Left), [this] { denViTri(m_i - 1); });

@@ -54,15 +54,9 @@ FormOnDL::FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 h
     connect(m_tiep, &QPushButton::clicked, this, &FormOnDL::cauTiep);
     connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { traLoi(viTri); });
     m_khung->ganPhimChung(this);
-    const auto phim = [this](const QKeySequence& k, auto&& viec) {
-        auto* s = new QShortcut(k, this);
-        connect(s, &QShortcut::activated, this, viec);
-    };
-    for (int k = 1; k <= 4; ++k)
-        phim(QKeySequence(Qt::Key_0 + k), [this, k] { traLoi(k); });
     for (const auto k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Right})
-        phim(QKeySequence(k), [this] { cauTiep(); });
-    phim(QKeySequence(Qt::Key_Escape), [this] { close(); });
+        themPhim(this, QKeySequence(k), [this] { cauTiep(); });
+    themPhim(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
     datKieuCuaSo(this);
     resize(900, 640);
     ui::datGiua(this);

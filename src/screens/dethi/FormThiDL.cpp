@@ -212,17 +212,10 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     connect(m_veNha, &QPushButton::clicked, this, &QWidget::close);
     m_trangChinh->addWidget(kqTrang);
 
-    // Keys from anywhere in the window.
-    const auto phim = [this](const QKeySequence& k, auto&& viec) {
-        auto* s = new QShortcut(k, this);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this, viec);
+    // Keys from anywhere in the window (1-4 come with the question's frame).
+    const auto phim = [this](const QKeySequence& k, const std::function<void()>& viec) {
+        themPhim(this, k, viec);
     };
-    for (int k = 1; k <= 4; ++k)
-        phim(QKeySequence(Qt::Key_0 + k), [this, k] {
-            if (m_trang == Trang::LamBai)
-                chon(k);
-        });
     for (const std::pair<Qt::Key, int>& k : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_PageUp, -1},
                                              std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_PageDown, 1}}) {
         const int buoc = k.second;

@@ -82,6 +82,12 @@ void datKieuCuaSo(QWidget* w)
             l->setMinimumHeight(l->fontMetrics().height() + 8);
 }
 
+void themPhim(QWidget* cuaSo, const QKeySequence& k, const std::function<void()>& viec)
+{
+    auto* s = new QShortcut(k, cuaSo);
+    QObject::connect(s, &QShortcut::activated, cuaSo, viec);
+}
+
 void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe)
 {
     auto* d = new QDialog(cha);
@@ -236,19 +242,19 @@ void KhungCauHoi::chonViTri(int viTri)
             m_nut[k]->setChecked(m_nut[k]->text().startsWith(QStringLiteral("●")));
         return;
     }
-    emit daChon(pa);
     emit daChonViTri(viTri);
 }
 
 void KhungCauHoi::ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHieuLuc)
 {
-    const auto phim = [this, cuaSo, coHieuLuc](const QKeySequence& k, auto&& viec) {
-        auto* s = new QShortcut(k, cuaSo);
-        connect(s, &QShortcut::activated, this, [coHieuLuc, viec] {
+    const auto phim = [cuaSo, coHieuLuc](const QKeySequence& k, const std::function<void()>& viec) {
+        themPhim(cuaSo, k, [coHieuLuc, viec] {
             if (!coHieuLuc || coHieuLuc())
                 viec();
         });
     };
+    for (int k = 1; k <= 4; ++k)
+        phim(QKeySequence(Qt::Key_0 + k), [this, k] { chonViTri(k); });
     const auto phongTo = [this, cuaSo] {
         if (!m_anh->tep().isEmpty())
             moAnhPhongTo(cuaSo, m_anh->tep(), m_anh->accessibleName());

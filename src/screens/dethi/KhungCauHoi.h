@@ -43,6 +43,9 @@ private:
 // and below for Vietnamese marks (Ể, Ữ) that reach past a font's ascent.
 void datKieuCuaSo(QWidget* w);
 
+// A key of the window `cuaSo`: `viec` runs wherever the focus is in it.
+void themPhim(QWidget* cuaSo, const QKeySequence& k, const std::function<void()>& viec);
+
 // Opens a question's picture as large as the screen allows; Esc closes.
 void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe);
 
@@ -75,14 +78,14 @@ public:
     QPushButton* nutPhuongAn(int viTri) const { return m_nut[static_cast<std::size_t>(viTri - 1)]; }
     QLabel* giaiThich() const { return m_giaiThich; }
 
-    // The keys every window of a question shares, on `cuaSo`: Z zooms the
-    // picture (a double-click does too), Ctrl++ / Ctrl+= / Ctrl+- size the
-    // text. `coHieuLuc` says when they act (a paper's hand-in page: not).
+    // The keys every window of a question shares, on `cuaSo`: 1-4 choose
+    // the option shown at that place (daChonViTri), Z zooms the picture (a
+    // double-click does too), Ctrl++ / Ctrl+= / Ctrl+- size the text.
+    // `coHieuLuc` says when they act (a paper's hand-in page: not).
     void ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHieuLuc = {});
 
 signals:
-    void daChon(int phuongAn);
-    // The same choice, as the place it is shown at (what key k means).
+    // A choice, as the place it is shown at (what key k means).
     void daChonViTri(int viTri);
 
 private:

@@ -358,21 +358,17 @@ FormHocDL* FormNganHang::hocTheoChuong(int cau)
     return m_hoc;
 }
 
-FormOnDL* FormNganHang::onCauSai()
-{
-    if (m_on)
-        m_on->close();
-    m_on = new FormOnDL(m_mt, m_nh, hoSo(), hang(), FormOnDL::CheDo::CauSai);
-    connect(m_on, &FormOnDL::daDoi, this, &FormNganHang::capNhat);
-    hienCuaSo(m_on);
-    return m_on;
-}
+FormOnDL* FormNganHang::onCauSai() { return moOn(false); }
 
-FormOnDL* FormNganHang::onDiemLiet()
+FormOnDL* FormNganHang::onDiemLiet() { return moOn(true); }
+
+// One practice window at a time: opening the other kind closes it.
+FormOnDL* FormNganHang::moOn(bool diemLiet)
 {
     if (m_on)
         m_on->close();
-    m_on = new FormOnDL(m_mt, m_nh, hoSo(), hang(), FormOnDL::CheDo::DiemLiet);
+    m_on = new FormOnDL(m_mt, m_nh, hoSo(), hang(),
+                        diemLiet ? FormOnDL::CheDo::DiemLiet : FormOnDL::CheDo::CauSai);
     connect(m_on, &FormOnDL::daDoi, this, &FormNganHang::capNhat);
     hienCuaSo(m_on);
     return m_on;

@@ -59,6 +59,7 @@ protected:
 
 private:
     void hienCuaSo(QWidget* w);
+    FormOnDL* moOn(bool diemLiet);
     void doiHoSo();
 
     MoiTruong& m_mt;

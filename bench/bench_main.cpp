@@ -68,6 +68,8 @@ class BenchSeams final : public Seams {
 public:
     void thoat() override {}
     void hienThongBao(const QString&, const QString&, std::function<void()>) override {}
+    void hoiChon(const QString&, const QString&, const QStringList&, std::function<void(int)>) override {}
+    void chonTepLuu(const QString&, const QString&, std::function<void(QString)>) override {}
     QDateTime bayGio() override { return QDateTime::currentDateTime(); }
     NguonNgauNhien& ngauNhien() override { return m_rng; }
 

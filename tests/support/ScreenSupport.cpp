@@ -28,6 +28,15 @@ void FakeSeams::closeMessage()
         done();
 }
 
+void FakeSeams::answer(int index)
+{
+    if (questions.isEmpty())
+        return;
+    const Question q = questions.takeLast();
+    if (q.onChosen)
+        q.onChosen(index);
+}
+
 Program::Program()
 {
     // The program's own style, as main() sets it.

@@ -30,11 +30,35 @@ public:
     {
         messages.push_back({title, text, std::move(onClosed)});
     }
+    void hoiChon(const QString& title, const QString& text, const QStringList& buttons,
+                 std::function<void(int)> onChosen) override
+    {
+        questions.push_back({title, text, buttons, std::move(onChosen)});
+    }
+    void chonTepLuu(const QString&, const QString& proposed, std::function<void(QString)> onChosen) override
+    {
+        fileAsks.push_back({proposed, std::move(onChosen)});
+    }
     QDateTime bayGio() override { return clock; }
     NguonNgauNhien& ngauNhien() override { return rng; }
 
     // Presses OK on the newest message.
     void closeMessage();
+    // Answers the newest question with the button `index`.
+    void answer(int index);
+
+    struct Question {
+        QString title;
+        QString text;
+        QStringList buttons;
+        std::function<void(int)> onChosen;
+    };
+    struct FileAsk {
+        QString proposed;
+        std::function<void(QString)> onChosen;
+    };
+    QList<Question> questions;
+    QList<FileAsk> fileAsks;
 
     int ended = 0;
     QList<Message> messages;

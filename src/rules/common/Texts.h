@@ -146,8 +146,33 @@ inline const QString kHoSoMacDinh = QStringLiteral("Người học");
 inline const QString kTieuDeKho = QStringLiteral("Dữ liệu học tập");
 inline const QString kKhongGhiDuocKho = QStringLiteral(
     "Không ghi được vào %1: %2.\n\nKhông có gì bị mất: những gì vừa làm được giữ trong chương "
-    "trình và sẽ được ghi ở lần ghi được sau. Hãy kiểm tra rằng ổ đĩa còn chỗ trống và thư mục "
+    "trình và sẽ được ghi ở lần ghi được sau (chương trình thử lại vài giây một lần, và hỏi bạn trước "
+    "khi kết thúc nếu vẫn chưa ghi được). Hãy kiểm tra rằng ổ đĩa còn chỗ trống và thư mục "
     "cho phép ghi.");
+inline const QString kKhoWalHong = QStringLiteral(
+    "Nhật ký ghi của %1 (tệp -wal đi kèm) bị hỏng: %2 phần thay đổi đã ghi không đọc lại được, nên "
+    "một số bài thi hoặc câu ôn gần đây có thể không hiện ra.");
+inline const QString kKhoWalDaSao = QStringLiteral(
+    "\n\nBản sao của tệp và nhật ký ghi như trước khi mở được giữ nguyên ở %1 và %2: đừng xoá chúng, "
+    "người hỗ trợ có thể khôi phục từ đó.");
+inline const QString kKhoWalKhongSao =
+    QStringLiteral("\n\nKhông chép được bản sao trước khi mở (ổ đĩa đầy?).");
+inline const QString kKhoWalChiDoc = QStringLiteral(" Tệp và nhật ký ghi không bị thay đổi.");
+// Held changes when the program ends.
+inline const QString kTieuDeChuaGhi = QStringLiteral("Còn dữ liệu chưa ghi");
+inline const QString kHoiChuaGhi = QStringLiteral(
+    "Chưa ghi được %1 vào %2: %3.\n\nNếu kết thúc bây giờ, những thay đổi này sẽ mất. Bạn có thể thử "
+    "ghi lại (chẳng hạn sau khi giải phóng chỗ trên ổ đĩa hoặc đóng cửa sổ khác của chương trình), hoặc "
+    "lưu chúng ra một tệp để ghi vào sau bằng lệnh thilaixe --import TỆP.");
+inline const QString kNutThuLai = QStringLiteral("&Thử ghi lại");
+inline const QString kNutLuuRaTep = QStringLiteral("&Lưu ra tệp…");
+inline const QString kNutKetThucMat = QStringLiteral("Kết thúc và &mất các thay đổi này");
+inline const QString kChonTepChuaGhi = QStringLiteral("Lưu các thay đổi chưa ghi");
+inline const QString kTenTepChuaGhi = QStringLiteral("thilaixe-chua-ghi-%1.json");
+inline const QString kDaLuuChuaGhi = QStringLiteral(
+    "Đã lưu %1 vào %2.\n\nKhi ghi được vào dữ liệu học tập, chạy: thilaixe --import \"%2\" (thêm --data "
+    "THƯ_MỤC nếu thư mục làm việc không phải thư mục mặc định).");
+inline const QString kKhongLuuDuocTep = QStringLiteral("Không lưu được vào %1: %2.");
 inline const QString kKhoTrongBoNho =
     QStringLiteral("Không dùng được %1: %2.\n\nChương trình vẫn chạy, nhưng những gì bạn ôn và thi lần này "
                    "sẽ không được lưu khi đóng chương trình. Tệp đó không bị thay đổi.");

@@ -4,19 +4,28 @@
 #include "rules/dulieu/NganHangDL.h"
 #include "rules/history/TepAnToan.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QVariant>
+#include <QtEndian>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace thilaixe {
 
@@ -196,7 +205,132 @@ QString tenTrong(const QString& goc)
     return ten;
 }
 
+QString dauThoiGian() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")); }
+
+// The WAL's checksum over `n` bytes (pairs of 32-bit words), continuing s.
+void tongKiem(const char* p, qsizetype n, bool lon, quint32& s0, quint32& s1)
+{
+    for (qsizetype i = 0; i + 8 <= n; i += 8) {
+        const quint32 x0 = lon ? qFromBigEndian<quint32>(p + i) : qFromLittleEndian<quint32>(p + i);
+        const quint32 x1 = lon ? qFromBigEndian<quint32>(p + i + 4) : qFromLittleEndian<quint32>(p + i + 4);
+        s0 += x0 + s1;
+        s1 += x1 + s0;
+    }
+}
+
+// The frames of committed transactions in a -wal file as written: those of
+// its current generation (the header's salt, or the first frame's when the
+// header itself is damaged) up to the last that ends a transaction. SQLite
+// recovers exactly these unless a frame among them is damaged.
+int khungDaCommit(const QByteArray& wal)
+{
+    if (wal.size() < 32)
+        return 0;
+    const char* p = wal.constData();
+    const quint32 magic = qFromBigEndian<quint32>(p);
+    const bool lon = magic == 0x377f0683;
+    quint32 trang = qFromBigEndian<quint32>(p + 8);
+    quint32 s0 = 0, s1 = 0;
+    tongKiem(p, 24, lon, s0, s1);
+    const bool dauTot = (magic & 0xfffffffe) == 0x377f0682 && s0 == qFromBigEndian<quint32>(p + 24)
+                        && s1 == qFromBigEndian<quint32>(p + 28);
+    if (trang == 1)
+        trang = 65536;
+    if (trang < 512 || trang > 65536 || (trang & (trang - 1)) != 0)
+        trang = 4096;  // a damaged header: SQLite's usual page
+    const qsizetype khung = 24 + static_cast<qsizetype>(trang);
+    const qsizetype n = (wal.size() - 32) / khung;
+    if (n == 0)
+        return 0;
+    const char* muoi = dauTot ? p + 16 : p + 32 + 8;
+    int cuoi = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char* h = p + 32 + i * khung;
+        if (std::memcmp(h + 8, muoi, 8) != 0)
+            continue;  // an earlier generation's, or a damaged frame
+        if (qFromBigEndian<quint32>(h + 4) != 0)
+            cuoi = static_cast<int>(i + 1);
+    }
+    return cuoi;
+}
+
+QJsonArray mangSo(const std::vector<int>& v)
+{
+    QJsonArray a;
+    for (int x : v)
+        a.append(x);
+    return a;
+}
+
+std::vector<int> tuMang(const QJsonValue& v)
+{
+    std::vector<int> kq;
+    for (const QJsonValue x : v.toArray())
+        kq.push_back(x.toInt());
+    return kq;
+}
+
 }  // namespace
+
+QJsonObject baiLamJson(const BaiLam& b, bool msGiay)
+{
+    std::vector<int> liet;
+    for (std::size_t i = 0; i < b.cau.size(); ++i)
+        if (i < b.diemLiet.size() && b.diemLiet[i])
+            liet.push_back(b.cau[i]);
+    const Qt::DateFormat dang = msGiay ? Qt::ISODateWithMs : Qt::ISODate;
+    QJsonObject o{
+        {QStringLiteral("profile"), b.hoSo},
+        {QStringLiteral("bank"), b.nganHang},
+        {QStringLiteral("bank_version"), b.phienBan},
+        {QStringLiteral("rules"), b.quyTac},
+        {QStringLiteral("class"), b.hang},
+        {QStringLiteral("start"), b.batDau.toUTC().toString(dang)},
+        {QStringLiteral("end"), b.ketThuc.toUTC().toString(dang)},
+        {QStringLiteral("questions"), mangSo(b.cau)},
+        {QStringLiteral("answers"), mangSo(b.traLoi)},
+        {QStringLiteral("keys"), mangSo(b.dapAn)},
+        {QStringLiteral("critical"), mangSo(liet)},
+        {QStringLiteral("pass"), b.canDeDat},
+        {QStringLiteral("right"), b.soDung()},
+        {QStringLiteral("passed"), b.dat()},
+        {QStringLiteral("critical_failed"), mangSo(b.diemLietSai())},
+        {QStringLiteral("prediction"),
+         b.duDoan ? QJsonValue(QJsonObject{{QStringLiteral("pass"), b.duDoan->first},
+                                           {QStringLiteral("critical"), b.duDoan->second}})
+                  : QJsonValue(QJsonValue::Null)},
+    };
+    if (b.id != 0)
+        o.insert(QStringLiteral("id"), b.id);
+    return o;
+}
+
+std::optional<BaiLam> baiLamTuJson(const QJsonObject& o)
+{
+    BaiLam b;
+    b.hoSo = o.value(QStringLiteral("profile")).toInteger(1);
+    b.nganHang = o.value(QStringLiteral("bank")).toString();
+    b.phienBan = o.value(QStringLiteral("bank_version")).toString();
+    b.quyTac = o.value(QStringLiteral("rules")).toString();
+    b.hang = o.value(QStringLiteral("class")).toString();
+    b.batDau = QDateTime::fromString(o.value(QStringLiteral("start")).toString(), Qt::ISODateWithMs);
+    b.ketThuc = QDateTime::fromString(o.value(QStringLiteral("end")).toString(), Qt::ISODateWithMs);
+    b.cau = tuMang(o.value(QStringLiteral("questions")));
+    b.traLoi = tuMang(o.value(QStringLiteral("answers")));
+    b.dapAn = tuMang(o.value(QStringLiteral("keys")));
+    const std::vector<int> liet = tuMang(o.value(QStringLiteral("critical")));
+    for (int q : b.cau)
+        b.diemLiet.push_back(std::find(liet.begin(), liet.end(), q) != liet.end());
+    b.canDeDat = o.value(QStringLiteral("pass")).toInt();
+    const QJsonObject du = o.value(QStringLiteral("prediction")).toObject();
+    if (!du.isEmpty())
+        b.duDoan = std::make_pair(du.value(QStringLiteral("pass")).toDouble(),
+                                  du.value(QStringLiteral("critical")).toDouble());
+    if (b.nganHang.isEmpty() || b.hang.isEmpty() || !b.batDau.isValid() || !b.ketThuc.isValid()
+        || b.cau.empty() || b.traLoi.size() != b.cau.size() || b.dapAn.size() != b.cau.size())
+        return std::nullopt;
+    return b;
+}
 
 QString loiGhiKho(const QString& tep, const QString& lyDo)
 {
@@ -306,6 +440,7 @@ void KhoHocVien::doiCho(const QString& viSao)
 bool KhoHocVien::moTep()
 {
     const bool chiDoc = m_cheDo == CheDo::ChiDoc;
+    m_tepMo = m_tep;
     struct stat st {};
     const QByteArray ten = QFile::encodeName(m_tep);
     if (::lstat(ten.constData(), &st) == 0) {
@@ -318,36 +453,71 @@ bool KhoHocVien::moTep()
                                         : QStringLiteral("không phải tệp thường"));
             return false;
         }
-        if (st.st_size > 0) {
-            QFile f(m_tep);
-            const bool docDuoc = f.open(QIODevice::ReadOnly);
-            if (docDuoc && f.read(16) != QByteArray("SQLite format 3\0", 16)) {
-                if (chiDoc) {
-                    moBoNho(QStringLiteral("không phải tệp dữ liệu của chương trình"));
-                    return false;
-                }
-                f.close();
-                doiCho(QStringLiteral("không phải tệp dữ liệu của chương trình"));
-                if (m_trongBoNho)
-                    return false;
-            }
+        QFile f(m_tep);
+        if (!f.open(QIODevice::ReadOnly)) {
+            moBoNho(QStringLiteral("không đọc được tệp: %1").arg(lyDoLoi(EACCES)));
+            return false;
         }
+        if (st.st_size > 0 && f.read(16) != QByteArray("SQLite format 3\0", 16)) {
+            if (chiDoc) {
+                moBoNho(QStringLiteral("không phải tệp dữ liệu của chương trình"));
+                return false;
+            }
+            f.close();
+            doiCho(QStringLiteral("không phải tệp dữ liệu của chương trình"));
+            if (m_trongBoNho)
+                return false;
+        }
+    } else if (errno != ENOENT) {
+        // A folder that may not be read is not an empty store.
+        moBoNho(QStringLiteral("không đọc được: %1").arg(lyDoLoi(errno)));
+        return false;
     } else if (chiDoc) {
         moBoNho(QString());  // nothing kept yet: an empty store
         return false;
     }
+    // Committed changes still in the -wal: a copy is kept until SQLite has
+    // been seen to recover them all.
+    int khungWal = 0;
+    QString banSao;
+    {
+        QFile w(m_tep + QStringLiteral("-wal"));
+        if (QFileInfo(w.fileName()).isFile() && w.size() > 32 && w.open(QIODevice::ReadOnly))
+            khungWal = khungDaCommit(w.read(qint64{256} * 1024 * 1024));
+    }
+    if (chiDoc) {
+        // Read from a copy: the file and its folder are never changed, and
+        // a folder one may not write in (WAL wants its -shm) is read too.
+        auto tam = std::make_shared<QTemporaryDir>();
+        const QString sao = tam->filePath(kTepKho);
+        if (!tam->isValid() || !QFile::copy(m_tep, sao)
+            || (QFileInfo::exists(m_tep + QStringLiteral("-wal"))
+                && !QFile::copy(m_tep + QStringLiteral("-wal"), sao + QStringLiteral("-wal")))) {
+            moBoNho(QStringLiteral("không đọc được tệp (không chép được để đọc)"));
+            return false;
+        }
+        m_thuMucTam = tam;
+        m_tepMo = sao;
+    } else if (khungWal > 0) {
+        banSao = tenTrong(m_tep + QStringLiteral(".mo-") + dauThoiGian());
+        if (!QFile::copy(m_tep, banSao)
+            || !QFile::copy(m_tep + QStringLiteral("-wal"), banSao + QStringLiteral("-wal"))) {
+            QFile::remove(banSao);
+            banSao.clear();  // no room for a copy: opened all the same
+        }
+    }
     for (int lan = 0; lan < 2; ++lan) {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_ketNoi);
-            db.setDatabaseName(m_tep);
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
-                                     .arg(m_choMs)
-                                     .arg(chiDoc ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+            db.setDatabaseName(m_tepMo);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_choMs));
             if (!db.open()) {
-                moBoNho(lyDoSql(db.lastError()));
+                moBoNho(lyDo(db.lastError()));
                 return false;
             }
         }
+        if (khungWal > 0 && lan == 0)
+            kiemTraWal(banSao, khungWal);
         QString viSao;
         bool cuaNguoiKhac = false;
         if (kiemTraVaNangCap(&viSao, &cuaNguoiKhac))
@@ -363,6 +533,36 @@ bool KhoHocVien::moTep()
     return false;
 }
 
+void KhoHocVien::kiemTraWal(const QString& banSao, int khungTrongTep)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    QSqlQuery q(db);
+    // Its second column: the frames SQLite found whole in the -wal.
+    int khung = -1;
+    if (chay(q, QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)")) && q.next() && !q.value(1).isNull())
+        khung = q.value(1).toInt();
+    q.finish();
+    const QString cuoi = QStringLiteral("-wal");
+    if (khung < 0 || khung >= khungTrongTep) {
+        if (!banSao.isEmpty()) {
+            QFile::remove(banSao);
+            QFile::remove(banSao + cuoi);
+        }
+        return;
+    }
+    QString giu;
+    if (!banSao.isEmpty()) {
+        giu = tenTrong(m_tep + QStringLiteral(".wal-hong-") + dauThoiGian());
+        if (!QFile::rename(banSao, giu) || !QFile::rename(banSao + cuoi, giu + cuoi))
+            giu = banSao;
+    }
+    m_canhBao = txt::kKhoWalHong.arg(QDir::toNativeSeparators(m_tep)).arg(khungTrongTep - khung)
+                + (m_cheDo == CheDo::ChiDoc ? txt::kKhoWalChiDoc
+                   : giu.isEmpty()          ? txt::kKhoWalKhongSao
+                                            : txt::kKhoWalDaSao.arg(QDir::toNativeSeparators(giu),
+                                                                    QDir::toNativeSeparators(giu + cuoi)));
+}
+
 bool KhoHocVien::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
 {
     QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
@@ -375,7 +575,7 @@ bool KhoHocVien::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
     g_loiCuoi = QSqlError();
     const std::optional<QVariant> kiem = hoi(QStringLiteral("PRAGMA quick_check"));
     if (!kiem || kiem->toString() != QStringLiteral("ok")) {
-        *viSao = kiem ? QStringLiteral("tệp bị hỏng") : lyDoSql(g_loiCuoi);
+        *viSao = kiem ? QStringLiteral("tệp bị hỏng") : lyDo(g_loiCuoi);
         *laCuaNguoiKhac = kiem.has_value();
         return false;
     }
@@ -386,7 +586,7 @@ bool KhoHocVien::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
         const std::optional<QVariant> phienBan = hoi(QStringLiteral("PRAGMA user_version"));
         const std::optional<QVariant> soBang = hoi(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         if (!maUD || !phienBan || !soBang) {
-            *viSao = lyDoSql(g_loiCuoi);
+            *viSao = lyDo(g_loiCuoi);
             return -1;
         }
         *moi = maUD->toInt() == 0 && phienBan->toInt() == 0 && soBang->toInt() == 0;
@@ -414,7 +614,7 @@ bool KhoHocVien::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
         return false;
     }
     if (!m_trongBoNho && !hoi(QStringLiteral("PRAGMA journal_mode = WAL"))) {
-        *viSao = lyDoSql(g_loiCuoi);
+        *viSao = lyDo(g_loiCuoi);
         return false;
     }
     chay(q, QStringLiteral("PRAGMA synchronous = FULL"));
@@ -427,7 +627,7 @@ bool KhoHocVien::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
     // Brought up to date inside one transaction, looked at again there:
     // another copy may be doing the same at this moment.
     if (!chay(q, QStringLiteral("BEGIN IMMEDIATE"))) {
-        *viSao = lyDoSql(g_loiCuoi);
+        *viSao = lyDo(g_loiCuoi);
         return false;
     }
     const auto thoi = [&] {
@@ -441,17 +641,17 @@ bool KhoHocVien::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
     for (; v < kPhienBanKho; ++v) {
         for (const QString& sql : buoc[static_cast<std::size_t>(v)])
             if (!chay(q, sql)) {
-                *viSao = lyDoSql(g_loiCuoi);
+                *viSao = lyDo(g_loiCuoi);
                 return thoi();
             }
         if (!chay(q, QStringLiteral("PRAGMA user_version = %1").arg(v + 1))) {
-            *viSao = lyDoSql(g_loiCuoi);
+            *viSao = lyDo(g_loiCuoi);
             return thoi();
         }
     }
     if ((trong && !chay(q, QStringLiteral("PRAGMA application_id = %1").arg(kMaUngDungKho)))
         || !chay(q, QStringLiteral("COMMIT"))) {
-        *viSao = lyDoSql(g_loiCuoi);
+        *viSao = lyDo(g_loiCuoi);
         return thoi();
     }
     return true;
@@ -511,21 +711,41 @@ void KhoHocVien::nhapOnTapCu()
         m_choGhi.clear();  // the file stays, and is imported at a later start
 }
 
-bool KhoHocVien::giaoDich(ThayDoi thayDoi, QString* loi)
+QString KhoHocVien::lyDo(const QSqlError& e) const
+{
+    const int ma = maLoi(e);
+    if (ma != 8 && ma != 14)
+        return lyDoSql(e);
+    // Read-only: say which of the disk, the folder and the files it is.
+    const QString thuMuc = QFileInfo(m_tep).absolutePath();
+    struct statvfs v {};
+    if (::statvfs(QFile::encodeName(thuMuc).constData(), &v) == 0 && (v.f_flag & ST_RDONLY) != 0)
+        return QStringLiteral("ổ đĩa chứa tệp chỉ cho đọc");
+    for (const QString& t : QStringList{m_tep, m_tep + QStringLiteral("-wal"), m_tep + QStringLiteral("-shm")})
+        if (QFileInfo::exists(t) && ::access(QFile::encodeName(t).constData(), W_OK) != 0)
+            return QStringLiteral("tệp %1 chỉ cho đọc: bạn không có quyền ghi vào tệp đó")
+                .arg(QDir::toNativeSeparators(t));
+    if (::access(QFile::encodeName(thuMuc).constData(), W_OK) != 0)
+        return QStringLiteral("thư mục %1 không cho ghi").arg(QDir::toNativeSeparators(thuMuc));
+    return lyDoSql(e);
+}
+
+bool KhoHocVien::giaoDich(ThayDoi thayDoi, QString* loi, bool giu)
 {
     QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
     const auto thatBai = [&] {
         const QSqlError e = g_loiCuoi;
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        m_lyDoCho = m_cheDo == CheDo::ChiDoc ? QStringLiteral("chỉ đọc") : lyDo(e);
         if (loi)
-            *loi = m_cheDo == CheDo::ChiDoc ? QStringLiteral("chỉ đọc") : lyDoSql(e);
+            *loi = m_lyDoCho;
         // Held, to be written first by the next write that succeeds, when
         // the failure passes (a full disk, another copy holding the file);
         // a change the store refuses for itself would block every later
         // one, and is not kept.
         const int ma = maLoi(e);
         const bool quaDi = ma == 5 || ma == 6 || ma == 8 || ma == 10 || ma == 13 || ma == 14;
-        if (quaDi && m_choGhi.size() < 10000)
+        if (giu && quaDi && m_choGhi.size() < 10000)
             m_choGhi.push_back(std::move(thayDoi));
         return false;
     };
@@ -534,10 +754,131 @@ bool KhoHocVien::giaoDich(ThayDoi thayDoi, QString* loi)
     for (const ThayDoi& d : m_choGhi)
         if (!d.ghi(db))
             return thatBai();
-    if (!thayDoi.ghi(db) || !chay(db, QStringLiteral("COMMIT")))
+    if ((thayDoi.ghi && !thayDoi.ghi(db)) || !chay(db, QStringLiteral("COMMIT")))
         return thatBai();
     m_choGhi.clear();
+    m_lyDoCho.clear();
     return true;
+}
+
+bool KhoHocVien::thuGhiLai(QString* loi)
+{
+    if (m_choGhi.empty())
+        return true;
+    return giaoDich({}, loi, false);
+}
+
+void KhoHocVien::datThoiGianCho(int ms)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    QSqlQuery q(db);
+    chay(q, QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
+}
+
+QString KhoHocVien::moTaChoGhi() const
+{
+    QHash<QString, int> dem;
+    for (const ThayDoi& d : m_choGhi)
+        ++dem[d.moTa.value(QStringLiteral("kind")).toString()];
+    QStringList phan;
+    const std::pair<const char*, QString> loai[] = {{"attempt", QStringLiteral("%1 bài thi")},
+                                                    {"practice", QStringLiteral("%1 câu trả lời khi ôn")},
+                                                    {"critical_right", QStringLiteral("%1 ngày đúng câu điểm liệt")},
+                                                    {"setting", QStringLiteral("%1 cài đặt")},
+                                                    {"", QStringLiteral("%1 thay đổi khác")}};
+    for (const auto& [k, chu] : loai)
+        if (const int n = dem.value(QString::fromLatin1(k)))
+            phan.append(chu.arg(n));
+    return phan.join(QStringLiteral(", "));
+}
+
+QByteArray KhoHocVien::xuatChoGhi() const
+{
+    QJsonArray ds;
+    for (const ThayDoi& d : m_choGhi)
+        if (!d.moTa.isEmpty())
+            ds.append(d.moTa);
+    const QJsonObject o{{QStringLiteral("format"), kDangChoGhi},
+                        {QStringLiteral("store"), QDir::toNativeSeparators(m_tep)},
+                        {QStringLiteral("reason"), m_lyDoCho},
+                        {QStringLiteral("saved"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+                        {QStringLiteral("changes"), ds}};
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+bool KhoHocVien::luuChoGhiRaTep(const QString& tep, QString* loi) const
+{
+    QSaveFile f(tep);
+    if (f.open(QIODevice::WriteOnly) && f.write(xuatChoGhi()) >= 0 && f.commit())
+        return true;
+    if (loi)
+        *loi = f.errorString();
+    return false;
+}
+
+std::optional<int> KhoHocVien::nhapChoGhi(const QByteArray& noiDung, QString* loi)
+{
+    const auto sai = [&](const QString& vi) {
+        if (loi)
+            *loi = vi;
+        return std::nullopt;
+    };
+    QJsonParseError e{};
+    const QJsonObject goc = QJsonDocument::fromJson(noiDung, &e).object();
+    if (e.error != QJsonParseError::NoError || goc.value(QStringLiteral("format")).toString() != kDangChoGhi)
+        return sai(QStringLiteral("không phải tệp các thay đổi chưa ghi của chương trình (\"%1\")").arg(kDangChoGhi));
+    std::vector<ThayDoi> ds;
+    const QJsonArray mang = goc.value(QStringLiteral("changes")).toArray();
+    for (qsizetype i = 0; i < mang.size(); ++i) {
+        const QJsonObject o = mang[i].toObject();
+        const QString loai = o.value(QStringLiteral("kind")).toString();
+        const qint64 hoSo = o.value(QStringLiteral("profile")).toInteger(kHoSoMacDinh);
+        const QString nh = o.value(QStringLiteral("bank")).toString();
+        const int cau = o.value(QStringLiteral("question")).toInt();
+        if (loai == QStringLiteral("attempt")) {
+            const std::optional<BaiLam> b = baiLamTuJson(o.value(QStringLiteral("attempt")).toObject());
+            if (!b)
+                return sai(QStringLiteral("thay đổi %1 không phải một bài thi đọc được").arg(i + 1));
+            ds.push_back(thayDoiBaiLam(*b, std::make_shared<qint64>(0)));
+        } else if (loai == QStringLiteral("practice") && !nh.isEmpty() && cau > 0) {
+            ds.push_back(thayDoiOnTap(hoSo, nh, cau, o.value(QStringLiteral("right")).toBool(),
+                                      std::make_shared<std::pair<MucOnTap, bool>>()));
+        } else if (loai == QStringLiteral("critical_right") && !nh.isEmpty() && cau > 0) {
+            ds.push_back(thayDoiDiemLiet(hoSo, nh, cau, o.value(QStringLiteral("day")).toString()));
+        } else if (loai == QStringLiteral("setting")) {
+            ds.push_back(thayDoiCaiDat(hoSo, o.value(QStringLiteral("key")).toString(),
+                                       o.value(QStringLiteral("value")).toString()));
+        } else {
+            return sai(QStringLiteral("thay đổi %1 không đọc được (\"%2\")").arg(i + 1).arg(loai));
+        }
+    }
+    // Once only: the file's digest goes in with its changes.
+    const QString dau = QStringLiteral("held_imported:")
+                        + QString::fromLatin1(QCryptographicHash::hash(noiDung, QCryptographicHash::Sha256).toHex());
+    bool daNhap = false;
+    const bool xong = giaoDich({[&](QSqlDatabase& db) {
+                                    QSqlQuery q(db);
+                                    if (!chay(q, QStringLiteral("SELECT 1 FROM meta WHERE key = ?"), {dau}))
+                                        return false;
+                                    if (q.next()) {
+                                        daNhap = true;
+                                        return false;
+                                    }
+                                    for (const ThayDoi& d : ds)
+                                        if (!d.ghi(db))
+                                            return false;
+                                    return chay(db,
+                                                QStringLiteral("INSERT INTO meta(key, value) VALUES(?, "
+                                                               "datetime('now'))"),
+                                                {dau});
+                                },
+                                {}},
+                               loi, false);
+    if (daNhap)
+        return sai(QStringLiteral("tệp này đã được ghi vào dữ liệu từ trước; không ghi lại lần nữa"));
+    if (!xong)
+        return std::nullopt;
+    return static_cast<int>(ds.size());
 }
 
 std::vector<HoSo> KhoHocVien::cacHoSo()
@@ -599,17 +940,23 @@ QString KhoHocVien::caiDat(qint64 hoSo, const QString& khoa, const QString& macD
     return macDinh;
 }
 
+KhoHocVien::ThayDoi KhoHocVien::thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri)
+{
+    return {[=](QSqlDatabase& db) {
+                return chay(db,
+                            QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, ?, ?)"),
+                            {hoSo, khoa, giaTri});
+            },
+            {},
+            QJsonObject{{QStringLiteral("kind"), QStringLiteral("setting")},
+                        {QStringLiteral("profile"), hoSo},
+                        {QStringLiteral("key"), khoa},
+                        {QStringLiteral("value"), giaTri}}};
+}
+
 bool KhoHocVien::datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi)
 {
-    return giaoDich({[=](QSqlDatabase& db) {
-                         return chay(
-                             db,
-                             QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, "
-                                            "?, ?)"),
-                             {hoSo, khoa, giaTri});
-                     },
-                     {}},
-                    loi);
+    return giaoDich(thayDoiCaiDat(hoSo, khoa, giaTri), loi);
 }
 
 SoOnTap KhoHocVien::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
@@ -635,25 +982,35 @@ SoOnTap KhoHocVien::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
     return so;
 }
 
+KhoHocVien::ThayDoi KhoHocVien::thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
+                                             const std::shared_ptr<std::pair<MucOnTap, bool>>& ketQua)
+{
+    return {[=](QSqlDatabase& db) {
+                const std::optional<MucOnTap> m = docMucTrongKho(db, hoSo, nganHang, cau);
+                if (!m)
+                    return false;
+                MucOnTap moi = *m;
+                ketQua->second = traLoiMuc(moi, dung);
+                ketQua->first = moi;
+                return ghiMuc(db, hoSo, nganHang, cau, moi);
+            },
+            [=](qint64 h, const QString& nh, SoOnTap& so) {
+                if (h == hoSo && nh == nganHang && so.coCau(cau))
+                    traLoiMuc(so.muc[static_cast<std::size_t>(cau)], dung);
+            },
+            QJsonObject{{QStringLiteral("kind"), QStringLiteral("practice")},
+                        {QStringLiteral("profile"), hoSo},
+                        {QStringLiteral("bank"), nganHang},
+                        {QStringLiteral("question"), cau},
+                        {QStringLiteral("right"), dung}}};
+}
+
 bool KhoHocVien::traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung, MucOnTap* sau,
                              bool* roi, QString* loi)
 {
     // What the store holds after it, as this answer leaves it.
     auto ketQua = std::make_shared<std::pair<MucOnTap, bool>>();
-    const bool xong = giaoDich({[=](QSqlDatabase& db) {
-                                    const std::optional<MucOnTap> m = docMucTrongKho(db, hoSo, nganHang, cau);
-                                    if (!m)
-                                        return false;
-                                    MucOnTap moi = *m;
-                                    ketQua->second = traLoiMuc(moi, dung);
-                                    ketQua->first = moi;
-                                    return ghiMuc(db, hoSo, nganHang, cau, moi);
-                                },
-                                [=](qint64 h, const QString& nh, SoOnTap& so) {
-                                    if (h == hoSo && nh == nganHang && so.coCau(cau))
-                                        traLoiMuc(so.muc[static_cast<std::size_t>(cau)], dung);
-                                }},
-                               loi);
+    const bool xong = giaoDich(thayDoiOnTap(hoSo, nganHang, cau, dung, ketQua), loi);
     if (!xong) {
         // Held: the view with the waiting changes says what it will be.
         SoOnTap so = docOnTap(hoSo, nganHang, std::max(cau, 1));
@@ -716,11 +1073,9 @@ bool KhoHocVien::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, c
         loi);
 }
 
-std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
+KhoHocVien::ThayDoi KhoHocVien::thayDoiBaiLam(const BaiLam& b, const std::shared_ptr<qint64>& id)
 {
-    auto id = std::make_shared<qint64>(0);
-    const bool xong = giaoDich(
-        {[b, id](QSqlDatabase& db) {
+    return {[b, id](QSqlDatabase& db) {
              if (!chay(
                      db,
                      QStringLiteral("INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
@@ -788,8 +1143,15 @@ std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
                      m.canOn = true;
                      m.dungLienTiep = 0;
                  }
-         }},
-        loi);
+         },
+            QJsonObject{{QStringLiteral("kind"), QStringLiteral("attempt")},
+                        {QStringLiteral("attempt"), baiLamJson(b, true)}}};
+}
+
+std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
+{
+    auto id = std::make_shared<qint64>(0);
+    const bool xong = giaoDich(thayDoiBaiLam(b, id), loi);
     if (!xong)
         return std::nullopt;
     return *id;
@@ -878,19 +1240,27 @@ std::vector<KhoHocVien::DongOnTap> KhoHocVien::tatCaOnTap(const QString& nganHan
     return kq;
 }
 
+KhoHocVien::ThayDoi KhoHocVien::thayDoiDiemLiet(qint64 hoSo, const QString& nganHang, int cau,
+                                                const QString& ngay)
+{
+    return {[=](QSqlDatabase& db) {
+                return chay(db,
+                            QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, day) "
+                                           "VALUES(?, ?, ?, ?)"),
+                            {hoSo, nganHang, cau, ngay});
+            },
+            {},
+            QJsonObject{{QStringLiteral("kind"), QStringLiteral("critical_right")},
+                        {QStringLiteral("profile"), hoSo},
+                        {QStringLiteral("bank"), nganHang},
+                        {QStringLiteral("question"), cau},
+                        {QStringLiteral("day"), ngay}}};
+}
+
 bool KhoHocVien::ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
                                  QString* loi)
 {
-    const QString ngayChu = ngay.toString(Qt::ISODate);
-    return giaoDich({[=](QSqlDatabase& db) {
-                         return chay(
-                             db,
-                             QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, "
-                                            "day) VALUES(?, ?, ?, ?)"),
-                             {hoSo, nganHang, cau, ngayChu});
-                     },
-                     {}},
-                    loi);
+    return giaoDich(thayDoiDiemLiet(hoSo, nganHang, cau, ngay.toString(Qt::ISODate)), loi);
 }
 
 QHash<int, int> KhoHocVien::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang)

@@ -11,13 +11,16 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QJsonObject>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class QSqlDatabase;
+class QSqlError;
 
 namespace thilaixe {
 
@@ -27,8 +30,14 @@ inline const QString kTepKho = QStringLiteral("thilaixe.sqlite");
 constexpr int kPhienBanKho = 2;
 // PRAGMA application_id: "TLXE", so another program's database is told apart.
 constexpr int kMaUngDungKho = 0x544C5845;
-// How long a write waits for another copy of the program holding the store.
+// How long opening the store waits for another copy of the program holding
+// it (a command-line verb may wait that long).
 constexpr int kChoKhoMs = 10000;
+// How long a write from a window waits: a window never stalls longer. A
+// write that cannot be made in that time is held and written later.
+constexpr int kChoGhiCuaSoMs = 150;
+// The format of a file of held changes (--import reads it back).
+inline const QString kDangChoGhi = QStringLiteral("thilaixe-held/1");
 
 struct HoSo final {
     qint64 id = 0;
@@ -57,6 +66,12 @@ struct BaiLam final {
     // As the learning features see it.
     LanThi lanThi() const;
 };
+
+// An attempt as JSON (as --export prints it and a file of held changes keeps
+// it): times to the second, or to the millisecond when `msGiay`.
+QJsonObject baiLamJson(const BaiLam& b, bool msGiay = false);
+// Back from that JSON; empty when it is not an attempt.
+std::optional<BaiLam> baiLamTuJson(const QJsonObject& o);
 
 class KhoHocVien final {
 public:
@@ -126,6 +141,22 @@ public:
     // Changes held because they could not be written yet; each write that
     // succeeds writes them first, in order.
     std::size_t soChoGhi() const { return m_choGhi.size(); }
+    // Writes the held changes now; true when none is left held.
+    bool thuGhiLai(QString* loi = nullptr);
+    // Why the last write failed, as the learner is told it.
+    const QString& lyDoChoGhi() const { return m_lyDoCho; }
+    // What is held, for a person: "1 bài thi, 7 câu trả lời khi ôn".
+    QString moTaChoGhi() const;
+    // The held changes as a file (kDangChoGhi) that importFile() writes back.
+    QByteArray xuatChoGhi() const;
+    // Saves them to `tep` (replaced whole, or left as it was).
+    bool luuChoGhiRaTep(const QString& tep, QString* loi) const;
+    // Writes a file of held changes into the store, all or nothing, once:
+    // a file already imported is refused. The count of changes written, or
+    // nothing with the reason in `loi`.
+    std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi);
+    // How long a write waits for another copy holding the store.
+    void datThoiGianCho(int ms);
 
     // A note for the learner about the old practice file met at opening
     // (imported, or unreadable and kept aside); empty when none.
@@ -135,13 +166,23 @@ private:
     struct ThayDoi {
         std::function<bool(QSqlDatabase&)> ghi;                       // inside the transaction
         std::function<void(qint64, const QString&, SoOnTap&)> apVao;  // on a view read before it is written
+        // The change as data, to be saved to a file when it cannot be
+        // written; empty for one that can be made again from elsewhere.
+        QJsonObject moTa = {};
     };
+    static ThayDoi thayDoiBaiLam(const BaiLam& b, const std::shared_ptr<qint64>& id);
+    static ThayDoi thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
+                                const std::shared_ptr<std::pair<MucOnTap, bool>>& ketQua);
+    static ThayDoi thayDoiDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QString& ngay);
+    static ThayDoi thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri);
+    QString lyDo(const QSqlError& e) const;
+    void kiemTraWal(const QString& banSao, int khungTrongTep);
     bool moTep();
     void moBoNho(const QString& lyDo);
     bool kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac);
     void doiCho(const QString& viSao);
     void nhapOnTapCu();
-    bool giaoDich(ThayDoi thayDoi, QString* loi);
+    bool giaoDich(ThayDoi thayDoi, QString* loi, bool giu = true);
 
     QString m_tep;
     CheDo m_cheDo;
@@ -151,6 +192,10 @@ private:
     QString m_thongBaoNhap;
     bool m_trongBoNho = false;
     std::vector<ThayDoi> m_choGhi;
+    QString m_lyDoCho;
+    // What is opened: the file itself, or a copy of it read for ChiDoc.
+    QString m_tepMo;
+    std::shared_ptr<void> m_thuMucTam;
 };
 
 // The message for a failed write of the store, naming it and the reason.

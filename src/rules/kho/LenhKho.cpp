@@ -1,8 +1,10 @@
 #include "rules/kho/LenhKho.h"
 
+#include "rules/history/TepAnToan.h"
 #include "rules/kho/KhoHocVien.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,52 +13,33 @@
 
 namespace thilaixe {
 
-namespace {
-
-QJsonArray mang(const std::vector<int>& v)
-{
-    QJsonArray a;
-    for (int x : v)
-        a.append(x);
-    return a;
-}
-
-}  // namespace
-
 int lenhXuat(const QString& thuMuc, const QString& idNganHang)
 {
     KhoHocVien kho(QDir(thuMuc).filePath(kTepKho), KhoHocVien::CheDo::ChiDoc);
-    if (!kho.canhBao().isEmpty()) {
-        std::fprintf(stderr, "thilaixe: %s\n", qPrintable(kho.canhBao()));
+    if (kho.trongBoNho() && !kho.canhBao().isEmpty()) {
+        std::fprintf(stderr, "thilaixe: %s\nthilaixe: the store cannot be read; nothing is exported\n",
+                     qPrintable(kho.canhBao()));
+        return 1;
+    }
+    if (!kho.canhBao().isEmpty())
+        std::fprintf(stderr,
+                     "thilaixe: %s\nthilaixe: the store's -wal is damaged: what follows may lack recent "
+                     "changes\n",
+                     qPrintable(kho.canhBao()));
+    const std::vector<BaiLam> cacBai = kho.cacBaiLam(std::nullopt, idNganHang);
+    const std::vector<KhoHocVien::DongOnTap> cacO = kho.tatCaOnTap(idNganHang);
+    if (!idNganHang.isEmpty() && cacBai.empty() && cacO.empty()) {
+        std::fprintf(stderr,
+                     "thilaixe: --export --bank %s: không có bài thi hay câu ôn nào của ngân hàng này trong "
+                     "%s / nothing kept for that bank id\n",
+                     qPrintable(idNganHang), qPrintable(QDir::toNativeSeparators(kho.tep())));
         return 1;
     }
     QJsonArray baiLam;
-    for (const BaiLam& b : kho.cacBaiLam(std::nullopt, idNganHang)) {
-        std::vector<int> liet;
-        for (std::size_t i = 0; i < b.cau.size(); ++i)
-            if (b.diemLiet[i])
-                liet.push_back(b.cau[i]);
-        baiLam.append(QJsonObject{
-            {QStringLiteral("id"), b.id},
-            {QStringLiteral("profile"), b.hoSo},
-            {QStringLiteral("bank"), b.nganHang},
-            {QStringLiteral("bank_version"), b.phienBan},
-            {QStringLiteral("rules"), b.quyTac},
-            {QStringLiteral("class"), b.hang},
-            {QStringLiteral("start"), b.batDau.toUTC().toString(Qt::ISODate)},
-            {QStringLiteral("end"), b.ketThuc.toUTC().toString(Qt::ISODate)},
-            {QStringLiteral("questions"), mang(b.cau)},
-            {QStringLiteral("answers"), mang(b.traLoi)},
-            {QStringLiteral("keys"), mang(b.dapAn)},
-            {QStringLiteral("critical"), mang(liet)},
-            {QStringLiteral("pass"), b.canDeDat},
-            {QStringLiteral("right"), b.soDung()},
-            {QStringLiteral("passed"), b.dat()},
-            {QStringLiteral("critical_failed"), mang(b.diemLietSai())},
-        });
-    }
+    for (const BaiLam& b : cacBai)
+        baiLam.append(baiLamJson(b));
     QJsonArray onTap;
-    for (const KhoHocVien::DongOnTap& d : kho.tatCaOnTap(idNganHang))
+    for (const KhoHocVien::DongOnTap& d : cacO)
         onTap.append(QJsonObject{{QStringLiteral("profile"), d.hoSo},
                                  {QStringLiteral("bank"), d.nganHang},
                                  {QStringLiteral("question"), d.cau},
@@ -68,6 +51,32 @@ int lenhXuat(const QString& thuMuc, const QString& idNganHang)
                         {QStringLiteral("attempts"), baiLam},
                         {QStringLiteral("practice"), onTap}};
     std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
+    return 0;
+}
+
+int lenhNhap(const QString& thuMuc, const QString& tep)
+{
+    QFile f;
+    QString lyDo;
+    if (moDeDoc(tep, f, &lyDo) != KetQuaMo::DaMo) {
+        std::fprintf(stderr, "thilaixe: --import %s: %s / cannot be read\n", qPrintable(tep), qPrintable(lyDo));
+        return 1;
+    }
+    const QByteArray noiDung = f.read(qint64{64} * 1024 * 1024);
+    KhoHocVien kho(QDir(thuMuc).filePath(kTepKho));
+    if (kho.trongBoNho()) {
+        std::fprintf(stderr, "thilaixe: %s\nthilaixe: the store cannot be written; nothing is imported\n",
+                     qPrintable(kho.canhBao()));
+        return 1;
+    }
+    QString loi;
+    const std::optional<int> n = kho.nhapChoGhi(noiDung, &loi);
+    if (!n) {
+        std::fprintf(stderr, "thilaixe: --import %s: %s / not imported\n", qPrintable(tep), qPrintable(loi));
+        return 1;
+    }
+    std::printf("Đã ghi %d thay đổi vào %s / %d changes written\n", *n,
+                qPrintable(QDir::toNativeSeparators(kho.tep())), *n);
     return 0;
 }
 

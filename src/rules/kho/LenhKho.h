@@ -7,7 +7,13 @@ namespace thilaixe {
 // --export: every kept attempt (of one bank when `idNganHang` is given) and
 // every practice box of the store in `thuMuc`, as JSON on standard output.
 // The store is only read. 0 done (a folder with no store yet gives empty
-// lists), 1 a store that cannot be read.
+// lists), 1 a store that cannot be read or a bank id that matches nothing
+// kept. What the reader must know (a damaged -wal) goes to standard error.
 int lenhXuat(const QString& thuMuc, const QString& idNganHang);
+
+// --import FILE: writes a file of changes the windows could not write (saved
+// when the program ended) into the store in `thuMuc`, all or nothing, once.
+// 0 done, 1 not written (said why).
+int lenhNhap(const QString& thuMuc, const QString& tep);
 
 }  // namespace thilaixe

@@ -7,7 +7,10 @@
 #include "screens/common/Personalisation.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace thilaixe {
 
@@ -19,6 +22,18 @@ KhoHocVien& MoiTruong::kho()
 {
     if (!m_kho) {
         m_kho = std::make_unique<KhoHocVien>(duongDan(kTepKho));
+        // A window never waits on another copy holding the store: what
+        // cannot be written at once is held and tried again.
+        m_kho->datThoiGianCho(kChoGhiCuaSoMs);
+        m_thuLai = new QTimer(this);
+        m_thuLai->setTimerType(Qt::PreciseTimer);
+        m_thuLai->setInterval(kThuLaiMs);
+        connect(m_thuLai, &QTimer::timeout, this, &MoiTruong::thuGhiLai);
+        m_thuLai->start();
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+            if (w)
+                thuGhiLai();
+        });
         for (const QString& bao : {m_kho->canhBao(), m_kho->thongBaoNhap()})
             if (!bao.isEmpty())
                 m_seams.hienThongBao(txt::kTieuDeKho, bao, {});
@@ -113,13 +128,66 @@ void MoiTruong::baoThieuTep(NoiBaoLoi noi)
     m_seams.hienThongBao(txt::kTieuDeLoiDoc, noiDungThieuTep(noi), [this] { ketThucChuongTrinh(); });
 }
 
+void MoiTruong::thuGhiLai()
+{
+    if (m_kho && m_kho->soChoGhi() > 0)
+        m_kho->thuGhiLai();
+}
+
 void MoiTruong::ketThucChuongTrinh()
 {
     m_dangKetThuc = true;
     if (m_daKetThuc)
         return;
+    if (m_kho && m_kho->soChoGhi() > 0 && !m_kho->thuGhiLai()) {
+        hoiTruocKhiKetThuc();
+        return;
+    }
     m_daKetThuc = true;
     m_seams.thoat();
+}
+
+void MoiTruong::hoiTruocKhiKetThuc()
+{
+    if (m_dangHoiChuaGhi)
+        return;
+    m_dangHoiChuaGhi = true;
+    m_seams.hoiChon(txt::kTieuDeChuaGhi,
+                    txt::kHoiChuaGhi.arg(m_kho->moTaChoGhi(), QDir::toNativeSeparators(m_kho->tep()),
+                                         m_kho->lyDoChoGhi()),
+                    {txt::kNutThuLai, txt::kNutLuuRaTep, txt::kNutKetThucMat}, [this](int chon) {
+                        m_dangHoiChuaGhi = false;
+                        if (chon == 1) {
+                            const QString goiY = QDir::home().filePath(txt::kTenTepChuaGhi.arg(
+                                m_seams.bayGio().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+                            m_seams.chonTepLuu(txt::kChonTepChuaGhi, goiY,
+                                               [this](const QString& tep) { luuChoGhi(tep); });
+                        } else if (chon == 2) {
+                            m_daKetThuc = true;
+                            m_seams.thoat();
+                        } else {
+                            ketThucChuongTrinh();  // tried again; asked again if it still fails
+                        }
+                    });
+}
+
+void MoiTruong::luuChoGhi(const QString& tep)
+{
+    if (tep.isEmpty()) {
+        ketThucChuongTrinh();
+        return;
+    }
+    QString loi;
+    if (!m_kho->luuChoGhiRaTep(tep, &loi)) {
+        m_seams.hienThongBao(txt::kTieuDeChuaGhi, txt::kKhongLuuDuocTep.arg(QDir::toNativeSeparators(tep), loi),
+                             [this] { ketThucChuongTrinh(); });
+        return;
+    }
+    m_seams.hienThongBao(txt::kTieuDeChuaGhi,
+                         txt::kDaLuuChuaGhi.arg(m_kho->moTaChoGhi(), QDir::toNativeSeparators(tep)), [this] {
+                             m_daKetThuc = true;
+                             m_seams.thoat();
+                         });
 }
 
 }  // namespace thilaixe

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class QTimer;
 class QWidget;
 
 namespace thilaixe {
@@ -58,8 +59,13 @@ public:
 
     // The missing-file message, then the end of the program once it closes.
     void baoThieuTep(NoiBaoLoi noi);
-    // Ends the program at once.
+    // Ends the program: at once, unless changes the store could not write
+    // are still held; then it tries once more, and if that fails asks the
+    // learner (try again, save them to a file, or end and lose them).
     void ketThucChuongTrinh();
+    // Writes what the store holds back (a timer and every window
+    // activation call it).
+    void thuGhiLai();
     // True from the moment the program is bound to end (message on screen
     // or already ended): handlers stop, no new window opens.
     bool dangKetThuc() const { return m_dangKetThuc; }
@@ -72,6 +78,9 @@ public:
     SoOnTap onTapCoDien();
     // Says once per window (`daBao`) that the store could not be written.
     void baoLoiGhiKho(bool& daBao, const QString& lyDo);
+
+    // How often held changes are tried again.
+    static constexpr int kThuLaiMs = 5000;
 
     // Text of the missing-file message.
     static QString noiDungThieuTep(NoiBaoLoi noi);
@@ -87,7 +96,12 @@ private:
     bool m_dangKetThuc = false;
     bool m_daKetThuc = false;
     bool m_daBaoLichSu = false;
+    bool m_dangHoiChuaGhi = false;
     std::unique_ptr<KhoHocVien> m_kho;
+    QTimer* m_thuLai = nullptr;
+
+    void hoiTruocKhiKetThuc();
+    void luuChoGhi(const QString& tep);
 };
 
 }  // namespace thilaixe

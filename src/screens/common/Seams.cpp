@@ -1,7 +1,9 @@
 #include "screens/common/Seams.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace thilaixe {
@@ -27,6 +29,40 @@ void RealSeams::hienThongBao(const QString& tieuDe, const QString& noiDung, std:
             khiDong();
     });
     box->show();
+}
+
+void RealSeams::hoiChon(const QString& tieuDe, const QString& noiDung, const QStringList& nut,
+                        std::function<void(int)> khiChon)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, tieuDe, noiDung, QMessageBox::NoButton);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    QList<QAbstractButton*> cacNut;
+    for (const QString& n : nut)
+        cacNut.append(box->addButton(n, QMessageBox::ActionRole));
+    if (!cacNut.isEmpty())
+        box->setDefaultButton(qobject_cast<QPushButton*>(cacNut.first()));
+    QObject::connect(box, &QMessageBox::finished, box, [box, cacNut, khiChon = std::move(khiChon)](int) {
+        if (khiChon)
+            khiChon(static_cast<int>(cacNut.indexOf(box->clickedButton())));
+    });
+    box->show();
+}
+
+void RealSeams::chonTepLuu(const QString& tieuDe, const QString& goiY, std::function<void(QString)> khiChon)
+{
+    auto* d = new QFileDialog(nullptr, tieuDe, goiY, QStringLiteral("JSON (*.json)"));
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setDefaultSuffix(QStringLiteral("json"));
+    d->setWindowModality(Qt::ApplicationModal);
+    auto goi = std::make_shared<std::function<void(QString)>>(std::move(khiChon));
+    QObject::connect(d, &QFileDialog::finished, d, [d, goi](int kq) {
+        const QStringList chon = d->selectedFiles();
+        if (*goi)
+            (*goi)(kq == QDialog::Accepted && !chon.isEmpty() ? chon.first() : QString());
+    });
+    d->open();
 }
 
 QDateTime RealSeams::bayGio() { return QDateTime::currentDateTime(); }

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -20,6 +21,14 @@ public:
     // Never blocks the caller.
     virtual void hienThongBao(const QString& tieuDe, const QString& noiDung,
                               std::function<void()> khiDong) = 0;
+    // A question answered by one of the buttons `nut`: khiChon gets the
+    // index of the one pressed, -1 when the box is closed without one.
+    // Never blocks the caller.
+    virtual void hoiChon(const QString& tieuDe, const QString& noiDung, const QStringList& nut,
+                         std::function<void(int)> khiChon) = 0;
+    // Asks for a file to save into, `goiY` proposed: khiChon gets its path,
+    // empty when the learner cancels. Never blocks the caller.
+    virtual void chonTepLuu(const QString& tieuDe, const QString& goiY, std::function<void(QString)> khiChon) = 0;
     virtual QDateTime bayGio() = 0;
     virtual NguonNgauNhien& ngauNhien() = 0;
 };
@@ -29,6 +38,9 @@ class RealSeams final : public Seams {
 public:
     void thoat() override;
     void hienThongBao(const QString& tieuDe, const QString& noiDung, std::function<void()> khiDong) override;
+    void hoiChon(const QString& tieuDe, const QString& noiDung, const QStringList& nut,
+                 std::function<void(int)> khiChon) override;
+    void chonTepLuu(const QString& tieuDe, const QString& goiY, std::function<void(QString)> khiChon) override;
     QDateTime bayGio() override;
     NguonNgauNhien& ngauNhien() override;
 

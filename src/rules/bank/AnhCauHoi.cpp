@@ -7,8 +7,9 @@
 namespace thilaixe {
 
 namespace {
-constexpr int kGioiHanMB = 64;     // decoder allocation cap
-constexpr int kCanhToiDa = 20000;  // larger claims are not pictures we show
+// The decoder's allocation cap: a picture of kDiemAnhToiDa pixels at 16
+// bits a channel (a PNG decoder reads it whole before scaling it down).
+constexpr int kGioiHanMB = static_cast<int>(kDiemAnhToiDa * 8 / (1024 * 1024)) + 16;
 
 // Decodes under the caps at the size asked for (its shape kept when
 // `giuTiLe`: a bank's pictures come in any shape).
@@ -16,7 +17,7 @@ KetQuaTaiAnh giaiMa(QImageReader& reader, QSize kichThuoc, bool giuTiLe, QImage*
 {
     QImageReader::setAllocationLimit(kGioiHanMB);
     const QSize goc = reader.size();
-    if (!goc.isValid() || goc.width() > kCanhToiDa || goc.height() > kCanhToiDa)
+    if (!goc.isValid() || qint64{goc.width()} * goc.height() > kDiemAnhToiDa)
         return KetQuaTaiAnh::Hong;
     if (kichThuoc.isValid() && !kichThuoc.isEmpty())
         reader.setScaledSize(giuTiLe ? goc.scaled(kichThuoc, Qt::KeepAspectRatio) : kichThuoc);
@@ -28,6 +29,12 @@ KetQuaTaiAnh giaiMa(QImageReader& reader, QSize kichThuoc, bool giuTiLe, QImage*
     return KetQuaTaiAnh::DaTai;
 }
 }  // namespace
+
+QSize kichThuocAnh(const QString& tenTep)
+{
+    QImageReader reader(tenTep);
+    return reader.size();
+}
 
 KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
 {

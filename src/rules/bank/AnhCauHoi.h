@@ -12,6 +12,14 @@ enum class KetQuaTaiAnh {
     Hong,      // exists but does not decode: silent
 };
 
+// The most pixels a picture may have (its header says how many): a photo
+// from a camera fits; a file claiming 20,000 x 20,000 does not.
+constexpr qint64 kDiemAnhToiDa = 25'000'000;
+
+// The size a picture's header declares, read without decoding it; invalid
+// when it cannot be read.
+QSize kichThuocAnh(const QString& tenTep);
+
 // Decodes a question picture at the size it is shown, so a large picture
 // costs no more than a small one. The decoder's allocation is capped.
 KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh);

@@ -173,6 +173,7 @@ inline const QString kDaLuuChuaGhi = QStringLiteral(
     "Đã lưu %1 vào %2.\n\nKhi ghi được vào dữ liệu học tập, chạy: thilaixe --import \"%2\" (thêm --data "
     "THƯ_MỤC nếu thư mục làm việc không phải thư mục mặc định).");
 inline const QString kKhongLuuDuocTep = QStringLiteral("Không lưu được vào %1: %2.");
+inline const QString kKhoKhongDoc = QStringLiteral("Không đọc được %1: %2.");
 inline const QString kKhoTrongBoNho =
     QStringLiteral("Không dùng được %1: %2.\n\nChương trình vẫn chạy, nhưng những gì bạn ôn và thi lần này "
                    "sẽ không được lưu khi đóng chương trình. Tệp đó không bị thay đổi.");
@@ -228,6 +229,15 @@ inline const QString kDlKhongThayNganHang =
                    "--bank TỆP, hoặc đặt tệp vào thư mục bank-2025 trong thư mục làm việc.");
 inline const QString kDlTieuDeLoiNganHang = QStringLiteral("Ngân hàng câu hỏi");
 inline const QString kDlLoiNganHang = QStringLiteral("Không dùng được ngân hàng %1:\n\n%2");
+inline const QString kDlQuyTacDaHet = QStringLiteral(
+    "Bộ quy tắc ra đề %1 đã hết hiệu lực sau ngày %2 và chưa có bộ nào thay thế, nên chưa thi thử được. "
+    "Trường hoặc trung tâm hãy đặt tệp quy tắc mới vào thư mục %3.");
+inline const QString kDlQuyTacChuaBatDau = QStringLiteral(
+    "Bộ quy tắc ra đề %1 chỉ có hiệu lực từ ngày %2, nên chưa thi thử được. Trường hoặc trung tâm hãy đặt "
+    "tệp quy tắc đang có hiệu lực vào thư mục %3.");
+inline const QString kDlLoiTepQuyTac = QStringLiteral("⚠ Tệp quy tắc bị bỏ qua vì có lỗi: %1");
+inline const QString kDlDungThay = QStringLiteral("Đang dùng thay: %1 (%2).");
+inline const QString kDlCaiSan = QStringLiteral("có sẵn trong chương trình");
 inline const QString kDlKhongCoQuyTac =
     QStringLiteral("Không có bộ quy tắc ra đề nào có hiệu lực hôm nay (%1).");
 inline const QString kDlTieuDeNha = QStringLiteral("%1 – thilaixe");

@@ -1,6 +1,7 @@
 #include "rules/dulieu/LenhNganHang.h"
 
 #include "rules/dulieu/NganHangDL.h"
+#include "rules/history/TepAnToan.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,9 +26,11 @@ std::optional<BoQuyTac> chonQuyTac(const QString& tepQuyTac, const QString& tepN
     const QDate homNay = QDate::currentDate();
     std::optional<BoQuyTac> chon;
     if (!tepQuyTac.isEmpty()) {
-        QFile f(tepQuyTac);
-        if (!f.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "thilaixe: %s: %s\n", qPrintable(tepQuyTac), qPrintable(f.errorString()));
+        QFile f;
+        QString lyDo;
+        if (moTepNguon(tepQuyTac, f, &lyDo) != KetQuaMo::DaMo) {
+            std::fprintf(stderr, "thilaixe: --rules %s: %s / not a regular file that can be read\n",
+                         qPrintable(tepQuyTac), qPrintable(lyDo));
             return std::nullopt;
         }
         KetQuaDocDL<BoQuyTac> kq = docBoQuyTac(f.read(kTepDuLieuToiDa + 1));
@@ -35,21 +38,23 @@ std::optional<BoQuyTac> chonQuyTac(const QString& tepQuyTac, const QString& tepN
             std::fprintf(stderr, "%s: %s\n", qPrintable(tepQuyTac), qPrintable(l.dong()));
         chon = std::move(kq.giaTri);
         if (chon && !chon->coHieuLuc(homNay))
-            std::fprintf(
-                stderr, "thilaixe: bộ quy tắc %s không có hiệu lực hôm nay (%s); vẫn dùng vì được chỉ định\n",
-                qPrintable(chon->id), qPrintable(homNay.toString(Qt::ISODate)));
+            std::fprintf(stderr,
+                         "thilaixe: bộ quy tắc %s không có hiệu lực hôm nay (%s); vẫn dùng vì được chỉ định / "
+                         "rule set %s is not in force today; used as given\n",
+                         qPrintable(chon->id), qPrintable(homNay.toString(Qt::ISODate)), qPrintable(chon->id));
     } else {
-        std::vector<LoiDuLieu> loi;
-        const std::vector<BoQuyTac> cacBo = cacBoQuyTacCho(tepNganHang, &loi);
-        for (const LoiDuLieu& l : loi)
+        const QuyTacDaChon c = chonQuyTacCho(tepNganHang, homNay);
+        for (const LoiDuLieu& l : c.loi)
             std::fprintf(stderr, "%s\n", qPrintable(l.dong()));
-        if (!loi.empty())
+        for (const QString& g : c.ghiChu)
+            std::fprintf(stderr, "thilaixe: %s\n", qPrintable(g));
+        if (!c.loi.empty())
             return std::nullopt;
-        if (const BoQuyTac* b = boCoHieuLuc(cacBo, homNay))
-            chon = *b;
+        if (c.coHieuLuc)
+            chon = c.bo;
         else
-            std::fprintf(stderr, "thilaixe: không có bộ quy tắc nào có hiệu lực hôm nay (%s)\n",
-                         qPrintable(homNay.toString(Qt::ISODate)));
+            std::fprintf(stderr, "thilaixe: %s\nthilaixe: no rule set is in force today (%s)\n",
+                         qPrintable(c.khongCo), qPrintable(homNay.toString(Qt::ISODate)));
     }
     if (chon)
         if (const std::optional<QString> bao = baoHetHieuLuc(*chon, homNay))
@@ -57,11 +62,11 @@ std::optional<BoQuyTac> chonQuyTac(const QString& tepQuyTac, const QString& tepN
     return chon;
 }
 
-// The bank and its rule set, read and checked; every fault printed. 0 when
-// both are usable, else the exit code: 1 a fault in the bank, 2 a file that
-// cannot be used.
+// The bank and its rule set, read and checked; every fault printed on `ra`.
+// 0 when both are usable, else the exit code: 1 a fault in the bank, 2 a
+// file that cannot be used.
 int docCaHai(const QString& tepNganHang, const QString& tepQuyTac, std::optional<BoQuyTac>& quyTac,
-             std::optional<NganHangDL>& nh)
+             std::optional<NganHangDL>& nh, FILE* ra)
 {
     quyTac = chonQuyTac(tepQuyTac, tepNganHang);
     if (!quyTac)
@@ -73,9 +78,9 @@ int docCaHai(const QString& tepNganHang, const QString& tepQuyTac, std::optional
         loi.insert(loi.end(), anh.begin(), anh.end());
     }
     for (const LoiDuLieu& l : loi)
-        std::printf("LỖI %s\n", qPrintable(l.dong()));
+        std::fprintf(ra, "LỖI %s\n", qPrintable(l.dong()));
     if (!loi.empty()) {
-        std::printf("%zu lỗi / %zu faults\n", loi.size(), loi.size());
+        std::fprintf(ra, "%zu lỗi / %zu faults\n", loi.size(), loi.size());
         return 1;
     }
     nh = std::move(doc.giaTri);
@@ -89,25 +94,32 @@ int lenhRutDe(const QString& tepNganHang, const QString& hang, const QByteArray&
 {
     std::optional<BoQuyTac> quyTac;
     std::optional<NganHangDL> nh;
-    if (docCaHai(tepNganHang, tepQuyTac, quyTac, nh) != 0)
+    // Standard output carries the paper's JSON only.
+    if (docCaHai(tepNganHang, tepQuyTac, quyTac, nh, stderr) != 0)
         return 2;  // a paper needs a usable bank
     const QuyTacHang* h = quyTac->timHang(hang);
     if (!h) {
-        std::fprintf(stderr, "thilaixe: class %s is not in rule set %s\n", qPrintable(hang),
-                     qPrintable(quyTac->id));
+        QStringList co;
+        for (const QuyTacHang& q : quyTac->hang)
+            co.append(q.hang);
+        std::fprintf(stderr,
+                     "thilaixe: hạng %s không có trong bộ quy tắc %s (có: %s) / class %s is not in rule set "
+                     "%s\n",
+                     qPrintable(hang), qPrintable(quyTac->id), qPrintable(co.join(QStringLiteral(", "))),
+                     qPrintable(hang), qPrintable(quyTac->id));
         return 2;
     }
     bool coHat = false;
     const qulonglong hat = hatGiong.toULongLong(&coHat);
     if (!hatGiong.isEmpty() && !coHat) {
-        std::fprintf(stderr, "thilaixe: --seed takes a whole number\n");
+        std::fprintf(stderr, "thilaixe: --seed phải là số nguyên không âm / --seed takes a whole number\n");
         return 2;
     }
     BoSinhSo rng(coHat ? hat : QRandomGenerator::system()->generate64());
     QString vi;
     const std::optional<DeThiDL> de = rutDe(*nh, *h, rng, &vi);
     if (!de) {
-        std::fprintf(stderr, "thilaixe: %s\n", qPrintable(vi));
+        std::fprintf(stderr, "thilaixe: %s / the bank cannot give this class's paper\n", qPrintable(vi));
         return 1;
     }
     QJsonArray cau, liet;
@@ -127,7 +139,7 @@ int lenhKiemTraNganHang(const QString& tepNganHang, const QString& tepQuyTac)
 {
     std::optional<BoQuyTac> quyTac;
     std::optional<NganHangDL> nh;
-    if (const int kq = docCaHai(tepNganHang, tepQuyTac, quyTac, nh))
+    if (const int kq = docCaHai(tepNganHang, tepQuyTac, quyTac, nh, stdout))
         return kq;
     int diemLiet = 0, anh = 0;
     for (const CauHoiDL& c : nh->cauHoi) {

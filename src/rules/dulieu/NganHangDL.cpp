@@ -5,6 +5,7 @@
 #include "rules/bank/HangGiayPhep.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/common/Texts.h"
+#include "rules/history/TepAnToan.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <sys/stat.h>
 
 namespace thilaixe {
 
@@ -29,10 +31,28 @@ QString viTriCau(int i, const QString& khoa)
     return QStringLiteral("câu %1 (questions[%2].%3)").arg(i + 1).arg(i).arg(khoa);
 }
 
-// Empty or only blanks (without making a trimmed copy).
+// Nothing a reader sees: blanks, control and format characters (NUL, a
+// zero-width space) only.
 bool chiKhoangTrang(const QString& s)
 {
-    return std::all_of(s.begin(), s.end(), [](QChar c) { return c.isSpace(); });
+    return std::all_of(s.begin(), s.end(), [](QChar c) {
+        return c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
+}
+
+// A character that would change what a text shows or does on a terminal:
+// a control character other than a line break or tab (an escape), or a
+// bidirectional override or isolate, which can show a text in an order
+// other than its own.
+std::optional<char16_t> kyTuCam(const QString& s)
+{
+    for (const QChar c : s) {
+        const char16_t u = c.unicode();
+        if ((c.category() == QChar::Other_Control && u != u'\n' && u != u'\r' && u != u'\t')
+            || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            return u;
+    }
+    return std::nullopt;
 }
 
 // Where a fault lies, made into text only when there is a fault: a bank's
@@ -90,13 +110,23 @@ public:
             them(viTri, QStringLiteral("phải là chuỗi chữ"), QStringLiteral("must be a string"));
             return {};
         }
-        QString s = v.toString();
+        // One form for every text, whatever the editor wrote (NFD or NFC).
+        QString s = v.toString().normalized(QString::NormalizationForm_C);
         if (batBuoc && chiKhoangTrang(s))
             them(viTri, QStringLiteral("trống"), QStringLiteral("empty"));
+        kiemKyTu(s, viTri);
         if (s.size() > toiDa)
             them(viTri, QStringLiteral("dài quá %1 ký tự").arg(toiDa),
                  QStringLiteral("longer than %1 characters").arg(toiDa));
         return s;
+    }
+    void kiemKyTu(const QString& s, const ViTri& viTri)
+    {
+        if (const std::optional<char16_t> u = kyTuCam(s)) {
+            const QString ma = QStringLiteral("U+%1").arg(static_cast<int>(*u), 4, 16, QLatin1Char('0')).toUpper();
+            them(viTri, QStringLiteral("có ký tự điều khiển hoặc đảo chiều chữ %1, không được phép").arg(ma),
+                 QStringLiteral("holds control or bidirectional override character %1, not allowed").arg(ma));
+        }
     }
     std::optional<int> so(const QJsonObject& o, const QString& khoa, const ViTri& viTri, int thap, int cao,
                           bool batBuoc = true)
@@ -227,7 +257,8 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
                 s.them(ViTri(i, QLatin1String("options")), QStringLiteral("phải có từ 2 đến 4 phương án"),
                        QStringLiteral("must hold 2 to 4 options"));
             for (qsizetype k = 0; k < a.size() && k < 4; ++k) {
-                const QString t = a[k].toString();
+                const QString t = a[k].toString().normalized(QString::NormalizationForm_C);
+                s.kiemKyTu(t, viTriCau(i, QStringLiteral("options[%1]").arg(k)));
                 if (!a[k].isString() || chiKhoangTrang(t) || t.size() > kDoDaiChuToiDa)
                     s.them(viTriCau(i, QStringLiteral("options[%1]").arg(k)),
                            QStringLiteral("phương án phải là chữ, không trống, không dài quá %1 ký tự")
@@ -295,11 +326,12 @@ KetQuaDocDL<NganHangDL> docNganHang(const QByteArray& noiDung)
 
 KetQuaDocDL<NganHangDL> docNganHangTep(const QString& tep)
 {
-    QFile f(tep);
-    if (!f.open(QIODevice::ReadOnly))
+    QFile f;
+    QString lyDo;
+    if (moTepNguon(tep, f, &lyDo) != KetQuaMo::DaMo)
         return {std::nullopt,
-                {{tep, QStringLiteral("không mở được: %1").arg(f.errorString()),
-                  QStringLiteral("cannot be opened: %1").arg(f.errorString())}}};
+                {{tep, QStringLiteral("không mở được: %1").arg(lyDo),
+                  QStringLiteral("cannot be opened: not a regular file that can be read")}}};
     if (f.size() > kTepDuLieuToiDa)
         return {std::nullopt,
                 {{tep, QStringLiteral("lớn quá %1 MB").arg(kTepDuLieuToiDa >> 20),
@@ -324,6 +356,24 @@ std::vector<LoiDuLieu> kiemTraAnh(const NganHangDL& nh, const QString& thuMuc)
         if (!fi.canonicalFilePath().startsWith(goc + QLatin1Char('/'))) {
             loi.push_back({viTri, QStringLiteral("ảnh nằm ngoài thư mục ngân hàng"),
                            QStringLiteral("the picture lies outside the bank's folder")});
+            continue;
+        }
+        if (!fi.isFile()) {
+            loi.push_back({viTri, khongPhaiTepThuong(fi.isDir() ? S_IFDIR : S_IFIFO),
+                           QStringLiteral("not a regular file")});
+            continue;
+        }
+        if (const QSize co = kichThuocAnh(fi.filePath());
+            co.isValid() && qint64{co.width()} * co.height() > kDiemAnhToiDa) {
+            loi.push_back({viTri,
+                           QStringLiteral("ảnh %1×%2 điểm, lớn quá %3 triệu điểm ảnh")
+                               .arg(co.width())
+                               .arg(co.height())
+                               .arg(kDiemAnhToiDa / 1'000'000),
+                           QStringLiteral("a %1x%2 picture, over %3 million pixels")
+                               .arg(co.width())
+                               .arg(co.height())
+                               .arg(kDiemAnhToiDa / 1'000'000)});
             continue;
         }
         if (taiAnhBatKy(fi.filePath(), QSize(64, 48), nullptr) != KetQuaTaiAnh::DaTai)
@@ -550,21 +600,29 @@ std::optional<QString> baoHetHieuLuc(const BoQuyTac& bo, const QDate& ngay)
         .arg(con);
 }
 
-std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi)
+std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi, QStringList* ghiChu,
+                                     QStringList* tepCua)
 {
     std::vector<BoQuyTac> kq{boQuyTacCaiSan()};
+    QStringList tuTep{QString()};
     const QDir thuMuc = QFileInfo(tepNganHang).dir();
     QStringList tep;
-    if (thuMuc.exists(QStringLiteral("rules.json")))
-        tep.append(thuMuc.filePath(QStringLiteral("rules.json")));
+    // Whatever stands under these names is looked at: a folder or a FIFO
+    // named *.json is said, not passed over.
+    const QFileInfo goc(thuMuc.filePath(QStringLiteral("rules.json")));
+    if (goc.exists() || goc.isSymLink())
+        tep.append(goc.filePath());
     const QDir con(thuMuc.filePath(QStringLiteral("rules")));
-    for (const QString& ten : con.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
+    for (const QString& ten : con.entryList({QStringLiteral("*.json")},
+                                            QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot,
+                                            QDir::Name))
         tep.append(con.filePath(ten));
     for (const QString& t : tep) {
-        QFile f(t);
-        if (!f.open(QIODevice::ReadOnly)) {
+        QFile f;
+        QString lyDo;
+        if (moTepNguon(t, f, &lyDo) != KetQuaMo::DaMo) {
             if (loi)
-                loi->push_back({t, f.errorString(), f.errorString()});
+                loi->push_back({t, lyDo, QStringLiteral("not a regular file that can be read")});
             continue;
         }
         KetQuaDocDL<BoQuyTac> doc = docBoQuyTac(f.read(kTepDuLieuToiDa + 1));
@@ -573,13 +631,87 @@ std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<Loi
                 l.viTri = t + QStringLiteral(": ") + l.viTri;
                 loi->push_back(l);
             }
-        if (doc.giaTri) {
-            // A file beside the bank takes the place of a built-in set of
-            // the same id.
-            std::erase_if(kq, [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
-            kq.push_back(std::move(*doc.giaTri));
+        if (!doc.giaTri)
+            continue;
+        const auto trung = std::find_if(kq.begin() + 1, kq.end(),
+                                        [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
+        if (trung != kq.end()) {
+            if (ghiChu)
+                ghiChu->append(
+                    QStringLiteral("Hai tệp cùng mang bộ quy tắc \"%1\": %2 và %3; dùng %2. / Two files hold "
+                                   "rule set \"%1\"; the first by name is used.")
+                        .arg(doc.giaTri->id, QDir::toNativeSeparators(tuTep[trung - kq.begin()]),
+                             QDir::toNativeSeparators(t)));
+            continue;
         }
+        // A file beside the bank takes the place of the built-in set of the
+        // same id.
+        if (kq.front().id == doc.giaTri->id && tuTep.front().isEmpty()) {
+            kq.front() = std::move(*doc.giaTri);
+            tuTep.front() = t;
+            continue;
+        }
+        kq.push_back(std::move(*doc.giaTri));
+        tuTep.append(t);
     }
+    if (tepCua)
+        *tepCua = tuTep;
+    return kq;
+}
+
+QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay)
+{
+    QuyTacDaChon kq;
+    QStringList tepCua;
+    const std::vector<BoQuyTac> cacBo = cacBoQuyTacCho(tepNganHang, &kq.loi, &kq.ghiChu, &tepCua);
+    // Files first by name, then the built-in set: the first of the latest
+    // start wins.
+    std::vector<std::size_t> thuTu;
+    for (std::size_t i = 1; i < cacBo.size(); ++i)
+        thuTu.push_back(i);
+    thuTu.push_back(0);
+    std::optional<std::size_t> chon;
+    for (std::size_t i : thuTu)
+        if (cacBo[i].coHieuLuc(ngay) && (!chon || cacBo[i].tuNgay > cacBo[*chon].tuNgay))
+            chon = i;
+    if (chon) {
+        QStringList cung;
+        for (std::size_t i : thuTu)
+            if (i != *chon && !tepCua[static_cast<qsizetype>(i)].isEmpty() && cacBo[i].coHieuLuc(ngay)
+                && cacBo[i].tuNgay == cacBo[*chon].tuNgay)
+                cung.append(QStringLiteral("%1 (%2)").arg(cacBo[i].id,
+                                                         QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(i)])));
+        if (!cung.isEmpty())
+            kq.ghiChu.append(
+                QStringLiteral("Các bộ quy tắc cùng bắt đầu ngày %1: %2 (%3) và %4; dùng %2 (tệp đứng trước "
+                               "theo tên). / Rule sets start on the same day; the first file by name is used.")
+                    .arg(cacBo[*chon].tuNgay.toString(QStringLiteral("dd/MM/yyyy")), cacBo[*chon].id,
+                         QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(*chon)]),
+                         cung.join(QStringLiteral(", "))));
+        kq.bo = cacBo[*chon];
+        kq.coHieuLuc = true;
+        kq.tep = tepCua[static_cast<qsizetype>(*chon)];
+        kq.baoHet = baoHetHieuLuc(kq.bo, ngay);
+        return kq;
+    }
+    // None in force: the one that ended last, else the first to begin.
+    std::optional<std::size_t> het, sap;
+    for (std::size_t i : thuTu) {
+        if (cacBo[i].denNgay.isValid() && cacBo[i].denNgay < ngay
+            && (!het || cacBo[i].denNgay > cacBo[*het].denNgay))
+            het = i;
+        if (cacBo[i].tuNgay > ngay && (!sap || cacBo[i].tuNgay < cacBo[*sap].tuNgay))
+            sap = i;
+    }
+    const std::size_t i = het ? *het : sap.value_or(0);
+    kq.bo = cacBo[i];
+    kq.tep = tepCua[static_cast<qsizetype>(i)];
+    const QString thuMucQuyTac =
+        QDir::toNativeSeparators(QFileInfo(tepNganHang).dir().filePath(QStringLiteral("rules")));
+    kq.khongCo = het ? txt::kDlQuyTacDaHet.arg(kq.bo.id, kq.bo.denNgay.toString(QStringLiteral("dd/MM/yyyy")),
+                                               thuMucQuyTac)
+                     : txt::kDlQuyTacChuaBatDau.arg(kq.bo.id, kq.bo.tuNgay.toString(QStringLiteral("dd/MM/yyyy")),
+                                                    thuMucQuyTac);
     return kq;
 }
 

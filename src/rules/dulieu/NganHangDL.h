@@ -117,9 +117,30 @@ constexpr int kBaoTruocNgay = 90;
 // days of `ngay`.
 std::optional<QString> baoHetHieuLuc(const BoQuyTac& bo, const QDate& ngay);
 // The rule sets a bank may use: rules.json and every rules/*.json beside the
-// bank file, and the one built in. Faults of the files found go to `loi`
-// (their sets are left out).
-std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi = nullptr);
+// bank file (by name), and the one built in (first). Faults of the files
+// found go to `loi` (their sets are left out); two files that share an id
+// are both named in `ghiChu`, and the first by name is kept. `tepCua`
+// receives each set's file (empty for the one built in).
+std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi = nullptr,
+                                     QStringList* ghiChu = nullptr, QStringList* tepCua = nullptr);
+
+// The rule set a bank uses on a day, and all a school must be told about
+// the choice.
+struct QuyTacDaChon final {
+    // The set in force; when none is, the one that ended last (or begins
+    // first) so that its classes can still be studied, with coHieuLuc false.
+    BoQuyTac bo;
+    bool coHieuLuc = false;
+    QString tep;                  // its file; empty for the one built in
+    std::vector<LoiDuLieu> loi;   // faults of files beside the bank (left out)
+    QStringList ghiChu;           // choices between sets, said
+    QString khongCo;              // why no set is in force, and what to do
+    std::optional<QString> baoHet;  // the set ends soon
+};
+// Among the sets of cacBoQuyTacCho, the latest to start of those in force;
+// on the same start, a file beside the bank before the built-in set, and of
+// two files the first by name (both named in ghiChu).
+QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay);
 
 // The 300-question bank of the entry form as a bank of this model: its
 // pictures NNN.jpg carry text and options, its key and option counts are

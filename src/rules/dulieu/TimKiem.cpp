@@ -12,6 +12,10 @@ QString boDau(const QString& s)
             continue;
         }
         const ushort u = c.unicode();
+        // A decomposed text's marks stand alone: they are dropped as the
+        // composed letters' are.
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
         if (u < 0x80) {
             kq += c.toLower();
             continue;

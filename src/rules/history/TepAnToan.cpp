@@ -18,8 +18,11 @@ namespace {
 
 QString loiHeThong() { return lyDoLoi(errno); }
 
-// What stands under a name that is not a regular file, for a message.
-QString khongPhaiTepThuong(mode_t m)
+bool baoLyDo(QString* lyDo, const QString& why);
+
+}  // namespace
+
+QString khongPhaiTepThuong(unsigned int m)
 {
     if (S_ISLNK(m))
         return QStringLiteral("là một liên kết (symlink), không phải tệp thường");
@@ -27,8 +30,14 @@ QString khongPhaiTepThuong(mode_t m)
         return QStringLiteral("là một thư mục, không phải tệp");
     if (S_ISFIFO(m))
         return QStringLiteral("là một ống dẫn (FIFO), không phải tệp thường");
+    if (S_ISCHR(m) || S_ISBLK(m))
+        return QStringLiteral("là một thiết bị, không phải tệp thường");
+    if (S_ISSOCK(m))
+        return QStringLiteral("là một socket, không phải tệp thường");
     return QStringLiteral("là một tệp đặc biệt, không phải tệp thường");
 }
+
+namespace {
 
 bool baoLyDo(QString* lyDo, const QString& why)
 {
@@ -127,6 +136,37 @@ KetQuaMo moDeDoc(const QString& tep, QFile& f, QString* lyDo)
     // The name may have been swapped since lstat: refuse a link, never wait
     // on a FIFO, and check again what was opened.
     const int fd = ::open(ten.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        baoLyDo(lyDo, loiHeThong());
+        return KetQuaMo::LoiKhac;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        baoLyDo(lyDo, khongPhaiTepThuong(st.st_mode));
+        ::close(fd);
+        return KetQuaMo::LoiKhac;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        baoLyDo(lyDo, f.errorString());
+        ::close(fd);
+        return KetQuaMo::LoiKhac;
+    }
+    return KetQuaMo::DaMo;
+}
+
+KetQuaMo moTepNguon(const QString& tep, QFile& f, QString* lyDo)
+{
+    const QByteArray ten = QFile::encodeName(tep);
+    struct stat st {};
+    if (::stat(ten.constData(), &st) != 0) {
+        baoLyDo(lyDo, loiHeThong());
+        return errno == ENOENT ? KetQuaMo::ThieuTep : KetQuaMo::LoiKhac;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        baoLyDo(lyDo, khongPhaiTepThuong(st.st_mode));
+        return KetQuaMo::LoiKhac;
+    }
+    const int fd = ::open(ten.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         baoLyDo(lyDo, loiHeThong());
         return KetQuaMo::LoiKhac;

@@ -30,6 +30,12 @@ enum class KetQuaMo {
 // Opens a regular file for reading without following a link and without
 // blocking on a FIFO. When it is not opened, `lyDo` says why (in Vietnamese).
 KetQuaMo moDeDoc(const QString& tep, QFile& f, QString* lyDo = nullptr);
+// The same for a file a school brings (a bank, a rule set): a link is
+// followed, but only to a regular file; a FIFO, a device or a folder is
+// refused by its type before anything opens it.
+KetQuaMo moTepNguon(const QString& tep, QFile& f, QString* lyDo = nullptr);
+// What stands under a name that is not a regular file ("là một thư mục…").
+QString khongPhaiTepThuong(unsigned int cheDo);
 
 // A system error number said in Vietnamese for a learner ("ổ đĩa đã đầy").
 QString lyDoLoi(int soLoi);

@@ -405,7 +405,8 @@ void KhoHocVien::moBoNho(const QString& lyDo)
     QSqlDatabase::removeDatabase(m_ketNoi);
     m_trongBoNho = true;
     if (!lyDo.isEmpty())
-        m_canhBao = txt::kKhoTrongBoNho.arg(QDir::toNativeSeparators(m_tep), lyDo);
+        m_canhBao = (m_cheDo == CheDo::ChiDoc ? txt::kKhoKhongDoc : txt::kKhoTrongBoNho)
+                        .arg(QDir::toNativeSeparators(m_tep), lyDo);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_ketNoi);
     db.setDatabaseName(QStringLiteral(":memory:"));
     db.open();

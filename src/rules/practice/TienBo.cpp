@@ -174,4 +174,13 @@ std::optional<double> diemBrier(const std::vector<std::pair<double, bool>>& duDo
     return tong / static_cast<double>(duDoan.size());
 }
 
+std::optional<SanSang> sanSangHienThi(const NganHangDL& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
+                                      const SoOnTap& so)
+{
+    if (ds.empty())
+        return std::nullopt;
+    BoSinhSo rng(1);
+    return uocLuongSanSang(nh, q, ds, so, rng, kSoDeHienThi);
+}
+
 }  // namespace thilaixe

@@ -59,6 +59,14 @@ struct SanSang final {
 SanSang uocLuongSanSang(const NganHangDL& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
                         const SoOnTap& so, BoSinhSo& rng, int soDe = 2000);
 
+// The readiness the learner is shown before a paper of class `q`, and so
+// the one kept with it: none before the first paper of the class (there is
+// nothing to rest on), else a fixed draw of kSoDeHienThi papers, so that
+// the progress window and the paper see the same figure.
+constexpr int kSoDeHienThi = 1000;
+std::optional<SanSang> sanSangHienThi(const NganHangDL& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
+                                      const SoOnTap& so);
+
 // The Brier score of predictions against what happened: the mean squared
 // difference of each chance and 1 (it happened) or 0; 0 is perfect, 0.25
 // is what always saying 50 % earns. Nothing below `itNhat` predictions.

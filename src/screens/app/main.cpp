@@ -1,6 +1,8 @@
 #include "rules/bank/NganHang.h"
 #include "rules/common/Texts.h"
 #include "rules/dulieu/LenhNganHang.h"
+#include "rules/dulieu/NganHangDL.h"
+#include "rules/history/TepAnToan.h"
 #include "rules/kho/LenhKho.h"
 
 #include "screens/app/App.h"
@@ -14,8 +16,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <sys/stat.h>
@@ -45,9 +50,11 @@ const char kTroGiup[] = "Usage: thilaixe [--data DIR] [--bank FILE [--class C]]\
                         "                 exit 0, or every fault and exit 1.\n"
                         "  --draw-paper --bank FILE --class C [--seed N] [--rules FILE]\n"
                         "                 Print a paper of class C drawn from the bank, as JSON.\n"
-                        "  --export [--bank ID]\n"
+                        "  --export [--bank ID|FILE]\n"
                         "                 Print every kept attempt and practice box of the working\n"
                         "                 folder's thilaixe.sqlite (of one bank when given), as JSON.\n"
+                        "  --import FILE  Write changes the program could not write when it ended\n"
+                        "                 (saved to FILE then) into the working folder's store.\n"
                         "\n"
                         "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
                         "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
@@ -64,6 +71,15 @@ bool laTuyChonQtCoGiaTri(const char* a)
     return false;
 }
 
+// Qt's own flags without a value; any other single-dash word is refused.
+bool laTuyChonQt(const char* a)
+{
+    for (const char* t : {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync", "-testability"})
+        if (std::strcmp(a, t) == 0)
+            return true;
+    return std::strncmp(a, "-qmljsdebugger=", 15) == 0;
+}
+
 struct DongLenh final {
     bool troGiup = false;
     bool phienBan = false;
@@ -71,6 +87,7 @@ struct DongLenh final {
     QByteArray kiemTraNganHang;    // --check-bank FILE
     bool rutDe = false;            // --draw-paper
     bool xuat = false;             // --export
+    QByteArray nhap;               // --import FILE
     bool nganHangMacDinh = false;  // --bank-2025
     QByteArray nganHang, hang, quyTac, hatGiong;
     std::optional<QByteArray> thuMuc;  // --data, as the bytes given
@@ -100,7 +117,7 @@ DongLenh docDongLenh(int argc, char** argv)
             }
             d.thuMuc = v;
         } else if (a == "--check-bank" || a == "--bank" || a == "--class" || a == "--rules"
-                   || a == "--seed") {
+                   || a == "--seed" || a == "--import") {
             if (i + 1 >= argc || QByteArray(argv[i + 1]).isEmpty()) {
                 d.loi = a + " needs a value";
                 return d;
@@ -110,6 +127,7 @@ DongLenh docDongLenh(int argc, char** argv)
              : a == "--bank"     ? d.nganHang
              : a == "--class"    ? d.hang
              : a == "--rules"    ? d.quyTac
+             : a == "--import"   ? d.nhap
                                  : d.hatGiong) = v;
         } else if (a == "--draw-paper") {
             d.rutDe = true;
@@ -119,11 +137,22 @@ DongLenh docDongLenh(int argc, char** argv)
             d.nganHangMacDinh = true;
         } else if (laTuyChonQtCoGiaTri(argv[i])) {
             ++i;
-        } else if (a.startsWith("--") || !a.startsWith('-')) {
-            d.loi = "unknown argument '" + a + "' (see thilaixe --help)";
+        } else if (!laTuyChonQt(argv[i])) {
+            d.loi = "tham số không rõ / unknown argument '" + a + "' (see thilaixe --help)";
             return d;
         }
     }
+    // Options that only some verbs take.
+    const bool veGiaoDien = !d.xuat && d.kiemTraNganHang.isEmpty() && !d.rutDe && d.nhap.isEmpty();
+    if (d.xuat && !d.hang.isEmpty())
+        d.loi = "--export không nhận --class / --export takes no --class";
+    else if (!d.hang.isEmpty() && veGiaoDien && d.nganHang.isEmpty() && !d.nganHangMacDinh)
+        d.loi = "--class cần --bank / --class needs --bank FILE";
+    else if (!d.hatGiong.isEmpty() && !d.rutDe)
+        d.loi = "--seed chỉ dùng với --draw-paper / --seed goes with --draw-paper";
+    else if (!d.quyTac.isEmpty() && d.kiemTraNganHang.isEmpty() && !d.rutDe)
+        d.loi = "--rules chỉ dùng với --check-bank hoặc --draw-paper / --rules goes with --check-bank or "
+                "--draw-paper";
     return d;
 }
 
@@ -149,17 +178,99 @@ std::optional<QString> thuMucTheoByte(const QByteArray& ten, const char* nguon)
     return kThuMucHienTai;
 }
 
+// A file named on the command line, used by its bytes: a folder whose
+// name is not UTF-8 text is reached through a link of a plain name in a
+// private temporary folder (the file keeps its folder, where its pictures
+// and rules lie). Empty with a message when that cannot be done.
+std::optional<QString> tepTheoByte(const QByteArray& ten, const char* nguon)
+{
+    if (ten.isEmpty() || QFile::encodeName(QFile::decodeName(ten)) == ten)
+        return QFile::decodeName(ten);
+    const qsizetype gach = ten.lastIndexOf('/');
+    const QByteArray thuMuc = gach < 0 ? QByteArray(".") : gach == 0 ? QByteArray("/") : ten.left(gach);
+    const QByteArray goc = ten.mid(gach + 1);
+    if (QFile::encodeName(QFile::decodeName(goc)) != goc) {
+        std::fprintf(stderr,
+                     "thilaixe: %s: tên tệp không phải chữ UTF-8, hãy đổi tên tệp / the file's own name is "
+                     "not UTF-8: rename it\n",
+                     nguon);
+        return std::nullopt;
+    }
+    static QTemporaryDir tam;
+    static int dem = 0;
+    const QString lienKet = tam.filePath(QStringLiteral("d%1").arg(++dem));
+    char* that = ::realpath(thuMuc.constData(), nullptr);
+    const bool duoc = that && tam.isValid() && ::symlink(that, QFile::encodeName(lienKet).constData()) == 0;
+    const int soLoi = errno;
+    std::free(that);
+    if (!duoc) {
+        std::fprintf(stderr, "thilaixe: %s: %s\n", nguon, std::strerror(soLoi));
+        return std::nullopt;
+    }
+    return lienKet + QLatin1Char('/') + QFile::decodeName(goc);
+}
+
 // --check-bank and --draw-paper.
 int lenhNganHang(const DongLenh& d)
 {
-    if (!d.rutDe)
-        return lenhKiemTraNganHang(QFile::decodeName(d.kiemTraNganHang), QFile::decodeName(d.quyTac));
+    const std::optional<QString> quyTac = tepTheoByte(d.quyTac, "--rules");
+    if (!quyTac)
+        return 2;
+    if (!d.rutDe) {
+        const std::optional<QString> tep = tepTheoByte(d.kiemTraNganHang, "--check-bank");
+        return tep ? lenhKiemTraNganHang(*tep, *quyTac) : 2;
+    }
     if (d.nganHang.isEmpty() || d.hang.isEmpty()) {
-        std::fprintf(stderr, "thilaixe: --draw-paper needs --bank FILE and --class CLASS\n");
+        std::fprintf(stderr, "thilaixe: --draw-paper cần --bank TỆP và --class HẠNG / --draw-paper needs --bank "
+                             "FILE and --class CLASS\n");
         return 2;
     }
-    return lenhRutDe(QFile::decodeName(d.nganHang), QString::fromUtf8(d.hang), d.hatGiong,
-                     QFile::decodeName(d.quyTac));
+    const std::optional<QString> tep = tepTheoByte(d.nganHang, "--bank");
+    return tep ? lenhRutDe(*tep, QString::fromUtf8(d.hang), d.hatGiong, *quyTac) : 2;
+}
+
+// --bank FILE for the windows: refused by what it is before anything opens
+// it, and --class checked against the rule set the bank uses today.
+bool nganHangDungDuoc(const QString& tep, const QByteArray& hang)
+{
+    QFile f;
+    QString lyDo;
+    if (moTepNguon(tep, f, &lyDo) != KetQuaMo::DaMo) {
+        std::fprintf(stderr, "thilaixe: --bank %s: %s / not a regular file that can be read\n", qPrintable(tep),
+                     qPrintable(lyDo));
+        return false;
+    }
+    if (hang.isEmpty())
+        return true;
+    const QuyTacDaChon chon = chonQuyTacCho(tep, QDate::currentDate());
+    if (chon.bo.timHang(QString::fromUtf8(hang)))
+        return true;
+    QStringList co;
+    for (const QuyTacHang& q : chon.bo.hang)
+        co.append(q.hang);
+    std::fprintf(stderr,
+                 "thilaixe: --class %s: hạng này không có trong bộ quy tắc %s (có: %s) / class %s is not in rule "
+                 "set %s\n",
+                 hang.constData(), qPrintable(chon.bo.id), qPrintable(co.join(QStringLiteral(", "))),
+                 hang.constData(), qPrintable(chon.bo.id));
+    return false;
+}
+
+// --export --bank: an id as kept, or a bank file whose id it is.
+std::optional<QString> idNganHangXuat(const QByteArray& nganHang)
+{
+    if (nganHang.isEmpty())
+        return QString();
+    const QString ten = QFile::decodeName(nganHang);
+    if (!QFileInfo::exists(ten))
+        return QString::fromUtf8(nganHang);
+    const KetQuaDocDL<NganHangDL> doc = docNganHangTep(ten);
+    if (!doc.giaTri) {
+        for (const LoiDuLieu& l : doc.loi)
+            std::fprintf(stderr, "thilaixe: --bank: %s\n", qPrintable(l.dong()));
+        return std::nullopt;
+    }
+    return doc.giaTri->id;
 }
 
 // The sample bank an install put beside the program, or in the system's
@@ -196,15 +307,24 @@ int main(int argc, char* argv[])
         return lenhNganHang(dongLenh);
     }
 
-    if (!dongLenh.nganHang.isEmpty() && !dongLenh.xuat
-        && !QFileInfo(QFile::decodeName(dongLenh.nganHang)).isFile()) {
-        std::fprintf(stderr, "thilaixe: --bank: %s: no such file\n", dongLenh.nganHang.constData());
-        return 2;
-    }
     // Named before --data may enter another folder.
-    const QString tepNganHang = dongLenh.nganHang.isEmpty()
-                                    ? QString()
-                                    : QFileInfo(QFile::decodeName(dongLenh.nganHang)).absoluteFilePath();
+    QString tepNganHang;
+    if (!dongLenh.nganHang.isEmpty() && !dongLenh.xuat) {
+        const std::optional<QString> t = tepTheoByte(dongLenh.nganHang, "--bank");
+        if (!t)
+            return 2;
+        tepNganHang = QFileInfo(*t).absoluteFilePath();
+        QCoreApplication c(argc, argv);  // the rule set is a resource
+        if (!nganHangDungDuoc(tepNganHang, dongLenh.hang))
+            return 2;
+    }
+    QString tepNhap;
+    if (!dongLenh.nhap.isEmpty()) {
+        const std::optional<QString> t = tepTheoByte(dongLenh.nhap, "--import");
+        if (!t)
+            return 2;
+        tepNhap = QFileInfo(*t).absoluteFilePath();
+    }
     std::optional<QString> thuMucDongLenh;
     if (dongLenh.thuMuc) {
         thuMucDongLenh = thuMucTheoByte(*dongLenh.thuMuc, "--data");
@@ -228,13 +348,17 @@ int main(int argc, char* argv[])
             hienTai = QFile::decodeName(b);
     }
 
-    if (dongLenh.xuat) {
+    if (dongLenh.xuat || !tepNhap.isEmpty()) {
         QCoreApplication c(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("thilaixe"));
         const ThuMucDuLieu chon =
             chonThuMucDuLieu(thuMucDongLenh, bienMoiTruong, hienTai,
                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-        return lenhXuat(QDir(chon.duongDan).absolutePath(), QString::fromUtf8(dongLenh.nganHang));
+        const QString thuMuc = QDir(chon.duongDan).absolutePath();
+        if (!tepNhap.isEmpty())
+            return lenhNhap(thuMuc, tepNhap);
+        const std::optional<QString> id = idNganHangXuat(dongLenh.nganHang);
+        return id ? lenhXuat(thuMuc, *id) : 1;
     }
 
     QApplication a(argc, argv);

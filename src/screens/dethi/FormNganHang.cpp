@@ -111,6 +111,18 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
         ui::datMauChu(bao, QColor(183, 28, 28));
         doc->addWidget(bao);
     }
+    // What the school must mend in its rule files, and a paper's refusal.
+    QStringList canhBao = m_nh->canhBaoQuyTac;
+    if (!m_nh->khongCoQuyTac.isEmpty())
+        canhBao.prepend(QStringLiteral("⚠ ") + m_nh->khongCoQuyTac);
+    if (!canhBao.isEmpty()) {
+        auto* bao = new QLabel(canhBao.join(QLatin1Char('\n')), this);
+        bao->setObjectName(QStringLiteral("LB_CanhBaoQuyTac"));
+        bao->setWordWrap(true);
+        bao->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        ui::datMauChu(bao, QColor(183, 28, 28));
+        doc->addWidget(bao);
+    }
 
     auto* form = new QFormLayout;
     auto* dongHoSo = new QHBoxLayout;
@@ -326,6 +338,10 @@ void FormNganHang::hienCuaSo(QWidget* w)
 
 FormThiDL* FormNganHang::thiThu()
 {
+    if (!m_nh->khongCoQuyTac.isEmpty()) {
+        m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, m_nh->khongCoQuyTac, {});
+        return nullptr;
+    }
     const QuyTacHang* q = m_nh->quyTac.timHang(hang());
     if (!q || khongRutDuoc(m_nh->nh, *q))
         return nullptr;

@@ -56,11 +56,10 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     {
         // The readiness shown before the paper, kept with it.
         const std::vector<LanThi> ds = lanThiCuaHang(mt.kho(), hoSo, m_nh->nh.id, m_quyTac->hang);
-        BoSinhSo r(1);
-        const SanSang s = uocLuongSanSang(
-            m_nh->nh, *m_quyTac, ds,
-            mt.kho().docOnTap(hoSo, m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size())), r, 500);
-        m_duDoan = std::make_pair(s.xacSuat, s.xacSuatLiet);
+        if (const std::optional<SanSang> s = sanSangHienThi(
+                m_nh->nh, *m_quyTac, ds,
+                mt.kho().docOnTap(hoSo, m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()))))
+            m_duDoan = std::make_pair(s->xacSuat, s->xacSuatLiet);
     }
 
     auto* doc = new QVBoxLayout(this);

@@ -108,18 +108,18 @@ void FormTienBoDL::tinhLai()
     std::vector<std::pair<double, bool>> duDoan;
     for (const BaiLam& b : kho.cacBaiLam(m_hoSo, nh.id))
         if (b.hang.compare(m_hang, Qt::CaseInsensitive) == 0) {
-            ds.push_back(b.lanThi());
-            if (b.duDoan)
+            // A figure is shown only once a paper of the class was sat: one
+            // kept with the first (older stores have them) was never seen.
+            if (b.duDoan && !ds.empty())
                 duDoan.emplace_back(b.duDoan->first, b.dat());
+            ds.push_back(b.lanThi());
         }
     const SoOnTap so = kho.docOnTap(m_hoSo, nh.id, static_cast<int>(nh.cauHoi.size()));
     const TienBo t = tinhTienBo(nh, ds, so);
     m_bieuDo->datDiem(t.diem);
-    if (q) {
-        BoSinhSo rng(1);
-        m_sanSang = uocLuongSanSang(nh, *q, ds, so, rng, 1000);
-    }
-    if (ds.empty()) {
+    const std::optional<SanSang> s = q ? sanSangHienThi(nh, *q, ds, so) : std::nullopt;
+    m_sanSang = s.value_or(SanSang{});
+    if (!s) {
         m_dat->setText(txt::kDlChuaCoBaiHang.arg(m_hang));
         m_liet->clear();
         m_coSo->clear();

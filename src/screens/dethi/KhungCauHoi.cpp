@@ -6,18 +6,32 @@
 #include "screens/common/Ui.h"
 
 #include <QApplication>
+#include <QCache>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 namespace thilaixe {
+
+namespace {
+
+// Pictures decoded lately, by file and size (in KB, up to 48 MB).
+QCache<QString, QImage>& boNhoAnh()
+{
+    static QCache<QString, QImage> c(48 * 1024);
+    return c;
+}
+
+}  // namespace
 
 AnhCauHoiDL::AnhCauHoiDL(QWidget* parent) : QLabel(parent)
 {
@@ -52,6 +66,7 @@ void AnhCauHoiDL::mouseDoubleClickEvent(QMouseEvent*)
 void AnhCauHoiDL::veLai()
 {
     if (m_tep.isEmpty()) {
+        ++m_luot;
         clear();
         setText(txt::kDlKhongCoAnh);
         return;
@@ -63,15 +78,42 @@ void AnhCauHoiDL::veLai()
     if (can == m_daVe || !can.isValid() || can.isEmpty())
         return;
     m_daVe = can;
-    QImage anh;
-    if (taiAnhBatKy(m_tep, can, &anh) != KetQuaTaiAnh::DaTai) {
+    // Decoded away from the window (a large picture takes a while) and kept
+    // for when the question comes back.
+    const QString khoa = m_tep + QLatin1Char('|') + QString::number(can.width()) + QLatin1Char('x')
+                         + QString::number(can.height());
+    const quint64 luot = ++m_luot;
+    if (const QImage* daCo = boNhoAnh().object(khoa)) {
+        hien(KetQuaTaiAnh::DaTai, *daCo);
+        return;
+    }
+    QPointer<AnhCauHoiDL> toi(this);
+    QThreadPool::globalInstance()->start([toi, tep = m_tep, can, luot, khoa] {
+        auto anh = std::make_shared<QImage>();
+        const KetQuaTaiAnh kq = taiAnhBatKy(tep, can, anh.get());
+        QMetaObject::invokeMethod(
+            qApp,
+            [toi, luot, khoa, kq, anh] {
+                if (kq == KetQuaTaiAnh::DaTai)
+                    boNhoAnh().insert(khoa, new QImage(*anh),
+                                      static_cast<int>(std::max<qsizetype>(1, anh->sizeInBytes() / 1024)));
+                if (toi && toi->m_luot == luot)
+                    toi->hien(kq, *anh);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void AnhCauHoiDL::hien(KetQuaTaiAnh kq, const QImage& anh)
+{
+    if (kq != KetQuaTaiAnh::DaTai) {
         clear();
         setText(txt::kDlAnhHong.arg(QFileInfo(m_tep).fileName()));
         return;
     }
     // Decoded straight to the size that fits (the aspect kept).
-    QPixmap p = QPixmap::fromImage(std::move(anh));
-    p.setDevicePixelRatio(tiLe);
+    QPixmap p = QPixmap::fromImage(anh);
+    p.setDevicePixelRatio(devicePixelRatioF());
     setPixmap(p);
 }
 

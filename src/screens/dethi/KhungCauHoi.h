@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/bank/AnhCauHoi.h"
+
 #include "rules/dulieu/NganHangDL.h"
 
 #include <QLabel>
@@ -35,8 +37,10 @@ protected:
 
 private:
     void veLai();
+    void hien(KetQuaTaiAnh kq, const QImage& anh);
     QString m_tep;
     QSize m_daVe;
+    quint64 m_luot = 0;  // the newest decode asked for; older ones are dropped
 };
 
 // The look every window of a data bank shares: captions get room above

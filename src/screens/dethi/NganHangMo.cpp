@@ -39,20 +39,23 @@ std::shared_ptr<NganHangMo> moNganHang(const QString& tep, QString* loi)
         *loi = txt::kDlLoiNganHang.arg(QDir::toNativeSeparators(tep), dong.join(QLatin1Char('\n')));
         return nullptr;
     }
-    std::vector<LoiDuLieu> loiQuyTac;
-    const std::vector<BoQuyTac> cacBo = cacBoQuyTacCho(tep, &loiQuyTac);
-    const QDate homNay = QDate::currentDate();
-    const BoQuyTac* bo = boCoHieuLuc(cacBo, homNay);
-    if (!bo) {
-        *loi = txt::kDlKhongCoQuyTac.arg(homNay.toString(QStringLiteral("dd/MM/yyyy")));
-        return nullptr;
-    }
+    const QuyTacDaChon chon = chonQuyTacCho(tep, QDate::currentDate());
     auto kq = std::make_shared<NganHangMo>();
     kq->nh = std::move(*doc.giaTri);
     kq->tep = QFileInfo(tep).absoluteFilePath();
     kq->thuMuc = QFileInfo(tep).absolutePath();
-    kq->quyTac = *bo;
-    kq->baoHet = baoHetHieuLuc(*bo, homNay);
+    kq->quyTac = chon.bo;
+    kq->baoHet = chon.baoHet;
+    if (!chon.coHieuLuc)
+        kq->khongCoQuyTac = chon.khongCo;
+    QStringList tepLoi;
+    for (const LoiDuLieu& l : chon.loi)
+        kq->canhBaoQuyTac.append(txt::kDlLoiTepQuyTac.arg(l.dong()));
+    if (!chon.loi.empty())
+        kq->canhBaoQuyTac.append(txt::kDlDungThay.arg(
+            chon.bo.id, chon.tep.isEmpty() ? txt::kDlCaiSan : QDir::toNativeSeparators(chon.tep)));
+    for (const QString& g : chon.ghiChu)
+        kq->canhBaoQuyTac.append(QStringLiteral("⚠ ") + g);
     return kq;
 }
 

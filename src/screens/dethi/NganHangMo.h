@@ -21,6 +21,12 @@ struct NganHangMo final {
     QString thuMuc;  // its folder: the pictures' root
     BoQuyTac quyTac;
     std::optional<QString> baoHet;  // the rule set ends soon
+    // No set is in force today: quyTac is the one that ended last, for
+    // study; a paper is refused with this reason.
+    QString khongCoQuyTac;
+    // Rule files beside the bank that were left out or chosen between,
+    // said on the home with the set used instead.
+    QStringList canhBaoQuyTac;
 
     const ChiMucTimKiem& chiMuc() const
     {

@@ -3,9 +3,9 @@
 #  - nothing under src/rules includes a Qt Widgets header or anything of
 #    src/screens, and tools/ and the fuzz targets include no screen;
 #  - a folder includes only itself and the folders below it:
-#      rules/common < rules/bank < rules/{exam,history,decor,dulieu} < rules/practice
-#      < rules/kho < screens/common < screens/{entry,exam,study,history,practice,dethi}
-#      < screens/app
+#      rules/common < rules/bank < rules/{exam,history,decor} < rules/dulieu
+#      < rules/practice < rules/kho < screens/common
+#      < screens/{entry,exam,study,history,practice,dethi} < screens/app
 set -euo pipefail
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 cd "$root"
@@ -14,12 +14,13 @@ rank() {
   case "$1" in
     rules/common) echo 0 ;;
     rules/bank) echo 1 ;;
-    rules/exam | rules/history | rules/decor | rules/dulieu) echo 2 ;;
-    rules/practice) echo 3 ;;
-    rules/kho) echo 4 ;;
-    screens/common) echo 5 ;;
-    screens/entry | screens/exam | screens/study | screens/history | screens/practice | screens/dethi) echo 6 ;;
-    screens/app) echo 7 ;;
+    rules/exam | rules/history | rules/decor) echo 2 ;;
+    rules/dulieu) echo 3 ;;
+    rules/practice) echo 4 ;;
+    rules/kho) echo 5 ;;
+    screens/common) echo 6 ;;
+    screens/entry | screens/exam | screens/study | screens/history | screens/practice | screens/dethi) echo 7 ;;
+    screens/app) echo 8 ;;
     *) echo "" ;;
   esac
 }

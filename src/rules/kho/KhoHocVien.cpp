@@ -404,9 +404,11 @@ void KhoHocVien::moBoNho(const QString& lyDo)
     }
     QSqlDatabase::removeDatabase(m_ketNoi);
     m_trongBoNho = true;
+    // After what was said of a damaged -wal, if anything.
     if (!lyDo.isEmpty())
-        m_canhBao = (m_cheDo == CheDo::ChiDoc ? txt::kKhoKhongDoc : txt::kKhoTrongBoNho)
-                        .arg(QDir::toNativeSeparators(m_tep), lyDo);
+        m_canhBao = (m_canhBao.isEmpty() ? QString() : m_canhBao + QStringLiteral("\n\n"))
+                    + (m_cheDo == CheDo::ChiDoc ? txt::kKhoKhongDoc : txt::kKhoTrongBoNho)
+                          .arg(QDir::toNativeSeparators(m_tep), lyDo);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_ketNoi);
     db.setDatabaseName(QStringLiteral(":memory:"));
     db.open();

@@ -333,6 +333,104 @@ private slots:
         QSqlDatabase::removeDatabase(u"holder"_s);
     }
 
+    // What could not be written (another copy holds the store) is said as
+    // data, saved to a file and written by a later run, once; a window's
+    // write waits only a moment for the holder.
+    void heldChangesSavedAndImported()
+    {
+        test::WorkDir d;
+        const QString file = d.path(kTepKho);
+        KhoHocVien kho(file);
+        kho.datThoiGianCho(kChoGhiCuaSoMs);
+        QVERIFY(kho.luuBaiLam(attempt(29, false)).has_value());
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QSqlQuery hold(db);
+        QVERIFY(hold.exec(u"BEGIN IMMEDIATE"_s));
+        BaiLam b = attempt(10, true);
+        b.duDoan = std::make_pair(0.25, 0.5);
+        QVERIFY(!kho.luuBaiLam(b));
+        QVERIFY(!kho.traLoiOnTap(1, kBank, 581, true));
+        QVERIFY(!kho.datCaiDat(1, u"sound"_s, u"0"_s));
+        QVERIFY(!kho.thuGhiLai());
+        QCOMPARE(kho.moTaChoGhi(), u"1 bài thi, 1 câu trả lời khi ôn, 1 cài đặt"_s);
+        QVERIFY2(kho.lyDoChoGhi().contains(u"giữ tệp quá lâu"_s), qPrintable(kho.lyDoChoGhi()));
+        QString why;
+        QVERIFY2(kho.luuChoGhiRaTep(d.path(u"held.json"_s), &why), qPrintable(why));
+        QVERIFY(!kho.luuChoGhiRaTep(d.path(u"no/such/folder.json"_s), &why));
+        hold = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(u"holder"_s);
+
+        // The next run: the file is written whole, and only once.
+        KhoHocVien later(file);
+        const QByteArray saved = d.read(u"held.json"_s);
+        QCOMPARE(later.nhapChoGhi(saved, &why), std::optional<int>(3));
+        QCOMPARE(later.nhapChoGhi(saved, &why), std::optional<int>());
+        QVERIFY2(why.contains(u"đã được ghi"_s), qPrintable(why));
+        QCOMPARE(later.nhapChoGhi("{\"format\": \"other\"}", &why), std::optional<int>());
+        const std::vector<BaiLam> kept = later.cacBaiLam();
+        QCOMPARE(kept.size(), std::size_t{2});
+        QCOMPARE(kept[1].traLoi, b.traLoi);
+        QCOMPARE(kept[1].batDau, b.batDau);
+        QCOMPARE(kept[1].diemLiet, b.diemLiet);
+        QCOMPARE(kept[1].duDoan, b.duDoan);
+        QCOMPARE(later.docOnTap(1, kBank, 600).o(581), (MucOnTap{true, 1, 1, 0}));
+        QCOMPARE(later.caiDat(1, u"sound"_s), u"0"_s);
+    }
+
+    // Committed changes left in the -wal by a program killed before a
+    // checkpoint are all recovered, or, when a frame is damaged, the loss
+    // is said and the store as it was kept aside under a dated name.
+    void damagedWalIsSaidAndKeptAside_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("whole") << false;
+        QTest::newRow("one byte flipped") << true;
+    }
+    void damagedWalIsSaidAndKeptAside()
+    {
+        QFETCH(bool, damaged);
+        test::WorkDir live, d;
+        {
+            KhoHocVien kho(live.path(kTepKho));
+            for (int i = 0; i < 5; ++i)
+                QVERIFY(kho.luuBaiLam(attempt(20 + i, false)).has_value());
+            // A copy as a kill would leave it: the -wal not yet checkpointed.
+            for (const QString& suffix : {QString(), u"-wal"_s})
+                QVERIFY(QFile::copy(live.path(kTepKho + suffix), d.path(kTepKho + suffix)));
+        }
+        QByteArray wal = d.read(kTepKho + u"-wal"_s);
+        QVERIFY(wal.size() > 32 + 4 * (24 + 4096));
+        if (damaged)  // in the last attempt's last frame
+            wal[wal.size() - 2000] = static_cast<char>(wal[wal.size() - 2000] ^ 0x40);
+        d.write(kTepKho + u"-wal"_s, wal);
+
+        // --export reads a copy: it says so and changes nothing.
+        {
+            KhoHocVien read(d.path(kTepKho), KhoHocVien::CheDo::ChiDoc);
+            QCOMPARE(read.canhBao().contains(u"-wal"_s), damaged);
+            QCOMPARE(read.cacBaiLam().size(), std::size_t{damaged ? 4u : 5u});
+        }
+        QCOMPARE(d.read(kTepKho + u"-wal"_s), wal);
+        KhoHocVien kho(d.path(kTepKho));
+        const QStringList aside = QDir(d.path()).entryList({kTepKho + u".*"_s}, QDir::Files, QDir::Name);
+        if (!damaged) {
+            QVERIFY2(kho.canhBao().isEmpty(), qPrintable(kho.canhBao()));
+            QCOMPARE(kho.cacBaiLam().size(), std::size_t{5});
+            QVERIFY2(aside.isEmpty(), qPrintable(aside.join(u' ')));
+            return;
+        }
+        QCOMPARE(kho.cacBaiLam().size(), std::size_t{4});
+        QCOMPARE(aside.size(), 2);
+        QVERIFY(aside[0].startsWith(kTepKho + u".wal-hong-"_s));
+        QCOMPARE(aside[1], aside[0] + u"-wal"_s);
+        QCOMPARE(d.read(aside[1]), wal);
+        QVERIFY2(kho.canhBao().contains(d.path(aside[0])), qPrintable(kho.canhBao()));
+    }
+
     // Two processes writing at once lose none of each other's changes.
     void twoProcessesLoseNothing()
     {

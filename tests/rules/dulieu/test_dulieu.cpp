@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "rules/bank/AnhCauHoi.h"
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/dulieu/NganHangDL.h"
@@ -9,11 +10,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 #include <QTest>
+#include <QtEndian>
+
+#include <sys/stat.h>
 
 using namespace thilaixe;
 using namespace Qt::Literals::StringLiterals;
@@ -32,6 +37,37 @@ QByteArray withQuestion(int n, const std::function<void(QJsonObject&)>& f)
     q[n - 1] = c;
     o[u"questions"_s] = q;
     return QJsonDocument(o).toJson();
+}
+
+// A PNG of only a header declaring w x h (and an empty image stream).
+QByteArray pngHeader(quint32 w, quint32 h)
+{
+    const auto crc = [](const QByteArray& b) {
+        quint32 c = 0xFFFFFFFF;
+        for (const char ch : b) {
+            c ^= static_cast<quint8>(ch);
+            for (int k = 0; k < 8; ++k)
+                c = (c >> 1) ^ (0xEDB88320 & (0 - (c & 1)));
+        }
+        return ~c;
+    };
+    const auto be = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToBigEndian(v, b.data());
+        return b;
+    };
+    const auto chunk = [&](const char* type, const QByteArray& data) -> QByteArray {
+        const QByteArray t = QByteArray(type) + data;
+        return be(static_cast<quint32>(data.size())) + t + be(crc(t));
+    };
+    QByteArray ihdr = be(w);
+    ihdr += be(h);
+    ihdr += QByteArray("\x08\x02\x00\x00\x00", 5);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += chunk("IHDR", ihdr);
+    png += chunk("IDAT", QByteArray("\x78\x9c\x03\x00\x00\x00\x00\x01", 8));
+    png += chunk("IEND", {});
+    return png;
 }
 
 QByteArray builtInRules()
@@ -111,6 +147,18 @@ private slots:
             c.remove(u"options"_s);
             c[u"option_count"_s] = 3;
         }) << u"câu 2 (questions[1].image)"_s << u"phải có ảnh"_s;
+        QTest::newRow("text of invisible characters only")
+            << withQuestion(41, [](QJsonObject& c) { c[u"text"_s] = u"\u200B\u0000 \u00AD"_s; })
+            << u"câu 41 (questions[40].text)"_s << u"trống"_s;
+        QTest::newRow("option of NUL only")
+            << withQuestion(42, [](QJsonObject& c) { c[u"options"_s] = QJsonArray{u"Có"_s, u"\u0000"_s}; })
+            << u"câu 42 (questions[41].options[1])"_s << u"không trống"_s;
+        QTest::newRow("bidirectional override")
+            << withQuestion(43, [](QJsonObject& c) { c[u"text"_s] = u"Xe \u202Eoc uu tien"_s; })
+            << u"câu 43 (questions[42].text)"_s << u"U+202E"_s;
+        QTest::newRow("escape in an explanation")
+            << withQuestion(44, [](QJsonObject& c) { c[u"explanation"_s] = u"\u001B[2J"_s; })
+            << u"câu 44 (questions[43].explanation)"_s << u"U+001B"_s;
         QJsonObject gap = sample();
         QJsonArray ch = gap[u"chapters"_s].toArray();
         QJsonObject c1 = ch[0].toObject();
@@ -160,11 +208,24 @@ private slots:
         QTemporaryDir out;
         QImage(8, 8, QImage::Format_RGB32).save(out.filePath(u"x.png"_s));
         QVERIFY(QFile::link(out.filePath(u"x.png"_s), d.path(u"images/304.png"_s)));
+        // A header claiming 19,999 x 19,999 (1 KB on disk) is refused by its
+        // size; an ordinary 16-bit PNG passes and decodes at the size shown.
+        nh.cauHoi[304].anh = u"images/305.png"_s;
+        d.write(u"images/305.png"_s, pngHeader(19999, 19999));
+        nh.cauHoi[299].anh = u"images/300.png"_s;
+        QImage deep(3000, 3000, QImage::Format_RGBA64);
+        deep.fill(QColor(20, 120, 200));
+        QVERIFY(deep.save(d.path(u"images/300.png"_s)));
+        QImage shown;
+        QCOMPARE(taiAnhBatKy(d.path(u"images/300.png"_s), QSize(400, 300), &shown), KetQuaTaiAnh::DaTai);
+        QCOMPARE(shown.size(), QSize(300, 300));
         const auto loi = kiemTraAnh(nh, d.path());
-        QCOMPARE(loi.size(), std::size_t{3});
+        QCOMPARE(loi.size(), std::size_t{4});
         QVERIFY(loi[0].viTri.startsWith(u"câu 301"_s) && loi[0].tiengViet.contains(u"không có"_s));
         QVERIFY(loi[1].viTri.startsWith(u"câu 302"_s) && loi[1].tiengViet.contains(u"hỏng"_s));
         QVERIFY(loi[2].viTri.startsWith(u"câu 304"_s) && loi[2].tiengViet.contains(u"ngoài"_s));
+        QVERIFY2(loi[3].viTri.startsWith(u"câu 305"_s) && loi[3].tiengViet.contains(u"19999×19999"_s),
+                 qPrintable(loi[3].dong()));
     }
 
     void ruleFaultsAreNamed_data()
@@ -362,6 +423,78 @@ private slots:
                  qPrintable(u"%1 vs %2"_s.arg(bad.xacSuatLiet).arg(good.xacSuatLiet)));
         QVERIFY(bad.xacSuat < good.xacSuat);
         QVERIFY(good.xacSuat + good.xacSuatLiet <= 1.0 + 1e-9);
+    }
+
+    // Which rule set a bank uses is never chosen without a word: a file
+    // beats the built-in set on the same start, two files on one day or of
+    // one id are both named with the choice made, and whatever is not a
+    // readable file under a rule file's name is said once by what it is.
+    void ruleSetChoiceIsSaid_data()
+    {
+        QTest::addColumn<QStringList>("files");  // "name|id|valid_from", or "name|dir" / "name|fifo"
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QStringList>("said");
+        QTest::newRow("same start as the built-in set")
+            << QStringList{u"rules/school.json|school|2025-06-01"_s} << u"school"_s << QStringList{};
+        QTest::newRow("two files, one day")
+            << QStringList{u"rules/a.json|a|2026-01-01"_s, u"rules/b.json|b|2026-01-01"_s} << u"a"_s
+            << QStringList{u"dùng a"_s, u"a.json"_s, u"và b ("_s};
+        QTest::newRow("two files, one id")
+            << QStringList{u"rules.json|x|2026-01-01"_s, u"rules/y.json|x|2026-02-01"_s} << u"x"_s
+            << QStringList{u"Hai tệp cùng mang bộ quy tắc \"x\""_s, u"y.json"_s};
+        QTest::newRow("a folder named rules.json")
+            << QStringList{u"rules.json|dir"_s} << u"tt12-2025"_s << QStringList{u"là một thư mục"_s};
+        QTest::newRow("a FIFO among the rules")
+            << QStringList{u"rules/p.json|fifo"_s} << u"tt12-2025"_s << QStringList{u"FIFO"_s};
+    }
+    void ruleSetChoiceIsSaid()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, said);
+        test::WorkDir d;
+        QDir().mkpath(d.path(u"rules"_s));
+        d.write(u"bank.json"_s, "{}");
+        for (const QString& f : files) {
+            const QStringList part = f.split(u'|');
+            if (part[1] == u"dir"_s) {
+                QVERIFY(QDir().mkpath(d.path(part[0])));
+            } else if (part[1] == u"fifo"_s) {
+                QVERIFY(::mkfifo(QFile::encodeName(d.path(part[0])).constData(), 0600) == 0);
+            } else {
+                QJsonObject r = QJsonDocument::fromJson(builtInRules()).object();
+                r[u"id"_s] = part[1];
+                r[u"valid_from"_s] = part[2];
+                d.write(part[0], QJsonDocument(r).toJson());
+            }
+        }
+        const QuyTacDaChon c = chonQuyTacCho(d.path(u"bank.json"_s), QDate(2026, 12, 9));
+        QVERIFY(c.coHieuLuc);
+        QCOMPARE(c.bo.id, chosen);
+        QStringList lines = c.ghiChu;
+        for (const LoiDuLieu& l : c.loi)
+            lines.append(l.dong());
+        QCOMPARE(lines.size(), said.isEmpty() ? 0 : 1);
+        for (const QString& w : said)
+            QVERIFY2(lines.join(u'\n').contains(w), qPrintable(lines.join(u'\n')));
+    }
+
+    // A bank written in decomposed form (NFD) reads as composed text, and
+    // is found with or without diacritics, whichever form the query is in.
+    void decomposedBankReadsComposed()
+    {
+        const QString nfc = u"Biển báo cấm đỗ xe nào dưới đây?"_s;
+        const QString nfd = nfc.normalized(QString::NormalizationForm_D);
+        QVERIFY(nfd != nfc);
+        const auto nh = docNganHang(withQuestion(5, [&](QJsonObject& c) { c[u"text"_s] = nfd; }));
+        QVERIFY(nh.giaTri);
+        QCOMPARE(nh.giaTri->cau(5)->noiDung, nfc);
+        const ChiMucTimKiem index(*nh.giaTri);
+        for (const QString& query : {u"bien bao cam do"_s, nfc, nfd}) {
+            const std::vector<int> found = index.tim(query);
+            QVERIFY2(std::count(found.begin(), found.end(), 5) == 1, qPrintable(query));
+        }
+        QCOMPARE(boDau(nfd), u"bien bao cam do xe nao duoi day?"_s);
     }
 
     // Search as one types, with or without diacritics, every word needed;

@@ -16,7 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 using namespace thilaixe;
@@ -207,6 +211,85 @@ private slots:
         QCOMPARE(f->trang(), FormThiDL::Trang::KetQua);
         QVERIFY(text(f, u"LB_ChiTiet"_s).startsWith(u"Hết giờ: bài đã được nộp tự động."_s));
         QCOMPARE(p.mt().kho().cacBaiLam().size(), std::size_t{1});
+    }
+
+    // A paper handed in while another copy holds the store is held and
+    // said; the end of the program asks what to do with it (trying again
+    // while still held asks again), and saving it to a file keeps it for
+    // --import.
+    void heldPaperAskedAboutBeforeTheEnd()
+    {
+        test::Program p;
+        FormThiDL* f = p.app.moDeMoi(kBank, u"A1"_s)->thiThu();
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
+        db.setDatabaseName(p.dir.path(kTepKho));
+        QVERIFY(db.open());
+        QSqlQuery hold(db);
+        QVERIFY(hold.exec(u"BEGIN IMMEDIATE"_s));
+        f->chon(1);
+        f->nop();
+        QCOMPARE(f->trang(), FormThiDL::Trang::KetQua);
+        QCOMPARE(p.mt().kho().soChoGhi(), std::size_t{1});
+        QVERIFY(p.seams.messages.last().text.contains(u"Không có gì bị mất"_s));
+
+        p.mt().ketThucChuongTrinh();
+        QCOMPARE(p.seams.ended, 0);
+        QCOMPARE(p.seams.questions.size(), 1);
+        QCOMPARE(p.seams.questions[0].buttons,
+                 (QStringList{u"&Thử ghi lại"_s, u"&Lưu ra tệp…"_s, u"Kết thúc và &mất các thay đổi này"_s}));
+        QVERIFY2(p.seams.questions[0].text.startsWith(u"Chưa ghi được 1 bài thi vào "_s),
+                 qPrintable(p.seams.questions[0].text));
+        QVERIFY(p.seams.questions[0].text.contains(u"giữ tệp quá lâu"_s));
+        p.seams.answer(0);  // still held: asked again
+        QCOMPARE(p.seams.questions.size(), 1);
+        QCOMPARE(p.seams.ended, 0);
+        p.seams.answer(1);
+        QCOMPARE(p.seams.fileAsks.size(), 1);
+        QVERIFY(p.seams.fileAsks[0].proposed.endsWith(u".json"_s));
+        const QString file = p.dir.path(u"held.json"_s);
+        p.seams.fileAsks[0].onChosen(file);
+        QVERIFY(p.seams.messages.last().text.startsWith(u"Đã lưu 1 bài thi vào "_s));
+        p.seams.closeMessage();
+        QCOMPARE(p.seams.ended, 1);
+
+        hold = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(u"holder"_s);
+        KhoHocVien later(p.dir.path(u"later.sqlite"_s));
+        QCOMPARE(later.nhapChoGhi(p.dir.read(u"held.json"_s), nullptr), std::optional<int>(1));
+        QCOMPARE(later.cacBaiLam().size(), std::size_t{1});
+        QCOMPARE(later.cacBaiLam()[0].traLoi, f->traLoi());
+    }
+
+    // Rule files beside the bank: a broken one is named on the home with
+    // the set used instead; a set of the built-in's id that has ended
+    // leaves the home open, saying so, and refuses a paper with the reason.
+    void ruleFilesSaidOnTheHome()
+    {
+        test::Program p;
+        QDir().mkpath(p.dir.path(u"b/rules"_s));
+        QVERIFY(QFile::copy(kBank, p.dir.path(u"b/bank.json"_s)));
+        p.dir.write(u"b/rules.json"_s, "{\"format\": \"thilaixe-rules/1\"");
+        QFile f(u":/thilaixe/tt12-2025.json"_s);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QJsonObject ended = QJsonDocument::fromJson(f.readAll()).object();
+        ended[u"valid_until"_s] = QDate::currentDate().addDays(-1).toString(Qt::ISODate);
+        p.dir.write(u"b/rules/ended.json"_s, QJsonDocument(ended).toJson());
+        FormNganHang* home = p.app.moDeMoi(p.dir.path(u"b/bank.json"_s), u"B"_s);
+        QVERIFY(home);
+        const QString said = text(home, u"LB_CanhBaoQuyTac"_s);
+        QVERIFY2(said.contains(u"rules.json: byte"_s) && said.contains(u"không phải JSON hợp lệ"_s), qPrintable(said));
+        QVERIFY2(said.contains(u"Đang dùng thay: tt12-2025 (%1)"_s.arg(p.dir.path(u"b/rules/ended.json"_s))),
+                 qPrintable(said));
+        QVERIFY2(said.contains(u"Bộ quy tắc ra đề tt12-2025 đã hết hiệu lực sau ngày"_s), qPrintable(said));
+        QVERIFY(said.contains(p.dir.path(u"b/rules"_s)));
+        const qsizetype before = p.seams.messages.size();
+        QVERIFY(!home->thiThu());
+        QCOMPARE(p.seams.messages.size(), before + 1);
+        QVERIFY(p.seams.messages.last().text.contains(u"chưa thi thử được"_s));
+        QVERIFY(home->hocTheoChuong());  // study goes on
+        checkWindow(home);
     }
 
     // Study by chapter, search without diacritics opening in study, the

@@ -328,10 +328,11 @@ KetQuaDocDL<NganHangDL> docNganHangTep(const QString& tep)
 {
     QFile f;
     QString lyDo;
-    if (moTepNguon(tep, f, &lyDo) != KetQuaMo::DaMo)
+    if (const KetQuaMo mo = moTepNguon(tep, f, &lyDo); mo != KetQuaMo::DaMo)
         return {std::nullopt,
                 {{tep, QStringLiteral("không mở được: %1").arg(lyDo),
-                  QStringLiteral("cannot be opened: not a regular file that can be read")}}};
+                  mo == KetQuaMo::ThieuTep ? QStringLiteral("cannot be opened: no such file")
+                                           : QStringLiteral("cannot be opened: not a regular file that can be read")}}};
     if (f.size() > kTepDuLieuToiDa)
         return {std::nullopt,
                 {{tep, QStringLiteral("lớn quá %1 MB").arg(kTepDuLieuToiDa >> 20),

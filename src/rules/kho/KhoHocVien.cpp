@@ -473,7 +473,7 @@ bool KhoHocVien::moTep()
         }
     } else if (errno != ENOENT) {
         // A folder that may not be read is not an empty store.
-        moBoNho(QStringLiteral("không đọc được: %1").arg(lyDoLoi(errno)));
+        moBoNho(lyDoLoi(errno));
         return false;
     } else if (chiDoc) {
         moBoNho(QString());  // nothing kept yet: an empty store

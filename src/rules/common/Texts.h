@@ -170,8 +170,7 @@ inline const QString kNutKetThucMat = QStringLiteral("Kết thúc và &mất cá
 inline const QString kChonTepChuaGhi = QStringLiteral("Lưu các thay đổi chưa ghi");
 inline const QString kTenTepChuaGhi = QStringLiteral("thilaixe-chua-ghi-%1.json");
 inline const QString kDaLuuChuaGhi = QStringLiteral(
-    "Đã lưu %1 vào %2.\n\nKhi ghi được vào dữ liệu học tập, chạy: thilaixe --import \"%2\" (thêm --data "
-    "THƯ_MỤC nếu thư mục làm việc không phải thư mục mặc định).");
+    "Đã lưu %1 vào %2.\n\nKhi ghi được vào dữ liệu học tập, chạy: thilaixe --import \"%2\" --data \"%3\"");
 inline const QString kKhongLuuDuocTep = QStringLiteral("Không lưu được vào %1: %2.");
 inline const QString kKhoKhongDoc = QStringLiteral("Không đọc được %1: %2.");
 inline const QString kKhoTrongBoNho =

@@ -184,7 +184,9 @@ void MoiTruong::luuChoGhi(const QString& tep)
         return;
     }
     m_seams.hienThongBao(txt::kTieuDeChuaGhi,
-                         txt::kDaLuuChuaGhi.arg(m_kho->moTaChoGhi(), QDir::toNativeSeparators(tep)), [this] {
+                         txt::kDaLuuChuaGhi.arg(m_kho->moTaChoGhi(), QDir::toNativeSeparators(tep),
+                                                QDir::toNativeSeparators(m_thuMuc)),
+                         [this] {
                              m_daKetThuc = true;
                              m_seams.thoat();
                          });

@@ -53,6 +53,8 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -267,6 +269,27 @@ void attemptOurs(benchmark::State& st)
         benchmark::DoNotOptimize(kho.luuBaiLam(b));
 }
 
+// A hand-in while another copy holds the store: the longest a window waits
+// before the attempt is held (the holder is a second connection).
+void attemptHeld(benchmark::State& st)
+{
+    QTemporaryDir d;
+    const BaiLam b = test::baiLam45();
+    {
+        KhoHocVien kho(d.filePath(kTepKho));
+        kho.datThoiGianCho(kChoGhiCuaSoMs);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        db.setDatabaseName(d.filePath(kTepKho));
+        db.open();
+        QSqlQuery hold(db);
+        hold.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        for (auto _ : st)
+            benchmark::DoNotOptimize(kho.luuBaiLam(b));
+        hold.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+}
+
 void attemptFloor(benchmark::State& st)
 {
     // The store's own schema (made by the store, then closed), the same
@@ -395,6 +418,7 @@ BENCHMARK(slot45Floor)->Name("slot45/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(search600Ours)->Name("search600/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(attemptOurs)->Name("attempt/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptFloor)->Name("attempt/floor")->Unit(benchmark::kMillisecond);
+BENCHMARK(attemptHeld)->Name("attempt_held/ours")->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Ours)->Name("bank600/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Floor)->Name("bank600/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(paper600Ours)->Name("paper600/ours")->Unit(benchmark::kMicrosecond);

@@ -488,7 +488,13 @@ bool KhoHocVien::moTep()
         if (QFileInfo(w.fileName()).isFile() && w.size() > 32 && w.open(QIODevice::ReadOnly))
             khungWal = khungDaCommit(w.read(qint64{256} * 1024 * 1024));
     }
-    if (chiDoc) {
+    // A store in a folder one may not write in cannot be opened in place
+    // (WAL wants its -shm): the windows show a copy of it, and say that
+    // nothing is kept this time.
+    const bool thuMucChiDoc =
+        !chiDoc && QFileInfo::exists(m_tep)
+        && ::access(QFile::encodeName(QFileInfo(m_tep).absolutePath()).constData(), W_OK) != 0;
+    if (chiDoc || thuMucChiDoc) {
         // Read from a copy: the file and its folder are never changed, and
         // a folder one may not write in (WAL wants its -shm) is read too.
         auto tam = std::make_shared<QTemporaryDir>();
@@ -501,6 +507,13 @@ bool KhoHocVien::moTep()
         }
         m_thuMucTam = tam;
         m_tepMo = sao;
+        if (thuMucChiDoc) {
+            m_trongBoNho = true;
+            m_canhBao = txt::kKhoTrongBoNho.arg(
+                QDir::toNativeSeparators(m_tep),
+                QStringLiteral("thư mục %1 không cho ghi")
+                    .arg(QDir::toNativeSeparators(QFileInfo(m_tep).absolutePath())));
+        }
     } else if (khungWal > 0) {
         banSao = tenTrong(m_tep + QStringLiteral(".mo-") + dauThoiGian());
         if (!QFile::copy(m_tep, banSao)
@@ -525,7 +538,7 @@ bool KhoHocVien::moTep()
         bool cuaNguoiKhac = false;
         if (kiemTraVaNangCap(&viSao, &cuaNguoiKhac))
             return true;
-        if (chiDoc || !(cuaNguoiKhac || laLoiHong(g_loiCuoi)) || lan == 1) {
+        if (chiDoc || thuMucChiDoc || !(cuaNguoiKhac || laLoiHong(g_loiCuoi)) || lan == 1) {
             moBoNho(viSao);
             return false;
         }

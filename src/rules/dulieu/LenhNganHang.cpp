@@ -38,10 +38,11 @@ std::optional<BoQuyTac> chonQuyTac(const QString& tepQuyTac, const QString& tepN
             std::fprintf(stderr, "%s: %s\n", qPrintable(tepQuyTac), qPrintable(l.dong()));
         chon = std::move(kq.giaTri);
         if (chon && !chon->coHieuLuc(homNay))
-            std::fprintf(stderr,
-                         "thilaixe: bộ quy tắc %s không có hiệu lực hôm nay (%s); vẫn dùng vì được chỉ định / "
-                         "rule set %s is not in force today; used as given\n",
-                         qPrintable(chon->id), qPrintable(homNay.toString(Qt::ISODate)), qPrintable(chon->id));
+            std::fprintf(
+                stderr,
+                "thilaixe: bộ quy tắc %s không có hiệu lực hôm nay (%s); vẫn dùng vì được chỉ định / "
+                "rule set %s is not in force today; used as given\n",
+                qPrintable(chon->id), qPrintable(homNay.toString(Qt::ISODate)), qPrintable(chon->id));
     } else {
         const QuyTacDaChon c = chonQuyTacCho(tepNganHang, homNay);
         for (const LoiDuLieu& l : c.loi)

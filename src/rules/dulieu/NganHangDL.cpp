@@ -123,7 +123,8 @@ public:
     void kiemKyTu(const QString& s, const ViTri& viTri)
     {
         if (const std::optional<char16_t> u = kyTuCam(s)) {
-            const QString ma = QStringLiteral("U+%1").arg(static_cast<int>(*u), 4, 16, QLatin1Char('0')).toUpper();
+            const QString ma =
+                QStringLiteral("U+%1").arg(static_cast<int>(*u), 4, 16, QLatin1Char('0')).toUpper();
             them(viTri, QStringLiteral("có ký tự điều khiển hoặc đảo chiều chữ %1, không được phép").arg(ma),
                  QStringLiteral("holds control or bidirectional override character %1, not allowed").arg(ma));
         }
@@ -331,8 +332,9 @@ KetQuaDocDL<NganHangDL> docNganHangTep(const QString& tep)
     if (const KetQuaMo mo = moTepNguon(tep, f, &lyDo); mo != KetQuaMo::DaMo)
         return {std::nullopt,
                 {{tep, QStringLiteral("không mở được: %1").arg(lyDo),
-                  mo == KetQuaMo::ThieuTep ? QStringLiteral("cannot be opened: no such file")
-                                           : QStringLiteral("cannot be opened: not a regular file that can be read")}}};
+                  mo == KetQuaMo::ThieuTep
+                      ? QStringLiteral("cannot be opened: no such file")
+                      : QStringLiteral("cannot be opened: not a regular file that can be read")}}};
     if (f.size() > kTepDuLieuToiDa)
         return {std::nullopt,
                 {{tep, QStringLiteral("lớn quá %1 MB").arg(kTepDuLieuToiDa >> 20),
@@ -601,8 +603,8 @@ std::optional<QString> baoHetHieuLuc(const BoQuyTac& bo, const QDate& ngay)
         .arg(con);
 }
 
-std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi, QStringList* ghiChu,
-                                     QStringList* tepCua)
+std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi,
+                                     QStringList* ghiChu, QStringList* tepCua)
 {
     std::vector<BoQuyTac> kq{boQuyTacCaiSan()};
     QStringList tuTep{QString()};
@@ -614,9 +616,9 @@ std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<Loi
     if (goc.exists() || goc.isSymLink())
         tep.append(goc.filePath());
     const QDir con(thuMuc.filePath(QStringLiteral("rules")));
-    for (const QString& ten : con.entryList({QStringLiteral("*.json")},
-                                            QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot,
-                                            QDir::Name))
+    for (const QString& ten :
+         con.entryList({QStringLiteral("*.json")},
+                       QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
         tep.append(con.filePath(ten));
     for (const QString& t : tep) {
         QFile f;
@@ -634,8 +636,8 @@ std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<Loi
             }
         if (!doc.giaTri)
             continue;
-        const auto trung = std::find_if(kq.begin() + 1, kq.end(),
-                                        [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
+        const auto trung =
+            std::find_if(kq.begin() + 1, kq.end(), [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
         if (trung != kq.end()) {
             if (ghiChu)
                 ghiChu->append(
@@ -680,12 +682,13 @@ QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay)
         for (std::size_t i : thuTu)
             if (i != *chon && !tepCua[static_cast<qsizetype>(i)].isEmpty() && cacBo[i].coHieuLuc(ngay)
                 && cacBo[i].tuNgay == cacBo[*chon].tuNgay)
-                cung.append(QStringLiteral("%1 (%2)").arg(cacBo[i].id,
-                                                         QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(i)])));
+                cung.append(QStringLiteral("%1 (%2)").arg(
+                    cacBo[i].id, QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(i)])));
         if (!cung.isEmpty())
             kq.ghiChu.append(
-                QStringLiteral("Các bộ quy tắc cùng bắt đầu ngày %1: %2 (%3) và %4; dùng %2 (tệp đứng trước "
-                               "theo tên). / Rule sets start on the same day; the first file by name is used.")
+                QStringLiteral(
+                    "Các bộ quy tắc cùng bắt đầu ngày %1: %2 (%3) và %4; dùng %2 (tệp đứng trước "
+                    "theo tên). / Rule sets start on the same day; the first file by name is used.")
                     .arg(cacBo[*chon].tuNgay.toString(QStringLiteral("dd/MM/yyyy")), cacBo[*chon].id,
                          QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(*chon)]),
                          cung.join(QStringLiteral(", "))));
@@ -711,8 +714,8 @@ QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay)
         QDir::toNativeSeparators(QFileInfo(tepNganHang).dir().filePath(QStringLiteral("rules")));
     kq.khongCo = het ? txt::kDlQuyTacDaHet.arg(kq.bo.id, kq.bo.denNgay.toString(QStringLiteral("dd/MM/yyyy")),
                                                thuMucQuyTac)
-                     : txt::kDlQuyTacChuaBatDau.arg(kq.bo.id, kq.bo.tuNgay.toString(QStringLiteral("dd/MM/yyyy")),
-                                                    thuMucQuyTac);
+                     : txt::kDlQuyTacChuaBatDau.arg(
+                         kq.bo.id, kq.bo.tuNgay.toString(QStringLiteral("dd/MM/yyyy")), thuMucQuyTac);
     return kq;
 }
 

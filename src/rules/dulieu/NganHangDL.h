@@ -131,10 +131,10 @@ struct QuyTacDaChon final {
     // first) so that its classes can still be studied, with coHieuLuc false.
     BoQuyTac bo;
     bool coHieuLuc = false;
-    QString tep;                  // its file; empty for the one built in
-    std::vector<LoiDuLieu> loi;   // faults of files beside the bank (left out)
-    QStringList ghiChu;           // choices between sets, said
-    QString khongCo;              // why no set is in force, and what to do
+    QString tep;                    // its file; empty for the one built in
+    std::vector<LoiDuLieu> loi;     // faults of files beside the bank (left out)
+    QStringList ghiChu;             // choices between sets, said
+    QString khongCo;                // why no set is in force, and what to do
     std::optional<QString> baoHet;  // the set ends soon
 };
 // Among the sets of cacBoQuyTacCho, the latest to start of those in force;

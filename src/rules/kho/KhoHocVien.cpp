@@ -509,10 +509,10 @@ bool KhoHocVien::moTep()
         m_tepMo = sao;
         if (thuMucChiDoc) {
             m_trongBoNho = true;
-            m_canhBao = txt::kKhoTrongBoNho.arg(
-                QDir::toNativeSeparators(m_tep),
-                QStringLiteral("thư mục %1 không cho ghi")
-                    .arg(QDir::toNativeSeparators(QFileInfo(m_tep).absolutePath())));
+            m_canhBao =
+                txt::kKhoTrongBoNho.arg(QDir::toNativeSeparators(m_tep),
+                                        QStringLiteral("thư mục %1 không cho ghi")
+                                            .arg(QDir::toNativeSeparators(QFileInfo(m_tep).absolutePath())));
         }
     } else if (khungWal > 0) {
         banSao = tenTrong(m_tep + QStringLiteral(".mo-") + dauThoiGian());
@@ -737,7 +737,8 @@ QString KhoHocVien::lyDo(const QSqlError& e) const
     struct statvfs v {};
     if (::statvfs(QFile::encodeName(thuMuc).constData(), &v) == 0 && (v.f_flag & ST_RDONLY) != 0)
         return QStringLiteral("ổ đĩa chứa tệp chỉ cho đọc");
-    for (const QString& t : QStringList{m_tep, m_tep + QStringLiteral("-wal"), m_tep + QStringLiteral("-shm")})
+    for (const QString& t :
+         QStringList{m_tep, m_tep + QStringLiteral("-wal"), m_tep + QStringLiteral("-shm")})
         if (QFileInfo::exists(t) && ::access(QFile::encodeName(t).constData(), W_OK) != 0)
             return QStringLiteral("tệp %1 chỉ cho đọc: bạn không có quyền ghi vào tệp đó")
                 .arg(QDir::toNativeSeparators(t));
@@ -797,11 +798,12 @@ QString KhoHocVien::moTaChoGhi() const
     for (const ThayDoi& d : m_choGhi)
         ++dem[d.moTa.value(QStringLiteral("kind")).toString()];
     QStringList phan;
-    const std::pair<const char*, QString> loai[] = {{"attempt", QStringLiteral("%1 bài thi")},
-                                                    {"practice", QStringLiteral("%1 câu trả lời khi ôn")},
-                                                    {"critical_right", QStringLiteral("%1 ngày đúng câu điểm liệt")},
-                                                    {"setting", QStringLiteral("%1 cài đặt")},
-                                                    {"", QStringLiteral("%1 thay đổi khác")}};
+    const std::pair<const char*, QString> loai[] = {
+        {"attempt", QStringLiteral("%1 bài thi")},
+        {"practice", QStringLiteral("%1 câu trả lời khi ôn")},
+        {"critical_right", QStringLiteral("%1 ngày đúng câu điểm liệt")},
+        {"setting", QStringLiteral("%1 cài đặt")},
+        {"", QStringLiteral("%1 thay đổi khác")}};
     for (const auto& [k, chu] : loai)
         if (const int n = dem.value(QString::fromLatin1(k)))
             phan.append(chu.arg(n));
@@ -842,7 +844,8 @@ std::optional<int> KhoHocVien::nhapChoGhi(const QByteArray& noiDung, QString* lo
     QJsonParseError e{};
     const QJsonObject goc = QJsonDocument::fromJson(noiDung, &e).object();
     if (e.error != QJsonParseError::NoError || goc.value(QStringLiteral("format")).toString() != kDangChoGhi)
-        return sai(QStringLiteral("không phải tệp các thay đổi chưa ghi của chương trình (\"%1\")").arg(kDangChoGhi));
+        return sai(QStringLiteral("không phải tệp các thay đổi chưa ghi của chương trình (\"%1\")")
+                       .arg(kDangChoGhi));
     std::vector<ThayDoi> ds;
     const QJsonArray mang = goc.value(QStringLiteral("changes")).toArray();
     for (qsizetype i = 0; i < mang.size(); ++i) {
@@ -869,8 +872,9 @@ std::optional<int> KhoHocVien::nhapChoGhi(const QByteArray& noiDung, QString* lo
         }
     }
     // Once only: the file's digest goes in with its changes.
-    const QString dau = QStringLiteral("held_imported:")
-                        + QString::fromLatin1(QCryptographicHash::hash(noiDung, QCryptographicHash::Sha256).toHex());
+    const QString dau =
+        QStringLiteral("held_imported:")
+        + QString::fromLatin1(QCryptographicHash::hash(noiDung, QCryptographicHash::Sha256).toHex());
     bool daNhap = false;
     const bool xong = giaoDich({[&](QSqlDatabase& db) {
                                     QSqlQuery q(db);
@@ -959,9 +963,9 @@ QString KhoHocVien::caiDat(qint64 hoSo, const QString& khoa, const QString& macD
 KhoHocVien::ThayDoi KhoHocVien::thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri)
 {
     return {[=](QSqlDatabase& db) {
-                return chay(db,
-                            QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, ?, ?)"),
-                            {hoSo, khoa, giaTri});
+                return chay(
+                    db, QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, ?, ?)"),
+                    {hoSo, khoa, giaTri});
             },
             {},
             QJsonObject{{QStringLiteral("kind"), QStringLiteral("setting")},
@@ -1091,77 +1095,78 @@ bool KhoHocVien::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, c
 
 KhoHocVien::ThayDoi KhoHocVien::thayDoiBaiLam(const BaiLam& b, const std::shared_ptr<qint64>& id)
 {
-    return {[b, id](QSqlDatabase& db) {
-             if (!chay(
-                     db,
-                     QStringLiteral("INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
-                                    "ended, pass_mark) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
-                     {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
-                      b.batDau.toUTC().toString(Qt::ISODateWithMs),
-                      b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat},
-                     [&](QSqlQuery& r) { *id = r.lastInsertId().toLongLong(); }))
-                 return false;
-             if (b.duDoan
-                 && !chay(db,
-                          QStringLiteral("INSERT INTO prediction(attempt, pass, critical) VALUES(?, ?, ?)"),
-                          {*id, b.duDoan->first, b.duDoan->second}))
-                 return false;
-             // Every slot in one statement (the row count never changes
-             // between attempts of a class, so it is prepared once).
-             const LanThi l = b.lanThi();
-             static QHash<std::size_t, QString> cauLenh;
-             QString& sql = cauLenh[b.cau.size()];
-             if (sql.isEmpty()) {
-                 sql = QStringLiteral(
-                     "INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) VALUES");
-                 for (std::size_t i = 0; i < b.cau.size(); ++i)
-                     sql += i == 0 ? QStringLiteral("(?,?,?,?,?,?)") : QStringLiteral(",(?,?,?,?,?,?)");
-             }
-             QVariantList gt;
-             gt.reserve(static_cast<qsizetype>(b.cau.size()) * 6);
-             for (std::size_t i = 0; i < b.cau.size(); ++i) {
-                 gt << *id << static_cast<int>(i) << b.cau[i] << (i < b.traLoi.size() ? b.traLoi[i] : 0)
-                    << (i < b.dapAn.size() ? b.dapAn[i] : 0) << (l.diemLiet[i + 1] ? 1 : 0);
-             }
-             if (!b.cau.empty() && !chay(db, sql, gt))
-                 return false;
-             // Every miss goes (back) into the practice list, its run reset:
-             // one statement for them all.
-             QVariantList sai;
-             for (std::size_t i = 0; i < b.cau.size(); ++i)
-                 if (!l.dung[i + 1])
-                     sai << b.hoSo << b.nganHang << b.cau[i];
-             if (!sai.isEmpty()) {
-                 static QHash<qsizetype, QString> lenhSai;
-                 QString& sqlSai = lenhSai[sai.size() / 3];
-                 if (sqlSai.isEmpty()) {
-                     sqlSai = QStringLiteral(
-                         "INSERT INTO practice(profile, bank, question, in_list, streak, right, "
-                         "wrong) VALUES");
-                     for (qsizetype k = 0; k < sai.size() / 3; ++k)
-                         sqlSai += k == 0 ? QStringLiteral("(?, ?, ?, 1, 0, 0, 0)")
-                                          : QStringLiteral(",(?, ?, ?, 1, 0, 0, 0)");
-                     sqlSai += QStringLiteral(
-                         " ON CONFLICT(profile, bank, question) DO UPDATE SET in_list = 1, streak = 0");
-                 }
-                 if (!chay(db, sqlSai, sai))
-                     return false;
-             }
-             return true;
-         },
-         [b](qint64 h, const QString& nh, SoOnTap& so) {
-             if (h != b.hoSo || nh != b.nganHang)
-                 return;
-             const LanThi l = b.lanThi();
-             for (int i = 1; i <= l.soCau(); ++i)
-                 if (!l.dung[static_cast<std::size_t>(i)] && so.coCau(l.cau[static_cast<std::size_t>(i)])) {
-                     MucOnTap& m = so.muc[static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)])];
-                     m.canOn = true;
-                     m.dungLienTiep = 0;
-                 }
-         },
-            QJsonObject{{QStringLiteral("kind"), QStringLiteral("attempt")},
-                        {QStringLiteral("attempt"), baiLamJson(b, true)}}};
+    return {
+        [b, id](QSqlDatabase& db) {
+            if (!chay(
+                    db,
+                    QStringLiteral("INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
+                                   "ended, pass_mark) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
+                    {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
+                     b.batDau.toUTC().toString(Qt::ISODateWithMs),
+                     b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat},
+                    [&](QSqlQuery& r) { *id = r.lastInsertId().toLongLong(); }))
+                return false;
+            if (b.duDoan
+                && !chay(db,
+                         QStringLiteral("INSERT INTO prediction(attempt, pass, critical) VALUES(?, ?, ?)"),
+                         {*id, b.duDoan->first, b.duDoan->second}))
+                return false;
+            // Every slot in one statement (the row count never changes
+            // between attempts of a class, so it is prepared once).
+            const LanThi l = b.lanThi();
+            static QHash<std::size_t, QString> cauLenh;
+            QString& sql = cauLenh[b.cau.size()];
+            if (sql.isEmpty()) {
+                sql = QStringLiteral(
+                    "INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) VALUES");
+                for (std::size_t i = 0; i < b.cau.size(); ++i)
+                    sql += i == 0 ? QStringLiteral("(?,?,?,?,?,?)") : QStringLiteral(",(?,?,?,?,?,?)");
+            }
+            QVariantList gt;
+            gt.reserve(static_cast<qsizetype>(b.cau.size()) * 6);
+            for (std::size_t i = 0; i < b.cau.size(); ++i) {
+                gt << *id << static_cast<int>(i) << b.cau[i] << (i < b.traLoi.size() ? b.traLoi[i] : 0)
+                   << (i < b.dapAn.size() ? b.dapAn[i] : 0) << (l.diemLiet[i + 1] ? 1 : 0);
+            }
+            if (!b.cau.empty() && !chay(db, sql, gt))
+                return false;
+            // Every miss goes (back) into the practice list, its run reset:
+            // one statement for them all.
+            QVariantList sai;
+            for (std::size_t i = 0; i < b.cau.size(); ++i)
+                if (!l.dung[i + 1])
+                    sai << b.hoSo << b.nganHang << b.cau[i];
+            if (!sai.isEmpty()) {
+                static QHash<qsizetype, QString> lenhSai;
+                QString& sqlSai = lenhSai[sai.size() / 3];
+                if (sqlSai.isEmpty()) {
+                    sqlSai = QStringLiteral(
+                        "INSERT INTO practice(profile, bank, question, in_list, streak, right, "
+                        "wrong) VALUES");
+                    for (qsizetype k = 0; k < sai.size() / 3; ++k)
+                        sqlSai += k == 0 ? QStringLiteral("(?, ?, ?, 1, 0, 0, 0)")
+                                         : QStringLiteral(",(?, ?, ?, 1, 0, 0, 0)");
+                    sqlSai += QStringLiteral(
+                        " ON CONFLICT(profile, bank, question) DO UPDATE SET in_list = 1, streak = 0");
+                }
+                if (!chay(db, sqlSai, sai))
+                    return false;
+            }
+            return true;
+        },
+        [b](qint64 h, const QString& nh, SoOnTap& so) {
+            if (h != b.hoSo || nh != b.nganHang)
+                return;
+            const LanThi l = b.lanThi();
+            for (int i = 1; i <= l.soCau(); ++i)
+                if (!l.dung[static_cast<std::size_t>(i)] && so.coCau(l.cau[static_cast<std::size_t>(i)])) {
+                    MucOnTap& m = so.muc[static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)])];
+                    m.canOn = true;
+                    m.dungLienTiep = 0;
+                }
+        },
+        QJsonObject{{QStringLiteral("kind"), QStringLiteral("attempt")},
+                    {QStringLiteral("attempt"), baiLamJson(b, true)}}};
 }
 
 std::optional<qint64> KhoHocVien::luuBaiLam(const BaiLam& b, QString* loi)
@@ -1260,10 +1265,11 @@ KhoHocVien::ThayDoi KhoHocVien::thayDoiDiemLiet(qint64 hoSo, const QString& ngan
                                                 const QString& ngay)
 {
     return {[=](QSqlDatabase& db) {
-                return chay(db,
-                            QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, day) "
-                                           "VALUES(?, ?, ?, ?)"),
-                            {hoSo, nganHang, cau, ngay});
+                return chay(
+                    db,
+                    QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, day) "
+                                   "VALUES(?, ?, ?, ?)"),
+                    {hoSo, nganHang, cau, ngay});
             },
             {},
             QJsonObject{{QStringLiteral("kind"), QStringLiteral("critical_right")},

@@ -59,7 +59,8 @@ int lenhNhap(const QString& thuMuc, const QString& tep)
     QFile f;
     QString lyDo;
     if (moDeDoc(tep, f, &lyDo) != KetQuaMo::DaMo) {
-        std::fprintf(stderr, "thilaixe: --import %s: %s / cannot be read\n", qPrintable(tep), qPrintable(lyDo));
+        std::fprintf(stderr, "thilaixe: --import %s: %s / cannot be read\n", qPrintable(tep),
+                     qPrintable(lyDo));
         return 1;
     }
     const QByteArray noiDung = f.read(qint64{64} * 1024 * 1024);

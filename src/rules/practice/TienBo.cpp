@@ -174,8 +174,8 @@ std::optional<double> diemBrier(const std::vector<std::pair<double, bool>>& duDo
     return tong / static_cast<double>(duDoan.size());
 }
 
-std::optional<SanSang> sanSangHienThi(const NganHangDL& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
-                                      const SoOnTap& so)
+std::optional<SanSang> sanSangHienThi(const NganHangDL& nh, const QuyTacHang& q,
+                                      const std::vector<LanThi>& ds, const SoOnTap& so)
 {
     if (ds.empty())
         return std::nullopt;

@@ -64,8 +64,8 @@ SanSang uocLuongSanSang(const NganHangDL& nh, const QuyTacHang& q, const std::ve
 // nothing to rest on), else a fixed draw of kSoDeHienThi papers, so that
 // the progress window and the paper see the same figure.
 constexpr int kSoDeHienThi = 1000;
-std::optional<SanSang> sanSangHienThi(const NganHangDL& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
-                                      const SoOnTap& so);
+std::optional<SanSang> sanSangHienThi(const NganHangDL& nh, const QuyTacHang& q,
+                                      const std::vector<LanThi>& ds, const SoOnTap& so);
 
 // The Brier score of predictions against what happened: the mean squared
 // difference of each chance and 1 (it happened) or 0; 0 is perfect, 0.25

@@ -116,8 +116,8 @@ DongLenh docDongLenh(int argc, char** argv)
                 return d;
             }
             d.thuMuc = v;
-        } else if (a == "--check-bank" || a == "--bank" || a == "--class" || a == "--rules"
-                   || a == "--seed" || a == "--import") {
+        } else if (a == "--check-bank" || a == "--bank" || a == "--class" || a == "--rules" || a == "--seed"
+                   || a == "--import") {
             if (i + 1 >= argc || QByteArray(argv[i + 1]).isEmpty()) {
                 d.loi = a + " needs a value";
                 return d;
@@ -221,8 +221,9 @@ int lenhNganHang(const DongLenh& d)
         return tep ? lenhKiemTraNganHang(*tep, *quyTac) : 2;
     }
     if (d.nganHang.isEmpty() || d.hang.isEmpty()) {
-        std::fprintf(stderr, "thilaixe: --draw-paper cần --bank TỆP và --class HẠNG / --draw-paper needs --bank "
-                             "FILE and --class CLASS\n");
+        std::fprintf(stderr,
+                     "thilaixe: --draw-paper cần --bank TỆP và --class HẠNG / --draw-paper needs --bank "
+                     "FILE and --class CLASS\n");
         return 2;
     }
     const std::optional<QString> tep = tepTheoByte(d.nganHang, "--bank");
@@ -236,8 +237,8 @@ bool nganHangDungDuoc(const QString& tep, const QByteArray& hang)
     QFile f;
     QString lyDo;
     if (moTepNguon(tep, f, &lyDo) != KetQuaMo::DaMo) {
-        std::fprintf(stderr, "thilaixe: --bank %s: %s / not a regular file that can be read\n", qPrintable(tep),
-                     qPrintable(lyDo));
+        std::fprintf(stderr, "thilaixe: --bank %s: %s / not a regular file that can be read\n",
+                     qPrintable(tep), qPrintable(lyDo));
         return false;
     }
     if (hang.isEmpty())
@@ -248,11 +249,12 @@ bool nganHangDungDuoc(const QString& tep, const QByteArray& hang)
     QStringList co;
     for (const QuyTacHang& q : chon.bo.hang)
         co.append(q.hang);
-    std::fprintf(stderr,
-                 "thilaixe: --class %s: hạng này không có trong bộ quy tắc %s (có: %s) / class %s is not in rule "
-                 "set %s\n",
-                 hang.constData(), qPrintable(chon.bo.id), qPrintable(co.join(QStringLiteral(", "))),
-                 hang.constData(), qPrintable(chon.bo.id));
+    std::fprintf(
+        stderr,
+        "thilaixe: --class %s: hạng này không có trong bộ quy tắc %s (có: %s) / class %s is not in rule "
+        "set %s\n",
+        hang.constData(), qPrintable(chon.bo.id), qPrintable(co.join(QStringLiteral(", "))), hang.constData(),
+        qPrintable(chon.bo.id));
     return false;
 }
 

@@ -179,7 +179,8 @@ void MoiTruong::luuChoGhi(const QString& tep)
     }
     QString loi;
     if (!m_kho->luuChoGhiRaTep(tep, &loi)) {
-        m_seams.hienThongBao(txt::kTieuDeChuaGhi, txt::kKhongLuuDuocTep.arg(QDir::toNativeSeparators(tep), loi),
+        m_seams.hienThongBao(txt::kTieuDeChuaGhi,
+                             txt::kKhongLuuDuocTep.arg(QDir::toNativeSeparators(tep), loi),
                              [this] { ketThucChuongTrinh(); });
         return;
     }

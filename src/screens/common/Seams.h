@@ -28,7 +28,8 @@ public:
                          std::function<void(int)> khiChon) = 0;
     // Asks for a file to save into, `goiY` proposed: khiChon gets its path,
     // empty when the learner cancels. Never blocks the caller.
-    virtual void chonTepLuu(const QString& tieuDe, const QString& goiY, std::function<void(QString)> khiChon) = 0;
+    virtual void chonTepLuu(const QString& tieuDe, const QString& goiY,
+                            std::function<void(QString)> khiChon) = 0;
     virtual QDateTime bayGio() = 0;
     virtual NguonNgauNhien& ngauNhien() = 0;
 };
@@ -40,7 +41,8 @@ public:
     void hienThongBao(const QString& tieuDe, const QString& noiDung, std::function<void()> khiDong) override;
     void hoiChon(const QString& tieuDe, const QString& noiDung, const QStringList& nut,
                  std::function<void(int)> khiChon) override;
-    void chonTepLuu(const QString& tieuDe, const QString& goiY, std::function<void(QString)> khiChon) override;
+    void chonTepLuu(const QString& tieuDe, const QString& goiY,
+                    std::function<void(QString)> khiChon) override;
     QDateTime bayGio() override;
     NguonNgauNhien& ngauNhien() override;
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "rules/bank/AnhCauHoi.h"
-
 #include "rules/dulieu/NganHangDL.h"
 
 #include <QLabel>

@@ -151,7 +151,10 @@ private slots:
             << withQuestion(41, [](QJsonObject& c) { c[u"text"_s] = u"\u200B\u0000 \u00AD"_s; })
             << u"câu 41 (questions[40].text)"_s << u"trống"_s;
         QTest::newRow("option of NUL only")
-            << withQuestion(42, [](QJsonObject& c) { c[u"options"_s] = QJsonArray{u"Có"_s, u"\u0000"_s}; })
+            << withQuestion(42,
+                            [](QJsonObject& c) {
+                                c[u"options"_s] = QJsonArray{u"Có"_s, u"\u0000"_s};
+                            })
             << u"câu 42 (questions[41].options[1])"_s << u"không trống"_s;
         QTest::newRow("bidirectional override")
             << withQuestion(43, [](QJsonObject& c) { c[u"text"_s] = u"Xe \u202Eoc uu tien"_s; })

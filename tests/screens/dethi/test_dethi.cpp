@@ -13,11 +13,11 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -279,7 +279,8 @@ private slots:
         FormNganHang* home = p.app.moDeMoi(p.dir.path(u"b/bank.json"_s), u"B"_s);
         QVERIFY(home);
         const QString said = text(home, u"LB_CanhBaoQuyTac"_s);
-        QVERIFY2(said.contains(u"rules.json: byte"_s) && said.contains(u"không phải JSON hợp lệ"_s), qPrintable(said));
+        QVERIFY2(said.contains(u"rules.json: byte"_s) && said.contains(u"không phải JSON hợp lệ"_s),
+                 qPrintable(said));
         QVERIFY2(said.contains(u"Đang dùng thay: tt12-2025 (%1)"_s.arg(p.dir.path(u"b/rules/ended.json"_s))),
                  qPrintable(said));
         QVERIFY2(said.contains(u"Bộ quy tắc ra đề tt12-2025 đã hết hiệu lực sau ngày"_s), qPrintable(said));

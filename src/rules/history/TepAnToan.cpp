@@ -121,11 +121,15 @@ QString lyDoLoi(int e)
     }
 }
 
-KetQuaMo moDeDoc(const QString& tep, QFile& f, QString* lyDo)
+namespace {
+
+// Opens a regular file for reading, never blocking on a FIFO; a link is
+// followed only when `theoLienKet`.
+KetQuaMo moTepThuong(const QString& tep, QFile& f, QString* lyDo, bool theoLienKet)
 {
     const QByteArray ten = QFile::encodeName(tep);
     struct stat st {};
-    if (::lstat(ten.constData(), &st) != 0) {
+    if ((theoLienKet ? ::stat(ten.constData(), &st) : ::lstat(ten.constData(), &st)) != 0) {
         baoLyDo(lyDo, loiHeThong());
         return errno == ENOENT ? KetQuaMo::ThieuTep : KetQuaMo::LoiKhac;
     }
@@ -133,9 +137,10 @@ KetQuaMo moDeDoc(const QString& tep, QFile& f, QString* lyDo)
         baoLyDo(lyDo, khongPhaiTepThuong(st.st_mode));
         return KetQuaMo::LoiKhac;
     }
-    // The name may have been swapped since lstat: refuse a link, never wait
-    // on a FIFO, and check again what was opened.
-    const int fd = ::open(ten.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // The name may have been swapped since: never wait on a FIFO, and check
+    // again what was opened.
+    const int fd =
+        ::open(ten.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (theoLienKet ? 0 : O_NOFOLLOW));
     if (fd < 0) {
         baoLyDo(lyDo, loiHeThong());
         return KetQuaMo::LoiKhac;
@@ -154,36 +159,11 @@ KetQuaMo moDeDoc(const QString& tep, QFile& f, QString* lyDo)
     return KetQuaMo::DaMo;
 }
 
-KetQuaMo moTepNguon(const QString& tep, QFile& f, QString* lyDo)
-{
-    const QByteArray ten = QFile::encodeName(tep);
-    struct stat st {};
-    if (::stat(ten.constData(), &st) != 0) {
-        baoLyDo(lyDo, loiHeThong());
-        return errno == ENOENT ? KetQuaMo::ThieuTep : KetQuaMo::LoiKhac;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        baoLyDo(lyDo, khongPhaiTepThuong(st.st_mode));
-        return KetQuaMo::LoiKhac;
-    }
-    const int fd = ::open(ten.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        baoLyDo(lyDo, loiHeThong());
-        return KetQuaMo::LoiKhac;
-    }
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        baoLyDo(lyDo, khongPhaiTepThuong(st.st_mode));
-        ::close(fd);
-        return KetQuaMo::LoiKhac;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        baoLyDo(lyDo, f.errorString());
-        ::close(fd);
-        return KetQuaMo::LoiKhac;
-    }
-    return KetQuaMo::DaMo;
-}
+}  // namespace
+
+KetQuaMo moDeDoc(const QString& tep, QFile& f, QString* lyDo) { return moTepThuong(tep, f, lyDo, false); }
+
+KetQuaMo moTepNguon(const QString& tep, QFile& f, QString* lyDo) { return moTepThuong(tep, f, lyDo, true); }
 
 KhoaTep::KhoaTep(const QString& tep)
 {

@@ -220,18 +220,31 @@ private slots:
     void heldPaperAskedAboutBeforeTheEnd()
     {
         test::Program p;
-        FormThiDL* f = p.app.moDeMoi(kBank, u"A1"_s)->thiThu();
+        FormNganHang* home = p.app.moDeMoi(kBank, u"A1"_s);
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
         db.setDatabaseName(p.dir.path(kTepKho));
         QVERIFY(db.open());
         QSqlQuery hold(db);
-        QVERIFY(hold.exec(u"BEGIN IMMEDIATE"_s));
-        f->chon(1);
-        f->nop();
-        QCOMPARE(f->trang(), FormThiDL::Trang::KetQua);
-        QCOMPARE(p.mt().kho().soChoGhi(), std::size_t{1});
-        QVERIFY(p.seams.messages.last().text.contains(u"Không có gì bị mất"_s));
+        FormThiDL* f = nullptr;
+        const auto handIn = [&] {
+            QVERIFY(hold.exec(u"BEGIN IMMEDIATE"_s));
+            f = home->thiThu();
+            f->chon(1);
+            f->nop();
+            QCOMPARE(f->trang(), FormThiDL::Trang::KetQua);
+            QCOMPARE(p.mt().kho().soChoGhi(), std::size_t{1});
+            QVERIFY(p.seams.messages.last().text.contains(u"Không có gì bị mất"_s));
+        };
+        // Written as soon as a window is activated once the holder is gone.
+        handIn();
+        f->close();
+        QVERIFY(hold.exec(u"ROLLBACK"_s));
+        home->activateWindow();
+        QTRY_COMPARE(p.mt().kho().soChoGhi(), std::size_t{0});
+        QCOMPARE(p.mt().kho().cacBaiLam().size(), std::size_t{1});
 
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the first paper gone
+        handIn();
         p.mt().ketThucChuongTrinh();
         QCOMPARE(p.seams.ended, 0);
         QCOMPARE(p.seams.questions.size(), 1);

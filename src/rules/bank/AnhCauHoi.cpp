@@ -9,7 +9,7 @@ namespace thilaixe {
 namespace {
 // The decoder's allocation cap: a picture of kDiemAnhToiDa pixels at 16
 // bits a channel (a PNG decoder reads it whole before scaling it down).
-constexpr int kGioiHanMB = static_cast<int>(kDiemAnhToiDa * 8 / (1024 * 1024)) + 16;
+constexpr int kGioiHanMB = static_cast<int>(kDiemAnhToiDa * 8 / (qint64{1024} * 1024)) + 16;
 
 // Decodes under the caps at the size asked for (its shape kept when
 // `giuTiLe`: a bank's pictures come in any shape).

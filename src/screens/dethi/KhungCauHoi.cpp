@@ -27,7 +27,7 @@ namespace {
 // Pictures decoded lately, by file and size (in KB, up to 48 MB).
 QCache<QString, QImage>& boNhoAnh()
 {
-    static QCache<QString, QImage> c(48 * 1024);
+    static QCache<QString, QImage> c(qsizetype{48} * 1024);
     return c;
 }
 

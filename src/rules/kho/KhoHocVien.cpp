@@ -23,6 +23,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -220,8 +221,11 @@ void tongKiem(const char* p, qsizetype n, bool lon, quint32& s0, quint32& s1)
 
 // The frames of committed transactions in a -wal file as written: those of
 // its current generation (the header's salt, or the first frame's when the
-// header itself is damaged) up to the last that ends a transaction. SQLite
-// recovers exactly these unless a frame among them is damaged.
+// header itself is damaged) up to the last whole frame that ends a
+// transaction. Each frame is checked on its own, against the checksum the
+// frame before it carries, so a torn last transaction (never acknowledged)
+// does not count, while whole transactions after a damaged frame do: SQLite
+// stops at the first bad frame and drops those.
 int khungDaCommit(const QByteArray& wal)
 {
     if (wal.size() < 32)
@@ -243,15 +247,40 @@ int khungDaCommit(const QByteArray& wal)
     if (n == 0)
         return 0;
     const char* muoi = dauTot ? p + 16 : p + 32 + 8;
+    const char* truoc = p + 24;  // the checksum the previous frame carries
     int cuoi = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char* h = p + 32 + i * khung;
         if (std::memcmp(h + 8, muoi, 8) != 0)
             continue;  // an earlier generation's, or a damaged frame
-        if (qFromBigEndian<quint32>(h + 4) != 0)
+        quint32 c0 = qFromBigEndian<quint32>(truoc), c1 = qFromBigEndian<quint32>(truoc + 4);
+        tongKiem(h, 8, lon, c0, c1);
+        tongKiem(h + 24, trang, lon, c0, c1);
+        truoc = h + 16;
+        if (c0 == qFromBigEndian<quint32>(h + 16) && c1 == qFromBigEndian<quint32>(h + 20)
+            && qFromBigEndian<quint32>(h + 4) != 0)
             cuoi = static_cast<int>(i + 1);
     }
     return cuoi;
+}
+
+// Whether another process has the store open: each SQLite connection holds
+// a read lock on byte 128 of the -shm file while it lives. A -wal met then
+// is that process's, not one left by a program killed before a checkpoint.
+bool coTienTrinhKhacMo(const QString& tep)
+{
+    const int fd = ::open(QFile::encodeName(tep + QStringLiteral("-shm")).constData(),
+                          O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct flock k {};
+    k.l_type = F_WRLCK;
+    k.l_whence = SEEK_SET;
+    k.l_start = 128;
+    k.l_len = 1;
+    const bool khoa = ::fcntl(fd, F_GETLK, &k) == 0 && k.l_type != F_UNLCK;
+    ::close(fd);
+    return khoa;
 }
 
 QJsonArray mangSo(const std::vector<int>& v)
@@ -485,7 +514,8 @@ bool KhoHocVien::moTep()
     QString banSao;
     {
         QFile w(m_tep + QStringLiteral("-wal"));
-        if (QFileInfo(w.fileName()).isFile() && w.size() > 32 && w.open(QIODevice::ReadOnly))
+        if (QFileInfo(w.fileName()).isFile() && w.size() > 32 && !coTienTrinhKhacMo(m_tep)
+            && w.open(QIODevice::ReadOnly))
             khungWal = khungDaCommit(w.read(qint64{256} * 1024 * 1024));
     }
     // A store in a folder one may not write in cannot be opened in place

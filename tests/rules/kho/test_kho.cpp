@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimeZone>
+#include <QtEndian>
 
 #include <csignal>
 #include <unistd.h>
@@ -404,15 +405,24 @@ private slots:
         }
         QByteArray wal = d.read(kTepKho + u"-wal"_s);
         QVERIFY(wal.size() > 32 + 4 * (24 + 4096));
-        if (damaged)  // in the last attempt's last frame
-            wal[wal.size() - 2000] = static_cast<char>(wal[wal.size() - 2000] ^ 0x40);
+        if (damaged) {
+            // A byte of the fourth attempt's first frame: the fifth, whole,
+            // comes after it.
+            std::vector<qsizetype> commits;
+            for (qsizetype at = 32; at + 24 + 4096 <= wal.size(); at += 24 + 4096)
+                if (qFromBigEndian<quint32>(wal.constData() + at + 4) != 0)
+                    commits.push_back(at);
+            QVERIFY(commits.size() >= 3);
+            const qsizetype at = commits[commits.size() - 3] + 24 + 4096 + 24 + 100;
+            wal[at] = static_cast<char>(wal[at] ^ 0x40);
+        }
         d.write(kTepKho + u"-wal"_s, wal);
 
         // --export reads a copy: it says so and changes nothing.
         {
             KhoHocVien read(d.path(kTepKho), KhoHocVien::CheDo::ChiDoc);
             QCOMPARE(read.canhBao().contains(u"-wal"_s), damaged);
-            QCOMPARE(read.cacBaiLam().size(), std::size_t{damaged ? 4u : 5u});
+            QCOMPARE(read.cacBaiLam().size(), std::size_t{damaged ? 3u : 5u});
         }
         QCOMPARE(d.read(kTepKho + u"-wal"_s), wal);
         KhoHocVien kho(d.path(kTepKho));
@@ -423,7 +433,7 @@ private slots:
             QVERIFY2(aside.isEmpty(), qPrintable(aside.join(u' ')));
             return;
         }
-        QCOMPARE(kho.cacBaiLam().size(), std::size_t{4});
+        QCOMPARE(kho.cacBaiLam().size(), std::size_t{3});
         QCOMPARE(aside.size(), 2);
         QVERIFY(aside[0].startsWith(kTepKho + u".wal-hong-"_s));
         QCOMPARE(aside[1], aside[0] + u"-wal"_s);

@@ -383,8 +383,14 @@ void slot45Ours(benchmark::State& st)
 {
     Paper45 p;
     std::size_t i = 0;
-    for (auto _ : st)
+    // Until the picture is on screen: it is decoded away from the window
+    // (the first round; later rounds find it kept).
+    const AnhCauHoiDL* anh = p.form->khung()->anh();
+    for (auto _ : st) {
         p.form->denO(p.oCoAnh[i++ % p.oCoAnh.size()]);
+        while (anh->dangGiaiMa())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
     st.counters["pictures"] = static_cast<double>(p.oCoAnh.size());
 }
 
@@ -418,7 +424,7 @@ BENCHMARK(slot45Floor)->Name("slot45/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(search600Ours)->Name("search600/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(attemptOurs)->Name("attempt/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptFloor)->Name("attempt/floor")->Unit(benchmark::kMillisecond);
-BENCHMARK(attemptHeld)->Name("attempt_held/ours")->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(attemptHeld)->Name("attempt_held/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Ours)->Name("bank600/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Floor)->Name("bank600/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(paper600Ours)->Name("paper600/ours")->Unit(benchmark::kMicrosecond);

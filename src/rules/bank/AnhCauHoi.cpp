@@ -7,17 +7,19 @@
 namespace thilaixe {
 
 namespace {
-// The decoder's allocation cap: a picture of kDiemAnhToiDa pixels at 16
-// bits a channel (a PNG decoder reads it whole before scaling it down).
-constexpr int kGioiHanMB = static_cast<int>(kDiemAnhToiDa * 8 / (qint64{1024} * 1024)) + 16;
+// The decoder's allocation cap: a 16-bit PNG of 4000 x 4000 (a PNG decoder
+// reads it whole before scaling it down; a JPEG scales while it decodes).
+constexpr int kGioiHanMB = 256;
+constexpr int kCanhToiDa = 20000;  // the classic pictures' bound, per side
 
 // Decodes under the caps at the size asked for (its shape kept when
-// `giuTiLe`: a bank's pictures come in any shape).
+// `giuTiLe`: a bank's pictures come in any shape, bounded by pixel count).
 KetQuaTaiAnh giaiMa(QImageReader& reader, QSize kichThuoc, bool giuTiLe, QImage* anh)
 {
     QImageReader::setAllocationLimit(kGioiHanMB);
     const QSize goc = reader.size();
-    if (!goc.isValid() || qint64{goc.width()} * goc.height() > kDiemAnhToiDa)
+    if (!goc.isValid() || goc.width() > kCanhToiDa || goc.height() > kCanhToiDa
+        || (giuTiLe && qint64{goc.width()} * goc.height() > kDiemAnhToiDa))
         return KetQuaTaiAnh::Hong;
     if (kichThuoc.isValid() && !kichThuoc.isEmpty())
         reader.setScaledSize(giuTiLe ? goc.scaled(kichThuoc, Qt::KeepAspectRatio) : kichThuoc);

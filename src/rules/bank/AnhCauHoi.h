@@ -12,9 +12,9 @@ enum class KetQuaTaiAnh {
     Hong,      // exists but does not decode: silent
 };
 
-// The most pixels a picture may have (its header says how many): a photo
-// from a camera fits; a file claiming 20,000 x 20,000 does not.
-constexpr qint64 kDiemAnhToiDa = 25'000'000;
+// The most pixels a bank's picture may have (its header says how many): a
+// photo from any camera fits; a file claiming 20,000 x 20,000 does not.
+constexpr qint64 kDiemAnhToiDa = 64'000'000;
 
 // The size a picture's header declares, read without decoding it; invalid
 // when it cannot be read.

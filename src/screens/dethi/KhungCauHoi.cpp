@@ -67,6 +67,7 @@ void AnhCauHoiDL::veLai()
 {
     if (m_tep.isEmpty()) {
         ++m_luot;
+        m_dangGiaiMa = false;
         clear();
         setText(txt::kDlKhongCoAnh);
         return;
@@ -88,6 +89,7 @@ void AnhCauHoiDL::veLai()
         return;
     }
     QPointer<AnhCauHoiDL> toi(this);
+    m_dangGiaiMa = true;
     QThreadPool::globalInstance()->start([toi, tep = m_tep, can, luot, khoa] {
         auto anh = std::make_shared<QImage>();
         const KetQuaTaiAnh kq = taiAnhBatKy(tep, can, anh.get());
@@ -106,6 +108,7 @@ void AnhCauHoiDL::veLai()
 
 void AnhCauHoiDL::hien(KetQuaTaiAnh kq, const QImage& anh)
 {
+    m_dangGiaiMa = false;
     if (kq != KetQuaTaiAnh::DaTai) {
         clear();
         setText(txt::kDlAnhHong.arg(QFileInfo(m_tep).fileName()));

@@ -23,6 +23,8 @@ public:
     // The picture file (empty: none).
     void datTep(const QString& tep, const QString& tenTruyCap);
     const QString& tep() const { return m_tep; }
+    // A decode of the picture is on its way (it is shown when it comes).
+    bool dangGiaiMa() const { return m_dangGiaiMa; }
     QSize sizeHint() const override { return QSize(400, 300); }
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int w) const override { return w * 3 / 4; }
@@ -40,6 +42,7 @@ private:
     QString m_tep;
     QSize m_daVe;
     quint64 m_luot = 0;  // the newest decode asked for; older ones are dropped
+    bool m_dangGiaiMa = false;
 };
 
 // The look every window of a data bank shares: captions get room above

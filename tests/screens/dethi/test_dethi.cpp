@@ -382,6 +382,23 @@ private slots:
         QVERIFY(text(tb, u"LB_SanSang"_s).startsWith(u"Khả năng đạt ở lần thi tới: "_s));
         QVERIFY(text(tb, u"LB_Liet"_s).startsWith(u"Khả năng bị loại vì câu điểm liệt: "_s));
         checkWindow(tb);
+        tb->close();
+
+        // A learner's first paper showed no figure: one kept with it (as
+        // older versions did) is not graded.
+        QVERIFY(home->themNguoiHoc(u"Lan"_s));
+        b.hoSo = home->hoSo();
+        BaiLam first = b;
+        first.traLoi = {0, 0};
+        QVERIFY(kho.luuBaiLam(first));
+        for (int n = 0; n < 5; ++n)
+            QVERIFY(kho.luuBaiLam(b));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormTienBoDL* lan = home->tienBo();
+        QVERIFY(lan->brier().has_value());
+        QVERIFY(qAbs(*lan->brier() - 0.04) < 1e-9);
+        QVERIFY2(text(lan, u"LB_KiemChung"_s).contains(u"trên 5 bài thi"_s),
+                 qPrintable(text(lan, u"LB_KiemChung"_s)));
     }
 };
 

@@ -98,18 +98,9 @@ int lenhRutDe(const QString& tepNganHang, const QString& hang, const QByteArray&
     // Standard output carries the paper's JSON only.
     if (docCaHai(tepNganHang, tepQuyTac, quyTac, nh, stderr) != 0)
         return 2;  // a paper needs a usable bank
-    const QuyTacHang* h = quyTac->timHang(hang);
-    if (!h) {
-        QStringList co;
-        for (const QuyTacHang& q : quyTac->hang)
-            co.append(q.hang);
-        std::fprintf(stderr,
-                     "thilaixe: hạng %s không có trong bộ quy tắc %s (có: %s) / class %s is not in rule set "
-                     "%s\n",
-                     qPrintable(hang), qPrintable(quyTac->id), qPrintable(co.join(QStringLiteral(", "))),
-                     qPrintable(hang), qPrintable(quyTac->id));
+    const QuyTacHang* h = hangHoacBao(*quyTac, hang);
+    if (!h)
         return 2;
-    }
     bool coHat = false;
     const qulonglong hat = hatGiong.toULongLong(&coHat);
     if (!hatGiong.isEmpty() && !coHat) {
@@ -134,6 +125,20 @@ int lenhRutDe(const QString& tepNganHang, const QString& hang, const QByteArray&
     std::fputs(QJsonDocument(o).toJson(QJsonDocument::Compact).constData(), stdout);
     std::fputs("\n", stdout);
     return 0;
+}
+
+const QuyTacHang* hangHoacBao(const BoQuyTac& bo, const QString& hang)
+{
+    if (const QuyTacHang* h = bo.timHang(hang))
+        return h;
+    QStringList co;
+    for (const QuyTacHang& q : bo.hang)
+        co.append(q.hang);
+    std::fprintf(stderr,
+                 "thilaixe: hạng %s không có trong bộ quy tắc %s (có: %s) / class %s is not in rule set %s\n",
+                 qPrintable(hang), qPrintable(bo.id), qPrintable(co.join(QStringLiteral(", "))),
+                 qPrintable(hang), qPrintable(bo.id));
+    return nullptr;
 }
 
 int lenhKiemTraNganHang(const QString& tepNganHang, const QString& tepQuyTac)

@@ -21,4 +21,10 @@ int lenhKiemTraNganHang(const QString& tepNganHang, const QString& tepQuyTac);
 int lenhRutDe(const QString& tepNganHang, const QString& hang, const QByteArray& hatGiong,
               const QString& tepQuyTac);
 
+struct BoQuyTac;
+struct QuyTacHang;
+// The class `hang` of the rule set, or nullptr with the line that says so
+// (and which classes there are) printed on standard error.
+const QuyTacHang* hangHoacBao(const BoQuyTac& bo, const QString& hang);
+
 }  // namespace thilaixe

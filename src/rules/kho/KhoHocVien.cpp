@@ -206,6 +206,13 @@ QString tenTrong(const QString& goc)
     return ten;
 }
 
+// Copies a store and its -wal (when there is one) under another name.
+bool chepKemWal(const QString& tu, const QString& den)
+{
+    const QString wal = QStringLiteral("-wal");
+    return QFile::copy(tu, den) && (!QFileInfo::exists(tu + wal) || QFile::copy(tu + wal, den + wal));
+}
+
 QString dauThoiGian() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")); }
 
 // The WAL's checksum over `n` bytes (pairs of 32-bit words), continuing s.
@@ -529,9 +536,7 @@ bool KhoHocVien::moTep()
         // a folder one may not write in (WAL wants its -shm) is read too.
         auto tam = std::make_shared<QTemporaryDir>();
         const QString sao = tam->filePath(kTepKho);
-        if (!tam->isValid() || !QFile::copy(m_tep, sao)
-            || (QFileInfo::exists(m_tep + QStringLiteral("-wal"))
-                && !QFile::copy(m_tep + QStringLiteral("-wal"), sao + QStringLiteral("-wal")))) {
+        if (!tam->isValid() || !chepKemWal(m_tep, sao)) {
             moBoNho(QStringLiteral("không đọc được tệp (không chép được để đọc)"));
             return false;
         }
@@ -546,8 +551,7 @@ bool KhoHocVien::moTep()
         }
     } else if (khungWal > 0) {
         banSao = tenTrong(m_tep + QStringLiteral(".mo-") + dauThoiGian());
-        if (!QFile::copy(m_tep, banSao)
-            || !QFile::copy(m_tep + QStringLiteral("-wal"), banSao + QStringLiteral("-wal"))) {
+        if (!chepKemWal(m_tep, banSao)) {
             QFile::remove(banSao);
             banSao.clear();  // no room for a copy: opened all the same
         }

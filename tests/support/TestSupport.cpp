@@ -6,8 +6,29 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace thilaixe::test {
+
+StoreHolder::StoreHolder(const QString& file) : m_name(QStringLiteral("holder-") + file)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    db.setDatabaseName(file);
+    db.open();
+}
+
+StoreHolder::~StoreHolder()
+{
+    QSqlDatabase::database(m_name, false).close();
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+bool StoreHolder::run(const char* sql)
+{
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    return q.exec(QString::fromLatin1(sql));
+}
 
 void WorkDir::makePictures(int from, int to) const
 {

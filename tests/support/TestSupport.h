@@ -28,6 +28,22 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Another copy of the program holding the learner's store: a connection of
+// its own inside BEGIN IMMEDIATE from hold() until release().
+class StoreHolder final {
+public:
+    explicit StoreHolder(const QString& file);
+    ~StoreHolder();
+    StoreHolder(const StoreHolder&) = delete;
+    StoreHolder& operator=(const StoreHolder&) = delete;
+    bool hold() { return run("BEGIN IMMEDIATE"); }
+    bool release() { return run("ROLLBACK"); }
+
+private:
+    bool run(const char* sql);
+    QString m_name;
+};
+
 // The one sample exam of the tests. Slot s holds a question of its section
 // (slot 1: question 1 + seed % 10, slot 30: question 300); the first `right`
 // answered slots carry the key's option, the others a wrong one; the slots

@@ -308,11 +308,8 @@ private slots:
         test::WorkDir d;
         KhoHocVien kho(d.path(kTepKho), KhoHocVien::CheDo::Ghi, 50);
         QVERIFY(kho.luuBaiLam(attempt(29, false)).has_value());  // question 581 in the list
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
-        db.setDatabaseName(d.path(kTepKho));
-        QVERIFY(db.open());
-        QSqlQuery hold(db);
-        QVERIFY(hold.exec(u"BEGIN IMMEDIATE"_s));
+        test::StoreHolder holder(d.path(kTepKho));
+        QVERIFY(holder.hold());
         QString why;
         QVERIFY(!kho.traLoiOnTap(1, kBank, 581, true, nullptr, nullptr, &why));
         QVERIFY2(why.contains(u"giữ tệp quá lâu"_s), qPrintable(why));
@@ -322,16 +319,12 @@ private slots:
         QVERIFY(!kho.luuBaiLam(attempt(0, false), &why));
         QCOMPARE(kho.soChoGhi(), std::size_t{2});
         QCOMPARE(kho.docOnTap(1, kBank, 600).o(581), (MucOnTap{true, 0, 1, 0}));
-        QVERIFY(hold.exec(u"ROLLBACK"_s));
+        QVERIFY(holder.release());
         QVERIFY(kho.traLoiOnTap(1, kBank, 581, true));
         QCOMPARE(kho.soChoGhi(), std::size_t{0});
         KhoHocVien later(d.path(kTepKho));
         QCOMPARE(later.docOnTap(1, kBank, 600).o(581), (MucOnTap{true, 1, 2, 0}));
         QCOMPARE(later.cacBaiLam().size(), std::size_t{2});
-        hold = QSqlQuery();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(u"holder"_s);
     }
 
     // What could not be written (another copy holds the store) is said as
@@ -344,11 +337,8 @@ private slots:
         KhoHocVien kho(file);
         kho.datThoiGianCho(kChoGhiCuaSoMs);
         QVERIFY(kho.luuBaiLam(attempt(29, false)).has_value());
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
-        db.setDatabaseName(file);
-        QVERIFY(db.open());
-        QSqlQuery hold(db);
-        QVERIFY(hold.exec(u"BEGIN IMMEDIATE"_s));
+        auto holder = std::make_unique<test::StoreHolder>(file);
+        QVERIFY(holder->hold());
         BaiLam b = attempt(10, true);
         b.duDoan = std::make_pair(0.25, 0.5);
         QVERIFY(!kho.luuBaiLam(b));
@@ -360,10 +350,7 @@ private slots:
         QString why;
         QVERIFY2(kho.luuChoGhiRaTep(d.path(u"held.json"_s), &why), qPrintable(why));
         QVERIFY(!kho.luuChoGhiRaTep(d.path(u"no/such/folder.json"_s), &why));
-        hold = QSqlQuery();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(u"holder"_s);
+        holder.reset();
 
         // The next run: the file is written whole, and only once.
         KhoHocVien later(file);

@@ -19,8 +19,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 
 using namespace thilaixe;
@@ -221,13 +219,10 @@ private slots:
     {
         test::Program p;
         FormNganHang* home = p.app.moDeMoi(kBank, u"A1"_s);
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
-        db.setDatabaseName(p.dir.path(kTepKho));
-        QVERIFY(db.open());
-        QSqlQuery hold(db);
+        test::StoreHolder holder(p.dir.path(kTepKho));
         FormThiDL* f = nullptr;
         const auto handIn = [&] {
-            QVERIFY(hold.exec(u"BEGIN IMMEDIATE"_s));
+            QVERIFY(holder.hold());
             f = home->thiThu();
             f->chon(1);
             f->nop();
@@ -238,7 +233,7 @@ private slots:
         // Written as soon as a window is activated once the holder is gone.
         handIn();
         f->close();
-        QVERIFY(hold.exec(u"ROLLBACK"_s));
+        QVERIFY(holder.release());
         home->activateWindow();
         QTRY_COMPARE(p.mt().kho().soChoGhi(), std::size_t{0});
         QCOMPARE(p.mt().kho().cacBaiLam().size(), std::size_t{1});
@@ -266,10 +261,6 @@ private slots:
         // What the file holds is the store's own export of what was held
         // (read back in test_kho and by the end-to-end test).
         QVERIFY(p.dir.read(u"held.json"_s).contains("\"answers\""));
-        hold = QSqlQuery();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(u"holder"_s);
     }
 
     // Rule files beside the bank: a broken one is named on the home with

@@ -363,7 +363,7 @@ struct Paper45 {
     Paper45()
     {
         QString why;
-        nh = moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), &why);
+        nh = moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), QDate::currentDate(), &why);
         form = std::make_unique<FormThiDL>(mt, nh, 1, QStringLiteral("D"));
         form->setAttribute(Qt::WA_DeleteOnClose, false);
         form->show();
@@ -410,7 +410,7 @@ void search600Ours(benchmark::State& st)
 {
     QString why;
     const std::shared_ptr<NganHangMo> nh =
-        moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), &why);
+        moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), QDate::currentDate(), &why);
     const QString typed = QStringLiteral("cau hoi mau so 412 chuong 5");
     int n = 1;
     for (auto _ : st) {

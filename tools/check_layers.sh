@@ -2,9 +2,11 @@
 # Keeps src/ to its layers. Usage: tools/check_layers.sh [SOURCE_DIR]
 #  - nothing under src/rules includes a Qt Widgets header or anything of
 #    src/screens, and tools/ and the fuzz targets include no screen;
+#  - no window reads the clock or draws a random number but through the
+#    seams (screens/common/Seams.cpp);
 #  - a folder includes only itself and the folders below it:
 #      rules/common < rules/bank < rules/{exam,history,decor} < rules/dulieu
-#      < rules/practice < rules/kho < screens/common
+#      < rules/practice < rules/kho < rules/session < screens/common
 #      < screens/{entry,exam,study,history,practice,dethi} < screens/app
 set -euo pipefail
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
@@ -18,9 +20,10 @@ rank() {
     rules/dulieu) echo 3 ;;
     rules/practice) echo 4 ;;
     rules/kho) echo 5 ;;
-    screens/common) echo 6 ;;
-    screens/entry | screens/exam | screens/study | screens/history | screens/practice | screens/dethi) echo 7 ;;
-    screens/app) echo 8 ;;
+    rules/session) echo 6 ;;
+    screens/common) echo 7 ;;
+    screens/entry | screens/exam | screens/study | screens/history | screens/practice | screens/dethi) echo 8 ;;
+    screens/app) echo 9 ;;
     *) echo "" ;;
   esac
 }
@@ -56,5 +59,10 @@ done < <(find src -name '*.h' -o -name '*.cpp' | sort)
 while IFS= read -r f; do
   grep -q '#include "screens/' "$f" && say "$f includes a screen; tools and fuzz targets use the rules only"
 done < <(find tools tests/fuzz -name '*.cpp' | sort)
+
+while IFS= read -r f; do
+  say "$f reads the clock or draws a random number itself: windows go through the seams"
+done < <(grep -rlE 'current(Date|Time|DateTime|MSecsSinceEpoch|SecsSinceEpoch)|QRandomGenerator|std::rand|random_device' src/screens |
+  grep -v '^src/screens/common/Seams.cpp$' | sort)
 
 exit $bad

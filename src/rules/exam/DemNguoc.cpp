@@ -4,6 +4,8 @@
 #include "rules/common/NumberText.h"
 #include "rules/common/Texts.h"
 
+#include <algorithm>
+
 namespace thilaixe {
 
 QString DemNguoc::thietLap(SharedState& s)
@@ -28,6 +30,24 @@ DemNguoc::Nhip DemNguoc::motGiay(SharedState& s)
     if (du == 0)
         s.Phut = phut - 1;
     return n;
+}
+
+CanhBaoGio::Bao CanhBaoGio::buoc(qint64 conLaiGiay)
+{
+    if (conLaiGiay <= 60 && !m_bao1) {
+        m_bao1 = m_bao5 = true;
+        return Bao::Con1Phut;
+    }
+    if (conLaiGiay <= 300 && !m_bao5) {
+        m_bao5 = true;
+        return Bao::Con5Phut;
+    }
+    return Bao::Khong;
+}
+
+qint64 HanGio::conLai(const QDateTime& bayGio) const
+{
+    return std::max<qint64>(0, (bayGio.msecsTo(han) + 999) / 1000);
 }
 
 }  // namespace thilaixe

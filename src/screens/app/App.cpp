@@ -45,7 +45,7 @@ FormNganHang* App::moDeMoi(const QString& tepNganHang, const QString& hang)
         return m_nganHang;
     }
     QString loi;
-    const std::shared_ptr<NganHangMo> nh = moNganHang(tepNganHang, &loi);
+    const std::shared_ptr<NganHangMo> nh = moNganHang(tepNganHang, m_mt.seams().bayGio().date(), &loi);
     if (!nh) {
         m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, loi, {});
         return nullptr;

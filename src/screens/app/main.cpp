@@ -232,7 +232,7 @@ int lenhNganHang(const DongLenh& d)
 
 // --bank FILE for the windows: refused by what it is before anything opens
 // it, and --class checked against the rule set the bank uses today.
-bool nganHangDungDuoc(const QString& tep, const QByteArray& hang)
+bool nganHangDungDuoc(const QString& tep, const QByteArray& hang, const QDate& homNay)
 {
     QFile f;
     QString lyDo;
@@ -243,7 +243,7 @@ bool nganHangDungDuoc(const QString& tep, const QByteArray& hang)
     }
     if (hang.isEmpty())
         return true;
-    return hangHoacBao(chonQuyTacCho(tep, QDate::currentDate()).bo, QString::fromUtf8(hang)) != nullptr;
+    return hangHoacBao(chonQuyTacCho(tep, homNay).bo, QString::fromUtf8(hang)) != nullptr;
 }
 
 // --export --bank: an id as kept, or a bank file whose id it is.
@@ -305,7 +305,7 @@ int main(int argc, char* argv[])
             return 2;
         tepNganHang = QFileInfo(*t).absoluteFilePath();
         QCoreApplication c(argc, argv);  // the rule set is a resource
-        if (!nganHangDungDuoc(tepNganHang, dongLenh.hang))
+        if (!nganHangDungDuoc(tepNganHang, dongLenh.hang, RealSeams().bayGio().date()))
             return 2;
     }
     QString tepNhap;

@@ -2,6 +2,7 @@
 
 #include "rules/common/Texts.h"
 #include "rules/kho/KhoHocVien.h"
+#include "rules/session/PhienOn.h"
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
@@ -322,7 +323,7 @@ void FormNganHang::capNhat()
     KhoHocVien& kho = m_mt.kho();
     const QHash<int, int> ngay = kho.soNgayDungDiemLiet(hoSo(), m_nh->nh.id);
     const std::vector<int> liet = m_nh->cauDiemLiet(*q);
-    const auto vung = std::count_if(liet.begin(), liet.end(), [&](int c) { return ngay.value(c) >= 2; });
+    const auto vung = soDaThuoc(liet, ngay);
     m_vung->setText(txt::kDlDaVung.arg(vung).arg(liet.size()));
     const SoOnTap so = kho.docOnTap(hoSo(), m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()));
     m_conSai->setText(txt::kDlConCauSai.arg(

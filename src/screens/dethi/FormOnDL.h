@@ -1,10 +1,9 @@
 #pragma once
 
-#include "rules/practice/LanThi.h"
+#include "rules/session/PhienOn.h"
 
 #include <QWidget>
 
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -29,12 +28,12 @@ struct NganHangMo;
 class FormOnDL final : public QWidget {
     Q_OBJECT
 public:
-    enum class CheDo { CauSai, DiemLiet };
+    using CheDo = PhienOn::CheDo;
     FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang,
              CheDo cheDo);
 
-    int cauDangOn() const { return m_cau; }
-    const std::deque<int>& hangDoi() const { return m_hangDoi; }
+    int cauDangOn() const { return m_phien.cau(); }
+    std::size_t conLai() const { return m_phien.con(); }
     // Answers with the option shown at place k (1..4).
     void traLoi(int viTri);
     void cauTiep();
@@ -44,19 +43,14 @@ signals:
     void daDoi();  // something practised: the home window's figures follow
 
 private:
-    void napDanhSach();
     void hien();
+    QString tieuDe() const;
 
     MoiTruong& m_mt;
     std::shared_ptr<const NganHangMo> m_nh;
     qint64 m_hoSo;
     QString m_hang;
-    CheDo m_cheDo;
-    std::vector<LanThi> m_lanThi;
-    std::deque<int> m_hangDoi;
-    std::vector<int> m_thuTu;
-    int m_cau = 0;
-    bool m_daTraLoi = false;
+    PhienOn m_phien;
     bool m_daBaoLoi = false;
     QLabel* m_con;
     QLabel* m_trong;

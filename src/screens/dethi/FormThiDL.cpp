@@ -2,7 +2,6 @@
 
 #include "rules/common/Texts.h"
 #include "rules/kho/KhoHocVien.h"
-#include "rules/practice/TienBo.h"
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
@@ -25,14 +24,13 @@ namespace thilaixe {
 
 namespace {
 
-// The attempts of a class, as the learning features see them.
-std::vector<LanThi> lanThiCuaHang(KhoHocVien& kho, qint64 hoSo, const QString& nganHang, const QString& hang)
+// The paper of a class, drawn with a seed of the program's random source,
+// with the readiness the progress window shows for the class before it.
+PhienThi phienMoi(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang)
 {
-    std::vector<LanThi> ds;
-    for (const BaiLam& b : kho.cacBaiLam(hoSo, nganHang))
-        if (b.hang.compare(hang, Qt::CaseInsensitive) == 0)
-            ds.push_back(b.lanThi());
-    return ds;
+    const QuyTacHang& q = *nh.quyTac.timHang(hang);
+    return PhienThi(nh.nh, nh.quyTac.id, q, hatGiong(mt), mt.seams().bayGio(),
+                    sanSangCuaHang(nh.nh, q, docHoSoHang(mt.kho(), hoSo, nh.nh, q.hang)));
 }
 
 QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
@@ -45,22 +43,11 @@ QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
 }  // namespace
 
 FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang)
-    : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_quyTac(m_nh->quyTac.timHang(hang))
+    : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_phien(phienMoi(mt, *m_nh, hoSo, hang))
 {
     setObjectName(QStringLiteral("FormThiDL"));
     setAttribute(Qt::WA_DeleteOnClose);
-    BoSinhSo rng(hatGiong(mt));
-    m_de = rutDe(m_nh->nh, *m_quyTac, rng).value_or(DeThiDL{});
-    m_tl.assign(m_de.cau.size(), 0);
-    setWindowTitle(txt::kDlTieuDeThi.arg(m_quyTac->hang, m_nh->nh.tieuDe));
-    {
-        // The readiness shown before the paper, kept with it.
-        const std::vector<LanThi> ds = lanThiCuaHang(mt.kho(), hoSo, m_nh->nh.id, m_quyTac->hang);
-        if (const std::optional<SanSang> s = sanSangHienThi(
-                m_nh->nh, *m_quyTac, ds,
-                mt.kho().docOnTap(hoSo, m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()))))
-            m_duDoan = std::make_pair(s->xacSuat, s->xacSuatLiet);
-    }
+    setWindowTitle(tieuDeThi());
 
     auto* doc = new QVBoxLayout(this);
     auto* tren = new QHBoxLayout;
@@ -96,13 +83,13 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
                        "QPushButton[o=\"dung\"] { background: #c8e6c9; }"
                        "QPushButton[o=\"sai\"] { background: #ffcdd2; }"
                        "QPushButton[o]:checked { border: 3px solid #0d47a1; font-weight: bold; }"));
-    for (std::size_t i = 0; i < m_de.cau.size(); ++i) {
+    for (int i = 0; i < m_phien.soO(); ++i) {
         auto* b = nut(lam, QStringLiteral("O_%1").arg(i + 1), QString());
         b->setCheckable(true);
         b->setFocusPolicy(Qt::TabFocus);
         b->setMinimumWidth(44);
-        connect(b, &QPushButton::clicked, this, [this, i] { denO(static_cast<int>(i)); });
-        m_luoi->addWidget(b, static_cast<int>(i) / 15, static_cast<int>(i) % 15);
+        connect(b, &QPushButton::clicked, this, [this, i] { denO(i); });
+        m_luoi->addWidget(b, i / 15, i % 15);
         m_oNut.push_back(b);
     }
     lamDoc->addLayout(m_luoi);
@@ -204,7 +191,7 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     kqDoc->addLayout(kqNut);
     connect(m_xemLai, &QPushButton::clicked, this, &FormThiDL::xemLai);
     connect(m_thiLai, &QPushButton::clicked, this, [this] {
-        const QString hang = m_quyTac->hang;
+        const QString hang = m_phien.quyTac().hang;
         close();
         emit thiLai(hang);
     });
@@ -224,10 +211,8 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
         });
     }
     phim(QKeySequence(Qt::Key_Home), [this] { denO(0); });
-    phim(QKeySequence(Qt::Key_End), [this] { denO(static_cast<int>(m_de.cau.size()) - 1); });
+    phim(QKeySequence(Qt::Key_End), [this] { denO(m_phien.soO() - 1); });
 
-    m_batDau = mt.seams().bayGio();
-    m_hanNop = m_batDau.addSecs(qint64{m_quyTac->soPhut} * 60);
     m_timer = new QTimer(this);
     m_timer->setInterval(250);
     connect(m_timer, &QTimer::timeout, this, &FormThiDL::tick);
@@ -241,29 +226,24 @@ FormThiDL::FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     m_khung->setFocus();
 }
 
-qint64 FormThiDL::conLaiGiay() const
-{
-    return std::max<qint64>(0, (m_mt.seams().bayGio().msecsTo(m_hanNop) + 999) / 1000);
-}
+QString FormThiDL::tieuDeThi() const { return txt::kDlTieuDeThi.arg(m_phien.quyTac().hang, m_nh->nh.tieuDe); }
+
+qint64 FormThiDL::conLaiGiay() const { return m_phien.conLai(m_mt.seams().bayGio()); }
 
 void FormThiDL::tick()
 {
     if (m_trang == Trang::KetQua || m_trang == Trang::XemLai)
         return;
-    const qint64 con = conLaiGiay();
+    const QDateTime bayGio = m_mt.seams().bayGio();
+    const qint64 con = m_phien.conLai(bayGio);
     m_dongHo->setText(
         txt::kDlConLai.arg(con / 60, 2, 10, QLatin1Char('0')).arg(con % 60, 2, 10, QLatin1Char('0')));
     m_dongHo->setAccessibleName(txt::kDlTtConLai.arg(con / 60).arg(con % 60));
-    if (con <= 0) {
-        nop(true);
-        return;
-    }
-    if (con <= 60 && !m_bao1) {
-        m_bao1 = m_bao5 = true;
-        canhBao(txt::kDlCon1Phut);
-    } else if (con <= 300 && !m_bao5) {
-        m_bao5 = true;
-        canhBao(txt::kDlCon5Phut);
+    switch (m_phien.nhip(bayGio)) {
+    case PhienThi::SuKien::HetGio: nop(true); break;
+    case PhienThi::SuKien::Con1Phut: canhBao(txt::kDlCon1Phut); break;
+    case PhienThi::SuKien::Con5Phut: canhBao(txt::kDlCon5Phut); break;
+    case PhienThi::SuKien::Khong: break;
     }
 }
 
@@ -278,12 +258,8 @@ void FormThiDL::canhBao(const QString& loi)
 
 void FormThiDL::chon(int viTri)
 {
-    if (m_trang != Trang::LamBai || m_de.cau.empty())
+    if (m_trang != Trang::LamBai || !m_phien.chon(m_o, m_khung->phuongAnTai(viTri)))
         return;
-    const int pa = m_khung->phuongAnTai(viTri);
-    if (pa == 0)
-        return;
-    m_tl[static_cast<std::size_t>(m_o)] = pa;
     hienO();
     ui::thongBaoTruyCap(m_khung,
                         txt::kDlTtO.arg(m_o + 1).arg(txt::kDlODaLam + QStringLiteral(" %1").arg(viTri)));
@@ -291,27 +267,26 @@ void FormThiDL::chon(int viTri)
 
 void FormThiDL::denO(int o)
 {
-    if (m_de.cau.empty())
+    if (m_phien.soO() == 0)
         return;
-    m_o = std::clamp(o, 0, static_cast<int>(m_de.cau.size()) - 1);
+    m_o = std::clamp(o, 0, m_phien.soO() - 1);
     hienO();
 }
 
 void FormThiDL::hienO()
 {
-    if (m_de.cau.empty())
+    if (m_phien.soO() == 0)
         return;
-    const auto i = static_cast<std::size_t>(m_o);
-    const CauHoiDL& c = *m_nh->nh.cau(m_de.cau[i]);
-    m_khung->hien(c, m_nh->thuMuc, txt::kDlTieuDeCau.arg(m_o + 1).arg(m_de.cau.size()).arg(c.so), m_tl[i],
+    const CauHoiDL& c = m_phien.cauTai(m_o);
+    const QString cauO = txt::kDlTieuDeCau.arg(m_o + 1).arg(m_phien.soO()).arg(c.so);
+    m_khung->hien(c, m_nh->thuMuc, cauO, m_phien.traLoi()[static_cast<std::size_t>(m_o)],
                   m_trang == Trang::XemLai);
     m_truoc->setEnabled(m_o > 0);
-    m_sau->setEnabled(m_o + 1 < static_cast<int>(m_de.cau.size()));
+    m_sau->setEnabled(m_o + 1 < m_phien.soO());
     // The slot and its question in the title too: a screen reader or a
     // taskbar names it.
-    setWindowTitle((m_trang == Trang::XemLai ? txt::kDlTieuDeXemLai.arg(m_quyTac->hang)
-                                             : txt::kDlTieuDeThi.arg(m_quyTac->hang, m_nh->nh.tieuDe))
-                   + QStringLiteral(" – ") + txt::kDlTieuDeCau.arg(m_o + 1).arg(m_de.cau.size()).arg(c.so));
+    setWindowTitle((m_trang == Trang::XemLai ? txt::kDlTieuDeXemLai.arg(m_phien.quyTac().hang) : tieuDeThi())
+                   + QStringLiteral(" – ") + cauO);
     capNhatLuoi();
 }
 
@@ -321,10 +296,10 @@ void FormThiDL::capNhatLuoi()
     // two or three of them, not the whole grid.
     for (std::size_t i = 0; i < m_oNut.size(); ++i) {
         QPushButton* b = m_oNut[i];
-        const int tl = m_tl[i];
+        const int tl = m_phien.traLoi()[i];
         QString dau, loi, kieu;
         if (m_trang == Trang::XemLai) {
-            const bool dung = tl != 0 && tl == m_nh->nh.cau(m_de.cau[i])->dapAn;
+            const bool dung = m_phien.dungO(static_cast<int>(i));
             dau = tl == 0 ? QStringLiteral("–") : dung ? QStringLiteral("✓") : QStringLiteral("✗");
             loi = tl == 0 ? txt::kDlOBoTrong : dung ? txt::kDlODung : txt::kDlOSai;
             kieu = tl == 0 ? QStringLiteral("botrong")
@@ -355,11 +330,10 @@ void FormThiDL::hoiNop()
     if (m_trang != Trang::LamBai)
         return;
     QStringList trong;
-    for (std::size_t i = 0; i < m_tl.size(); ++i)
-        if (m_tl[i] == 0)
-            trong.append(QString::number(i + 1));
+    for (int o : m_phien.oTrong())
+        trong.append(QString::number(o));
     const QString loi = trong.isEmpty()
-                            ? txt::kDlHoiNopDuCau.arg(m_tl.size())
+                            ? txt::kDlHoiNopDuCau.arg(m_phien.soO())
                             : txt::kDlHoiNopConTrong.arg(trong.size()).arg(trong.join(QStringLiteral(", ")));
     m_hoi->setText(loi);
     m_trang = Trang::HoiNop;
@@ -373,23 +347,8 @@ void FormThiDL::nop(bool hetGio)
     if (m_trang == Trang::KetQua || m_trang == Trang::XemLai)
         return;
     m_timer->stop();
-    m_kq = chamDiem(m_nh->nh, *m_quyTac, m_de, m_tl);
-    BaiLam b;
-    b.hoSo = m_hoSo;
-    b.nganHang = m_nh->nh.id;
-    b.phienBan = m_nh->nh.phienBan;
-    b.quyTac = m_nh->quyTac.id;
-    b.hang = m_quyTac->hang;
-    b.batDau = m_batDau;
-    b.ketThuc = m_mt.seams().bayGio();
-    b.cau = m_de.cau;
-    b.traLoi = m_tl;
-    b.canDeDat = m_quyTac->canDeDat;
-    b.duDoan = m_duDoan;
-    for (int q : m_de.cau) {
-        b.dapAn.push_back(m_nh->nh.cau(q)->dapAn);
-        b.diemLiet.push_back(m_nh->nh.cau(q)->diemLiet);
-    }
+    m_phien.nop(m_mt.seams().bayGio(), hetGio);
+    const BaiLam b = m_phien.baiLam(m_hoSo);
     QString loi;
     const bool daLuu = m_mt.kho().luuBaiLam(b, &loi).has_value();
     if (!daLuu)
@@ -400,18 +359,20 @@ void FormThiDL::nop(bool hetGio)
 void FormThiDL::hienKetQua(bool hetGio, bool daLuu)
 {
     m_trang = Trang::KetQua;
-    m_ketLuan->setText(m_kq.dat ? txt::kDlDat : txt::kDlKhongDat);
-    ui::datMauChu(m_ketLuan, m_kq.dat ? QColor(27, 94, 32) : QColor(183, 28, 28));
+    const KetQuaDL& kq = m_phien.ketQua();
+    const DeThiDL& de = m_phien.de();
+    m_ketLuan->setText(kq.dat ? txt::kDlDat : txt::kDlKhongDat);
+    ui::datMauChu(m_ketLuan, kq.dat ? QColor(27, 94, 32) : QColor(183, 28, 28));
     QStringList dong;
     if (hetGio)
         dong << txt::kDlHetGio;
-    dong << txt::kDlSoCau.arg(m_kq.dung).arg(m_kq.sai).arg(m_kq.boTrong).arg(m_de.cau.size())
-         << txt::kDlCanDeDat.arg(m_quyTac->canDeDat);
-    if (!m_kq.diemLietSai.empty()) {
+    dong << txt::kDlSoCau.arg(kq.dung).arg(kq.sai).arg(kq.boTrong).arg(de.cau.size())
+         << txt::kDlCanDeDat.arg(m_phien.quyTac().canDeDat);
+    if (!kq.diemLietSai.empty()) {
         QStringList cau;
-        for (int q : m_kq.diemLietSai) {
-            const auto it = std::find(m_de.cau.begin(), m_de.cau.end(), q);
-            cau << txt::kDlMotCauLiet.arg(it - m_de.cau.begin() + 1).arg(q);
+        for (int q : kq.diemLietSai) {
+            const auto it = std::find(de.cau.begin(), de.cau.end(), q);
+            cau << txt::kDlMotCauLiet.arg(it - de.cau.begin() + 1).arg(q);
         }
         dong << txt::kDlLoaiVi.arg(cau.join(QStringLiteral(", ")));
     }
@@ -420,8 +381,7 @@ void FormThiDL::hienKetQua(bool hetGio, bool daLuu)
     m_chiTiet->setText(dong.join(QLatin1Char('\n')));
     m_dongHo->clear();
     m_canhBao->clear();
-    setWindowTitle(txt::kDlTieuDeThi.arg(m_quyTac->hang, m_nh->nh.tieuDe) + QStringLiteral(" – ")
-                   + (m_kq.dat ? txt::kDlDat : txt::kDlKhongDat));
+    setWindowTitle(tieuDeThi() + QStringLiteral(" – ") + (kq.dat ? txt::kDlDat : txt::kDlKhongDat));
     m_trangChinh->setCurrentIndex(2);
     m_xemLai->setFocus();
     ui::thongBaoTruyCap(m_ketLuan, m_ketLuan->text() + QStringLiteral(". ") + dong.join(QLatin1Char(' ')));
@@ -432,16 +392,10 @@ void FormThiDL::xemLai()
     if (m_trang != Trang::KetQua)
         return;
     m_trang = Trang::XemLai;
-    setWindowTitle(txt::kDlTieuDeXemLai.arg(m_quyTac->hang));
+    setWindowTitle(txt::kDlTieuDeXemLai.arg(m_phien.quyTac().hang));
     m_nop->hide();
     m_veKetQua->show();
-    // Opens on the first slot not answered right.
-    m_o = 0;
-    for (std::size_t i = 0; i < m_tl.size(); ++i)
-        if (m_tl[i] != m_nh->nh.cau(m_de.cau[i])->dapAn) {
-            m_o = static_cast<int>(i);
-            break;
-        }
+    m_o = m_phien.oXemLaiDau();
     m_trangChinh->setCurrentIndex(0);
     hienO();
     m_sau->setFocus();
@@ -451,7 +405,7 @@ void FormThiDL::closeEvent(QCloseEvent* e)
 {
     // Closing a paper being sat asks to hand it in: nothing is lost to a
     // stray click.
-    if (m_trang == Trang::LamBai && !m_de.cau.empty()) {
+    if (m_trang == Trang::LamBai && m_phien.soO() != 0) {
         e->ignore();
         hoiNop();
         return;

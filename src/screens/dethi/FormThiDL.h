@@ -1,8 +1,7 @@
 #pragma once
 
-#include "rules/dulieu/NganHangDL.h"
+#include "rules/session/PhienThi.h"
 
-#include <QDateTime>
 #include <QWidget>
 
 #include <memory>
@@ -33,10 +32,11 @@ public:
     FormThiDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang);
 
     Trang trang() const { return m_trang; }
-    const DeThiDL& de() const { return m_de; }
+    const PhienThi& phien() const { return m_phien; }
+    const DeThiDL& de() const { return m_phien.de(); }
     int oDangXem() const { return m_o; }  // 0-based slot
-    const std::vector<int>& traLoi() const { return m_tl; }
-    const KetQuaDL& ketQua() const { return m_kq; }
+    const std::vector<int>& traLoi() const { return m_phien.traLoi(); }
+    const KetQuaDL& ketQua() const { return m_phien.ketQua(); }
     KhungCauHoi* khung() const { return m_khung; }
     // Seconds left (the clock is the program's).
     qint64 conLaiGiay() const;
@@ -63,19 +63,14 @@ private:
     void capNhatLuoi();
     void hienKetQua(bool hetGio, bool daLuu);
     void canhBao(const QString& loi);
+    QString tieuDeThi() const;
 
     MoiTruong& m_mt;
     std::shared_ptr<const NganHangMo> m_nh;
     qint64 m_hoSo;
-    const QuyTacHang* m_quyTac;
-    DeThiDL m_de;
-    std::vector<int> m_tl;
-    KetQuaDL m_kq;
+    PhienThi m_phien;
     int m_o = 0;
     Trang m_trang = Trang::LamBai;
-    QDateTime m_batDau, m_hanNop;
-    std::optional<std::pair<double, double>> m_duDoan;
-    bool m_bao5 = false, m_bao1 = false;
     bool m_daLuuLoi = false;
 
     QLabel* m_dongHo;

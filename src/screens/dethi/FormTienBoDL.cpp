@@ -2,6 +2,8 @@
 
 #include "rules/common/Texts.h"
 #include "rules/kho/KhoHocVien.h"
+#include "rules/session/PhienOn.h"
+#include "rules/session/PhienThi.h"
 
 #include "screens/common/BieuDoDiem.h"
 #include "screens/common/MoiTruong.h"
@@ -104,20 +106,14 @@ void FormTienBoDL::tinhLai()
     KhoHocVien& kho = m_mt.kho();
     const NganHangDL& nh = m_nh->nh;
     const QuyTacHang* q = m_nh->quyTac.timHang(m_hang);
-    std::vector<LanThi> ds;
-    std::vector<std::pair<double, bool>> duDoan;
-    for (const BaiLam& b : kho.cacBaiLam(m_hoSo, nh.id))
-        if (b.hang.compare(m_hang, Qt::CaseInsensitive) == 0) {
-            // A figure is shown only once a paper of the class was sat: one
-            // kept with the first (older stores have them) was never seen.
-            if (b.duDoan && !ds.empty())
-                duDoan.emplace_back(b.duDoan->first, b.dat());
-            ds.push_back(b.lanThi());
-        }
-    const SoOnTap so = kho.docOnTap(m_hoSo, nh.id, static_cast<int>(nh.cauHoi.size()));
+    // The readiness and its inputs as the paper reads them.
+    const HoSoHang h = docHoSoHang(kho, m_hoSo, nh, m_hang);
+    const std::vector<LanThi>& ds = h.lanThi;
+    const std::vector<std::pair<double, bool>>& duDoan = h.duDoan;
+    const SoOnTap& so = h.onTap;
     const TienBo t = tinhTienBo(nh, ds, so);
     m_bieuDo->datDiem(t.diem);
-    const std::optional<SanSang> s = q ? sanSangHienThi(nh, *q, ds, so) : std::nullopt;
+    const std::optional<SanSang> s = q ? sanSangCuaHang(nh, *q, h) : std::nullopt;
     m_sanSang = s.value_or(SanSang{});
     if (!s) {
         m_dat->setText(txt::kDlChuaCoBaiHang.arg(m_hang));
@@ -147,7 +143,7 @@ void FormTienBoDL::tinhLai()
     if (q) {
         const QHash<int, int> ngay = kho.soNgayDungDiemLiet(m_hoSo, nh.id);
         const std::vector<int> liet = m_nh->cauDiemLiet(*q);
-        const auto vung = std::count_if(liet.begin(), liet.end(), [&](int c) { return ngay.value(c) >= 2; });
+        const auto vung = soDaThuoc(liet, ngay);
         m_vung->setText(txt::kDlDaVung.arg(vung).arg(liet.size()));
     }
     m_saiNhieu->clear();

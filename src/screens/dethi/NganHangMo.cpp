@@ -27,7 +27,7 @@ std::vector<int> NganHangMo::cauDiemLiet(const QuyTacHang& q) const
     return kq;
 }
 
-std::shared_ptr<NganHangMo> moNganHang(const QString& tep, QString* loi)
+std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QString* loi)
 {
     KetQuaDocDL<NganHangDL> doc = docNganHangTep(tep);
     if (!doc.giaTri) {
@@ -39,7 +39,7 @@ std::shared_ptr<NganHangMo> moNganHang(const QString& tep, QString* loi)
         *loi = txt::kDlLoiNganHang.arg(QDir::toNativeSeparators(tep), dong.join(QLatin1Char('\n')));
         return nullptr;
     }
-    const QuyTacDaChon chon = chonQuyTacCho(tep, QDate::currentDate());
+    const QuyTacDaChon chon = chonQuyTacCho(tep, ngay);
     auto kq = std::make_shared<NganHangMo>();
     kq->nh = std::move(*doc.giaTri);
     kq->tep = QFileInfo(tep).absoluteFilePath();

@@ -43,9 +43,9 @@ private:
     mutable std::unique_ptr<ChiMucTimKiem> m_chiMuc;
 };
 
-// Reads a bank file and picks its rule set; empty with the reason (every
-// fault, one per line) when it cannot be used.
-std::shared_ptr<NganHangMo> moNganHang(const QString& tep, QString* loi);
+// Reads a bank file and picks its rule set for day `ngay`; empty with the
+// reason (every fault, one per line) when it cannot be used.
+std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QString* loi);
 
 // The bank the entry form's button opens: bank-2025/bank.json in the
 // working folder, else the sample installed beside the program or built

@@ -143,6 +143,7 @@ void FormMain::load()
     setWindowTitle(txt::kTieuDeThi + s.Hang);
     m_soCauDung = 0;
     m_lbThoiGian->setText(DemNguoc::thietLap(s));
+    m_baoGio.datLai();
     m_lbThoiGian1->setText(txt::kTongThoiGian);
     coChuVua(m_lbThoiGian1);
     m_trangThai = 0;
@@ -260,9 +261,8 @@ void FormMain::ThoiGian_Timer()
     }
     m_lbThoiGian->setText(n.text);
     // Warned at 5 and at 1 minute left, not every second.
-    const int con = m_mt.trangThai().Giay.value_or(0);
-    if (con == 5 * 60 || con == 60)
-        thongBaoTruyCap(m_lbThoiGian, txt::kTtConPhut.arg(con / 60));
+    if (m_baoGio.buoc(m_mt.trangThai().Giay.value_or(0)) != CanhBaoGio::Bao::Khong)
+        thongBaoTruyCap(m_lbThoiGian, txt::kTtConPhut.arg(m_mt.trangThai().Giay.value_or(0) / 60));
 }
 
 void FormMain::ketThucBaiThi()

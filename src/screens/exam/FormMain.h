@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/exam/DemNguoc.h"
 #include "rules/exam/KetQuaThi.h"
 
 #include <QWidget>
@@ -68,6 +69,7 @@ private:
     void ChoPhepChonCacPhuongAn();
 
     MoiTruong& m_mt;
+    CanhBaoGio m_baoGio;
     int m_trangThai = 0;
     std::int16_t m_soCauDung = 0;
     QLabel* m_img;

@@ -2,6 +2,7 @@
 
 #include "rules/kho/KhoHocVien.h"
 
+#include "screens/common/Ui.h"
 #include "screens/dethi/FormHocDL.h"
 #include "screens/dethi/FormNganHang.h"
 #include "screens/dethi/FormOnDL.h"
@@ -45,10 +46,16 @@ void checkWindow(QWidget* w)
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
+// A program whose clock stands on today's date: the rule set in force is the
+// one a learner gets today.
+struct BankProgram : test::Program {
+    BankProgram() { seams.clock = QDateTime(QDate::currentDate(), QTime(9, 0)); }
+};
+
 const NganHangMo& sample()
 {
     static QString why;
-    static const std::shared_ptr<NganHangMo> nh = moNganHang(kBank, &why);
+    static const std::shared_ptr<NganHangMo> nh = moNganHang(kBank, QDate::currentDate(), &why);
     return *nh;
 }
 
@@ -78,7 +85,7 @@ private slots:
     // that cannot be used is said and nothing opens.
     void homeFollowsClassAndLearner()
     {
-        test::Program p;
+        BankProgram p;
         FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
         QVERIFY(home);
         QVERIFY(home->windowTitle().startsWith(u"Ngân hàng MẪU 600 câu"_s));
@@ -95,7 +102,7 @@ private slots:
         QCOMPARE(home->hang(), u"A1"_s);  // each learner's own class
         QCOMPARE(p.mt().kho().cacHoSo().size(), std::size_t{2});
 
-        test::Program q;
+        BankProgram q;
         q.dir.write(u"bank.json"_s, "{\"format\": \"thilaixe-bank/2\"}");
         QVERIFY(!q.app.moDeMoi(q.dir.path(u"bank.json"_s)));
         QCOMPARE(q.seams.messages.size(), 1);
@@ -109,7 +116,7 @@ private slots:
     // opens on the first slot not answered right.
     void paperFromStartToReview()
     {
-        test::Program p;
+        BankProgram p;
         FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
         FormThiDL* f = home->thiThu();
         QVERIFY(f);
@@ -179,7 +186,7 @@ private slots:
     // itself at the end.
     void countdownWarnsAndHandsIn()
     {
-        test::Program p;
+        BankProgram p;
         p.app.moDeMoi(kBank, u"A1"_s);
         FormThiDL* f = p.app.nganHang()->thiThu();
         QCOMPARE(f->de().cau.size(), std::size_t{25});
@@ -217,7 +224,7 @@ private slots:
     // --import.
     void heldPaperAskedAboutBeforeTheEnd()
     {
-        test::Program p;
+        BankProgram p;
         FormNganHang* home = p.app.moDeMoi(kBank, u"A1"_s);
         test::StoreHolder holder(p.dir.path(kTepKho));
         FormThiDL* f = nullptr;
@@ -263,12 +270,42 @@ private slots:
         QVERIFY(p.dir.read(u"held.json"_s).contains("\"answers\""));
     }
 
+    // One readiness: the figure the progress window shows is the one kept
+    // with the next paper, and the check grades only figures kept that way.
+    void readinessShownIsKept()
+    {
+        BankProgram p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        const auto sit = [&] {
+            FormThiDL* f = home->thiThu();
+            f->chon(1);
+            f->nop();
+            f->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        sit();
+        for (int round = 0; round < 2; ++round) {
+            FormTienBoDL* progress = home->tienBo();
+            progress->tinhLai();
+            const double shown = progress->sanSang().xacSuat;
+            QVERIFY(text(progress, u"LB_SanSang"_s).contains(ui::phanTram(shown)));
+            sit();
+            const std::vector<BaiLam> kept = p.mt().kho().cacBaiLam();
+            QCOMPARE(kept.size(), std::size_t(round + 2));
+            QVERIFY(!kept.front().duDoan.has_value());
+            QVERIFY(kept.back().duDoan.has_value());
+            QCOMPARE(kept.back().duDoan->first, shown);
+        }
+        const HoSoHang h = docHoSoHang(p.mt().kho(), 1, sample().nh, u"B"_s);
+        QCOMPARE(h.duDoan.size(), std::size_t{2});
+    }
+
     // Rule files beside the bank: a broken one is named on the home with
     // the set used instead; a set of the built-in's id that has ended
     // leaves the home open, saying so, and refuses a paper with the reason.
     void ruleFilesSaidOnTheHome()
     {
-        test::Program p;
+        BankProgram p;
         QDir().mkpath(p.dir.path(u"b/rules"_s));
         QVERIFY(QFile::copy(kBank, p.dir.path(u"b/bank.json"_s)));
         p.dir.write(u"b/rules.json"_s, "{\"format\": \"thilaixe-rules/1\"");
@@ -299,7 +336,7 @@ private slots:
     // and progress with its check.
     void studySearchPracticeProgress()
     {
-        test::Program p;
+        BankProgram p;
         FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
         const NganHangMo& nh = sample();
         FormHocDL* hoc = home->hocTheoChuong();
@@ -330,7 +367,7 @@ private slots:
         QString why;
         QVERIFY2(kho.luuBaiLam(b, &why), qPrintable(why));
         FormOnDL* on = home->onCauSai();
-        QCOMPARE(on->hangDoi().size(), std::size_t{2});
+        QCOMPARE(on->conLai(), std::size_t{2});
         int answers = 0;
         while (on->cauDangOn() != 0 && answers < 10) {
             answer(on, nh.nh.cau(on->cauDangOn())->dapAn);
@@ -342,7 +379,7 @@ private slots:
         on->close();
 
         FormOnDL* liet = home->onDiemLiet();
-        QCOMPARE(liet->hangDoi().size(), std::size_t{60});  // class B: the whole bank's
+        QCOMPARE(liet->conLai(), std::size_t{60});  // class B: the whole bank's
         const int q = liet->cauDangOn();
         answer(liet, nh.nh.cau(q)->dapAn);
         QVERIFY2(text(liet, u"LB_KetQua"_s).endsWith(u"Đã đúng ở 1/2 ngày khác nhau."_s),

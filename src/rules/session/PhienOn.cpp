@@ -1,0 +1,98 @@
+#include "rules/session/PhienOn.h"
+
+#include <algorithm>
+
+namespace thilaixe {
+
+int soDaThuoc(const std::vector<int>& liet, const QHash<int, int>& soNgay)
+{
+    return static_cast<int>(
+        std::count_if(liet.begin(), liet.end(), [&](int c) { return daThuoc(soNgay.value(c)); }));
+}
+
+std::vector<int> hangDoiDiemLiet(const std::vector<int>& liet, const QHash<int, int>& soNgay)
+{
+    std::vector<int> ds;
+    std::copy_if(liet.begin(), liet.end(), std::back_inserter(ds),
+                 [&](int c) { return !daThuoc(soNgay.value(c)); });
+    std::stable_sort(ds.begin(), ds.end(), [&](int a, int b) { return soNgay.value(a) < soNgay.value(b); });
+    return ds;
+}
+
+std::vector<int> thuTuPhuongAn(const CauHoiDL& c, bool xao, BoSinhSo& rng)
+{
+    std::vector<int> thuTu;
+    for (int k = 1; k <= c.soPhuongAn; ++k)
+        thuTu.push_back(k);
+    if (xao && !c.phuongAn.isEmpty())
+        for (std::size_t i = thuTu.size(); i > 1; --i)
+            std::swap(thuTu[i - 1], thuTu[static_cast<std::size_t>(rng.next() % i)]);
+    return thuTu;
+}
+
+int viTriCua(const std::vector<int>& thuTu, int pa)
+{
+    const auto it = std::find(thuTu.begin(), thuTu.end(), pa);
+    return it == thuTu.end() ? 0 : static_cast<int>(it - thuTu.begin()) + 1;
+}
+
+PhienOn::PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, CheDo cheDo, std::vector<int> liet)
+    : m_kho(kho), m_hoSo(hoSo), m_nh(nh), m_cheDo(cheDo), m_liet(std::move(liet))
+{
+    napLai();
+}
+
+void PhienOn::napLai()
+{
+    m_hangDoi.clear();
+    m_daTraLoi = false;
+    if (m_cheDo == CheDo::CauSai) {
+        m_lanThi.clear();
+        for (const BaiLam& b : m_kho.cacBaiLam(m_hoSo, m_nh.id))
+            m_lanThi.push_back(b.lanThi());
+        const std::vector<int> ds =
+            m_kho.docOnTap(m_hoSo, m_nh.id, static_cast<int>(m_nh.cauHoi.size())).danhSach(m_lanThi);
+        m_hangDoi.assign(ds.begin(), ds.end());
+        return;
+    }
+    const std::vector<int> ds = hangDoiDiemLiet(m_liet, m_kho.soNgayDungDiemLiet(m_hoSo, m_nh.id));
+    m_hangDoi.assign(ds.begin(), ds.end());
+}
+
+void PhienOn::batDauCau(bool xao, BoSinhSo& rng)
+{
+    m_daTraLoi = false;
+    m_thuTu.clear();
+    if (const CauHoiDL* c = cau() ? m_nh.cau(cau()) : nullptr)
+        m_thuTu = thuTuPhuongAn(*c, xao, rng);
+}
+
+std::optional<PhienOn::TraLoi> PhienOn::traLoi(int viTri, const QDate& homNay)
+{
+    const CauHoiDL* c = cau() ? m_nh.cau(cau()) : nullptr;
+    if (!c || m_daTraLoi || viTri < 1 || viTri > static_cast<int>(m_thuTu.size()))
+        return std::nullopt;
+    m_daTraLoi = true;
+    const int so = c->so;
+    TraLoi kq;
+    kq.dung = m_thuTu[static_cast<std::size_t>(viTri - 1)] == c->dapAn;
+    kq.viTriDung = viTriCua(m_thuTu, c->dapAn);
+    if (m_cheDo == CheDo::CauSai) {
+        MucOnTap sau;
+        kq.daGhi = m_kho.traLoiOnTap(m_hoSo, m_nh.id, so, kq.dung, &sau, nullptr, &kq.loi);
+        kq.roi = !sau.canOn;
+        kq.dungLienTiep = sau.dungLienTiep;
+    } else {
+        if (kq.dung)
+            kq.daGhi = m_kho.ghiDungDiemLiet(m_hoSo, m_nh.id, so, homNay, &kq.loi);
+        // Right once today: again on another day.
+        kq.roi = kq.dung;
+        kq.soNgay = std::min(kSoNgayThuoc, m_kho.soNgayDungDiemLiet(m_hoSo, m_nh.id).value(so));
+    }
+    m_hangDoi.pop_front();
+    if (!kq.roi)
+        m_hangDoi.push_back(so);
+    return kq;
+}
+
+}  // namespace thilaixe

@@ -1,0 +1,118 @@
+#include "rules/session/PhienThi.h"
+
+#include <algorithm>
+
+namespace thilaixe {
+
+HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, const QString& hang)
+{
+    HoSoHang h;
+    for (const BaiLam& b : kho.cacBaiLam(hoSo, nh.id))
+        if (b.hang.compare(hang, Qt::CaseInsensitive) == 0) {
+            if (b.duDoan && !h.lanThi.empty())
+                h.duDoan.emplace_back(b.duDoan->first, b.dat());
+            h.lanThi.push_back(b.lanThi());
+        }
+    h.onTap = kho.docOnTap(hoSo, nh.id, static_cast<int>(nh.cauHoi.size()));
+    return h;
+}
+
+std::optional<SanSang> sanSangCuaHang(const NganHangDL& nh, const QuyTacHang& q, const HoSoHang& h)
+{
+    return sanSangHienThi(nh, q, h.lanThi, h.onTap);
+}
+
+PhienThi::PhienThi(const NganHangDL& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
+                   const QDateTime& batDau, std::optional<SanSang> daHien)
+    : m_nh(nh), m_boQuyTac(std::move(boQuyTac)), m_q(q), m_han(batDau, qint64{q.soPhut} * 60),
+      m_daHien(daHien)
+{
+    BoSinhSo rng(hat);
+    m_de = rutDe(nh, q, rng).value_or(DeThiDL{});
+    m_tl.assign(m_de.cau.size(), 0);
+}
+
+const CauHoiDL& PhienThi::cauTai(int o) const { return *m_nh.cau(m_de.cau.at(static_cast<std::size_t>(o))); }
+
+bool PhienThi::chon(int o, int pa)
+{
+    if (m_daNop || o < 0 || o >= soO() || pa < 1 || pa > cauTai(o).soPhuongAn)
+        return false;
+    m_tl[static_cast<std::size_t>(o)] = pa;
+    return true;
+}
+
+std::vector<int> PhienThi::oTrong() const
+{
+    std::vector<int> kq;
+    for (std::size_t i = 0; i < m_tl.size(); ++i)
+        if (m_tl[i] == 0)
+            kq.push_back(static_cast<int>(i) + 1);
+    return kq;
+}
+
+PhienThi::SuKien PhienThi::nhip(const QDateTime& bayGio)
+{
+    if (m_daNop)
+        return SuKien::Khong;
+    const qint64 con = m_han.conLai(bayGio);
+    if (con <= 0) {
+        nop(bayGio, true);
+        return SuKien::HetGio;
+    }
+    switch (m_bao.buoc(con)) {
+    case CanhBaoGio::Bao::Con5Phut: return SuKien::Con5Phut;
+    case CanhBaoGio::Bao::Con1Phut: return SuKien::Con1Phut;
+    case CanhBaoGio::Bao::Khong: break;
+    }
+    return SuKien::Khong;
+}
+
+void PhienThi::nop(const QDateTime& bayGio, bool hetGio)
+{
+    if (m_daNop)
+        return;
+    m_daNop = true;
+    m_hetGio = hetGio;
+    // A paper handed in late (the machine slept) ends at its deadline.
+    m_ketThuc = std::min(bayGio, m_han.han);
+    m_kq = chamDiem(m_nh, m_q, m_de, m_tl);
+}
+
+bool PhienThi::dungO(int o) const
+{
+    const int tl = m_tl.at(static_cast<std::size_t>(o));
+    return tl != 0 && tl == cauTai(o).dapAn;
+}
+
+int PhienThi::oXemLaiDau() const
+{
+    for (int o = 0; o < soO(); ++o)
+        if (!dungO(o))
+            return o;
+    return 0;
+}
+
+BaiLam PhienThi::baiLam(qint64 hoSo) const
+{
+    BaiLam b;
+    b.hoSo = hoSo;
+    b.nganHang = m_nh.id;
+    b.phienBan = m_nh.phienBan;
+    b.quyTac = m_boQuyTac;
+    b.hang = m_q.hang;
+    b.batDau = m_han.batDau;
+    b.ketThuc = m_ketThuc;
+    b.cau = m_de.cau;
+    b.traLoi = m_tl;
+    b.canDeDat = m_q.canDeDat;
+    if (m_daHien)
+        b.duDoan = std::make_pair(m_daHien->xacSuat, m_daHien->xacSuatLiet);
+    for (int q : m_de.cau) {
+        b.dapAn.push_back(m_nh.cau(q)->dapAn);
+        b.diemLiet.push_back(m_nh.cau(q)->diemLiet);
+    }
+    return b;
+}
+
+}  // namespace thilaixe

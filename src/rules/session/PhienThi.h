@@ -1,0 +1,91 @@
+#pragma once
+
+#include "rules/dulieu/NganHangDL.h"
+#include "rules/exam/DemNguoc.h"
+#include "rules/kho/KhoHocVien.h"
+#include "rules/practice/TienBo.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace thilaixe {
+
+// What the store holds of one class of one bank for a learner: the one set
+// of inputs behind the readiness the progress window shows, the one kept
+// with a paper, and the predictions the check of those figures grades.
+struct HoSoHang final {
+    std::vector<LanThi> lanThi;  // the class's attempts, oldest first
+    SoOnTap onTap;
+    // Each prediction kept with a paper that was shown before it, and
+    // whether that paper passed. One kept with a class's first paper (older
+    // versions kept one) was never shown and is left out.
+    std::vector<std::pair<double, bool>> duDoan;
+};
+HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, const QString& hang);
+
+// The readiness shown for a class: none before its first paper.
+std::optional<SanSang> sanSangCuaHang(const NganHangDL& nh, const QuyTacHang& q, const HoSoHang& h);
+
+// One paper of a data bank, from the draw to the record kept: the answers,
+// the countdown with its warnings, the hand-in (asked for, or at the
+// time-out), the score under the critical rule, and the attempt carrying
+// the readiness that was shown before it. It reads no clock and draws no
+// number of its own: the caller gives the time and the seed. The bank and
+// the class's rules must outlive it.
+class PhienThi final {
+public:
+    enum class SuKien { Khong, Con5Phut, Con1Phut, HetGio };
+
+    PhienThi(const NganHangDL& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
+             const QDateTime& batDau, std::optional<SanSang> daHien);
+
+    const NganHangDL& nganHang() const { return m_nh; }
+    const QuyTacHang& quyTac() const { return m_q; }
+    const DeThiDL& de() const { return m_de; }
+    int soO() const { return static_cast<int>(m_de.cau.size()); }
+    const CauHoiDL& cauTai(int o) const;  // 0-based slot
+    const std::vector<int>& traLoi() const { return m_tl; }
+
+    // Chooses option `pa` in slot `o` while the paper is sat; false when it
+    // changed nothing (handed in, no such slot or option).
+    bool chon(int o, int pa);
+    // Blank slots, counted from 1, as the hand-in's question names them.
+    std::vector<int> oTrong() const;
+
+    qint64 conLai(const QDateTime& bayGio) const { return m_daNop ? 0 : m_han.conLai(bayGio); }
+    // A step of the countdown at `bayGio`: the warning now due, or the
+    // time-out, which hands the paper in.
+    SuKien nhip(const QDateTime& bayGio);
+    // Hands the paper in at `bayGio`; once (a second call changes nothing).
+    void nop(const QDateTime& bayGio, bool hetGio = false);
+
+    bool daNop() const { return m_daNop; }
+    bool hetGio() const { return m_hetGio; }
+    const KetQuaDL& ketQua() const { return m_kq; }
+    bool dungO(int o) const;
+    // Where the review opens: the first slot not answered right.
+    int oXemLaiDau() const;
+    // The attempt to keep: its slots, answers and keys, its times, and the
+    // readiness shown before it (none when none was).
+    BaiLam baiLam(qint64 hoSo) const;
+
+private:
+    const NganHangDL& m_nh;
+    QString m_boQuyTac;
+    QuyTacHang m_q;
+    DeThiDL m_de;
+    std::vector<int> m_tl;
+    HanGio m_han;
+    CanhBaoGio m_bao;
+    std::optional<SanSang> m_daHien;
+    QDateTime m_ketThuc;
+    KetQuaDL m_kq;
+    bool m_daNop = false, m_hetGio = false;
+};
+
+}  // namespace thilaixe

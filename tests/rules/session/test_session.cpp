@@ -1,0 +1,170 @@
+#include "TestSupport.h"
+
+#include "rules/dulieu/NganHangDL.h"
+#include "rules/dulieu/NganHangMau2025.h"
+#include "rules/session/PhienOn.h"
+#include "rules/session/PhienThi.h"
+
+#include <QTest>
+
+using namespace thilaixe;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const NganHangDL& bank()
+{
+    static const NganHangDL nh = *docNganHang(taoNganHangMau2025()).giaTri;
+    return nh;
+}
+
+const QDateTime kStart(QDate(2026, 12, 9), QTime(9, 0), Qt::UTC);
+
+}  // namespace
+
+class TestSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A class A1 paper (19 minutes) through its countdown: each warning
+    // once and in its place, the time-out hands it in, answers after that
+    // change nothing, and the record ends at the deadline even when the
+    // step comes late (a machine that slept).
+    void paperCountdownAndHandIn()
+    {
+        const BoQuyTac bo = boQuyTacCaiSan();
+        PhienThi p(bank(), bo.id, *bo.timHang(u"A1"_s), 7, kStart, std::nullopt);
+        QCOMPARE(p.soO(), 25);
+        QCOMPARE(p.conLai(kStart), qint64{19 * 60});
+        QVERIFY(p.chon(0, 1));
+        QVERIFY(!p.chon(0, 9));  // no such option
+        QVERIFY(!p.chon(25, 1));
+        QCOMPARE(p.oTrong().size(), std::size_t{24});
+        QCOMPARE(p.oTrong().front(), 2);
+        const struct {
+            qint64 left;
+            PhienThi::SuKien said;
+        } steps[] = {{301, PhienThi::SuKien::Khong},    {300, PhienThi::SuKien::Con5Phut},
+                     {200, PhienThi::SuKien::Khong},    {60, PhienThi::SuKien::Con1Phut},
+                     {1, PhienThi::SuKien::Khong},      {-3600, PhienThi::SuKien::HetGio},
+                     {-3601, PhienThi::SuKien::Khong}};
+        for (const auto& s : steps)
+            QCOMPARE(p.nhip(kStart.addSecs(19 * 60 - s.left)), s.said);
+        QVERIFY(p.daNop() && p.hetGio());
+        QVERIFY(!p.chon(1, 1));
+        const BaiLam b = p.baiLam(3);
+        QCOMPARE(b.ketThuc, kStart.addSecs(19 * 60));
+        QCOMPARE(b.hoSo, qint64{3});
+        QCOMPARE(b.traLoi, p.traLoi());
+        QCOMPARE(b.cau, p.de().cau);
+        QCOMPARE(b.quyTac, bo.id);
+        QVERIFY(!b.duDoan.has_value());  // nothing was shown
+        QCOMPARE(b.soDung(), p.ketQua().dung);
+        QCOMPARE(p.ketQua().dat, b.dat());
+    }
+
+    // The record carries exactly the readiness shown; the review opens on
+    // the first slot not right; a paper handed in twice keeps its first time.
+    void paperRecordAndReview()
+    {
+        const BoQuyTac bo = boQuyTacCaiSan();
+        const QuyTacHang& b = *bo.timHang(u"B"_s);
+        const SanSang shown{0.4375, 0.125, 3, 1000};
+        PhienThi p(bank(), bo.id, b, 11, kStart, shown);
+        for (int o = 0; o < p.soO(); ++o)
+            if (o != 4)
+                p.chon(o, p.cauTai(o).dapAn);
+        QCOMPARE(p.oXemLaiDau(), 4);
+        p.nop(kStart.addSecs(600));
+        p.nop(kStart.addSecs(900));
+        QVERIFY(!p.hetGio());
+        const BaiLam r = p.baiLam(1);
+        QCOMPARE(r.ketThuc, kStart.addSecs(600));
+        QVERIFY(r.duDoan.has_value());
+        QCOMPARE(r.duDoan->first, 0.4375);
+        QCOMPARE(r.duDoan->second, 0.125);
+        QCOMPARE(p.ketQua().boTrong, 1);
+    }
+
+    // One countdown's warnings for both exams: one that starts inside the
+    // last five minutes, or jumps past them, says only the nearer mark.
+    void warningsSaidOnce()
+    {
+        CanhBaoGio c;
+        QCOMPARE(c.buoc(250), CanhBaoGio::Bao::Con5Phut);
+        QCOMPARE(c.buoc(240), CanhBaoGio::Bao::Khong);
+        CanhBaoGio jump;
+        QCOMPARE(jump.buoc(400), CanhBaoGio::Bao::Khong);
+        QCOMPARE(jump.buoc(30), CanhBaoGio::Bao::Con1Phut);
+        QCOMPARE(jump.buoc(20), CanhBaoGio::Bao::Khong);
+        jump.datLai();
+        QCOMPARE(jump.buoc(300), CanhBaoGio::Bao::Con5Phut);
+    }
+
+    // Critical practice's queue and the mastery rule; the options' order
+    // and where the key stands in it.
+    void practiceRules()
+    {
+        const QHash<int, int> days{{5, 1}, {7, 2}, {9, 0}, {11, 3}};
+        QCOMPARE(hangDoiDiemLiet({3, 5, 7, 9, 11}, days), (std::vector<int>{3, 9, 5}));
+        QCOMPARE(soDaThuoc({3, 5, 7, 9, 11}, days), 2);
+
+        BoSinhSo rng(5);
+        CauHoiDL written;
+        written.soPhuongAn = 4;
+        written.phuongAn = QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+        CauHoiDL picture = written;
+        picture.phuongAn.clear();
+        QCOMPARE(thuTuPhuongAn(picture, true, rng), (std::vector<int>{1, 2, 3, 4}));
+        QCOMPARE(thuTuPhuongAn(written, false, rng), (std::vector<int>{1, 2, 3, 4}));
+        bool moved = false;
+        for (int i = 0; i < 8 && !moved; ++i) {
+            std::vector<int> t = thuTuPhuongAn(written, true, rng);
+            QCOMPARE(viTriCua(t, t[2]), 3);
+            std::vector<int> sorted = t;
+            std::sort(sorted.begin(), sorted.end());
+            QCOMPARE(sorted, (std::vector<int>{1, 2, 3, 4}));
+            moved = t != sorted;
+        }
+        QVERIFY(moved);
+        QCOMPARE(viTriCua({2, 1}, 3), 0);
+    }
+
+    // Critical practice on a real store: a right answer counts its day
+    // once, a question right on two days leaves the queue for good, a
+    // wrong one goes to the back; an answer with no question waiting is
+    // refused.
+    void criticalPracticeOnAStore()
+    {
+        test::WorkDir dir;
+        KhoHocVien kho(dir.path(u"store.sqlite"_s));
+        const std::vector<int> liet{2, 4, 6};
+        BoSinhSo rng(1);
+        const QDate day1(2026, 12, 1);
+        {
+            PhienOn p(kho, 1, bank(), PhienOn::CheDo::DiemLiet, liet);
+            QCOMPARE(p.cau(), 2);
+            p.batDauCau(false, rng);
+            const auto right = p.traLoi(viTriCua(p.thuTu(), bank().cau(2)->dapAn), day1);
+            QVERIFY(right && right->dung && right->roi && right->daGhi);
+            QCOMPARE(right->soNgay, 1);
+            QVERIFY(!p.traLoi(1, day1));  // already answered
+            p.batDauCau(false, rng);
+            QCOMPARE(p.cau(), 4);
+            const int wrong = bank().cau(4)->dapAn % bank().cau(4)->soPhuongAn + 1;
+            const auto miss = p.traLoi(viTriCua(p.thuTu(), wrong), day1);
+            QVERIFY(miss && !miss->dung && !miss->roi);
+            QCOMPARE(p.con(), std::size_t{2});  // 6, then 4 again
+        }
+        PhienOn again(kho, 1, bank(), PhienOn::CheDo::DiemLiet, liet);
+        again.batDauCau(false, rng);
+        QCOMPARE(again.cau(), 4);  // no day yet comes first
+        QCOMPARE(again.con(), std::size_t{3});
+        kho.ghiDungDiemLiet(1, bank().id, 2, day1.addDays(1));
+        again.napLai();
+        QCOMPARE(again.con(), std::size_t{2});  // 2 is mastered
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "test_session.moc"

@@ -223,6 +223,9 @@ inline const QString kTtDoPhu = QStringLiteral("%1: đã gặp %2 trên %3 câu"
 inline const QString kDlNutVaoEntry = QStringLiteral("Đề &mới: 600 câu (2025)");
 inline const QString kDlTtNutVaoEntry = QStringLiteral(
     "Mở ngân hàng 600 câu theo quy định từ 01/6/2025: thi thử mọi hạng, học theo chương, câu điểm liệt");
+// Under that button: what the two buttons above it are.
+inline const QString kDlDeCuEntry =
+    QStringLiteral("Học, Thi thử ở trên: bộ đề cũ 300 câu, không phải đề thi hiện hành.");
 inline const QString kDlKhongThayNganHang =
     QStringLiteral("Không tìm thấy ngân hàng câu hỏi 600 câu (bank.json). Hãy chạy chương trình với "
                    "--bank TỆP, hoặc đặt tệp vào thư mục bank-2025 trong thư mục làm việc.");

@@ -38,10 +38,12 @@ App::~App()
 
 FormNganHang* App::nganHang() const { return m_nganHang; }
 
-FormNganHang* App::moDeMoi(const QString& tepNganHang, const QString& hang)
+FormNganHang* App::moDeMoi(const QString& tepNganHang, const QString& hang, TuDau tu)
 {
     if (m_nganHang) {
-        m_nganHang->raise();
+        // Kept, hidden, when the learner went back to the entry form: it
+        // comes back as it was left.
+        moCuaSo(m_nganHang);
         return m_nganHang;
     }
     QString loi;
@@ -52,6 +54,12 @@ FormNganHang* App::moDeMoi(const QString& tepNganHang, const QString& hang)
     }
     m_nganHang = new FormNganHang(m_mt, nh, hang);
     m_thuTuTao.append(m_nganHang.data());
+    connect(m_nganHang, &FormNganHang::daDong, this, [this, tu] {
+        if (tu == TuDau::NhapLieu)
+            m_mt.hien(form<FormInit>());
+        else
+            m_mt.ketThucChuongTrinh();
+    });
     m_mt.hien(m_nganHang);
     return m_nganHang;
 }
@@ -89,7 +97,7 @@ void App::noiDay(FormInit* f)
             m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, txt::kDlKhongThayNganHang, {});
             return;
         }
-        if (moDeMoi(tep))
+        if (moDeMoi(tep, {}, TuDau::NhapLieu))
             f->daMoNganHang();
     });
 }

@@ -40,8 +40,10 @@ public:
     template <typename F> F* form();
     // Opens a data bank's home window (the class chosen when given); a bank
     // that cannot be used is said, naming the file and every fault, and
-    // nothing opens.
-    FormNganHang* moDeMoi(const QString& tepNganHang, const QString& hang = {});
+    // nothing opens. Closing a home opened from the entry form goes back to
+    // the entry form; closing one opened at start ends the program.
+    enum class TuDau { KhoiDong, NhapLieu };
+    FormNganHang* moDeMoi(const QString& tepNganHang, const QString& hang = {}, TuDau tu = TuDau::KhoiDong);
     FormNganHang* nganHang() const;
 
     // Loaded-or-not, without creating.

@@ -433,7 +433,7 @@ void FormNganHang::closeEvent(QCloseEvent* e)
         if (w)
             w->close();
     e->accept();
-    m_mt.ketThucChuongTrinh();
+    emit daDong();
 }
 
 }  // namespace thilaixe

@@ -53,6 +53,11 @@ public:
 
     QLabel* dongQuyTac() const { return m_dongQuyTac; }
 
+signals:
+    // The home and its windows closed: the program goes back to where the
+    // learner came from, or ends.
+    void daDong();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;

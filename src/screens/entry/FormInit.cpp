@@ -58,6 +58,13 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
                        phongViet(11, true));
     m_cmDeMoi->setAccessibleDescription(txt::kDlTtNutVaoEntry);
     m_cmDeMoi->setToolTip(txt::kDlTtNutVaoEntry);
+    // The current exam is the one a learner sits today: the two buttons of
+    // the older exam say what they are, in the space under the new one.
+    auto* deCu = taoNhan(this, QStringLiteral("LB_DeCu"), txt::kDlDeCuEntry, QRect(160, 262, 300, 34),
+                         kXanhDam, phongViet(10, false), Qt::AlignCenter);
+    deCu->setWordWrap(true);
+    m_cmHoc->setAccessibleDescription(txt::kDlDeCuEntry);
+    m_cmThi->setAccessibleDescription(txt::kDlDeCuEntry);
     connect(m_cmDeMoi, &QPushButton::clicked, this, &FormInit::chonNganHang);
     // Reached by Alt+M at once; in the Tab chain only once the declaration
     // is open, so the form's own keys still find no control focused.

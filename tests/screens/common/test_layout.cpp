@@ -191,15 +191,20 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         for (const QString& c : captions) {
             // The control that shows the caption, drawn alone as on screen.
+            // (one whose whole text it is first: a note may name a button)
             QWidget* shown = nullptr;
+            bool whole = false;
             for (QWidget* x : w->findChildren<QWidget*>()) {
                 QString t;
                 if (auto* l = qobject_cast<QLabel*>(x))
                     t = l->text();
                 else if (auto* b = qobject_cast<QAbstractButton*>(x))
                     t = b->text();
-                if (x->isVisible() && t.remove(u'&').contains(c))
+                t.remove(u'&');
+                if (x->isVisible() && t.contains(c) && !(whole && t != c)) {
                     shown = x;
+                    whole = t == c;
+                }
             }
             QVERIFY2(shown, qPrintable(u"no control shows "_s + c));
             // At its real size, pixel for pixel; a focused control without

@@ -11,6 +11,7 @@
 #include "screens/dethi/FormTimCau.h"
 #include "screens/dethi/KhungCauHoi.h"
 #include "screens/dethi/NganHangMo.h"
+#include "screens/entry/FormInit.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -107,6 +108,36 @@ private slots:
         QVERIFY(!q.app.moDeMoi(q.dir.path(u"bank.json"_s)));
         QCOMPARE(q.seams.messages.size(), 1);
         QVERIFY(q.seams.messages[0].text.contains(u"định dạng mới hơn"_s));
+    }
+
+    // Closing a home opened from the entry form goes back to a fresh entry
+    // form (the home comes back as it was left); closing one opened at
+    // start ends the program.
+    void homeGoesBackWhereItCameFrom()
+    {
+        BankProgram p;
+        QVERIFY(QFile::link(QFileInfo(kBank).absolutePath(), p.dir.path(u"bank-2025"_s)));
+        FormInit* entry = p.app.form<FormInit>();
+        entry->show();
+        entry->CM_DeMoi()->click();
+        FormNganHang* home = p.app.nganHang();
+        QVERIFY(home && home->isVisible());
+        home->chonHang(u"C"_s);
+        home->close();
+        QCOMPARE(p.seams.ended, 0);
+        QVERIFY(p.app.coForm<FormInit>());
+        FormInit* again = p.app.form<FormInit>();
+        QVERIFY(again->isVisible());
+        QVERIFY(!again->CM_Hoc()->accessibleDescription().isEmpty());
+        again->CM_DeMoi()->click();
+        QCOMPARE(p.app.nganHang(), home);
+        QVERIFY(home->isVisible());
+        QCOMPARE(home->hang(), u"C"_s);
+
+        BankProgram q;
+        FormNganHang* started = q.app.moDeMoi(kBank);
+        started->close();
+        QCOMPARE(q.seams.ended, 1);
     }
 
     // A paper from start to review: keys answer from anywhere, the grid

@@ -2,6 +2,8 @@
 # Keeps src/ to its layers. Usage: tools/check_layers.sh [SOURCE_DIR]
 #  - nothing under src/rules includes a Qt Widgets header or anything of
 #    src/screens, and tools/ and the fuzz targets include no screen;
+#  - the system is called in one file (rules/common/NenTangPosix.cpp): no
+#    other file of src/ includes a POSIX header;
 #  - no window reads the clock or draws a random number but through the
 #    seams (screens/common/Seams.cpp);
 #  - a folder includes only itself and the folders below it:
@@ -64,5 +66,10 @@ while IFS= read -r f; do
   say "$f reads the clock or draws a random number itself: windows go through the seams"
 done < <(grep -rlE 'current(Date|Time|DateTime|MSecsSinceEpoch|SecsSinceEpoch)|QRandomGenerator|std::rand|random_device' src/screens |
   grep -v '^src/screens/common/Seams.cpp$' | sort)
+
+while IFS= read -r f; do
+  say "$f calls the system itself: that goes in rules/common/NenTang.h and its implementation"
+done < <(grep -rlE '^#include <(unistd|fcntl|dirent|pwd|grp)\.h>|^#include <sys/' src |
+  grep -v '^src/rules/common/NenTangPosix.cpp$' | sort)
 
 exit $bad

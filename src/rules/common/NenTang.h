@@ -1,5 +1,10 @@
 #pragma once
 
+// Everything the program asks of the operating system beyond Qt, in one
+// place: NenTangPosix.cpp is its POSIX implementation (Linux, the BSDs,
+// macOS); another system brings its own file beside it. Nothing else in
+// src/ calls the system itself.
+//
 // Files the learner cannot get back (the history, the practice progress) are
 // read and replaced only through here:
 //  - only a regular file is read or replaced; a link, a FIFO, a device or a
@@ -14,6 +19,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -34,8 +40,37 @@ KetQuaMo moDeDoc(const QString& tep, QFile& f, QString* lyDo = nullptr);
 // followed, but only to a regular file; a FIFO, a device or a folder is
 // refused by its type before anything opens it.
 KetQuaMo moTepNguon(const QString& tep, QFile& f, QString* lyDo = nullptr);
+// What stands under a name.
+enum class LoaiTep { KhongCo, Thuong, ThuMuc, LienKet, Fifo, ThietBi, Socket, Khac };
+struct ThongTinTep final {
+    LoaiTep loai = LoaiTep::KhongCo;
+    qint64 kichThuoc = 0;
+    int soLoi = 0;  // the system's error number when it could not be looked at
+};
+// Looks at a name without following a link, or following it when
+// `theoLienKet`.
+ThongTinTep xemTep(const QString& tep, bool theoLienKet = false);
+// The same for a name given by its bytes (they need not be UTF-8).
+ThongTinTep xemTep(const QByteArray& ten, bool theoLienKet = false);
 // What stands under a name that is not a regular file ("là một thư mục…").
-QString khongPhaiTepThuong(unsigned int cheDo);
+QString khongPhaiTepThuong(LoaiTep loai);
+
+// Whether another process holds a lock on byte `viTri` of a file (SQLite
+// keeps one on its -shm while a connection is open). False when the file
+// cannot be opened.
+bool coKhoaCuaTienTrinhKhac(const QString& tep, qint64 viTri);
+// Whether the disk holding `thuMuc` is mounted read-only.
+bool oDiaChiDoc(const QString& thuMuc);
+// Whether this process may write `ten` (a file or a folder).
+bool ghiDuoc(const QString& ten);
+
+// The current folder: its name as the system has it (bytes, which need not
+// be UTF-8), and a name for it that is plain ASCII and always maps back
+// (the kernel's link to it), for one that is not UTF-8 text.
+QByteArray thuMucHienTai();
+QString tenThuMucHienTai();
+// Enters a folder named by its bytes; false with the error number in soLoi.
+bool vaoThuMuc(const QByteArray& ten, int* soLoi = nullptr);
 
 // A system error number said in Vietnamese for a learner ("ổ đĩa đã đầy").
 QString lyDoLoi(int soLoi);

@@ -1,15 +1,17 @@
-#include "rules/history/TepAnToan.h"
+#include "rules/common/NenTang.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace thilaixe {
@@ -22,19 +24,98 @@ bool baoLyDo(QString* lyDo, const QString& why);
 
 }  // namespace
 
-QString khongPhaiTepThuong(unsigned int m)
+namespace {
+
+LoaiTep loaiTheoCheDo(mode_t m)
 {
-    if (S_ISLNK(m))
-        return QStringLiteral("là một liên kết (symlink), không phải tệp thường");
-    if (S_ISDIR(m))
-        return QStringLiteral("là một thư mục, không phải tệp");
-    if (S_ISFIFO(m))
-        return QStringLiteral("là một ống dẫn (FIFO), không phải tệp thường");
-    if (S_ISCHR(m) || S_ISBLK(m))
-        return QStringLiteral("là một thiết bị, không phải tệp thường");
-    if (S_ISSOCK(m))
-        return QStringLiteral("là một socket, không phải tệp thường");
+    return S_ISREG(m)                 ? LoaiTep::Thuong
+           : S_ISDIR(m)               ? LoaiTep::ThuMuc
+           : S_ISLNK(m)               ? LoaiTep::LienKet
+           : S_ISFIFO(m)              ? LoaiTep::Fifo
+           : S_ISCHR(m) || S_ISBLK(m) ? LoaiTep::ThietBi
+           : S_ISSOCK(m)              ? LoaiTep::Socket
+                                      : LoaiTep::Khac;
+}
+
+QString khongPhaiTepThuong(mode_t m) { return khongPhaiTepThuong(loaiTheoCheDo(m)); }
+
+}  // namespace
+
+QString khongPhaiTepThuong(LoaiTep loai)
+{
+    switch (loai) {
+    case LoaiTep::LienKet: return QStringLiteral("là một liên kết (symlink), không phải tệp thường");
+    case LoaiTep::ThuMuc: return QStringLiteral("là một thư mục, không phải tệp");
+    case LoaiTep::Fifo: return QStringLiteral("là một ống dẫn (FIFO), không phải tệp thường");
+    case LoaiTep::ThietBi: return QStringLiteral("là một thiết bị, không phải tệp thường");
+    case LoaiTep::Socket: return QStringLiteral("là một socket, không phải tệp thường");
+    case LoaiTep::KhongCo:
+    case LoaiTep::Thuong:
+    case LoaiTep::Khac: break;
+    }
     return QStringLiteral("là một tệp đặc biệt, không phải tệp thường");
+}
+
+ThongTinTep xemTep(const QString& tep, bool theoLienKet)
+{
+    return xemTep(QFile::encodeName(tep), theoLienKet);
+}
+
+ThongTinTep xemTep(const QByteArray& ten, bool theoLienKet)
+{
+    struct stat st {};
+    ThongTinTep kq;
+    if ((theoLienKet ? ::stat(ten.constData(), &st) : ::lstat(ten.constData(), &st)) != 0) {
+        kq.soLoi = errno;
+        return kq;
+    }
+    kq.loai = loaiTheoCheDo(st.st_mode);
+    kq.kichThuoc = st.st_size;
+    return kq;
+}
+
+bool coKhoaCuaTienTrinhKhac(const QString& tep, qint64 viTri)
+{
+    const int fd = ::open(QFile::encodeName(tep).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct flock k {};
+    k.l_type = F_WRLCK;
+    k.l_whence = SEEK_SET;
+    k.l_start = static_cast<off_t>(viTri);
+    k.l_len = 1;
+    const bool khoa = ::fcntl(fd, F_GETLK, &k) == 0 && k.l_type != F_UNLCK;
+    ::close(fd);
+    return khoa;
+}
+
+bool oDiaChiDoc(const QString& thuMuc)
+{
+    struct statvfs v {};
+    return ::statvfs(QFile::encodeName(thuMuc).constData(), &v) == 0 && (v.f_flag & ST_RDONLY) != 0;
+}
+
+bool ghiDuoc(const QString& ten) { return ::access(QFile::encodeName(ten).constData(), W_OK) == 0; }
+
+QByteArray thuMucHienTai()
+{
+    QByteArray b;
+    if (char* cwd = ::getcwd(nullptr, 0)) {
+        b = cwd;
+        std::free(cwd);
+    }
+    return b;
+}
+
+QString tenThuMucHienTai() { return QStringLiteral("/proc/self/cwd"); }
+
+bool vaoThuMuc(const QByteArray& ten, int* soLoi)
+{
+    if (::chdir(ten.constData()) == 0)
+        return true;
+    if (soLoi)
+        *soLoi = errno;
+    return false;
 }
 
 namespace {

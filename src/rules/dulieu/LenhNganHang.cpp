@@ -1,7 +1,7 @@
 #include "rules/dulieu/LenhNganHang.h"
 
 #include "rules/dulieu/NganHangDL.h"
-#include "rules/history/TepAnToan.h"
+#include "rules/common/NenTang.h"
 
 #include <QDir>
 #include <QFile>

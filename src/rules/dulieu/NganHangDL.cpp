@@ -4,8 +4,8 @@
 #include "rules/bank/DapAn.h"
 #include "rules/bank/HangGiayPhep.h"
 #include "rules/bank/XuLyCacCauHoi.h"
+#include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
-#include "rules/history/TepAnToan.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <sys/stat.h>
 
 namespace thilaixe {
 
@@ -362,7 +361,7 @@ std::vector<LoiDuLieu> kiemTraAnh(const NganHangDL& nh, const QString& thuMuc)
             continue;
         }
         if (!fi.isFile()) {
-            loi.push_back({viTri, khongPhaiTepThuong(fi.isDir() ? S_IFDIR : S_IFIFO),
+            loi.push_back({viTri, khongPhaiTepThuong(fi.isDir() ? LoaiTep::ThuMuc : LoaiTep::Fifo),
                            QStringLiteral("not a regular file")});
             continue;
         }

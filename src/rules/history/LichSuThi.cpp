@@ -2,7 +2,7 @@
 
 #include "rules/common/NumberText.h"
 #include "rules/history/Tcvn3.h"
-#include "rules/history/TepAnToan.h"
+#include "rules/common/NenTang.h"
 
 #include <QFile>
 #include <QLocale>

@@ -1,8 +1,8 @@
 #include "rules/kho/KhoHocVien.h"
 
+#include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
 #include "rules/dulieu/NganHangDL.h"
-#include "rules/history/TepAnToan.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -23,10 +23,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/statvfs.h>
-#include <unistd.h>
 
 namespace thilaixe {
 
@@ -276,18 +272,7 @@ int khungDaCommit(const QByteArray& wal)
 // is that process's, not one left by a program killed before a checkpoint.
 bool coTienTrinhKhacMo(const QString& tep)
 {
-    const int fd = ::open(QFile::encodeName(tep + QStringLiteral("-shm")).constData(),
-                          O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct flock k {};
-    k.l_type = F_WRLCK;
-    k.l_whence = SEEK_SET;
-    k.l_start = 128;
-    k.l_len = 1;
-    const bool khoa = ::fcntl(fd, F_GETLK, &k) == 0 && k.l_type != F_UNLCK;
-    ::close(fd);
-    return khoa;
+    return coKhoaCuaTienTrinhKhac(tep + QStringLiteral("-shm"), 128);
 }
 
 QJsonArray mangSo(const std::vector<int>& v)
@@ -480,16 +465,15 @@ bool KhoHocVien::moTep()
 {
     const bool chiDoc = m_cheDo == CheDo::ChiDoc;
     m_tepMo = m_tep;
-    struct stat st {};
-    const QByteArray ten = QFile::encodeName(m_tep);
-    if (::lstat(ten.constData(), &st) == 0) {
-        if (S_ISLNK(st.st_mode)) {
+    const ThongTinTep st = xemTep(m_tep);
+    if (st.loai != LoaiTep::KhongCo) {
+        if (st.loai == LoaiTep::LienKet) {
             moBoNho(lyDoLoi(ELOOP));
             return false;
         }
-        if (!S_ISREG(st.st_mode)) {
-            moBoNho(S_ISDIR(st.st_mode) ? QStringLiteral("là một thư mục, không phải tệp")
-                                        : QStringLiteral("không phải tệp thường"));
+        if (st.loai != LoaiTep::Thuong) {
+            moBoNho(st.loai == LoaiTep::ThuMuc ? QStringLiteral("là một thư mục, không phải tệp")
+                                               : QStringLiteral("không phải tệp thường"));
             return false;
         }
         QFile f(m_tep);
@@ -497,7 +481,7 @@ bool KhoHocVien::moTep()
             moBoNho(QStringLiteral("không đọc được tệp: %1").arg(lyDoLoi(EACCES)));
             return false;
         }
-        if (st.st_size > 0 && f.read(16) != QByteArray("SQLite format 3\0", 16)) {
+        if (st.kichThuoc > 0 && f.read(16) != QByteArray("SQLite format 3\0", 16)) {
             if (chiDoc) {
                 moBoNho(QStringLiteral("không phải tệp dữ liệu của chương trình"));
                 return false;
@@ -529,8 +513,7 @@ bool KhoHocVien::moTep()
     // (WAL wants its -shm): the windows show a copy of it, and say that
     // nothing is kept this time.
     const bool thuMucChiDoc =
-        !chiDoc && QFileInfo::exists(m_tep)
-        && ::access(QFile::encodeName(QFileInfo(m_tep).absolutePath()).constData(), W_OK) != 0;
+        !chiDoc && QFileInfo::exists(m_tep) && !ghiDuoc(QFileInfo(m_tep).absolutePath());
     if (chiDoc || thuMucChiDoc) {
         // Read from a copy: the file and its folder are never changed, and
         // a folder one may not write in (WAL wants its -shm) is read too.
@@ -768,15 +751,14 @@ QString KhoHocVien::lyDo(const QSqlError& e) const
         return lyDoSql(e);
     // Read-only: say which of the disk, the folder and the files it is.
     const QString thuMuc = QFileInfo(m_tep).absolutePath();
-    struct statvfs v {};
-    if (::statvfs(QFile::encodeName(thuMuc).constData(), &v) == 0 && (v.f_flag & ST_RDONLY) != 0)
+    if (oDiaChiDoc(thuMuc))
         return QStringLiteral("ổ đĩa chứa tệp chỉ cho đọc");
     for (const QString& t :
          QStringList{m_tep, m_tep + QStringLiteral("-wal"), m_tep + QStringLiteral("-shm")})
-        if (QFileInfo::exists(t) && ::access(QFile::encodeName(t).constData(), W_OK) != 0)
+        if (QFileInfo::exists(t) && !ghiDuoc(t))
             return QStringLiteral("tệp %1 chỉ cho đọc: bạn không có quyền ghi vào tệp đó")
                 .arg(QDir::toNativeSeparators(t));
-    if (::access(QFile::encodeName(thuMuc).constData(), W_OK) != 0)
+    if (!ghiDuoc(thuMuc))
         return QStringLiteral("thư mục %1 không cho ghi").arg(QDir::toNativeSeparators(thuMuc));
     return lyDoSql(e);
 }

@@ -1,6 +1,6 @@
 #include "rules/kho/LenhKho.h"
 
-#include "rules/history/TepAnToan.h"
+#include "rules/common/NenTang.h"
 #include "rules/kho/KhoHocVien.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "rules/bank/NganHang.h"
+#include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
 #include "rules/dulieu/LenhNganHang.h"
 #include "rules/dulieu/NganHangDL.h"
-#include "rules/history/TepAnToan.h"
 #include "rules/kho/LenhKho.h"
 
 #include "screens/app/App.h"
@@ -23,14 +23,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace thilaixe;
 
 namespace {
-
-const QString kThuMucHienTai = QStringLiteral("/proc/self/cwd");
 
 // UTF-8 like the source: printed as it stands.
 const char kTroGiup[] = "Usage: thilaixe [--data DIR] [--bank FILE [--class C]]\n"
@@ -163,19 +159,19 @@ DongLenh docDongLenh(int argc, char** argv)
 // message on a folder that cannot be used.
 std::optional<QString> thuMucTheoByte(const QByteArray& ten, const char* nguon)
 {
-    struct stat st {};
-    if (::stat(ten.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+    const ThongTinTep st = xemTep(ten, true);
+    if (st.loai != LoaiTep::ThuMuc) {
         std::fprintf(stderr, "thilaixe: %s: %s: %s\n", nguon, ten.constData(),
-                     ::stat(ten.constData(), &st) != 0 ? std::strerror(errno) : "not a folder");
+                     st.soLoi != 0 ? std::strerror(st.soLoi) : "not a folder");
         return std::nullopt;
     }
     if (QFile::encodeName(QFile::decodeName(ten)) == ten)
         return QDir(QFile::decodeName(ten)).absolutePath();
-    if (::chdir(ten.constData()) != 0) {
-        std::fprintf(stderr, "thilaixe: %s: %s: %s\n", nguon, ten.constData(), std::strerror(errno));
+    if (int soLoi = 0; !vaoThuMuc(ten, &soLoi)) {
+        std::fprintf(stderr, "thilaixe: %s: %s: %s\n", nguon, ten.constData(), std::strerror(soLoi));
         return std::nullopt;
     }
-    return kThuMucHienTai;
+    return tenThuMucHienTai();
 }
 
 // A file named on the command line, used by its bytes: a folder whose
@@ -330,13 +326,9 @@ int main(int argc, char* argv[])
         bienMoiTruong = *t;
     }
     // The current folder by its bytes too.
-    QString hienTai = kThuMucHienTai;
-    if (char* cwd = ::getcwd(nullptr, 0)) {
-        const QByteArray b(cwd);
-        std::free(cwd);
-        if (QFile::encodeName(QFile::decodeName(b)) == b)
-            hienTai = QFile::decodeName(b);
-    }
+    QString hienTai = tenThuMucHienTai();
+    if (const QByteArray b = thuMucHienTai(); !b.isEmpty() && QFile::encodeName(QFile::decodeName(b)) == b)
+        hienTai = QFile::decodeName(b);
 
     if (dongLenh.xuat || !tepNhap.isEmpty()) {
         QCoreApplication c(argc, argv);

@@ -1,7 +1,7 @@
 #include "rules/dulieu/LenhNganHang.h"
 
-#include "rules/dulieu/NganHangDL.h"
 #include "rules/common/NenTang.h"
+#include "rules/dulieu/NganHangDL.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "rules/history/LichSuThi.h"
 
+#include "rules/common/NenTang.h"
 #include "rules/common/NumberText.h"
 #include "rules/history/Tcvn3.h"
-#include "rules/common/NenTang.h"
 
 #include <QFile>
 #include <QLocale>

@@ -19,6 +19,7 @@ const NganHangDL& bank()
 }
 
 const QDateTime kStart(QDate(2026, 12, 9), QTime(9, 0), Qt::UTC);
+constexpr qint64 kA1 = qint64{19} * 60;  // class A1's seconds
 
 }  // namespace
 
@@ -35,7 +36,7 @@ private slots:
         const BoQuyTac bo = boQuyTacCaiSan();
         PhienThi p(bank(), bo.id, *bo.timHang(u"A1"_s), 7, kStart, std::nullopt);
         QCOMPARE(p.soO(), 25);
-        QCOMPARE(p.conLai(kStart), qint64{19 * 60});
+        QCOMPARE(p.conLai(kStart), kA1);
         QVERIFY(p.chon(0, 1));
         QVERIFY(!p.chon(0, 9));  // no such option
         QVERIFY(!p.chon(25, 1));
@@ -44,16 +45,16 @@ private slots:
         const struct {
             qint64 left;
             PhienThi::SuKien said;
-        } steps[] = {{301, PhienThi::SuKien::Khong},    {300, PhienThi::SuKien::Con5Phut},
-                     {200, PhienThi::SuKien::Khong},    {60, PhienThi::SuKien::Con1Phut},
-                     {1, PhienThi::SuKien::Khong},      {-3600, PhienThi::SuKien::HetGio},
+        } steps[] = {{301, PhienThi::SuKien::Khong},  {300, PhienThi::SuKien::Con5Phut},
+                     {200, PhienThi::SuKien::Khong},  {60, PhienThi::SuKien::Con1Phut},
+                     {1, PhienThi::SuKien::Khong},    {-3600, PhienThi::SuKien::HetGio},
                      {-3601, PhienThi::SuKien::Khong}};
         for (const auto& s : steps)
-            QCOMPARE(p.nhip(kStart.addSecs(19 * 60 - s.left)), s.said);
+            QCOMPARE(p.nhip(kStart.addSecs(kA1 - s.left)), s.said);
         QVERIFY(p.daNop() && p.hetGio());
         QVERIFY(!p.chon(1, 1));
         const BaiLam b = p.baiLam(3);
-        QCOMPARE(b.ketThuc, kStart.addSecs(19 * 60));
+        QCOMPARE(b.ketThuc, kStart.addSecs(kA1));
         QCOMPARE(b.hoSo, qint64{3});
         QCOMPARE(b.traLoi, p.traLoi());
         QCOMPARE(b.cau, p.de().cau);

@@ -34,7 +34,7 @@
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/decor/KhungQuaDia.h"
 #include "rules/dulieu/NganHangDL.h"
-#include "rules/dulieu/NganHangMau2025.h"
+#include "sample/NganHangMau2025.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/kho/KhoHocVien.h"

@@ -4,7 +4,7 @@
 // empty DuLieu.txt when there is none.
 
 #include "rules/bank/NganHang.h"
-#include "rules/dulieu/NganHangMau2025.h"
+#include "sample/NganHangMau2025.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/dulieu/NganHangDL.h"
-#include "rules/dulieu/NganHangMau2025.h"
+#include "sample/NganHangMau2025.h"
 #include "rules/dulieu/TimKiem.h"
 #include "rules/practice/TienBo.h"
 

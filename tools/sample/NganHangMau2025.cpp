@@ -1,4 +1,4 @@
-#include "rules/dulieu/NganHangMau2025.h"
+#include "sample/NganHangMau2025.h"
 
 #include <QDir>
 #include <QFont>

@@ -29,12 +29,12 @@
 //                          schema with its pragmas, writing the same rows:
 //                          the attempt, its slots and the misses' practice
 #include "BaiLamMau.h"
+#include "sample/NganHangMau2025.h"
 
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/decor/KhungQuaDia.h"
 #include "rules/dulieu/NganHangDL.h"
-#include "sample/NganHangMau2025.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/kho/KhoHocVien.h"

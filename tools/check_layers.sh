@@ -9,7 +9,7 @@
 #  - a folder includes only itself and the folders below it:
 #      rules/common < rules/bank < rules/{exam,history,decor} < rules/dulieu
 #      < rules/practice < rules/kho < rules/session < screens/common
-#      < screens/{entry,exam,study,history,practice,dethi} < screens/app
+#      < screens/{entry,exam,study,history,dethi} < screens/app
 set -euo pipefail
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 cd "$root"
@@ -24,7 +24,7 @@ rank() {
     rules/kho) echo 5 ;;
     rules/session) echo 6 ;;
     screens/common) echo 7 ;;
-    screens/entry | screens/exam | screens/study | screens/history | screens/practice | screens/dethi) echo 8 ;;
+    screens/entry | screens/exam | screens/study | screens/history | screens/dethi) echo 8 ;;
     screens/app) echo 9 ;;
     *) echo "" ;;
   esac

@@ -91,11 +91,12 @@ keys Escape
 wait_gone '^Ôn câu sai'
 focus "$study"
 keys alt+b
-progress=$(wait_window '^Tiến bộ$')
+progress=$(wait_window '^Tiến bộ – hạng B')
 focus "$progress"
 shot "$progress" progress
-keys alt+o
-wait_gone '^Tiến bộ$'
+keys Escape
+wait_gone '^Tiến bộ'
+
 focus "$study"
 keys alt+o
 wait_exit

@@ -3,8 +3,9 @@
 // option lines as the question has, plainly marked as a sample; plus an
 // empty DuLieu.txt when there is none.
 
-#include "rules/bank/NganHang.h"
 #include "sample/NganHangMau2025.h"
+
+#include "rules/bank/NganHang.h"
 
 #include <QFile>
 #include <QGuiApplication>

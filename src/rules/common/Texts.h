@@ -111,21 +111,10 @@ inline const QString kDD = QStringLiteral("DĐ:      ");
 // Practising mistakes, progress and readiness.
 inline const QString kOnCauSai = QStringLiteral("Ôn câu &sai");
 inline const QString kTienBo = QStringLiteral("Tiến &bộ");
-inline const QString kTieuDeOnTap = QStringLiteral("Ôn câu sai");
-inline const QString kTieuDeOnTapCau = QStringLiteral("Ôn câu sai - câu %1");
-inline const QString kTieuDeTienBo = QStringLiteral("Tiến bộ");
-inline const QString kCauTiep = QStringLiteral("Câu &tiếp >>");
-inline const QString kConLai = QStringLiteral("Còn %1 câu cần ôn");
-inline const QString kHuongDanOnTap = QStringLiteral(
-    "Bấm phím số hoặc nút để chọn phương án. Câu nào trả lời đúng 2 lần liên tiếp sẽ rời danh sách.");
 inline const QString kTraLoiDung = QStringLiteral("Đúng! Đáp án là %1.");
 inline const QString kTraLoiSai = QStringLiteral("Sai. Đáp án đúng là %1.");
-inline const QString kRoiDanhSach = QStringLiteral("Câu này đã rời danh sách.");
-inline const QString kDungLienTiep = QStringLiteral("Đúng liên tiếp %1/%2.");
 inline const QString kChuaCoBaiThi = QStringLiteral(
     "Chưa có bài thi nào được lưu. Hãy thi thử: các câu làm sai hoặc bỏ trống sẽ được đưa vào đây để ôn.");
-inline const QString kKhongConCauSai =
-    QStringLiteral("Không còn câu sai nào cần ôn. Câu nào làm sai ở lần thi sau sẽ được đưa vào đây.");
 inline const QString kTieuDeTepOnTap = QStringLiteral("Tệp ôn tập");
 inline const QString kTieuDeLichSu = QStringLiteral("Tệp lịch sử thi");
 inline const QString kKhongDocDuocLichSu =
@@ -183,16 +172,11 @@ inline const QString kOnTapCuHong =
     QStringLiteral("Tệp ôn tập cũ %1 không đọc được, nên chưa chuyển được vào dữ liệu học tập. Tệp được giữ "
                    "nguyên dưới tên %2.");
 inline const QString kDatGanDay = QStringLiteral("Đạt %1/%2 lần thi gần nhất");
-inline const QString kSanSang = QStringLiteral("Khả năng đạt ở lần thi tới (hạng %1): %2 %");
-inline const QString kCoSoSanSang =
-    QStringLiteral("Dựa trên %1 lần thi đã lưu và các câu đã ôn; tính trên %2 đề rút theo cách ra đề thật.");
-inline const QString kChuaDuDuLieu = QStringLiteral("Chưa đủ dữ liệu: hãy thi thử ít nhất một lần.");
 inline const QString kSaiNhieuNhat = QStringLiteral("10 câu sai nhiều nhất (bấm để xem):");
 inline const QString kMucSaiNhieu = QStringLiteral("Câu %1: sai %2 lần");
-inline const QString kDaGap = QStringLiteral("Đã gặp trong thi và ôn:");
-inline const QString kCacPhanNganHang[3] = {QStringLiteral("Lý thuyết (1–150)"),
-                                            QStringLiteral("Biển báo (151–250)"),
-                                            QStringLiteral("Sa bàn (251–300)")};
+// The parts of the 300-question bank (their questions are given beside them).
+inline const QString kCacPhanNganHang[3] = {QStringLiteral("Lý thuyết"), QStringLiteral("Biển báo"),
+                                            QStringLiteral("Sa bàn")};
 inline const QString kDiemDat = QStringLiteral("Đạt: %1");
 inline const QString kTruc = QStringLiteral("Số câu đúng của từng lần thi, cũ nhất bên trái");
 
@@ -217,7 +201,6 @@ inline const QString kTtKetQua = QStringLiteral("Kết quả: %1. Số câu tr�
 inline const QString kTtDiem = QStringLiteral("Số câu đúng của từng lần thi, cũ nhất trước: %1.");
 inline const QString kTtDiemMot = QStringLiteral("%1 (%2)");
 inline const QString kTtChuaCoDiem = QStringLiteral("Chưa có lần thi nào.");
-inline const QString kTtDoPhu = QStringLiteral("%1: đã gặp %2 trên %3 câu");
 
 // The windows of a data bank (the exam in force since June 2025).
 inline const QString kDlNutVaoEntry = QStringLiteral("Đề &mới: 600 câu (2025)");

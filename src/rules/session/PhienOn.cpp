@@ -36,8 +36,10 @@ int viTriCua(const std::vector<int>& thuTu, int pa)
     return it == thuTu.end() ? 0 : static_cast<int>(it - thuTu.begin()) + 1;
 }
 
-PhienOn::PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, CheDo cheDo, std::vector<int> liet)
-    : m_kho(kho), m_hoSo(hoSo), m_nh(nh), m_cheDo(cheDo), m_liet(std::move(liet))
+PhienOn::PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, CheDo cheDo, std::vector<int> liet,
+                 DocLanThi docLanThi)
+    : m_kho(kho), m_hoSo(hoSo), m_nh(nh), m_cheDo(cheDo), m_liet(std::move(liet)),
+      m_docLanThi(std::move(docLanThi))
 {
     napLai();
 }
@@ -48,8 +50,11 @@ void PhienOn::napLai()
     m_daTraLoi = false;
     if (m_cheDo == CheDo::CauSai) {
         m_lanThi.clear();
-        for (const BaiLam& b : m_kho.cacBaiLam(m_hoSo, m_nh.id))
-            m_lanThi.push_back(b.lanThi());
+        if (m_docLanThi)
+            m_lanThi = m_docLanThi();
+        else
+            for (const BaiLam& b : m_kho.cacBaiLam(m_hoSo, m_nh.id))
+                m_lanThi.push_back(b.lanThi());
         const std::vector<int> ds =
             m_kho.docOnTap(m_hoSo, m_nh.id, static_cast<int>(m_nh.cauHoi.size())).danhSach(m_lanThi);
         m_hangDoi.assign(ds.begin(), ds.end());
@@ -59,8 +64,20 @@ void PhienOn::napLai()
     m_hangDoi.assign(ds.begin(), ds.end());
 }
 
+void PhienOn::theoKho()
+{
+    if (m_cheDo != CheDo::CauSai)
+        return;
+    const SoOnTap so = m_kho.docOnTap(m_hoSo, m_nh.id, static_cast<int>(m_nh.cauHoi.size()));
+    std::erase_if(m_hangDoi, [&](int q) { return !so.coCau(q) || !so.o(q).canOn; });
+    for (int q : so.danhSach(m_lanThi))
+        if (std::find(m_hangDoi.begin(), m_hangDoi.end(), q) == m_hangDoi.end())
+            m_hangDoi.push_back(q);
+}
+
 void PhienOn::batDauCau(bool xao, BoSinhSo& rng)
 {
+    theoKho();
     m_daTraLoi = false;
     m_thuTu.clear();
     if (const CauHoiDL* c = cau() ? m_nh.cau(cau()) : nullptr)
@@ -92,6 +109,7 @@ std::optional<PhienOn::TraLoi> PhienOn::traLoi(int viTri, const QDate& homNay)
     m_hangDoi.pop_front();
     if (!kq.roi)
         m_hangDoi.push_back(so);
+    theoKho();  // the count shown follows another copy's answers too
     return kq;
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace thilaixe {
@@ -50,8 +51,13 @@ public:
         QString loi;           // why not, when it was not
     };
 
+    // Where the bank's kept papers come from: the store's attempts unless
+    // given (the 300-question bank keeps its exams in the history file).
+    using DocLanThi = std::function<std::vector<LanThi>()>;
+
     // `liet`: a class's critical questions (critical practice only).
-    PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, CheDo cheDo, std::vector<int> liet = {});
+    PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, CheDo cheDo, std::vector<int> liet = {},
+            DocLanThi docLanThi = {});
 
     CheDo cheDo() const { return m_cheDo; }
     // The queue read again from the store.
@@ -64,8 +70,12 @@ public:
     bool coBaiLam() const { return !m_lanThi.empty(); }
     int soLiet() const { return static_cast<int>(m_liet.size()); }
 
-    // Shows the question at the head of the queue, its options in a new
-    // order when `xao`.
+    // Follows the store: another copy of the program may practise the same
+    // list. The queue keeps its order, loses what the store no longer
+    // lists and gains what it newly lists.
+    void theoKho();
+    // Shows the question at the head of the queue (the queue first follows
+    // the store), its options in a new order when `xao`.
     void batDauCau(bool xao, BoSinhSo& rng);
     const std::vector<int>& thuTu() const { return m_thuTu; }
     bool daTraLoi() const { return m_daTraLoi; }
@@ -79,6 +89,7 @@ private:
     const NganHangDL& m_nh;
     CheDo m_cheDo;
     std::vector<int> m_liet;
+    DocLanThi m_docLanThi;
     std::vector<LanThi> m_lanThi;
     std::deque<int> m_hangDoi;
     std::vector<int> m_thuTu;

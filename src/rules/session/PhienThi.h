@@ -26,7 +26,11 @@ struct HoSoHang final {
     // versions kept one) was never shown and is left out.
     std::vector<std::pair<double, bool>> duDoan;
 };
-HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, const QString& hang);
+// `lichSu`: the bank's kept papers when they are not the store's attempts
+// (the 300-question bank keeps its exams in the history file); they carry
+// no prediction, and one whose class was not written counts for any class.
+HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, const QString& hang,
+                     const std::vector<LanThi>* lichSu = nullptr);
 
 // The readiness shown for a class: none before its first paper.
 std::optional<SanSang> sanSangCuaHang(const NganHangDL& nh, const QuyTacHang& q, const HoSoHang& h);

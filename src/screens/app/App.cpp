@@ -4,14 +4,14 @@
 #include "rules/history/LichSuThi.h"
 
 #include "screens/dethi/FormNganHang.h"
+#include "screens/dethi/FormOnDL.h"
+#include "screens/dethi/FormTienBoDL.h"
 #include "screens/dethi/NganHangMo.h"
 #include "screens/entry/FormInit.h"
 #include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
 #include "screens/exam/FormMain.h"
 #include "screens/history/FormDapAnKQDaThi.h"
-#include "screens/practice/FormOnTap.h"
-#include "screens/practice/FormTienBo.h"
 #include "screens/study/FormHocTap.h"
 
 #include <QDir>
@@ -84,8 +84,6 @@ template FormKetQua* App::form<FormKetQua>();
 template FormDapAn* App::form<FormDapAn>();
 template FormHocTap* App::form<FormHocTap>();
 template FormDapAnKQDaThi* App::form<FormDapAnKQDaThi>();
-template FormOnTap* App::form<FormOnTap>();
-template FormTienBo* App::form<FormTienBo>();
 
 void App::noiDay(FormInit* f)
 {
@@ -122,8 +120,8 @@ void App::noiDay(FormDapAn*)
 void App::noiDay(FormHocTap* f)
 {
     connect(f, &FormHocTap::moCacLanDaThi, this, [this] { m_mt.hien(form<FormDapAnKQDaThi>()); });
-    connect(f, &FormHocTap::moOnTap, this, [this] { moCuaSo(form<FormOnTap>()); });
-    connect(f, &FormHocTap::moTienBo, this, [this] { moCuaSo(form<FormTienBo>()); });
+    connect(f, &FormHocTap::moOnTap, this, [this] { moCuaSo(onTapCoDien()); });
+    connect(f, &FormHocTap::moTienBo, this, [this] { moCuaSo(tienBoCoDien()); });
 }
 
 void App::noiDay(FormDapAnKQDaThi* f)
@@ -134,14 +132,49 @@ void App::noiDay(FormDapAnKQDaThi* f)
     });
 }
 
-void App::noiDay(FormOnTap*) {}
+namespace {
 
-void App::noiDay(FormTienBo* f)
+// The class the 300-question bank's windows follow: the one declared, else B2.
+QString hangCoDien(const SharedState& s)
 {
-    connect(f, &FormTienBo::moCauHoi, this, [this](int cau) {
-        if (coForm<FormHocTap>())
-            form<FormHocTap>()->denCau(cau);
-    });
+    const QString h = s.Hang.trimmed().toUpper();
+    return boQuyTacCoDien().timHang(h) ? h : QStringLiteral("B2");
+}
+
+}  // namespace
+
+FormOnDL* App::onTapCoDien()
+{
+    if (!m_onCoDien) {
+        if (!m_coDien)
+            m_coDien = moNganHangCoDien(m_mt);
+        const qint64 hoSo = hoSoDangHoc(m_mt);
+        m_onCoDien =
+            new FormOnDL(m_mt, m_coDien, hoSo, hangCoDien(m_mt.trangThai()), FormOnDL::CheDo::CauSai);
+        apDungGiaoDien(m_onCoDien, giaoDienCua(m_mt, hoSo));
+        m_thuTuTao.append(m_onCoDien.data());
+        connect(m_onCoDien, &FormOnDL::daDong, this, [this] { m_onCoDien = nullptr; });
+    }
+    return m_onCoDien;
+}
+
+FormTienBoDL* App::tienBoCoDien()
+{
+    if (!m_tienBoCoDien) {
+        if (!m_coDien)
+            m_coDien = moNganHangCoDien(m_mt);
+        const qint64 hoSo = hoSoDangHoc(m_mt);
+        m_tienBoCoDien = new FormTienBoDL(m_mt, m_coDien, hoSo, hangCoDien(m_mt.trangThai()));
+        apDungGiaoDien(m_tienBoCoDien, giaoDienCua(m_mt, hoSo));
+        m_thuTuTao.append(m_tienBoCoDien.data());
+        connect(m_tienBoCoDien, &FormTienBoDL::daDong, this, [this] { m_tienBoCoDien = nullptr; });
+        // A most-missed question opens on the study form.
+        connect(m_tienBoCoDien, &FormTienBoDL::moCau, this, [this](int cau) {
+            if (coForm<FormHocTap>())
+                form<FormHocTap>()->denCau(cau);
+        });
+    }
+    return m_tienBoCoDien;
 }
 
 void App::moCuaSo(QWidget* f)

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 namespace thilaixe {
 
 class FormInit;
@@ -19,9 +21,10 @@ class FormKetQua;
 class FormDapAn;
 class FormHocTap;
 class FormDapAnKQDaThi;
-class FormOnTap;
-class FormTienBo;
 class FormNganHang;
+class FormOnDL;
+class FormTienBoDL;
+struct NganHangMo;
 
 // The application object: owns what every screen shares (MoiTruong), hands
 // out each form as a single instance created (and loaded) on first use, and
@@ -45,6 +48,11 @@ public:
     enum class TuDau { KhoiDong, NhapLieu };
     FormNganHang* moDeMoi(const QString& tepNganHang, const QString& hang = {}, TuDau tu = TuDau::KhoiDong);
     FormNganHang* nganHang() const;
+    // The learning windows of the 300-question bank, opened from the study
+    // form: the same windows as a data bank's, for the learner chosen last
+    // on a home and the class declared. One of each at a time.
+    FormOnDL* onTapCoDien();
+    FormTienBoDL* tienBoCoDien();
 
     // Loaded-or-not, without creating.
     template <typename F> bool coForm() const { return m_forms.value(&F::staticMetaObject) != nullptr; }
@@ -57,8 +65,6 @@ private:
     void noiDay(FormDapAn* f);
     void noiDay(FormHocTap* f);
     void noiDay(FormDapAnKQDaThi* f);
-    void noiDay(FormOnTap* f);
-    void noiDay(FormTienBo* f);
 
     // Shows a window and brings it to the front (it may be open already).
     void moCuaSo(QWidget* f);
@@ -68,6 +74,9 @@ private:
     QHash<const QMetaObject*, QPointer<QWidget>> m_forms;
     QList<QPointer<QWidget>> m_thuTuTao;  // creation order, for the teardown
     QPointer<FormNganHang> m_nganHang;
+    std::shared_ptr<NganHangMo> m_coDien;  // made at the first use
+    QPointer<FormOnDL> m_onCoDien;
+    QPointer<FormTienBoDL> m_tienBoCoDien;
 };
 
 }  // namespace thilaixe

@@ -74,6 +74,20 @@ void apDungGiaoDien(QWidget* w, int giaoDien)
     w->setPalette(giaoDien == 0 ? QApplication::palette() : bangMau(giaoDien));
 }
 
+qint64 hoSoDangHoc(MoiTruong& mt)
+{
+    const qint64 h = mt.kho().caiDat(KhoHocVien::kHoSoMacDinh, kCaiDatHoSo, QStringLiteral("1")).toLongLong();
+    for (const HoSo& p : mt.kho().cacHoSo())
+        if (p.id == h)
+            return h;
+    return KhoHocVien::kHoSoMacDinh;
+}
+
+int giaoDienCua(MoiTruong& mt, qint64 hoSo)
+{
+    return std::clamp(mt.kho().caiDat(hoSo, kCaiDatGiaoDien, QStringLiteral("0")).toInt(), 0, 3);
+}
+
 FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const QString& hang)
     : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh))
 {
@@ -209,9 +223,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
 
     for (const HoSo& h : kho.cacHoSo())
         m_hoSo->addItem(h.ten, h.id);
-    const qint64 hoSoCuoi =
-        kho.caiDat(KhoHocVien::kHoSoMacDinh, kCaiDatHoSo, QStringLiteral("1")).toLongLong();
-    m_hoSo->setCurrentIndex(std::max(0, m_hoSo->findData(hoSoCuoi)));
+    m_hoSo->setCurrentIndex(std::max(0, m_hoSo->findData(hoSoDangHoc(mt))));
     doiHoSo();
     if (!hang.isEmpty())
         chonHang(hang);
@@ -289,8 +301,7 @@ void FormNganHang::doiHoSo()
         const int i = m_hang->findText(
             kho.caiDat(h, QStringLiteral("class:") + m_nh->nh.id, QStringLiteral("B")), Qt::MatchFixedString);
         m_hang->setCurrentIndex(std::max(0, i));
-        m_chonGiaoDien->setCurrentIndex(
-            std::clamp(kho.caiDat(h, kCaiDatGiaoDien, QStringLiteral("0")).toInt(), 0, 3));
+        m_chonGiaoDien->setCurrentIndex(giaoDienCua(m_mt, h));
         m_amBao->setChecked(kho.caiDat(h, QStringLiteral("sound"), QStringLiteral("1"))
                             == QStringLiteral("1"));
         m_dao->setChecked(kho.caiDat(h, QStringLiteral("shuffle"), QStringLiteral("1"))

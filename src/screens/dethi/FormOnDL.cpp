@@ -8,6 +8,7 @@
 #include "screens/dethi/KhungCauHoi.h"
 #include "screens/dethi/NganHangMo.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -31,7 +32,11 @@ std::vector<int> lietCuaHang(const NganHangMo& nh, const QString& hang, FormOnDL
 FormOnDL::FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang,
                    CheDo cheDo)
     : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_hang(hang),
-      m_phien(mt.kho(), hoSo, m_nh->nh, cheDo, lietCuaHang(*m_nh, hang, cheDo))
+      m_phien(mt.kho(), hoSo, m_nh->nh, cheDo, lietCuaHang(*m_nh, hang, cheDo),
+              m_nh->coDien ? PhienOn::DocLanThi([this] {
+                  return lichSuNgoaiKho(m_mt, *m_nh, m_hoSo, &m_lichSuHong).value_or(std::vector<LanThi>{});
+              })
+                           : PhienOn::DocLanThi{})
 {
     setObjectName(cheDo == CheDo::CauSai ? QStringLiteral("FormOnSaiDL") : QStringLiteral("FormOnLietDL"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -80,7 +85,11 @@ QString FormOnDL::tieuDe() const
 
 void FormOnDL::hien()
 {
-    const int cau = m_phien.cau();
+    BoSinhSo rng(hatGiong(m_mt));
+    m_phien.batDauCau(m_mt.kho().caiDat(m_hoSo, QStringLiteral("shuffle"), QStringLiteral("1"))
+                          == QStringLiteral("1"),
+                      rng);
+    const int cau = m_cau = m_phien.cau();
     m_ketQua->clear();
     m_tiep->setEnabled(false);
     m_khung->setVisible(cau != 0);
@@ -89,16 +98,13 @@ void FormOnDL::hien()
         m_con->clear();
         setWindowTitle(tieuDe());
         m_trong->setText(m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlDaVungHet.arg(m_phien.soLiet())
+                         : m_lichSuHong                     ? txt::kLichSuKhongDoc
                          : m_phien.coBaiLam()               ? txt::kDlKhongConSai
                                                             : txt::kDlChuaCoBai);
         ui::thongBaoTruyCap(m_trong, m_trong->text());
         return;
     }
     m_con->setText(txt::kDlConOn.arg(m_phien.con()));
-    BoSinhSo rng(hatGiong(m_mt));
-    m_phien.batDauCau(m_mt.kho().caiDat(m_hoSo, QStringLiteral("shuffle"), QStringLiteral("1"))
-                          == QStringLiteral("1"),
-                      rng);
     const CauHoiDL& c = *m_nh->nh.cau(cau);
     m_khung->hien(c, m_nh->thuMuc, txt::kCauHoiSoHoc + QLatin1Char(' ') + QString::number(c.so), 0, false,
                   m_phien.thuTu());
@@ -107,7 +113,7 @@ void FormOnDL::hien()
 
 void FormOnDL::traLoi(int viTri)
 {
-    const int cau = m_phien.cau();
+    const int cau = m_cau;
     const std::optional<PhienOn::TraLoi> kq = m_phien.traLoi(viTri, m_mt.seams().bayGio().date());
     if (!kq)
         return;
@@ -136,6 +142,13 @@ void FormOnDL::cauTiep()
 {
     if (m_phien.daTraLoi())
         hien();
+}
+
+void FormOnDL::closeEvent(QCloseEvent* e)
+{
+    QWidget::closeEvent(e);
+    if (e->isAccepted())
+        emit daDong();
 }
 
 }  // namespace thilaixe

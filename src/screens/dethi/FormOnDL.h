@@ -32,7 +32,8 @@ public:
     FormOnDL(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang,
              CheDo cheDo);
 
-    int cauDangOn() const { return m_phien.cau(); }
+    // The question shown (it stays until the next one is asked for).
+    int cauDangOn() const { return m_cau; }
     std::size_t conLai() const { return m_phien.con(); }
     // Answers with the option shown at place k (1..4).
     void traLoi(int viTri);
@@ -40,7 +41,12 @@ public:
     KhungCauHoi* khung() const { return m_khung; }
 
 signals:
+    // Closed (it is deleted next): whoever keeps it lets go.
+    void daDong();
     void daDoi();  // something practised: the home window's figures follow
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void hien();
@@ -50,7 +56,9 @@ private:
     std::shared_ptr<const NganHangMo> m_nh;
     qint64 m_hoSo;
     QString m_hang;
+    bool m_lichSuHong = false;  // the 300-question bank's history could not be read
     PhienOn m_phien;
+    int m_cau = 0;
     bool m_daBaoLoi = false;
     QLabel* m_con;
     QLabel* m_trong;

@@ -11,6 +11,7 @@
 #include "screens/dethi/KhungCauHoi.h"
 #include "screens/dethi/NganHangMo.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -107,7 +108,9 @@ void FormTienBoDL::tinhLai()
     const NganHangDL& nh = m_nh->nh;
     const QuyTacHang* q = m_nh->quyTac.timHang(m_hang);
     // The readiness and its inputs as the paper reads them.
-    const HoSoHang h = docHoSoHang(kho, m_hoSo, nh, m_hang);
+    bool lichSuHong = false;
+    const std::optional<std::vector<LanThi>> lichSu = lichSuNgoaiKho(m_mt, *m_nh, m_hoSo, &lichSuHong);
+    const HoSoHang h = docHoSoHang(kho, m_hoSo, nh, m_hang, lichSu ? &*lichSu : nullptr);
     const std::vector<LanThi>& ds = h.lanThi;
     const std::vector<std::pair<double, bool>>& duDoan = h.duDoan;
     const SoOnTap& so = h.onTap;
@@ -116,7 +119,7 @@ void FormTienBoDL::tinhLai()
     const std::optional<SanSang> s = q ? sanSangCuaHang(nh, *q, h) : std::nullopt;
     m_sanSang = s.value_or(SanSang{});
     if (!s) {
-        m_dat->setText(txt::kDlChuaCoBaiHang.arg(m_hang));
+        m_dat->setText(lichSuHong ? txt::kLichSuKhongDoc : txt::kDlChuaCoBaiHang.arg(m_hang));
         m_liet->clear();
         m_coSo->clear();
     } else {
@@ -140,7 +143,13 @@ void FormTienBoDL::tinhLai()
     } else {
         m_kiemChung->setText(txt::kDlBrierChuaDu.arg(duDoan.size()));
     }
-    if (q) {
+    // A bank without critical questions (the 300-question one) says nothing
+    // of them, and one whose papers keep no prediction has nothing to check.
+    const bool coLiet = q && m_nh->soDiemLiet(q) > 0;
+    m_liet->setVisible(coLiet);
+    m_vung->setVisible(coLiet);
+    m_kiemChung->setVisible(!m_nh->coDien);
+    if (coLiet) {
         const QHash<int, int> ngay = kho.soNgayDungDiemLiet(m_hoSo, nh.id);
         const std::vector<int> liet = m_nh->cauDiemLiet(*q);
         const auto vung = soDaThuoc(liet, ngay);
@@ -163,6 +172,13 @@ void FormTienBoDL::changeEvent(QEvent* e)
     if (e->type() == QEvent::ActivationChange && isActiveWindow())
         tinhLai();
     QWidget::changeEvent(e);
+}
+
+void FormTienBoDL::closeEvent(QCloseEvent* e)
+{
+    QWidget::closeEvent(e);
+    if (e->isAccepted())
+        emit daDong();
 }
 
 }  // namespace thilaixe

@@ -33,9 +33,12 @@ public:
     std::optional<double> brier() const { return m_brier; }
 
 signals:
+    // Closed (it is deleted next): whoever keeps it lets go.
+    void daDong();
     void moCau(int so);
 
 protected:
+    void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:

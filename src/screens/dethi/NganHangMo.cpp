@@ -1,6 +1,7 @@
 #include "screens/dethi/NganHangMo.h"
 
 #include "rules/common/Texts.h"
+#include "rules/kho/KhoHocVien.h"
 
 #include "screens/common/MoiTruong.h"
 
@@ -68,6 +69,33 @@ QString timNganHangMacDinh(const MoiTruong& mt)
         if (QFileInfo(t).isFile())
             return QDir::cleanPath(QFileInfo(t).absoluteFilePath());
     return {};
+}
+
+std::shared_ptr<NganHangMo> moNganHangCoDien(const MoiTruong& mt)
+{
+    auto kq = std::make_shared<NganHangMo>();
+    kq->nh = nganHangCoDien();
+    kq->thuMuc = QFileInfo(mt.duongDan(QStringLiteral("."))).absoluteFilePath();
+    kq->quyTac = boQuyTacCoDien();
+    kq->coDien = true;
+    return kq;
+}
+
+std::optional<std::vector<LanThi>> lichSuNgoaiKho(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo,
+                                                  bool* hong)
+{
+    if (!nh.coDien)
+        return std::nullopt;
+    const LichSuDaDoc lichSu = mt.docLichSuHoc();
+    if (hong)
+        *hong = lichSu.trangThai == KetQuaDoc::LoiKhac;
+    QString loi;
+    if (lichSu.daDoc()
+        && !mt.kho().gopLanThi(hoSo, nh.nh.id, static_cast<int>(nh.nh.cauHoi.size()), lichSu.lanThi, &loi)) {
+        bool daBao = false;
+        mt.baoLoiGhiKho(daBao, loi);
+    }
+    return lichSu.lanThi;
 }
 
 std::uint64_t hatGiong(MoiTruong& mt)

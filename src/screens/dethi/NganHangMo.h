@@ -2,6 +2,7 @@
 
 #include "rules/dulieu/NganHangDL.h"
 #include "rules/dulieu/TimKiem.h"
+#include "rules/practice/LanThi.h"
 
 #include <QString>
 
@@ -27,6 +28,9 @@ struct NganHangMo final {
     // Rule files beside the bank that were left out or chosen between,
     // said on the home with the set used instead.
     QStringList canhBaoQuyTac;
+    // The 300-question bank: its exams are kept in the history file (where
+    // the exam sheet writes them), not in the store.
+    bool coDien = false;
 
     const ChiMucTimKiem& chiMuc() const
     {
@@ -51,6 +55,18 @@ std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QS
 // working folder, else the sample installed beside the program or built
 // beside it. Empty when there is none.
 QString timNganHangMacDinh(const MoiTruong& mt);
+
+// The 300-question bank in the same windows, its pictures in the working
+// folder.
+std::shared_ptr<NganHangMo> moNganHangCoDien(const MoiTruong& mt);
+
+// The papers the learning windows read for a bank kept outside the store:
+// for the 300-question bank, the history file's exams, folded into the
+// learner's practice when the file was read whole (one that cannot be read
+// for a while undoes nothing, and is said once). Empty for any other bank,
+// whose attempts are the store's. `hong`: the history could not be read.
+std::optional<std::vector<LanThi>> lichSuNgoaiKho(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo,
+                                                  bool* hong = nullptr);
 
 // A 64-bit seed from the program's random source.
 std::uint64_t hatGiong(MoiTruong& mt);

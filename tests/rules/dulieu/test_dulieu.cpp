@@ -1,10 +1,10 @@
 #include "TestSupport.h"
+#include "sample/NganHangMau2025.h"
 
 #include "rules/bank/AnhCauHoi.h"
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/dulieu/NganHangDL.h"
-#include "sample/NganHangMau2025.h"
 #include "rules/dulieu/TimKiem.h"
 #include "rules/practice/TienBo.h"
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
+#include "sample/NganHangMau2025.h"
 
 #include "rules/dulieu/NganHangDL.h"
-#include "sample/NganHangMau2025.h"
 #include "rules/session/PhienOn.h"
 #include "rules/session/PhienThi.h"
 

@@ -3,13 +3,13 @@
 #include "screens/common/FormAbout.h"
 #include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Ui.h"
+#include "screens/dethi/FormOnDL.h"
+#include "screens/dethi/FormTienBoDL.h"
 #include "screens/entry/FormInit.h"
 #include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
 #include "screens/exam/FormMain.h"
 #include "screens/history/FormDapAnKQDaThi.h"
-#include "screens/practice/FormOnTap.h"
-#include "screens/practice/FormTienBo.h"
 #include "screens/study/FormHocTap.h"
 
 #include <QAbstractButton>
@@ -86,12 +86,12 @@ class TestLayout : public QObject {
         } else if (screen.startsWith(u"practice"_s)) {
             if (screen.endsWith(u"empty"_s))
                 p.dir.write(u"DuLieu.txt"_s, {});
-            auto* f = p.app.form<FormOnTap>();
+            FormOnDL* f = p.app.onTapCoDien();
             if (screen.endsWith(u"answered"_s))
                 f->traLoi(1);
             w = f;
         } else if (screen == u"progress"_s) {
-            w = p.app.form<FormTienBo>();
+            w = p.app.tienBoCoDien();
         } else if (screen == u"information"_s) {
             auto* over = p.app.form<FormHocTap>();
             p.mt().hien(over);
@@ -170,12 +170,11 @@ private slots:
         QTest::newRow("past exams") << u"past exams"_s
                                     << QStringList{u"Bạn đã trả lời đúng được 24/30 câu hỏi"_s, strip};
         QTest::newRow("study, new buttons") << u"study"_s << QStringList{u"Ôn câu sai"_s, u"Tiến bộ"_s};
-        QTest::newRow("practice") << u"practice answered"_s
-                                  << QStringList{u"Còn 6 câu cần ôn"_s, u"Câu tiếp >>"_s};
-        QTest::newRow("practice empty") << u"practice empty"_s << QStringList{u"Thoát"_s};
+        QTest::newRow("practice") << u"practice answered"_s << QStringList{u"Còn 6 câu"_s, u"Câu tiếp >"_s};
+        QTest::newRow("practice empty") << u"practice empty"_s << QStringList{u"Chưa có bài thi nào"_s};
         QTest::newRow("progress") << u"progress"_s
-                                  << QStringList{u"Đạt 0/1 lần thi gần nhất"_s, u"Đã gặp trong thi và ôn:"_s,
-                                                 u"Biển báo (151–250)"_s};
+                                  << QStringList{u"10 câu sai nhiều nhất (bấm để xem):"_s,
+                                                 u"Đã gặp theo chương (trong bài thi hoặc khi ôn):"_s};
         QTest::newRow("information") << u"information"_s
                                      << QStringList{u"Cảm ơn bạn đã sử dụng phần mềm"_s,
                                                     u"Mọi vấn đề, xin liên hệ với tác giả"_s};

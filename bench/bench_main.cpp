@@ -38,6 +38,7 @@
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/kho/KhoHocVien.h"
+#include "rules/kho/KhoSqlite.h"
 #include "rules/practice/TienBo.h"
 
 #include "screens/common/HienAnh.h"
@@ -263,7 +264,7 @@ void paper600Ours(benchmark::State& st)
 void attemptOurs(benchmark::State& st)
 {
     QTemporaryDir d;
-    KhoHocVien kho(d.filePath(kTepKho));
+    KhoSqlite kho(d.filePath(kTepKho));
     const BaiLam b = test::baiLam45();
     for (auto _ : st)
         benchmark::DoNotOptimize(kho.luuBaiLam(b));
@@ -276,7 +277,7 @@ void attemptHeld(benchmark::State& st)
     QTemporaryDir d;
     const BaiLam b = test::baiLam45();
     {
-        KhoHocVien kho(d.filePath(kTepKho));
+        KhoSqlite kho(d.filePath(kTepKho));
         kho.datThoiGianCho(kChoGhiCuaSoMs);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
         db.setDatabaseName(d.filePath(kTepKho));
@@ -297,7 +298,7 @@ void attemptFloor(benchmark::State& st)
     // misses put back into practice.
     QTemporaryDir d;
     {
-        KhoHocVien taoKho(d.filePath(kTepKho));
+        KhoSqlite taoKho(d.filePath(kTepKho));
     }
     sqlite3* db = nullptr;
     sqlite3_open(QFile::encodeName(d.filePath(kTepKho)).constData(), &db);

@@ -12,6 +12,7 @@
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/kho/KhoHocVien.h"
+#include "rules/kho/KhoSqlite.h"
 #include "rules/practice/TienBo.h"
 
 #include <QDir>
@@ -52,7 +53,7 @@ int main(int argc, char* argv[])
     } else if (kind == QLatin1String("readiness")) {
         const QDir dir(file);
         const std::vector<LanThi> ds = docCacLanThi(dir.filePath(kTepDuLieu));
-        KhoHocVien kho(dir.filePath(kTepKho), KhoHocVien::CheDo::ChiDoc);
+        KhoSqlite kho(dir.filePath(kTepKho), KhoSqlite::CheDo::ChiDoc);
         const QuyTacHang* hang =
             boQuyTacCoDien().timHang(argc == 4 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("B2"));
         if (!hang) {

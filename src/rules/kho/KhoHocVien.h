@@ -2,9 +2,10 @@
 
 // One store for everything a learner does beyond the classic exam's record:
 // attempts at data banks, practice per bank and question, learner profiles
-// and their settings. An SQLite file in the working folder, written in
-// transactions (WAL, full sync), shared safely by several copies of the
-// program at once.
+// and their settings, the days critical questions were answered right.
+// KhoHocVien is what the program asks of it; KhoSqlite keeps it in an
+// SQLite file in the working folder. Every implementation passes the same
+// conformance suite (tests/rules/kho/test_kho_conformance.cpp).
 
 #include "rules/practice/LanThi.h"
 #include "rules/practice/OnTap.h"
@@ -73,60 +74,70 @@ QJsonObject baiLamJson(const BaiLam& b, bool msGiay = false);
 // Back from that JSON; empty when it is not an attempt.
 std::optional<BaiLam> baiLamTuJson(const QJsonObject& o);
 
-class KhoHocVien final {
+// What the program keeps of its learners, wherever it is kept. A write that
+// cannot be made now is held and written before the next one (held changes
+// can also be saved to a file and imported back); nothing a learner did is
+// dropped without a word.
+class KhoHocVien {
 public:
     // The profile every learner has without a step.
     static constexpr qint64 kHoSoMacDinh = 1;
 
-    enum class CheDo { Ghi, ChiDoc };
-    // Opens the store, creating it. It always opens: a file that is not a
-    // store of this program (damaged, or another program's) is moved aside
-    // under a name given in canhBao() and a fresh store begins; a file that
-    // cannot be used at all (a link, a newer program's store, a folder one
-    // cannot write in) leaves the store in memory for this run, and
-    // canhBao() says that nothing will be kept. ChiDoc never changes the
-    // file and never moves it: it is empty when the file cannot be read.
-    explicit KhoHocVien(QString tep, CheDo cheDo = CheDo::Ghi, int choMs = kChoKhoMs);
-    ~KhoHocVien();
-    KhoHocVien(const KhoHocVien&) = delete;
-    KhoHocVien& operator=(const KhoHocVien&) = delete;
+    virtual ~KhoHocVien() = default;
 
-    const QString& tep() const { return m_tep; }
+    // Where it is kept, as a learner is told it (a file's path).
+    virtual const QString& tep() const = 0;
     // What the learner must be told about opening it; empty when all is well.
-    const QString& canhBao() const { return m_canhBao; }
-    bool trongBoNho() const { return m_trongBoNho; }
+    virtual const QString& canhBao() const = 0;
+    // Kept for this run only: nothing will be there next time.
+    virtual bool trongBoNho() const = 0;
+    // A note for the learner about older data met at opening (imported, or
+    // unreadable and kept aside); empty when none.
+    virtual const QString& thongBaoNhap() const = 0;
 
-    // Profiles, the default first.
-    std::vector<HoSo> cacHoSo();
-    std::optional<qint64> themHoSo(const QString& ten, QString* loi = nullptr);
-    QString caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh = {});
-    bool datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi = nullptr);
+    // Profiles, the default first; a name already there gives its id.
+    virtual std::vector<HoSo> cacHoSo() = 0;
+    virtual std::optional<qint64> themHoSo(const QString& ten, QString* loi = nullptr) = 0;
+
+    // A learner's settings, each of its type. Defaults: the desktop's theme,
+    // the countdown's sound on, options shuffled in practice, class B.
+    int giaoDien(qint64 hoSo);  // 0 the desktop's, 1 light, 2 dark, 3 high contrast
+    bool datGiaoDien(qint64 hoSo, int giaoDien, QString* loi = nullptr);
+    bool amBao(qint64 hoSo);
+    bool datAmBao(qint64 hoSo, bool bat, QString* loi = nullptr);
+    bool daoPhuongAn(qint64 hoSo);
+    bool datDaoPhuongAn(qint64 hoSo, bool bat, QString* loi = nullptr);
+    QString hangDaChon(qint64 hoSo, const QString& nganHang);
+    bool datHangDaChon(qint64 hoSo, const QString& nganHang, const QString& hang, QString* loi = nullptr);
+    // The learner chosen last on a home (the default one if that is gone).
+    qint64 hoSoDangHoc();
+    bool datHoSoDangHoc(qint64 hoSo, QString* loi = nullptr);
 
     // The practice boxes of a bank of `soCauHoi` questions as the store has
     // them now, with the changes still waiting to be written.
-    SoOnTap docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi);
+    virtual SoOnTap docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi) = 0;
     // One practice answer, applied to the box as it stands in the store.
     // `sau` is the box after it; `roi` whether it took the question out.
-    bool traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung, MucOnTap* sau = nullptr,
-                     bool* roi = nullptr, QString* loi = nullptr);
+    virtual bool traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
+                             MucOnTap* sau = nullptr, bool* roi = nullptr, QString* loi = nullptr) = 0;
     // Folds in kept exams of the classic history (by their keys), as
     // SoOnTap::gopLanThi does. Only with a history read whole.
-    bool gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, const std::vector<LanThi>& ds,
-                   QString* loi = nullptr);
+    virtual bool gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, const std::vector<LanThi>& ds,
+                           QString* loi = nullptr) = 0;
 
-    // Keeps an attempt, and in the same transaction puts every question it
-    // missed into the bank's practice list. The id, or nothing with the
-    // reason in `loi` (the attempt then waits for the next write).
-    std::optional<qint64> luuBaiLam(const BaiLam& b, QString* loi = nullptr);
+    // Keeps an attempt and, with it, puts every question it missed into the
+    // bank's practice list (one change: both or neither). The id, or nothing
+    // with the reason in `loi` (the attempt is then held).
+    virtual std::optional<qint64> luuBaiLam(const BaiLam& b, QString* loi = nullptr) = 0;
     // Kept attempts, oldest first; of one profile and one bank when given.
-    std::vector<BaiLam> cacBaiLam(std::optional<qint64> hoSo = std::nullopt, const QString& nganHang = {});
+    virtual std::vector<BaiLam> cacBaiLam(std::optional<qint64> hoSo = std::nullopt,
+                                          const QString& nganHang = {}) = 0;
 
-    // A critical question answered right in practice on `ngay`; it is
-    // mastered once that has happened on two days or more.
-    bool ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
-                         QString* loi = nullptr);
+    // A critical question answered right in practice on `ngay`.
+    virtual bool ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
+                                 QString* loi = nullptr) = 0;
     // Per critical question, the days it was answered right on.
-    QHash<int, int> soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang);
+    virtual QHash<int, int> soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang) = 0;
 
     // Every practice box kept, of one bank when given: (profile, bank,
     // question, box), by profile, bank and question.
@@ -136,66 +147,37 @@ public:
         int cau;
         MucOnTap muc;
     };
-    std::vector<DongOnTap> tatCaOnTap(const QString& nganHang = {});
+    virtual std::vector<DongOnTap> tatCaOnTap(const QString& nganHang = {}) = 0;
 
     // Changes held because they could not be written yet; each write that
     // succeeds writes them first, in order.
-    std::size_t soChoGhi() const { return m_choGhi.size(); }
+    virtual std::size_t soChoGhi() const = 0;
     // Writes the held changes now; true when none is left held.
-    bool thuGhiLai(QString* loi = nullptr);
+    virtual bool thuGhiLai(QString* loi = nullptr) = 0;
     // Why the last write failed, as the learner is told it.
-    const QString& lyDoChoGhi() const { return m_lyDoCho; }
+    virtual const QString& lyDoChoGhi() const = 0;
     // What is held, for a person: "1 bài thi, 7 câu trả lời khi ôn".
-    QString moTaChoGhi() const;
-    // The held changes as a file (kDangChoGhi) that importFile() writes back.
-    QByteArray xuatChoGhi() const;
+    virtual QString moTaChoGhi() const = 0;
+    // The held changes as a file (kDangChoGhi) that nhapChoGhi writes back.
+    virtual QByteArray xuatChoGhi() const = 0;
     // Saves them to `tep` (replaced whole, or left as it was).
-    bool luuChoGhiRaTep(const QString& tep, QString* loi) const;
+    virtual bool luuChoGhiRaTep(const QString& tep, QString* loi) const = 0;
     // Writes a file of held changes into the store, all or nothing, once:
     // a file already imported is refused. The count of changes written, or
     // nothing with the reason in `loi`.
-    std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi);
+    virtual std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi) = 0;
     // How long a write waits for another copy holding the store.
-    void datThoiGianCho(int ms);
+    virtual void datThoiGianCho(int ms) = 0;
 
-    // A note for the learner about the old practice file met at opening
-    // (imported, or unreadable and kept aside); empty when none.
-    const QString& thongBaoNhap() const { return m_thongBaoNhap; }
+protected:
+    KhoHocVien() = default;
+    KhoHocVien(const KhoHocVien&) = delete;
+    KhoHocVien& operator=(const KhoHocVien&) = delete;
 
-private:
-    struct ThayDoi {
-        std::function<bool(QSqlDatabase&)> ghi;                       // inside the transaction
-        std::function<void(qint64, const QString&, SoOnTap&)> apVao;  // on a view read before it is written
-        // The change as data, to be saved to a file when it cannot be
-        // written; empty for one that can be made again from elsewhere.
-        QJsonObject moTa = {};
-    };
-    static ThayDoi thayDoiBaiLam(const BaiLam& b, const std::shared_ptr<qint64>& id);
-    static ThayDoi thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
-                                const std::shared_ptr<std::pair<MucOnTap, bool>>& ketQua);
-    static ThayDoi thayDoiDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QString& ngay);
-    static ThayDoi thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri);
-    QString lyDo(const QSqlError& e) const;
-    void kiemTraWal(const QString& banSao, int khungTrongTep);
-    bool moTep();
-    void moBoNho(const QString& lyDo);
-    bool kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac);
-    void doiCho(const QString& viSao);
-    void nhapOnTapCu();
-    bool giaoDich(ThayDoi thayDoi, QString* loi, bool giu = true);
-
-    QString m_tep;
-    CheDo m_cheDo;
-    int m_choMs;
-    QString m_ketNoi;
-    QString m_canhBao;
-    QString m_thongBaoNhap;
-    bool m_trongBoNho = false;
-    std::vector<ThayDoi> m_choGhi;
-    QString m_lyDoCho;
-    // What is opened: the file itself, or a copy of it read for ChiDoc.
-    QString m_tepMo;
-    std::shared_ptr<void> m_thuMucTam;
+    // Settings are kept as text under a key; the typed accessors above are
+    // their only users, and the keys are theirs.
+    virtual QString caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh) = 0;
+    virtual bool datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi) = 0;
 };
 
 // The message for a failed write of the store, naming it and the reason.

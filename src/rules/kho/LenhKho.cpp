@@ -2,6 +2,7 @@
 
 #include "rules/common/NenTang.h"
 #include "rules/kho/KhoHocVien.h"
+#include "rules/kho/KhoSqlite.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,7 @@ namespace thilaixe {
 
 int lenhXuat(const QString& thuMuc, const QString& idNganHang)
 {
-    KhoHocVien kho(QDir(thuMuc).filePath(kTepKho), KhoHocVien::CheDo::ChiDoc);
+    KhoSqlite kho(QDir(thuMuc).filePath(kTepKho), KhoSqlite::CheDo::ChiDoc);
     if (kho.trongBoNho() && !kho.canhBao().isEmpty()) {
         std::fprintf(stderr, "thilaixe: %s\nthilaixe: the store cannot be read; nothing is exported\n",
                      qPrintable(kho.canhBao()));
@@ -64,7 +65,7 @@ int lenhNhap(const QString& thuMuc, const QString& tep)
         return 1;
     }
     const QByteArray noiDung = f.read(qint64{64} * 1024 * 1024);
-    KhoHocVien kho(QDir(thuMuc).filePath(kTepKho));
+    KhoSqlite kho(QDir(thuMuc).filePath(kTepKho));
     if (kho.trongBoNho()) {
         std::fprintf(stderr, "thilaixe: %s\nthilaixe: the store cannot be written; nothing is imported\n",
                      qPrintable(kho.canhBao()));

@@ -2,6 +2,7 @@
 
 #include "rules/common/Texts.h"
 #include "rules/dulieu/NganHangDL.h"
+#include "rules/kho/KhoSqlite.h"
 
 #include "screens/common/FormAbout.h"
 #include "screens/common/Personalisation.h"
@@ -21,7 +22,7 @@ QString MoiTruong::duongDan(const QString& tenTep) const { return QDir(m_thuMuc)
 KhoHocVien& MoiTruong::kho()
 {
     if (!m_kho) {
-        m_kho = std::make_unique<KhoHocVien>(duongDan(kTepKho));
+        m_kho = std::make_unique<KhoSqlite>(duongDan(kTepKho));
         // A window never waits on another copy holding the store: what
         // cannot be written at once is held and tried again.
         m_kho->datThoiGianCho(kChoGhiCuaSoMs);

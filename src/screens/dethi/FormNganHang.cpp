@@ -33,9 +33,6 @@ namespace thilaixe {
 
 namespace {
 
-const QString kCaiDatHoSo = QStringLiteral("profile");
-const QString kCaiDatGiaoDien = QStringLiteral("theme");
-
 QPalette bangMau(int giaoDien)
 {
     QPalette p = QApplication::style()->standardPalette();
@@ -74,19 +71,9 @@ void apDungGiaoDien(QWidget* w, int giaoDien)
     w->setPalette(giaoDien == 0 ? QApplication::palette() : bangMau(giaoDien));
 }
 
-qint64 hoSoDangHoc(MoiTruong& mt)
-{
-    const qint64 h = mt.kho().caiDat(KhoHocVien::kHoSoMacDinh, kCaiDatHoSo, QStringLiteral("1")).toLongLong();
-    for (const HoSo& p : mt.kho().cacHoSo())
-        if (p.id == h)
-            return h;
-    return KhoHocVien::kHoSoMacDinh;
-}
+qint64 hoSoDangHoc(MoiTruong& mt) { return mt.kho().hoSoDangHoc(); }
 
-int giaoDienCua(MoiTruong& mt, qint64 hoSo)
-{
-    return std::clamp(mt.kho().caiDat(hoSo, kCaiDatGiaoDien, QStringLiteral("0")).toInt(), 0, 3);
-}
+int giaoDienCua(MoiTruong& mt, qint64 hoSo) { return mt.kho().giaoDien(hoSo); }
 
 FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const QString& hang)
     : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh))
@@ -229,7 +216,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
         chonHang(hang);
 
     connect(m_hoSo, &QComboBox::currentIndexChanged, this, [this] {
-        m_mt.kho().datCaiDat(KhoHocVien::kHoSoMacDinh, kCaiDatHoSo, QString::number(hoSo()));
+        m_mt.kho().datHoSoDangHoc(hoSo());
         doiHoSo();
     });
     connect(them, &QPushButton::clicked, this, [this] {
@@ -241,20 +228,15 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
             themNguoiHoc(ten);
     });
     connect(m_hang, &QComboBox::currentIndexChanged, this, [this] {
-        m_mt.kho().datCaiDat(hoSo(), QStringLiteral("class:") + m_nh->nh.id, this->hang());
+        m_mt.kho().datHangDaChon(hoSo(), m_nh->nh.id, this->hang());
         capNhat();
     });
     connect(m_chonGiaoDien, &QComboBox::currentIndexChanged, this, [this](int g) {
-        m_mt.kho().datCaiDat(hoSo(), kCaiDatGiaoDien, QString::number(g));
+        m_mt.kho().datGiaoDien(hoSo(), g);
         datGiaoDien(g);
     });
-    connect(m_amBao, &QCheckBox::toggled, this, [this](bool b) {
-        m_mt.kho().datCaiDat(hoSo(), QStringLiteral("sound"), b ? QStringLiteral("1") : QStringLiteral("0"));
-    });
-    connect(m_dao, &QCheckBox::toggled, this, [this](bool b) {
-        m_mt.kho().datCaiDat(hoSo(), QStringLiteral("shuffle"),
-                             b ? QStringLiteral("1") : QStringLiteral("0"));
-    });
+    connect(m_amBao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datAmBao(hoSo(), b); });
+    connect(m_dao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datDaoPhuongAn(hoSo(), b); });
     auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(thoat, &QShortcut::activated, this, &QWidget::close);
     datKieuCuaSo(this);
@@ -298,14 +280,11 @@ void FormNganHang::doiHoSo()
     const qint64 h = hoSo();
     {
         const QSignalBlocker a(m_hang), b(m_chonGiaoDien), c(m_amBao), d(m_dao);
-        const int i = m_hang->findText(
-            kho.caiDat(h, QStringLiteral("class:") + m_nh->nh.id, QStringLiteral("B")), Qt::MatchFixedString);
+        const int i = m_hang->findText(kho.hangDaChon(h, m_nh->nh.id), Qt::MatchFixedString);
         m_hang->setCurrentIndex(std::max(0, i));
         m_chonGiaoDien->setCurrentIndex(giaoDienCua(m_mt, h));
-        m_amBao->setChecked(kho.caiDat(h, QStringLiteral("sound"), QStringLiteral("1"))
-                            == QStringLiteral("1"));
-        m_dao->setChecked(kho.caiDat(h, QStringLiteral("shuffle"), QStringLiteral("1"))
-                          == QStringLiteral("1"));
+        m_amBao->setChecked(kho.amBao(h));
+        m_dao->setChecked(kho.daoPhuongAn(h));
     }
     datGiaoDien(m_chonGiaoDien->currentIndex());
     capNhat();

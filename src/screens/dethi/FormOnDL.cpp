@@ -86,9 +86,7 @@ QString FormOnDL::tieuDe() const
 void FormOnDL::hien()
 {
     BoSinhSo rng(hatGiong(m_mt));
-    m_phien.batDauCau(m_mt.kho().caiDat(m_hoSo, QStringLiteral("shuffle"), QStringLiteral("1"))
-                          == QStringLiteral("1"),
-                      rng);
+    m_phien.batDauCau(m_mt.kho().daoPhuongAn(m_hoSo), rng);
     const int cau = m_cau = m_phien.cau();
     m_ketQua->clear();
     m_tiep->setEnabled(false);

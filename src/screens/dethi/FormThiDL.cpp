@@ -252,7 +252,7 @@ void FormThiDL::canhBao(const QString& loi)
     m_canhBao->setText(loi);
     ui::datMauChu(m_canhBao, QColor(183, 28, 28));
     ui::thongBaoTruyCap(m_canhBao, loi);
-    if (m_mt.kho().caiDat(m_hoSo, QStringLiteral("sound"), QStringLiteral("1")) == QStringLiteral("1"))
+    if (m_mt.kho().amBao(m_hoSo))
         QApplication::beep();
 }
 

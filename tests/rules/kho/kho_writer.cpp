@@ -7,6 +7,8 @@
 //                              or the reason a write failed, and exiting 1
 #include "BaiLamMau.h"
 
+#include "rules/kho/KhoSqlite.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -19,7 +21,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc != 4)
         return 2;
-    KhoHocVien kho(QDir(QString::fromLocal8Bit(argv[1])).filePath(kTepKho));
+    KhoSqlite kho(QDir(QString::fromLocal8Bit(argv[1])).filePath(kTepKho));
     if (!kho.canhBao().isEmpty()) {
         std::printf("%s\n", qPrintable(kho.canhBao()));
         return 1;

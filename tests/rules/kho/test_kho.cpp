@@ -2,6 +2,7 @@
 
 #include "rules/dulieu/NganHangDL.h"
 #include "rules/kho/KhoHocVien.h"
+#include "rules/kho/KhoSqlite.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,25 +79,25 @@ private slots:
         test::WorkDir d;
         const QString file = d.path(kTepKho);
         {
-            KhoHocVien kho(file);
+            KhoSqlite kho(file);
             QVERIFY2(kho.canhBao().isEmpty(), qPrintable(kho.canhBao()));
             QVERIFY(kho.luuBaiLam(attempt(28, true)).has_value());
             const auto lan = kho.themHoSo(u"  Lan  Nguyễn "_s);
             QVERIFY(lan && *lan != KhoHocVien::kHoSoMacDinh);
             QCOMPARE(kho.themHoSo(u"Lan Nguyễn"_s), lan);  // the same name is the same learner
-            QVERIFY(kho.datCaiDat(*lan, u"class"_s, u"A1"_s));
+            QVERIFY(kho.datHangDaChon(*lan, kBank, u"A1"_s));
             BaiLam other = attempt(30, false);
             other.hoSo = *lan;
             QVERIFY(kho.luuBaiLam(other).has_value());
         }
-        KhoHocVien kho(file);
+        KhoSqlite kho(file);
         QVERIFY(kho.canhBao().isEmpty());
         const std::vector<HoSo> hs = kho.cacHoSo();
         QCOMPARE(hs.size(), std::size_t{2});
         QCOMPARE(hs[0].ten, u"Người học"_s);
         QCOMPARE(hs[1].ten, u"Lan Nguyễn"_s);
-        QCOMPARE(kho.caiDat(hs[1].id, u"class"_s), u"A1"_s);
-        QCOMPARE(kho.caiDat(hs[0].id, u"class"_s, u"B"_s), u"B"_s);
+        QCOMPARE(kho.hangDaChon(hs[1].id, kBank), u"A1"_s);
+        QCOMPARE(kho.hangDaChon(hs[0].id, kBank), u"B"_s);
 
         const std::vector<BaiLam> all = kho.cacBaiLam(KhoHocVien::kHoSoMacDinh, kBank);
         QCOMPARE(all.size(), std::size_t{1});
@@ -128,7 +129,7 @@ private slots:
         test::WorkDir d;
         const QString file = d.path(kTepKho);
         {
-            KhoHocVien(file).luuBaiLam(attempt(29, false));
+            KhoSqlite(file).luuBaiLam(attempt(29, false));
         }
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"old"_s);
@@ -140,7 +141,7 @@ private slots:
             db.close();
         }
         QSqlDatabase::removeDatabase(u"old"_s);
-        KhoHocVien kho(file);
+        KhoSqlite kho(file);
         QVERIFY2(kho.canhBao().isEmpty(), qPrintable(kho.canhBao()));
         QCOMPARE(count(file, u"PRAGMA user_version"_s), qint64{kPhienBanKho});
         QCOMPARE(kho.cacBaiLam().size(), std::size_t{1});
@@ -164,7 +165,7 @@ private slots:
     void twoCopiesSeeTheStoreAsItIsNow()
     {
         test::WorkDir d;
-        KhoHocVien a(d.path(kTepKho)), b(d.path(kTepKho));
+        KhoSqlite a(d.path(kTepKho)), b(d.path(kTepKho));
         QVERIFY(a.luuBaiLam(attempt(24, false)).has_value());  // six misses
         QCOMPARE(b.docOnTap(1, kBank, 600).danhSach({}).size(), std::size_t{6});
         const int q = 481;
@@ -186,7 +187,7 @@ private slots:
         QSqlDatabase::removeDatabase(u"edit"_s);
         QVERIFY(a.traLoiOnTap(1, kBank, q, true, &box));
         QCOMPARE(box.dung, 1000000);
-        QCOMPARE(KhoHocVien(d.path(kTepKho)).docOnTap(1, kBank, 600).o(q).dung, 1000000);
+        QCOMPARE(KhoSqlite(d.path(kTepKho)).docOnTap(1, kBank, 600).o(q).dung, 1000000);
     }
 
     // The old practice file is imported once at the first opening and left
@@ -208,7 +209,7 @@ private slots:
         test::WorkDir d;
         d.write(kTepOnTap, file);
         {
-            KhoHocVien kho(d.path(kTepKho));
+            KhoSqlite kho(d.path(kTepKho));
             QVERIFY(kho.canhBao().isEmpty());
             QVERIFY(!QFile::exists(d.path(kTepOnTap)));
             const QString aside = d.path(kTepOnTap + (readable ? u".imported"_s : u".damaged"_s));
@@ -225,7 +226,7 @@ private slots:
         }
         // A file of the same name later is not imported over the store.
         d.write(kTepOnTap, "thilaixe practice 1\nq 7 0 0 0 9\n");
-        KhoHocVien kho(d.path(kTepKho));
+        KhoSqlite kho(d.path(kTepKho));
         QCOMPARE(kho.docOnTap(1, kIdNganHangCoDien, 300).o(7).sai, 2);
     }
 
@@ -253,7 +254,7 @@ private slots:
             d.write(kTepKho, QByteArray(5000, 'x'));
         if (kind == u"cut"_s || kind == u"newer"_s) {
             {
-                KhoHocVien(file).luuBaiLam(attempt(20, false));
+                KhoSqlite(file).luuBaiLam(attempt(20, false));
             }
             if (kind == u"cut"_s) {
                 d.write(kTepKho, d.read(kTepKho).left(1500));
@@ -281,7 +282,7 @@ private slots:
         const QByteArray before = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         f.close();
 
-        KhoHocVien kho(file);
+        KhoSqlite kho(file);
         QVERIFY(!kho.canhBao().isEmpty());
         QCOMPARE(kho.trongBoNho(), !movedAside);
         // Usable either way.
@@ -306,7 +307,7 @@ private slots:
     void failedWritesAreWrittenLater()
     {
         test::WorkDir d;
-        KhoHocVien kho(d.path(kTepKho), KhoHocVien::CheDo::Ghi, 50);
+        KhoSqlite kho(d.path(kTepKho), KhoSqlite::CheDo::Ghi, 50);
         QVERIFY(kho.luuBaiLam(attempt(29, false)).has_value());  // question 581 in the list
         test::StoreHolder holder(d.path(kTepKho));
         QVERIFY(holder.hold());
@@ -322,7 +323,7 @@ private slots:
         QVERIFY(holder.release());
         QVERIFY(kho.traLoiOnTap(1, kBank, 581, true));
         QCOMPARE(kho.soChoGhi(), std::size_t{0});
-        KhoHocVien later(d.path(kTepKho));
+        KhoSqlite later(d.path(kTepKho));
         QCOMPARE(later.docOnTap(1, kBank, 600).o(581), (MucOnTap{true, 1, 2, 0}));
         QCOMPARE(later.cacBaiLam().size(), std::size_t{2});
     }
@@ -334,7 +335,7 @@ private slots:
     {
         test::WorkDir d;
         const QString file = d.path(kTepKho);
-        KhoHocVien kho(file);
+        KhoSqlite kho(file);
         kho.datThoiGianCho(kChoGhiCuaSoMs);
         QVERIFY(kho.luuBaiLam(attempt(29, false)).has_value());
         auto holder = std::make_unique<test::StoreHolder>(file);
@@ -343,7 +344,7 @@ private slots:
         b.duDoan = std::make_pair(0.25, 0.5);
         QVERIFY(!kho.luuBaiLam(b));
         QVERIFY(!kho.traLoiOnTap(1, kBank, 581, true));
-        QVERIFY(!kho.datCaiDat(1, u"sound"_s, u"0"_s));
+        QVERIFY(!kho.datAmBao(1, false));
         QVERIFY(!kho.thuGhiLai());
         QCOMPARE(kho.moTaChoGhi(), u"1 bài thi, 1 câu trả lời khi ôn, 1 cài đặt"_s);
         QVERIFY2(kho.lyDoChoGhi().contains(u"giữ tệp quá lâu"_s), qPrintable(kho.lyDoChoGhi()));
@@ -353,7 +354,7 @@ private slots:
         holder.reset();
 
         // The next run: the file is written whole, and only once.
-        KhoHocVien later(file);
+        KhoSqlite later(file);
         const QByteArray saved = d.read(u"held.json"_s);
         QCOMPARE(later.nhapChoGhi(saved, &why), std::optional<int>(3));
         QCOMPARE(later.nhapChoGhi(saved, &why), std::optional<int>());
@@ -366,7 +367,7 @@ private slots:
         QCOMPARE(kept[1].diemLiet, b.diemLiet);
         QCOMPARE(kept[1].duDoan, b.duDoan);
         QCOMPARE(later.docOnTap(1, kBank, 600).o(581), (MucOnTap{true, 1, 1, 0}));
-        QCOMPARE(later.caiDat(1, u"sound"_s), u"0"_s);
+        QVERIFY(!later.amBao(1));
     }
 
     // Committed changes left in the -wal by a program killed before a
@@ -383,7 +384,7 @@ private slots:
         QFETCH(bool, damaged);
         test::WorkDir live, d;
         {
-            KhoHocVien kho(live.path(kTepKho));
+            KhoSqlite kho(live.path(kTepKho));
             for (int i = 0; i < 5; ++i)
                 QVERIFY(kho.luuBaiLam(attempt(20 + i, false)).has_value());
             // A copy as a kill would leave it: the -wal not yet checkpointed.
@@ -407,12 +408,12 @@ private slots:
 
         // --export reads a copy: it says so and changes nothing.
         {
-            KhoHocVien read(d.path(kTepKho), KhoHocVien::CheDo::ChiDoc);
+            KhoSqlite read(d.path(kTepKho), KhoSqlite::CheDo::ChiDoc);
             QCOMPARE(read.canhBao().contains(u"-wal"_s), damaged);
             QCOMPARE(read.cacBaiLam().size(), std::size_t{damaged ? 3u : 5u});
         }
         QCOMPARE(d.read(kTepKho + u"-wal"_s), wal);
-        KhoHocVien kho(d.path(kTepKho));
+        KhoSqlite kho(d.path(kTepKho));
         const QStringList aside = QDir(d.path()).entryList({kTepKho + u".*"_s}, QDir::Files, QDir::Name);
         if (!damaged) {
             QVERIFY2(kho.canhBao().isEmpty(), qPrintable(kho.canhBao()));
@@ -433,7 +434,7 @@ private slots:
     {
         test::WorkDir d;
         {
-            KhoHocVien(d.path(kTepKho));
+            KhoSqlite(d.path(kTepKho));
         }
         QProcess p1, p2, p3;
         p1.start(writer(), {d.path(), u"answers"_s, u"300"_s});
@@ -471,7 +472,7 @@ private slots:
             const QList<QByteArray> lines = p.readAllStandardOutput().trimmed().split('\n');
             if (lines.last().startsWith("kept "))
                 said += lines.last().mid(5).toLongLong();
-            KhoHocVien kho(d.path(kTepKho));
+            KhoSqlite kho(d.path(kTepKho));
             QVERIFY2(kho.canhBao().isEmpty(), qPrintable(kho.canhBao()));
             const auto n = static_cast<qint64>(kho.cacBaiLam().size());
             QVERIFY2(n >= said && n <= said + r + 1, qPrintable(u"%1 kept, %2 said"_s.arg(n).arg(said)));
@@ -504,7 +505,7 @@ cp mnt/thilaixe.sqlite* .)"_s;
         QCOMPARE(out.last(), u"ổ đĩa đã đầy"_s);
         const qint64 kept = out.value(out.size() - 2).mid(5).toLongLong();
         QVERIFY(kept > 5);
-        KhoHocVien kho(d.path(kTepKho));
+        KhoSqlite kho(d.path(kTepKho));
         QVERIFY2(kho.canhBao().isEmpty(), qPrintable(kho.canhBao()));
         QCOMPARE(static_cast<qint64>(kho.cacBaiLam().size()), kept);
     }

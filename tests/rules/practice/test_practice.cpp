@@ -3,6 +3,7 @@
 #include "rules/bank/DapAn.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/kho/KhoHocVien.h"
+#include "rules/kho/KhoSqlite.h"
 #include "rules/practice/OnTap.h"
 #include "rules/practice/TienBo.h"
 
@@ -143,7 +144,7 @@ private slots:
         test::WorkDir d;
         const auto ds = kept(d, {{.seed = 5, .right = 27}});
         const QByteArray history = d.read(u"DuLieu.txt"_s);
-        KhoHocVien a(d.path(kTepKho), KhoHocVien::CheDo::Ghi, 50);
+        KhoSqlite a(d.path(kTepKho), KhoSqlite::CheDo::Ghi, 50);
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
             db.setDatabaseName(d.path(kTepKho));
@@ -157,7 +158,7 @@ private slots:
         QSqlDatabase::removeDatabase(u"holder"_s);
         QVERIFY(a.gopLanThi(1, kIdNganHangCoDien, kSoCauHoi, ds));
         QCOMPARE(a.soChoGhi(), std::size_t{0});
-        KhoHocVien b(d.path(kTepKho));
+        KhoSqlite b(d.path(kTepKho));
         const std::vector<int> list = b.docOnTap(1, kIdNganHangCoDien, kSoCauHoi).danhSach(ds);
         QCOMPARE(list.size(), std::size_t{3});
         for (int q : list)

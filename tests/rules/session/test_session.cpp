@@ -2,6 +2,7 @@
 #include "sample/NganHangMau2025.h"
 
 #include "rules/dulieu/NganHangDL.h"
+#include "rules/kho/KhoSqlite.h"
 #include "rules/session/PhienOn.h"
 #include "rules/session/PhienThi.h"
 
@@ -138,7 +139,7 @@ private slots:
     void criticalPracticeOnAStore()
     {
         test::WorkDir dir;
-        KhoHocVien kho(dir.path(u"store.sqlite"_s));
+        KhoSqlite kho(dir.path(u"store.sqlite"_s));
         const std::vector<int> liet{2, 4, 6};
         BoSinhSo rng(1);
         const QDate day1(2026, 12, 1);

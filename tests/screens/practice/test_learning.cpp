@@ -3,6 +3,7 @@
 #include "rules/bank/DapAn.h"
 #include "rules/dulieu/NganHangDL.h"
 #include "rules/kho/KhoHocVien.h"
+#include "rules/kho/KhoSqlite.h"
 #include "rules/practice/OnTap.h"
 
 #include "screens/app/App.h"
@@ -80,8 +81,8 @@ private slots:
         oneExam(p);
         KhoHocVien& kho = p.mt().kho();
         const qint64 lan = *kho.themHoSo(u"Lan"_s);
-        QVERIFY(kho.datCaiDat(KhoHocVien::kHoSoMacDinh, u"profile"_s, QString::number(lan)));
-        QVERIFY(kho.datCaiDat(lan, u"theme"_s, u"2"_s));
+        QVERIFY(kho.datHoSoDangHoc(lan));
+        QVERIFY(kho.datGiaoDien(lan, 2));
         auto* study = p.app.form<FormHocTap>();
         p.mt().hien(study);
         study->CM_OnTap()->click();
@@ -242,7 +243,7 @@ private slots:
         QCOMPARE(f->cauDangOn(), 295);
         QCOMPARE(lb(f, u"LB_Con"_s)->text(), u"Còn 6 câu"_s);
         {
-            KhoHocVien other(p.dir.path(kTepKho));
+            KhoSqlite other(p.dir.path(kTepKho));
             for (int q = 295; q <= 297; ++q)
                 for (int n = 0; n < kDungDeXong; ++n)
                     QVERIFY(other.traLoiOnTap(1, kIdNganHangCoDien, q, true));

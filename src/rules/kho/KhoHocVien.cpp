@@ -153,7 +153,10 @@ bool KhoHocVien::datGiaoDien(qint64 hoSo, int giaoDien, QString* loi)
 
 bool KhoHocVien::amBao(qint64 hoSo) { return caiDat(hoSo, kKhoaAmBao, chuBat(true)) == chuBat(true); }
 
-bool KhoHocVien::datAmBao(qint64 hoSo, bool bat, QString* loi) { return datCaiDat(hoSo, kKhoaAmBao, chuBat(bat), loi); }
+bool KhoHocVien::datAmBao(qint64 hoSo, bool bat, QString* loi)
+{
+    return datCaiDat(hoSo, kKhoaAmBao, chuBat(bat), loi);
+}
 
 bool KhoHocVien::daoPhuongAn(qint64 hoSo) { return caiDat(hoSo, kKhoaDao, chuBat(true)) == chuBat(true); }
 

@@ -106,5 +106,4 @@ private:
     std::shared_ptr<void> m_thuMucTam;
 };
 
-
 }  // namespace thilaixe

@@ -25,7 +25,10 @@ QString lyDoSql(const QSqlError& e)
     return e.text().trimmed().isEmpty() ? QStringLiteral("lỗi không rõ") : e.text().trimmed();
 }
 
-bool laLoiHong(const QSqlError& e) { return maLoi(e) == MaSqlite::Hong || maLoi(e) == MaSqlite::KhongPhaiCsdl; }
+bool laLoiHong(const QSqlError& e)
+{
+    return maLoi(e) == MaSqlite::Hong || maLoi(e) == MaSqlite::KhongPhaiCsdl;
+}
 
 void LenhSqlite::datKetNoi(const QString& ketNoi)
 {
@@ -33,7 +36,8 @@ void LenhSqlite::datKetNoi(const QString& ketNoi)
     m_ketNoi = ketNoi;
 }
 
-bool LenhSqlite::chay(const QString& sql, const QVariantList& giaTri, const std::function<void(QSqlQuery&)>& doc)
+bool LenhSqlite::chay(const QString& sql, const QVariantList& giaTri,
+                      const std::function<void(QSqlQuery&)>& doc)
 {
     auto it = m_lenh.find(sql);
     if (it == m_lenh.end()) {

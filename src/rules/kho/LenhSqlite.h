@@ -16,14 +16,14 @@ namespace thilaixe {
 
 // SQLite's primary result codes the store tells apart (sqlite3.h).
 enum class MaSqlite : int {
-    KhongLoi = 0,    // SQLITE_OK
-    Ban = 5,         // SQLITE_BUSY: another connection holds the file
-    BiKhoa = 6,      // SQLITE_LOCKED
-    ChiDoc = 8,      // SQLITE_READONLY
-    LoiDocGhi = 10,  // SQLITE_IOERR
-    Hong = 11,       // SQLITE_CORRUPT
-    Day = 13,        // SQLITE_FULL
-    KhongMo = 14,    // SQLITE_CANTOPEN
+    KhongLoi = 0,        // SQLITE_OK
+    Ban = 5,             // SQLITE_BUSY: another connection holds the file
+    BiKhoa = 6,          // SQLITE_LOCKED
+    ChiDoc = 8,          // SQLITE_READONLY
+    LoiDocGhi = 10,      // SQLITE_IOERR
+    Hong = 11,           // SQLITE_CORRUPT
+    Day = 13,            // SQLITE_FULL
+    KhongMo = 14,        // SQLITE_CANTOPEN
     KhongPhaiCsdl = 26,  // SQLITE_NOTADB
 };
 

@@ -33,19 +33,19 @@
 
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
+#include "rules/databank/NganHangCauHoi.h"
 #include "rules/decor/KhungQuaDia.h"
-#include "rules/dulieu/NganHangDL.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
-#include "rules/kho/KhoHocVien.h"
-#include "rules/kho/KhoSqlite.h"
 #include "rules/practice/TienBo.h"
+#include "rules/store/KhoHocVien.h"
+#include "rules/store/KhoSqlite.h"
 
 #include "screens/common/HienAnh.h"
 #include "screens/common/MoiTruong.h"
-#include "screens/dethi/FormThiDL.h"
-#include "screens/dethi/KhungCauHoi.h"
-#include "screens/dethi/NganHangMo.h"
+#include "screens/databank/FormBaiThi.h"
+#include "screens/databank/KhungCauHoi.h"
+#include "screens/databank/NganHangMo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -253,7 +253,7 @@ void bank600Floor(benchmark::State& st)
 
 void paper600Ours(benchmark::State& st)
 {
-    const NganHangDL nh = *docNganHang(taoNganHangMau2025()).giaTri;
+    const NganHang nh = *docNganHang(taoNganHangMau2025()).giaTri;
     const BoQuyTac r = boQuyTacCaiSan();
     const QuyTacHang& b = *r.timHang(QStringLiteral("B"));
     BoSinhSo rng(1);
@@ -358,18 +358,18 @@ struct Paper45 {
     QTemporaryDir dir;
     MoiTruong mt{seams, dir.path()};
     std::shared_ptr<NganHangMo> nh;
-    std::unique_ptr<FormThiDL> form;
+    std::unique_ptr<FormBaiThi> form;
     std::vector<int> oCoAnh;
     std::vector<QString> files;
     Paper45()
     {
         QString why;
         nh = moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), QDate::currentDate(), &why);
-        form = std::make_unique<FormThiDL>(mt, nh, 1, QStringLiteral("D"));
+        form = std::make_unique<FormBaiThi>(mt, nh, 1, QStringLiteral("D"));
         form->setAttribute(Qt::WA_DeleteOnClose, false);
         form->show();
         for (std::size_t i = 0; i < form->de().cau.size(); ++i)
-            if (const CauHoiDL* c = nh->nh.cau(form->de().cau[i]); !c->anh.isEmpty()) {
+            if (const CauHoiNganHang* c = nh->nh.cau(form->de().cau[i]); !c->anh.isEmpty()) {
                 oCoAnh.push_back(static_cast<int>(i));
                 files.push_back(QDir(nh->thuMuc).filePath(c->anh));
             }
@@ -386,7 +386,7 @@ void slot45Ours(benchmark::State& st)
     std::size_t i = 0;
     // Until the picture is on screen: it is decoded away from the window
     // (the first round; later rounds find it kept).
-    const AnhCauHoiDL* anh = p.form->khung()->anh();
+    const AnhTrongKhung* anh = p.form->khung()->anh();
     for (auto _ : st) {
         p.form->denO(p.oCoAnh[i++ % p.oCoAnh.size()]);
         while (anh->dangGiaiMa())

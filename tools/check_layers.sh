@@ -7,9 +7,9 @@
 #  - no window reads the clock or draws a random number but through the
 #    seams (screens/common/Seams.cpp);
 #  - a folder includes only itself and the folders below it:
-#      rules/common < rules/bank < rules/{exam,history,decor} < rules/dulieu
-#      < rules/practice < rules/kho < rules/session < screens/common
-#      < screens/{entry,exam,study,history,dethi} < screens/app
+#      rules/common < rules/bank < rules/{exam,history,decor} < rules/databank
+#      < rules/practice < rules/store < rules/session < screens/common
+#      < screens/{entry,exam,study,history,databank} < screens/app
 set -euo pipefail
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 cd "$root"
@@ -19,12 +19,12 @@ rank() {
     rules/common) echo 0 ;;
     rules/bank) echo 1 ;;
     rules/exam | rules/history | rules/decor) echo 2 ;;
-    rules/dulieu) echo 3 ;;
+    rules/databank) echo 3 ;;
     rules/practice) echo 4 ;;
-    rules/kho) echo 5 ;;
+    rules/store) echo 5 ;;
     rules/session) echo 6 ;;
     screens/common) echo 7 ;;
-    screens/entry | screens/exam | screens/study | screens/history | screens/dethi) echo 8 ;;
+    screens/entry | screens/exam | screens/study | screens/history | screens/databank) echo 8 ;;
     screens/app) echo 9 ;;
     *) echo "" ;;
   esac

@@ -11,9 +11,9 @@
 #include "rules/bank/DapAn.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
-#include "rules/kho/KhoHocVien.h"
-#include "rules/kho/KhoSqlite.h"
 #include "rules/practice/TienBo.h"
+#include "rules/store/KhoHocVien.h"
+#include "rules/store/KhoSqlite.h"
 
 #include <QDir>
 #include <QElapsedTimer>

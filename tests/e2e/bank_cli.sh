@@ -39,7 +39,7 @@ PY
 # one in force today, and its end is told.
 mkdir -p "$WORK/ruled/rules"
 cp -r "$sample/." "$WORK/ruled/"
-/usr/bin/python3 - "$(dirname "$0")/../../src/rules/dulieu/tt12-2025.json" "$WORK/ruled/rules/soon.json" <<'PY'
+/usr/bin/python3 - "$(dirname "$0")/../../src/rules/databank/tt12-2025.json" "$WORK/ruled/rules/soon.json" <<'PY'
 import datetime, json, sys
 r = json.load(open(sys.argv[1]))
 today = datetime.date.today()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/kho/KhoHocVien.h"
+#include "rules/store/KhoHocVien.h"
 
 namespace thilaixe::test {
 

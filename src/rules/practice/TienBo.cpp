@@ -7,7 +7,7 @@ namespace thilaixe {
 namespace {
 
 // Each question's chapter, as its place in the bank's list (-1: none).
-std::vector<int> viTriChuong(const NganHangDL& nh)
+std::vector<int> viTriChuong(const NganHang& nh)
 {
     std::vector<int> kq(nh.cauHoi.size() + 1, -1);
     for (std::size_t c = 0; c < nh.chuong.size(); ++c)
@@ -19,12 +19,12 @@ std::vector<int> viTriChuong(const NganHangDL& nh)
 // The groups a question's estimate is shrunk toward: its chapter, except
 // that the critical questions form a group of their own (a learner's record
 // on them says most about the others).
-std::vector<int> nhomUocLuong(const NganHangDL& nh, std::size_t* soNhom)
+std::vector<int> nhomUocLuong(const NganHang& nh, std::size_t* soNhom)
 {
     std::vector<int> kq = viTriChuong(nh);
     *soNhom = nh.chuong.size();
     bool coLiet = false;
-    for (const CauHoiDL& c : nh.cauHoi)
+    for (const CauHoiNganHang& c : nh.cauHoi)
         if (c.diemLiet && c.so >= 1 && c.so < static_cast<int>(kq.size())) {
             kq[static_cast<std::size_t>(c.so)] = static_cast<int>(nh.chuong.size());
             coLiet = true;
@@ -36,7 +36,7 @@ std::vector<int> nhomUocLuong(const NganHangDL& nh, std::size_t* soNhom)
 
 }  // namespace
 
-TienBo tinhTienBo(const NganHangDL& nh, const std::vector<LanThi>& ds, const SoOnTap& so)
+TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& so)
 {
     const int n = static_cast<int>(nh.cauHoi.size());
     TienBo t;
@@ -70,7 +70,7 @@ TienBo tinhTienBo(const NganHangDL& nh, const std::vector<LanThi>& ds, const SoO
     return t;
 }
 
-std::vector<double> xacSuatDung(const NganHangDL& nh, const std::vector<LanThi>& ds, const SoOnTap& so)
+std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& so)
 {
     const int n = static_cast<int>(nh.cauHoi.size());
     const auto kichThuoc = static_cast<std::size_t>(n) + 1;
@@ -119,7 +119,7 @@ std::vector<double> xacSuatDung(const NganHangDL& nh, const std::vector<LanThi>&
     return p;
 }
 
-SanSang uocLuongSanSang(const NganHangDL& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
+SanSang uocLuongSanSang(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
                         const SoOnTap& so, BoSinhSo& rng, int soDe)
 {
     SanSang kq;
@@ -128,7 +128,7 @@ SanSang uocLuongSanSang(const NganHangDL& nh, const QuyTacHang& q, const std::ve
     double tongDat = 0, tongLiet = 0;
     std::vector<double> dem;
     for (int n = 0; n < soDe; ++n) {
-        const std::optional<DeThiDL> de = rutDe(nh, q, rng);
+        const std::optional<DeThi> de = rutDe(nh, q, rng);
         if (!de)
             break;
         ++kq.soDe;
@@ -174,8 +174,8 @@ std::optional<double> diemBrier(const std::vector<std::pair<double, bool>>& duDo
     return tong / static_cast<double>(duDoan.size());
 }
 
-std::optional<SanSang> sanSangHienThi(const NganHangDL& nh, const QuyTacHang& q,
-                                      const std::vector<LanThi>& ds, const SoOnTap& so)
+std::optional<SanSang> sanSangHienThi(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
+                                      const SoOnTap& so)
 {
     if (ds.empty())
         return std::nullopt;

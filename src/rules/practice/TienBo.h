@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rules/bank/NgauNhien.h"
-#include "rules/dulieu/NganHangDL.h"
+#include "rules/databank/NganHangCauHoi.h"
 #include "rules/practice/LanThi.h"
 #include "rules/practice/OnTap.h"
 
@@ -28,7 +28,7 @@ struct TienBo final {
     std::vector<std::pair<int, int>> saiNhieuNhat;  // (question, misses): the ten most missed
     std::vector<int> daGap;                         // questions met in exams or practice, per chapter
 };
-TienBo tinhTienBo(const NganHangDL& nh, const std::vector<LanThi>& ds, const SoOnTap& so);
+TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& so);
 
 // A practice answer counts for this much of an exam answer: it comes
 // minutes after the key was shown.
@@ -44,7 +44,7 @@ constexpr double kDoCo = 3.0;
 // chapter's rate (the critical questions count as a chapter of their own),
 // which is itself shrunk toward the learner's overall rate.
 // Index 0 unused.
-std::vector<double> xacSuatDung(const NganHangDL& nh, const std::vector<LanThi>& ds, const SoOnTap& so);
+std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& so);
 
 struct SanSang final {
     double xacSuat = 0;      // chance of passing the next paper, 0..1
@@ -56,7 +56,7 @@ struct SanSang final {
 // with the class's paper rule, each scored exactly (every critical question
 // right, and enough right answers in all, from the per-question chances),
 // averaged.
-SanSang uocLuongSanSang(const NganHangDL& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
+SanSang uocLuongSanSang(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
                         const SoOnTap& so, BoSinhSo& rng, int soDe = 2000);
 
 // The readiness the learner is shown before a paper of class `q`, and so
@@ -64,8 +64,8 @@ SanSang uocLuongSanSang(const NganHangDL& nh, const QuyTacHang& q, const std::ve
 // nothing to rest on), else a fixed draw of kSoDeHienThi papers, so that
 // the progress window and the paper see the same figure.
 constexpr int kSoDeHienThi = 1000;
-std::optional<SanSang> sanSangHienThi(const NganHangDL& nh, const QuyTacHang& q,
-                                      const std::vector<LanThi>& ds, const SoOnTap& so);
+std::optional<SanSang> sanSangHienThi(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
+                                      const SoOnTap& so);
 
 // The Brier score of predictions against what happened: the mean squared
 // difference of each chance and 1 (it happened) or 0; 0 is perfect, 0.25

@@ -19,7 +19,7 @@ std::vector<int> hangDoiDiemLiet(const std::vector<int>& liet, const QHash<int, 
     return ds;
 }
 
-std::vector<int> thuTuPhuongAn(const CauHoiDL& c, bool xao, BoSinhSo& rng)
+std::vector<int> thuTuPhuongAn(const CauHoiNganHang& c, bool xao, BoSinhSo& rng)
 {
     std::vector<int> thuTu;
     for (int k = 1; k <= c.soPhuongAn; ++k)
@@ -36,7 +36,7 @@ int viTriCua(const std::vector<int>& thuTu, int pa)
     return it == thuTu.end() ? 0 : static_cast<int>(it - thuTu.begin()) + 1;
 }
 
-PhienOn::PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, CheDo cheDo, std::vector<int> liet,
+PhienOn::PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHang& nh, CheDo cheDo, std::vector<int> liet,
                  DocLanThi docLanThi)
     : m_kho(kho), m_hoSo(hoSo), m_nh(nh), m_cheDo(cheDo), m_liet(std::move(liet)),
       m_docLanThi(std::move(docLanThi))
@@ -80,13 +80,13 @@ void PhienOn::batDauCau(bool xao, BoSinhSo& rng)
     theoKho();
     m_daTraLoi = false;
     m_thuTu.clear();
-    if (const CauHoiDL* c = cau() ? m_nh.cau(cau()) : nullptr)
+    if (const CauHoiNganHang* c = cau() ? m_nh.cau(cau()) : nullptr)
         m_thuTu = thuTuPhuongAn(*c, xao, rng);
 }
 
 std::optional<PhienOn::TraLoi> PhienOn::traLoi(int viTri, const QDate& homNay)
 {
-    const CauHoiDL* c = cau() ? m_nh.cau(cau()) : nullptr;
+    const CauHoiNganHang* c = cau() ? m_nh.cau(cau()) : nullptr;
     if (!c || m_daTraLoi || viTri < 1 || viTri > static_cast<int>(m_thuTu.size()))
         return std::nullopt;
     m_daTraLoi = true;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "rules/bank/NgauNhien.h"
-#include "rules/dulieu/NganHangDL.h"
-#include "rules/kho/KhoHocVien.h"
+#include "rules/databank/NganHangCauHoi.h"
+#include "rules/store/KhoHocVien.h"
 
 #include <QDate>
 #include <QHash>
@@ -28,7 +28,7 @@ std::vector<int> hangDoiDiemLiet(const std::vector<int>& liet, const QHash<int, 
 // The order a question's options are shown in (thuTu[k] is the option at
 // place k + 1): shuffled when `xao`, and only when they are written out (a
 // picture's options are drawn in it).
-std::vector<int> thuTuPhuongAn(const CauHoiDL& c, bool xao, BoSinhSo& rng);
+std::vector<int> thuTuPhuongAn(const CauHoiNganHang& c, bool xao, BoSinhSo& rng);
 // The place (from 1) where option `pa` is shown; 0 when it is not.
 int viTriCua(const std::vector<int>& thuTu, int pa);
 
@@ -56,7 +56,7 @@ public:
     using DocLanThi = std::function<std::vector<LanThi>()>;
 
     // `liet`: a class's critical questions (critical practice only).
-    PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, CheDo cheDo, std::vector<int> liet = {},
+    PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHang& nh, CheDo cheDo, std::vector<int> liet = {},
             DocLanThi docLanThi = {});
 
     CheDo cheDo() const { return m_cheDo; }
@@ -86,7 +86,7 @@ public:
 private:
     KhoHocVien& m_kho;
     qint64 m_hoSo;
-    const NganHangDL& m_nh;
+    const NganHang& m_nh;
     CheDo m_cheDo;
     std::vector<int> m_liet;
     DocLanThi m_docLanThi;

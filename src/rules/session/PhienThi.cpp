@@ -4,7 +4,7 @@
 
 namespace thilaixe {
 
-HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, const QString& hang,
+HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHang& nh, const QString& hang,
                      const std::vector<LanThi>* lichSu)
 {
     HoSoHang h;
@@ -23,22 +23,25 @@ HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, const Q
     return h;
 }
 
-std::optional<SanSang> sanSangCuaHang(const NganHangDL& nh, const QuyTacHang& q, const HoSoHang& h)
+std::optional<SanSang> sanSangCuaHang(const NganHang& nh, const QuyTacHang& q, const HoSoHang& h)
 {
     return sanSangHienThi(nh, q, h.lanThi, h.onTap);
 }
 
-PhienThi::PhienThi(const NganHangDL& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
+PhienThi::PhienThi(const NganHang& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
                    const QDateTime& batDau, std::optional<SanSang> daHien)
     : m_nh(nh), m_boQuyTac(std::move(boQuyTac)), m_q(q), m_han(batDau, qint64{q.soPhut} * 60),
       m_daHien(daHien)
 {
     BoSinhSo rng(hat);
-    m_de = rutDe(nh, q, rng).value_or(DeThiDL{});
+    m_de = rutDe(nh, q, rng).value_or(DeThi{});
     m_tl.assign(m_de.cau.size(), 0);
 }
 
-const CauHoiDL& PhienThi::cauTai(int o) const { return *m_nh.cau(m_de.cau.at(static_cast<std::size_t>(o))); }
+const CauHoiNganHang& PhienThi::cauTai(int o) const
+{
+    return *m_nh.cau(m_de.cau.at(static_cast<std::size_t>(o)));
+}
 
 bool PhienThi::chon(int o, int pa)
 {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "rules/dulieu/NganHangDL.h"
+#include "rules/databank/NganHangCauHoi.h"
 #include "rules/exam/DemNguoc.h"
-#include "rules/kho/KhoHocVien.h"
 #include "rules/practice/TienBo.h"
+#include "rules/store/KhoHocVien.h"
 
 #include <QDateTime>
 #include <QString>
@@ -29,11 +29,11 @@ struct HoSoHang final {
 // `lichSu`: the bank's kept papers when they are not the store's attempts
 // (the 300-question bank keeps its exams in the history file); they carry
 // no prediction, and one whose class was not written counts for any class.
-HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHangDL& nh, const QString& hang,
+HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHang& nh, const QString& hang,
                      const std::vector<LanThi>* lichSu = nullptr);
 
 // The readiness shown for a class: none before its first paper.
-std::optional<SanSang> sanSangCuaHang(const NganHangDL& nh, const QuyTacHang& q, const HoSoHang& h);
+std::optional<SanSang> sanSangCuaHang(const NganHang& nh, const QuyTacHang& q, const HoSoHang& h);
 
 // One paper of a data bank, from the draw to the record kept: the answers,
 // the countdown with its warnings, the hand-in (asked for, or at the
@@ -45,14 +45,14 @@ class PhienThi final {
 public:
     enum class SuKien { Khong, Con5Phut, Con1Phut, HetGio };
 
-    PhienThi(const NganHangDL& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
+    PhienThi(const NganHang& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
              const QDateTime& batDau, std::optional<SanSang> daHien);
 
-    const NganHangDL& nganHang() const { return m_nh; }
+    const NganHang& nganHang() const { return m_nh; }
     const QuyTacHang& quyTac() const { return m_q; }
-    const DeThiDL& de() const { return m_de; }
+    const DeThi& de() const { return m_de; }
     int soO() const { return static_cast<int>(m_de.cau.size()); }
-    const CauHoiDL& cauTai(int o) const;  // 0-based slot
+    const CauHoiNganHang& cauTai(int o) const;  // 0-based slot
     const std::vector<int>& traLoi() const { return m_tl; }
 
     // Chooses option `pa` in slot `o` while the paper is sat; false when it
@@ -70,7 +70,7 @@ public:
 
     bool daNop() const { return m_daNop; }
     bool hetGio() const { return m_hetGio; }
-    const KetQuaDL& ketQua() const { return m_kq; }
+    const KetQuaBai& ketQua() const { return m_kq; }
     bool dungO(int o) const;
     // Where the review opens: the first slot not answered right.
     int oXemLaiDau() const;
@@ -79,16 +79,16 @@ public:
     BaiLam baiLam(qint64 hoSo) const;
 
 private:
-    const NganHangDL& m_nh;
+    const NganHang& m_nh;
     QString m_boQuyTac;
     QuyTacHang m_q;
-    DeThiDL m_de;
+    DeThi m_de;
     std::vector<int> m_tl;
     HanGio m_han;
     CanhBaoGio m_bao;
     std::optional<SanSang> m_daHien;
     QDateTime m_ketThuc;
-    KetQuaDL m_kq;
+    KetQuaBai m_kq;
     bool m_daNop = false, m_hetGio = false;
 };
 

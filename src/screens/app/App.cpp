@@ -3,10 +3,10 @@
 #include "rules/common/Texts.h"
 #include "rules/history/LichSuThi.h"
 
-#include "screens/dethi/FormNganHang.h"
-#include "screens/dethi/FormOnDL.h"
-#include "screens/dethi/FormTienBoDL.h"
-#include "screens/dethi/NganHangMo.h"
+#include "screens/databank/FormNganHang.h"
+#include "screens/databank/FormOnTap.h"
+#include "screens/databank/FormTienBo.h"
+#include "screens/databank/NganHangMo.h"
 #include "screens/entry/FormInit.h"
 #include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
@@ -143,33 +143,33 @@ QString hangCoDien(const SharedState& s)
 
 }  // namespace
 
-FormOnDL* App::onTapCoDien()
+FormOnTap* App::onTapCoDien()
 {
     if (!m_onCoDien) {
         if (!m_coDien)
             m_coDien = moNganHangCoDien(m_mt);
         const qint64 hoSo = hoSoDangHoc(m_mt);
         m_onCoDien =
-            new FormOnDL(m_mt, m_coDien, hoSo, hangCoDien(m_mt.trangThai()), FormOnDL::CheDo::CauSai);
+            new FormOnTap(m_mt, m_coDien, hoSo, hangCoDien(m_mt.trangThai()), FormOnTap::CheDo::CauSai);
         apDungGiaoDien(m_onCoDien, giaoDienCua(m_mt, hoSo));
         m_thuTuTao.append(m_onCoDien.data());
-        connect(m_onCoDien, &FormOnDL::daDong, this, [this] { m_onCoDien = nullptr; });
+        connect(m_onCoDien, &FormOnTap::daDong, this, [this] { m_onCoDien = nullptr; });
     }
     return m_onCoDien;
 }
 
-FormTienBoDL* App::tienBoCoDien()
+FormTienBo* App::tienBoCoDien()
 {
     if (!m_tienBoCoDien) {
         if (!m_coDien)
             m_coDien = moNganHangCoDien(m_mt);
         const qint64 hoSo = hoSoDangHoc(m_mt);
-        m_tienBoCoDien = new FormTienBoDL(m_mt, m_coDien, hoSo, hangCoDien(m_mt.trangThai()));
+        m_tienBoCoDien = new FormTienBo(m_mt, m_coDien, hoSo, hangCoDien(m_mt.trangThai()));
         apDungGiaoDien(m_tienBoCoDien, giaoDienCua(m_mt, hoSo));
         m_thuTuTao.append(m_tienBoCoDien.data());
-        connect(m_tienBoCoDien, &FormTienBoDL::daDong, this, [this] { m_tienBoCoDien = nullptr; });
+        connect(m_tienBoCoDien, &FormTienBo::daDong, this, [this] { m_tienBoCoDien = nullptr; });
         // A most-missed question opens on the study form.
-        connect(m_tienBoCoDien, &FormTienBoDL::moCau, this, [this](int cau) {
+        connect(m_tienBoCoDien, &FormTienBo::moCau, this, [this](int cau) {
             if (coForm<FormHocTap>())
                 form<FormHocTap>()->denCau(cau);
         });

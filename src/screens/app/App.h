@@ -22,8 +22,8 @@ class FormDapAn;
 class FormHocTap;
 class FormDapAnKQDaThi;
 class FormNganHang;
-class FormOnDL;
-class FormTienBoDL;
+class FormOnTap;
+class FormTienBo;
 struct NganHangMo;
 
 // The application object: owns what every screen shares (MoiTruong), hands
@@ -51,8 +51,8 @@ public:
     // The learning windows of the 300-question bank, opened from the study
     // form: the same windows as a data bank's, for the learner chosen last
     // on a home and the class declared. One of each at a time.
-    FormOnDL* onTapCoDien();
-    FormTienBoDL* tienBoCoDien();
+    FormOnTap* onTapCoDien();
+    FormTienBo* tienBoCoDien();
 
     // Loaded-or-not, without creating.
     template <typename F> bool coForm() const { return m_forms.value(&F::staticMetaObject) != nullptr; }
@@ -75,8 +75,8 @@ private:
     QList<QPointer<QWidget>> m_thuTuTao;  // creation order, for the teardown
     QPointer<FormNganHang> m_nganHang;
     std::shared_ptr<NganHangMo> m_coDien;  // made at the first use
-    QPointer<FormOnDL> m_onCoDien;
-    QPointer<FormTienBoDL> m_tienBoCoDien;
+    QPointer<FormOnTap> m_onCoDien;
+    QPointer<FormTienBo> m_tienBoCoDien;
 };
 
 }  // namespace thilaixe

@@ -1,14 +1,14 @@
 #include "rules/bank/NganHang.h"
 #include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
-#include "rules/dulieu/LenhNganHang.h"
-#include "rules/dulieu/NganHangDL.h"
-#include "rules/kho/LenhKho.h"
+#include "rules/databank/LenhNganHang.h"
+#include "rules/databank/NganHangCauHoi.h"
+#include "rules/store/LenhKho.h"
 
 #include "screens/app/App.h"
 #include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Seams.h"
-#include "screens/dethi/NganHangMo.h"
+#include "screens/databank/NganHangMo.h"
 #include "screens/entry/FormInit.h"
 
 #include <QApplication>
@@ -250,7 +250,7 @@ std::optional<QString> idNganHangXuat(const QByteArray& nganHang)
     const QString ten = QFile::decodeName(nganHang);
     if (!QFileInfo::exists(ten))
         return QString::fromUtf8(nganHang);
-    const KetQuaDocDL<NganHangDL> doc = docNganHangTep(ten);
+    const DocDuoc<NganHang> doc = docNganHangTep(ten);
     if (!doc.giaTri) {
         for (const LoiDuLieu& l : doc.loi)
             std::fprintf(stderr, "thilaixe: --bank: %s\n", qPrintable(l.dong()));

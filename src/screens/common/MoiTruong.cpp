@@ -1,8 +1,8 @@
 #include "screens/common/MoiTruong.h"
 
 #include "rules/common/Texts.h"
-#include "rules/dulieu/NganHangDL.h"
-#include "rules/kho/KhoSqlite.h"
+#include "rules/databank/NganHangCauHoi.h"
+#include "rules/store/KhoSqlite.h"
 
 #include "screens/common/FormAbout.h"
 #include "screens/common/Personalisation.h"

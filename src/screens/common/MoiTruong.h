@@ -2,9 +2,9 @@
 
 #include "rules/common/SharedState.h"
 #include "rules/history/LichSuThi.h"
-#include "rules/kho/KhoHocVien.h"
 #include "rules/practice/LanThi.h"
 #include "rules/practice/OnTap.h"
+#include "rules/store/KhoHocVien.h"
 
 #include "screens/common/Seams.h"
 

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 #include "sample/NganHangMau2025.h"
 
-#include "rules/dulieu/NganHangDL.h"
-#include "rules/kho/KhoSqlite.h"
+#include "rules/databank/NganHangCauHoi.h"
 #include "rules/session/PhienOn.h"
 #include "rules/session/PhienThi.h"
+#include "rules/store/KhoSqlite.h"
 
 #include <QTest>
 
@@ -13,9 +13,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const NganHangDL& bank()
+const NganHang& bank()
 {
-    static const NganHangDL nh = *docNganHang(taoNganHangMau2025()).giaTri;
+    static const NganHang nh = *docNganHang(taoNganHangMau2025()).giaTri;
     return nh;
 }
 
@@ -112,10 +112,10 @@ private slots:
         QCOMPARE(soDaThuoc({3, 5, 7, 9, 11}, days), 2);
 
         BoSinhSo rng(5);
-        CauHoiDL written;
+        CauHoiNganHang written;
         written.soPhuongAn = 4;
         written.phuongAn = QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
-        CauHoiDL picture = written;
+        CauHoiNganHang picture = written;
         picture.phuongAn.clear();
         QCOMPARE(thuTuPhuongAn(picture, true, rng), (std::vector<int>{1, 2, 3, 4}));
         QCOMPARE(thuTuPhuongAn(written, false, rng), (std::vector<int>{1, 2, 3, 4}));

@@ -3,8 +3,8 @@
 #include "screens/common/FormAbout.h"
 #include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Ui.h"
-#include "screens/dethi/FormOnDL.h"
-#include "screens/dethi/FormTienBoDL.h"
+#include "screens/databank/FormOnTap.h"
+#include "screens/databank/FormTienBo.h"
 #include "screens/entry/FormInit.h"
 #include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
@@ -86,7 +86,7 @@ class TestLayout : public QObject {
         } else if (screen.startsWith(u"practice"_s)) {
             if (screen.endsWith(u"empty"_s))
                 p.dir.write(u"DuLieu.txt"_s, {});
-            FormOnDL* f = p.app.onTapCoDien();
+            FormOnTap* f = p.app.onTapCoDien();
             if (screen.endsWith(u"answered"_s))
                 f->traLoi(1);
             w = f;

@@ -1,15 +1,15 @@
 #include "ScreenSupport.h"
 
 #include "rules/bank/DapAn.h"
-#include "rules/dulieu/NganHangDL.h"
-#include "rules/kho/KhoHocVien.h"
-#include "rules/kho/KhoSqlite.h"
+#include "rules/databank/NganHangCauHoi.h"
 #include "rules/practice/OnTap.h"
+#include "rules/store/KhoHocVien.h"
+#include "rules/store/KhoSqlite.h"
 
 #include "screens/app/App.h"
 #include "screens/common/HopChu.h"
-#include "screens/dethi/FormOnDL.h"
-#include "screens/dethi/FormTienBoDL.h"
+#include "screens/databank/FormOnTap.h"
+#include "screens/databank/FormTienBo.h"
 #include "screens/study/FormHocTap.h"
 
 #include <QAbstractButton>
@@ -86,7 +86,7 @@ private slots:
         auto* study = p.app.form<FormHocTap>();
         p.mt().hien(study);
         study->CM_OnTap()->click();
-        FormOnDL* f = p.app.onTapCoDien();
+        FormOnTap* f = p.app.onTapCoDien();
         QCOMPARE(f->palette().color(QPalette::Window), QColor(45, 45, 48));
         press(f, Qt::Key_0 + kDapAn[static_cast<std::size_t>(f->cauDangOn())]);
         QCOMPARE(kho.docOnTap(lan, kIdNganHangCoDien, kSoCauHoi).muc[295].dung, 1);
@@ -103,7 +103,7 @@ private slots:
         test::Program p;
         oneExam(p);
         const QByteArray history = p.dir.read(u"DuLieu.txt"_s);
-        FormOnDL* f = p.app.onTapCoDien();
+        FormOnTap* f = p.app.onTapCoDien();
         p.mt().hien(f);
         QCOMPARE(f->conLai(), std::size_t{6});
         // Questions 295-300, all missed once in the same exam: by number.
@@ -144,7 +144,7 @@ private slots:
     void plainWordsOnEmptyAndDamaged()
     {
         test::Program p;
-        FormOnDL* f = p.app.onTapCoDien();
+        FormOnTap* f = p.app.onTapCoDien();
         QCOMPARE(f->cauDangOn(), 0);
         QVERIFY(lb(f, u"LB_Trong"_s)->text().startsWith(u"Chưa có bài thi nào"_s));
         QVERIFY(p.seams.messages.isEmpty());
@@ -185,7 +185,7 @@ private slots:
         QFETCH(QString, why);
         test::Program p;
         oneExam(p);
-        FormOnDL* f = p.app.onTapCoDien();
+        FormOnTap* f = p.app.onTapCoDien();
         for (int n = 0; n < 12 && f->cauDangOn() != 0; ++n) {
             press(f, Qt::Key_0 + kDapAn[static_cast<std::size_t>(f->cauDangOn())]);
             press(f, Qt::Key_Return);
@@ -211,7 +211,7 @@ private slots:
                  qPrintable(p.seams.messages[0].text));
         QVERIFY(lb(f, u"LB_Trong"_s)->text().startsWith(u"Không đọc được tệp lịch sử thi"_s));
         f->close();
-        FormTienBoDL* progress = p.app.tienBoCoDien();
+        FormTienBo* progress = p.app.tienBoCoDien();
         QVERIFY(lb(progress, u"LB_SanSang"_s)->text().startsWith(u"Không đọc được tệp lịch sử thi"_s));
         QCOMPARE(p.seams.messages.size(), 1);  // said once
         QVERIFY(p.mt().onTapCoDien() == practice);
@@ -235,10 +235,10 @@ private slots:
     {
         test::Program p;
         oneExam(p);
-        FormTienBoDL* progress = p.app.tienBoCoDien();
+        FormTienBo* progress = p.app.tienBoCoDien();
         p.mt().hien(progress);
         const QString before = lb(progress, u"LB_SanSang"_s)->text();
-        FormOnDL* f = p.app.onTapCoDien();
+        FormOnTap* f = p.app.onTapCoDien();
         p.mt().hien(f);
         QCOMPARE(f->cauDangOn(), 295);
         QCOMPARE(lb(f, u"LB_Con"_s)->text(), u"Còn 6 câu"_s);
@@ -274,7 +274,7 @@ private slots:
         auto* study = p.app.form<FormHocTap>();
         p.mt().hien(study);
         study->CM_TienBo()->click();
-        FormTienBoDL* f = p.app.tienBoCoDien();
+        FormTienBo* f = p.app.tienBoCoDien();
         QCOMPARE(f->windowTitle(), u"Tiến bộ – hạng B2"_s);
         QVERIFY(lb(f, u"LB_SanSang"_s)->text().startsWith(u"Khả năng đạt ở lần thi tới: "_s));
         QCOMPARE(lb(f, u"LB_CoSo"_s)->text(),

@@ -1,0 +1,770 @@
+#include "rules/databank/NganHangCauHoi.h"
+
+#include "rules/bank/AnhCauHoi.h"
+#include "rules/bank/DapAn.h"
+#include "rules/bank/HangGiayPhep.h"
+#include "rules/bank/XuLyCacCauHoi.h"
+#include "rules/common/NenTang.h"
+#include "rules/common/Texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace thilaixe {
+
+namespace {
+
+const QString kDangNganHang = QStringLiteral("thilaixe-bank/");
+const QString kDangQuyTac = QStringLiteral("thilaixe-rules/");
+
+QString viTriCau(int i, const QString& khoa)
+{
+    return QStringLiteral("câu %1 (questions[%2].%3)").arg(i + 1).arg(i).arg(khoa);
+}
+
+// Nothing a reader sees: blanks, control and format characters (NUL, a
+// zero-width space) only.
+bool chiKhoangTrang(const QString& s)
+{
+    return std::all_of(s.begin(), s.end(), [](QChar c) {
+        return c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
+}
+
+// A character that would change what a text shows or does on a terminal:
+// a control character other than a line break or tab (an escape), or a
+// bidirectional override or isolate, which can show a text in an order
+// other than its own.
+std::optional<char16_t> kyTuCam(const QString& s)
+{
+    for (const QChar c : s) {
+        const char16_t u = c.unicode();
+        if ((c.category() == QChar::Other_Control && u != u'\n' && u != u'\r' && u != u'\t')
+            || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            return u;
+    }
+    return std::nullopt;
+}
+
+// Where a fault lies, made into text only when there is a fault: a bank's
+// thousands of fields are read without building a name for each.
+class ViTri final {
+public:
+    ViTri(QString chuoi) : m_chuoi(std::move(chuoi)) {}
+    template <typename A, typename B> ViTri(const QStringBuilder<A, B>& b) : m_chuoi(b) {}
+    ViTri(int cau, QLatin1String khoa) : m_cau(cau), m_khoa(khoa) {}
+    QString chuoi() const { return m_cau < 0 ? m_chuoi : viTriCau(m_cau, QString(m_khoa)); }
+
+private:
+    QString m_chuoi;
+    int m_cau = -1;
+    QLatin1String m_khoa;
+};
+
+// Collects the faults of one file.
+class SoatLoi final {
+public:
+    std::vector<LoiDuLieu> loi;
+    void them(const ViTri& viTri, const QString& vi, const QString& en)
+    {
+        loi.push_back({viTri.chuoi(), vi, en});
+    }
+
+    // The format line: this version, or refused with what it is.
+    bool dang(const QJsonObject& o, const QString& ten)
+    {
+        const QString d = o.value(QStringLiteral("format")).toString();
+        if (d == ten + QStringLiteral("1"))
+            return true;
+        bool so = false;
+        const int v = d.startsWith(ten) ? d.mid(ten.size()).toInt(&so) : 0;
+        if (so && v > 1)
+            them(QStringLiteral("format"),
+                 QStringLiteral("tệp theo định dạng mới hơn (%1) mà chương trình này chưa đọc được; hãy cập "
+                                "nhật chương trình")
+                     .arg(d),
+                 QStringLiteral("a later format (%1) than this program reads; update the program").arg(d));
+        else
+            them(QStringLiteral("format"), QStringLiteral("không phải \"%11\"").arg(ten),
+                 QStringLiteral("not \"%11\"").arg(ten));
+        return false;
+    }
+    QString chu(const QJsonObject& o, const QString& khoa, const ViTri& viTri, bool batBuoc, int toiDa)
+    {
+        const QJsonValue v = o.value(khoa);
+        if (v.isUndefined() || v.isNull()) {
+            if (batBuoc)
+                them(viTri, QStringLiteral("thiếu"), QStringLiteral("missing"));
+            return {};
+        }
+        if (!v.isString()) {
+            them(viTri, QStringLiteral("phải là chuỗi chữ"), QStringLiteral("must be a string"));
+            return {};
+        }
+        // One form for every text, whatever the editor wrote (NFD or NFC).
+        QString s = v.toString().normalized(QString::NormalizationForm_C);
+        if (batBuoc && chiKhoangTrang(s))
+            them(viTri, QStringLiteral("trống"), QStringLiteral("empty"));
+        kiemKyTu(s, viTri);
+        if (s.size() > toiDa)
+            them(viTri, QStringLiteral("dài quá %1 ký tự").arg(toiDa),
+                 QStringLiteral("longer than %1 characters").arg(toiDa));
+        return s;
+    }
+    void kiemKyTu(const QString& s, const ViTri& viTri)
+    {
+        if (const std::optional<char16_t> u = kyTuCam(s)) {
+            const QString ma =
+                QStringLiteral("U+%1").arg(static_cast<int>(*u), 4, 16, QLatin1Char('0')).toUpper();
+            them(viTri, QStringLiteral("có ký tự điều khiển hoặc đảo chiều chữ %1, không được phép").arg(ma),
+                 QStringLiteral("holds control or bidirectional override character %1, not allowed").arg(ma));
+        }
+    }
+    std::optional<int> so(const QJsonObject& o, const QString& khoa, const ViTri& viTri, int thap, int cao,
+                          bool batBuoc = true)
+    {
+        const QJsonValue v = o.value(khoa);
+        if (v.isUndefined()) {
+            if (batBuoc)
+                them(viTri, QStringLiteral("thiếu"), QStringLiteral("missing"));
+            return std::nullopt;
+        }
+        // Range first: casting a number beyond any integer (1e300) is undefined.
+        const double d = v.toDouble();
+        if (!v.isDouble() || !(d >= thap && d <= cao) || d != std::floor(d)) {
+            them(viTri, QStringLiteral("phải là số nguyên từ %1 đến %2").arg(thap).arg(cao),
+                 QStringLiteral("must be a whole number from %1 to %2").arg(thap).arg(cao));
+            return std::nullopt;
+        }
+        return static_cast<int>(d);
+    }
+};
+
+std::optional<QJsonObject> docJson(const QByteArray& b, SoatLoi& s)
+{
+    if (b.size() > kTepDuLieuToiDa) {
+        s.them(QStringLiteral("tệp"), QStringLiteral("lớn quá %1 MB").arg(kTepDuLieuToiDa >> 20),
+               QStringLiteral("larger than %1 MB").arg(kTepDuLieuToiDa >> 20));
+        return std::nullopt;
+    }
+    QJsonParseError e{};
+    const QJsonDocument d = QJsonDocument::fromJson(b, &e);
+    if (e.error != QJsonParseError::NoError || !d.isObject()) {
+        const QString sao =
+            e.error != QJsonParseError::NoError ? e.errorString() : QStringLiteral("not an object");
+        s.them(QStringLiteral("byte %1").arg(e.offset),
+               QStringLiteral("không phải JSON hợp lệ (%1)").arg(sao),
+               QStringLiteral("not valid JSON (%1)").arg(sao));
+        return std::nullopt;
+    }
+    return d.object();
+}
+
+bool anhAnToan(const QString& anh)
+{
+    return !anh.isEmpty() && !QDir::isAbsolutePath(anh) && !anh.startsWith(QLatin1Char('~'))
+           && !QDir::cleanPath(anh).startsWith(QStringLiteral("..")) && !anh.contains(QLatin1Char('\\'));
+}
+
+}  // namespace
+
+int NganHang::chuongCua(int so) const
+{
+    for (const ChuongNganHang& c : chuong)
+        if (so >= c.dau && so <= c.cuoi)
+            return c.so;
+    return 0;
+}
+
+const QuyTacHang* BoQuyTac::timHang(const QString& ten) const
+{
+    for (const QuyTacHang& h : hang)
+        if (h.hang.compare(ten, Qt::CaseInsensitive) == 0)
+            return &h;
+    return nullptr;
+}
+
+DocDuoc<NganHang> docNganHang(const QByteArray& noiDung)
+{
+    SoatLoi s;
+    const std::optional<QJsonObject> goc = docJson(noiDung, s);
+    if (!goc || !s.dang(*goc, kDangNganHang))
+        return {std::nullopt, s.loi};
+    NganHang nh;
+    nh.id = s.chu(*goc, QStringLiteral("id"), QStringLiteral("id"), true, 100);
+    nh.tieuDe = s.chu(*goc, QStringLiteral("title"), QStringLiteral("title"), true, 500);
+    nh.phienBan = s.chu(*goc, QStringLiteral("version"), QStringLiteral("version"), true, 100);
+    nh.nguon = s.chu(*goc, QStringLiteral("source"), QStringLiteral("source"), false, kDoDaiChuToiDa);
+
+    const QJsonArray cauHoi = goc->value(QStringLiteral("questions")).toArray();
+    const int n = static_cast<int>(cauHoi.size());
+    if (n == 0 || n > kSoCauToiDa)
+        s.them(QStringLiteral("questions"), QStringLiteral("phải có từ 1 đến %1 câu").arg(kSoCauToiDa),
+               QStringLiteral("must hold 1 to %1 questions").arg(kSoCauToiDa));
+
+    const QJsonArray chuong = goc->value(QStringLiteral("chapters")).toArray();
+    if (chuong.isEmpty() || chuong.size() > 100)
+        s.them(QStringLiteral("chapters"), QStringLiteral("phải có từ 1 đến 100 chương"),
+               QStringLiteral("must hold 1 to 100 chapters"));
+    for (qsizetype i = 0; i < chuong.size() && i < 100; ++i) {
+        const QJsonObject c = chuong[i].toObject();
+        const QString p = QStringLiteral("chapters[%1]").arg(i);
+        ChuongNganHang ch;
+        ch.so = s.so(c, QStringLiteral("number"), p + QStringLiteral(".number"), 1, 100).value_or(0);
+        ch.tieuDe = s.chu(c, QStringLiteral("title"), p + QStringLiteral(".title"), true, 500);
+        ch.dau = s.so(c, QStringLiteral("first"), p + QStringLiteral(".first"), 1, kSoCauToiDa).value_or(0);
+        ch.cuoi = s.so(c, QStringLiteral("last"), p + QStringLiteral(".last"), 1, kSoCauToiDa).value_or(0);
+        if (ch.dau > ch.cuoi)
+            s.them(p, QStringLiteral("câu đầu lớn hơn câu cuối"), QStringLiteral("first is after last"));
+        for (const ChuongNganHang& truoc : nh.chuong) {
+            if (ch.so != 0 && truoc.so == ch.so)
+                s.them(p + QStringLiteral(".number"), QStringLiteral("chương %1 có hai lần").arg(ch.so),
+                       QStringLiteral("chapter %1 given twice").arg(ch.so));
+            if (ch.dau <= truoc.cuoi && truoc.dau <= ch.cuoi)
+                s.them(p, QStringLiteral("trùng khoảng câu với chương %1").arg(truoc.so),
+                       QStringLiteral("overlaps chapter %1").arg(truoc.so));
+        }
+        nh.chuong.push_back(ch);
+    }
+
+    for (int i = 0; i < n && i < kSoCauToiDa; ++i) {
+        const QJsonObject o = cauHoi[i].toObject();
+        CauHoiNganHang c;
+        const std::optional<int> so =
+            s.so(o, QStringLiteral("number"), ViTri(i, QLatin1String("number")), 1, kSoCauToiDa);
+        if (so && *so != i + 1)
+            s.them(ViTri(i, QLatin1String("number")),
+                   QStringLiteral("số %1 đứng ở chỗ câu %2: các câu phải đánh số 1..N liền nhau")
+                       .arg(*so)
+                       .arg(i + 1),
+                   QStringLiteral("number %1 stands where %2 should: questions run 1..N without gaps")
+                       .arg(*so)
+                       .arg(i + 1));
+        c.so = i + 1;
+        c.noiDung = s.chu(o, QStringLiteral("text"), ViTri(i, QLatin1String("text")), true, kDoDaiChuToiDa);
+        const QJsonValue pa = o.value(QStringLiteral("options"));
+        if (!pa.isUndefined()) {
+            const QJsonArray a = pa.toArray();
+            if (!pa.isArray() || a.size() < 2 || a.size() > 4)
+                s.them(ViTri(i, QLatin1String("options")), QStringLiteral("phải có từ 2 đến 4 phương án"),
+                       QStringLiteral("must hold 2 to 4 options"));
+            for (qsizetype k = 0; k < a.size() && k < 4; ++k) {
+                const QString t = a[k].toString().normalized(QString::NormalizationForm_C);
+                s.kiemKyTu(t, viTriCau(i, QStringLiteral("options[%1]").arg(k)));
+                if (!a[k].isString() || chiKhoangTrang(t) || t.size() > kDoDaiChuToiDa)
+                    s.them(viTriCau(i, QStringLiteral("options[%1]").arg(k)),
+                           QStringLiteral("phương án phải là chữ, không trống, không dài quá %1 ký tự")
+                               .arg(kDoDaiChuToiDa),
+                           QStringLiteral("an option must be non-empty text of at most %1 characters")
+                               .arg(kDoDaiChuToiDa));
+                c.phuongAn.append(t);
+            }
+            c.soPhuongAn = static_cast<int>(std::clamp<qsizetype>(a.size(), 0, 4));
+        } else {
+            c.soPhuongAn =
+                s.so(o, QStringLiteral("option_count"), ViTri(i, QLatin1String("option_count")), 2, 4)
+                    .value_or(0);
+            if (!o.value(QStringLiteral("image")).isString())
+                s.them(ViTri(i, QLatin1String("image")),
+                       QStringLiteral("câu không có phương án bằng chữ thì phải có ảnh"),
+                       QStringLiteral("a question without text options needs a picture"));
+        }
+        c.dapAn =
+            s.so(o, QStringLiteral("answer"), ViTri(i, QLatin1String("answer")), 1, std::max(1, c.soPhuongAn))
+                .value_or(0);
+        const QJsonValue dl = o.value(QStringLiteral("critical"));
+        if (!dl.isUndefined() && !dl.isBool())
+            s.them(ViTri(i, QLatin1String("critical")), QStringLiteral("phải là true hoặc false"),
+                   QStringLiteral("must be true or false"));
+        c.diemLiet = dl.toBool(false);
+        c.anh = s.chu(o, QStringLiteral("image"), ViTri(i, QLatin1String("image")), false, 500);
+        if (!c.anh.isEmpty() && !anhAnToan(c.anh))
+            s.them(ViTri(i, QLatin1String("image")),
+                   QStringLiteral("đường dẫn ảnh phải nằm trong thư mục của tệp ngân hàng"),
+                   QStringLiteral("the picture's path must stay inside the bank's folder"));
+        c.giaiThich = s.chu(o, QStringLiteral("explanation"), ViTri(i, QLatin1String("explanation")), false,
+                            kDoDaiChuToiDa);
+        const QJsonValue nhom = o.value(QStringLiteral("pools"));
+        if (!nhom.isUndefined()) {
+            const QJsonArray a = nhom.toArray();
+            if (!nhom.isArray() || a.size() > 50)
+                s.them(ViTri(i, QLatin1String("pools")), QStringLiteral("phải là danh sách hạng"),
+                       QStringLiteral("must be a list of classes"));
+            for (const QJsonValue h : a) {
+                if (!h.isString() || h.toString().isEmpty() || h.toString().size() > 20)
+                    s.them(ViTri(i, QLatin1String("pools")), QStringLiteral("tên hạng không hợp lệ"),
+                           QStringLiteral("not a class name"));
+                c.nhom.append(h.toString());
+            }
+        }
+        nh.cauHoi.push_back(c);
+    }
+
+    // Every question in exactly one chapter (ranges do not overlap: checked above).
+    for (int q = 1; q <= static_cast<int>(nh.cauHoi.size()); ++q)
+        if (nh.chuongCua(q) == 0)
+            s.them(QStringLiteral("câu %1").arg(q), QStringLiteral("không thuộc chương nào"),
+                   QStringLiteral("lies in no chapter"));
+    for (const ChuongNganHang& c : nh.chuong)
+        if (c.cuoi > static_cast<int>(nh.cauHoi.size()))
+            s.them(
+                QStringLiteral("chương %1").arg(c.so),
+                QStringLiteral("kéo đến câu %1, ngân hàng chỉ có %2 câu").arg(c.cuoi).arg(nh.cauHoi.size()),
+                QStringLiteral("runs to question %1, the bank has %2").arg(c.cuoi).arg(nh.cauHoi.size()));
+    if (!s.loi.empty())
+        return {std::nullopt, s.loi};
+    return {std::move(nh), {}};
+}
+
+DocDuoc<NganHang> docNganHangTep(const QString& tep)
+{
+    QFile f;
+    QString lyDo;
+    if (const KetQuaMo mo = moTepNguon(tep, f, &lyDo); mo != KetQuaMo::DaMo)
+        return {std::nullopt,
+                {{tep, QStringLiteral("không mở được: %1").arg(lyDo),
+                  mo == KetQuaMo::ThieuTep
+                      ? QStringLiteral("cannot be opened: no such file")
+                      : QStringLiteral("cannot be opened: not a regular file that can be read")}}};
+    if (f.size() > kTepDuLieuToiDa)
+        return {std::nullopt,
+                {{tep, QStringLiteral("lớn quá %1 MB").arg(kTepDuLieuToiDa >> 20),
+                  QStringLiteral("larger than %1 MB").arg(kTepDuLieuToiDa >> 20)}}};
+    return docNganHang(f.read(kTepDuLieuToiDa + 1));
+}
+
+std::vector<LoiDuLieu> kiemTraAnh(const NganHang& nh, const QString& thuMuc)
+{
+    std::vector<LoiDuLieu> loi;
+    const QString goc = QDir(thuMuc).canonicalPath();
+    for (const CauHoiNganHang& c : nh.cauHoi) {
+        if (c.anh.isEmpty())
+            continue;
+        const QString viTri = QStringLiteral("câu %1 (%2)").arg(c.so).arg(c.anh);
+        const QFileInfo fi(QDir(thuMuc).filePath(c.anh));
+        if (!fi.exists()) {
+            loi.push_back({viTri, QStringLiteral("không có tệp ảnh"), QStringLiteral("no such picture")});
+            continue;
+        }
+        // A link may not lead out of the bank's folder either.
+        if (!fi.canonicalFilePath().startsWith(goc + QLatin1Char('/'))) {
+            loi.push_back({viTri, QStringLiteral("ảnh nằm ngoài thư mục ngân hàng"),
+                           QStringLiteral("the picture lies outside the bank's folder")});
+            continue;
+        }
+        if (!fi.isFile()) {
+            loi.push_back({viTri, khongPhaiTepThuong(fi.isDir() ? LoaiTep::ThuMuc : LoaiTep::Fifo),
+                           QStringLiteral("not a regular file")});
+            continue;
+        }
+        if (const QSize co = kichThuocAnh(fi.filePath());
+            co.isValid() && qint64{co.width()} * co.height() > kDiemAnhToiDa) {
+            loi.push_back({viTri,
+                           QStringLiteral("ảnh %1×%2 điểm, lớn quá %3 triệu điểm ảnh")
+                               .arg(co.width())
+                               .arg(co.height())
+                               .arg(kDiemAnhToiDa / 1'000'000),
+                           QStringLiteral("a %1x%2 picture, over %3 million pixels")
+                               .arg(co.width())
+                               .arg(co.height())
+                               .arg(kDiemAnhToiDa / 1'000'000)});
+            continue;
+        }
+        if (taiAnhBatKy(fi.filePath(), QSize(64, 48), nullptr) != KetQuaTaiAnh::DaTai)
+            loi.push_back({viTri, QStringLiteral("tệp ảnh hỏng, không đọc được"),
+                           QStringLiteral("the picture does not decode")});
+    }
+    return loi;
+}
+
+DocDuoc<BoQuyTac> docBoQuyTac(const QByteArray& noiDung)
+{
+    SoatLoi s;
+    const std::optional<QJsonObject> goc = docJson(noiDung, s);
+    if (!goc || !s.dang(*goc, kDangQuyTac))
+        return {std::nullopt, s.loi};
+    BoQuyTac bo;
+    bo.id = s.chu(*goc, QStringLiteral("id"), QStringLiteral("id"), true, 100);
+    bo.tieuDe = s.chu(*goc, QStringLiteral("title"), QStringLiteral("title"), true, 500);
+    bo.nguon = s.chu(*goc, QStringLiteral("source"), QStringLiteral("source"), true, kDoDaiChuToiDa);
+    bo.tuNgay = QDate::fromString(goc->value(QStringLiteral("valid_from")).toString(), Qt::ISODate);
+    if (!bo.tuNgay.isValid())
+        s.them(QStringLiteral("valid_from"), QStringLiteral("phải là ngày dạng YYYY-MM-DD"),
+               QStringLiteral("must be a date, YYYY-MM-DD"));
+    const QJsonValue den = goc->value(QStringLiteral("valid_until"));
+    if (!den.isNull() && !den.isUndefined()) {
+        bo.denNgay = QDate::fromString(den.toString(), Qt::ISODate);
+        if (!bo.denNgay.isValid() || bo.denNgay < bo.tuNgay)
+            s.them(QStringLiteral("valid_until"),
+                   QStringLiteral("phải là null hoặc một ngày YYYY-MM-DD không trước valid_from"),
+                   QStringLiteral("must be null or a date YYYY-MM-DD not before valid_from"));
+    }
+    const QJsonArray hang = goc->value(QStringLiteral("classes")).toArray();
+    if (hang.isEmpty() || hang.size() > 100)
+        s.them(QStringLiteral("classes"), QStringLiteral("phải có từ 1 đến 100 hạng"),
+               QStringLiteral("must hold 1 to 100 classes"));
+    for (qsizetype i = 0; i < hang.size() && i < 100; ++i) {
+        const QJsonObject o = hang[i].toObject();
+        const QString p = QStringLiteral("classes[%1]").arg(i);
+        QuyTacHang h;
+        h.hang = s.chu(o, QStringLiteral("class"), p + QStringLiteral(".class"), true, 10).toUpper();
+        h.soCau = s.so(o, QStringLiteral("questions"), p + QStringLiteral(".questions"), 1, 200).value_or(0);
+        h.soPhut = s.so(o, QStringLiteral("minutes"), p + QStringLiteral(".minutes"), 1, 300).value_or(0);
+        h.canDeDat =
+            s.so(o, QStringLiteral("pass"), p + QStringLiteral(".pass"), 1, std::max(1, h.soCau)).value_or(0);
+        h.soDiemLiet =
+            s.so(o, QStringLiteral("critical"), p + QStringLiteral(".critical"), 0, 200).value_or(0);
+        h.nhom = s.chu(o, QStringLiteral("pool"), p + QStringLiteral(".pool"), false, 20);
+        const QJsonObject ch = o.value(QStringLiteral("chapters")).toObject();
+        int tong = h.soDiemLiet;
+        for (auto it = ch.begin(); it != ch.end(); ++it) {
+            bool laSo = false;
+            const int c = it.key().toInt(&laSo);
+            const auto n = s.so(ch, it.key(), p + QStringLiteral(".chapters.") + it.key(), 0, 200);
+            if (!laSo || c < 1)
+                s.them(p + QStringLiteral(".chapters.") + it.key(), QStringLiteral("tên chương phải là số"),
+                       QStringLiteral("a chapter is named by its number"));
+            else if (n)
+                h.theoChuong.emplace_back(c, *n);
+            tong += n.value_or(0);
+        }
+        std::sort(h.theoChuong.begin(), h.theoChuong.end());
+        if (h.soCau != 0 && tong != h.soCau)
+            s.them(p,
+                   QStringLiteral("số câu theo chương cộng câu điểm liệt là %1, khác %2 câu của đề")
+                       .arg(tong)
+                       .arg(h.soCau),
+                   QStringLiteral("chapter quotas and critical questions add up to %1, not the paper's %2")
+                       .arg(tong)
+                       .arg(h.soCau));
+        if (bo.timHang(h.hang))
+            s.them(p + QStringLiteral(".class"), QStringLiteral("hạng %1 có hai lần").arg(h.hang),
+                   QStringLiteral("class %1 given twice").arg(h.hang));
+        bo.hang.push_back(h);
+    }
+    if (!s.loi.empty())
+        return {std::nullopt, s.loi};
+    return {std::move(bo), {}};
+}
+
+BoQuyTac boQuyTacCaiSan()
+{
+    QFile f(QStringLiteral(":/thilaixe/tt12-2025.json"));
+    f.open(QIODevice::ReadOnly);
+    // Built in and checked by the tests: it always reads.
+    return *docBoQuyTac(f.readAll()).giaTri;
+}
+
+namespace {
+
+// The classic paper's draws, from the same generator.
+class NguonTuBoSinhSo final : public NguonNgauNhien {
+public:
+    explicit NguonTuBoSinhSo(BoSinhSo& g) : m_g(g) {}
+    void gieoLai() override {}
+    float rnd() override { return m_g.rnd01(); }
+
+private:
+    BoSinhSo& m_g;
+};
+
+bool trongNhom(const CauHoiNganHang& c, const QuyTacHang& q)
+{
+    return q.nhom.isEmpty() || c.nhom.contains(q.nhom);
+}
+
+// k distinct of `tu`, uniformly (a partial Fisher-Yates shuffle).
+void chonNgauNhien(std::vector<int>& tu, int k, BoSinhSo& rng, std::vector<int>& vao)
+{
+    for (int i = 0; i < k; ++i) {
+        const auto con = static_cast<std::uint64_t>(tu.size()) - static_cast<std::uint64_t>(i);
+        const auto j = static_cast<std::size_t>(i) + static_cast<std::size_t>(rng.next() % con);
+        std::swap(tu[static_cast<std::size_t>(i)], tu[j]);
+        vao.push_back(tu[static_cast<std::size_t>(i)]);
+    }
+}
+
+}  // namespace
+
+std::optional<QString> khongRutDuoc(const NganHang& nh, const QuyTacHang& q)
+{
+    if (q.theoNhom)
+        return nh.cauHoi.size() == kSoCauHoi
+                   ? std::nullopt
+                   : std::optional<QString>(
+                       QStringLiteral("đề theo nhóm cần ngân hàng %1 câu").arg(kSoCauHoi));
+    int diemLiet = 0;
+    QHash<int, int> theoChuong;
+    for (const CauHoiNganHang& c : nh.cauHoi) {
+        if (!trongNhom(c, q))
+            continue;
+        if (c.diemLiet)
+            ++diemLiet;
+        else
+            ++theoChuong[nh.chuongCua(c.so)];
+    }
+    if (diemLiet < q.soDiemLiet)
+        return QStringLiteral("cần %1 câu điểm liệt, nhóm %2 chỉ có %3")
+            .arg(q.soDiemLiet)
+            .arg(q.nhom.isEmpty() ? QStringLiteral("cả ngân hàng") : q.nhom)
+            .arg(diemLiet);
+    for (const auto& [chuong, can] : q.theoChuong)
+        if (theoChuong.value(chuong) < can)
+            return QStringLiteral("chương %1 cần %2 câu, nhóm %3 chỉ có %4")
+                .arg(chuong)
+                .arg(can)
+                .arg(q.nhom.isEmpty() ? QStringLiteral("cả ngân hàng") : q.nhom)
+                .arg(theoChuong.value(chuong));
+    return std::nullopt;
+}
+
+std::optional<DeThi> rutDe(const NganHang& nh, const QuyTacHang& q, BoSinhSo& rng, QString* loi)
+{
+    if (q.theoNhom) {
+        // The groups name questions 1..300: a bank of that size only.
+        if (nh.cauHoi.size() != kSoCauHoi) {
+            if (loi)
+                *loi = QStringLiteral("đề theo nhóm cần ngân hàng %1 câu").arg(kSoCauHoi);
+            return std::nullopt;
+        }
+        NguonTuBoSinhSo nguon(rng);
+        auto s = std::make_unique<SharedState>();
+        TaoDeThi(*s, nguon);
+        DeThi de;
+        for (int i = 1; i <= kSoCau; ++i)
+            de.cau.push_back(s->CH[i]);
+        return de;
+    }
+    if (const std::optional<QString> vi = khongRutDuoc(nh, q)) {
+        if (loi)
+            *loi = *vi;
+        return std::nullopt;
+    }
+    std::vector<int> diemLiet;
+    QHash<int, std::vector<int>> theoChuong;
+    for (const CauHoiNganHang& c : nh.cauHoi)
+        if (trongNhom(c, q))
+            (c.diemLiet ? diemLiet : theoChuong[nh.chuongCua(c.so)]).push_back(c.so);
+    DeThi de;
+    chonNgauNhien(diemLiet, q.soDiemLiet, rng, de.diemLiet);
+    de.cau = de.diemLiet;
+    for (const auto& [chuong, can] : q.theoChuong)
+        chonNgauNhien(theoChuong[chuong], can, rng, de.cau);
+    std::sort(de.cau.begin(), de.cau.end());
+    std::sort(de.diemLiet.begin(), de.diemLiet.end());
+    return de;
+}
+
+KetQuaBai chamDiem(const NganHang& nh, const QuyTacHang& q, const DeThi& de, const std::vector<int>& tl)
+{
+    KetQuaBai kq;
+    for (std::size_t i = 0; i < de.cau.size(); ++i) {
+        const CauHoiNganHang* c = nh.cau(de.cau[i]);
+        const int chon = i < tl.size() ? tl[i] : 0;
+        const bool dung = c && chon == c->dapAn;
+        if (dung)
+            ++kq.dung;
+        else if (chon == 0)
+            ++kq.boTrong;
+        else
+            ++kq.sai;
+        if (!dung && c && c->diemLiet)
+            kq.diemLietSai.push_back(c->so);
+    }
+    kq.dat = kq.dung >= q.canDeDat && kq.diemLietSai.empty();
+    return kq;
+}
+
+const BoQuyTac* boCoHieuLuc(const std::vector<BoQuyTac>& cacBo, const QDate& ngay)
+{
+    const BoQuyTac* chon = nullptr;
+    for (const BoQuyTac& b : cacBo)
+        if (b.coHieuLuc(ngay) && (!chon || b.tuNgay > chon->tuNgay))
+            chon = &b;
+    return chon;
+}
+
+std::optional<QString> baoHetHieuLuc(const BoQuyTac& bo, const QDate& ngay)
+{
+    if (!bo.denNgay.isValid() || ngay > bo.denNgay)
+        return std::nullopt;
+    const qint64 con = ngay.daysTo(bo.denNgay);
+    if (con > kBaoTruocNgay)
+        return std::nullopt;
+    return QStringLiteral(
+               "Bộ quy tắc %1 hết hiệu lực sau ngày %2 (còn %3 ngày): hãy cập nhật bộ quy tắc mới.")
+        .arg(bo.id, bo.denNgay.toString(QStringLiteral("dd/MM/yyyy")))
+        .arg(con);
+}
+
+std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi,
+                                     QStringList* ghiChu, QStringList* tepCua)
+{
+    std::vector<BoQuyTac> kq{boQuyTacCaiSan()};
+    QStringList tuTep{QString()};
+    const QDir thuMuc = QFileInfo(tepNganHang).dir();
+    QStringList tep;
+    // Whatever stands under these names is looked at: a folder or a FIFO
+    // named *.json is said, not passed over.
+    const QFileInfo goc(thuMuc.filePath(QStringLiteral("rules.json")));
+    if (goc.exists() || goc.isSymLink())
+        tep.append(goc.filePath());
+    const QDir con(thuMuc.filePath(QStringLiteral("rules")));
+    for (const QString& ten :
+         con.entryList({QStringLiteral("*.json")},
+                       QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+        tep.append(con.filePath(ten));
+    for (const QString& t : tep) {
+        QFile f;
+        QString lyDo;
+        if (moTepNguon(t, f, &lyDo) != KetQuaMo::DaMo) {
+            if (loi)
+                loi->push_back({t, lyDo, QStringLiteral("not a regular file that can be read")});
+            continue;
+        }
+        DocDuoc<BoQuyTac> doc = docBoQuyTac(f.read(kTepDuLieuToiDa + 1));
+        if (loi)
+            for (LoiDuLieu l : doc.loi) {
+                l.viTri = t + QStringLiteral(": ") + l.viTri;
+                loi->push_back(l);
+            }
+        if (!doc.giaTri)
+            continue;
+        const auto trung =
+            std::find_if(kq.begin() + 1, kq.end(), [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
+        if (trung != kq.end()) {
+            if (ghiChu)
+                ghiChu->append(
+                    QStringLiteral("Hai tệp cùng mang bộ quy tắc \"%1\": %2 và %3; dùng %2. / Two files hold "
+                                   "rule set \"%1\"; the first by name is used.")
+                        .arg(doc.giaTri->id, QDir::toNativeSeparators(tuTep[trung - kq.begin()]),
+                             QDir::toNativeSeparators(t)));
+            continue;
+        }
+        // A file beside the bank takes the place of the built-in set of the
+        // same id.
+        if (kq.front().id == doc.giaTri->id && tuTep.front().isEmpty()) {
+            kq.front() = std::move(*doc.giaTri);
+            tuTep.front() = t;
+            continue;
+        }
+        kq.push_back(std::move(*doc.giaTri));
+        tuTep.append(t);
+    }
+    if (tepCua)
+        *tepCua = tuTep;
+    return kq;
+}
+
+QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay)
+{
+    QuyTacDaChon kq;
+    QStringList tepCua;
+    const std::vector<BoQuyTac> cacBo = cacBoQuyTacCho(tepNganHang, &kq.loi, &kq.ghiChu, &tepCua);
+    // Files first by name, then the built-in set: the first of the latest
+    // start wins.
+    std::vector<std::size_t> thuTu;
+    for (std::size_t i = 1; i < cacBo.size(); ++i)
+        thuTu.push_back(i);
+    thuTu.push_back(0);
+    std::optional<std::size_t> chon;
+    for (std::size_t i : thuTu)
+        if (cacBo[i].coHieuLuc(ngay) && (!chon || cacBo[i].tuNgay > cacBo[*chon].tuNgay))
+            chon = i;
+    if (chon) {
+        QStringList cung;
+        for (std::size_t i : thuTu)
+            if (i != *chon && !tepCua[static_cast<qsizetype>(i)].isEmpty() && cacBo[i].coHieuLuc(ngay)
+                && cacBo[i].tuNgay == cacBo[*chon].tuNgay)
+                cung.append(QStringLiteral("%1 (%2)").arg(
+                    cacBo[i].id, QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(i)])));
+        if (!cung.isEmpty())
+            kq.ghiChu.append(
+                QStringLiteral(
+                    "Các bộ quy tắc cùng bắt đầu ngày %1: %2 (%3) và %4; dùng %2 (tệp đứng trước "
+                    "theo tên). / Rule sets start on the same day; the first file by name is used.")
+                    .arg(cacBo[*chon].tuNgay.toString(QStringLiteral("dd/MM/yyyy")), cacBo[*chon].id,
+                         QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(*chon)]),
+                         cung.join(QStringLiteral(", "))));
+        kq.bo = cacBo[*chon];
+        kq.coHieuLuc = true;
+        kq.tep = tepCua[static_cast<qsizetype>(*chon)];
+        kq.baoHet = baoHetHieuLuc(kq.bo, ngay);
+        return kq;
+    }
+    // None in force: the one that ended last, else the first to begin.
+    std::optional<std::size_t> het, sap;
+    for (std::size_t i : thuTu) {
+        if (cacBo[i].denNgay.isValid() && cacBo[i].denNgay < ngay
+            && (!het || cacBo[i].denNgay > cacBo[*het].denNgay))
+            het = i;
+        if (cacBo[i].tuNgay > ngay && (!sap || cacBo[i].tuNgay < cacBo[*sap].tuNgay))
+            sap = i;
+    }
+    const std::size_t i = het ? *het : sap.value_or(0);
+    kq.bo = cacBo[i];
+    kq.tep = tepCua[static_cast<qsizetype>(i)];
+    const QString thuMucQuyTac =
+        QDir::toNativeSeparators(QFileInfo(tepNganHang).dir().filePath(QStringLiteral("rules")));
+    kq.khongCo = het ? txt::kDlQuyTacDaHet.arg(kq.bo.id, kq.bo.denNgay.toString(QStringLiteral("dd/MM/yyyy")),
+                                               thuMucQuyTac)
+                     : txt::kDlQuyTacChuaBatDau.arg(
+                         kq.bo.id, kq.bo.tuNgay.toString(QStringLiteral("dd/MM/yyyy")), thuMucQuyTac);
+    return kq;
+}
+
+const NganHang& nganHangCoDien()
+{
+    static const NganHang nh = [] {
+        NganHang n;
+        n.id = kIdNganHangCoDien;
+        n.tieuDe = QStringLiteral("300 câu hỏi (đề 30 câu)");
+        n.phienBan = QStringLiteral("300");
+        n.nguon = QStringLiteral("thilaixe");
+        const int cuoi[3] = {150, 250, 300};
+        for (int p = 0; p < 3; ++p)
+            n.chuong.push_back({p + 1, txt::kCacPhanNganHang[p], p == 0 ? 1 : cuoi[p - 1] + 1, cuoi[p]});
+        for (int q = 1; q <= kSoCauHoi; ++q) {
+            CauHoiNganHang c;
+            c.so = q;
+            c.soPhuongAn = kSoPhuongAn[static_cast<std::size_t>(q)];
+            c.dapAn = kDapAn[static_cast<std::size_t>(q)];
+            c.anh = QStringLiteral("%1.jpg").arg(q, 3, 10, QLatin1Char('0'));
+            n.cauHoi.push_back(c);
+        }
+        return n;
+    }();
+    return nh;
+}
+
+const BoQuyTac& boQuyTacCoDien()
+{
+    static const BoQuyTac bo = [] {
+        BoQuyTac b;
+        b.id = QStringLiteral("thilaixe-30");
+        b.tieuDe = QStringLiteral("Đề 30 câu theo 30 nhóm");
+        b.nguon = QStringLiteral("thilaixe");
+        b.tuNgay = QDate(2000, 1, 1);
+        for (const HangGiayPhep& h : kCacHang) {
+            QuyTacHang q;
+            q.hang = QString(h.ten);
+            q.soCau = kSoCau;
+            q.soPhut = h.phut;
+            q.canDeDat = h.itNhatDeDat();
+            q.theoNhom = true;
+            b.hang.push_back(q);
+        }
+        return b;
+    }();
+    return bo;
+}
+
+}  // namespace thilaixe

@@ -1,0 +1,186 @@
+#pragma once
+
+// One store for everything a learner does beyond the classic exam's record:
+// attempts at data banks, practice per bank and question, learner profiles
+// and their settings, the days critical questions were answered right.
+// KhoHocVien is what the program asks of it; KhoSqlite keeps it in an
+// SQLite file in the working folder. Every implementation passes the same
+// conformance suite (tests/rules/store/test_kho_conformance.cpp).
+
+#include "rules/practice/LanThi.h"
+#include "rules/practice/OnTap.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QJsonObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QSqlDatabase;
+class QSqlError;
+
+namespace thilaixe {
+
+inline const QString kTepKho = QStringLiteral("thilaixe.sqlite");
+// The schema this program writes (PRAGMA user_version); an older store is
+// brought up to it step by step, a newer one is never written.
+constexpr int kPhienBanKho = 2;
+// PRAGMA application_id: "TLXE", so another program's database is told apart.
+constexpr int kMaUngDungKho = 0x544C5845;
+// How long opening the store waits for another copy of the program holding
+// it (a command-line verb may wait that long).
+constexpr int kChoKhoMs = 10000;
+// How long a write from a window waits: a window never stalls longer. A
+// write that cannot be made in that time is held and written later.
+constexpr int kChoGhiCuaSoMs = 150;
+// The format of a file of held changes (--import reads it back).
+inline const QString kDangChoGhi = QStringLiteral("thilaixe-held/1");
+
+struct HoSo final {
+    qint64 id = 0;
+    QString ten;
+};
+
+// One attempt at a data bank's paper, as kept. Slots count from 0.
+struct BaiLam final {
+    qint64 id = 0;  // given when kept
+    qint64 hoSo = 1;
+    QString nganHang, phienBan, quyTac, hang;
+    QDateTime batDau, ketThuc;
+    std::vector<int> cau;     // question of each slot
+    std::vector<int> traLoi;  // option chosen (0: blank)
+    std::vector<int> dapAn;   // the key of each slot
+    std::vector<bool> diemLiet;
+    int canDeDat = 0;
+    // The readiness shown before it was sat (chance of passing, chance of
+    // failing on a critical question), kept to check the estimate later.
+    std::optional<std::pair<double, double>> duDoan;
+
+    int soDung() const;
+    // Critical questions answered wrong or left blank.
+    std::vector<int> diemLietSai() const;
+    bool dat() const { return soDung() >= canDeDat && diemLietSai().empty(); }
+    // As the learning features see it.
+    LanThi lanThi() const;
+};
+
+// An attempt as JSON (as --export prints it and a file of held changes keeps
+// it): times to the second, or to the millisecond when `msGiay`.
+QJsonObject baiLamJson(const BaiLam& b, bool msGiay = false);
+// Back from that JSON; empty when it is not an attempt.
+std::optional<BaiLam> baiLamTuJson(const QJsonObject& o);
+
+// What the program keeps of its learners, wherever it is kept. A write that
+// cannot be made now is held and written before the next one (held changes
+// can also be saved to a file and imported back); nothing a learner did is
+// dropped without a word.
+class KhoHocVien {
+public:
+    // The profile every learner has without a step.
+    static constexpr qint64 kHoSoMacDinh = 1;
+
+    virtual ~KhoHocVien() = default;
+
+    // Where it is kept, as a learner is told it (a file's path).
+    virtual const QString& tep() const = 0;
+    // What the learner must be told about opening it; empty when all is well.
+    virtual const QString& canhBao() const = 0;
+    // Kept for this run only: nothing will be there next time.
+    virtual bool trongBoNho() const = 0;
+    // A note for the learner about older data met at opening (imported, or
+    // unreadable and kept aside); empty when none.
+    virtual const QString& thongBaoNhap() const = 0;
+
+    // Profiles, the default first; a name already there gives its id.
+    virtual std::vector<HoSo> cacHoSo() = 0;
+    virtual std::optional<qint64> themHoSo(const QString& ten, QString* loi = nullptr) = 0;
+
+    // A learner's settings, each of its type. Defaults: the desktop's theme,
+    // the countdown's sound on, options shuffled in practice, class B.
+    int giaoDien(qint64 hoSo);  // 0 the desktop's, 1 light, 2 dark, 3 high contrast
+    bool datGiaoDien(qint64 hoSo, int giaoDien, QString* loi = nullptr);
+    bool amBao(qint64 hoSo);
+    bool datAmBao(qint64 hoSo, bool bat, QString* loi = nullptr);
+    bool daoPhuongAn(qint64 hoSo);
+    bool datDaoPhuongAn(qint64 hoSo, bool bat, QString* loi = nullptr);
+    QString hangDaChon(qint64 hoSo, const QString& nganHang);
+    bool datHangDaChon(qint64 hoSo, const QString& nganHang, const QString& hang, QString* loi = nullptr);
+    // The learner chosen last on a home (the default one if that is gone).
+    qint64 hoSoDangHoc();
+    bool datHoSoDangHoc(qint64 hoSo, QString* loi = nullptr);
+
+    // The practice boxes of a bank of `soCauHoi` questions as the store has
+    // them now, with the changes still waiting to be written.
+    virtual SoOnTap docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi) = 0;
+    // One practice answer, applied to the box as it stands in the store.
+    // `sau` is the box after it; `roi` whether it took the question out.
+    virtual bool traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
+                             MucOnTap* sau = nullptr, bool* roi = nullptr, QString* loi = nullptr) = 0;
+    // Folds in kept exams of the classic history (by their keys), as
+    // SoOnTap::gopLanThi does. Only with a history read whole.
+    virtual bool gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, const std::vector<LanThi>& ds,
+                           QString* loi = nullptr) = 0;
+
+    // Keeps an attempt and, with it, puts every question it missed into the
+    // bank's practice list (one change: both or neither). The id, or nothing
+    // with the reason in `loi` (the attempt is then held).
+    virtual std::optional<qint64> luuBaiLam(const BaiLam& b, QString* loi = nullptr) = 0;
+    // Kept attempts, oldest first; of one profile and one bank when given.
+    virtual std::vector<BaiLam> cacBaiLam(std::optional<qint64> hoSo = std::nullopt,
+                                          const QString& nganHang = {}) = 0;
+
+    // A critical question answered right in practice on `ngay`.
+    virtual bool ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
+                                 QString* loi = nullptr) = 0;
+    // Per critical question, the days it was answered right on.
+    virtual QHash<int, int> soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang) = 0;
+
+    // Every practice box kept, of one bank when given: (profile, bank,
+    // question, box), by profile, bank and question.
+    struct DongOnTap final {
+        qint64 hoSo;
+        QString nganHang;
+        int cau;
+        MucOnTap muc;
+    };
+    virtual std::vector<DongOnTap> tatCaOnTap(const QString& nganHang = {}) = 0;
+
+    // Changes held because they could not be written yet; each write that
+    // succeeds writes them first, in order.
+    virtual std::size_t soChoGhi() const = 0;
+    // Writes the held changes now; true when none is left held.
+    virtual bool thuGhiLai(QString* loi = nullptr) = 0;
+    // Why the last write failed, as the learner is told it.
+    virtual const QString& lyDoChoGhi() const = 0;
+    // What is held, for a person: "1 bài thi, 7 câu trả lời khi ôn".
+    virtual QString moTaChoGhi() const = 0;
+    // The held changes as a file (kDangChoGhi) that nhapChoGhi writes back.
+    virtual QByteArray xuatChoGhi() const = 0;
+    // Saves them to `tep` (replaced whole, or left as it was).
+    virtual bool luuChoGhiRaTep(const QString& tep, QString* loi) const = 0;
+    // Writes a file of held changes into the store, all or nothing, once:
+    // a file already imported is refused. The count of changes written, or
+    // nothing with the reason in `loi`.
+    virtual std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi) = 0;
+    // How long a write waits for another copy holding the store.
+    virtual void datThoiGianCho(int ms) = 0;
+
+protected:
+    KhoHocVien() = default;
+    KhoHocVien(const KhoHocVien&) = delete;
+    KhoHocVien& operator=(const KhoHocVien&) = delete;
+
+    // Settings are kept as text under a key; the typed accessors above are
+    // their only users, and the keys are theirs.
+    virtual QString caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh) = 0;
+    virtual bool datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi) = 0;
+};
+
+// The message for a failed write of the store, naming it and the reason.
+QString loiGhiKho(const QString& tep, const QString& lyDo);
+
+}  // namespace thilaixe

@@ -1,0 +1,109 @@
+#pragma once
+
+// The learner's store in an SQLite file in the working folder, written in
+// transactions (WAL, full sync) and shared safely by several copies of the
+// program at once. Its code is split by concern:
+//   KhoSqlite.cpp        the queries and the changes they make
+//   KhoSqliteTep.cpp     the file: opening it safely, moving a damaged one
+//                        aside, checking a -wal left behind
+//   KhoSqliteLuocDo.cpp  the schema and its upgrades, the old practice file
+//   KhoSqliteChoGhi.cpp  held writes: transactions, retries, saving and
+//                        importing held changes
+//   LenhSqlite.h/.cpp    prepared statements and SQLite's result codes
+
+#include "rules/store/KhoHocVien.h"
+#include "rules/store/LenhSqlite.h"
+
+class QSqlDatabase;
+class QSqlError;
+
+namespace thilaixe {
+
+class KhoSqlite final : public KhoHocVien {
+public:
+    enum class CheDo { Ghi, ChiDoc };
+    // Opens the store, creating it. It always opens: a file that is not a
+    // store of this program (damaged, or another program's) is moved aside
+    // under a name given in canhBao() and a fresh store begins; a file that
+    // cannot be used at all (a link, a newer program's store, a folder one
+    // cannot write in) leaves the store in memory for this run, and
+    // canhBao() says that nothing will be kept. ChiDoc never changes the
+    // file and never moves it: it is empty when the file cannot be read.
+    explicit KhoSqlite(QString tep, CheDo cheDo = CheDo::Ghi, int choMs = kChoKhoMs);
+    ~KhoSqlite() override;
+
+    const QString& tep() const override { return m_tep; }
+    const QString& canhBao() const override { return m_canhBao; }
+    bool trongBoNho() const override { return m_trongBoNho; }
+    const QString& thongBaoNhap() const override { return m_thongBaoNhap; }
+
+    std::vector<HoSo> cacHoSo() override;
+    std::optional<qint64> themHoSo(const QString& ten, QString* loi = nullptr) override;
+
+    SoOnTap docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi) override;
+    bool traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung, MucOnTap* sau = nullptr,
+                     bool* roi = nullptr, QString* loi = nullptr) override;
+    bool gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, const std::vector<LanThi>& ds,
+                   QString* loi = nullptr) override;
+
+    std::optional<qint64> luuBaiLam(const BaiLam& b, QString* loi = nullptr) override;
+    std::vector<BaiLam> cacBaiLam(std::optional<qint64> hoSo = std::nullopt,
+                                  const QString& nganHang = {}) override;
+
+    bool ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
+                         QString* loi = nullptr) override;
+    QHash<int, int> soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang) override;
+
+    std::vector<DongOnTap> tatCaOnTap(const QString& nganHang = {}) override;
+
+    std::size_t soChoGhi() const override { return m_choGhi.size(); }
+    bool thuGhiLai(QString* loi = nullptr) override;
+    const QString& lyDoChoGhi() const override { return m_lyDoCho; }
+    QString moTaChoGhi() const override;
+    QByteArray xuatChoGhi() const override;
+    bool luuChoGhiRaTep(const QString& tep, QString* loi) const override;
+    std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi) override;
+    void datThoiGianCho(int ms) override;
+
+protected:
+    QString caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh) override;
+    bool datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi) override;
+
+private:
+    struct ThayDoi {
+        std::function<bool(LenhSqlite&)> ghi;                         // inside the transaction
+        std::function<void(qint64, const QString&, SoOnTap&)> apVao;  // on a view read before it is written
+        // The change as data, to be saved to a file when it cannot be
+        // written; empty for one that can be made again from elsewhere.
+        QJsonObject moTa = {};
+    };
+    static ThayDoi thayDoiBaiLam(const BaiLam& b, const std::shared_ptr<qint64>& id);
+    static ThayDoi thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
+                                const std::shared_ptr<std::pair<MucOnTap, bool>>& ketQua);
+    static ThayDoi thayDoiDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QString& ngay);
+    static ThayDoi thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri);
+    QString lyDo(const QSqlError& e) const;
+    void kiemTraWal(const QString& banSao, int khungTrongTep);
+    bool moTep();
+    void moBoNho(const QString& lyDo);
+    bool kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac);
+    void doiCho(const QString& viSao);
+    void nhapOnTapCu();
+    bool giaoDich(ThayDoi thayDoi, QString* loi, bool giu = true);
+
+    QString m_tep;
+    CheDo m_cheDo;
+    int m_choMs;
+    QString m_ketNoi;
+    LenhSqlite m_lenh;  // the connection's statements and last failure
+    QString m_canhBao;
+    QString m_thongBaoNhap;
+    bool m_trongBoNho = false;
+    std::vector<ThayDoi> m_choGhi;
+    QString m_lyDoCho;
+    // What is opened: the file itself, or a copy of it read for ChiDoc.
+    QString m_tepMo;
+    std::shared_ptr<void> m_thuMucTam;
+};
+
+}  // namespace thilaixe

@@ -1,0 +1,85 @@
+#include "rules/store/LenhKho.h"
+
+#include "rules/common/NenTang.h"
+#include "rules/store/KhoHocVien.h"
+#include "rules/store/KhoSqlite.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace thilaixe {
+
+int lenhXuat(const QString& thuMuc, const QString& idNganHang)
+{
+    KhoSqlite kho(QDir(thuMuc).filePath(kTepKho), KhoSqlite::CheDo::ChiDoc);
+    if (kho.trongBoNho() && !kho.canhBao().isEmpty()) {
+        std::fprintf(stderr, "thilaixe: %s\nthilaixe: the store cannot be read; nothing is exported\n",
+                     qPrintable(kho.canhBao()));
+        return 1;
+    }
+    if (!kho.canhBao().isEmpty())
+        std::fprintf(stderr,
+                     "thilaixe: %s\nthilaixe: the store's -wal is damaged: what follows may lack recent "
+                     "changes\n",
+                     qPrintable(kho.canhBao()));
+    const std::vector<BaiLam> cacBai = kho.cacBaiLam(std::nullopt, idNganHang);
+    const std::vector<KhoHocVien::DongOnTap> cacO = kho.tatCaOnTap(idNganHang);
+    if (!idNganHang.isEmpty() && cacBai.empty() && cacO.empty()) {
+        std::fprintf(stderr,
+                     "thilaixe: --export --bank %s: không có bài thi hay câu ôn nào của ngân hàng này trong "
+                     "%s / nothing kept for that bank id\n",
+                     qPrintable(idNganHang), qPrintable(QDir::toNativeSeparators(kho.tep())));
+        return 1;
+    }
+    QJsonArray baiLam;
+    for (const BaiLam& b : cacBai)
+        baiLam.append(baiLamJson(b));
+    QJsonArray onTap;
+    for (const KhoHocVien::DongOnTap& d : cacO)
+        onTap.append(QJsonObject{{QStringLiteral("profile"), d.hoSo},
+                                 {QStringLiteral("bank"), d.nganHang},
+                                 {QStringLiteral("question"), d.cau},
+                                 {QStringLiteral("in_list"), d.muc.canOn},
+                                 {QStringLiteral("streak"), d.muc.dungLienTiep},
+                                 {QStringLiteral("right"), d.muc.dung},
+                                 {QStringLiteral("wrong"), d.muc.sai}});
+    const QJsonObject o{{QStringLiteral("format"), QStringLiteral("thilaixe-export/1")},
+                        {QStringLiteral("attempts"), baiLam},
+                        {QStringLiteral("practice"), onTap}};
+    std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
+    return 0;
+}
+
+int lenhNhap(const QString& thuMuc, const QString& tep)
+{
+    QFile f;
+    QString lyDo;
+    if (moDeDoc(tep, f, &lyDo) != KetQuaMo::DaMo) {
+        std::fprintf(stderr, "thilaixe: --import %s: %s / cannot be read\n", qPrintable(tep),
+                     qPrintable(lyDo));
+        return 1;
+    }
+    const QByteArray noiDung = f.read(qint64{64} * 1024 * 1024);
+    KhoSqlite kho(QDir(thuMuc).filePath(kTepKho));
+    if (kho.trongBoNho()) {
+        std::fprintf(stderr, "thilaixe: %s\nthilaixe: the store cannot be written; nothing is imported\n",
+                     qPrintable(kho.canhBao()));
+        return 1;
+    }
+    QString loi;
+    const std::optional<int> n = kho.nhapChoGhi(noiDung, &loi);
+    if (!n) {
+        std::fprintf(stderr, "thilaixe: --import %s: %s / not imported\n", qPrintable(tep), qPrintable(loi));
+        return 1;
+    }
+    std::printf("Đã ghi %d thay đổi vào %s / %d changes written\n", *n,
+                qPrintable(QDir::toNativeSeparators(kho.tep())), *n);
+    return 0;
+}
+
+}  // namespace thilaixe

@@ -1,0 +1,424 @@
+#include "screens/databank/FormBaiThi.h"
+
+#include "rules/common/Texts.h"
+#include "rules/store/KhoHocVien.h"
+
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
+#include "screens/databank/KhungCauHoi.h"
+#include "screens/databank/NganHangMo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace thilaixe {
+
+namespace {
+
+// The paper of a class, drawn with a seed of the program's random source,
+// with the readiness the progress window shows for the class before it.
+PhienThi phienMoi(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang)
+{
+    const QuyTacHang& q = *nh.quyTac.timHang(hang);
+    return PhienThi(nh.nh, nh.quyTac.id, q, hatGiong(mt), mt.seams().bayGio(),
+                    sanSangCuaHang(nh.nh, q, docHoSoHang(mt.kho(), hoSo, nh.nh, q.hang)));
+}
+
+QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
+{
+    auto* b = new QPushButton(chu, cha);
+    b->setObjectName(ten);
+    return b;
+}
+
+}  // namespace
+
+FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang)
+    : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_phien(phienMoi(mt, *m_nh, hoSo, hang))
+{
+    setObjectName(QStringLiteral("FormBaiThi"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tieuDeThi());
+
+    auto* doc = new QVBoxLayout(this);
+    auto* tren = new QHBoxLayout;
+    m_dongHo = new QLabel(this);
+    m_dongHo->setObjectName(QStringLiteral("LB_DongHo"));
+    QFont f = m_dongHo->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    m_dongHo->setFont(f);
+    m_canhBao = new QLabel(this);
+    m_canhBao->setObjectName(QStringLiteral("LB_CanhBao"));
+    m_canhBao->setFont(f);
+    tren->addWidget(m_dongHo);
+    tren->addWidget(m_canhBao, 1);
+    doc->addLayout(tren);
+
+    m_trangChinh = new QStackedWidget(this);
+    doc->addWidget(m_trangChinh, 1);
+
+    // The paper: the slots' grid, the question, the moves.
+    auto* lam = new QWidget(m_trangChinh);
+    auto* lamDoc = new QVBoxLayout(lam);
+    lamDoc->setContentsMargins(0, 0, 0, 0);
+    m_luoi = new QGridLayout;
+    m_luoi->setSpacing(3);
+    // The grid's look by state, in one sheet: answered, blank, right, wrong
+    // (each also said by a mark and in the slot's name).
+    lam->setStyleSheet(
+        QStringLiteral("QPushButton[o] { color: black; border: 1px solid #777; }"
+                       "QPushButton[o=\"trong\"] { background: #ffffff; }"
+                       "QPushButton[o=\"lam\"] { background: #bbdefb; }"
+                       "QPushButton[o=\"botrong\"] { background: #eeeeee; }"
+                       "QPushButton[o=\"dung\"] { background: #c8e6c9; }"
+                       "QPushButton[o=\"sai\"] { background: #ffcdd2; }"
+                       "QPushButton[o]:checked { border: 3px solid #0d47a1; font-weight: bold; }"));
+    for (int i = 0; i < m_phien.soO(); ++i) {
+        auto* b = nut(lam, QStringLiteral("O_%1").arg(i + 1), QString());
+        b->setCheckable(true);
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setMinimumWidth(44);
+        connect(b, &QPushButton::clicked, this, [this, i] { denO(i); });
+        m_luoi->addWidget(b, i / 15, i % 15);
+        m_oNut.push_back(b);
+    }
+    lamDoc->addLayout(m_luoi);
+    m_khung = new KhungCauHoi(lam);
+    lamDoc->addWidget(m_khung, 1);
+    connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { chon(viTri); });
+    m_khung->ganPhimChung(this, [this] { return m_trang == Trang::LamBai || m_trang == Trang::XemLai; });
+    auto* duoi = new QHBoxLayout;
+    m_truoc = nut(lam, QStringLiteral("CM_Truoc"), txt::kDlCauTruoc);
+    m_sau = nut(lam, QStringLiteral("CM_Sau"), txt::kDlCauSau);
+    m_nop = nut(lam, QStringLiteral("CM_Nop"), txt::kDlNopBai);
+    m_veKetQua = nut(lam, QStringLiteral("CM_VeKetQua"), txt::kDlVeKetQua);
+    duoi->addWidget(m_truoc);
+    duoi->addWidget(m_sau);
+    duoi->addStretch(1);
+    duoi->addWidget(m_veKetQua);
+    duoi->addWidget(m_nop);
+    lamDoc->addLayout(duoi);
+    connect(m_truoc, &QPushButton::clicked, this, [this] { denO(m_o - 1); });
+    connect(m_sau, &QPushButton::clicked, this, [this] { denO(m_o + 1); });
+    connect(m_nop, &QPushButton::clicked, this, &FormBaiThi::hoiNop);
+    connect(m_veKetQua, &QPushButton::clicked, this, [this] {
+        m_trang = Trang::KetQua;
+        m_trangChinh->setCurrentIndex(2);
+        m_thiLai->setFocus();
+    });
+    m_trangChinh->addWidget(lam);
+
+    // The hand-in's question and the result each stand in one column in
+    // the middle of the window.
+    const auto cotGiua = [this](QWidget** trang) {
+        *trang = new QWidget(m_trangChinh);
+        auto* giua = new QVBoxLayout(*trang);
+        auto* cot = new QWidget(*trang);
+        cot->setMaximumWidth(720);
+        // Between stretches, not aligned: an aligned widget gets its size
+        // hint, and a wrapped text its one-line height.
+        auto* ngang = new QHBoxLayout;
+        ngang->addStretch(1);
+        ngang->addWidget(cot, 8);
+        ngang->addStretch(1);
+        giua->addStretch(1);
+        giua->addLayout(ngang);
+        giua->addStretch(2);
+        return cot;
+    };
+
+    // Asking before the hand-in.
+    QWidget* hoiTrang = nullptr;
+    auto* hoi = cotGiua(&hoiTrang);
+    auto* hoiDoc = new QVBoxLayout(hoi);
+    m_hoi = new QLabel(hoi);
+    m_hoi->setObjectName(QStringLiteral("LB_HoiNop"));
+    m_hoi->setWordWrap(true);
+    m_hoi->setFont(f);
+    m_dongY = nut(hoi, QStringLiteral("CM_DongYNop"), txt::kDlNopBai);
+    m_lamTiep = nut(hoi, QStringLiteral("CM_LamTiep"), txt::kDlLamTiep);
+    m_dongY->setDefault(true);
+    hoiDoc->addWidget(m_hoi);
+    auto* hoiNut = new QHBoxLayout;
+    hoiNut->addStretch(1);
+    hoiNut->addWidget(m_lamTiep);
+    hoiNut->addWidget(m_dongY);
+    hoiDoc->addLayout(hoiNut);
+    connect(m_dongY, &QPushButton::clicked, this, [this] { nop(false); });
+    connect(m_lamTiep, &QPushButton::clicked, this, [this] {
+        m_trang = Trang::LamBai;
+        m_trangChinh->setCurrentIndex(0);
+        m_khung->setFocus();
+    });
+    m_trangChinh->addWidget(hoiTrang);
+
+    // The result, its details a size larger than the window's text.
+    QWidget* kqTrang = nullptr;
+    auto* kq = cotGiua(&kqTrang);
+    auto* kqDoc = new QVBoxLayout(kq);
+    m_ketLuan = new QLabel(kq);
+    m_ketLuan->setObjectName(QStringLiteral("LB_KetLuan"));
+    QFont lon = f;
+    lon.setPointSizeF(f.pointSizeF() * 1.6);
+    m_ketLuan->setFont(lon);
+    m_chiTiet = new QLabel(kq);
+    m_chiTiet->setObjectName(QStringLiteral("LB_ChiTiet"));
+    m_chiTiet->setWordWrap(true);
+    QFont chu = font();
+    chu.setPointSizeF(chu.pointSizeF() * 1.15);
+    m_chiTiet->setFont(chu);
+    m_thiLai = nut(kq, QStringLiteral("CM_ThiLai"), txt::kDlThiLai);
+    m_xemLai = nut(kq, QStringLiteral("CM_XemLai"), txt::kDlXemLai);
+    m_veNha = nut(kq, QStringLiteral("CM_VeNha"), txt::kDlVeNha);
+    kqDoc->addWidget(m_ketLuan);
+    kqDoc->addWidget(m_chiTiet);
+    kqDoc->addSpacing(12);
+    auto* kqNut = new QHBoxLayout;
+    kqNut->addWidget(m_xemLai);
+    kqNut->addWidget(m_thiLai);
+    kqNut->addWidget(m_veNha);
+    kqNut->addStretch(1);
+    kqDoc->addLayout(kqNut);
+    connect(m_xemLai, &QPushButton::clicked, this, &FormBaiThi::xemLai);
+    connect(m_thiLai, &QPushButton::clicked, this, [this] {
+        const QString hang = m_phien.quyTac().hang;
+        close();
+        emit thiLai(hang);
+    });
+    connect(m_veNha, &QPushButton::clicked, this, &QWidget::close);
+    m_trangChinh->addWidget(kqTrang);
+
+    // Keys from anywhere in the window (1-4 come with the question's frame).
+    const auto phim = [this](const QKeySequence& k, const std::function<void()>& viec) {
+        themPhim(this, k, viec);
+    };
+    for (const std::pair<Qt::Key, int>& k : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_PageUp, -1},
+                                             std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_PageDown, 1}}) {
+        const int buoc = k.second;
+        phim(QKeySequence(k.first), [this, buoc] {
+            if (m_trang == Trang::LamBai || m_trang == Trang::XemLai)
+                denO(m_o + buoc);
+        });
+    }
+    phim(QKeySequence(Qt::Key_Home), [this] { denO(0); });
+    phim(QKeySequence(Qt::Key_End), [this] { denO(m_phien.soO() - 1); });
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(250);
+    connect(m_timer, &QTimer::timeout, this, &FormBaiThi::tick);
+    m_timer->start();
+    m_veKetQua->hide();
+    datKieuCuaSo(this);
+    resize(900, 640);  // fits a 1280x720 screen with its panel and title bar
+    ui::datGiua(this);
+    hienO();
+    tick();
+    m_khung->setFocus();
+}
+
+QString FormBaiThi::tieuDeThi() const
+{
+    return txt::kDlTieuDeThi.arg(m_phien.quyTac().hang, m_nh->nh.tieuDe);
+}
+
+qint64 FormBaiThi::conLaiGiay() const { return m_phien.conLai(m_mt.seams().bayGio()); }
+
+void FormBaiThi::tick()
+{
+    if (m_trang == Trang::KetQua || m_trang == Trang::XemLai)
+        return;
+    const QDateTime bayGio = m_mt.seams().bayGio();
+    const qint64 con = m_phien.conLai(bayGio);
+    m_dongHo->setText(
+        txt::kDlConLai.arg(con / 60, 2, 10, QLatin1Char('0')).arg(con % 60, 2, 10, QLatin1Char('0')));
+    m_dongHo->setAccessibleName(txt::kDlTtConLai.arg(con / 60).arg(con % 60));
+    switch (m_phien.nhip(bayGio)) {
+    case PhienThi::SuKien::HetGio: nop(true); break;
+    case PhienThi::SuKien::Con1Phut: canhBao(txt::kDlCon1Phut); break;
+    case PhienThi::SuKien::Con5Phut: canhBao(txt::kDlCon5Phut); break;
+    case PhienThi::SuKien::Khong: break;
+    }
+}
+
+void FormBaiThi::canhBao(const QString& loi)
+{
+    m_canhBao->setText(loi);
+    ui::datMauChu(m_canhBao, QColor(183, 28, 28));
+    ui::thongBaoTruyCap(m_canhBao, loi);
+    if (m_mt.kho().amBao(m_hoSo))
+        QApplication::beep();
+}
+
+void FormBaiThi::chon(int viTri)
+{
+    if (m_trang != Trang::LamBai || !m_phien.chon(m_o, m_khung->phuongAnTai(viTri)))
+        return;
+    hienO();
+    ui::thongBaoTruyCap(m_khung,
+                        txt::kDlTtO.arg(m_o + 1).arg(txt::kDlODaLam + QStringLiteral(" %1").arg(viTri)));
+}
+
+void FormBaiThi::denO(int o)
+{
+    if (m_phien.soO() == 0)
+        return;
+    m_o = std::clamp(o, 0, m_phien.soO() - 1);
+    hienO();
+}
+
+void FormBaiThi::hienO()
+{
+    if (m_phien.soO() == 0)
+        return;
+    const CauHoiNganHang& c = m_phien.cauTai(m_o);
+    const QString cauO = txt::kDlTieuDeCau.arg(m_o + 1).arg(m_phien.soO()).arg(c.so);
+    m_khung->hien(c, m_nh->thuMuc, cauO, m_phien.traLoi()[static_cast<std::size_t>(m_o)],
+                  m_trang == Trang::XemLai);
+    m_truoc->setEnabled(m_o > 0);
+    m_sau->setEnabled(m_o + 1 < m_phien.soO());
+    // The slot and its question in the title too: a screen reader or a
+    // taskbar names it.
+    setWindowTitle((m_trang == Trang::XemLai ? txt::kDlTieuDeXemLai.arg(m_phien.quyTac().hang) : tieuDeThi())
+                   + QStringLiteral(" – ") + cauO);
+    capNhatLuoi();
+}
+
+void FormBaiThi::capNhatLuoi()
+{
+    // Only the slots whose look changed are touched: a slot change redraws
+    // two or three of them, not the whole grid.
+    for (std::size_t i = 0; i < m_oNut.size(); ++i) {
+        QPushButton* b = m_oNut[i];
+        const int tl = m_phien.traLoi()[i];
+        QString dau, loi, kieu;
+        if (m_trang == Trang::XemLai) {
+            const bool dung = m_phien.dungO(static_cast<int>(i));
+            dau = tl == 0 ? QStringLiteral("–") : dung ? QStringLiteral("✓") : QStringLiteral("✗");
+            loi = tl == 0 ? txt::kDlOBoTrong : dung ? txt::kDlODung : txt::kDlOSai;
+            kieu = tl == 0 ? QStringLiteral("botrong")
+                   : dung  ? QStringLiteral("dung")
+                           : QStringLiteral("sai");
+        } else {
+            dau = tl == 0 ? QStringLiteral("○") : QStringLiteral("●%1").arg(tl);
+            loi = tl == 0 ? txt::kDlOChuaLam : txt::kDlODaLam;
+            kieu = tl == 0 ? QStringLiteral("trong") : QStringLiteral("lam");
+        }
+        const QString chu = QStringLiteral("%1\n%2").arg(i + 1).arg(dau);
+        if (b->text() != chu) {
+            b->setText(chu);
+            b->setAccessibleName(txt::kDlTtO.arg(i + 1).arg(loi));
+        }
+        if (b->property("o").toString() != kieu) {
+            b->setProperty("o", kieu);
+            b->style()->unpolish(b);
+            b->style()->polish(b);
+        }
+        if (b->isChecked() != (static_cast<int>(i) == m_o))
+            b->setChecked(static_cast<int>(i) == m_o);
+    }
+}
+
+void FormBaiThi::hoiNop()
+{
+    if (m_trang != Trang::LamBai)
+        return;
+    QStringList trong;
+    for (int o : m_phien.oTrong())
+        trong.append(QString::number(o));
+    const QString loi = trong.isEmpty()
+                            ? txt::kDlHoiNopDuCau.arg(m_phien.soO())
+                            : txt::kDlHoiNopConTrong.arg(trong.size()).arg(trong.join(QStringLiteral(", ")));
+    m_hoi->setText(loi);
+    m_trang = Trang::HoiNop;
+    m_trangChinh->setCurrentIndex(1);
+    m_dongY->setFocus();
+    ui::thongBaoTruyCap(m_hoi, loi);
+}
+
+void FormBaiThi::nop(bool hetGio)
+{
+    if (m_trang == Trang::KetQua || m_trang == Trang::XemLai)
+        return;
+    m_timer->stop();
+    m_phien.nop(m_mt.seams().bayGio(), hetGio);
+    const BaiLam b = m_phien.baiLam(m_hoSo);
+    QString loi;
+    const bool daLuu = m_mt.kho().luuBaiLam(b, &loi).has_value();
+    if (!daLuu)
+        m_mt.baoLoiGhiKho(m_daLuuLoi, loi);
+    hienKetQua(hetGio, daLuu);
+}
+
+void FormBaiThi::hienKetQua(bool hetGio, bool daLuu)
+{
+    m_trang = Trang::KetQua;
+    const KetQuaBai& kq = m_phien.ketQua();
+    const DeThi& de = m_phien.de();
+    m_ketLuan->setText(kq.dat ? txt::kDlDat : txt::kDlKhongDat);
+    ui::datMauChu(m_ketLuan, kq.dat ? QColor(27, 94, 32) : QColor(183, 28, 28));
+    QStringList dong;
+    if (hetGio)
+        dong << txt::kDlHetGio;
+    dong << txt::kDlSoCau.arg(kq.dung).arg(kq.sai).arg(kq.boTrong).arg(de.cau.size())
+         << txt::kDlCanDeDat.arg(m_phien.quyTac().canDeDat);
+    if (!kq.diemLietSai.empty()) {
+        QStringList cau;
+        for (int q : kq.diemLietSai) {
+            const auto it = std::find(de.cau.begin(), de.cau.end(), q);
+            cau << txt::kDlMotCauLiet.arg(it - de.cau.begin() + 1).arg(q);
+        }
+        dong << txt::kDlLoaiVi.arg(cau.join(QStringLiteral(", ")));
+    }
+    if (daLuu)
+        dong << txt::kDlDaLuu;
+    m_chiTiet->setText(dong.join(QLatin1Char('\n')));
+    m_dongHo->clear();
+    m_canhBao->clear();
+    setWindowTitle(tieuDeThi() + QStringLiteral(" – ") + (kq.dat ? txt::kDlDat : txt::kDlKhongDat));
+    m_trangChinh->setCurrentIndex(2);
+    m_xemLai->setFocus();
+    ui::thongBaoTruyCap(m_ketLuan, m_ketLuan->text() + QStringLiteral(". ") + dong.join(QLatin1Char(' ')));
+}
+
+void FormBaiThi::xemLai()
+{
+    if (m_trang != Trang::KetQua)
+        return;
+    m_trang = Trang::XemLai;
+    setWindowTitle(txt::kDlTieuDeXemLai.arg(m_phien.quyTac().hang));
+    m_nop->hide();
+    m_veKetQua->show();
+    m_o = m_phien.oXemLaiDau();
+    m_trangChinh->setCurrentIndex(0);
+    hienO();
+    m_sau->setFocus();
+}
+
+void FormBaiThi::closeEvent(QCloseEvent* e)
+{
+    // Closing a paper being sat asks to hand it in: nothing is lost to a
+    // stray click.
+    if (m_trang == Trang::LamBai && m_phien.soO() != 0) {
+        e->ignore();
+        hoiNop();
+        return;
+    }
+    if (m_trang == Trang::HoiNop) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    emit veNha();
+}
+
+}  // namespace thilaixe

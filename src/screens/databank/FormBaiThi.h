@@ -1,0 +1,97 @@
+#pragma once
+
+#include "rules/session/PhienThi.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTimer;
+class QGridLayout;
+
+namespace thilaixe {
+
+class KhungCauHoi;
+class MoiTruong;
+struct NganHangMo;
+
+// A paper of a data bank's class: one question at a time with a grid of all
+// slots, keys 1-4 answering from anywhere, a countdown that warns at 5 and
+// 1 minute, a hand-in that asks first and names the blank slots, the result
+// with the critical rule, and the review. The attempt is kept in the
+// learner's store the moment it is handed in.
+class FormBaiThi final : public QWidget {
+    Q_OBJECT
+public:
+    enum class Trang { LamBai, HoiNop, KetQua, XemLai };
+
+    FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang);
+
+    Trang trang() const { return m_trang; }
+    const PhienThi& phien() const { return m_phien; }
+    const DeThi& de() const { return m_phien.de(); }
+    int oDangXem() const { return m_o; }  // 0-based slot
+    const std::vector<int>& traLoi() const { return m_phien.traLoi(); }
+    const KetQuaBai& ketQua() const { return m_phien.ketQua(); }
+    KhungCauHoi* khung() const { return m_khung; }
+    // Seconds left (the clock is the program's).
+    qint64 conLaiGiay() const;
+    // The countdown's step, run by its timer; a test calls it after moving
+    // the clock.
+    void tick();
+
+    // What the keys and buttons do.
+    void chon(int viTri);
+    void denO(int o);
+    void hoiNop();
+    void nop(bool hetGio = false);
+    void xemLai();
+
+signals:
+    void veNha();
+    void thiLai(const QString& hang);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void hienO();
+    void capNhatLuoi();
+    void hienKetQua(bool hetGio, bool daLuu);
+    void canhBao(const QString& loi);
+    QString tieuDeThi() const;
+
+    MoiTruong& m_mt;
+    std::shared_ptr<const NganHangMo> m_nh;
+    qint64 m_hoSo;
+    PhienThi m_phien;
+    int m_o = 0;
+    Trang m_trang = Trang::LamBai;
+    bool m_daLuuLoi = false;
+
+    QLabel* m_dongHo;
+    QLabel* m_canhBao;
+    QStackedWidget* m_trangChinh;
+    KhungCauHoi* m_khung;
+    QGridLayout* m_luoi;
+    std::vector<QPushButton*> m_oNut;
+    QPushButton* m_truoc;
+    QPushButton* m_sau;
+    QPushButton* m_nop;
+    QPushButton* m_veKetQua;
+    QLabel* m_hoi;
+    QPushButton* m_dongY;
+    QPushButton* m_lamTiep;
+    QLabel* m_ketLuan;
+    QLabel* m_chiTiet;
+    QPushButton* m_thiLai;
+    QPushButton* m_xemLai;
+    QPushButton* m_veNha;
+    QTimer* m_timer;
+};
+
+}  // namespace thilaixe

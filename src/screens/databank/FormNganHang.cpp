@@ -1,0 +1,429 @@
+#include "screens/databank/FormNganHang.h"
+
+#include "rules/common/Texts.h"
+#include "rules/session/PhienOn.h"
+#include "rules/store/KhoHocVien.h"
+
+#include "screens/common/MoiTruong.h"
+#include "screens/common/Ui.h"
+#include "screens/databank/FormBaiThi.h"
+#include "screens/databank/FormHocChuong.h"
+#include "screens/databank/FormOnTap.h"
+#include "screens/databank/FormTienBo.h"
+#include "screens/databank/FormTimCau.h"
+#include "screens/databank/KhungCauHoi.h"
+#include "screens/databank/NganHangMo.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace thilaixe {
+
+namespace {
+
+QPalette bangMau(int giaoDien)
+{
+    QPalette p = QApplication::style()->standardPalette();
+    if (giaoDien == 2) {
+        const QColor nen(45, 45, 48), chu(235, 235, 235), o(30, 30, 32);
+        p.setColor(QPalette::Window, nen);
+        p.setColor(QPalette::WindowText, chu);
+        p.setColor(QPalette::Base, o);
+        p.setColor(QPalette::AlternateBase, nen);
+        p.setColor(QPalette::Text, chu);
+        p.setColor(QPalette::Button, QColor(60, 60, 64));
+        p.setColor(QPalette::ButtonText, chu);
+        p.setColor(QPalette::Highlight, QColor(90, 160, 255));
+        p.setColor(QPalette::HighlightedText, Qt::black);
+        p.setColor(QPalette::ToolTipBase, o);
+        p.setColor(QPalette::ToolTipText, chu);
+    } else if (giaoDien == 3) {
+        p.setColor(QPalette::Window, Qt::black);
+        p.setColor(QPalette::WindowText, Qt::white);
+        p.setColor(QPalette::Base, Qt::black);
+        p.setColor(QPalette::Text, Qt::white);
+        p.setColor(QPalette::Button, Qt::black);
+        p.setColor(QPalette::ButtonText, Qt::yellow);
+        p.setColor(QPalette::Highlight, Qt::yellow);
+        p.setColor(QPalette::HighlightedText, Qt::black);
+    }
+    return p;
+}
+
+}  // namespace
+
+void apDungGiaoDien(QWidget* w, int giaoDien)
+{
+    if (!w)
+        return;
+    w->setPalette(giaoDien == 0 ? QApplication::palette() : bangMau(giaoDien));
+}
+
+qint64 hoSoDangHoc(MoiTruong& mt) { return mt.kho().hoSoDangHoc(); }
+
+int giaoDienCua(MoiTruong& mt, qint64 hoSo) { return mt.kho().giaoDien(hoSo); }
+
+FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const QString& hang)
+    : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh))
+{
+    setObjectName(QStringLiteral("FormNganHang"));
+    setWindowTitle(txt::kDlTieuDeNha.arg(m_nh->nh.tieuDe));
+    KhoHocVien& kho = mt.kho();
+    auto* doc = new QVBoxLayout(this);
+    auto* tieuDe = new QLabel(m_nh->nh.tieuDe, this);
+    tieuDe->setObjectName(QStringLiteral("LB_TieuDe"));
+    tieuDe->setWordWrap(true);
+    QFont lon = tieuDe->font();
+    lon.setBold(true);
+    lon.setPointSizeF(lon.pointSizeF() * 1.5);
+    tieuDe->setFont(lon);
+    tieuDe->setMargin(4);  // room for the marks over capitals (MẪU)
+    doc->addWidget(tieuDe);
+    auto* thongTin = new QLabel(txt::kDlPhienBanNguon.arg(m_nh->nh.phienBan)
+                                    .arg(m_nh->nh.cauHoi.size())
+                                    .arg(m_nh->soDiemLiet())
+                                    .arg(m_nh->nh.nguon),
+                                this);
+    thongTin->setObjectName(QStringLiteral("LB_ThongTin"));
+    thongTin->setWordWrap(true);
+    doc->addWidget(thongTin);
+    auto* quyTac = new QLabel(
+        txt::kDlQuyTac.arg(m_nh->quyTac.tieuDe, m_nh->quyTac.tuNgay.toString(QStringLiteral("dd/MM/yyyy"))),
+        this);
+    quyTac->setObjectName(QStringLiteral("LB_QuyTac"));
+    quyTac->setWordWrap(true);
+    quyTac->setToolTip(m_nh->quyTac.nguon);
+    doc->addWidget(quyTac);
+    if (m_nh->baoHet) {
+        auto* bao = new QLabel(QStringLiteral("⚠ ") + *m_nh->baoHet, this);
+        bao->setObjectName(QStringLiteral("LB_HetHieuLuc"));
+        bao->setWordWrap(true);
+        ui::datMauChu(bao, QColor(183, 28, 28));
+        doc->addWidget(bao);
+    }
+    // What the school must mend in its rule files, and a paper's refusal.
+    // Each line begins with ⚠; the text keeps the theme's colour, which
+    // every theme makes readable.
+    QStringList canhBao = m_nh->canhBaoQuyTac;
+    if (!m_nh->khongCoQuyTac.isEmpty())
+        canhBao.prepend(QStringLiteral("⚠ ") + m_nh->khongCoQuyTac);
+    if (!canhBao.isEmpty()) {
+        auto* bao = new QLabel(canhBao.join(QLatin1Char('\n')), this);
+        bao->setObjectName(QStringLiteral("LB_CanhBaoQuyTac"));
+        bao->setWordWrap(true);
+        bao->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        doc->addWidget(bao);
+    }
+
+    auto* form = new QFormLayout;
+    auto* dongHoSo = new QHBoxLayout;
+    m_hoSo = new QComboBox(this);
+    m_hoSo->setObjectName(QStringLiteral("CB_HoSo"));
+    auto* them = new QPushButton(txt::kDlThemNguoiHoc, this);
+    them->setObjectName(QStringLiteral("CM_ThemNguoiHoc"));
+    dongHoSo->addWidget(m_hoSo, 1);
+    dongHoSo->addWidget(them);
+    auto* nhanHoSo = new QLabel(txt::kDlNguoiHoc, this);
+    nhanHoSo->setBuddy(m_hoSo);
+    form->addRow(nhanHoSo, dongHoSo);
+    auto* dongHang = new QHBoxLayout;
+    m_hang = new QComboBox(this);
+    m_hang->setObjectName(QStringLiteral("CB_Hang"));
+    for (const QuyTacHang& q : m_nh->quyTac.hang)
+        m_hang->addItem(q.hang);
+    m_dongQuyTac = new QLabel(this);
+    m_dongQuyTac->setObjectName(QStringLiteral("LB_DongQuyTac"));
+    m_dongQuyTac->setWordWrap(true);
+    dongHang->addWidget(m_hang);
+    dongHang->addWidget(m_dongQuyTac, 1);
+    auto* nhanHang = new QLabel(txt::kDlHang, this);
+    nhanHang->setBuddy(m_hang);
+    form->addRow(nhanHang, dongHang);
+    doc->addLayout(form);
+    m_vung = new QLabel(this);
+    m_vung->setObjectName(QStringLiteral("LB_DaVung"));
+    m_conSai = new QLabel(this);
+    m_conSai->setObjectName(QStringLiteral("LB_ConSai"));
+    auto* soLieu = new QHBoxLayout;
+    soLieu->addWidget(m_vung);
+    soLieu->addWidget(m_conSai);
+    soLieu->addStretch(1);
+    doc->addLayout(soLieu);
+
+    auto* hanhDong = new QGridLayout;
+    const std::pair<QString, QString> nut[] = {{QStringLiteral("CM_ThiThu"), txt::kDlThiThu},
+                                               {QStringLiteral("CM_HocChuong"), txt::kDlHocTheoChuong},
+                                               {QStringLiteral("CM_DiemLiet"), txt::kDlCauDiemLiet},
+                                               {QStringLiteral("CM_OnSai"), txt::kDlOnCauSai},
+                                               {QStringLiteral("CM_Tim"), txt::kDlTimCauHoi},
+                                               {QStringLiteral("CM_TienBo"), txt::kDlTienBo}};
+    std::vector<QPushButton*> cacNut;
+    for (std::size_t i = 0; i < std::size(nut); ++i) {
+        auto* b = new QPushButton(nut[i].second, this);
+        b->setObjectName(nut[i].first);
+        b->setMinimumHeight(44);
+        QFont f = b->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 1.15);
+        b->setFont(f);
+        hanhDong->addWidget(b, static_cast<int>(i) / 3, static_cast<int>(i) % 3);
+        cacNut.push_back(b);
+    }
+    doc->addLayout(hanhDong);
+    connect(cacNut[0], &QPushButton::clicked, this, [this] { thiThu(); });
+    connect(cacNut[1], &QPushButton::clicked, this, [this] { hocTheoChuong(); });
+    connect(cacNut[2], &QPushButton::clicked, this, [this] { onDiemLiet(); });
+    connect(cacNut[3], &QPushButton::clicked, this, [this] { onCauSai(); });
+    connect(cacNut[4], &QPushButton::clicked, this, [this] { timCauHoi(); });
+    connect(cacNut[5], &QPushButton::clicked, this, [this] { tienBo(); });
+
+    auto* caiDat = new QHBoxLayout;
+    auto* nhanGiaoDien = new QLabel(txt::kDlGiaoDien, this);
+    m_chonGiaoDien = new QComboBox(this);
+    m_chonGiaoDien->setObjectName(QStringLiteral("CB_GiaoDien"));
+    for (const QString& g : txt::kDlCacGiaoDien)
+        m_chonGiaoDien->addItem(g);
+    nhanGiaoDien->setBuddy(m_chonGiaoDien);
+    m_amBao = new QCheckBox(txt::kDlAmBao, this);
+    m_amBao->setObjectName(QStringLiteral("CK_AmBao"));
+    m_dao = new QCheckBox(txt::kDlDaoPhuongAn, this);
+    m_dao->setObjectName(QStringLiteral("CK_Dao"));
+    caiDat->addWidget(nhanGiaoDien);
+    caiDat->addWidget(m_chonGiaoDien);
+    caiDat->addWidget(m_amBao);
+    caiDat->addWidget(m_dao);
+    caiDat->addStretch(1);
+    doc->addLayout(caiDat);
+    doc->addStretch(1);
+
+    for (const HoSo& h : kho.cacHoSo())
+        m_hoSo->addItem(h.ten, h.id);
+    m_hoSo->setCurrentIndex(std::max(0, m_hoSo->findData(hoSoDangHoc(mt))));
+    doiHoSo();
+    if (!hang.isEmpty())
+        chonHang(hang);
+
+    connect(m_hoSo, &QComboBox::currentIndexChanged, this, [this] {
+        m_mt.kho().datHoSoDangHoc(hoSo());
+        doiHoSo();
+    });
+    connect(them, &QPushButton::clicked, this, [this] {
+        bool ok = false;
+        const QString ten =
+            QInputDialog::getText(this, QString(txt::kDlThemNguoiHoc).remove(QLatin1Char('&')),
+                                  txt::kDlTenNguoiHoc, QLineEdit::Normal, QString(), &ok);
+        if (ok)
+            themNguoiHoc(ten);
+    });
+    connect(m_hang, &QComboBox::currentIndexChanged, this, [this] {
+        m_mt.kho().datHangDaChon(hoSo(), m_nh->nh.id, this->hang());
+        capNhat();
+    });
+    connect(m_chonGiaoDien, &QComboBox::currentIndexChanged, this, [this](int g) {
+        m_mt.kho().datGiaoDien(hoSo(), g);
+        datGiaoDien(g);
+    });
+    connect(m_amBao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datAmBao(hoSo(), b); });
+    connect(m_dao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datDaoPhuongAn(hoSo(), b); });
+    auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    datKieuCuaSo(this);
+    resize(760, 520);
+    ui::datGiua(this);
+    cacNut[0]->setFocus();
+}
+
+FormNganHang::~FormNganHang()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_thi, m_hoc, m_on, m_tim, m_tienBo})
+        delete w;
+}
+
+QString FormNganHang::hang() const { return m_hang->currentText(); }
+qint64 FormNganHang::hoSo() const { return m_hoSo->currentData().toLongLong(); }
+
+void FormNganHang::chonHang(const QString& hang)
+{
+    const int i = m_hang->findText(hang, Qt::MatchFixedString);
+    if (i >= 0)
+        m_hang->setCurrentIndex(i);
+    capNhat();
+}
+
+bool FormNganHang::themNguoiHoc(const QString& ten)
+{
+    QString loi;
+    const std::optional<qint64> id = m_mt.kho().themHoSo(ten, &loi);
+    if (!id)
+        return false;
+    if (m_hoSo->findData(*id) < 0)
+        m_hoSo->addItem(ten.simplified().left(60), *id);
+    m_hoSo->setCurrentIndex(m_hoSo->findData(*id));
+    return true;
+}
+
+void FormNganHang::doiHoSo()
+{
+    KhoHocVien& kho = m_mt.kho();
+    const qint64 h = hoSo();
+    {
+        const QSignalBlocker a(m_hang), b(m_chonGiaoDien), c(m_amBao), d(m_dao);
+        const int i = m_hang->findText(kho.hangDaChon(h, m_nh->nh.id), Qt::MatchFixedString);
+        m_hang->setCurrentIndex(std::max(0, i));
+        m_chonGiaoDien->setCurrentIndex(giaoDienCua(m_mt, h));
+        m_amBao->setChecked(kho.amBao(h));
+        m_dao->setChecked(kho.daoPhuongAn(h));
+    }
+    datGiaoDien(m_chonGiaoDien->currentIndex());
+    capNhat();
+}
+
+void FormNganHang::datGiaoDien(int giaoDien)
+{
+    m_giaoDien = giaoDien;
+    for (QWidget* w : std::initializer_list<QWidget*>{this, m_thi, m_hoc, m_on, m_tim, m_tienBo})
+        apDungGiaoDien(w, giaoDien);
+}
+
+void FormNganHang::capNhat()
+{
+    const QuyTacHang* q = m_nh->quyTac.timHang(hang());
+    if (!q)
+        return;
+    QString dong =
+        q->soDiemLiet > 0
+            ? txt::kDlMotDongQuyTac.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat).arg(q->soDiemLiet)
+            : txt::kDlMotDongKhongLiet.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat);
+    if (const std::optional<QString> vi = khongRutDuoc(m_nh->nh, *q))
+        dong += QStringLiteral("\n⚠ ") + txt::kDlKhongRutDuoc.arg(q->hang, *vi);
+    m_dongQuyTac->setText(dong);
+    m_hang->setAccessibleDescription(dong);
+    KhoHocVien& kho = m_mt.kho();
+    const QHash<int, int> ngay = kho.soNgayDungDiemLiet(hoSo(), m_nh->nh.id);
+    const std::vector<int> liet = m_nh->cauDiemLiet(*q);
+    const auto vung = soDaThuoc(liet, ngay);
+    m_vung->setText(txt::kDlDaVung.arg(vung).arg(liet.size()));
+    const SoOnTap so = kho.docOnTap(hoSo(), m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()));
+    m_conSai->setText(txt::kDlConCauSai.arg(
+        std::count_if(so.muc.begin(), so.muc.end(), [](const MucOnTap& m) { return m.canOn; })));
+}
+
+void FormNganHang::hienCuaSo(QWidget* w)
+{
+    apDungGiaoDien(w, m_giaoDien);
+    m_mt.hien(w);
+    w->raise();
+    w->activateWindow();
+}
+
+FormBaiThi* FormNganHang::thiThu()
+{
+    if (!m_nh->khongCoQuyTac.isEmpty()) {
+        m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, m_nh->khongCoQuyTac, {});
+        return nullptr;
+    }
+    const QuyTacHang* q = m_nh->quyTac.timHang(hang());
+    if (!q || khongRutDuoc(m_nh->nh, *q))
+        return nullptr;
+    if (m_thi) {
+        hienCuaSo(m_thi);
+        return m_thi;
+    }
+    m_thi = new FormBaiThi(m_mt, m_nh, hoSo(), hang());
+    connect(m_thi, &FormBaiThi::veNha, this, [this] {
+        capNhat();
+        raise();
+        activateWindow();
+    });
+    connect(m_thi, &FormBaiThi::thiLai, this, [this](const QString& h) {
+        chonHang(h);
+        QMetaObject::invokeMethod(
+            this, [this] { thiThu(); }, Qt::QueuedConnection);
+    });
+    hienCuaSo(m_thi);
+    return m_thi;
+}
+
+FormHocChuong* FormNganHang::hocTheoChuong(int cau)
+{
+    if (!m_hoc)
+        m_hoc = new FormHocChuong(m_mt, m_nh);
+    if (cau > 0)
+        m_hoc->moCau(cau);
+    hienCuaSo(m_hoc);
+    return m_hoc;
+}
+
+FormOnTap* FormNganHang::onCauSai() { return moOn(false); }
+
+FormOnTap* FormNganHang::onDiemLiet() { return moOn(true); }
+
+// One practice window at a time: opening the other kind closes it.
+FormOnTap* FormNganHang::moOn(bool diemLiet)
+{
+    if (m_on)
+        m_on->close();
+    m_on = new FormOnTap(m_mt, m_nh, hoSo(), hang(),
+                         diemLiet ? FormOnTap::CheDo::DiemLiet : FormOnTap::CheDo::CauSai);
+    connect(m_on, &FormOnTap::daDoi, this, &FormNganHang::capNhat);
+    hienCuaSo(m_on);
+    return m_on;
+}
+
+FormTimCau* FormNganHang::timCauHoi()
+{
+    if (!m_tim) {
+        m_tim = new FormTimCau(m_nh);
+        connect(m_tim, &FormTimCau::moCau, this, [this](int so) { hocTheoChuong(so); });
+    }
+    hienCuaSo(m_tim);
+    m_tim->activateWindow();
+    return m_tim;
+}
+
+FormTienBo* FormNganHang::tienBo()
+{
+    if (m_tienBo)
+        m_tienBo->close();
+    m_tienBo = new FormTienBo(m_mt, m_nh, hoSo(), hang());
+    connect(m_tienBo, &FormTienBo::moCau, this, [this](int so) { hocTheoChuong(so); });
+    hienCuaSo(m_tienBo);
+    return m_tienBo;
+}
+
+void FormNganHang::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        capNhat();
+    QWidget::changeEvent(e);
+}
+
+void FormNganHang::closeEvent(QCloseEvent* e)
+{
+    // A paper being sat is asked about first; the rest close with the home.
+    if (m_thi && m_thi->trang() == FormBaiThi::Trang::LamBai) {
+        e->ignore();
+        hienCuaSo(m_thi);
+        m_thi->hoiNop();
+        return;
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{m_thi, m_hoc, m_on, m_tim, m_tienBo})
+        if (w)
+            w->close();
+    e->accept();
+    emit daDong();
+}
+
+}  // namespace thilaixe

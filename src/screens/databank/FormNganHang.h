@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace thilaixe {
+
+class FormHocChuong;
+class FormOnTap;
+class FormBaiThi;
+class FormTienBo;
+class FormTimCau;
+class MoiTruong;
+struct NganHangMo;
+
+// Applies a theme to a window: 0 the desktop's, 1 light, 2 dark, 3 high
+// contrast. Meanings never rest on colour alone in these windows.
+void apDungGiaoDien(QWidget* w, int giaoDien);
+// The learner chosen last on a home, and their theme: the study form's
+// learning windows open as that learner, in that theme.
+qint64 hoSoDangHoc(MoiTruong& mt);
+int giaoDienCua(MoiTruong& mt, qint64 hoSo);
+
+// The home of a data bank: what the bank is, who is learning (profiles),
+// the class and its rule in one line, and every action one click or one
+// key away. It opens the bank's other windows and is their way back.
+class FormNganHang final : public QWidget {
+    Q_OBJECT
+public:
+    FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const QString& hang = {});
+    // The bank's windows still open go with it.
+    ~FormNganHang() override;
+
+    QString hang() const;
+    qint64 hoSo() const;
+    void chonHang(const QString& hang);
+    // Adds a learner (or picks the one of that name) and switches to them.
+    bool themNguoiHoc(const QString& ten);
+    void datGiaoDien(int giaoDien);
+
+    // The actions.
+    FormBaiThi* thiThu();
+    FormHocChuong* hocTheoChuong(int cau = 0);
+    FormOnTap* onCauSai();
+    FormOnTap* onDiemLiet();
+    FormTimCau* timCauHoi();
+    FormTienBo* tienBo();
+    // The figures shown (mastery, mistakes to practise) read again.
+    void capNhat();
+
+    QLabel* dongQuyTac() const { return m_dongQuyTac; }
+
+signals:
+    // The home and its windows closed: the program goes back to where the
+    // learner came from, or ends.
+    void daDong();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void hienCuaSo(QWidget* w);
+    FormOnTap* moOn(bool diemLiet);
+    void doiHoSo();
+
+    MoiTruong& m_mt;
+    std::shared_ptr<const NganHangMo> m_nh;
+    int m_giaoDien = 0;
+    QComboBox* m_hoSo;
+    QComboBox* m_hang;
+    QLabel* m_dongQuyTac;
+    QLabel* m_vung;
+    QLabel* m_conSai;
+    QComboBox* m_chonGiaoDien;
+    QCheckBox* m_amBao;
+    QCheckBox* m_dao;
+    QPointer<FormBaiThi> m_thi;
+    QPointer<FormHocChuong> m_hoc;
+    QPointer<FormOnTap> m_on;
+    QPointer<FormTimCau> m_tim;
+    QPointer<FormTienBo> m_tienBo;
+};
+
+}  // namespace thilaixe

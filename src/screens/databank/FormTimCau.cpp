@@ -1,0 +1,83 @@
+#include "screens/databank/FormTimCau.h"
+
+#include "rules/common/Texts.h"
+
+#include "screens/common/Ui.h"
+#include "screens/databank/KhungCauHoi.h"
+#include "screens/databank/NganHangMo.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QShortcut>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace thilaixe {
+
+FormTimCau::FormTimCau(std::shared_ptr<const NganHangMo> nh) : QWidget(nullptr), m_nh(std::move(nh))
+{
+    setObjectName(QStringLiteral("FormTimCau"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(txt::kDlTieuDeTim.arg(m_nh->nh.tieuDe));
+    auto* doc = new QVBoxLayout(this);
+    auto* nhan = new QLabel(txt::kDlTim, this);
+    m_o = new QLineEdit(this);
+    m_o->setObjectName(QStringLiteral("T_Tim"));
+    m_o->setClearButtonEnabled(true);
+    for (QToolButton* b : m_o->findChildren<QToolButton*>())
+        b->setAccessibleName(txt::kDlXoaTim);
+    nhan->setBuddy(m_o);
+    m_dem = new QLabel(this);
+    m_dem->setObjectName(QStringLiteral("LB_Dem"));
+    m_ds = new QListWidget(this);
+    m_ds->setObjectName(QStringLiteral("DS_KetQua"));
+    m_ds->setWordWrap(true);
+    doc->addWidget(nhan);
+    doc->addWidget(m_o);
+    doc->addWidget(m_dem);
+    doc->addWidget(m_ds, 1);
+    connect(m_o, &QLineEdit::textChanged, this, &FormTimCau::tim);
+    const auto mo = [this](QListWidgetItem* m) { emit moCau(m->data(Qt::UserRole).toInt()); };
+    connect(m_ds, &QListWidget::itemActivated, this, mo);
+    connect(m_ds, &QListWidget::itemDoubleClicked, this, mo);
+    // Down from the box goes to the results; Enter there opens the first.
+    connect(m_o, &QLineEdit::returnPressed, this, [this] {
+        if (m_ds->count() > 0)
+            emit moCau(m_ds->item(0)->data(Qt::UserRole).toInt());
+    });
+    auto* xuong = new QShortcut(QKeySequence(Qt::Key_Down), m_o, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(xuong, &QShortcut::activated, this, [this] {
+        m_ds->setFocus();
+        if (m_ds->count() > 0 && !m_ds->currentItem())
+            m_ds->setCurrentRow(0);
+    });
+    auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    datKieuCuaSo(this);
+    resize(640, 560);
+    ui::datGiua(this);
+}
+
+void FormTimCau::tim(const QString& chu)
+{
+    m_ds->clear();
+    if (chu.trimmed().isEmpty()) {
+        m_dem->clear();
+        return;
+    }
+    const std::vector<int> kq = m_nh->chiMuc().tim(chu);
+    for (int so : kq) {
+        const CauHoiNganHang& c = *m_nh->nh.cau(so);
+        QString t = c.noiDung.isEmpty() ? txt::kDlNoiDungTrongAnh : c.noiDung;
+        if (t.size() > 140)
+            t = t.left(139) + QChar(0x2026);
+        auto* m = new QListWidgetItem(txt::kDlMucTim.arg(so).arg(t), m_ds);
+        m->setData(Qt::UserRole, so);
+    }
+    m_dem->setText(txt::kDlKetQuaTim.arg(kq.size()));
+    m_dem->setAccessibleName(m_dem->text());
+}
+
+}  // namespace thilaixe

@@ -1,0 +1,326 @@
+#include "screens/databank/KhungCauHoi.h"
+
+#include "rules/bank/AnhCauHoi.h"
+#include "rules/common/Texts.h"
+
+#include "screens/common/Ui.h"
+
+#include <QApplication>
+#include <QCache>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+#include <QThreadPool>
+#include <QVBoxLayout>
+
+namespace thilaixe {
+
+namespace {
+
+// Pictures decoded lately, by file and size (in KB, up to 48 MB).
+QCache<QString, QImage>& boNhoAnh()
+{
+    static QCache<QString, QImage> c(qsizetype{48} * 1024);
+    return c;
+}
+
+}  // namespace
+
+AnhTrongKhung::AnhTrongKhung(QWidget* parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("Anh"));
+    setAlignment(Qt::AlignCenter);
+    setMinimumSize(160, 120);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setWordWrap(true);
+}
+
+void AnhTrongKhung::datTep(const QString& tep, const QString& tenTruyCap)
+{
+    m_tep = tep;
+    m_daVe = {};
+    setAccessibleName(tenTruyCap);
+    setToolTip(tep.isEmpty() ? QString() : txt::kDlPhongToGoiY);
+    veLai();
+}
+
+void AnhTrongKhung::resizeEvent(QResizeEvent* e)
+{
+    QLabel::resizeEvent(e);
+    veLai();
+}
+
+void AnhTrongKhung::mouseDoubleClickEvent(QMouseEvent*)
+{
+    if (!m_tep.isEmpty())
+        emit phongTo();
+}
+
+void AnhTrongKhung::veLai()
+{
+    if (m_tep.isEmpty()) {
+        ++m_luot;
+        m_dangGiaiMa = false;
+        clear();
+        setText(txt::kDlKhongCoAnh);
+        return;
+    }
+    // Decoded for the box's size at the screen's density; the same size
+    // again draws nothing new.
+    const qreal tiLe = devicePixelRatioF();
+    const QSize can = (QSizeF(size()) * tiLe).toSize();
+    if (can == m_daVe || !can.isValid() || can.isEmpty())
+        return;
+    m_daVe = can;
+    // Decoded away from the window (a large picture takes a while) and kept
+    // for when the question comes back.
+    const QString khoa = m_tep + QLatin1Char('|') + QString::number(can.width()) + QLatin1Char('x')
+                         + QString::number(can.height());
+    const quint64 luot = ++m_luot;
+    if (const QImage* daCo = boNhoAnh().object(khoa)) {
+        hien(KetQuaTaiAnh::DaTai, *daCo);
+        return;
+    }
+    QPointer<AnhTrongKhung> toi(this);
+    m_dangGiaiMa = true;
+    QThreadPool::globalInstance()->start([toi, tep = m_tep, can, luot, khoa] {
+        auto anh = std::make_shared<QImage>();
+        const KetQuaTaiAnh kq = taiAnhBatKy(tep, can, anh.get());
+        QMetaObject::invokeMethod(
+            qApp,
+            [toi, luot, khoa, kq, anh] {
+                if (kq == KetQuaTaiAnh::DaTai)
+                    boNhoAnh().insert(khoa, new QImage(*anh),
+                                      static_cast<int>(std::max<qsizetype>(1, anh->sizeInBytes() / 1024)));
+                if (toi && toi->m_luot == luot)
+                    toi->hien(kq, *anh);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void AnhTrongKhung::hien(KetQuaTaiAnh kq, const QImage& anh)
+{
+    m_dangGiaiMa = false;
+    if (kq != KetQuaTaiAnh::DaTai) {
+        clear();
+        setText(txt::kDlAnhHong.arg(QFileInfo(m_tep).fileName()));
+        return;
+    }
+    // Decoded straight to the size that fits (the aspect kept).
+    QPixmap p = QPixmap::fromImage(anh);
+    p.setDevicePixelRatio(devicePixelRatioF());
+    setPixmap(p);
+}
+
+void datKieuCuaSo(QWidget* w)
+{
+    for (QLabel* l : w->findChildren<QLabel*>())
+        if (!l->wordWrap())
+            l->setMinimumHeight(l->fontMetrics().height() + 8);
+}
+
+void themPhim(QWidget* cuaSo, const QKeySequence& k, const std::function<void()>& viec)
+{
+    auto* s = new QShortcut(k, cuaSo);
+    QObject::connect(s, &QShortcut::activated, cuaSo, viec);
+}
+
+void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe)
+{
+    auto* d = new QDialog(cha);
+    d->setObjectName(QStringLiteral("PhongTo"));
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->setWindowTitle(tieuDe);
+    auto* l = new QVBoxLayout(d);
+    auto* a = new AnhTrongKhung(d);
+    l->addWidget(a);
+    auto* dong = new QPushButton(txt::kDlDong, d);
+    dong->setObjectName(QStringLiteral("CM_Dong"));
+    QObject::connect(dong, &QPushButton::clicked, d, &QDialog::close);
+    l->addWidget(dong, 0, Qt::AlignRight);
+    const QRect man =
+        (cha && cha->screen() ? cha->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    d->resize(man.size() * 0.85);
+    a->datTep(tep, tieuDe);
+    d->show();
+    dong->setFocus();
+}
+
+KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("KhungCauHoi"));
+    setFocusPolicy(Qt::StrongFocus);
+    // One sheet for the options; a change of state re-polishes only the
+    // buttons whose state changed.
+    setStyleSheet(QStringLiteral("QPushButton[vai=\"pa\"] { text-align: left; padding: 6px; }"
+                                 "QPushButton[vai=\"pa\"][dau=\"dung\"] { border: 3px solid #1b5e20; "
+                                 "background: #e8f5e9; color: #1b5e20;"
+                                 " font-weight: bold; }"
+                                 "QPushButton[vai=\"pa\"][dau=\"sai\"] { border: 3px dashed #b71c1c; "
+                                 "background: #ffebee; color: #b71c1c; }"));
+    m_coGoc = QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 10;
+    auto* doc = new QVBoxLayout(this);
+    doc->setContentsMargins(0, 0, 0, 0);
+    m_tieuDe = new QLabel(this);
+    m_tieuDe->setObjectName(QStringLiteral("LB_TieuDeCau"));
+    QFont dam = m_tieuDe->font();
+    dam.setBold(true);
+    m_tieuDe->setFont(dam);
+    doc->addWidget(m_tieuDe);
+    auto* giua = new QHBoxLayout;
+    auto* trai = new QVBoxLayout;
+    m_noiDung = new QLabel(this);
+    m_noiDung->setObjectName(QStringLiteral("LB_NoiDung"));
+    m_noiDung->setWordWrap(true);
+    m_noiDung->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont chu = m_noiDung->font();
+    chu.setPointSizeF(chu.pointSizeF() * 1.15);
+    m_noiDung->setFont(chu);
+    trai->addWidget(m_noiDung);
+    for (std::size_t k = 0; k < m_nut.size(); ++k) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QStringLiteral("CM_PA%1").arg(k + 1));
+        b->setCheckable(true);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+        b->setProperty("vai", QStringLiteral("pa"));
+        connect(b, &QPushButton::clicked, this, [this, k] { chonViTri(static_cast<int>(k) + 1); });
+        trai->addWidget(b);
+        m_nut[k] = b;
+    }
+    m_giaiThich = new QLabel(this);
+    m_giaiThich->setObjectName(QStringLiteral("LB_GiaiThich"));
+    m_giaiThich->setWordWrap(true);
+    trai->addWidget(m_giaiThich);
+    trai->addStretch(1);
+    giua->addLayout(trai, 1);
+    m_anh = new AnhTrongKhung(this);
+    giua->addWidget(m_anh, 1);
+    doc->addLayout(giua, 1);
+    datKieuCuaSo(this);
+}
+
+void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const QString& tieuDe, int chon,
+                       bool hienDapAn, std::vector<int> thuTu)
+{
+    m_hienDapAn = hienDapAn;
+    if (thuTu.size() != static_cast<std::size_t>(c.soPhuongAn)) {
+        thuTu.clear();
+        for (int k = 1; k <= c.soPhuongAn; ++k)
+            thuTu.push_back(k);
+    }
+    m_thuTu = std::move(thuTu);
+    m_tieuDe->setText(tieuDe + (c.diemLiet ? QStringLiteral(" – ") + txt::kDlDiemLiet : QString()));
+    const QString noiDung = c.noiDung.isEmpty() ? txt::kDlNoiDungTrongAnh : c.noiDung;
+    m_noiDung->setText(noiDung);
+    m_noiDung->setAccessibleName(tieuDe + QStringLiteral(": ") + noiDung);
+    m_anh->setVisible(!c.anh.isEmpty());
+    m_anh->datTep(c.anh.isEmpty() ? QString() : QDir(thuMucAnh).filePath(c.anh), txt::kDlTtAnh.arg(c.so));
+    for (std::size_t k = 0; k < m_nut.size(); ++k) {
+        QPushButton* b = m_nut[k];
+        const bool co = k < m_thuTu.size();
+        b->setVisible(co);
+        if (!co)
+            continue;
+        const int pa = m_thuTu[k];
+        const QString chu =
+            pa - 1 < c.phuongAn.size() ? c.phuongAn[pa - 1] : txt::kDlPhuongAnTrongAnh.arg(pa);
+        // Chosen, key and wrong choice are said by a mark and in words, not
+        // by colour alone.
+        QString dau = pa == chon ? QStringLiteral("● ") : QStringLiteral("○ ");
+        QString sau;
+        if (hienDapAn && pa == c.dapAn)
+            sau = QStringLiteral("  ✓ ") + txt::kDlDapAnDung;
+        else if (hienDapAn && pa == chon)
+            sau = QStringLiteral("  ✗ ") + txt::kDlBanChon;
+        b->setText(dau + QStringLiteral("%1. ").arg(k + 1) + chu + sau);
+        b->setAccessibleName(
+            QStringLiteral("%1. ").arg(k + 1) + chu
+            + (pa == chon ? QStringLiteral(", ") + txt::kDlDaChon : QString())
+            + (hienDapAn && pa == c.dapAn ? QStringLiteral(", ") + txt::kDlDapAnDung : QString()));
+        b->setChecked(pa == chon);
+        b->setEnabled(!hienDapAn || pa == chon || pa == c.dapAn);
+        const QString dauMoi = hienDapAn && pa == c.dapAn ? QStringLiteral("dung")
+                               : hienDapAn && pa == chon  ? QStringLiteral("sai")
+                                                          : QString();
+        if (b->property("dau").toString() != dauMoi) {
+            b->setProperty("dau", dauMoi);
+            b->style()->unpolish(b);
+            b->style()->polish(b);
+        }
+    }
+    QString giai;
+    if (hienDapAn) {
+        int viTriDung = 0;
+        for (std::size_t k = 0; k < m_thuTu.size(); ++k)
+            if (m_thuTu[k] == c.dapAn)
+                viTriDung = static_cast<int>(k) + 1;
+        giai = (chon == 0         ? txt::kDlChuaChon
+                : chon == c.dapAn ? txt::kDlChonDung
+                                  : txt::kDlChonSai)
+               + QLatin1Char(' ') + txt::kDlDapAnLa.arg(viTriDung);
+        if (!c.giaiThich.isEmpty())
+            giai += QStringLiteral("\n") + txt::kDlGiaiThich + c.giaiThich;
+    }
+    m_giaiThich->setText(giai);
+    m_giaiThich->setVisible(!giai.isEmpty());
+}
+
+int KhungCauHoi::phuongAnTai(int viTri) const
+{
+    return viTri >= 1 && viTri <= soPhuongAn() ? m_thuTu[static_cast<std::size_t>(viTri - 1)] : 0;
+}
+
+void KhungCauHoi::chonViTri(int viTri)
+{
+    const int pa = phuongAnTai(viTri);
+    if (m_hienDapAn || pa == 0) {
+        // A click on a shown key does not toggle it.
+        for (std::size_t k = 0; k < m_thuTu.size(); ++k)
+            m_nut[k]->setChecked(m_nut[k]->text().startsWith(QStringLiteral("●")));
+        return;
+    }
+    emit daChonViTri(viTri);
+}
+
+void KhungCauHoi::ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHieuLuc)
+{
+    const auto phim = [cuaSo, coHieuLuc](const QKeySequence& k, const std::function<void()>& viec) {
+        themPhim(cuaSo, k, [coHieuLuc, viec] {
+            if (!coHieuLuc || coHieuLuc())
+                viec();
+        });
+    };
+    for (int k = 1; k <= 4; ++k)
+        phim(QKeySequence(Qt::Key_0 + k), [this, k] { chonViTri(k); });
+    const auto phongTo = [this, cuaSo] {
+        if (!m_anh->tep().isEmpty())
+            moAnhPhongTo(cuaSo, m_anh->tep(), m_anh->accessibleName());
+    };
+    phim(QKeySequence(Qt::Key_Z), phongTo);
+    phim(QKeySequence::ZoomIn, [this] { doiCoChu(1); });
+    phim(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { doiCoChu(1); });
+    phim(QKeySequence::ZoomOut, [this] { doiCoChu(-1); });
+    connect(m_anh, &AnhTrongKhung::phongTo, this, phongTo);
+}
+
+void KhungCauHoi::doiCoChu(int buoc)
+{
+    m_coChu = std::clamp(m_coChu + buoc, -3, 12);
+    QFont f = font();
+    f.setPointSizeF(m_coGoc * (1.0 + 0.125 * m_coChu));
+    setFont(f);
+    QFont dam = f;
+    dam.setBold(true);
+    m_tieuDe->setFont(dam);
+    datKieuCuaSo(this);
+}
+
+}  // namespace thilaixe

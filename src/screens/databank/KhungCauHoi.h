@@ -1,0 +1,109 @@
+#pragma once
+
+#include "rules/bank/AnhCauHoi.h"
+#include "rules/databank/NganHangCauHoi.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class QPushButton;
+
+namespace thilaixe {
+
+// A question's picture, decoded at the size and pixel density it is shown
+// at, and only when shown; a double-click (or Z on the window) zooms it.
+class AnhTrongKhung final : public QLabel {
+    Q_OBJECT
+public:
+    explicit AnhTrongKhung(QWidget* parent);
+    // The picture file (empty: none).
+    void datTep(const QString& tep, const QString& tenTruyCap);
+    const QString& tep() const { return m_tep; }
+    // A decode of the picture is on its way (it is shown when it comes).
+    bool dangGiaiMa() const { return m_dangGiaiMa; }
+    QSize sizeHint() const override { return QSize(400, 300); }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int w) const override { return w * 3 / 4; }
+
+signals:
+    void phongTo();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    void veLai();
+    void hien(KetQuaTaiAnh kq, const QImage& anh);
+    QString m_tep;
+    QSize m_daVe;
+    quint64 m_luot = 0;  // the newest decode asked for; older ones are dropped
+    bool m_dangGiaiMa = false;
+};
+
+// The look every window of a data bank shares: captions get room above
+// and below for Vietnamese marks (Ể, Ữ) that reach past a font's ascent.
+void datKieuCuaSo(QWidget* w);
+
+// A key of the window `cuaSo`: `viec` runs wherever the focus is in it.
+void themPhim(QWidget* cuaSo, const QKeySequence& k, const std::function<void()>& viec);
+
+// Opens a question's picture as large as the screen allows; Esc closes.
+void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe);
+
+// One question of a data bank on screen: its text and options as real text
+// that wraps and follows the font size, its picture, and, when asked, the
+// key and the explanation. The options may be shown in another order
+// (practice shuffles them); keys and signals speak of the option's own
+// number.
+class KhungCauHoi final : public QWidget {
+    Q_OBJECT
+public:
+    explicit KhungCauHoi(QWidget* parent = nullptr);
+
+    // `tieuDe`: the line above the text ("Câu 3/30 – câu hỏi số 123").
+    // `chon`: the option chosen (0: none). `hienDapAn`: the key and the
+    // explanation are shown and no option can be chosen. `thuTu`: the
+    // options in the order shown (empty: 1, 2, 3, 4).
+    void hien(const CauHoiNganHang& c, const QString& thuMucAnh, const QString& tieuDe, int chon,
+              bool hienDapAn, std::vector<int> thuTu = {});
+    // The option shown at place k (1..4), or 0.
+    int phuongAnTai(int viTri) const;
+    int soPhuongAn() const { return static_cast<int>(m_thuTu.size()); }
+    // Chooses the option shown at place k (as the key k does); nothing when
+    // the key is shown or there is no such place.
+    void chonViTri(int viTri);
+    // Larger or smaller text (Ctrl++ / Ctrl+-), from the desktop's size.
+    void doiCoChu(int buoc);
+    AnhTrongKhung* anh() const { return m_anh; }
+    QLabel* noiDung() const { return m_noiDung; }
+    QPushButton* nutPhuongAn(int viTri) const { return m_nut[static_cast<std::size_t>(viTri - 1)]; }
+    QLabel* giaiThich() const { return m_giaiThich; }
+
+    // The keys every window of a question shares, on `cuaSo`: 1-4 choose
+    // the option shown at that place (daChonViTri), Z zooms the picture (a
+    // double-click does too), Ctrl++ / Ctrl+= / Ctrl+- size the text.
+    // `coHieuLuc` says when they act (a paper's hand-in page: not).
+    void ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHieuLuc = {});
+
+signals:
+    // A choice, as the place it is shown at (what key k means).
+    void daChonViTri(int viTri);
+
+private:
+    QLabel* m_tieuDe;
+    QLabel* m_noiDung;
+    AnhTrongKhung* m_anh;
+    std::array<QPushButton*, 4> m_nut{};
+    QLabel* m_giaiThich;
+    std::vector<int> m_thuTu;
+    bool m_hienDapAn = false;
+    int m_coChu = 0;
+    qreal m_coGoc = 0;
+};
+
+}  // namespace thilaixe

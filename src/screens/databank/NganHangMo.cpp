@@ -1,0 +1,111 @@
+#include "screens/databank/NganHangMo.h"
+
+#include "rules/common/Texts.h"
+#include "rules/store/KhoHocVien.h"
+
+#include "screens/common/MoiTruong.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+
+namespace thilaixe {
+
+int NganHangMo::soDiemLiet(const QuyTacHang* q) const
+{
+    return q ? static_cast<int>(cauDiemLiet(*q).size())
+             : static_cast<int>(std::count_if(nh.cauHoi.begin(), nh.cauHoi.end(),
+                                              [](const CauHoiNganHang& c) { return c.diemLiet; }));
+}
+
+std::vector<int> NganHangMo::cauDiemLiet(const QuyTacHang& q) const
+{
+    std::vector<int> kq;
+    for (const CauHoiNganHang& c : nh.cauHoi)
+        if (c.diemLiet && (q.nhom.isEmpty() || c.nhom.contains(q.nhom)))
+            kq.push_back(c.so);
+    return kq;
+}
+
+std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QString* loi)
+{
+    DocDuoc<NganHang> doc = docNganHangTep(tep);
+    if (!doc.giaTri) {
+        QStringList dong;
+        for (const LoiDuLieu& l : doc.loi)
+            dong.append(l.dong());
+        if (dong.size() > 12)
+            dong = dong.mid(0, 12) << QStringLiteral("… (%1 lỗi)").arg(doc.loi.size());
+        *loi = txt::kDlLoiNganHang.arg(QDir::toNativeSeparators(tep), dong.join(QLatin1Char('\n')));
+        return nullptr;
+    }
+    const QuyTacDaChon chon = chonQuyTacCho(tep, ngay);
+    auto kq = std::make_shared<NganHangMo>();
+    kq->nh = std::move(*doc.giaTri);
+    kq->tep = QFileInfo(tep).absoluteFilePath();
+    kq->thuMuc = QFileInfo(tep).absolutePath();
+    kq->quyTac = chon.bo;
+    kq->baoHet = chon.baoHet;
+    if (!chon.coHieuLuc)
+        kq->khongCoQuyTac = chon.khongCo;
+    QStringList tepLoi;
+    for (const LoiDuLieu& l : chon.loi)
+        kq->canhBaoQuyTac.append(txt::kDlLoiTepQuyTac.arg(l.dong()));
+    if (!chon.loi.empty())
+        kq->canhBaoQuyTac.append(txt::kDlDungThay.arg(
+            chon.bo.id, chon.tep.isEmpty() ? txt::kDlCaiSan : QDir::toNativeSeparators(chon.tep)));
+    for (const QString& g : chon.ghiChu)
+        kq->canhBaoQuyTac.append(QStringLiteral("⚠ ") + g);
+    return kq;
+}
+
+QString timNganHangMacDinh(const MoiTruong& mt)
+{
+    const QString ung = QCoreApplication::applicationDirPath();
+    for (const QString& t : {mt.duongDan(QStringLiteral("bank-2025/bank.json")),
+                             QDir(ung).filePath(QStringLiteral("../share/thilaixe/bank-2025/bank.json")),
+                             QDir(ung).filePath(QStringLiteral("sample-bank-2025/bank.json"))})
+        if (QFileInfo(t).isFile())
+            return QDir::cleanPath(QFileInfo(t).absoluteFilePath());
+    return {};
+}
+
+std::shared_ptr<NganHangMo> moNganHangCoDien(const MoiTruong& mt)
+{
+    auto kq = std::make_shared<NganHangMo>();
+    kq->nh = nganHangCoDien();
+    kq->thuMuc = QFileInfo(mt.duongDan(QStringLiteral("."))).absoluteFilePath();
+    kq->quyTac = boQuyTacCoDien();
+    kq->coDien = true;
+    return kq;
+}
+
+std::optional<std::vector<LanThi>> lichSuNgoaiKho(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo,
+                                                  bool* hong)
+{
+    if (!nh.coDien)
+        return std::nullopt;
+    const LichSuDaDoc lichSu = mt.docLichSuHoc();
+    if (hong)
+        *hong = lichSu.trangThai == KetQuaDoc::LoiKhac;
+    QString loi;
+    if (lichSu.daDoc()
+        && !mt.kho().gopLanThi(hoSo, nh.nh.id, static_cast<int>(nh.nh.cauHoi.size()), lichSu.lanThi, &loi)) {
+        bool daBao = false;
+        mt.baoLoiGhiKho(daBao, loi);
+    }
+    return lichSu.lanThi;
+}
+
+std::uint64_t hatGiong(MoiTruong& mt)
+{
+    std::uint64_t h = 0;
+    for (int i = 0; i < 3; ++i) {
+        mt.seams().ngauNhien().gieoLai();
+        h = (h << 24) ^ static_cast<std::uint64_t>(mt.seams().ngauNhien().rnd() * 16777216.0f);
+    }
+    return h;
+}
+
+}  // namespace thilaixe

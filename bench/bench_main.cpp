@@ -226,12 +226,12 @@ void globeFrameOurs(benchmark::State& st)
 void readinessOurs(benchmark::State& st)
 {
     const std::vector<LanThi> ds = docCacLanThi(history50());
-    SoOnTap so;
-    so.gopLanThi(ds);
+    SoOnTap onTap;
+    onTap.gopLanThi(ds);
     const QuyTacHang& b2 = *boQuyTacCoDien().timHang(QStringLiteral("B2"));
     for (auto _ : st) {
         BoSinhSo rng(1);
-        benchmark::DoNotOptimize(uocLuongSanSang(nganHangCoDien(), b2, ds, so, rng).xacSuat);
+        benchmark::DoNotOptimize(uocLuongSanSang(nganHangCoDien(), b2, ds, onTap, rng).xacSuat);
     }
 }
 

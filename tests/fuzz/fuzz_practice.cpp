@@ -17,11 +17,11 @@ using namespace thilaixe;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    SoOnTap so;
+    SoOnTap onTap;
     if (const std::optional<SoOnTap> doc = SoOnTap::docVao(bytes)) {
         if (SoOnTap::docVao(doc->vietRa()) != doc)
             std::abort();
-        so = *doc;
+        onTap = *doc;
     }
 
     auto s = std::make_unique<SharedState>();
@@ -30,13 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     buf.open(QIODevice::ReadOnly);
     DocDuLieu(*s, buf);
     const std::vector<LanThi> ds = cacLanThi(*s);
-    so.gopLanThi(ds);
-    for (int q : so.danhSach(ds))
-        so.traLoi(q, q % 2 == 0);
-    const TienBo t = tinhTienBo(nganHangCoDien(), ds, so);
+    onTap.gopLanThi(ds);
+    for (int q : onTap.danhSach(ds))
+        onTap.traLoi(q, q % 2 == 0);
+    const TienBo t = tinhTienBo(nganHangCoDien(), ds, onTap);
     if (t.datGanDay > t.soGanDay || t.saiNhieuNhat.size() > 10)
         std::abort();
-    for (double p : xacSuatDung(nganHangCoDien(), ds, so))
+    for (double p : xacSuatDung(nganHangCoDien(), ds, onTap))
         if (!(p >= 0 && p <= 1))
             std::abort();
     return 0;

@@ -123,13 +123,13 @@ std::optional<SoOnTap> SoOnTap::docVao(const QByteArray& noiDung)
         dong.removeLast();  // the last line's break
     if (dong.isEmpty() || dong.first() != kDauTep)
         return std::nullopt;
-    SoOnTap so;
+    SoOnTap onTap;
     std::array<bool, kSoCauHoi + 1> daCo{};
     for (qsizetype i = 1; i < dong.size(); ++i) {
         const QList<QByteArray> o = dong[i].split(' ');
-        if (o.size() == 2 && o[0] == "exam" && laKhoa(o[1]) && so.daGop.size() < kSoLanLuu
-            && !so.daGop.contains(o[1])) {
-            so.daGop.insert(o[1]);
+        if (o.size() == 2 && o[0] == "exam" && laKhoa(o[1]) && onTap.daGop.size() < kSoLanLuu
+            && !onTap.daGop.contains(o[1])) {
+            onTap.daGop.insert(o[1]);
             continue;
         }
         if (o.size() != 6 || o[0] != "q")
@@ -142,9 +142,9 @@ std::optional<SoOnTap> SoOnTap::docVao(const QByteArray& noiDung)
         if (!q || !canOn || !lienTiep || !dung || !sai || daCo[static_cast<std::size_t>(*q)])
             return std::nullopt;
         daCo[static_cast<std::size_t>(*q)] = true;
-        so.muc[static_cast<std::size_t>(*q)] = {*canOn == 1, *lienTiep, *dung, *sai};
+        onTap.muc[static_cast<std::size_t>(*q)] = {*canOn == 1, *lienTiep, *dung, *sai};
     }
-    return so;
+    return onTap;
 }
 
 }  // namespace thilaixe

@@ -45,7 +45,7 @@ struct SoOnTap final {
 
     int soCauHoi() const { return static_cast<int>(muc.size()) - 1; }
     bool coCau(int cau) const { return cau >= 1 && cau <= soCauHoi(); }
-    const MucOnTap& o(int cau) const { return muc[static_cast<std::size_t>(cau)]; }
+    const MucOnTap& mucCua(int cau) const { return muc[static_cast<std::size_t>(cau)]; }
 
     // Folds in the exams not folded in yet: every question one of them
     // missed (wrong or unanswered) goes (back) into the list with its run

@@ -36,7 +36,7 @@ std::vector<int> nhomUocLuong(const NganHang& nh, std::size_t* soNhom)
 
 }  // namespace
 
-TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& so)
+TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap)
 {
     const int n = static_cast<int>(nh.cauHoi.size());
     TienBo t;
@@ -57,7 +57,7 @@ TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnT
     t.daGap.assign(nh.chuong.size(), 0);
     for (int q = 1; q <= n; ++q) {
         const auto i = static_cast<std::size_t>(q);
-        const bool daOn = so.coCau(q) && so.o(q).dung + so.o(q).sai > 0;
+        const bool daOn = onTap.coCau(q) && onTap.mucCua(q).dung + onTap.mucCua(q).sai > 0;
         if ((daGap[i] || daOn) && chuong[i] >= 0)
             ++t.daGap[static_cast<std::size_t>(chuong[i])];
         if (sai.soLan[i] > 0)
@@ -70,7 +70,7 @@ TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnT
     return t;
 }
 
-std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& so)
+std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap)
 {
     const int n = static_cast<int>(nh.cauHoi.size());
     const auto kichThuoc = static_cast<std::size_t>(n) + 1;
@@ -86,9 +86,10 @@ std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& d
             lan[static_cast<std::size_t>(q)] += trongSo;
             dung[static_cast<std::size_t>(q)] += l->dung[static_cast<std::size_t>(i)] ? trongSo : 0;
         }
-    for (int q = 1; q <= n && so.coCau(q); ++q) {
-        lan[static_cast<std::size_t>(q)] += kTrongSoOnTap * (double{1} * so.o(q).dung + so.o(q).sai);
-        dung[static_cast<std::size_t>(q)] += kTrongSoOnTap * so.o(q).dung;
+    for (int q = 1; q <= n && onTap.coCau(q); ++q) {
+        lan[static_cast<std::size_t>(q)] +=
+            kTrongSoOnTap * (double{1} * onTap.mucCua(q).dung + onTap.mucCua(q).sai);
+        dung[static_cast<std::size_t>(q)] += kTrongSoOnTap * onTap.mucCua(q).dung;
     }
     // Overall, then per chapter (the critical questions apart), each with
     // one right and one wrong answer of prior (and the overall rate as the
@@ -120,11 +121,11 @@ std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& d
 }
 
 SanSang uocLuongSanSang(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
-                        const SoOnTap& so, BoSinhSo& rng, int soDe)
+                        const SoOnTap& onTap, BoSinhSo& rng, int soDe)
 {
     SanSang kq;
     kq.soLanThi = static_cast<int>(ds.size());
-    const std::vector<double> p = xacSuatDung(nh, ds, so);
+    const std::vector<double> p = xacSuatDung(nh, ds, onTap);
     double tongDat = 0, tongLiet = 0;
     std::vector<double> dem;
     for (int n = 0; n < soDe; ++n) {
@@ -175,12 +176,12 @@ std::optional<double> diemBrier(const std::vector<std::pair<double, bool>>& duDo
 }
 
 std::optional<SanSang> sanSangHienThi(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
-                                      const SoOnTap& so)
+                                      const SoOnTap& onTap)
 {
     if (ds.empty())
         return std::nullopt;
     BoSinhSo rng(1);
-    return uocLuongSanSang(nh, q, ds, so, rng, kSoDeHienThi);
+    return uocLuongSanSang(nh, q, ds, onTap, rng, kSoDeHienThi);
 }
 
 }  // namespace thilaixe

@@ -28,7 +28,7 @@ struct TienBo final {
     std::vector<std::pair<int, int>> saiNhieuNhat;  // (question, misses): the ten most missed
     std::vector<int> daGap;                         // questions met in exams or practice, per chapter
 };
-TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& so);
+TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap);
 
 // A practice answer counts for this much of an exam answer: it comes
 // minutes after the key was shown.
@@ -44,7 +44,7 @@ constexpr double kDoCo = 3.0;
 // chapter's rate (the critical questions count as a chapter of their own),
 // which is itself shrunk toward the learner's overall rate.
 // Index 0 unused.
-std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& so);
+std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap);
 
 struct SanSang final {
     double xacSuat = 0;      // chance of passing the next paper, 0..1
@@ -57,7 +57,7 @@ struct SanSang final {
 // right, and enough right answers in all, from the per-question chances),
 // averaged.
 SanSang uocLuongSanSang(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
-                        const SoOnTap& so, BoSinhSo& rng, int soDe = 2000);
+                        const SoOnTap& onTap, BoSinhSo& rng, int soDe = 2000);
 
 // The readiness the learner is shown before a paper of class `q`, and so
 // the one kept with it: none before the first paper of the class (there is
@@ -65,7 +65,7 @@ SanSang uocLuongSanSang(const NganHang& nh, const QuyTacHang& q, const std::vect
 // the progress window and the paper see the same figure.
 constexpr int kSoDeHienThi = 1000;
 std::optional<SanSang> sanSangHienThi(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
-                                      const SoOnTap& so);
+                                      const SoOnTap& onTap);
 
 // The Brier score of predictions against what happened: the mean squared
 // difference of each chance and 1 (it happened) or 0; 0 is perfect, 0.25

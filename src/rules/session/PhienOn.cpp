@@ -68,9 +68,9 @@ void PhienOn::theoKho()
 {
     if (m_cheDo != CheDo::CauSai)
         return;
-    const SoOnTap so = m_kho.docOnTap(m_hoSo, m_nh.id, static_cast<int>(m_nh.cauHoi.size()));
-    std::erase_if(m_hangDoi, [&](int q) { return !so.coCau(q) || !so.o(q).canOn; });
-    for (int q : so.danhSach(m_lanThi))
+    const SoOnTap onTap = m_kho.docOnTap(m_hoSo, m_nh.id, static_cast<int>(m_nh.cauHoi.size()));
+    std::erase_if(m_hangDoi, [&](int q) { return !onTap.coCau(q) || !onTap.mucCua(q).canOn; });
+    for (int q : onTap.danhSach(m_lanThi))
         if (std::find(m_hangDoi.begin(), m_hangDoi.end(), q) == m_hangDoi.end())
             m_hangDoi.push_back(q);
 }
@@ -90,25 +90,25 @@ std::optional<PhienOn::TraLoi> PhienOn::traLoi(int viTri, const QDate& homNay)
     if (!c || m_daTraLoi || viTri < 1 || viTri > static_cast<int>(m_thuTu.size()))
         return std::nullopt;
     m_daTraLoi = true;
-    const int so = c->so;
+    const int onTap = c->so;
     TraLoi kq;
     kq.dung = m_thuTu[static_cast<std::size_t>(viTri - 1)] == c->dapAn;
     kq.viTriDung = viTriCua(m_thuTu, c->dapAn);
     if (m_cheDo == CheDo::CauSai) {
         MucOnTap sau;
-        kq.daGhi = m_kho.traLoiOnTap(m_hoSo, m_nh.id, so, kq.dung, &sau, nullptr, &kq.loi);
+        kq.daGhi = m_kho.traLoiOnTap(m_hoSo, m_nh.id, onTap, kq.dung, &sau, nullptr, &kq.loi);
         kq.roi = !sau.canOn;
         kq.dungLienTiep = sau.dungLienTiep;
     } else {
         if (kq.dung)
-            kq.daGhi = m_kho.ghiDungDiemLiet(m_hoSo, m_nh.id, so, homNay, &kq.loi);
+            kq.daGhi = m_kho.ghiDungDiemLiet(m_hoSo, m_nh.id, onTap, homNay, &kq.loi);
         // Right once today: again on another day.
         kq.roi = kq.dung;
-        kq.soNgay = std::min(kSoNgayThuoc, m_kho.soNgayDungDiemLiet(m_hoSo, m_nh.id).value(so));
+        kq.soNgay = std::min(kSoNgayThuoc, m_kho.soNgayDungDiemLiet(m_hoSo, m_nh.id).value(onTap));
     }
     m_hangDoi.pop_front();
     if (!kq.roi)
-        m_hangDoi.push_back(so);
+        m_hangDoi.push_back(onTap);
     theoKho();  // the count shown follows another copy's answers too
     return kq;
 }

@@ -148,7 +148,7 @@ bool KhoSqlite::datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTr
 
 SoOnTap KhoSqlite::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
 {
-    SoOnTap so(soCauHoi);
+    SoOnTap onTap(soCauHoi);
     QSqlDatabase db = m_lenh.db();
     QSqlQuery q(db);
     if (m_lenh.chayMotLan(
@@ -158,17 +158,17 @@ SoOnTap KhoSqlite::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
                 "bank = ?"),
             {hoSo, nganHang}))
         while (q.next())
-            if (const int c = q.value(0).toInt(); so.coCau(c))
-                so.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
+            if (const int c = q.value(0).toInt(); onTap.coCau(c))
+                onTap.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
     if (m_lenh.chayMotLan(q,
                           QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"),
                           {hoSo, nganHang}))
         while (q.next())
-            so.daGop.insert(q.value(0).toString().toLatin1());
+            onTap.daGop.insert(q.value(0).toString().toLatin1());
     for (const ThayDoi& d : m_choGhi)
         if (d.apVao)
-            d.apVao(hoSo, nganHang, so);
-    return so;
+            d.apVao(hoSo, nganHang, onTap);
+    return onTap;
 }
 
 KhoSqlite::ThayDoi KhoSqlite::thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
@@ -183,9 +183,9 @@ KhoSqlite::ThayDoi KhoSqlite::thayDoiOnTap(qint64 hoSo, const QString& nganHang,
                 ketQua->first = moi;
                 return ghiMuc(lenh, hoSo, nganHang, cau, moi);
             },
-            [=](qint64 h, const QString& nh, SoOnTap& so) {
-                if (h == hoSo && nh == nganHang && so.coCau(cau))
-                    traLoiMuc(so.muc[static_cast<std::size_t>(cau)], dung);
+            [=](qint64 h, const QString& nh, SoOnTap& onTap) {
+                if (h == hoSo && nh == nganHang && onTap.coCau(cau))
+                    traLoiMuc(onTap.muc[static_cast<std::size_t>(cau)], dung);
             },
             QJsonObject{{QStringLiteral("kind"), QStringLiteral("practice")},
                         {QStringLiteral("profile"), hoSo},
@@ -202,8 +202,8 @@ bool KhoSqlite::traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool 
     const bool xong = giaoDich(thayDoiOnTap(hoSo, nganHang, cau, dung, ketQua), loi);
     if (!xong) {
         // Held: the view with the waiting changes says what it will be.
-        SoOnTap so = docOnTap(hoSo, nganHang, std::max(cau, 1));
-        MucOnTap truoc = so.coCau(cau) ? so.o(cau) : MucOnTap{};
+        SoOnTap onTap = docOnTap(hoSo, nganHang, std::max(cau, 1));
+        MucOnTap truoc = onTap.coCau(cau) ? onTap.mucCua(cau) : MucOnTap{};
         ketQua->first = truoc;
         ketQua->second = false;
     }
@@ -225,7 +225,7 @@ bool KhoSqlite::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, co
     return giaoDich(
         {[=](LenhSqlite& lenh) {
              // The boxes as they stand, folded, and what changed written.
-             SoOnTap so(soCauHoi);
+             SoOnTap onTap(soCauHoi);
              QSqlQuery q(lenh.db());
              if (!lenh.chayMotLan(
                      q,
@@ -234,32 +234,33 @@ bool KhoSqlite::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, co
                      {hoSo, nganHang}))
                  return false;
              while (q.next())
-                 if (const int c = q.value(0).toInt(); so.coCau(c))
-                     so.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
+                 if (const int c = q.value(0).toInt(); onTap.coCau(c))
+                     onTap.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
              if (!lenh.chayMotLan(
                      q, QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"),
                      {hoSo, nganHang}))
                  return false;
              while (q.next())
-                 so.daGop.insert(q.value(0).toString().toLatin1());
-             const SoOnTap truoc = so;
-             so.gopLanThi(ds);
+                 onTap.daGop.insert(q.value(0).toString().toLatin1());
+             const SoOnTap truoc = onTap;
+             onTap.gopLanThi(ds);
              for (int c = 1; c <= soCauHoi; ++c)
-                 if (!(so.o(c) == truoc.o(c)) && !ghiMuc(lenh, hoSo, nganHang, c, so.o(c)))
+                 if (!(onTap.mucCua(c) == truoc.mucCua(c))
+                     && !ghiMuc(lenh, hoSo, nganHang, c, onTap.mucCua(c)))
                      return false;
              if (!lenh.chay(QStringLiteral("DELETE FROM practice_folded WHERE profile = ? AND bank = ?"),
                             {hoSo, nganHang}))
                  return false;
-             for (const QByteArray& k : so.daGop)
+             for (const QByteArray& k : onTap.daGop)
                  if (!lenh.chay(
                          QStringLiteral("INSERT INTO practice_folded(profile, bank, exam) VALUES(?, ?, ?)"),
                          {hoSo, nganHang, QString::fromLatin1(k)}))
                      return false;
              return true;
          },
-         [=](qint64 h, const QString& nh, SoOnTap& so) {
+         [=](qint64 h, const QString& nh, SoOnTap& onTap) {
              if (h == hoSo && nh == nganHang)
-                 so.gopLanThi(ds);
+                 onTap.gopLanThi(ds);
          }},
         loi);
 }
@@ -323,14 +324,14 @@ KhoSqlite::ThayDoi KhoSqlite::thayDoiBaiLam(const BaiLam& b, const std::shared_p
                 }
                 return true;
             },
-            [b](qint64 h, const QString& nh, SoOnTap& so) {
+            [b](qint64 h, const QString& nh, SoOnTap& onTap) {
                 if (h != b.hoSo || nh != b.nganHang)
                     return;
                 const LanThi l = b.lanThi();
                 for (int i = 1; i <= l.soCau(); ++i)
                     if (!l.dung[static_cast<std::size_t>(i)]
-                        && so.coCau(l.cau[static_cast<std::size_t>(i)])) {
-                        MucOnTap& m = so.muc[static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)])];
+                        && onTap.coCau(l.cau[static_cast<std::size_t>(i)])) {
+                        MucOnTap& m = onTap.muc[static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)])];
                         m.canOn = true;
                         m.dungLienTiep = 0;
                     }

@@ -205,12 +205,12 @@ void KhoSqlite::nhapOnTapCu()
              if (q.next())
                  return true;  // another copy imported it a moment ago
              for (int c = 1; c <= nhap.soCauHoi(); ++c)
-                 if (!(nhap.o(c) == MucOnTap{})
+                 if (!(nhap.mucCua(c) == MucOnTap{})
                      && !lenh.chay(
                          QStringLiteral("INSERT OR IGNORE INTO practice(profile, bank, question, in_list, "
                                         "streak, right, wrong) VALUES(1, ?, ?, ?, ?, ?, ?)"),
-                         {kIdNganHangCoDien, c, nhap.o(c).canOn ? 1 : 0, nhap.o(c).dungLienTiep,
-                          nhap.o(c).dung, nhap.o(c).sai}))
+                         {kIdNganHangCoDien, c, nhap.mucCua(c).canOn ? 1 : 0, nhap.mucCua(c).dungLienTiep,
+                          nhap.mucCua(c).dung, nhap.mucCua(c).sai}))
                      return false;
              for (const QByteArray& k : nhap.daGop)
                  if (!lenh.chay(QStringLiteral(

@@ -105,9 +105,9 @@ void coChuVua(QLabel* l)
     l->setFont(f);
 }
 
-void thongBaoTruyCap(QWidget* w, const QString& loi)
+void thongBaoTruyCap(QWidget* w, const QString& noiDung)
 {
-    w->setAccessibleDescription(loi);  // sends DescriptionChanged
+    w->setAccessibleDescription(noiDung);  // sends DescriptionChanged
     QAccessibleEvent e(w, QAccessible::Alert);
     QAccessible::updateAccessibility(&e);
 }

@@ -65,6 +65,6 @@ QString phanTram(double p);
 // announcement of its own): the text becomes w's accessible description
 // and an Alert event follows, so a screen reader speaks what a sighted
 // learner sees change.
-void thongBaoTruyCap(QWidget* w, const QString& loi);
+void thongBaoTruyCap(QWidget* w, const QString& noiDung);
 
 }  // namespace thilaixe::ui

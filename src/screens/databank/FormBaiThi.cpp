@@ -250,11 +250,11 @@ void FormBaiThi::tick()
     }
 }
 
-void FormBaiThi::canhBao(const QString& loi)
+void FormBaiThi::canhBao(const QString& noiDung)
 {
-    m_canhBao->setText(loi);
+    m_canhBao->setText(noiDung);
     ui::datMauChu(m_canhBao, QColor(183, 28, 28));
-    ui::thongBaoTruyCap(m_canhBao, loi);
+    ui::thongBaoTruyCap(m_canhBao, noiDung);
     if (m_mt.kho().amBao(m_hoSo))
         QApplication::beep();
 }
@@ -300,23 +300,23 @@ void FormBaiThi::capNhatLuoi()
     for (std::size_t i = 0; i < m_oNut.size(); ++i) {
         QPushButton* b = m_oNut[i];
         const int tl = m_phien.traLoi()[i];
-        QString dau, loi, kieu;
+        QString dau, trangThai, kieu;
         if (m_trang == Trang::XemLai) {
             const bool dung = m_phien.dungO(static_cast<int>(i));
             dau = tl == 0 ? QStringLiteral("–") : dung ? QStringLiteral("✓") : QStringLiteral("✗");
-            loi = tl == 0 ? txt::kDlOBoTrong : dung ? txt::kDlODung : txt::kDlOSai;
+            trangThai = tl == 0 ? txt::kDlOBoTrong : dung ? txt::kDlODung : txt::kDlOSai;
             kieu = tl == 0 ? QStringLiteral("botrong")
                    : dung  ? QStringLiteral("dung")
                            : QStringLiteral("sai");
         } else {
             dau = tl == 0 ? QStringLiteral("○") : QStringLiteral("●%1").arg(tl);
-            loi = tl == 0 ? txt::kDlOChuaLam : txt::kDlODaLam;
+            trangThai = tl == 0 ? txt::kDlOChuaLam : txt::kDlODaLam;
             kieu = tl == 0 ? QStringLiteral("trong") : QStringLiteral("lam");
         }
         const QString chu = QStringLiteral("%1\n%2").arg(i + 1).arg(dau);
         if (b->text() != chu) {
             b->setText(chu);
-            b->setAccessibleName(txt::kDlTtO.arg(i + 1).arg(loi));
+            b->setAccessibleName(txt::kDlTtO.arg(i + 1).arg(trangThai));
         }
         if (b->property("o").toString() != kieu) {
             b->setProperty("o", kieu);
@@ -335,14 +335,14 @@ void FormBaiThi::hoiNop()
     QStringList trong;
     for (int o : m_phien.oTrong())
         trong.append(QString::number(o));
-    const QString loi = trong.isEmpty()
-                            ? txt::kDlHoiNopDuCau.arg(m_phien.soO())
-                            : txt::kDlHoiNopConTrong.arg(trong.size()).arg(trong.join(QStringLiteral(", ")));
-    m_hoi->setText(loi);
+    const QString cauHoi =
+        trong.isEmpty() ? txt::kDlHoiNopDuCau.arg(m_phien.soO())
+                        : txt::kDlHoiNopConTrong.arg(trong.size()).arg(trong.join(QStringLiteral(", ")));
+    m_hoi->setText(cauHoi);
     m_trang = Trang::HoiNop;
     m_trangChinh->setCurrentIndex(1);
     m_dongY->setFocus();
-    ui::thongBaoTruyCap(m_hoi, loi);
+    ui::thongBaoTruyCap(m_hoi, cauHoi);
 }
 
 void FormBaiThi::nop(bool hetGio)

@@ -62,7 +62,7 @@ private:
     void hienO();
     void capNhatLuoi();
     void hienKetQua(bool hetGio, bool daLuu);
-    void canhBao(const QString& loi);
+    void canhBao(const QString& noiDung);
     QString tieuDeThi() const;
 
     MoiTruong& m_mt;

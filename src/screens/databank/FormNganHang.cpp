@@ -315,9 +315,9 @@ void FormNganHang::capNhat()
     const std::vector<int> liet = m_nh->cauDiemLiet(*q);
     const auto vung = soDaThuoc(liet, ngay);
     m_vung->setText(txt::kDlDaVung.arg(vung).arg(liet.size()));
-    const SoOnTap so = kho.docOnTap(hoSo(), m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()));
+    const SoOnTap onTap = kho.docOnTap(hoSo(), m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()));
     m_conSai->setText(txt::kDlConCauSai.arg(
-        std::count_if(so.muc.begin(), so.muc.end(), [](const MucOnTap& m) { return m.canOn; })));
+        std::count_if(onTap.muc.begin(), onTap.muc.end(), [](const MucOnTap& m) { return m.canOn; })));
 }
 
 void FormNganHang::hienCuaSo(QWidget* w)
@@ -386,7 +386,7 @@ FormTimCau* FormNganHang::timCauHoi()
 {
     if (!m_tim) {
         m_tim = new FormTimCau(m_nh);
-        connect(m_tim, &FormTimCau::moCau, this, [this](int so) { hocTheoChuong(so); });
+        connect(m_tim, &FormTimCau::moCau, this, [this](int onTap) { hocTheoChuong(onTap); });
     }
     hienCuaSo(m_tim);
     m_tim->activateWindow();
@@ -398,7 +398,7 @@ FormTienBo* FormNganHang::tienBo()
     if (m_tienBo)
         m_tienBo->close();
     m_tienBo = new FormTienBo(m_mt, m_nh, hoSo(), hang());
-    connect(m_tienBo, &FormTienBo::moCau, this, [this](int so) { hocTheoChuong(so); });
+    connect(m_tienBo, &FormTienBo::moCau, this, [this](int onTap) { hocTheoChuong(onTap); });
     hienCuaSo(m_tienBo);
     return m_tienBo;
 }

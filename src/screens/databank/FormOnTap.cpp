@@ -125,11 +125,11 @@ void FormOnTap::traLoi(int viTri)
     const CauHoiNganHang& c = *m_nh->nh.cau(cau);
     m_khung->hien(c, m_nh->thuMuc, txt::kCauHoiSoHoc + QLatin1Char(' ') + QString::number(c.so),
                   m_phien.thuTu().at(static_cast<std::size_t>(viTri - 1)), true, m_phien.thuTu());
-    const QString loiNhan = (kq->dung ? txt::kTraLoiDung : txt::kTraLoiSai).arg(kq->viTriDung)
+    const QString noiDung = (kq->dung ? txt::kTraLoiDung : txt::kTraLoiSai).arg(kq->viTriDung)
                             + (them.isEmpty() ? QString() : QLatin1Char(' ') + them);
-    m_ketQua->setText(loiNhan);
+    m_ketQua->setText(noiDung);
     ui::datMauChu(m_ketQua, kq->dung ? QColor(27, 94, 32) : QColor(183, 28, 28));
-    ui::thongBaoTruyCap(m_ketQua, loiNhan);
+    ui::thongBaoTruyCap(m_ketQua, noiDung);
     m_con->setText(txt::kDlConOn.arg(m_phien.con()));
     m_tiep->setEnabled(true);
     m_tiep->setFocus();

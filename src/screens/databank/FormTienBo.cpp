@@ -112,8 +112,8 @@ void FormTienBo::tinhLai()
     const HoSoHang h = docHoSoHang(kho, m_hoSo, nh, m_hang, lichSu ? &*lichSu : nullptr);
     const std::vector<LanThi>& ds = h.lanThi;
     const std::vector<std::pair<double, bool>>& duDoan = h.duDoan;
-    const SoOnTap& so = h.onTap;
-    const TienBo t = tinhTienBo(nh, ds, so);
+    const SoOnTap& onTap = h.onTap;
+    const TienBo t = tinhTienBo(nh, ds, onTap);
     m_bieuDo->datDiem(t.diem);
     const std::optional<SanSang> s = q ? sanSangCuaHang(nh, *q, h) : std::nullopt;
     m_sanSang = s.value_or(SanSang{});

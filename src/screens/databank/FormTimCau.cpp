@@ -23,31 +23,31 @@ FormTimCau::FormTimCau(std::shared_ptr<const NganHangMo> nh) : QWidget(nullptr),
     setWindowTitle(txt::kDlTieuDeTim.arg(m_nh->nh.tieuDe));
     auto* doc = new QVBoxLayout(this);
     auto* nhan = new QLabel(txt::kDlTim, this);
-    m_o = new QLineEdit(this);
-    m_o->setObjectName(QStringLiteral("T_Tim"));
-    m_o->setClearButtonEnabled(true);
-    for (QToolButton* b : m_o->findChildren<QToolButton*>())
+    m_oTim = new QLineEdit(this);
+    m_oTim->setObjectName(QStringLiteral("T_Tim"));
+    m_oTim->setClearButtonEnabled(true);
+    for (QToolButton* b : m_oTim->findChildren<QToolButton*>())
         b->setAccessibleName(txt::kDlXoaTim);
-    nhan->setBuddy(m_o);
+    nhan->setBuddy(m_oTim);
     m_dem = new QLabel(this);
     m_dem->setObjectName(QStringLiteral("LB_Dem"));
     m_ds = new QListWidget(this);
     m_ds->setObjectName(QStringLiteral("DS_KetQua"));
     m_ds->setWordWrap(true);
     doc->addWidget(nhan);
-    doc->addWidget(m_o);
+    doc->addWidget(m_oTim);
     doc->addWidget(m_dem);
     doc->addWidget(m_ds, 1);
-    connect(m_o, &QLineEdit::textChanged, this, &FormTimCau::tim);
+    connect(m_oTim, &QLineEdit::textChanged, this, &FormTimCau::tim);
     const auto mo = [this](QListWidgetItem* m) { emit moCau(m->data(Qt::UserRole).toInt()); };
     connect(m_ds, &QListWidget::itemActivated, this, mo);
     connect(m_ds, &QListWidget::itemDoubleClicked, this, mo);
     // Down from the box goes to the results; Enter there opens the first.
-    connect(m_o, &QLineEdit::returnPressed, this, [this] {
+    connect(m_oTim, &QLineEdit::returnPressed, this, [this] {
         if (m_ds->count() > 0)
             emit moCau(m_ds->item(0)->data(Qt::UserRole).toInt());
     });
-    auto* xuong = new QShortcut(QKeySequence(Qt::Key_Down), m_o, nullptr, nullptr, Qt::WidgetShortcut);
+    auto* xuong = new QShortcut(QKeySequence(Qt::Key_Down), m_oTim, nullptr, nullptr, Qt::WidgetShortcut);
     connect(xuong, &QShortcut::activated, this, [this] {
         m_ds->setFocus();
         if (m_ds->count() > 0 && !m_ds->currentItem())

@@ -18,7 +18,7 @@ class FormTimCau final : public QWidget {
     Q_OBJECT
 public:
     explicit FormTimCau(std::shared_ptr<const NganHangMo> nh);
-    QLineEdit* o() const { return m_o; }
+    QLineEdit* oTim() const { return m_oTim; }
     QListWidget* ketQua() const { return m_ds; }
 
 signals:
@@ -28,7 +28,7 @@ private:
     void tim(const QString& chu);
 
     std::shared_ptr<const NganHangMo> m_nh;
-    QLineEdit* m_o;
+    QLineEdit* m_oTim;
     QLabel* m_dem;
     QListWidget* m_ds;
 };

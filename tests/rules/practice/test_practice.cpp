@@ -58,31 +58,31 @@ private slots:
         test::WorkDir d;
         const test::ExamSpec first{.seed = 3, .right = 27, .blank = {30}};  // 28, 29 wrong, 30 blank
         auto ds = kept(d, {first});
-        SoOnTap so;
-        QVERIFY(so.gopLanThi(ds));
-        QVERIFY(!so.gopLanThi(ds));
-        const std::vector<int> list = so.danhSach(ds);
+        SoOnTap onTap;
+        QVERIFY(onTap.gopLanThi(ds));
+        QVERIFY(!onTap.gopLanThi(ds));
+        const std::vector<int> list = onTap.danhSach(ds);
         const std::vector<int> missed{questionAt(first, 28), questionAt(first, 29), questionAt(first, 30)};
         QCOMPARE(list.size(), std::size_t{3});
         for (int q : missed)
             QVERIFY(std::find(list.begin(), list.end(), q) != list.end());
 
         const int q = list.front();
-        QVERIFY(!so.traLoi(q, true));
-        QVERIFY(!so.traLoi(q, false));  // the run starts again
-        QVERIFY(!so.traLoi(q, true));
-        QVERIFY(so.traLoi(q, true));
-        QCOMPARE(so.danhSach(ds).size(), std::size_t{2});
-        QCOMPARE(so.muc[static_cast<std::size_t>(q)].dung, 3);
-        QCOMPARE(so.muc[static_cast<std::size_t>(q)].sai, 1);
+        QVERIFY(!onTap.traLoi(q, true));
+        QVERIFY(!onTap.traLoi(q, false));  // the run starts again
+        QVERIFY(!onTap.traLoi(q, true));
+        QVERIFY(onTap.traLoi(q, true));
+        QCOMPARE(onTap.danhSach(ds).size(), std::size_t{2});
+        QCOMPARE(onTap.muc[static_cast<std::size_t>(q)].dung, 3);
+        QCOMPARE(onTap.muc[static_cast<std::size_t>(q)].sai, 1);
 
         // The same exam read again changes nothing; a later one missing the
         // question brings it back.
         ds = docCacLanThi(d.history());
-        QVERIFY(!so.gopLanThi(ds));
+        QVERIFY(!onTap.gopLanThi(ds));
         GhiDuLieu(test::exam({.seed = 13, .right = 27, .blank = {30}}), d.history());  // same paper, later
-        QVERIFY(so.gopLanThi(docCacLanThi(d.history())));
-        QCOMPARE(so.danhSach(docCacLanThi(d.history())).size(), std::size_t{3});
+        QVERIFY(onTap.gopLanThi(docCacLanThi(d.history())));
+        QCOMPARE(onTap.danhSach(docCacLanThi(d.history())).size(), std::size_t{3});
     }
 
     void mostMissedFirstThenMostRecent()
@@ -92,9 +92,9 @@ private slots:
         // in the newer exam.
         const auto ds =
             kept(d, {{.seed = 4, .right = 28, .blank = {28}}, {.seed = 4, .right = 28, .blank = {29}}});
-        SoOnTap so;
-        so.gopLanThi(ds);
-        const std::vector<int> list = so.danhSach(ds);
+        SoOnTap onTap;
+        onTap.gopLanThi(ds);
+        const std::vector<int> list = onTap.danhSach(ds);
         QCOMPARE(list.size(), std::size_t{3});
         QCOMPARE(list[0], 300);
         QCOMPARE(list[1], questionAt({.seed = 4}, 29));
@@ -103,14 +103,14 @@ private slots:
 
     void fileRoundTrip()
     {
-        SoOnTap so;
-        so.daGop = {"0123456789abcdef", "fedcba9876543210"};
-        so.muc[7] = {true, 1, 4, 2};
-        so.muc[300] = {false, 0, 1, 0};
-        const QByteArray t = so.vietRa();
+        SoOnTap onTap;
+        onTap.daGop = {"0123456789abcdef", "fedcba9876543210"};
+        onTap.muc[7] = {true, 1, 4, 2};
+        onTap.muc[300] = {false, 0, 1, 0};
+        const QByteArray t = onTap.vietRa();
         QCOMPARE(t, QByteArray("thilaixe practice 1\nexam 0123456789abcdef\nexam fedcba9876543210\n"
                                "q 7 1 1 4 2\nq 300 0 0 1 0\n"));
-        QCOMPARE(SoOnTap::docVao(t), std::optional<SoOnTap>(so));
+        QCOMPARE(SoOnTap::docVao(t), std::optional<SoOnTap>(onTap));
     }
 
     void damagedTextIsRefused_data()
@@ -176,9 +176,9 @@ private slots:
         for (int n = 0; n < 12; ++n)  // B2 passes with 26: every third exam passes
             specs.append({.seed = n, .right = n % 3 == 0 ? 28 : 24, .hang = n == 11 ? u"X"_s : u"B2"_s});
         const auto ds = kept(d, specs);
-        SoOnTap so;
-        so.muc[151] = {false, 0, 1, 0};  // practised only
-        const TienBo t = tinhTienBo(nganHangCoDien(), ds, so);
+        SoOnTap onTap;
+        onTap.muc[151] = {false, 0, 1, 0};  // practised only
+        const TienBo t = tinhTienBo(nganHangCoDien(), ds, onTap);
         QCOMPARE(t.diem.size(), std::size_t{12});
         QCOMPARE(t.diem[0].dung, 28);
         QVERIFY(t.diem[0].dat);
@@ -203,9 +203,9 @@ private slots:
     {
         test::WorkDir d;
         const QuyTacHang& b2 = *boQuyTacCoDien().timHang(u"B2"_s);
-        auto chance = [&](const QList<test::ExamSpec>& specs, const SoOnTap& so = {}) {
+        auto chance = [&](const QList<test::ExamSpec>& specs, const SoOnTap& onTap = {}) {
             BoSinhSo rng(42);
-            return uocLuongSanSang(nganHangCoDien(), b2, kept(d, specs), so, rng, 400).xacSuat;
+            return uocLuongSanSang(nganHangCoDien(), b2, kept(d, specs), onTap, rng, 400).xacSuat;
         };
         QCOMPARE(chance({{.right = 20}}), chance({{.right = 20}}));
         QVERIFY(chance({{.seed = 1, .right = 30}, {.seed = 2, .right = 30}, {.seed = 3, .right = 30}}) > 0.5);
@@ -222,12 +222,12 @@ private slots:
                 > chance({{.seed = 1, .right = 29}, {.seed = 2, .right = 15}}));
         // Practice answered right counts too, less than an exam.
         const QList<test::ExamSpec> h{{.seed = 1, .right = 24}};
-        SoOnTap so;
-        so.gopLanThi(kept(d, h));
-        const double before = chance(h, so);
-        for (int q : so.danhSach(kept(d, h)))
-            so.traLoi(q, true);
-        QVERIFY(chance(h, so) > before);
+        SoOnTap onTap;
+        onTap.gopLanThi(kept(d, h));
+        const double before = chance(h, onTap);
+        for (int q : onTap.danhSach(kept(d, h)))
+            onTap.traLoi(q, true);
+        QVERIFY(chance(h, onTap) > before);
         BoSinhSo rng(1);
         const SanSang none = uocLuongSanSang(nganHangCoDien(), b2, {}, {}, rng, 10);
         QCOMPARE(none.soLanThi, 0);

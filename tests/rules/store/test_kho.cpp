@@ -113,13 +113,13 @@ private slots:
         QVERIFY(!b.dat());  // 27 right, but the critical question was blank
         QCOMPARE(kho.cacBaiLam().size(), std::size_t{2});
         // The three misses are in the list, and only for that learner.
-        const SoOnTap so = kho.docOnTap(KhoHocVien::kHoSoMacDinh, kBank, 600);
+        const SoOnTap onTap = kho.docOnTap(KhoHocVien::kHoSoMacDinh, kBank, 600);
         std::vector<int> list;
         for (int q = 1; q <= 600; ++q)
-            if (so.o(q).canOn)
+            if (onTap.mucCua(q).canOn)
                 list.push_back(q);
         QCOMPARE(list, (std::vector<int>{101, 561, 581}));
-        QVERIFY(!kho.docOnTap(hs[1].id, kBank, 600).o(101).canOn);
+        QVERIFY(!kho.docOnTap(hs[1].id, kBank, 600).mucCua(101).canOn);
     }
 
     // A store of the first schema is brought up to date in place, its
@@ -187,7 +187,7 @@ private slots:
         QSqlDatabase::removeDatabase(u"edit"_s);
         QVERIFY(a.traLoiOnTap(1, kBank, q, true, &box));
         QCOMPARE(box.dung, 1000000);
-        QCOMPARE(KhoSqlite(d.path(kTepKho)).docOnTap(1, kBank, 600).o(q).dung, 1000000);
+        QCOMPARE(KhoSqlite(d.path(kTepKho)).docOnTap(1, kBank, 600).mucCua(q).dung, 1000000);
     }
 
     // The old practice file is imported once at the first opening and left
@@ -219,15 +219,15 @@ private slots:
                 QVERIFY(kho.thongBaoNhap().contains(aside));
                 return;
             }
-            const SoOnTap so = kho.docOnTap(1, kIdNganHangCoDien, 300);
-            QCOMPARE(so.o(7), (MucOnTap{true, 1, 3, 2}));
-            QCOMPARE(so.o(250), (MucOnTap{false, 0, 1000000, 4}));
-            QVERIFY(so.daGop.contains("0123456789abcdef"));
+            const SoOnTap onTap = kho.docOnTap(1, kIdNganHangCoDien, 300);
+            QCOMPARE(onTap.mucCua(7), (MucOnTap{true, 1, 3, 2}));
+            QCOMPARE(onTap.mucCua(250), (MucOnTap{false, 0, 1000000, 4}));
+            QVERIFY(onTap.daGop.contains("0123456789abcdef"));
         }
         // A file of the same name later is not imported over the store.
         d.write(kTepOnTap, "thilaixe practice 1\nq 7 0 0 0 9\n");
         KhoSqlite kho(d.path(kTepKho));
-        QCOMPARE(kho.docOnTap(1, kIdNganHangCoDien, 300).o(7).sai, 2);
+        QCOMPARE(kho.docOnTap(1, kIdNganHangCoDien, 300).mucCua(7).sai, 2);
     }
 
     // Whatever lies under the store's name, nothing is lost: a file that is
@@ -316,15 +316,15 @@ private slots:
         QVERIFY2(why.contains(u"giữ tệp quá lâu"_s), qPrintable(why));
         // The view already counts what is held, in order: the answer, then
         // an attempt that missed the question again.
-        QCOMPARE(kho.docOnTap(1, kBank, 600).o(581).dungLienTiep, 1);
+        QCOMPARE(kho.docOnTap(1, kBank, 600).mucCua(581).dungLienTiep, 1);
         QVERIFY(!kho.luuBaiLam(attempt(0, false), &why));
         QCOMPARE(kho.soChoGhi(), std::size_t{2});
-        QCOMPARE(kho.docOnTap(1, kBank, 600).o(581), (MucOnTap{true, 0, 1, 0}));
+        QCOMPARE(kho.docOnTap(1, kBank, 600).mucCua(581), (MucOnTap{true, 0, 1, 0}));
         QVERIFY(holder.release());
         QVERIFY(kho.traLoiOnTap(1, kBank, 581, true));
         QCOMPARE(kho.soChoGhi(), std::size_t{0});
         KhoSqlite later(d.path(kTepKho));
-        QCOMPARE(later.docOnTap(1, kBank, 600).o(581), (MucOnTap{true, 1, 2, 0}));
+        QCOMPARE(later.docOnTap(1, kBank, 600).mucCua(581), (MucOnTap{true, 1, 2, 0}));
         QCOMPARE(later.cacBaiLam().size(), std::size_t{2});
     }
 
@@ -366,7 +366,7 @@ private slots:
         QCOMPARE(kept[1].batDau, b.batDau);
         QCOMPARE(kept[1].diemLiet, b.diemLiet);
         QCOMPARE(kept[1].duDoan, b.duDoan);
-        QCOMPARE(later.docOnTap(1, kBank, 600).o(581), (MucOnTap{true, 1, 1, 0}));
+        QCOMPARE(later.docOnTap(1, kBank, 600).mucCua(581), (MucOnTap{true, 1, 1, 0}));
         QVERIFY(!later.amBao(1));
     }
 

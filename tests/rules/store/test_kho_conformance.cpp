@@ -122,9 +122,9 @@ private slots:
         QCOMPARE(k.duDoan->second, 0.125);
         QCOMPARE(k.dat(), b.dat());
         QVERIFY(!kho->cacBaiLam(mine[0].hoSo + 1, kBank).front().duDoan.has_value());
-        const SoOnTap so = kho->docOnTap(KhoHocVien::kHoSoMacDinh, kBank, 600);
+        const SoOnTap onTap = kho->docOnTap(KhoHocVien::kHoSoMacDinh, kBank, 600);
         for (std::size_t i = 0; i < b.cau.size(); ++i)
-            QCOMPARE(so.o(b.cau[i]).canOn, b.traLoi[i] != b.dapAn[i]);
+            QCOMPARE(onTap.mucCua(b.cau[i]).canOn, b.traLoi[i] != b.dapAn[i]);
     }
 
     // Practice: a wrong answer restarts a question's run, two right in a
@@ -141,7 +141,7 @@ private slots:
         lt.diemLiet = {false, false, false};
         lt.khoa = "exam-1";
         QVERIFY(kho->gopLanThi(1, u"classic"_s, 300, {lt}));
-        QVERIFY(kho->docOnTap(1, u"classic"_s, 300).o(12).canOn);
+        QVERIFY(kho->docOnTap(1, u"classic"_s, 300).mucCua(12).canOn);
         const struct {
             bool right, stillListed;
         } steps[] = {{true, true}, {false, true}, {true, true}, {true, false}};
@@ -151,7 +151,7 @@ private slots:
             QCOMPARE(after.canOn, s.stillListed);
         }
         QVERIFY(kho->gopLanThi(1, u"classic"_s, 300, {lt}));  // the same exam again: nothing
-        QVERIFY(!kho->docOnTap(1, u"classic"_s, 300).o(12).canOn);
+        QVERIFY(!kho->docOnTap(1, u"classic"_s, 300).mucCua(12).canOn);
         QVERIFY(kho->docOnTap(2, u"classic"_s, 300).danhSach({}).empty());  // another learner's
     }
 

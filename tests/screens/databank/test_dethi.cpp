@@ -379,7 +379,7 @@ private slots:
         checkWindow(hoc);
 
         FormTimCau* tim = home->timCauHoi();
-        tim->o()->setText(u"cau hoi mau so 412"_s);
+        tim->oTim()->setText(u"cau hoi mau so 412"_s);
         QVERIFY(tim->ketQua()->count() >= 1);
         QCOMPARE(tim->ketQua()->item(0)->data(Qt::UserRole).toInt(), 412);
         emit tim->ketQua()->itemActivated(tim->ketQua()->item(0));

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstdio>
@@ -369,8 +370,13 @@ int main(int argc, char* argv[])
     if (!moNgay.isEmpty() && app.moDeMoi(moNgay, QString::fromUtf8(dongLenh.hang)))
         return QApplication::exec();  // the 300 pictures are not needed there
     app.form<FormInit>()->show();
-    const QStringList thieu = anhConThieu(thuMuc);
-    if (!thieu.isEmpty() || !loiChuanBi.isEmpty())
-        seams.hienThongBao(txt::kTieuDeThieuNganHang, thongBaoThieuNganHang(thuMuc, thieu, loiChuanBi), {});
+    // The 300 pictures are looked for once the form is on screen: the
+    // learner sees the program at once, and the box (if any) follows.
+    QTimer::singleShot(0, &app, [&seams, thuMuc, loiChuanBi] {
+        const QStringList thieu = anhConThieu(thuMuc);
+        if (!thieu.isEmpty() || !loiChuanBi.isEmpty())
+            seams.hienThongBao(txt::kTieuDeThieuNganHang, thongBaoThieuNganHang(thuMuc, thieu, loiChuanBi),
+                               {});
+    });
     return QApplication::exec();
 }

@@ -28,6 +28,21 @@ std::optional<int> soNguyen(const QByteArray& t, int thap, int cao)
 
 }  // namespace
 
+void boVaoDanhSach(MucOnTap& m)
+{
+    m.canOn = true;
+    m.dungLienTiep = 0;
+}
+
+std::vector<int> cauBiSai(const LanThi& l)
+{
+    std::vector<int> kq;
+    for (int i = 1; i <= l.soCau(); ++i)
+        if (!l.dung[static_cast<std::size_t>(i)])
+            kq.push_back(l.cau[static_cast<std::size_t>(i)]);
+    return kq;
+}
+
 bool SoOnTap::gopLanThi(const std::vector<LanThi>& ds)
 {
     bool doi = false;
@@ -36,14 +51,9 @@ bool SoOnTap::gopLanThi(const std::vector<LanThi>& ds)
         conGiu.insert(l.khoa);
         if (daGop.contains(l.khoa))
             continue;
-        for (int i = 1; i <= l.soCau(); ++i) {
-            const int q = l.cau[static_cast<std::size_t>(i)];
-            if (coCau(q) && !l.dung[static_cast<std::size_t>(i)]) {
-                MucOnTap& m = muc[static_cast<std::size_t>(q)];
-                m.canOn = true;
-                m.dungLienTiep = 0;
-            }
-        }
+        for (int q : cauBiSai(l))
+            if (coCau(q))
+                boVaoDanhSach(muc[static_cast<std::size_t>(q)]);
         daGop.insert(l.khoa);
         doi = true;
     }

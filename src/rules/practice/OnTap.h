@@ -30,6 +30,14 @@ constexpr int kDungDeXong = 2;
 // Practice counters stop here rather than wrap (a learner never gets near).
 constexpr int kDemToiDa = 999'999'999;
 
+// What a miss in a kept exam or attempt (wrong or blank) does to its box:
+// the question goes (back) into the list with its run of right answers
+// reset; its counts stay. The one statement of that rule: folding a
+// history, keeping an attempt and showing a held one all apply it.
+void boVaoDanhSach(MucOnTap& m);
+// The questions a kept exam or attempt missed, slot by slot.
+std::vector<int> cauBiSai(const LanThi& l);
+
 // One practice answer on a box: a wrong one restarts the run; a right one
 // in the list counts toward kDungDeXong. True when it took the question out.
 bool traLoiMuc(MucOnTap& m, bool dung);

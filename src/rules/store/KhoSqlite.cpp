@@ -300,24 +300,27 @@ KhoSqlite::ThayDoi KhoSqlite::thayDoiBaiLam(const BaiLam& b, const std::shared_p
                 }
                 if (!b.cau.empty() && !lenh.chay(sql, gt))
                     return false;
-                // Every miss goes (back) into the practice list, its run reset:
-                // one statement for them all.
+                // Every miss goes (back) into the practice list as the rule
+                // says (boVaoDanhSach): the fields it sets are written, for
+                // them all in one statement, and the counts stay.
+                MucOnTap vao;
+                boVaoDanhSach(vao);
                 QVariantList sai;
-                for (std::size_t i = 0; i < b.cau.size(); ++i)
-                    if (!l.dung[i + 1])
-                        sai << b.hoSo << b.nganHang << b.cau[i];
+                for (int q : cauBiSai(l))
+                    sai << b.hoSo << b.nganHang << q << (vao.canOn ? 1 : 0) << vao.dungLienTiep;
                 if (!sai.isEmpty()) {
                     static QHash<qsizetype, QString> lenhSai;
-                    QString& sqlSai = lenhSai[sai.size() / 3];
+                    QString& sqlSai = lenhSai[sai.size() / 5];
                     if (sqlSai.isEmpty()) {
                         sqlSai = QStringLiteral(
                             "INSERT INTO practice(profile, bank, question, in_list, streak, right, "
                             "wrong) VALUES");
-                        for (qsizetype k = 0; k < sai.size() / 3; ++k)
-                            sqlSai += k == 0 ? QStringLiteral("(?, ?, ?, 1, 0, 0, 0)")
-                                             : QStringLiteral(",(?, ?, ?, 1, 0, 0, 0)");
-                        sqlSai += QStringLiteral(
-                            " ON CONFLICT(profile, bank, question) DO UPDATE SET in_list = 1, streak = 0");
+                        for (qsizetype k = 0; k < sai.size() / 5; ++k)
+                            sqlSai += k == 0 ? QStringLiteral("(?, ?, ?, ?, ?, 0, 0)")
+                                             : QStringLiteral(",(?, ?, ?, ?, ?, 0, 0)");
+                        sqlSai +=
+                            QStringLiteral(" ON CONFLICT(profile, bank, question) DO UPDATE SET in_list = "
+                                           "excluded.in_list, streak = excluded.streak");
                     }
                     if (!lenh.chay(sqlSai, sai))
                         return false;
@@ -327,14 +330,9 @@ KhoSqlite::ThayDoi KhoSqlite::thayDoiBaiLam(const BaiLam& b, const std::shared_p
             [b](qint64 h, const QString& nh, SoOnTap& onTap) {
                 if (h != b.hoSo || nh != b.nganHang)
                     return;
-                const LanThi l = b.lanThi();
-                for (int i = 1; i <= l.soCau(); ++i)
-                    if (!l.dung[static_cast<std::size_t>(i)]
-                        && onTap.coCau(l.cau[static_cast<std::size_t>(i)])) {
-                        MucOnTap& m = onTap.muc[static_cast<std::size_t>(l.cau[static_cast<std::size_t>(i)])];
-                        m.canOn = true;
-                        m.dungLienTiep = 0;
-                    }
+                for (int q : cauBiSai(b.lanThi()))
+                    if (onTap.coCau(q))
+                        boVaoDanhSach(onTap.muc[static_cast<std::size_t>(q)]);
             },
             QJsonObject{{QStringLiteral("kind"), QStringLiteral("attempt")},
                         {QStringLiteral("attempt"), baiLamJson(b, true)}}};

@@ -24,10 +24,12 @@ namespace thilaixe {
 
 namespace {
 
-// Pictures decoded lately, by file and size (in KB, up to 48 MB).
+// Pictures decoded lately, by file and size (in KB): 8 MB holds the last
+// dozen or so at a paper's size, enough for the slots around the one shown;
+// one further back is decoded again, off the window's thread.
 QCache<QString, QImage>& boNhoAnh()
 {
-    static QCache<QString, QImage> c(qsizetype{48} * 1024);
+    static QCache<QString, QImage> c(qsizetype{8} * 1024);
     return c;
 }
 

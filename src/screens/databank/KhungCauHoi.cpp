@@ -24,13 +24,30 @@ namespace thilaixe {
 
 namespace {
 
-// Pictures decoded lately, by file and size (in KB): 8 MB holds the last
-// dozen or so at a paper's size, enough for the slots around the one shown;
-// one further back is decoded again, off the window's thread.
+// Pictures decoded lately, by file and size (in KB): 2 MB holds the last
+// few at a paper's size, for the slot just left; one further back is
+// decoded again, off the window's thread. Every megabyte here is a
+// megabyte of the paper's memory.
 QCache<QString, QImage>& boNhoAnh()
 {
-    static QCache<QString, QImage> c(qsizetype{8} * 1024);
+    static QCache<QString, QImage> c(qsizetype{2} * 1024);
     return c;
+}
+
+// One decode at a time: a picture format that cannot decode to a smaller
+// size holds the whole picture while it decodes, and two at once doubled
+// the paper's peak memory. The window never waits either way.
+QThreadPool& luongGiaiMa()
+{
+    // The application's own: it goes, waiting for a decode under way,
+    // before the application does.
+    static QThreadPool* p = [] {
+        auto* t = new QThreadPool(qApp);
+        t->setMaxThreadCount(1);
+        t->setExpiryTimeout(2000);
+        return t;
+    }();
+    return *p;
 }
 
 }  // namespace
@@ -92,7 +109,7 @@ void AnhTrongKhung::veLai()
     }
     QPointer<AnhTrongKhung> toi(this);
     m_dangGiaiMa = true;
-    QThreadPool::globalInstance()->start([toi, tep = m_tep, can, luot, khoa] {
+    luongGiaiMa().start([toi, tep = m_tep, can, luot, khoa] {
         auto anh = std::make_shared<QImage>();
         const KetQuaTaiAnh kq = taiAnhBatKy(tep, can, anh.get());
         QMetaObject::invokeMethod(

@@ -8,17 +8,19 @@ HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHang& nh, const QSt
                      const std::vector<LanThi>* lichSu)
 {
     HoSoHang h;
-    if (lichSu)
+    if (lichSu) {
         std::copy_if(lichSu->begin(), lichSu->end(), std::back_inserter(h.lanThi), [&](const LanThi& l) {
             // An exam whose class was not written counts for the one asked.
             return l.hang.isEmpty() || l.hang.compare(hang, Qt::CaseInsensitive) == 0;
         });
-    for (const BaiLam& b : lichSu ? std::vector<BaiLam>{} : kho.cacBaiLam(hoSo, nh.id))
-        if (b.hang.compare(hang, Qt::CaseInsensitive) == 0) {
-            if (b.duDoan && !h.lanThi.empty())
-                h.duDoan.emplace_back(b.duDoan->first, b.dat());
-            h.lanThi.push_back(b.lanThi());
-        }
+    } else {
+        for (const BaiLam& b : kho.cacBaiLam(hoSo, nh.id))
+            if (b.hang.compare(hang, Qt::CaseInsensitive) == 0) {
+                if (b.duDoan && !h.lanThi.empty())
+                    h.duDoan.emplace_back(b.duDoan->first, b.dat());
+                h.lanThi.push_back(b.lanThi());
+            }
+    }
     h.onTap = kho.docOnTap(hoSo, nh.id, static_cast<int>(nh.cauHoi.size()));
     return h;
 }

@@ -2,6 +2,7 @@
 
 #include "rules/common/Texts.h"
 #include "rules/history/LichSuThi.h"
+#include "rules/store/KhoHocVien.h"
 
 #include "screens/databank/FormNganHang.h"
 #include "screens/databank/FormOnTap.h"
@@ -143,38 +144,34 @@ QString hangCoDien(const SharedState& s)
 
 }  // namespace
 
-FormOnTap* App::onTapCoDien()
+template <typename F, typename... Them> F* App::moCoDien(QPointer<F>& giu, Them... them)
 {
-    if (!m_onCoDien) {
-        if (!m_coDien)
-            m_coDien = moNganHangCoDien(m_mt);
-        const qint64 hoSo = hoSoDangHoc(m_mt);
-        m_onCoDien =
-            new FormOnTap(m_mt, m_coDien, hoSo, hangCoDien(m_mt.trangThai()), FormOnTap::CheDo::CauSai);
-        apDungGiaoDien(m_onCoDien, giaoDienCua(m_mt, hoSo));
-        m_thuTuTao.append(m_onCoDien.data());
-        connect(m_onCoDien, &FormOnTap::daDong, this, [this] { m_onCoDien = nullptr; });
-    }
-    return m_onCoDien;
+    if (giu)
+        return giu;
+    if (!m_coDien)
+        m_coDien = moNganHangCoDien(m_mt);
+    KhoHocVien& kho = m_mt.kho();
+    const qint64 hoSo = kho.hoSoDangHoc();
+    giu = new F(m_mt, m_coDien, hoSo, hangCoDien(m_mt.trangThai()), them...);
+    apDungGiaoDien(giu, kho.giaoDien(hoSo));
+    m_thuTuTao.append(giu.data());
+    connect(giu, &F::daDong, this, [&giu] { giu = nullptr; });
+    return giu;
 }
+
+FormOnTap* App::onTapCoDien() { return moCoDien(m_onCoDien, FormOnTap::CheDo::CauSai); }
 
 FormTienBo* App::tienBoCoDien()
 {
-    if (!m_tienBoCoDien) {
-        if (!m_coDien)
-            m_coDien = moNganHangCoDien(m_mt);
-        const qint64 hoSo = hoSoDangHoc(m_mt);
-        m_tienBoCoDien = new FormTienBo(m_mt, m_coDien, hoSo, hangCoDien(m_mt.trangThai()));
-        apDungGiaoDien(m_tienBoCoDien, giaoDienCua(m_mt, hoSo));
-        m_thuTuTao.append(m_tienBoCoDien.data());
-        connect(m_tienBoCoDien, &FormTienBo::daDong, this, [this] { m_tienBoCoDien = nullptr; });
-        // A most-missed question opens on the study form.
-        connect(m_tienBoCoDien, &FormTienBo::moCau, this, [this](int cau) {
+    const bool moi = !m_tienBoCoDien;
+    FormTienBo* f = moCoDien(m_tienBoCoDien);
+    // A most-missed question opens on the study form.
+    if (moi)
+        connect(f, &FormTienBo::moCau, this, [this](int cau) {
             if (coForm<FormHocTap>())
                 form<FormHocTap>()->denCau(cau);
         });
-    }
-    return m_tienBoCoDien;
+    return f;
 }
 
 void App::moCuaSo(QWidget* f)

@@ -66,6 +66,9 @@ private:
     void noiDay(FormHocTap* f);
     void noiDay(FormDapAnKQDaThi* f);
 
+    // One of the 300-question bank's learning windows, made at first use
+    // (for the learner chosen last, in their theme) and forgotten when closed.
+    template <typename F, typename... Them> F* moCoDien(QPointer<F>& giu, Them... them);
     // Shows a window and brings it to the front (it may be open already).
     void moCuaSo(QWidget* f);
     void khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu, const QString& lyDo);

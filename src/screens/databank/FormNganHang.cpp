@@ -71,10 +71,6 @@ void apDungGiaoDien(QWidget* w, int giaoDien)
     w->setPalette(giaoDien == 0 ? QApplication::palette() : bangMau(giaoDien));
 }
 
-qint64 hoSoDangHoc(MoiTruong& mt) { return mt.kho().hoSoDangHoc(); }
-
-int giaoDienCua(MoiTruong& mt, qint64 hoSo) { return mt.kho().giaoDien(hoSo); }
-
 FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const QString& hang)
     : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh))
 {
@@ -210,7 +206,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
 
     for (const HoSo& h : kho.cacHoSo())
         m_hoSo->addItem(h.ten, h.id);
-    m_hoSo->setCurrentIndex(std::max(0, m_hoSo->findData(hoSoDangHoc(mt))));
+    m_hoSo->setCurrentIndex(std::max(0, m_hoSo->findData(kho.hoSoDangHoc())));
     doiHoSo();
     if (!hang.isEmpty())
         chonHang(hang);
@@ -282,7 +278,7 @@ void FormNganHang::doiHoSo()
         const QSignalBlocker a(m_hang), b(m_chonGiaoDien), c(m_amBao), d(m_dao);
         const int i = m_hang->findText(kho.hangDaChon(h, m_nh->nh.id), Qt::MatchFixedString);
         m_hang->setCurrentIndex(std::max(0, i));
-        m_chonGiaoDien->setCurrentIndex(giaoDienCua(m_mt, h));
+        m_chonGiaoDien->setCurrentIndex(kho.giaoDien(h));
         m_amBao->setChecked(kho.amBao(h));
         m_dao->setChecked(kho.daoPhuongAn(h));
     }

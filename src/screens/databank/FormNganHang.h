@@ -23,10 +23,6 @@ struct NganHangMo;
 // Applies a theme to a window: 0 the desktop's, 1 light, 2 dark, 3 high
 // contrast. Meanings never rest on colour alone in these windows.
 void apDungGiaoDien(QWidget* w, int giaoDien);
-// The learner chosen last on a home, and their theme: the study form's
-// learning windows open as that learner, in that theme.
-qint64 hoSoDangHoc(MoiTruong& mt);
-int giaoDienCua(MoiTruong& mt, qint64 hoSo);
 
 // The home of a data bank: what the bank is, who is learning (profiles),
 // the class and its rule in one line, and every action one click or one

@@ -34,7 +34,8 @@ FormOnTap::FormOnTap(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_hang(hang),
       m_phien(mt.kho(), hoSo, m_nh->nh, cheDo, lietCuaHang(*m_nh, hang, cheDo),
               m_nh->coDien ? PhienOn::DocLanThi([this] {
-                  return lichSuNgoaiKho(m_mt, *m_nh, m_hoSo, &m_lichSuHong).value_or(std::vector<LanThi>{});
+                  return lichSuNgoaiKho(m_mt, *m_nh, m_hoSo, m_daBaoLoi, &m_lichSuHong)
+                      .value_or(std::vector<LanThi>{});
               })
                            : PhienOn::DocLanThi{})
 {

@@ -56,10 +56,11 @@ private:
     std::shared_ptr<const NganHangMo> m_nh;
     qint64 m_hoSo;
     QString m_hang;
-    bool m_lichSuHong = false;  // the 300-question bank's history could not be read
+    // Set while m_phien reads the 300-question bank's history: declared first.
+    bool m_lichSuHong = false;  // that history could not be read
+    bool m_daBaoLoi = false;    // a failed write of the store was said
     PhienOn m_phien;
     int m_cau = 0;
-    bool m_daBaoLoi = false;
     QLabel* m_con;
     QLabel* m_trong;
     KhungCauHoi* m_khung;

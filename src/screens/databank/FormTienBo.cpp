@@ -108,7 +108,8 @@ void FormTienBo::tinhLai()
     const QuyTacHang* q = m_nh->quyTac.timHang(m_hang);
     // The readiness and its inputs as the paper reads them.
     bool lichSuHong = false;
-    const std::optional<std::vector<LanThi>> lichSu = lichSuNgoaiKho(m_mt, *m_nh, m_hoSo, &lichSuHong);
+    const std::optional<std::vector<LanThi>> lichSu =
+        lichSuNgoaiKho(m_mt, *m_nh, m_hoSo, m_daBaoLoi, &lichSuHong);
     const HoSoHang h = docHoSoHang(kho, m_hoSo, nh, m_hang, lichSu ? &*lichSu : nullptr);
     const std::vector<LanThi>& ds = h.lanThi;
     const std::vector<std::pair<double, bool>>& duDoan = h.duDoan;

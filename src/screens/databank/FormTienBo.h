@@ -48,6 +48,7 @@ private:
     QString m_hang;
     SanSang m_sanSang;
     std::optional<double> m_brier;
+    bool m_daBaoLoi = false;  // a failed write of the store was said
     BieuDoDiem* m_bieuDo;
     QLabel* m_dat;
     QLabel* m_liet;

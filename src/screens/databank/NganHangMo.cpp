@@ -82,7 +82,7 @@ std::shared_ptr<NganHangMo> moNganHangCoDien(const MoiTruong& mt)
 }
 
 std::optional<std::vector<LanThi>> lichSuNgoaiKho(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo,
-                                                  bool* hong)
+                                                  bool& daBao, bool* hong)
 {
     if (!nh.coDien)
         return std::nullopt;
@@ -91,10 +91,8 @@ std::optional<std::vector<LanThi>> lichSuNgoaiKho(MoiTruong& mt, const NganHangM
         *hong = lichSu.trangThai == KetQuaDoc::LoiKhac;
     QString loi;
     if (lichSu.daDoc()
-        && !mt.kho().gopLanThi(hoSo, nh.nh.id, static_cast<int>(nh.nh.cauHoi.size()), lichSu.lanThi, &loi)) {
-        bool daBao = false;
+        && !mt.kho().gopLanThi(hoSo, nh.nh.id, static_cast<int>(nh.nh.cauHoi.size()), lichSu.lanThi, &loi))
         mt.baoLoiGhiKho(daBao, loi);
-    }
     return lichSu.lanThi;
 }
 

@@ -64,9 +64,10 @@ std::shared_ptr<NganHangMo> moNganHangCoDien(const MoiTruong& mt);
 // for the 300-question bank, the history file's exams, folded into the
 // learner's practice when the file was read whole (one that cannot be read
 // for a while undoes nothing, and is said once). Empty for any other bank,
-// whose attempts are the store's. `hong`: the history could not be read.
+// whose attempts are the store's. `hong`: the history could not be read;
+// `daBao`: the window has said a failed write of the store already.
 std::optional<std::vector<LanThi>> lichSuNgoaiKho(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo,
-                                                  bool* hong = nullptr);
+                                                  bool& daBao, bool* hong = nullptr);
 
 // A 64-bit seed from the program's random source.
 std::uint64_t hatGiong(MoiTruong& mt);

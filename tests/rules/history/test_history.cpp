@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "rules/common/NenTang.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/history/Tcvn3.h"
 
@@ -51,6 +52,49 @@ int runWriter(const test::WorkDir& dir, const QStringList& args)
 class TestHistory : public QObject {
     Q_OBJECT
 private slots:
+    // The platform file says what stands under a name, followed or not, and
+    // enters a folder whose name is not UTF-8 text and names it back by its
+    // bytes.
+    void platformLooksAtNamesAndFolders()
+    {
+        test::WorkDir d;
+        d.write(u"file"_s, "12345");
+        QVERIFY(QDir().mkdir(d.path(u"folder"_s)));
+        QVERIFY(QFile::link(d.path(u"file"_s), d.path(u"link"_s)));
+        QCOMPARE(::mkfifo(QFile::encodeName(d.path(u"fifo"_s)).constData(), 0644), 0);
+        const struct {
+            QString name;
+            bool follow;
+            LoaiTep kind;
+            const char* said;
+        } rows[] = {{d.path(u"file"_s), false, LoaiTep::Thuong, nullptr},
+                    {d.path(u"folder"_s), false, LoaiTep::ThuMuc, "thư mục"},
+                    {d.path(u"link"_s), false, LoaiTep::LienKet, "liên kết"},
+                    {d.path(u"link"_s), true, LoaiTep::Thuong, nullptr},
+                    {d.path(u"fifo"_s), true, LoaiTep::Fifo, "FIFO"},
+                    {u"/dev/null"_s, true, LoaiTep::ThietBi, "thiết bị"},
+                    {d.path(u"none"_s), false, LoaiTep::KhongCo, nullptr}};
+        for (const auto& r : rows) {
+            const ThongTinTep t = xemTep(r.name, r.follow);
+            QVERIFY2(t.loai == r.kind, qPrintable(r.name));
+            if (r.said)
+                QVERIFY2(khongPhaiTepThuong(t.loai).contains(QString::fromUtf8(r.said)), qPrintable(r.name));
+        }
+        QCOMPARE(xemTep(d.path(u"file"_s)).kichThuoc, qint64{5});
+        QCOMPARE(xemTep(d.path(u"none"_s)).soLoi, ENOENT);
+
+        const QByteArray before = thuMucHienTai();
+        const QByteArray odd = QFile::encodeName(d.path(QString())) + "/t\xeanh\xff";
+        QCOMPARE(::mkdir(odd.constData(), 0755), 0);
+        QVERIFY(vaoThuMuc(odd));
+        QCOMPARE(thuMucHienTai(), odd);
+        QCOMPARE(xemTep(tenThuMucHienTai(), true).loai, LoaiTep::ThuMuc);
+        int why = 0;
+        QVERIFY(!vaoThuMuc(odd + "/none", &why));
+        QCOMPARE(why, ENOENT);
+        QVERIFY(vaoThuMuc(before));
+    }
+
     void recordLines()
     {
         // Question 7 in slot 1, question 300 in slot 30, slot 2 unanswered.

@@ -3,6 +3,7 @@
 #include "rules/databank/NganHangCauHoi.h"
 #include "rules/store/KhoHocVien.h"
 #include "rules/store/KhoSqlite.h"
+#include "rules/store/LenhSqlite.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,6 +73,27 @@ class TestKho : public QObject {
     Q_OBJECT
 
 private slots:
+    // SQLite's failures, extended codes included, said by their primary
+    // code; damage told apart from the rest.
+    void sqliteFailuresSaid()
+    {
+        const struct {
+            int code;
+            const char* said;
+            bool damaged;
+        } rows[] = {{13, "ổ đĩa đã đầy", false},      {5, "giữ tệp quá lâu", false},
+                    {517, "giữ tệp quá lâu", false},                                // SQLITE_BUSY_SNAPSHOT
+                    {8, "chỉ cho đọc", false},        {778, "lỗi đọc ghi", false},  // SQLITE_IOERR_WRITE
+                    {11, "tệp bị hỏng", true},        {26, "tệp bị hỏng", true},
+                    {14, "không mở được tệp", false}, {1, "no such table", false}};
+        for (const auto& r : rows) {
+            const QSqlError e(u"driver"_s, u"no such table"_s, QSqlError::StatementError,
+                              QString::number(r.code));
+            QVERIFY2(lyDoSql(e).contains(QString::fromUtf8(r.said)), qPrintable(lyDoSql(e)));
+            QCOMPARE(laLoiHong(e), r.damaged);
+        }
+    }
+
     // An attempt kept whole, its misses in practice, a critical miss named;
     // profiles and settings; and all of it read back by a later opening.
     void attemptsPracticeAndProfilesKept()

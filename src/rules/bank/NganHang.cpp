@@ -19,10 +19,10 @@ namespace {
 QString phan(int q)
 {
     if (q <= 150)
-        return QStringLiteral("Lý thuyết (câu 1–150)");
+        return txt::kCoDienChuong1;
     if (q <= 250)
-        return QStringLiteral("Biển báo (câu 151–250)");
-    return QStringLiteral("Sa bàn (câu 251–300)");
+        return txt::kCoDienChuong2;
+    return txt::kCoDienChuong3;
 }
 
 QImage anhMau(int q)
@@ -35,12 +35,10 @@ QImage anhMau(int q)
     p.fillRect(0, 0, 480, 28, QColor(200, 40, 40));
     p.setPen(Qt::white);
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold));
-    p.drawText(QRect(0, 0, 480, 28), Qt::AlignCenter,
-               QStringLiteral("ẢNH MẪU — KHÔNG PHẢI CÂU HỎI THI THẬT"));
+    p.drawText(QRect(0, 0, 480, 28), Qt::AlignCenter, txt::kMauAnh);
     p.setPen(QColor(20, 30, 90));
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 20, QFont::Bold));
-    p.drawText(QRect(20, 40, 440, 36), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Câu hỏi số %1").arg(q));
+    p.drawText(QRect(20, 40, 440, 36), Qt::AlignLeft | Qt::AlignVCenter, txt::kMauCauHoi.arg(q));
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
     p.setPen(QColor(90, 90, 90));
     p.drawText(QRect(20, 78, 440, 26), Qt::AlignLeft | Qt::AlignVCenter, phan(q));
@@ -48,7 +46,7 @@ QImage anhMau(int q)
     const int n = kSoPhuongAn[static_cast<std::size_t>(q)];
     for (int k = 1; k <= n; ++k)
         p.drawText(QRect(40, 120 + (k - 1) * 48, 420, 40), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("%1. Phương án %1 của câu %2").arg(k).arg(q));
+                   txt::kMauPhuongAn.arg(k).arg(q));
     p.setPen(QPen(QColor(180, 180, 180), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(1, 1, 477, 357);
@@ -109,8 +107,8 @@ bool ghiAnh(const QString& tep, const QByteArray& noiDung, QString* loi)
 {
     QSaveFile f(tep);
     if (!f.open(QIODevice::WriteOnly) || f.write(noiDung) != noiDung.size() || !f.commit())
-        return baoLoi(loi, QStringLiteral("không ghi được %1: %2")
-                               .arg(QDir::toNativeSeparators(tep), lyDoLoiTep(f.error(), f.errorString())));
+        return baoLoi(loi, txt::kCoDienKhongGhi.arg(QDir::toNativeSeparators(tep),
+                                                    lyDoLoiTep(f.error(), f.errorString())));
     return true;
 }
 
@@ -132,8 +130,8 @@ bool datAnhMau(const QString& thuMuc, const QString& banCaiDat, const QStringLis
         if (chep) {
             QFile nguon(QDir(banCaiDat).filePath(t));
             if (!nguon.open(QIODevice::ReadOnly))
-                return baoLoi(loi, QStringLiteral("không đọc được %1: %2")
-                                       .arg(QDir::toNativeSeparators(nguon.fileName()), nguon.errorString()));
+                return baoLoi(loi, txt::kCoDienKhongDoc.arg(QDir::toNativeSeparators(nguon.fileName()),
+                                                            nguon.errorString()));
             noiDung = nguon.readAll();
         } else {
             noiDung = jpegMau(t.left(3).toInt());
@@ -150,10 +148,10 @@ QString lyDoLoiTep(QFileDevice::FileError loi, const QString& chiTiet)
 {
     switch (loi) {
     case QFileDevice::NoError: return QString();
-    case QFileDevice::ResourceError: return QStringLiteral("ổ đĩa đã đầy hoặc hết tài nguyên");
-    case QFileDevice::PermissionsError: return QStringLiteral("không có quyền ghi");
-    case QFileDevice::OpenError: return QStringLiteral("không mở được tệp để ghi (%1)").arg(chiTiet);
-    case QFileDevice::WriteError: return QStringLiteral("lỗi khi ghi (%1)").arg(chiTiet);
+    case QFileDevice::ResourceError: return txt::kCoDienDiaDay;
+    case QFileDevice::PermissionsError: return txt::kCoDienKhongQuyenGhi;
+    case QFileDevice::OpenError: return txt::kCoDienKhongMoGhi.arg(chiTiet);
+    case QFileDevice::WriteError: return txt::kCoDienLoiGhi.arg(chiTiet);
     default: return chiTiet;
     }
 }
@@ -161,7 +159,7 @@ QString lyDoLoiTep(QFileDevice::FileError loi, const QString& chiTiet)
 bool veNganHangMau(const QString& thuMuc, QString* loi)
 {
     if (!QDir().mkpath(thuMuc))
-        return baoLoi(loi, QStringLiteral("không tạo được thư mục %1").arg(QDir::toNativeSeparators(thuMuc)));
+        return baoLoi(loi, txt::kCoDienKhongTaoThuMuc.arg(QDir::toNativeSeparators(thuMuc)));
     QStringList tatCa;
     for (int q = 1; q <= kSoCauHoi; ++q)
         tatCa.append(TenTepAnh(static_cast<std::int16_t>(q)));
@@ -171,8 +169,7 @@ bool veNganHangMau(const QString& thuMuc, QString* loi)
 bool chuanBiThuMuc(const QString& thuMuc, const QString& banCaiDat, QString* loi)
 {
     if (!QDir().mkpath(thuMuc))
-        return baoLoi(loi, QStringLiteral("không tạo được thư mục %1 (kiểm tra biến HOME và quyền ghi)")
-                               .arg(QDir::toNativeSeparators(thuMuc)));
+        return baoLoi(loi, txt::kCoDienKhongTaoThuMucHome.arg(QDir::toNativeSeparators(thuMuc)));
     const QString dauMau = QDir(thuMuc).filePath(kTepDauMau);
     const QStringList thieu = anhConThieu(thuMuc);
     // A new folder is marked as holding the sample before the first picture
@@ -183,17 +180,16 @@ bool chuanBiThuMuc(const QString& thuMuc, const QString& banCaiDat, QString* loi
         QFile dau(dauMau);
         if (!dau.open(QIODevice::WriteOnly) || dau.write(kNoiDungDauMau) != kNoiDungDauMau.size()
             || !dau.flush())
-            return baoLoi(
-                loi, QStringLiteral("không ghi được %1: %2")
-                         .arg(QDir::toNativeSeparators(dauMau), lyDoLoiTep(dau.error(), dau.errorString())));
+            return baoLoi(loi, txt::kCoDienKhongGhi.arg(QDir::toNativeSeparators(dauMau),
+                                                        lyDoLoiTep(dau.error(), dau.errorString())));
     }
     if (!thieu.isEmpty() && QFileInfo::exists(dauMau) && !datAnhMau(thuMuc, banCaiDat, thieu, loi))
         return false;
     QFile lichSu(QDir(thuMuc).filePath(QStringLiteral("DuLieu.txt")));
     if (!QFileInfo::exists(lichSu.fileName()) && !QFileInfo(lichSu.fileName()).isSymLink()
         && !lichSu.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return baoLoi(loi, QStringLiteral("không tạo được %1: %2")
-                               .arg(QDir::toNativeSeparators(lichSu.fileName()), lichSu.errorString()));
+        return baoLoi(
+            loi, txt::kCoDienKhongTao.arg(QDir::toNativeSeparators(lichSu.fileName()), lichSu.errorString()));
     return true;
 }
 

@@ -21,6 +21,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstdio>
 #include <functional>
 
 class QFile;
@@ -109,5 +110,8 @@ bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& 
 // seconds are removed; nothing else is touched. Returns how many were
 // removed.
 int donTepTam(const QString& tep, int tuoiGiay = 300);
+
+// One line of a command's output on `ra`, in the terminal's encoding.
+void inDong(std::FILE* ra, const QString& dong);
 
 }  // namespace thilaixe

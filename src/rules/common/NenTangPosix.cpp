@@ -1,4 +1,5 @@
 #include "rules/common/NenTang.h"
+#include "rules/common/Texts.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -44,16 +45,16 @@ QString khongPhaiTepThuong(mode_t m) { return khongPhaiTepThuong(loaiTheoCheDo(m
 QString khongPhaiTepThuong(LoaiTep loai)
 {
     switch (loai) {
-    case LoaiTep::LienKet: return QStringLiteral("là một liên kết (symlink), không phải tệp thường");
-    case LoaiTep::ThuMuc: return QStringLiteral("là một thư mục, không phải tệp");
-    case LoaiTep::Fifo: return QStringLiteral("là một ống dẫn (FIFO), không phải tệp thường");
-    case LoaiTep::ThietBi: return QStringLiteral("là một thiết bị, không phải tệp thường");
-    case LoaiTep::Socket: return QStringLiteral("là một socket, không phải tệp thường");
+    case LoaiTep::LienKet: return txt::kHtLienKet;
+    case LoaiTep::ThuMuc: return txt::kHtThuMuc;
+    case LoaiTep::Fifo: return txt::kHtFifo;
+    case LoaiTep::ThietBi: return txt::kHtThietBi;
+    case LoaiTep::Socket: return txt::kHtSocket;
     case LoaiTep::KhongCo:
     case LoaiTep::Thuong:
     case LoaiTep::Khac: break;
     }
-    return QStringLiteral("là một tệp đặc biệt, không phải tệp thường");
+    return txt::kHtTepDacBiet;
 }
 
 ThongTinTep xemTep(const QString& tep, bool theoLienKet)
@@ -185,20 +186,19 @@ bool laTenTam(const QByteArray& ten, const QByteArray& goc)
 QString lyDoLoi(int e)
 {
     switch (e) {
-    case ENOENT: return QStringLiteral("không có tệp hay thư mục này");
+    case ENOENT: return txt::kHtKhongCo;
     case EACCES:
-    case EPERM: return QStringLiteral("không có quyền truy cập");
-    case EROFS: return QStringLiteral("thư mục chỉ cho đọc, không ghi được vào đó");
+    case EPERM: return txt::kHtKhongCoQuyen;
+    case EROFS: return txt::kHtChiDocThuMuc;
     case ENOSPC:
-    case EDQUOT: return QStringLiteral("ổ đĩa đã đầy");
-    case EIO: return QStringLiteral("lỗi đọc ghi của ổ đĩa");
-    case ELOOP: return QStringLiteral("là một liên kết (symlink), không phải tệp thường");
-    case ENOTDIR: return QStringLiteral("một phần của đường dẫn không phải là thư mục");
-    case ENAMETOOLONG: return QStringLiteral("tên tệp quá dài");
+    case EDQUOT: return txt::kHtDiaDay;
+    case EIO: return txt::kHtLoiDia;
+    case ELOOP: return txt::kHtLienKet;
+    case ENOTDIR: return txt::kHtKhongPhaiThuMuc;
+    case ENAMETOOLONG: return txt::kHtTenQuaDai;
     case EMFILE:
-    case ENFILE: return QStringLiteral("đang mở quá nhiều tệp");
-    default:
-        return QStringLiteral("lỗi hệ thống số %1 (%2)").arg(e).arg(QString::fromLocal8Bit(std::strerror(e)));
+    case ENFILE: return txt::kHtQuaNhieuTep;
+    default: return txt::kHtLoiSo.arg(e).arg(QString::fromLocal8Bit(std::strerror(e)));
     }
 }
 
@@ -255,7 +255,7 @@ KhoaTep::KhoaTep(const QString& tep)
                   O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (m_fd < 0) {
         // A read-only folder, no permission, a full disk: not another copy.
-        m_lyDo = QStringLiteral("không tạo được tệp khoá %1.lock: %2").arg(tep, loiHeThong());
+        m_lyDo = txt::kHtKhongTaoKhoa.arg(tep, loiHeThong());
         return;
     }
     // A save takes milliseconds: wait for another copy's for a while.
@@ -265,12 +265,12 @@ KhoaTep::KhoaTep(const QString& tep)
             return;
         }
         if (errno != EWOULDBLOCK && errno != EINTR) {
-            m_lyDo = QStringLiteral("không khoá được tệp %1.lock: %2").arg(tep, loiHeThong());
+            m_lyDo = txt::kHtKhongKhoa.arg(tep, loiHeThong());
             return;
         }
         ::usleep(10'000);
     }
-    m_lyDo = QStringLiteral("tệp đang được một bản khác của chương trình ghi (đã chờ 15 giây)");
+    m_lyDo = txt::kHtBanKhacGhi;
 }
 
 KhoaTep::~KhoaTep()
@@ -370,6 +370,12 @@ int donTepTam(const QString& tep, int tuoiGiay)
     }
     ::closedir(thuMuc);
     return daXoa;
+}
+
+void inDong(std::FILE* ra, const QString& dong)
+{
+    std::fputs(qPrintable(dong), ra);
+    std::fputc('\n', ra);
 }
 
 }  // namespace thilaixe

@@ -343,4 +343,283 @@ inline const QString kDlBrierChuaDu =
 inline const QString kDlDoPhu = QStringLiteral("Đã gặp theo chương (trong bài thi hoặc khi ôn):");
 inline const QString kDlTtDoPhu = QStringLiteral("Chương %1: đã gặp %2 trên %3 câu");
 
+// Faults in a bank or rule file, each said in Vietnamese and then in English
+// (a school's tools may read either). Where a fault lies:
+inline const QString kTepViTriCau = QStringLiteral("câu %1 (questions[%2].%3)");
+inline const QString kTepViTriTep = QStringLiteral("tệp");
+inline const QString kTepViTriByte = QStringLiteral("byte %1");
+inline const QString kTepViTriSoCau = QStringLiteral("câu %1");
+inline const QString kTepViTriChuong = QStringLiteral("chương %1");
+inline const QString kTepViTriAnh = QStringLiteral("câu %1 (%2)");
+
+// What the fault is:
+inline const QString kTepDangMoiHon = QStringLiteral(
+    "tệp theo định dạng mới hơn (%1) mà chương trình này chưa đọc được; hãy cập nhật chương trình");
+inline const QString kTepDangMoiHonEn =
+    QStringLiteral("a later format (%1) than this program reads; update the program");
+inline const QString kTepKhongPhaiDang = QStringLiteral("không phải \"%1\"");
+inline const QString kTepKhongPhaiDangEn = QStringLiteral("not \"%1\"");
+inline const QString kTepThieu = QStringLiteral("thiếu");
+inline const QString kTepThieuEn = QStringLiteral("missing");
+inline const QString kTepPhaiLaChuoi = QStringLiteral("phải là chuỗi chữ");
+inline const QString kTepPhaiLaChuoiEn = QStringLiteral("must be a string");
+inline const QString kTepTrong = QStringLiteral("trống");
+inline const QString kTepTrongEn = QStringLiteral("empty");
+inline const QString kTepDaiQua = QStringLiteral("dài quá %1 ký tự");
+inline const QString kTepDaiQuaEn = QStringLiteral("longer than %1 characters");
+inline const QString kTepKyTuCam =
+    QStringLiteral("có ký tự điều khiển hoặc đảo chiều chữ %1, không được phép");
+inline const QString kTepKyTuCamEn =
+    QStringLiteral("holds control or bidirectional override character %1, not allowed");
+inline const QString kTepSoNguyen = QStringLiteral("phải là số nguyên từ %1 đến %2");
+inline const QString kTepSoNguyenEn = QStringLiteral("must be a whole number from %1 to %2");
+inline const QString kTepLonQua = QStringLiteral("lớn quá %1 MB");
+inline const QString kTepLonQuaEn = QStringLiteral("larger than %1 MB");
+inline const QString kTepKhongPhaiDoiTuong = QStringLiteral("not an object");
+inline const QString kTepJsonHong = QStringLiteral("không phải JSON hợp lệ (%1)");
+inline const QString kTepJsonHongEn = QStringLiteral("not valid JSON (%1)");
+inline const QString kTepSoCau = QStringLiteral("phải có từ 1 đến %1 câu");
+inline const QString kTepSoCauEn = QStringLiteral("must hold 1 to %1 questions");
+inline const QString kTepSoChuong = QStringLiteral("phải có từ 1 đến 100 chương");
+inline const QString kTepSoChuongEn = QStringLiteral("must hold 1 to 100 chapters");
+inline const QString kTepDauSauCuoi = QStringLiteral("câu đầu lớn hơn câu cuối");
+inline const QString kTepDauSauCuoiEn = QStringLiteral("first is after last");
+inline const QString kTepChuongHaiLan = QStringLiteral("chương %1 có hai lần");
+inline const QString kTepChuongHaiLanEn = QStringLiteral("chapter %1 given twice");
+inline const QString kTepTrungKhoang = QStringLiteral("trùng khoảng câu với chương %1");
+inline const QString kTepTrungKhoangEn = QStringLiteral("overlaps chapter %1");
+inline const QString kTepSoLienNhau =
+    QStringLiteral("số %1 đứng ở chỗ câu %2: các câu phải đánh số 1..N liền nhau");
+inline const QString kTepSoLienNhauEn =
+    QStringLiteral("number %1 stands where %2 should: questions run 1..N without gaps");
+inline const QString kTepSoPhuongAn = QStringLiteral("phải có từ 2 đến 4 phương án");
+inline const QString kTepSoPhuongAnEn = QStringLiteral("must hold 2 to 4 options");
+inline const QString kTepPhuongAnChu =
+    QStringLiteral("phương án phải là chữ, không trống, không dài quá %1 ký tự");
+inline const QString kTepPhuongAnChuEn =
+    QStringLiteral("an option must be non-empty text of at most %1 characters");
+inline const QString kTepCanAnh = QStringLiteral("câu không có phương án bằng chữ thì phải có ảnh");
+inline const QString kTepCanAnhEn = QStringLiteral("a question without text options needs a picture");
+inline const QString kTepDungSai = QStringLiteral("phải là true hoặc false");
+inline const QString kTepDungSaiEn = QStringLiteral("must be true or false");
+inline const QString kTepAnhTrongThuMuc =
+    QStringLiteral("đường dẫn ảnh phải nằm trong thư mục của tệp ngân hàng");
+inline const QString kTepAnhTrongThuMucEn =
+    QStringLiteral("the picture's path must stay inside the bank's folder");
+inline const QString kTepDanhSachHang = QStringLiteral("phải là danh sách hạng");
+inline const QString kTepDanhSachHangEn = QStringLiteral("must be a list of classes");
+inline const QString kTepTenHang = QStringLiteral("tên hạng không hợp lệ");
+inline const QString kTepTenHangEn = QStringLiteral("not a class name");
+inline const QString kTepNgoaiChuong = QStringLiteral("không thuộc chương nào");
+inline const QString kTepNgoaiChuongEn = QStringLiteral("lies in no chapter");
+inline const QString kTepChuongQuaCuoi = QStringLiteral("kéo đến câu %1, ngân hàng chỉ có %2 câu");
+inline const QString kTepChuongQuaCuoiEn = QStringLiteral("runs to question %1, the bank has %2");
+inline const QString kTepKhongMoDuoc = QStringLiteral("không mở được: %1");
+inline const QString kTepKhongCoEn = QStringLiteral("cannot be opened: no such file");
+inline const QString kTepKhongMoDuocEn =
+    QStringLiteral("cannot be opened: not a regular file that can be read");
+inline const QString kTepKhongDocDuocEn = QStringLiteral("not a regular file that can be read");
+inline const QString kTepKhongCoAnh = QStringLiteral("không có tệp ảnh");
+inline const QString kTepKhongCoAnhEn = QStringLiteral("no such picture");
+inline const QString kTepAnhNgoai = QStringLiteral("ảnh nằm ngoài thư mục ngân hàng");
+inline const QString kTepAnhNgoaiEn = QStringLiteral("the picture lies outside the bank's folder");
+inline const QString kTepKhongPhaiTepThuongEn = QStringLiteral("not a regular file");
+inline const QString kTepAnhLonQua = QStringLiteral("ảnh %1×%2 điểm, lớn quá %3 triệu điểm ảnh");
+inline const QString kTepAnhLonQuaEn = QStringLiteral("a %1x%2 picture, over %3 million pixels");
+inline const QString kTepAnhHong = QStringLiteral("tệp ảnh hỏng, không đọc được");
+inline const QString kTepAnhHongEn = QStringLiteral("the picture does not decode");
+inline const QString kTepNgayTu = QStringLiteral("phải là ngày dạng YYYY-MM-DD");
+inline const QString kTepNgayTuEn = QStringLiteral("must be a date, YYYY-MM-DD");
+inline const QString kTepNgayDen =
+    QStringLiteral("phải là null hoặc một ngày YYYY-MM-DD không trước valid_from");
+inline const QString kTepNgayDenEn =
+    QStringLiteral("must be null or a date YYYY-MM-DD not before valid_from");
+inline const QString kTepSoHang = QStringLiteral("phải có từ 1 đến 100 hạng");
+inline const QString kTepSoHangEn = QStringLiteral("must hold 1 to 100 classes");
+inline const QString kTepTenChuong = QStringLiteral("tên chương phải là số");
+inline const QString kTepTenChuongEn = QStringLiteral("a chapter is named by its number");
+inline const QString kTepTongChuong =
+    QStringLiteral("số câu theo chương cộng câu điểm liệt là %1, khác %2 câu của đề");
+inline const QString kTepTongChuongEn =
+    QStringLiteral("chapter quotas and critical questions add up to %1, not the paper's %2");
+inline const QString kTepHangHaiLan = QStringLiteral("hạng %1 có hai lần");
+inline const QString kTepHangHaiLanEn = QStringLiteral("class %1 given twice");
+
+// Why a rule set cannot draw a class's paper from a bank
+inline const QString kRutNhomCanDu = QStringLiteral("đề theo nhóm cần ngân hàng %1 câu");
+inline const QString kRutThieuDiemLiet = QStringLiteral("cần %1 câu điểm liệt, nhóm %2 chỉ có %3");
+inline const QString kRutCaNganHang = QStringLiteral("cả ngân hàng");
+inline const QString kRutThieuChuong = QStringLiteral("chương %1 cần %2 câu, nhóm %3 chỉ có %4");
+
+// Choosing among rule sets
+inline const QString kQuyTacSapHet =
+    QStringLiteral("Bộ quy tắc %1 hết hiệu lực sau ngày %2 (còn %3 ngày): hãy cập nhật bộ quy tắc mới.");
+inline const QString kQuyTacTrungId =
+    QStringLiteral("Hai tệp cùng mang bộ quy tắc \"%1\": %2 và %3; dùng %2. / Two files hold rule set "
+                   "\"%1\"; the first by name is used.");
+inline const QString kQuyTacCungNgay =
+    QStringLiteral("Các bộ quy tắc cùng bắt đầu ngày %1: %2 (%3) và %4; dùng %2 (tệp đứng trước theo tên). / "
+                   "Rule sets start on the same day; the first file by name is used.");
+inline const QString kCoDienTieuDeNganHang = QStringLiteral("300 câu hỏi (đề 30 câu)");
+inline const QString kCoDienTieuDeQuyTac = QStringLiteral("Đề 30 câu theo 30 nhóm");
+
+// Why a file could not be used (the operating system's reasons, in words)
+inline const QString kHtLienKet = QStringLiteral("là một liên kết (symlink), không phải tệp thường");
+inline const QString kHtThuMuc = QStringLiteral("là một thư mục, không phải tệp");
+inline const QString kHtFifo = QStringLiteral("là một ống dẫn (FIFO), không phải tệp thường");
+inline const QString kHtThietBi = QStringLiteral("là một thiết bị, không phải tệp thường");
+inline const QString kHtSocket = QStringLiteral("là một socket, không phải tệp thường");
+inline const QString kHtTepDacBiet = QStringLiteral("là một tệp đặc biệt, không phải tệp thường");
+inline const QString kHtKhongCo = QStringLiteral("không có tệp hay thư mục này");
+inline const QString kHtKhongCoQuyen = QStringLiteral("không có quyền truy cập");
+inline const QString kHtChiDocThuMuc = QStringLiteral("thư mục chỉ cho đọc, không ghi được vào đó");
+inline const QString kHtDiaDay = QStringLiteral("ổ đĩa đã đầy");
+inline const QString kHtLoiDia = QStringLiteral("lỗi đọc ghi của ổ đĩa");
+inline const QString kHtKhongPhaiThuMuc = QStringLiteral("một phần của đường dẫn không phải là thư mục");
+inline const QString kHtTenQuaDai = QStringLiteral("tên tệp quá dài");
+inline const QString kHtQuaNhieuTep = QStringLiteral("đang mở quá nhiều tệp");
+inline const QString kHtLoiSo = QStringLiteral("lỗi hệ thống số %1 (%2)");
+inline const QString kHtKhongTaoKhoa = QStringLiteral("không tạo được tệp khoá %1.lock: %2");
+inline const QString kHtKhongKhoa = QStringLiteral("không khoá được tệp %1.lock: %2");
+inline const QString kHtBanKhacGhi =
+    QStringLiteral("tệp đang được một bản khác của chương trình ghi (đã chờ 15 giây)");
+
+// The learner's store
+inline const QString kKhoTenTrong = QStringLiteral("tên trống");
+inline const QString kKhoChiDoc = QStringLiteral("chỉ đọc");
+inline const QString kKhoChoBaiThi = QStringLiteral("%1 bài thi");
+inline const QString kKhoChoCauOn = QStringLiteral("%1 câu trả lời khi ôn");
+inline const QString kKhoChoDiemLiet = QStringLiteral("%1 ngày đúng câu điểm liệt");
+inline const QString kKhoChoCaiDat = QStringLiteral("%1 cài đặt");
+inline const QString kKhoChoKhac = QStringLiteral("%1 thay đổi khác");
+inline const QString kKhoKhongPhaiTepCho =
+    QStringLiteral("không phải tệp các thay đổi chưa ghi của chương trình (\"%1\")");
+inline const QString kKhoChoKhongPhaiBai = QStringLiteral("thay đổi %1 không phải một bài thi đọc được");
+inline const QString kKhoChoKhongDoc = QStringLiteral("thay đổi %1 không đọc được (\"%2\")");
+inline const QString kKhoChoDaGhi =
+    QStringLiteral("tệp này đã được ghi vào dữ liệu từ trước; không ghi lại lần nữa");
+inline const QString kKhoHong = QStringLiteral("tệp bị hỏng");
+inline const QString kKhoChuongTrinhKhac = QStringLiteral("là tệp dữ liệu của một chương trình khác");
+inline const QString kKhoLuocDoMoiHon =
+    QStringLiteral("do một phiên bản mới hơn của chương trình tạo ra (lược đồ %1); hãy dùng phiên bản đó");
+inline const QString kKhoChuaNangCap = QStringLiteral("chưa được nâng cấp");
+inline const QString kKhoKhongDoiTen = QStringLiteral("; không đổi tên được tệp");
+inline const QString kKhoKhongPhaiTepThuong = QStringLiteral("không phải tệp thường");
+inline const QString kKhoKhongDocTep = QStringLiteral("không đọc được tệp: %1");
+inline const QString kKhoKhongPhaiKho = QStringLiteral("không phải tệp dữ liệu của chương trình");
+inline const QString kKhoKhongChep = QStringLiteral("không đọc được tệp (không chép được để đọc)");
+inline const QString kKhoThuMucKhongGhi = QStringLiteral("thư mục %1 không cho ghi");
+inline const QString kKhoDiaChiDoc = QStringLiteral("ổ đĩa chứa tệp chỉ cho đọc");
+inline const QString kKhoTepChiDoc = QStringLiteral("tệp %1 chỉ cho đọc: bạn không có quyền ghi vào tệp đó");
+inline const QString kKhoBiGiu = QStringLiteral("một cửa sổ khác của chương trình giữ tệp quá lâu");
+inline const QString kKhoKhongMo =
+    QStringLiteral("không mở được tệp (thư mục không cho ghi, hoặc không có quyền)");
+inline const QString kKhoLoiKhongRo = QStringLiteral("lỗi không rõ");
+
+// The 300-question bank's files, and the sample made when its pictures are missing
+inline const QString kCoDienChuong1 = QStringLiteral("Lý thuyết (câu 1–150)");
+inline const QString kCoDienChuong2 = QStringLiteral("Biển báo (câu 151–250)");
+inline const QString kCoDienChuong3 = QStringLiteral("Sa bàn (câu 251–300)");
+inline const QString kMauAnh = QStringLiteral("ẢNH MẪU — KHÔNG PHẢI CÂU HỎI THI THẬT");
+inline const QString kMauCauHoi = QStringLiteral("Câu hỏi số %1");
+inline const QString kMauPhuongAn = QStringLiteral("%1. Phương án %1 của câu %2");
+inline const QString kCoDienKhongGhi = QStringLiteral("không ghi được %1: %2");
+inline const QString kCoDienKhongDoc = QStringLiteral("không đọc được %1: %2");
+inline const QString kCoDienDiaDay = QStringLiteral("ổ đĩa đã đầy hoặc hết tài nguyên");
+inline const QString kCoDienKhongQuyenGhi = QStringLiteral("không có quyền ghi");
+inline const QString kCoDienKhongMoGhi = QStringLiteral("không mở được tệp để ghi (%1)");
+inline const QString kCoDienLoiGhi = QStringLiteral("lỗi khi ghi (%1)");
+inline const QString kCoDienKhongTaoThuMuc = QStringLiteral("không tạo được thư mục %1");
+inline const QString kCoDienKhongTaoThuMucHome =
+    QStringLiteral("không tạo được thư mục %1 (kiểm tra biến HOME và quyền ghi)");
+inline const QString kCoDienKhongTao = QStringLiteral("không tạo được %1: %2");
+
+// Small words in windows
+inline const QString kDlConLoi = QStringLiteral("… (%1 lỗi)");
+inline const QString kDuoiMot = QStringLiteral("dưới 1");
+inline const QString kTrenChinChin = QStringLiteral("trên 99");
+inline const QString kLoiKhiDoc = QStringLiteral("lỗi khi đọc: ");
+
+// The command line. A message with both languages says the Vietnamese first.
+inline const QString kCliTroGiup =
+    QStringLiteral("Usage: thilaixe [--data DIR] [--bank FILE [--class C]]\n"
+                   "Học và thi thử lý thuyết lái xe (hạng B1, B2, C, D, E).\n"
+                   "\n"
+                   "Options:\n"
+                   "  -h, --help     Show this help and exit.\n"
+                   "  -v, --version  Show the version and exit.\n"
+                   "  --data DIR     Working folder with 001.jpg ... 300.jpg and DuLieu.txt.\n"
+                   "  --bank FILE [--class C]\n"
+                   "                 Open a question bank (JSON, such as the 600-question bank of\n"
+                   "                 June 2025) straight on its home window, class C chosen.\n"
+                   "  --bank-2025    Open the 600-question bank the entry form's button opens:\n"
+                   "                 bank-2025/bank.json in the working folder, else the sample.\n"
+                   "  --check-bank FILE [--rules FILE]\n"
+                   "                 Check a question bank (JSON) and its pictures: a summary and\n"
+                   "                 exit 0, or every fault and exit 1.\n"
+                   "  --draw-paper --bank FILE --class C [--seed N] [--rules FILE]\n"
+                   "                 Print a paper of class C drawn from the bank, as JSON.\n"
+                   "  --export [--bank ID|FILE]\n"
+                   "                 Print every kept attempt and practice box of the working\n"
+                   "                 folder's thilaixe.sqlite (of one bank when given), as JSON.\n"
+                   "  --import FILE  Write changes the program could not write when it ended\n"
+                   "                 (saved to FILE then) into the working folder's store.\n"
+                   "\n"
+                   "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
+                   "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
+                   "bank on first start).\n");
+inline const QString kCliThuMucCanTen = QStringLiteral("--data needs a folder");
+inline const QString kCliThuMucTenTrong = QStringLiteral("--data needs a folder (an empty name was given)");
+inline const QString kCliCanGiaTri = QStringLiteral("%1 needs a value");
+inline const QString kCliThamSoLa =
+    QStringLiteral("tham số không rõ / unknown argument '%1' (see thilaixe --help)");
+inline const QString kCliXuatKhongHang =
+    QStringLiteral("--export không nhận --class / --export takes no --class");
+inline const QString kCliHangCanNganHang = QStringLiteral("--class cần --bank / --class needs --bank FILE");
+inline const QString kCliHatChiRutDe =
+    QStringLiteral("--seed chỉ dùng với --draw-paper / --seed goes with --draw-paper");
+inline const QString kCliQuyTacChiKiem = QStringLiteral(
+    "--rules chỉ dùng với --check-bank hoặc --draw-paper / --rules goes with --check-bank or --draw-paper");
+inline const QString kCliKhongPhaiThuMuc = QStringLiteral("not a folder");
+inline const QString kCliTenKhongUtf8 =
+    QStringLiteral("thilaixe: %1: tên tệp không phải chữ UTF-8, hãy đổi tên tệp / the file's own name is not "
+                   "UTF-8: rename it");
+inline const QString kCliRutDeCan = QStringLiteral("thilaixe: --draw-paper cần --bank TỆP và --class HẠNG / "
+                                                   "--draw-paper needs --bank FILE and --class CLASS");
+inline const QString kCliTepKhongDoc =
+    QStringLiteral("thilaixe: %1 %2: %3 / not a regular file that can be read");
+inline const QString kCliQuyTacNgoaiHieuLuc =
+    QStringLiteral("thilaixe: bộ quy tắc %1 không có hiệu lực hôm nay (%2); vẫn dùng vì được chỉ định / rule "
+                   "set %1 is not in force today; used as given");
+inline const QString kCliKhongCoQuyTac =
+    QStringLiteral("thilaixe: %1\nthilaixe: no rule set is in force today (%2)");
+inline const QString kCliLoi = QStringLiteral("LỖI %1");
+inline const QString kCliSoLoi = QStringLiteral("%1 lỗi / %1 faults");
+inline const QString kCliHatGiong =
+    QStringLiteral("thilaixe: --seed phải là số nguyên không âm / --seed takes a whole number");
+inline const QString kCliKhongRutDuoc =
+    QStringLiteral("thilaixe: %1 / the bank cannot give this class's paper");
+inline const QString kCliKhongCoHang = QStringLiteral(
+    "thilaixe: hạng %1 không có trong bộ quy tắc %2 (có: %3) / class %1 is not in rule set %2");
+inline const QString kCliNganHang = QStringLiteral("Ngân hàng: %1 (%2, phiên bản %3)");
+inline const QString kCliNguon = QStringLiteral("Nguồn: %1");
+inline const QString kCliTongSo = QStringLiteral("%1 câu, %2 câu điểm liệt, %3 ảnh");
+inline const QString kCliChuong = QStringLiteral("  Chương %1 (câu %2–%3): %4 câu, %5 điểm liệt — %6");
+inline const QString kCliBoQuyTac = QStringLiteral("Bộ quy tắc: %1 (từ %2%3) — %4");
+inline const QString kCliDenNgay = QStringLiteral(" đến %1");
+inline const QString kCliKhongRutHang = QStringLiteral("  Không rút được đề hạng %1: %2");
+inline const QString kCliRutDuoc = QStringLiteral("Rút được đề các hạng: %1");
+inline const QString kCliKhoKhongDoc =
+    QStringLiteral("thilaixe: %1\nthilaixe: the store cannot be read; nothing is exported");
+inline const QString kCliWalHong = QStringLiteral(
+    "thilaixe: %1\nthilaixe: the store's -wal is damaged: what follows may lack recent changes");
+inline const QString kCliXuatKhongCo =
+    QStringLiteral("thilaixe: --export --bank %1: không có bài thi hay câu ôn nào của ngân hàng này trong %2 "
+                   "/ nothing kept for that bank id");
+inline const QString kCliNhapKhongDoc = QStringLiteral("thilaixe: --import %1: %2 / cannot be read");
+inline const QString kCliKhoKhongGhi =
+    QStringLiteral("thilaixe: %1\nthilaixe: the store cannot be written; nothing is imported");
+inline const QString kCliKhongNhap = QStringLiteral("thilaixe: --import %1: %2 / not imported");
+inline const QString kCliDaNhap = QStringLiteral("Đã ghi %1 thay đổi vào %2 / %1 changes written");
+
 }  // namespace thilaixe::txt

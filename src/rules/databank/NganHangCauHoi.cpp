@@ -25,10 +25,7 @@ namespace {
 const QString kDangNganHang = QStringLiteral("thilaixe-bank/");
 const QString kDangQuyTac = QStringLiteral("thilaixe-rules/");
 
-QString viTriCau(int i, const QString& khoa)
-{
-    return QStringLiteral("câu %1 (questions[%2].%3)").arg(i + 1).arg(i).arg(khoa);
-}
+QString viTriCau(int i, const QString& khoa) { return txt::kTepViTriCau.arg(i + 1).arg(i).arg(khoa); }
 
 // Nothing a reader sees: blanks, control and format characters (NUL, a
 // zero-width space) only.
@@ -87,14 +84,10 @@ public:
         bool so = false;
         const int v = d.startsWith(ten) ? d.mid(ten.size()).toInt(&so) : 0;
         if (so && v > 1)
-            them(QStringLiteral("format"),
-                 QStringLiteral("tệp theo định dạng mới hơn (%1) mà chương trình này chưa đọc được; hãy cập "
-                                "nhật chương trình")
-                     .arg(d),
-                 QStringLiteral("a later format (%1) than this program reads; update the program").arg(d));
+            them(QStringLiteral("format"), txt::kTepDangMoiHon.arg(d), txt::kTepDangMoiHonEn.arg(d));
         else
-            them(QStringLiteral("format"), QStringLiteral("không phải \"%11\"").arg(ten),
-                 QStringLiteral("not \"%11\"").arg(ten));
+            them(QStringLiteral("format"), txt::kTepKhongPhaiDang.arg(ten + QLatin1Char('1')),
+                 txt::kTepKhongPhaiDangEn.arg(ten + QLatin1Char('1')));
         return false;
     }
     QString chu(const QJsonObject& o, const QString& khoa, const ViTri& viTri, bool batBuoc, int toiDa)
@@ -102,21 +95,20 @@ public:
         const QJsonValue v = o.value(khoa);
         if (v.isUndefined() || v.isNull()) {
             if (batBuoc)
-                them(viTri, QStringLiteral("thiếu"), QStringLiteral("missing"));
+                them(viTri, txt::kTepThieu, txt::kTepThieuEn);
             return {};
         }
         if (!v.isString()) {
-            them(viTri, QStringLiteral("phải là chuỗi chữ"), QStringLiteral("must be a string"));
+            them(viTri, txt::kTepPhaiLaChuoi, txt::kTepPhaiLaChuoiEn);
             return {};
         }
         // One form for every text, whatever the editor wrote (NFD or NFC).
         QString s = v.toString().normalized(QString::NormalizationForm_C);
         if (batBuoc && chiKhoangTrang(s))
-            them(viTri, QStringLiteral("trống"), QStringLiteral("empty"));
+            them(viTri, txt::kTepTrong, txt::kTepTrongEn);
         kiemKyTu(s, viTri);
         if (s.size() > toiDa)
-            them(viTri, QStringLiteral("dài quá %1 ký tự").arg(toiDa),
-                 QStringLiteral("longer than %1 characters").arg(toiDa));
+            them(viTri, txt::kTepDaiQua.arg(toiDa), txt::kTepDaiQuaEn.arg(toiDa));
         return s;
     }
     void kiemKyTu(const QString& s, const ViTri& viTri)
@@ -124,8 +116,7 @@ public:
         if (const std::optional<char16_t> u = kyTuCam(s)) {
             const QString ma =
                 QStringLiteral("U+%1").arg(static_cast<int>(*u), 4, 16, QLatin1Char('0')).toUpper();
-            them(viTri, QStringLiteral("có ký tự điều khiển hoặc đảo chiều chữ %1, không được phép").arg(ma),
-                 QStringLiteral("holds control or bidirectional override character %1, not allowed").arg(ma));
+            them(viTri, txt::kTepKyTuCam.arg(ma), txt::kTepKyTuCamEn.arg(ma));
         }
     }
     std::optional<int> so(const QJsonObject& o, const QString& khoa, const ViTri& viTri, int thap, int cao,
@@ -134,14 +125,13 @@ public:
         const QJsonValue v = o.value(khoa);
         if (v.isUndefined()) {
             if (batBuoc)
-                them(viTri, QStringLiteral("thiếu"), QStringLiteral("missing"));
+                them(viTri, txt::kTepThieu, txt::kTepThieuEn);
             return std::nullopt;
         }
         // Range first: casting a number beyond any integer (1e300) is undefined.
         const double d = v.toDouble();
         if (!v.isDouble() || !(d >= thap && d <= cao) || d != std::floor(d)) {
-            them(viTri, QStringLiteral("phải là số nguyên từ %1 đến %2").arg(thap).arg(cao),
-                 QStringLiteral("must be a whole number from %1 to %2").arg(thap).arg(cao));
+            them(viTri, txt::kTepSoNguyen.arg(thap).arg(cao), txt::kTepSoNguyenEn.arg(thap).arg(cao));
             return std::nullopt;
         }
         return static_cast<int>(d);
@@ -151,18 +141,16 @@ public:
 std::optional<QJsonObject> docJson(const QByteArray& b, SoatLoi& s)
 {
     if (b.size() > kTepDuLieuToiDa) {
-        s.them(QStringLiteral("tệp"), QStringLiteral("lớn quá %1 MB").arg(kTepDuLieuToiDa >> 20),
-               QStringLiteral("larger than %1 MB").arg(kTepDuLieuToiDa >> 20));
+        s.them(txt::kTepViTriTep, txt::kTepLonQua.arg(kTepDuLieuToiDa >> 20),
+               txt::kTepLonQuaEn.arg(kTepDuLieuToiDa >> 20));
         return std::nullopt;
     }
     QJsonParseError e{};
     const QJsonDocument d = QJsonDocument::fromJson(b, &e);
     if (e.error != QJsonParseError::NoError || !d.isObject()) {
         const QString sao =
-            e.error != QJsonParseError::NoError ? e.errorString() : QStringLiteral("not an object");
-        s.them(QStringLiteral("byte %1").arg(e.offset),
-               QStringLiteral("không phải JSON hợp lệ (%1)").arg(sao),
-               QStringLiteral("not valid JSON (%1)").arg(sao));
+            e.error != QJsonParseError::NoError ? e.errorString() : txt::kTepKhongPhaiDoiTuong;
+        s.them(txt::kTepViTriByte.arg(e.offset), txt::kTepJsonHong.arg(sao), txt::kTepJsonHongEn.arg(sao));
         return std::nullopt;
     }
     return d.object();
@@ -207,13 +195,12 @@ DocDuoc<NganHang> docNganHang(const QByteArray& noiDung)
     const QJsonArray cauHoi = goc->value(QStringLiteral("questions")).toArray();
     const int n = static_cast<int>(cauHoi.size());
     if (n == 0 || n > kSoCauToiDa)
-        s.them(QStringLiteral("questions"), QStringLiteral("phải có từ 1 đến %1 câu").arg(kSoCauToiDa),
-               QStringLiteral("must hold 1 to %1 questions").arg(kSoCauToiDa));
+        s.them(QStringLiteral("questions"), txt::kTepSoCau.arg(kSoCauToiDa),
+               txt::kTepSoCauEn.arg(kSoCauToiDa));
 
     const QJsonArray chuong = goc->value(QStringLiteral("chapters")).toArray();
     if (chuong.isEmpty() || chuong.size() > 100)
-        s.them(QStringLiteral("chapters"), QStringLiteral("phải có từ 1 đến 100 chương"),
-               QStringLiteral("must hold 1 to 100 chapters"));
+        s.them(QStringLiteral("chapters"), txt::kTepSoChuong, txt::kTepSoChuongEn);
     for (qsizetype i = 0; i < chuong.size() && i < 100; ++i) {
         const QJsonObject c = chuong[i].toObject();
         const QString p = QStringLiteral("chapters[%1]").arg(i);
@@ -223,14 +210,13 @@ DocDuoc<NganHang> docNganHang(const QByteArray& noiDung)
         ch.dau = s.so(c, QStringLiteral("first"), p + QStringLiteral(".first"), 1, kSoCauToiDa).value_or(0);
         ch.cuoi = s.so(c, QStringLiteral("last"), p + QStringLiteral(".last"), 1, kSoCauToiDa).value_or(0);
         if (ch.dau > ch.cuoi)
-            s.them(p, QStringLiteral("câu đầu lớn hơn câu cuối"), QStringLiteral("first is after last"));
+            s.them(p, txt::kTepDauSauCuoi, txt::kTepDauSauCuoiEn);
         for (const ChuongNganHang& truoc : nh.chuong) {
             if (ch.so != 0 && truoc.so == ch.so)
-                s.them(p + QStringLiteral(".number"), QStringLiteral("chương %1 có hai lần").arg(ch.so),
-                       QStringLiteral("chapter %1 given twice").arg(ch.so));
+                s.them(p + QStringLiteral(".number"), txt::kTepChuongHaiLan.arg(ch.so),
+                       txt::kTepChuongHaiLanEn.arg(ch.so));
             if (ch.dau <= truoc.cuoi && truoc.dau <= ch.cuoi)
-                s.them(p, QStringLiteral("trùng khoảng câu với chương %1").arg(truoc.so),
-                       QStringLiteral("overlaps chapter %1").arg(truoc.so));
+                s.them(p, txt::kTepTrungKhoang.arg(truoc.so), txt::kTepTrungKhoangEn.arg(truoc.so));
         }
         nh.chuong.push_back(ch);
     }
@@ -241,30 +227,22 @@ DocDuoc<NganHang> docNganHang(const QByteArray& noiDung)
         const std::optional<int> so =
             s.so(o, QStringLiteral("number"), ViTri(i, QLatin1String("number")), 1, kSoCauToiDa);
         if (so && *so != i + 1)
-            s.them(ViTri(i, QLatin1String("number")),
-                   QStringLiteral("số %1 đứng ở chỗ câu %2: các câu phải đánh số 1..N liền nhau")
-                       .arg(*so)
-                       .arg(i + 1),
-                   QStringLiteral("number %1 stands where %2 should: questions run 1..N without gaps")
-                       .arg(*so)
-                       .arg(i + 1));
+            s.them(ViTri(i, QLatin1String("number")), txt::kTepSoLienNhau.arg(*so).arg(i + 1),
+                   txt::kTepSoLienNhauEn.arg(*so).arg(i + 1));
         c.so = i + 1;
         c.noiDung = s.chu(o, QStringLiteral("text"), ViTri(i, QLatin1String("text")), true, kDoDaiChuToiDa);
         const QJsonValue pa = o.value(QStringLiteral("options"));
         if (!pa.isUndefined()) {
             const QJsonArray a = pa.toArray();
             if (!pa.isArray() || a.size() < 2 || a.size() > 4)
-                s.them(ViTri(i, QLatin1String("options")), QStringLiteral("phải có từ 2 đến 4 phương án"),
-                       QStringLiteral("must hold 2 to 4 options"));
+                s.them(ViTri(i, QLatin1String("options")), txt::kTepSoPhuongAn, txt::kTepSoPhuongAnEn);
             for (qsizetype k = 0; k < a.size() && k < 4; ++k) {
                 const QString t = a[k].toString().normalized(QString::NormalizationForm_C);
                 s.kiemKyTu(t, viTriCau(i, QStringLiteral("options[%1]").arg(k)));
                 if (!a[k].isString() || chiKhoangTrang(t) || t.size() > kDoDaiChuToiDa)
                     s.them(viTriCau(i, QStringLiteral("options[%1]").arg(k)),
-                           QStringLiteral("phương án phải là chữ, không trống, không dài quá %1 ký tự")
-                               .arg(kDoDaiChuToiDa),
-                           QStringLiteral("an option must be non-empty text of at most %1 characters")
-                               .arg(kDoDaiChuToiDa));
+                           txt::kTepPhuongAnChu.arg(kDoDaiChuToiDa),
+                           txt::kTepPhuongAnChuEn.arg(kDoDaiChuToiDa));
                 c.phuongAn.append(t);
             }
             c.soPhuongAn = static_cast<int>(std::clamp<qsizetype>(a.size(), 0, 4));
@@ -273,35 +251,28 @@ DocDuoc<NganHang> docNganHang(const QByteArray& noiDung)
                 s.so(o, QStringLiteral("option_count"), ViTri(i, QLatin1String("option_count")), 2, 4)
                     .value_or(0);
             if (!o.value(QStringLiteral("image")).isString())
-                s.them(ViTri(i, QLatin1String("image")),
-                       QStringLiteral("câu không có phương án bằng chữ thì phải có ảnh"),
-                       QStringLiteral("a question without text options needs a picture"));
+                s.them(ViTri(i, QLatin1String("image")), txt::kTepCanAnh, txt::kTepCanAnhEn);
         }
         c.dapAn =
             s.so(o, QStringLiteral("answer"), ViTri(i, QLatin1String("answer")), 1, std::max(1, c.soPhuongAn))
                 .value_or(0);
         const QJsonValue dl = o.value(QStringLiteral("critical"));
         if (!dl.isUndefined() && !dl.isBool())
-            s.them(ViTri(i, QLatin1String("critical")), QStringLiteral("phải là true hoặc false"),
-                   QStringLiteral("must be true or false"));
+            s.them(ViTri(i, QLatin1String("critical")), txt::kTepDungSai, txt::kTepDungSaiEn);
         c.diemLiet = dl.toBool(false);
         c.anh = s.chu(o, QStringLiteral("image"), ViTri(i, QLatin1String("image")), false, 500);
         if (!c.anh.isEmpty() && !anhAnToan(c.anh))
-            s.them(ViTri(i, QLatin1String("image")),
-                   QStringLiteral("đường dẫn ảnh phải nằm trong thư mục của tệp ngân hàng"),
-                   QStringLiteral("the picture's path must stay inside the bank's folder"));
+            s.them(ViTri(i, QLatin1String("image")), txt::kTepAnhTrongThuMuc, txt::kTepAnhTrongThuMucEn);
         c.giaiThich = s.chu(o, QStringLiteral("explanation"), ViTri(i, QLatin1String("explanation")), false,
                             kDoDaiChuToiDa);
         const QJsonValue nhom = o.value(QStringLiteral("pools"));
         if (!nhom.isUndefined()) {
             const QJsonArray a = nhom.toArray();
             if (!nhom.isArray() || a.size() > 50)
-                s.them(ViTri(i, QLatin1String("pools")), QStringLiteral("phải là danh sách hạng"),
-                       QStringLiteral("must be a list of classes"));
+                s.them(ViTri(i, QLatin1String("pools")), txt::kTepDanhSachHang, txt::kTepDanhSachHangEn);
             for (const QJsonValue h : a) {
                 if (!h.isString() || h.toString().isEmpty() || h.toString().size() > 20)
-                    s.them(ViTri(i, QLatin1String("pools")), QStringLiteral("tên hạng không hợp lệ"),
-                           QStringLiteral("not a class name"));
+                    s.them(ViTri(i, QLatin1String("pools")), txt::kTepTenHang, txt::kTepTenHangEn);
                 c.nhom.append(h.toString());
             }
         }
@@ -311,14 +282,11 @@ DocDuoc<NganHang> docNganHang(const QByteArray& noiDung)
     // Every question in exactly one chapter (ranges do not overlap: checked above).
     for (int q = 1; q <= static_cast<int>(nh.cauHoi.size()); ++q)
         if (nh.chuongCua(q) == 0)
-            s.them(QStringLiteral("câu %1").arg(q), QStringLiteral("không thuộc chương nào"),
-                   QStringLiteral("lies in no chapter"));
+            s.them(txt::kTepViTriSoCau.arg(q), txt::kTepNgoaiChuong, txt::kTepNgoaiChuongEn);
     for (const ChuongNganHang& c : nh.chuong)
         if (c.cuoi > static_cast<int>(nh.cauHoi.size()))
-            s.them(
-                QStringLiteral("chương %1").arg(c.so),
-                QStringLiteral("kéo đến câu %1, ngân hàng chỉ có %2 câu").arg(c.cuoi).arg(nh.cauHoi.size()),
-                QStringLiteral("runs to question %1, the bank has %2").arg(c.cuoi).arg(nh.cauHoi.size()));
+            s.them(txt::kTepViTriChuong.arg(c.so), txt::kTepChuongQuaCuoi.arg(c.cuoi).arg(nh.cauHoi.size()),
+                   txt::kTepChuongQuaCuoiEn.arg(c.cuoi).arg(nh.cauHoi.size()));
     if (!s.loi.empty())
         return {std::nullopt, s.loi};
     return {std::move(nh), {}};
@@ -330,14 +298,12 @@ DocDuoc<NganHang> docNganHangTep(const QString& tep)
     QString lyDo;
     if (const KetQuaMo mo = moTepNguon(tep, f, &lyDo); mo != KetQuaMo::DaMo)
         return {std::nullopt,
-                {{tep, QStringLiteral("không mở được: %1").arg(lyDo),
-                  mo == KetQuaMo::ThieuTep
-                      ? QStringLiteral("cannot be opened: no such file")
-                      : QStringLiteral("cannot be opened: not a regular file that can be read")}}};
+                {{tep, txt::kTepKhongMoDuoc.arg(lyDo),
+                  mo == KetQuaMo::ThieuTep ? txt::kTepKhongCoEn : txt::kTepKhongMoDuocEn}}};
     if (f.size() > kTepDuLieuToiDa)
         return {std::nullopt,
-                {{tep, QStringLiteral("lớn quá %1 MB").arg(kTepDuLieuToiDa >> 20),
-                  QStringLiteral("larger than %1 MB").arg(kTepDuLieuToiDa >> 20)}}};
+                {{tep, txt::kTepLonQua.arg(kTepDuLieuToiDa >> 20),
+                  txt::kTepLonQuaEn.arg(kTepDuLieuToiDa >> 20)}}};
     return docNganHang(f.read(kTepDuLieuToiDa + 1));
 }
 
@@ -348,39 +314,31 @@ std::vector<LoiDuLieu> kiemTraAnh(const NganHang& nh, const QString& thuMuc)
     for (const CauHoiNganHang& c : nh.cauHoi) {
         if (c.anh.isEmpty())
             continue;
-        const QString viTri = QStringLiteral("câu %1 (%2)").arg(c.so).arg(c.anh);
+        const QString viTri = txt::kTepViTriAnh.arg(c.so).arg(c.anh);
         const QFileInfo fi(QDir(thuMuc).filePath(c.anh));
         if (!fi.exists()) {
-            loi.push_back({viTri, QStringLiteral("không có tệp ảnh"), QStringLiteral("no such picture")});
+            loi.push_back({viTri, txt::kTepKhongCoAnh, txt::kTepKhongCoAnhEn});
             continue;
         }
         // A link may not lead out of the bank's folder either.
         if (!fi.canonicalFilePath().startsWith(goc + QLatin1Char('/'))) {
-            loi.push_back({viTri, QStringLiteral("ảnh nằm ngoài thư mục ngân hàng"),
-                           QStringLiteral("the picture lies outside the bank's folder")});
+            loi.push_back({viTri, txt::kTepAnhNgoai, txt::kTepAnhNgoaiEn});
             continue;
         }
         if (!fi.isFile()) {
             loi.push_back({viTri, khongPhaiTepThuong(fi.isDir() ? LoaiTep::ThuMuc : LoaiTep::Fifo),
-                           QStringLiteral("not a regular file")});
+                           txt::kTepKhongPhaiTepThuongEn});
             continue;
         }
         if (const QSize co = kichThuocAnh(fi.filePath());
             co.isValid() && qint64{co.width()} * co.height() > kDiemAnhToiDa) {
-            loi.push_back({viTri,
-                           QStringLiteral("ảnh %1×%2 điểm, lớn quá %3 triệu điểm ảnh")
-                               .arg(co.width())
-                               .arg(co.height())
-                               .arg(kDiemAnhToiDa / 1'000'000),
-                           QStringLiteral("a %1x%2 picture, over %3 million pixels")
-                               .arg(co.width())
-                               .arg(co.height())
-                               .arg(kDiemAnhToiDa / 1'000'000)});
+            loi.push_back(
+                {viTri, txt::kTepAnhLonQua.arg(co.width()).arg(co.height()).arg(kDiemAnhToiDa / 1'000'000),
+                 txt::kTepAnhLonQuaEn.arg(co.width()).arg(co.height()).arg(kDiemAnhToiDa / 1'000'000)});
             continue;
         }
         if (taiAnhBatKy(fi.filePath(), QSize(64, 48), nullptr) != KetQuaTaiAnh::DaTai)
-            loi.push_back({viTri, QStringLiteral("tệp ảnh hỏng, không đọc được"),
-                           QStringLiteral("the picture does not decode")});
+            loi.push_back({viTri, txt::kTepAnhHong, txt::kTepAnhHongEn});
     }
     return loi;
 }
@@ -397,20 +355,16 @@ DocDuoc<BoQuyTac> docBoQuyTac(const QByteArray& noiDung)
     bo.nguon = s.chu(*goc, QStringLiteral("source"), QStringLiteral("source"), true, kDoDaiChuToiDa);
     bo.tuNgay = QDate::fromString(goc->value(QStringLiteral("valid_from")).toString(), Qt::ISODate);
     if (!bo.tuNgay.isValid())
-        s.them(QStringLiteral("valid_from"), QStringLiteral("phải là ngày dạng YYYY-MM-DD"),
-               QStringLiteral("must be a date, YYYY-MM-DD"));
+        s.them(QStringLiteral("valid_from"), txt::kTepNgayTu, txt::kTepNgayTuEn);
     const QJsonValue den = goc->value(QStringLiteral("valid_until"));
     if (!den.isNull() && !den.isUndefined()) {
         bo.denNgay = QDate::fromString(den.toString(), Qt::ISODate);
         if (!bo.denNgay.isValid() || bo.denNgay < bo.tuNgay)
-            s.them(QStringLiteral("valid_until"),
-                   QStringLiteral("phải là null hoặc một ngày YYYY-MM-DD không trước valid_from"),
-                   QStringLiteral("must be null or a date YYYY-MM-DD not before valid_from"));
+            s.them(QStringLiteral("valid_until"), txt::kTepNgayDen, txt::kTepNgayDenEn);
     }
     const QJsonArray hang = goc->value(QStringLiteral("classes")).toArray();
     if (hang.isEmpty() || hang.size() > 100)
-        s.them(QStringLiteral("classes"), QStringLiteral("phải có từ 1 đến 100 hạng"),
-               QStringLiteral("must hold 1 to 100 classes"));
+        s.them(QStringLiteral("classes"), txt::kTepSoHang, txt::kTepSoHangEn);
     for (qsizetype i = 0; i < hang.size() && i < 100; ++i) {
         const QJsonObject o = hang[i].toObject();
         const QString p = QStringLiteral("classes[%1]").arg(i);
@@ -430,24 +384,18 @@ DocDuoc<BoQuyTac> docBoQuyTac(const QByteArray& noiDung)
             const int c = it.key().toInt(&laSo);
             const auto n = s.so(ch, it.key(), p + QStringLiteral(".chapters.") + it.key(), 0, 200);
             if (!laSo || c < 1)
-                s.them(p + QStringLiteral(".chapters.") + it.key(), QStringLiteral("tên chương phải là số"),
-                       QStringLiteral("a chapter is named by its number"));
+                s.them(p + QStringLiteral(".chapters.") + it.key(), txt::kTepTenChuong, txt::kTepTenChuongEn);
             else if (n)
                 h.theoChuong.emplace_back(c, *n);
             tong += n.value_or(0);
         }
         std::sort(h.theoChuong.begin(), h.theoChuong.end());
         if (h.soCau != 0 && tong != h.soCau)
-            s.them(p,
-                   QStringLiteral("số câu theo chương cộng câu điểm liệt là %1, khác %2 câu của đề")
-                       .arg(tong)
-                       .arg(h.soCau),
-                   QStringLiteral("chapter quotas and critical questions add up to %1, not the paper's %2")
-                       .arg(tong)
-                       .arg(h.soCau));
+            s.them(p, txt::kTepTongChuong.arg(tong).arg(h.soCau),
+                   txt::kTepTongChuongEn.arg(tong).arg(h.soCau));
         if (bo.timHang(h.hang))
-            s.them(p + QStringLiteral(".class"), QStringLiteral("hạng %1 có hai lần").arg(h.hang),
-                   QStringLiteral("class %1 given twice").arg(h.hang));
+            s.them(p + QStringLiteral(".class"), txt::kTepHangHaiLan.arg(h.hang),
+                   txt::kTepHangHaiLanEn.arg(h.hang));
         bo.hang.push_back(h);
     }
     if (!s.loi.empty())
@@ -497,10 +445,8 @@ void chonNgauNhien(std::vector<int>& tu, int k, BoSinhSo& rng, std::vector<int>&
 std::optional<QString> khongRutDuoc(const NganHang& nh, const QuyTacHang& q)
 {
     if (q.theoNhom)
-        return nh.cauHoi.size() == kSoCauHoi
-                   ? std::nullopt
-                   : std::optional<QString>(
-                       QStringLiteral("đề theo nhóm cần ngân hàng %1 câu").arg(kSoCauHoi));
+        return nh.cauHoi.size() == kSoCauHoi ? std::nullopt
+                                             : std::optional<QString>(txt::kRutNhomCanDu.arg(kSoCauHoi));
     int diemLiet = 0;
     QHash<int, int> theoChuong;
     for (const CauHoiNganHang& c : nh.cauHoi) {
@@ -512,16 +458,14 @@ std::optional<QString> khongRutDuoc(const NganHang& nh, const QuyTacHang& q)
             ++theoChuong[nh.chuongCua(c.so)];
     }
     if (diemLiet < q.soDiemLiet)
-        return QStringLiteral("cần %1 câu điểm liệt, nhóm %2 chỉ có %3")
-            .arg(q.soDiemLiet)
-            .arg(q.nhom.isEmpty() ? QStringLiteral("cả ngân hàng") : q.nhom)
+        return txt::kRutThieuDiemLiet.arg(q.soDiemLiet)
+            .arg(q.nhom.isEmpty() ? txt::kRutCaNganHang : q.nhom)
             .arg(diemLiet);
     for (const auto& [chuong, can] : q.theoChuong)
         if (theoChuong.value(chuong) < can)
-            return QStringLiteral("chương %1 cần %2 câu, nhóm %3 chỉ có %4")
-                .arg(chuong)
+            return txt::kRutThieuChuong.arg(chuong)
                 .arg(can)
-                .arg(q.nhom.isEmpty() ? QStringLiteral("cả ngân hàng") : q.nhom)
+                .arg(q.nhom.isEmpty() ? txt::kRutCaNganHang : q.nhom)
                 .arg(theoChuong.value(chuong));
     return std::nullopt;
 }
@@ -532,7 +476,7 @@ std::optional<DeThi> rutDe(const NganHang& nh, const QuyTacHang& q, BoSinhSo& rn
         // The groups name questions 1..300: a bank of that size only.
         if (nh.cauHoi.size() != kSoCauHoi) {
             if (loi)
-                *loi = QStringLiteral("đề theo nhóm cần ngân hàng %1 câu").arg(kSoCauHoi);
+                *loi = txt::kRutNhomCanDu.arg(kSoCauHoi);
             return std::nullopt;
         }
         NguonTuBoSinhSo nguon(rng);
@@ -599,10 +543,7 @@ std::optional<QString> baoHetHieuLuc(const BoQuyTac& bo, const QDate& ngay)
     const qint64 con = ngay.daysTo(bo.denNgay);
     if (con > kBaoTruocNgay)
         return std::nullopt;
-    return QStringLiteral(
-               "Bộ quy tắc %1 hết hiệu lực sau ngày %2 (còn %3 ngày): hãy cập nhật bộ quy tắc mới.")
-        .arg(bo.id, bo.denNgay.toString(QStringLiteral("dd/MM/yyyy")))
-        .arg(con);
+    return txt::kQuyTacSapHet.arg(bo.id, bo.denNgay.toString(QStringLiteral("dd/MM/yyyy"))).arg(con);
 }
 
 std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi,
@@ -627,7 +568,7 @@ std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<Loi
         QString lyDo;
         if (moTepNguon(t, f, &lyDo) != KetQuaMo::DaMo) {
             if (loi)
-                loi->push_back({t, lyDo, QStringLiteral("not a regular file that can be read")});
+                loi->push_back({t, lyDo, txt::kTepKhongDocDuocEn});
             continue;
         }
         DocDuoc<BoQuyTac> doc = docBoQuyTac(f.read(kTepDuLieuToiDa + 1));
@@ -642,11 +583,9 @@ std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<Loi
             std::find_if(kq.begin() + 1, kq.end(), [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
         if (trung != kq.end()) {
             if (ghiChu)
-                ghiChu->append(
-                    QStringLiteral("Hai tệp cùng mang bộ quy tắc \"%1\": %2 và %3; dùng %2. / Two files hold "
-                                   "rule set \"%1\"; the first by name is used.")
-                        .arg(doc.giaTri->id, QDir::toNativeSeparators(tuTep[trung - kq.begin()]),
-                             QDir::toNativeSeparators(t)));
+                ghiChu->append(txt::kQuyTacTrungId.arg(doc.giaTri->id,
+                                                       QDir::toNativeSeparators(tuTep[trung - kq.begin()]),
+                                                       QDir::toNativeSeparators(t)));
             continue;
         }
         // A file beside the bank takes the place of the built-in set of the
@@ -687,13 +626,10 @@ QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay)
                 cung.append(QStringLiteral("%1 (%2)").arg(
                     cacBo[i].id, QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(i)])));
         if (!cung.isEmpty())
-            kq.ghiChu.append(
-                QStringLiteral(
-                    "Các bộ quy tắc cùng bắt đầu ngày %1: %2 (%3) và %4; dùng %2 (tệp đứng trước "
-                    "theo tên). / Rule sets start on the same day; the first file by name is used.")
-                    .arg(cacBo[*chon].tuNgay.toString(QStringLiteral("dd/MM/yyyy")), cacBo[*chon].id,
-                         QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(*chon)]),
-                         cung.join(QStringLiteral(", "))));
+            kq.ghiChu.append(txt::kQuyTacCungNgay.arg(
+                cacBo[*chon].tuNgay.toString(QStringLiteral("dd/MM/yyyy")), cacBo[*chon].id,
+                QDir::toNativeSeparators(tepCua[static_cast<qsizetype>(*chon)]),
+                cung.join(QStringLiteral(", "))));
         kq.bo = cacBo[*chon];
         kq.coHieuLuc = true;
         kq.tep = tepCua[static_cast<qsizetype>(*chon)];
@@ -726,7 +662,7 @@ const NganHang& nganHangCoDien()
     static const NganHang nh = [] {
         NganHang n;
         n.id = kIdNganHangCoDien;
-        n.tieuDe = QStringLiteral("300 câu hỏi (đề 30 câu)");
+        n.tieuDe = txt::kCoDienTieuDeNganHang;
         n.phienBan = QStringLiteral("300");
         n.nguon = QStringLiteral("thilaixe");
         const int cuoi[3] = {150, 250, 300};
@@ -750,7 +686,7 @@ const BoQuyTac& boQuyTacCoDien()
     static const BoQuyTac bo = [] {
         BoQuyTac b;
         b.id = QStringLiteral("thilaixe-30");
-        b.tieuDe = QStringLiteral("Đề 30 câu theo 30 nhóm");
+        b.tieuDe = txt::kCoDienTieuDeQuyTac;
         b.nguon = QStringLiteral("thilaixe");
         b.tuNgay = QDate(2000, 1, 1);
         for (const HangGiayPhep& h : kCacHang) {

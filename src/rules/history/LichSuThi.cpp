@@ -2,6 +2,7 @@
 
 #include "rules/common/NenTang.h"
 #include "rules/common/NumberText.h"
+#include "rules/common/Texts.h"
 #include "rules/history/Tcvn3.h"
 
 #include <QFile>
@@ -147,7 +148,7 @@ KetQuaDoc DocDuLieu(SharedState& s, const QString& tep, QString* lyDo)
     DocDuLieu(s, f);
     if (f.error() != QFileDevice::NoError) {
         if (lyDo)
-            *lyDo = QStringLiteral("lỗi khi đọc: ") + f.errorString();
+            *lyDo = txt::kLoiKhiDoc + f.errorString();
         return KetQuaDoc::LoiKhac;
     }
     return KetQuaDoc::DaDoc;

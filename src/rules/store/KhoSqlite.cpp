@@ -85,7 +85,7 @@ std::optional<qint64> KhoSqlite::themHoSo(const QString& ten, QString* loi)
     const QString goc = ten.simplified().left(60);
     if (goc.isEmpty()) {
         if (loi)
-            *loi = QStringLiteral("tên trống");
+            *loi = txt::kKhoTenTrong;
         return std::nullopt;
     }
     std::optional<qint64> id;

@@ -37,7 +37,7 @@ bool KhoSqlite::giaoDich(ThayDoi thayDoi, QString* loi, bool giu)
     const auto thatBai = [&] {
         const QSqlError e = m_lenh.loiCuoi();
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        m_lyDoCho = m_cheDo == CheDo::ChiDoc ? QStringLiteral("chỉ đọc") : lyDo(e);
+        m_lyDoCho = m_cheDo == CheDo::ChiDoc ? txt::kKhoChiDoc : lyDo(e);
         if (loi)
             *loi = m_lyDoCho;
         // Held, to be written first by the next write that succeeds, when
@@ -83,12 +83,11 @@ QString KhoSqlite::moTaChoGhi() const
     for (const ThayDoi& d : m_choGhi)
         ++dem[d.moTa.value(QStringLiteral("kind")).toString()];
     QStringList phan;
-    const std::pair<const char*, QString> loai[] = {
-        {"attempt", QStringLiteral("%1 bài thi")},
-        {"practice", QStringLiteral("%1 câu trả lời khi ôn")},
-        {"critical_right", QStringLiteral("%1 ngày đúng câu điểm liệt")},
-        {"setting", QStringLiteral("%1 cài đặt")},
-        {"", QStringLiteral("%1 thay đổi khác")}};
+    const std::pair<const char*, QString> loai[] = {{"attempt", txt::kKhoChoBaiThi},
+                                                    {"practice", txt::kKhoChoCauOn},
+                                                    {"critical_right", txt::kKhoChoDiemLiet},
+                                                    {"setting", txt::kKhoChoCaiDat},
+                                                    {"", txt::kKhoChoKhac}};
     for (const auto& [k, chu] : loai)
         if (const int n = dem.value(QString::fromLatin1(k)))
             phan.append(chu.arg(n));
@@ -129,8 +128,7 @@ std::optional<int> KhoSqlite::nhapChoGhi(const QByteArray& noiDung, QString* loi
     QJsonParseError e{};
     const QJsonObject goc = QJsonDocument::fromJson(noiDung, &e).object();
     if (e.error != QJsonParseError::NoError || goc.value(QStringLiteral("format")).toString() != kDangChoGhi)
-        return sai(QStringLiteral("không phải tệp các thay đổi chưa ghi của chương trình (\"%1\")")
-                       .arg(kDangChoGhi));
+        return sai(txt::kKhoKhongPhaiTepCho.arg(kDangChoGhi));
     std::vector<ThayDoi> ds;
     const QJsonArray mang = goc.value(QStringLiteral("changes")).toArray();
     for (qsizetype i = 0; i < mang.size(); ++i) {
@@ -142,7 +140,7 @@ std::optional<int> KhoSqlite::nhapChoGhi(const QByteArray& noiDung, QString* loi
         if (loai == QStringLiteral("attempt")) {
             const std::optional<BaiLam> b = baiLamTuJson(o.value(QStringLiteral("attempt")).toObject());
             if (!b)
-                return sai(QStringLiteral("thay đổi %1 không phải một bài thi đọc được").arg(i + 1));
+                return sai(txt::kKhoChoKhongPhaiBai.arg(i + 1));
             ds.push_back(thayDoiBaiLam(*b, std::make_shared<qint64>(0)));
         } else if (loai == QStringLiteral("practice") && !nh.isEmpty() && cau > 0) {
             ds.push_back(thayDoiOnTap(hoSo, nh, cau, o.value(QStringLiteral("right")).toBool(),
@@ -153,7 +151,7 @@ std::optional<int> KhoSqlite::nhapChoGhi(const QByteArray& noiDung, QString* loi
             ds.push_back(thayDoiCaiDat(hoSo, o.value(QStringLiteral("key")).toString(),
                                        o.value(QStringLiteral("value")).toString()));
         } else {
-            return sai(QStringLiteral("thay đổi %1 không đọc được (\"%2\")").arg(i + 1).arg(loai));
+            return sai(txt::kKhoChoKhongDoc.arg(i + 1).arg(loai));
         }
     }
     // Once only: the file's digest goes in with its changes.
@@ -180,7 +178,7 @@ std::optional<int> KhoSqlite::nhapChoGhi(const QByteArray& noiDung, QString* loi
                   {}},
                  loi, false);
     if (daNhap)
-        return sai(QStringLiteral("tệp này đã được ghi vào dữ liệu từ trước; không ghi lại lần nữa"));
+        return sai(txt::kKhoChoDaGhi);
     if (!xong)
         return std::nullopt;
     return static_cast<int>(ds.size());

@@ -94,7 +94,7 @@ bool KhoSqlite::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
     m_lenh.xoaLoi();
     const std::optional<QVariant> kiem = hoi(QStringLiteral("PRAGMA quick_check"));
     if (!kiem || kiem->toString() != QStringLiteral("ok")) {
-        *viSao = kiem ? QStringLiteral("tệp bị hỏng") : lyDo(m_lenh.loiCuoi());
+        *viSao = kiem ? txt::kKhoHong : lyDo(m_lenh.loiCuoi());
         *laCuaNguoiKhac = kiem.has_value();
         return false;
     }
@@ -110,14 +110,12 @@ bool KhoSqlite::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
         }
         *moi = maUD->toInt() == 0 && phienBan->toInt() == 0 && soBang->toInt() == 0;
         if (!*moi && maUD->toInt() != kMaUngDungKho) {
-            *viSao = QStringLiteral("là tệp dữ liệu của một chương trình khác");
+            *viSao = txt::kKhoChuongTrinhKhac;
             *laCuaNguoiKhac = true;
             return -1;
         }
         if (phienBan->toInt() > kPhienBanKho) {
-            *viSao = QStringLiteral("do một phiên bản mới hơn của chương trình tạo ra (lược đồ %1); hãy dùng "
-                                    "phiên bản đó")
-                         .arg(phienBan->toInt());
+            *viSao = txt::kKhoLuocDoMoiHon.arg(phienBan->toInt());
             return -1;
         }
         return phienBan->toInt();
@@ -129,7 +127,7 @@ bool KhoSqlite::kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac)
     if (chiDoc) {
         if (v == kPhienBanKho)
             return true;
-        *viSao = QStringLiteral("chưa được nâng cấp");
+        *viSao = txt::kKhoChuaNangCap;
         return false;
     }
     if (!m_trongBoNho && !hoi(QStringLiteral("PRAGMA journal_mode = WAL"))) {

@@ -168,15 +168,14 @@ void KhoSqlite::doiCho(const QString& viSao)
         cu.close();
     }
     QSqlDatabase::removeDatabase(m_ketNoi);
-    const QString moi = tenTrong(m_tep + QStringLiteral(".hong-")
-                                 + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString moi = tenTrong(m_tep + QStringLiteral(".hong-") + dauThoiGian());
     // The file and its journal go together, so the moved copy opens whole.
     bool doiDuoc = QFile::rename(m_tep, moi);
     for (const QString& duoi : {QStringLiteral("-wal"), QStringLiteral("-shm")})
         if (QFileInfo::exists(m_tep + duoi))
             doiDuoc = QFile::rename(m_tep + duoi, moi + duoi) && doiDuoc;
     if (!doiDuoc) {
-        moBoNho(viSao + QStringLiteral("; không đổi tên được tệp"));
+        moBoNho(viSao + txt::kKhoKhongDoiTen);
         return;
     }
     m_canhBao =
@@ -194,22 +193,21 @@ bool KhoSqlite::moTep()
             return false;
         }
         if (st.loai != LoaiTep::Thuong) {
-            moBoNho(st.loai == LoaiTep::ThuMuc ? QStringLiteral("là một thư mục, không phải tệp")
-                                               : QStringLiteral("không phải tệp thường"));
+            moBoNho(st.loai == LoaiTep::ThuMuc ? txt::kHtThuMuc : txt::kKhoKhongPhaiTepThuong);
             return false;
         }
         QFile f(m_tep);
         if (!f.open(QIODevice::ReadOnly)) {
-            moBoNho(QStringLiteral("không đọc được tệp: %1").arg(lyDoLoi(EACCES)));
+            moBoNho(txt::kKhoKhongDocTep.arg(lyDoLoi(EACCES)));
             return false;
         }
         if (st.kichThuoc > 0 && f.read(16) != QByteArray("SQLite format 3\0", 16)) {
             if (chiDoc) {
-                moBoNho(QStringLiteral("không phải tệp dữ liệu của chương trình"));
+                moBoNho(txt::kKhoKhongPhaiKho);
                 return false;
             }
             f.close();
-            doiCho(QStringLiteral("không phải tệp dữ liệu của chương trình"));
+            doiCho(txt::kKhoKhongPhaiKho);
             if (m_trongBoNho)
                 return false;
         }
@@ -242,17 +240,16 @@ bool KhoSqlite::moTep()
         auto tam = std::make_shared<QTemporaryDir>();
         const QString sao = tam->filePath(kTepKho);
         if (!tam->isValid() || !chepKemWal(m_tep, sao)) {
-            moBoNho(QStringLiteral("không đọc được tệp (không chép được để đọc)"));
+            moBoNho(txt::kKhoKhongChep);
             return false;
         }
         m_thuMucTam = tam;
         m_tepMo = sao;
         if (thuMucChiDoc) {
             m_trongBoNho = true;
-            m_canhBao =
-                txt::kKhoTrongBoNho.arg(QDir::toNativeSeparators(m_tep),
-                                        QStringLiteral("thư mục %1 không cho ghi")
-                                            .arg(QDir::toNativeSeparators(QFileInfo(m_tep).absolutePath())));
+            m_canhBao = txt::kKhoTrongBoNho.arg(
+                QDir::toNativeSeparators(m_tep),
+                txt::kKhoThuMucKhongGhi.arg(QDir::toNativeSeparators(QFileInfo(m_tep).absolutePath())));
         }
     } else if (khungWal > 0) {
         banSao = tenTrong(m_tep + QStringLiteral(".mo-") + dauThoiGian());
@@ -327,14 +324,13 @@ QString KhoSqlite::lyDo(const QSqlError& e) const
     // Read-only: say which of the disk, the folder and the files it is.
     const QString thuMuc = QFileInfo(m_tep).absolutePath();
     if (oDiaChiDoc(thuMuc))
-        return QStringLiteral("ổ đĩa chứa tệp chỉ cho đọc");
+        return txt::kKhoDiaChiDoc;
     for (const QString& t :
          QStringList{m_tep, m_tep + QStringLiteral("-wal"), m_tep + QStringLiteral("-shm")})
         if (QFileInfo::exists(t) && !ghiDuoc(t))
-            return QStringLiteral("tệp %1 chỉ cho đọc: bạn không có quyền ghi vào tệp đó")
-                .arg(QDir::toNativeSeparators(t));
+            return txt::kKhoTepChiDoc.arg(QDir::toNativeSeparators(t));
     if (!ghiDuoc(thuMuc))
-        return QStringLiteral("thư mục %1 không cho ghi").arg(QDir::toNativeSeparators(thuMuc));
+        return txt::kKhoThuMucKhongGhi.arg(QDir::toNativeSeparators(thuMuc));
     return lyDoSql(e);
 }
 

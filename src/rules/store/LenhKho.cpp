@@ -1,6 +1,7 @@
 #include "rules/store/LenhKho.h"
 
 #include "rules/common/NenTang.h"
+#include "rules/common/Texts.h"
 #include "rules/store/KhoHocVien.h"
 #include "rules/store/KhoSqlite.h"
 
@@ -18,22 +19,15 @@ int lenhXuat(const QString& thuMuc, const QString& idNganHang)
 {
     KhoSqlite kho(QDir(thuMuc).filePath(kTepKho), KhoSqlite::CheDo::ChiDoc);
     if (kho.trongBoNho() && !kho.canhBao().isEmpty()) {
-        std::fprintf(stderr, "thilaixe: %s\nthilaixe: the store cannot be read; nothing is exported\n",
-                     qPrintable(kho.canhBao()));
+        inDong(stderr, txt::kCliKhoKhongDoc.arg(kho.canhBao()));
         return 1;
     }
     if (!kho.canhBao().isEmpty())
-        std::fprintf(stderr,
-                     "thilaixe: %s\nthilaixe: the store's -wal is damaged: what follows may lack recent "
-                     "changes\n",
-                     qPrintable(kho.canhBao()));
+        inDong(stderr, txt::kCliWalHong.arg(kho.canhBao()));
     const std::vector<BaiLam> cacBai = kho.cacBaiLam(std::nullopt, idNganHang);
     const std::vector<KhoHocVien::DongOnTap> cacO = kho.tatCaOnTap(idNganHang);
     if (!idNganHang.isEmpty() && cacBai.empty() && cacO.empty()) {
-        std::fprintf(stderr,
-                     "thilaixe: --export --bank %s: không có bài thi hay câu ôn nào của ngân hàng này trong "
-                     "%s / nothing kept for that bank id\n",
-                     qPrintable(idNganHang), qPrintable(QDir::toNativeSeparators(kho.tep())));
+        inDong(stderr, txt::kCliXuatKhongCo.arg(idNganHang, QDir::toNativeSeparators(kho.tep())));
         return 1;
     }
     QJsonArray baiLam;
@@ -60,25 +54,22 @@ int lenhNhap(const QString& thuMuc, const QString& tep)
     QFile f;
     QString lyDo;
     if (moDeDoc(tep, f, &lyDo) != KetQuaMo::DaMo) {
-        std::fprintf(stderr, "thilaixe: --import %s: %s / cannot be read\n", qPrintable(tep),
-                     qPrintable(lyDo));
+        inDong(stderr, txt::kCliNhapKhongDoc.arg(tep, lyDo));
         return 1;
     }
     const QByteArray noiDung = f.read(qint64{64} * 1024 * 1024);
     KhoSqlite kho(QDir(thuMuc).filePath(kTepKho));
     if (kho.trongBoNho()) {
-        std::fprintf(stderr, "thilaixe: %s\nthilaixe: the store cannot be written; nothing is imported\n",
-                     qPrintable(kho.canhBao()));
+        inDong(stderr, txt::kCliKhoKhongGhi.arg(kho.canhBao()));
         return 1;
     }
     QString loi;
     const std::optional<int> n = kho.nhapChoGhi(noiDung, &loi);
     if (!n) {
-        std::fprintf(stderr, "thilaixe: --import %s: %s / not imported\n", qPrintable(tep), qPrintable(loi));
+        inDong(stderr, txt::kCliKhongNhap.arg(tep, loi));
         return 1;
     }
-    std::printf("Đã ghi %d thay đổi vào %s / %d changes written\n", *n,
-                qPrintable(QDir::toNativeSeparators(kho.tep())), *n);
+    inDong(stdout, txt::kCliDaNhap.arg(QString::number(*n), QDir::toNativeSeparators(kho.tep())));
     return 0;
 }
 

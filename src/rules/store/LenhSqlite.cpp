@@ -1,6 +1,7 @@
 #include "rules/store/LenhSqlite.h"
 
 #include "rules/common/NenTang.h"
+#include "rules/common/Texts.h"
 
 #include <cerrno>
 
@@ -13,16 +14,15 @@ QString lyDoSql(const QSqlError& e)
     switch (maLoi(e)) {
     case MaSqlite::Day: return lyDoLoi(ENOSPC);
     case MaSqlite::Ban:
-    case MaSqlite::BiKhoa: return QStringLiteral("một cửa sổ khác của chương trình giữ tệp quá lâu");
+    case MaSqlite::BiKhoa: return txt::kKhoBiGiu;
     case MaSqlite::ChiDoc: return lyDoLoi(EROFS);
     case MaSqlite::LoiDocGhi: return lyDoLoi(EIO);
     case MaSqlite::Hong:
-    case MaSqlite::KhongPhaiCsdl: return QStringLiteral("tệp bị hỏng");
-    case MaSqlite::KhongMo:
-        return QStringLiteral("không mở được tệp (thư mục không cho ghi, hoặc không có quyền)");
+    case MaSqlite::KhongPhaiCsdl: return txt::kKhoHong;
+    case MaSqlite::KhongMo: return txt::kKhoKhongMo;
     case MaSqlite::KhongLoi: break;
     }
-    return e.text().trimmed().isEmpty() ? QStringLiteral("lỗi không rõ") : e.text().trimmed();
+    return e.text().trimmed().isEmpty() ? txt::kKhoLoiKhongRo : e.text().trimmed();
 }
 
 bool laLoiHong(const QSqlError& e)

@@ -29,33 +29,12 @@ using namespace thilaixe;
 
 namespace {
 
-// UTF-8 like the source: printed as it stands.
-const char kTroGiup[] = "Usage: thilaixe [--data DIR] [--bank FILE [--class C]]\n"
-                        "Học và thi thử lý thuyết lái xe (hạng B1, B2, C, D, E).\n"
-                        "\n"
-                        "Options:\n"
-                        "  -h, --help     Show this help and exit.\n"
-                        "  -v, --version  Show the version and exit.\n"
-                        "  --data DIR     Working folder with 001.jpg ... 300.jpg and DuLieu.txt.\n"
-                        "  --bank FILE [--class C]\n"
-                        "                 Open a question bank (JSON, such as the 600-question bank of\n"
-                        "                 June 2025) straight on its home window, class C chosen.\n"
-                        "  --bank-2025    Open the 600-question bank the entry form's button opens:\n"
-                        "                 bank-2025/bank.json in the working folder, else the sample.\n"
-                        "  --check-bank FILE [--rules FILE]\n"
-                        "                 Check a question bank (JSON) and its pictures: a summary and\n"
-                        "                 exit 0, or every fault and exit 1.\n"
-                        "  --draw-paper --bank FILE --class C [--seed N] [--rules FILE]\n"
-                        "                 Print a paper of class C drawn from the bank, as JSON.\n"
-                        "  --export [--bank ID|FILE]\n"
-                        "                 Print every kept attempt and practice box of the working\n"
-                        "                 folder's thilaixe.sqlite (of one bank when given), as JSON.\n"
-                        "  --import FILE  Write changes the program could not write when it ended\n"
-                        "                 (saved to FILE then) into the working folder's store.\n"
-                        "\n"
-                        "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
-                        "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
-                        "bank on first start).\n";
+// A message with an argument as the user typed it: the bytes are kept, so a
+// name that is not UTF-8 text is shown as it was given.
+QByteArray voiByte(const QString& mau, const QByteArray& giaTri)
+{
+    return mau.toUtf8().replace("%1", giaTri);
+}
 
 // Qt's own options that take a value (QApplication reads them).
 bool laTuyChonQtCoGiaTri(const char* a)
@@ -104,19 +83,19 @@ DongLenh docDongLenh(int argc, char** argv)
             d.phienBan = true;
         } else if (a == "--data" || a.startsWith("--data=")) {
             if (a == "--data" && i + 1 >= argc) {
-                d.loi = "--data needs a folder";
+                d.loi = txt::kCliThuMucCanTen.toUtf8();
                 return d;
             }
             const QByteArray v = a == "--data" ? QByteArray(argv[++i]) : a.mid(7);
             if (v.isEmpty()) {
-                d.loi = "--data needs a folder (an empty name was given)";
+                d.loi = txt::kCliThuMucTenTrong.toUtf8();
                 return d;
             }
             d.thuMuc = v;
         } else if (a == "--check-bank" || a == "--bank" || a == "--class" || a == "--rules" || a == "--seed"
                    || a == "--import") {
             if (i + 1 >= argc || QByteArray(argv[i + 1]).isEmpty()) {
-                d.loi = a + " needs a value";
+                d.loi = voiByte(txt::kCliCanGiaTri, a);
                 return d;
             }
             const QByteArray v(argv[++i]);
@@ -135,21 +114,20 @@ DongLenh docDongLenh(int argc, char** argv)
         } else if (laTuyChonQtCoGiaTri(argv[i])) {
             ++i;
         } else if (!laTuyChonQt(argv[i])) {
-            d.loi = "tham số không rõ / unknown argument '" + a + "' (see thilaixe --help)";
+            d.loi = voiByte(txt::kCliThamSoLa, a);
             return d;
         }
     }
     // Options that only some verbs take.
     const bool veGiaoDien = !d.xuat && d.kiemTraNganHang.isEmpty() && !d.rutDe && d.nhap.isEmpty();
     if (d.xuat && !d.hang.isEmpty())
-        d.loi = "--export không nhận --class / --export takes no --class";
+        d.loi = txt::kCliXuatKhongHang.toUtf8();
     else if (!d.hang.isEmpty() && veGiaoDien && d.nganHang.isEmpty() && !d.nganHangMacDinh)
-        d.loi = "--class cần --bank / --class needs --bank FILE";
+        d.loi = txt::kCliHangCanNganHang.toUtf8();
     else if (!d.hatGiong.isEmpty() && !d.rutDe)
-        d.loi = "--seed chỉ dùng với --draw-paper / --seed goes with --draw-paper";
+        d.loi = txt::kCliHatChiRutDe.toUtf8();
     else if (!d.quyTac.isEmpty() && d.kiemTraNganHang.isEmpty() && !d.rutDe)
-        d.loi = "--rules chỉ dùng với --check-bank hoặc --draw-paper / --rules goes with --check-bank or "
-                "--draw-paper";
+        d.loi = txt::kCliQuyTacChiKiem.toUtf8();
     return d;
 }
 
@@ -163,7 +141,7 @@ std::optional<QString> thuMucTheoByte(const QByteArray& ten, const char* nguon)
     const ThongTinTep st = xemTep(ten, true);
     if (st.loai != LoaiTep::ThuMuc) {
         std::fprintf(stderr, "thilaixe: %s: %s: %s\n", nguon, ten.constData(),
-                     st.soLoi != 0 ? std::strerror(st.soLoi) : "not a folder");
+                     st.soLoi != 0 ? std::strerror(st.soLoi) : qPrintable(txt::kCliKhongPhaiThuMuc));
         return std::nullopt;
     }
     if (QFile::encodeName(QFile::decodeName(ten)) == ten)
@@ -187,10 +165,7 @@ std::optional<QString> tepTheoByte(const QByteArray& ten, const char* nguon)
     const QByteArray thuMuc = gach < 0 ? QByteArray(".") : gach == 0 ? QByteArray("/") : ten.left(gach);
     const QByteArray goc = ten.mid(gach + 1);
     if (QFile::encodeName(QFile::decodeName(goc)) != goc) {
-        std::fprintf(stderr,
-                     "thilaixe: %s: tên tệp không phải chữ UTF-8, hãy đổi tên tệp / the file's own name is "
-                     "not UTF-8: rename it\n",
-                     nguon);
+        inDong(stderr, txt::kCliTenKhongUtf8.arg(QLatin1String(nguon)));
         return std::nullopt;
     }
     static QTemporaryDir tam;
@@ -210,21 +185,22 @@ std::optional<QString> tepTheoByte(const QByteArray& ten, const char* nguon)
 // --check-bank and --draw-paper.
 int lenhNganHang(const DongLenh& d)
 {
+    RealSeams seams;
     const std::optional<QString> quyTac = tepTheoByte(d.quyTac, "--rules");
     if (!quyTac)
         return 2;
     if (!d.rutDe) {
         const std::optional<QString> tep = tepTheoByte(d.kiemTraNganHang, "--check-bank");
-        return tep ? lenhKiemTraNganHang(*tep, *quyTac) : 2;
+        return tep ? lenhKiemTraNganHang(*tep, *quyTac, seams.bayGio().date()) : 2;
     }
     if (d.nganHang.isEmpty() || d.hang.isEmpty()) {
-        std::fprintf(stderr,
-                     "thilaixe: --draw-paper cần --bank TỆP và --class HẠNG / --draw-paper needs --bank "
-                     "FILE and --class CLASS\n");
+        inDong(stderr, txt::kCliRutDeCan);
         return 2;
     }
     const std::optional<QString> tep = tepTheoByte(d.nganHang, "--bank");
-    return tep ? lenhRutDe(*tep, QString::fromUtf8(d.hang), d.hatGiong, *quyTac) : 2;
+    return tep ? lenhRutDe(*tep, QString::fromUtf8(d.hang), d.hatGiong, *quyTac, seams.bayGio().date(),
+                           hatGiong(seams))
+               : 2;
 }
 
 // --bank FILE for the windows: refused by what it is before anything opens
@@ -234,8 +210,7 @@ bool nganHangDungDuoc(const QString& tep, const QByteArray& hang, const QDate& h
     QFile f;
     QString lyDo;
     if (moTepNguon(tep, f, &lyDo) != KetQuaMo::DaMo) {
-        std::fprintf(stderr, "thilaixe: --bank %s: %s / not a regular file that can be read\n",
-                     qPrintable(tep), qPrintable(lyDo));
+        inDong(stderr, txt::kCliTepKhongDoc.arg(QStringLiteral("--bank"), tep, lyDo));
         return false;
     }
     if (hang.isEmpty())
@@ -282,7 +257,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     if (dongLenh.troGiup) {
-        std::fputs(kTroGiup, stdout);
+        std::fputs(txt::kCliTroGiup.toUtf8().constData(), stdout);
         return 0;
     }
     if (dongLenh.phienBan) {

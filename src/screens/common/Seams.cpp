@@ -69,4 +69,14 @@ QDateTime RealSeams::bayGio() { return QDateTime::currentDateTime(); }
 
 NguonNgauNhien& RealSeams::ngauNhien() { return m_ngauNhien; }
 
+std::uint64_t hatGiong(Seams& seams)
+{
+    std::uint64_t h = 0;
+    for (int i = 0; i < 3; ++i) {
+        seams.ngauNhien().gieoLai();
+        h = (h << 24) ^ static_cast<std::uint64_t>(seams.ngauNhien().rnd() * 16777216.0f);
+    }
+    return h;
+}
+
 }  // namespace thilaixe

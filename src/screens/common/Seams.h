@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 
 namespace thilaixe {
@@ -33,6 +34,9 @@ public:
     virtual QDateTime bayGio() = 0;
     virtual NguonNgauNhien& ngauNhien() = 0;
 };
+
+// A 64-bit seed for a paper or a shuffle, drawn from the seams' source.
+std::uint64_t hatGiong(Seams& seams);
 
 // The seams of the real program.
 class RealSeams final : public Seams {

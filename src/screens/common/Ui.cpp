@@ -1,5 +1,7 @@
 #include "screens/common/Ui.h"
 
+#include "rules/common/Texts.h"
+
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
@@ -154,9 +156,9 @@ QString phanTram(double p)
 {
     const long v = std::lround(p * 100);
     if (v == 0 && p > 0)
-        return QStringLiteral("dưới 1");
+        return txt::kDuoiMot;
     if (v == 100 && p < 1)
-        return QStringLiteral("trên 99");
+        return txt::kTrenChinChin;
     return QString::number(v);
 }
 

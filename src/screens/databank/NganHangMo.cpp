@@ -36,7 +36,7 @@ std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QS
         for (const LoiDuLieu& l : doc.loi)
             dong.append(l.dong());
         if (dong.size() > 12)
-            dong = dong.mid(0, 12) << QStringLiteral("… (%1 lỗi)").arg(doc.loi.size());
+            dong = dong.mid(0, 12) << txt::kDlConLoi.arg(doc.loi.size());
         *loi = txt::kDlLoiNganHang.arg(QDir::toNativeSeparators(tep), dong.join(QLatin1Char('\n')));
         return nullptr;
     }
@@ -96,14 +96,6 @@ std::optional<std::vector<LanThi>> lichSuNgoaiKho(MoiTruong& mt, const NganHangM
     return lichSu.lanThi;
 }
 
-std::uint64_t hatGiong(MoiTruong& mt)
-{
-    std::uint64_t h = 0;
-    for (int i = 0; i < 3; ++i) {
-        mt.seams().ngauNhien().gieoLai();
-        h = (h << 24) ^ static_cast<std::uint64_t>(mt.seams().ngauNhien().rnd() * 16777216.0f);
-    }
-    return h;
-}
+std::uint64_t hatGiong(MoiTruong& mt) { return hatGiong(mt.seams()); }
 
 }  // namespace thilaixe

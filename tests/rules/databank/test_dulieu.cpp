@@ -124,6 +124,9 @@ private slots:
         QJsonObject later = sample();
         later[u"format"_s] = u"thilaixe-bank/2"_s;
         QTest::newRow("later format") << QJsonDocument(later).toJson() << u"format"_s << u"mới hơn"_s;
+        later[u"format"_s] = u"bank/1"_s;
+        QTest::newRow("another format (names the one it must be)")
+            << QJsonDocument(later).toJson() << u"format"_s << u"không phải \"thilaixe-bank/1\""_s;
         QTest::newRow("gap in numbers")
             << withQuestion(7, [](QJsonObject& c) { c[u"number"_s] = 8; }) << u"câu 7"_s << u"liền nhau"_s;
         QTest::newRow("answer past the options")

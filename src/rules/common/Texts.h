@@ -115,7 +115,6 @@ inline const QString kTraLoiDung = QStringLiteral("Đúng! Đáp án là %1.");
 inline const QString kTraLoiSai = QStringLiteral("Sai. Đáp án đúng là %1.");
 inline const QString kChuaCoBaiThi = QStringLiteral(
     "Chưa có bài thi nào được lưu. Hãy thi thử: các câu làm sai hoặc bỏ trống sẽ được đưa vào đây để ôn.");
-inline const QString kTieuDeTepOnTap = QStringLiteral("Tệp ôn tập");
 inline const QString kTieuDeLichSu = QStringLiteral("Tệp lịch sử thi");
 inline const QString kKhongDocDuocLichSu =
     QStringLiteral("Không đọc được tệp lịch sử thi %1: %2.\n\n"
@@ -123,13 +122,6 @@ inline const QString kKhongDocDuocLichSu =
                    "(không phải liên kết hay thư mục) mà bạn có quyền đọc, rồi mở lại cửa sổ này.");
 inline const QString kLichSuKhongDoc =
     QStringLiteral("Không đọc được tệp lịch sử thi, nên chưa tính được. Các câu đã ôn vẫn được giữ.");
-inline const QString kTepOnTapHong = QStringLiteral("Tệp ôn tập %1 bị hỏng hoặc không đọc được, nên việc ôn "
-                                                    "bắt đầu lại từ đầu. Các bài thi đã lưu không bị ảnh "
-                                                    "hưởng.");
-inline const QString kKhongGhiDuocOnTap =
-    QStringLiteral("Không ghi được tệp ôn tập %1: %2.\n\nBạn vẫn ôn tiếp được: những gì đã ôn được giữ "
-                   "trong chương trình và sẽ được ghi vào tệp ở lần ghi được sau. Hãy kiểm tra rằng ổ đĩa "
-                   "còn chỗ trống và thư mục cho phép ghi.");
 // The learner's store (thilaixe.sqlite).
 inline const QString kHoSoMacDinh = QStringLiteral("Người học");
 inline const QString kTieuDeKho = QStringLiteral("Dữ liệu học tập");
@@ -223,8 +215,6 @@ inline const QString kDlQuyTacChuaBatDau = QStringLiteral(
 inline const QString kDlLoiTepQuyTac = QStringLiteral("⚠ Tệp quy tắc bị bỏ qua vì có lỗi: %1");
 inline const QString kDlDungThay = QStringLiteral("Đang dùng thay: %1 (%2).");
 inline const QString kDlCaiSan = QStringLiteral("có sẵn trong chương trình");
-inline const QString kDlKhongCoQuyTac =
-    QStringLiteral("Không có bộ quy tắc ra đề nào có hiệu lực hôm nay (%1).");
 inline const QString kDlTieuDeNha = QStringLiteral("%1 – thilaixe");
 inline const QString kDlPhienBanNguon = QStringLiteral("Phiên bản %1 · %2 câu, %3 câu điểm liệt\nNguồn: %4");
 inline const QString kDlQuyTac = QStringLiteral("Quy tắc ra đề: %1 (từ %2)");
@@ -249,8 +239,6 @@ inline const QString kDlCacGiaoDien[4] = {QStringLiteral("Theo hệ thống"), Q
                                           QStringLiteral("Tối"), QStringLiteral("Tương phản cao")};
 inline const QString kDlAmBao = QStringLiteral("Âm báo &khi sắp hết giờ");
 inline const QString kDlDaoPhuongAn = QStringLiteral("Đảo thứ tự &phương án khi ôn");
-inline const QString kDlMoKhac = QStringLiteral("Mở ngân hàng &khác…");
-inline const QString kDlChonTepNganHang = QStringLiteral("Chọn tệp ngân hàng câu hỏi");
 
 inline const QString kDlPhongToGoiY = QStringLiteral("Nhấp đúp hoặc bấm Z để phóng to");
 inline const QString kDlKhongCoAnh = QString();

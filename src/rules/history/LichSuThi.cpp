@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace thilaixe {
 
@@ -84,8 +83,18 @@ QString vanBanGio(const QTime& t)
     // The long time format, worked out once: a save writes one time.
     static const QString dang = [] {
         QString f = ngonNguNgayGio().timeFormat(QLocale::LongFormat);
-        // No time-zone name: drop the 't' field and the blank before it.
-        f.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+        // No time-zone name: drop the 't' field and the ASCII blanks before it.
+        for (qsizetype i = f.indexOf(QLatin1Char('t')); i >= 0; i = f.indexOf(QLatin1Char('t'), i)) {
+            qsizetype dau = i, cuoi = i;
+            while (
+                dau > 0
+                && (f.at(dau - 1) == QLatin1Char(' ') || (f.at(dau - 1) >= u'\t' && f.at(dau - 1) <= u'\r')))
+                --dau;
+            while (cuoi < f.size() && f.at(cuoi) == QLatin1Char('t'))
+                ++cuoi;
+            f.remove(dau, cuoi - dau);
+            i = dau;
+        }
         if (!f.contains(QLatin1Char('s')))
             f = QStringLiteral("HH:mm:ss");
         return f.trimmed();

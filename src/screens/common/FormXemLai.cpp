@@ -4,6 +4,7 @@
 
 #include "screens/common/BoChonCauHoi.h"
 #include "screens/common/DaiTacGia.h"
+#include "screens/common/HienAnh.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
 
@@ -22,11 +23,7 @@ FormXemLai::FormXemLai(MoiTruong& mt, const QString& name, const Bo& bo) : QWidg
     setFixedSize(bo.client);
     datGiua(this);
 
-    m_img = new QLabel(this);
-    m_img->setObjectName(QStringLiteral("Img"));
-    m_img->setAccessibleName(txt::kTtKhongCoAnh);
-    m_img->setGeometry(bo.img);
-    m_img->setScaledContents(true);
+    m_img = new KhungAnh(this, bo.img);
 
     m_cauHoi = new BoChonCauHoi(this, QStringLiteral("Frame2"), txt::kCacCauHoi,
                                 {bo.frame2, 240, 1320, QSize(tw(972), tw(330)), phongViet(10)});

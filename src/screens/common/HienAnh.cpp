@@ -6,10 +6,30 @@
 
 #include "screens/common/MoiTruong.h"
 
-#include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 
 namespace thilaixe {
+
+KhungAnh::KhungAnh(QWidget* parent, const QRect& r) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("Img"));
+    setAccessibleName(txt::kTtKhongCoAnh);
+    setGeometry(r);
+    setScaledContents(true);
+}
+
+void KhungAnh::paintEvent(QPaintEvent* e)
+{
+    const QPixmap anh = pixmap();
+    if (anh.isNull()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(contentsRect(), anh);
+}
 
 namespace {
 

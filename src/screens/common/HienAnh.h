@@ -1,11 +1,23 @@
 #pragma once
 
+#include <QLabel>
+
 #include <cstdint>
 #include <optional>
 
-class QLabel;
-
 namespace thilaixe {
+
+// The box a question's picture stands in (exam sheet, study form, reviews):
+// the picture stretched to the box, shown as it is even when its form is
+// disabled (a finished exam sheet keeps its last picture in colour; a
+// disabled label would grey a copy of it at every repaint).
+class KhungAnh final : public QLabel {
+public:
+    KhungAnh(QWidget* parent, const QRect& r);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
 
 class MoiTruong;
 enum class NoiBaoLoi;

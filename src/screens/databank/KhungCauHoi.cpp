@@ -88,7 +88,6 @@ void AnhTrongKhung::veLai()
         ++m_luot;
         m_dangGiaiMa = false;
         clear();
-        setText(txt::kDlKhongCoAnh);
         return;
     }
     // Decoded for the box's size at the screen's density; the same size

@@ -76,6 +76,9 @@ void FormKetQua::showEvent(QShowEvent* e)
 void FormKetQua::CM_XemKQ_Click()
 {
     hide();
+    // Not shown again in this run (closing the review ends it): its window
+    // and the pixels behind it go now, not at the end.
+    destroy();
     emit xemLai();
 }
 

@@ -35,11 +35,7 @@ FormMain::FormMain(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     setFixedSize(tw(10890), tw(7035));
     datGiua(this);
 
-    m_img = new QLabel(this);
-    m_img->setObjectName(QStringLiteral("Img"));
-    m_img->setAccessibleName(txt::kTtKhongCoAnh);
-    m_img->setGeometry(twRect(960, 384, 6000, 4500));
-    m_img->setScaledContents(true);
+    m_img = new KhungAnh(this, twRect(960, 384, 6000, 4500));
 
     m_picGlobe = new HinhQuaDia(this);
     m_picGlobe->setAccessibleName(txt::kTtQuaDia);

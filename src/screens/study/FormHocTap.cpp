@@ -33,11 +33,7 @@ FormHocTap::FormHocTap(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
         taoNut(this, QStringLiteral("CM_Thoat"), txt::kThoat, QRect(544, 420, 129, 33), phongViet(11, true));
     m_lbch =
         taoNhan(this, QStringLiteral("LBCH"), QString(), QRect(186, 26, 145, 25), kXanh, phongViet(12, true));
-    m_img = new QLabel(this);
-    m_img->setObjectName(QStringLiteral("Img"));
-    m_img->setAccessibleName(txt::kTtKhongCoAnh);
-    m_img->setGeometry(70, 58, 400, 300);
-    m_img->setScaledContents(true);
+    m_img = new KhungAnh(this, QRect(70, 58, 400, 300));
     m_frTen = new DaiTacGia(this, m_mt, QPoint(70, 384));
     QLabel* l1 = taoNhan(this, QStringLiteral("Label1"), txt::kCacPhan, QRect(511, 56, 194, 78), kXanh,
                          phongViet(11), Qt::AlignLeft | Qt::AlignTop);

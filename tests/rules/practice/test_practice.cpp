@@ -8,6 +8,7 @@
 #include "rules/store/KhoSqlite.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -46,8 +47,33 @@ private slots:
         QCOMPARE(ds[1].cau[1], questionAt({.seed = 2}, 1));
         QVERIFY(!ds[1].dung[21] && ds[1].dung[20]);
         QVERIFY(ds[0].khoa != ds[1].khoa);
+    }
+
+    // The class at the end of a kept date line, read by hand as the pattern
+    // "\(Hạng\s+([A-Za-z0-9]{1,3})\)\s*$" reads it (the pattern is the judge).
+    void classAtTheEndOfTheLine()
+    {
+        static const QRegularExpression mau(u"\\(H\\x{1EA1}ng\\s+([A-Za-z0-9]{1,3})\\)\\s*$"_s);
+        const QString dong[] = {u" 3/1/26 - 10:01:20 (Hạng  d)"_s,
+                                u" 3/1/26 - 10:01:20"_s,
+                                u"(Hạng B2)  \t"_s,
+                                u"(Hạng B2) x"_s,
+                                u"(HạngB2)"_s,
+                                u"(Hạng )"_s,
+                                u"(Hạng ABCD)"_s,
+                                u"(Hạng C1E)"_s,
+                                u"(Hạng Ạ)"_s,
+                                u"(Hạng B)(Hạng C)"_s,
+                                u"(Hạng (Hạng E)"_s,
+                                u"Hạng B)"_s,
+                                u"(Hạng\u00A0c)"_s,
+                                u")"_s,
+                                QString()};
+        for (const QString& d : dong) {
+            const QRegularExpressionMatch m = mau.match(d);
+            QCOMPARE(hangTrongDong(d), m.hasMatch() ? m.captured(1).toUpper() : QString());
+        }
         QCOMPARE(hangTrongDong(u" 3/1/26 - 10:01:20 (Hạng  d)"_s), u"D"_s);
-        QCOMPARE(hangTrongDong(u" 3/1/26 - 10:01:20"_s), QString());
     }
 
     // The whole life of a mistake: in at the exam, out after two rights in

@@ -115,6 +115,12 @@ private slots:
         // Every frame differs from the next; frame 15 looks like the unturned globe.
         for (int k = 0; k + 1 < 15; ++k)
             QVERIFY(g.imlGlobe()[std::size_t(k)] != g.imlGlobe()[std::size_t(k + 1)]);
+        // Frames are kept compact and exact: each is the drawn frame, pixel for pixel.
+        for (int k = 0; k < 15; ++k) {
+            const QImage& f = g.imlGlobe()[std::size_t(k)];
+            QCOMPARE(f.format(), QImage::Format_Indexed8);
+            QCOMPARE(f.convertToFormat(QImage::Format_RGB32), veKhungQuaDia(k + 1, QSize(281, 250)));
+        }
     }
 
     void framesAsPictures()

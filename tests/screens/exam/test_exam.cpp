@@ -298,9 +298,12 @@ private slots:
         QTest::mouseClick(cau(3), Qt::LeftButton);
         m_sheet->PATL_Click(wrong(3));
         m_p->seams.clock = QDateTime(QDate(2007, 5, 12), QTime(10, 59, 1));
+        const QImage picture = m_sheet->Img()->grab().toImage();
         QTest::keyClick(cau(4), Qt::Key_Escape);
         FormKetQua* kq = m_p->app.form<FormKetQua>();
         QVERIFY(kq->isVisible());
+        // The finished sheet keeps its last picture as it was, not greyed.
+        QCOMPARE(m_sheet->Img()->grab().toImage(), picture);
         QCOMPARE(kq->windowModality(), Qt::ApplicationModal);
         QCOMPARE(kq->windowTitle(), u"Họ tên: Thí sinh dự thi   SBD: 123"_s);
         QCOMPARE(kq->TDung()->text(), u"25"_s);

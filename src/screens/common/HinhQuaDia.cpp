@@ -26,12 +26,33 @@ HinhQuaDia::HinhQuaDia(QWidget* parent) : QWidget(parent), m_tmr(new QTimer(this
 
 void HinhQuaDia::batDau() { m_tmr->start(); }
 
+namespace {
+
+// The pixels of `sau` that differ from `truoc` (same size and format).
+template <typename D> std::vector<D> diemKhac(const QImage& truoc, const QImage& sau)
+{
+    std::vector<D> kq;
+    const int rong = sau.width();
+    for (int y = 0; y < sau.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(truoc.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(sau.constScanLine(y));
+        for (int x = 0; x < rong; ++x)
+            if (a[x] != b[x])
+                kq.push_back({static_cast<quint32>(y * rong + x), b[x]});
+    }
+    kq.shrink_to_fit();
+    return kq;
+}
+
+}  // namespace
+
 void HinhQuaDia::dung()
 {
     m_tmr->stop();
     hide();
     // One exam a run: the globe never shows again, its frames can go.
-    m_khung = {};
+    m_doiSang = {};
+    m_khungDau = {};
     m_anh = {};
 #ifdef __GLIBC__
     // The frames were the biggest blocks of the heap: hand the pages back
@@ -44,9 +65,13 @@ void HinhQuaDia::tmrGlobe_Timer()
 {
     if (m_buocVe == -1) {
         m_soKhung = std::fmod(std::nearbyint(m_soKhung), 15.0) + 1;
-        const auto i = static_cast<std::size_t>(m_soKhung) - 1;
-        if (i < m_khung.size())
-            m_anh = m_khung[i];
+        // Frames follow each other in a ring: the shown one becomes the next.
+        const auto k = static_cast<std::size_t>(m_soKhung) - 1;
+        if (k < m_doiSang.size() && !m_anh.isNull()) {
+            auto* diem = reinterpret_cast<QRgb*>(m_anh.bits());
+            for (const DiemDoi& d : m_doiSang[k])
+                diem[d.viTri] = d.mau;
+        }
     } else if (m_buocVe == 0) {
         // Drawn at the screen's pixels: sharp at any scale.
         m_tiLe = devicePixelRatioF();
@@ -57,13 +82,18 @@ void HinhQuaDia::tmrGlobe_Timer()
         m_buocVe = -1;
         return;
     } else {
-        // Kept with a palette: a frame has a handful of colours (no
-        // smoothing), so this is exact at a quarter of the memory, and the
-        // fifteen frames no longer stand at the top of the run's peak.
-        m_khung.push_back(
-            veKhungQuaDia(static_cast<int>(m_buocVe), m_thuocDo, m_tiLe)
-                .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither));
-        m_anh = m_khung.back();
+        QImage moi = veKhungQuaDia(static_cast<int>(m_buocVe), m_thuocDo, m_tiLe);
+        if (m_buocVe == 1) {
+            m_khungDau = moi;
+            m_doiSang.emplace_back();  // 15 to 1, known once 15 is drawn
+        } else {
+            m_doiSang.push_back(diemKhac<DiemDoi>(m_anh, moi));
+        }
+        if (m_buocVe == 15) {
+            m_doiSang.front() = diemKhac<DiemDoi>(moi, m_khungDau);
+            m_khungDau = {};
+        }
+        m_anh = std::move(moi);
         m_buocVe += 1;
     }
     update();

@@ -111,6 +111,10 @@ bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& 
 // removed.
 int donTepTam(const QString& tep, int tuoiGiay = 300);
 
+// Hands the allocator's free pages back to the system, where the C library
+// allows it: after a window's large blocks are gone for good.
+void traLaiBoNhoTrong();
+
 // One line of a command's output on `ra`, in the terminal's encoding.
 void inDong(std::FILE* ra, const QString& dong);
 

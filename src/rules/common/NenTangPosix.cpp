@@ -14,6 +14,9 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace thilaixe {
 
@@ -370,6 +373,13 @@ int donTepTam(const QString& tep, int tuoiGiay)
     }
     ::closedir(thuMuc);
     return daXoa;
+}
+
+void traLaiBoNhoTrong()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 void inDong(std::FILE* ra, const QString& dong)

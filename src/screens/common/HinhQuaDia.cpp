@@ -1,14 +1,12 @@
 #include "screens/common/HinhQuaDia.h"
 
+#include "rules/common/NenTang.h"
 #include "rules/decor/KhungQuaDia.h"
 
 #include <QPainter>
 #include <QTimer>
 
 #include <cmath>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace thilaixe {
 
@@ -54,11 +52,9 @@ void HinhQuaDia::dung()
     m_doiSang = {};
     m_khungDau = {};
     m_anh = {};
-#ifdef __GLIBC__
     // The frames were the biggest blocks of the heap: hand the pages back
     // now rather than keep them for the rest of the run.
-    malloc_trim(0);
-#endif
+    traLaiBoNhoTrong();
 }
 
 void HinhQuaDia::tmrGlobe_Timer()

@@ -1,5 +1,6 @@
 #include "screens/exam/FormKetQua.h"
 
+#include "rules/common/NenTang.h"
 #include "rules/common/NumberText.h"
 #include "rules/common/Texts.h"
 
@@ -77,8 +78,10 @@ void FormKetQua::CM_XemKQ_Click()
 {
     hide();
     // Not shown again in this run (closing the review ends it): its window
-    // and the pixels behind it go now, not at the end.
+    // and the pixels behind it go now, not at the end, and with them the
+    // pages the exam's pictures were decoded in.
     destroy();
+    traLaiBoNhoTrong();
     emit xemLai();
 }
 

@@ -78,27 +78,27 @@ QLocale ngonNguNgayGio()
 
 QString vanBanNgay(const QDate& d) { return ngonNguNgayGio().toString(d, QLocale::ShortFormat); }
 
+QString dangGioKhongMuiGio(QString f)
+{
+    for (qsizetype i = f.indexOf(QLatin1Char('t')); i >= 0; i = f.indexOf(QLatin1Char('t'), i)) {
+        qsizetype dau = i, cuoi = i;
+        while (dau > 0
+               && (f.at(dau - 1) == QLatin1Char(' ') || (f.at(dau - 1) >= u'\t' && f.at(dau - 1) <= u'\r')))
+            --dau;
+        while (cuoi < f.size() && f.at(cuoi) == QLatin1Char('t'))
+            ++cuoi;
+        f.remove(dau, cuoi - dau);
+        i = dau;
+    }
+    if (!f.contains(QLatin1Char('s')))
+        f = QStringLiteral("HH:mm:ss");
+    return f.trimmed();
+}
+
 QString vanBanGio(const QTime& t)
 {
     // The long time format, worked out once: a save writes one time.
-    static const QString dang = [] {
-        QString f = ngonNguNgayGio().timeFormat(QLocale::LongFormat);
-        // No time-zone name: drop the 't' field and the ASCII blanks before it.
-        for (qsizetype i = f.indexOf(QLatin1Char('t')); i >= 0; i = f.indexOf(QLatin1Char('t'), i)) {
-            qsizetype dau = i, cuoi = i;
-            while (
-                dau > 0
-                && (f.at(dau - 1) == QLatin1Char(' ') || (f.at(dau - 1) >= u'\t' && f.at(dau - 1) <= u'\r')))
-                --dau;
-            while (cuoi < f.size() && f.at(cuoi) == QLatin1Char('t'))
-                ++cuoi;
-            f.remove(dau, cuoi - dau);
-            i = dau;
-        }
-        if (!f.contains(QLatin1Char('s')))
-            f = QStringLiteral("HH:mm:ss");
-        return f.trimmed();
-    }();
+    static const QString dang = dangGioKhongMuiGio(ngonNguNgayGio().timeFormat(QLocale::LongFormat));
     return ngonNguNgayGio().toString(t, dang);
 }
 

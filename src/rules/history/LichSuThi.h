@@ -28,6 +28,9 @@ QByteArray dongTL(const SharedState& s);
 QLocale ngonNguNgayGio();
 QString vanBanNgay(const QDate& d);
 QString vanBanGio(const QTime& t);
+// A long time format without its time-zone field ('t', and the ASCII blanks
+// before it), trimmed; "HH:mm:ss" when what is left shows no seconds.
+QString dangGioKhongMuiGio(QString f);
 
 // Puts the current exam at the top of the history file and keeps the 49
 // newest older records, through thayTheTep: at every moment the file on disk

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -130,6 +131,14 @@ private slots:
         QCOMPARE(QLocale::system().language(), QLocale::C);
         QCOMPARE(vanBanNgay(QDate(2026, 12, 9)), u"09/12/2026"_s);
         QCOMPARE(vanBanGio(QTime(10, 35, 20)), u"10:35:20"_s);
+        // The time-zone field goes as the pattern "\\s*t+" took it (the pattern is the judge).
+        static const QRegularExpression muiGio(u"\\s*t+"_s);
+        for (const QString& f : {u"HH:mm:ss t"_s, u"h:mm:ss AP t"_s, u"t HH:mm:ss"_s, u"HH:mm:ss \t tttt"_s,
+                                 u"H.mm.ss\u00A0t"_s, u"HH:mm:ss"_s, u"HH:mm t"_s, u"tt"_s}) {
+            QString r = f;
+            r.remove(muiGio);
+            QCOMPARE(dangGioKhongMuiGio(f), r.contains(u's') ? r.trimmed() : u"HH:mm:ss"_s);
+        }
     }
 
     void writeToEmptyAndMissingFiles()

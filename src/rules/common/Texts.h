@@ -234,11 +234,15 @@ THILAIXE_CHU(kDlLoiTepQuyTac, "⚠ Tệp quy tắc bị bỏ qua vì có lỗi: 
 THILAIXE_CHU(kDlDungThay, "Đang dùng thay: %1 (%2).")
 THILAIXE_CHU(kDlCaiSan, "có sẵn trong chương trình")
 THILAIXE_CHU(kDlTieuDeNha, "%1 – thilaixe")
-THILAIXE_CHU(kDlPhienBanNguon, "Phiên bản %1 · %2 câu, %3 câu điểm liệt\nNguồn: %4")
-THILAIXE_CHU(kDlQuyTac, "Quy tắc ra đề: %1 (từ %2)")
+THILAIXE_CHU(kDlPhienBanNguon, "%1 câu, %2 câu điểm liệt\nNguồn: %3")
+THILAIXE_CHU(kDlPhienBanDuLieu, "Phiên bản dữ liệu: %1")
+THILAIXE_CHU(kDlQuyTac, "Quy tắc ra đề: %1")
+THILAIXE_CHU(kDlQuyTacTuNgay, "Quy tắc ra đề: %1 (áp dụng từ %2)")
 THILAIXE_CHU(kDlNguoiHoc, "&Người học:")
 THILAIXE_CHU(kDlThemNguoiHoc, "Thêm ngườ&i học…")
 THILAIXE_CHU(kDlTenNguoiHoc, "Tên người học mới:")
+THILAIXE_CHU(kDlNutThem, "Thêm")
+THILAIXE_CHU(kDlNutHuy, "Huỷ")
 THILAIXE_CHU(kDlHang, "&Hạng:")
 THILAIXE_CHU(kDlMotDongQuyTac, "%1 câu, %2 phút, đạt từ %3 câu, có %4 câu điểm liệt")
 THILAIXE_CHU(kDlMotDongKhongLiet, "%1 câu, %2 phút, đạt từ %3 câu, không có câu điểm liệt")
@@ -306,6 +310,7 @@ THILAIXE_CHU(kDlVeKetQua, "Về &kết quả")
 THILAIXE_CHU(kDlTieuDeXemLai, "Xem lại – hạng %1")
 
 THILAIXE_CHU(kDlTieuDeHoc, "Học theo chương – %1")
+THILAIXE_CHU(kDlTieuDeHocCau, "Học theo chương – %1 – Câu %2")
 THILAIXE_CHU(kDlChuong, "&Chương:")
 THILAIXE_CHU(kDlCaNganHang, "Cả ngân hàng (%1 câu)")
 THILAIXE_CHU(kDlMotChuong, "Chương %1: %2 (câu %3–%4)")
@@ -326,23 +331,25 @@ THILAIXE_CHU(kDlDaVungHet,
              "Bạn đã vững tất cả %1 câu điểm liệt của hạng này (mỗi câu đúng ở ít nhất 2 ngày khác nhau).")
 THILAIXE_CHU(kDlDungRoiDS, "Câu này đã rời danh sách.")
 THILAIXE_CHU(kDlDungLienTiep, "Đúng liên tiếp %1/%2.")
-THILAIXE_CHU(kDlNgayDung, "Đã đúng ở %1/2 ngày khác nhau.")
+THILAIXE_CHU(kDlNgayDung, "Đã đúng %1 trong %2 ngày cần thiết.")
 
 THILAIXE_CHU(kDlTieuDeTim, "Tìm câu hỏi – %1")
 THILAIXE_CHU(kDlTim, "&Tìm (có dấu hay không dấu):")
 THILAIXE_CHU(kDlXoaTim, "Xoá ô tìm")
-THILAIXE_CHU(kDlKetQuaTim, "%1 câu tìm thấy")
+THILAIXE_CHU(kDlKetQuaTim, "Tìm thấy %1 câu")
+THILAIXE_CHU(kDlKhongTimThay, "Không tìm thấy câu nào")
 THILAIXE_CHU(kDlMucTim, "Câu %1: %2")
 
 THILAIXE_CHU(kDlTieuDeTienBo, "Tiến bộ – hạng %1")
-THILAIXE_CHU(kDlKhaNangDat, "Khả năng đạt ở lần thi tới: %1 %")
-THILAIXE_CHU(kDlKhaNangLiet, "Khả năng bị loại vì câu điểm liệt: %1 %")
+THILAIXE_CHU(kDlKhaNangDat, "Khả năng đạt ở lần thi tới: %1%")
+THILAIXE_CHU(kDlKhaNangLiet, "Khả năng bị loại vì câu điểm liệt: %1%")
 THILAIXE_CHU(kDlDuaTren, "Dựa trên %1 bài thi hạng %2 và các câu đã ôn.")
 THILAIXE_CHU(kDlChuaCoBaiHang, "Chưa có bài thi hạng %1: hãy thi thử ít nhất một lần.")
 THILAIXE_CHU(kDlBrier,
-             "Kiểm chứng: trên %1 bài thi sau khi dự đoán, sai số Brier là %2 (0 là đúng hoàn toàn, 0,25 là "
-             "đoán mò; dự đoán trung bình %3 %, thực tế đạt %4 %).")
-THILAIXE_CHU(kDlBrierChuaDu, "Kiểm chứng: cần ít nhất 5 bài thi có dự đoán trước (mới có %1).")
+             "Dự đoán đúng đến đâu: qua %1 bài thi làm sau một lần dự đoán, độ lệch là %2 (0 là đúng hoàn "
+             "toàn, 0,25 là như đoán mò). Trung bình dự đoán đạt %3%, thực tế đạt %4%.")
+THILAIXE_CHU(kDlBrierChuaDu,
+             "Dự đoán đúng đến đâu: cần ít nhất 5 bài thi làm sau một lần dự đoán để biết (mới có %1).")
 THILAIXE_CHU(kDlDoPhu, "Đã gặp theo chương (trong bài thi hoặc khi ôn):")
 THILAIXE_CHU(kDlTtDoPhu, "Chương %1: đã gặp %2 trên %3 câu")
 
@@ -525,32 +532,60 @@ THILAIXE_CHU(kTrenChinChin, "trên 99")
 THILAIXE_CHU(kLoiKhiDoc, "lỗi khi đọc: ")
 
 // The command line. A message with both languages says the Vietnamese first.
-THILAIXE_CHU(kCliTroGiup, "Usage: thilaixe [--data DIR] [--bank FILE [--class C]]\n"
-                          "Học và thi thử lý thuyết lái xe (hạng B1, B2, C, D, E).\n"
-                          "\n"
-                          "Options:\n"
-                          "  -h, --help     Show this help and exit.\n"
-                          "  -v, --version  Show the version and exit.\n"
-                          "  --data DIR     Working folder with 001.jpg ... 300.jpg and DuLieu.txt.\n"
-                          "  --bank FILE [--class C]\n"
-                          "                 Open a question bank (JSON, such as the 600-question bank of\n"
-                          "                 June 2025) straight on its home window, class C chosen.\n"
-                          "  --bank-2025    Open the 600-question bank the entry form's button opens:\n"
-                          "                 bank-2025/bank.json in the working folder, else the sample.\n"
-                          "  --check-bank FILE [--rules FILE]\n"
-                          "                 Check a question bank (JSON) and its pictures: a summary and\n"
-                          "                 exit 0, or every fault and exit 1.\n"
-                          "  --draw-paper --bank FILE --class C [--seed N] [--rules FILE]\n"
-                          "                 Print a paper of class C drawn from the bank, as JSON.\n"
-                          "  --export [--bank ID|FILE]\n"
-                          "                 Print every kept attempt and practice box of the working\n"
-                          "                 folder's thilaixe.sqlite (of one bank when given), as JSON.\n"
-                          "  --import FILE  Write changes the program could not write when it ended\n"
-                          "                 (saved to FILE then) into the working folder's store.\n"
-                          "\n"
-                          "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
-                          "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
-                          "bank on first start).\n")
+THILAIXE_CHU(kCliTroGiup,
+             "Cách dùng: thilaixe [--data THƯ_MỤC] [--bank TỆP [--class HẠNG]]\n"
+             "Học và thi thử lý thuyết lái xe (hạng B1, B2, C, D, E).\n"
+             "\n"
+             "Tuỳ chọn:\n"
+             "  -h, --help     Hiện trợ giúp này rồi thoát.\n"
+             "  -v, --version  Hiện phiên bản rồi thoát.\n"
+             "  --data THƯ_MỤC Thư mục làm việc có 001.jpg … 300.jpg và DuLieu.txt.\n"
+             "  --bank TỆP [--class HẠNG]\n"
+             "                 Mở một ngân hàng câu hỏi (JSON, như bộ 600 câu từ tháng 6/2025)\n"
+             "                 ngay ở trang chính của nó, chọn sẵn hạng.\n"
+             "  --bank-2025    Mở bộ 600 câu mà nút của màn hình khai báo mở: bank-2025/bank.json\n"
+             "                 trong thư mục làm việc, không có thì bộ mẫu.\n"
+             "  --check-bank TỆP [--rules TỆP]\n"
+             "                 Kiểm tra ngân hàng câu hỏi (JSON) và ảnh: in tóm tắt và thoát với\n"
+             "                 mã 0, hoặc in mọi lỗi và thoát với mã 1.\n"
+             "  --draw-paper --bank TỆP --class HẠNG [--seed SỐ] [--rules TỆP]\n"
+             "                 In một đề của hạng rút từ ngân hàng, dạng JSON.\n"
+             "  --export [--bank MÃ|TỆP]\n"
+             "                 In mọi bài thi và câu ôn lưu trong thilaixe.sqlite của thư mục làm\n"
+             "                 việc (của một ngân hàng nếu chỉ định), dạng JSON.\n"
+             "  --import TỆP   Ghi vào dữ liệu những thay đổi chương trình chưa ghi được lúc kết\n"
+             "                 thúc (khi đó đã lưu ra TỆP).\n"
+             "\n"
+             "Không có --data thì thư mục làm việc là $THILAIXE_DATA, không có nữa thì thư mục\n"
+             "hiện tại nếu nó có 001.jpg, không thì ~/.local/share/thilaixe (bộ mẫu được chép\n"
+             "vào ở lần chạy đầu).\n"
+             "\n"
+             "Usage: thilaixe [--data DIR] [--bank FILE [--class C]]\n"
+             "Practice for the theory part of the Vietnamese driving-licence exam.\n"
+             "\n"
+             "Options:\n"
+             "  -h, --help     Show this help and exit.\n"
+             "  -v, --version  Show the version and exit.\n"
+             "  --data DIR     Working folder with 001.jpg ... 300.jpg and DuLieu.txt.\n"
+             "  --bank FILE [--class C]\n"
+             "                 Open a question bank (JSON, such as the 600-question bank of\n"
+             "                 June 2025) straight on its home window, class C chosen.\n"
+             "  --bank-2025    Open the 600-question bank the entry form's button opens:\n"
+             "                 bank-2025/bank.json in the working folder, else the sample.\n"
+             "  --check-bank FILE [--rules FILE]\n"
+             "                 Check a question bank (JSON) and its pictures: a summary and\n"
+             "                 exit 0, or every fault and exit 1.\n"
+             "  --draw-paper --bank FILE --class C [--seed N] [--rules FILE]\n"
+             "                 Print a paper of class C drawn from the bank, as JSON.\n"
+             "  --export [--bank ID|FILE]\n"
+             "                 Print every kept attempt and practice box of the working\n"
+             "                 folder's thilaixe.sqlite (of one bank when given), as JSON.\n"
+             "  --import FILE  Write changes the program could not write when it ended\n"
+             "                 (saved to FILE then) into the working folder's store.\n"
+             "\n"
+             "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
+             "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
+             "bank on first start).\n")
 THILAIXE_CHU(kCliThuMucCanTen, "--data needs a folder")
 THILAIXE_CHU(kCliThuMucTenTrong, "--data needs a folder (an empty name was given)")
 THILAIXE_CHU(kCliCanGiaTri, "%1 needs a value")

@@ -165,7 +165,7 @@ void FormHocChuong::hien()
                   m_hienDapAn);
     m_truoc->setEnabled(m_i > 0);
     m_sau->setEnabled(m_i + 1 < static_cast<int>(m_ds.size()));
-    setWindowTitle(txt::kDlTieuDeHoc.arg(m_nh->nh.tieuDe) + QStringLiteral(" – ") + QString::number(c.so));
+    setWindowTitle(txt::kDlTieuDeHocCau.arg(m_nh->nh.tieuDe, QString::number(c.so)));
 }
 
 }  // namespace thilaixe

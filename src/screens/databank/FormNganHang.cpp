@@ -29,9 +29,23 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace thilaixe {
 
 namespace {
+
+// The rule set's line: its title, and the day it applies from unless the
+// title says it already (as "… từ 01/6/2025" does).
+QString tenQuyTac(const BoQuyTac& bo)
+{
+    const QDate d = bo.tuNgay;
+    for (const QString& dang : {QStringLiteral("d/M/yyyy"), QStringLiteral("dd/MM/yyyy"),
+                                QStringLiteral("d/MM/yyyy"), QStringLiteral("dd/M/yyyy")})
+        if (bo.tieuDe.contains(d.toString(dang)))
+            return txt::kDlQuyTac.arg(bo.tieuDe);
+    return txt::kDlQuyTacTuNgay.arg(bo.tieuDe, d.toString(QStringLiteral("dd/MM/yyyy")));
+}
 
 QPalette bangMau(int giaoDien)
 {
@@ -87,17 +101,16 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     tieuDe->setFont(lon);
     tieuDe->setMargin(4);  // room for the marks over capitals (MẪU)
     doc->addWidget(tieuDe);
-    auto* thongTin = new QLabel(txt::kDlPhienBanNguon.arg(m_nh->nh.phienBan)
-                                    .arg(m_nh->nh.cauHoi.size())
-                                    .arg(m_nh->soDiemLiet())
-                                    .arg(m_nh->nh.nguon),
-                                this);
+    // The data's version is for whoever supports the program: a tooltip.
+    auto* thongTin =
+        new QLabel(txt::kDlPhienBanNguon.arg(QString::number(m_nh->nh.cauHoi.size()),
+                                             QString::number(m_nh->soDiemLiet()), m_nh->nh.nguon),
+                   this);
     thongTin->setObjectName(QStringLiteral("LB_ThongTin"));
+    thongTin->setToolTip(txt::kDlPhienBanDuLieu.arg(m_nh->nh.phienBan));
     thongTin->setWordWrap(true);
     doc->addWidget(thongTin);
-    auto* quyTac = new QLabel(
-        txt::kDlQuyTac.arg(m_nh->quyTac.tieuDe, m_nh->quyTac.tuNgay.toString(QStringLiteral("dd/MM/yyyy"))),
-        this);
+    auto* quyTac = new QLabel(tenQuyTac(m_nh->quyTac), this);
     quyTac->setObjectName(QStringLiteral("LB_QuyTac"));
     quyTac->setWordWrap(true);
     quyTac->setToolTip(m_nh->quyTac.nguon);
@@ -216,12 +229,16 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
         doiHoSo();
     });
     connect(them, &QPushButton::clicked, this, [this] {
-        bool ok = false;
-        const QString ten =
-            QInputDialog::getText(this, QString(txt::kDlThemNguoiHoc).remove(QLatin1Char('&')),
-                                  txt::kDlTenNguoiHoc, QLineEdit::Normal, QString(), &ok);
-        if (ok)
-            themNguoiHoc(ten);
+        // Made by hand, not by the static helper: its buttons would say OK
+        // and Cancel.
+        QInputDialog hoi(this);
+        hoi.setObjectName(QStringLiteral("HoiNguoiHoc"));
+        hoi.setWindowTitle(QString(txt::kDlThemNguoiHoc).remove(QLatin1Char('&')));
+        hoi.setLabelText(txt::kDlTenNguoiHoc);
+        hoi.setOkButtonText(txt::kDlNutThem);
+        hoi.setCancelButtonText(txt::kDlNutHuy);
+        if (hoi.exec() == QDialog::Accepted)
+            themNguoiHoc(hoi.textValue());
     });
     connect(m_hang, &QComboBox::currentIndexChanged, this, [this] {
         m_mt.kho().datHangDaChon(hoSo(), m_nh->nh.id, this->hang());
@@ -236,7 +253,9 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(thoat, &QShortcut::activated, this, &QWidget::close);
     datKieuCuaSo(this);
-    resize(760, 520);
+    // As tall as what it shows at its width, no empty band at the foot.
+    const int cao = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(760) : sizeHint().height();
+    resize(760, std::max(cao, minimumSizeHint().height()));
     ui::datGiua(this);
     cacNut[0]->setFocus();
 }

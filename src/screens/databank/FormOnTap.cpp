@@ -120,7 +120,7 @@ void FormOnTap::traLoi(int viTri)
         m_mt.baoLoiGhiKho(m_daBaoLoi, kq->loi);
     QString them;
     if (kq->dung)
-        them = m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlNgayDung.arg(kq->soNgay)
+        them = m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlNgayDung.arg(kq->soNgay).arg(kSoNgayThuoc)
                : kq->roi                          ? txt::kDlDungRoiDS
                          : txt::kDlDungLienTiep.arg(kq->dungLienTiep).arg(kDungDeXong);
     const CauHoiNganHang& c = *m_nh->nh.cau(cau);

@@ -76,7 +76,7 @@ void FormTimCau::tim(const QString& chu)
         auto* m = new QListWidgetItem(txt::kDlMucTim.arg(so).arg(t), m_ds);
         m->setData(Qt::UserRole, so);
     }
-    m_dem->setText(txt::kDlKetQuaTim.arg(kq.size()));
+    m_dem->setText(kq.empty() ? txt::kDlKhongTimThay : txt::kDlKetQuaTim.arg(kq.size()));
     m_dem->setAccessibleName(m_dem->text());
 }
 

@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace thilaixe;
 using namespace Qt::Literals::StringLiterals;
@@ -387,10 +389,35 @@ private slots:
     {
         BankProgram p;
         FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        // The home's words: the data's version only in a tooltip, the rule
+        // set's day said once, the dialog's buttons in Vietnamese, no empty
+        // band at the foot.
+        QVERIFY(text(home, u"LB_ThongTin"_s).startsWith(u"600 câu, 60 câu điểm liệt"_s));
+        QVERIFY(home->findChild<QLabel*>(u"LB_ThongTin"_s)->toolTip().startsWith(u"Phiên bản dữ liệu: "_s));
+        QCOMPARE(text(home, u"LB_QuyTac"_s),
+                 u"Quy tắc ra đề: Cấu trúc đề sát hạch lý thuyết lái xe từ 01/6/2025"_s);
+        int day = 0;
+        for (QWidget* w : home->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible())
+                day = std::max(day, w->geometry().bottom());
+        QVERIFY2(home->height() - day < 40,
+                 qPrintable(u"%1 px below the last control"_s.arg(home->height() - day)));
+        QStringList nut;
+        QTimer::singleShot(0, home, [&] {
+            auto* hoi = home->findChild<QInputDialog*>(u"HoiNguoiHoc"_s);
+            for (QPushButton* b : hoi->findChildren<QPushButton*>())
+                nut.append(b->text());
+            hoi->reject();
+        });
+        home->findChild<QPushButton*>(u"CM_ThemNguoiHoc"_s)->click();
+        nut.sort();
+        QCOMPARE(nut, (QStringList{u"Huỷ"_s, u"Thêm"_s}));
+
         FormHocChuong* hoc = home->hocTheoChuong();
         hoc->chonChuong(2);
         QCOMPARE(hoc->danhSach().size(), std::size_t{25});  // 181-205
         QCOMPARE(hoc->cauDangXem(), 181);
+        QVERIFY2(hoc->windowTitle().endsWith(u" – Câu 181"_s), qPrintable(hoc->windowTitle()));
         hoc->xemDapAn();
         QVERIFY(hoc->khung()->giaiThich()->text().contains(u"Giải thích:"_s));
         checkWindow(hoc);
@@ -399,9 +426,12 @@ private slots:
         tim->oTim()->setText(u"cau hoi mau so 412"_s);
         QVERIFY(tim->ketQua()->count() >= 1);
         QCOMPARE(tim->ketQua()->item(0)->data(Qt::UserRole).toInt(), 412);
+        QVERIFY(text(tim, u"LB_Dem"_s).startsWith(u"Tìm thấy "_s));
         emit tim->ketQua()->itemActivated(tim->ketQua()->item(0));
         QCOMPARE(hoc->cauDangXem(), 412);
         checkWindow(tim);
+        tim->oTim()->setText(u"khong co cau nao nhu the nay"_s);
+        QCOMPARE(text(tim, u"LB_Dem"_s), u"Không tìm thấy câu nào"_s);
     }
 
     // An attempt's misses practised until the list is empty; a critical
@@ -430,7 +460,7 @@ private slots:
         QCOMPARE(liet->conLai(), std::size_t{60});  // class B: the whole bank's
         const int q = liet->cauDangOn();
         answer(liet, nh.nh.cau(q)->dapAn);
-        QVERIFY2(text(liet, u"LB_KetQua"_s).endsWith(u"Đã đúng ở 1/2 ngày khác nhau."_s),
+        QVERIFY2(text(liet, u"LB_KetQua"_s).endsWith(u"Đã đúng 1 trong 2 ngày cần thiết."_s),
                  qPrintable(text(liet, u"LB_KetQua"_s)));
         QVERIFY(kho.ghiDungDiemLiet(1, nh.nh.id, q, p.seams.clock.date().addDays(-1)));
         home->capNhat();
@@ -454,7 +484,9 @@ private slots:
         tb->tinhLai();
         QVERIFY(tb->brier().has_value());
         QVERIFY(qAbs(*tb->brier() - 0.04) < 1e-9);  // five passes predicted at 80 %
-        QVERIFY2(text(tb, u"LB_KiemChung"_s).contains(u"sai số Brier là 0,04"_s),
+        QVERIFY2(text(tb, u"LB_KiemChung"_s).contains(u"độ lệch là 0,04"_s),
+                 qPrintable(text(tb, u"LB_KiemChung"_s)));
+        QVERIFY2(text(tb, u"LB_KiemChung"_s).endsWith(u"Trung bình dự đoán đạt 80%, thực tế đạt 100%."_s),
                  qPrintable(text(tb, u"LB_KiemChung"_s)));
         QVERIFY(text(tb, u"LB_SanSang"_s).startsWith(u"Khả năng đạt ở lần thi tới: "_s));
         QVERIFY(text(tb, u"LB_Liet"_s).startsWith(u"Khả năng bị loại vì câu điểm liệt: "_s));
@@ -482,7 +514,7 @@ private slots:
         FormTienBo* lan = home->tienBo();
         QVERIFY(lan->brier().has_value());
         QVERIFY(qAbs(*lan->brier() - 0.04) < 1e-9);
-        QVERIFY2(text(lan, u"LB_KiemChung"_s).contains(u"trên 5 bài thi"_s),
+        QVERIFY2(text(lan, u"LB_KiemChung"_s).contains(u"qua 5 bài thi"_s),
                  qPrintable(text(lan, u"LB_KiemChung"_s)));
     }
 };

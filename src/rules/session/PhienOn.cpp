@@ -36,6 +36,25 @@ int viTriCua(const std::vector<int>& thuTu, int pa)
     return it == thuTu.end() ? 0 : static_cast<int>(it - thuTu.begin()) + 1;
 }
 
+QString theoThuTuHien(const QString& van, const std::vector<int>& thuTu)
+{
+    static const QString tu = QStringLiteral("ph\u01B0\u01A1ng \u00E1n ");  // "phương án "
+    QString kq = van;
+    for (qsizetype i = kq.indexOf(tu, 0, Qt::CaseInsensitive); i >= 0;
+         i = kq.indexOf(tu, i + 1, Qt::CaseInsensitive)) {
+        const qsizetype so = i + tu.size();
+        // One digit, not the start of a longer number.
+        const auto soAscii = [&](qsizetype j) {
+            return j < kq.size() && kq.at(j) >= u'0' && kq.at(j) <= u'9';
+        };
+        if (!soAscii(so) || soAscii(so + 1))
+            continue;
+        if (const int viTri = viTriCua(thuTu, kq.at(so).digitValue()))
+            kq[so] = QChar(u'0' + viTri);
+    }
+    return kq;
+}
+
 PhienOn::PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHang& nh, CheDo cheDo, std::vector<int> liet,
                  DocLanThi docLanThi)
     : m_kho(kho), m_hoSo(hoSo), m_nh(nh), m_cheDo(cheDo), m_liet(std::move(liet)),

@@ -31,6 +31,10 @@ std::vector<int> hangDoiDiemLiet(const std::vector<int>& liet, const QHash<int, 
 std::vector<int> thuTuPhuongAn(const CauHoiNganHang& c, bool xao, BoSinhSo& rng);
 // The place (from 1) where option `pa` is shown; 0 when it is not.
 int viTriCua(const std::vector<int>& thuTu, int pa);
+// A text of the bank (an explanation) with each option it names by number
+// ("phương án 2") named by the place it is shown at: the text agrees with
+// the screen whatever the order. Numbers of no shown option stay.
+QString theoThuTuHien(const QString& van, const std::vector<int>& thuTu);
 
 // One practice run of a data bank: the questions of the learner's list of
 // misses, or the critical questions of a class, one at a time, each answer

@@ -126,9 +126,11 @@ void FormOnTap::traLoi(int viTri)
     const CauHoiNganHang& c = *m_nh->nh.cau(cau);
     m_khung->hien(c, m_nh->thuMuc, txt::kCauHoiSoHoc + QLatin1Char(' ') + QString::number(c.so),
                   m_phien.thuTu().at(static_cast<std::size_t>(viTri - 1)), true, m_phien.thuTu());
+    // The verdict and the key stand in the question's box; this line adds
+    // what the answer did to the list. A screen reader hears both.
     const QString noiDung = (kq->dung ? txt::kTraLoiDung : txt::kTraLoiSai).arg(kq->viTriDung)
                             + (them.isEmpty() ? QString() : QLatin1Char(' ') + them);
-    m_ketQua->setText(noiDung);
+    m_ketQua->setText(them);
     ui::datMauChu(m_ketQua, kq->dung ? QColor(27, 94, 32) : QColor(183, 28, 28));
     ui::thongBaoTruyCap(m_ketQua, noiDung);
     m_con->setText(txt::kDlConOn.arg(m_phien.con()));

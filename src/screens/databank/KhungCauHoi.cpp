@@ -2,6 +2,7 @@
 
 #include "rules/bank/AnhCauHoi.h"
 #include "rules/common/Texts.h"
+#include "rules/session/PhienOn.h"
 
 #include "screens/common/Ui.h"
 
@@ -285,7 +286,7 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
                                   : txt::kDlChonSai)
                + QLatin1Char(' ') + txt::kDlDapAnLa.arg(viTriDung);
         if (!c.giaiThich.isEmpty())
-            giai += QStringLiteral("\n") + txt::kDlGiaiThich + c.giaiThich;
+            giai += QStringLiteral("\n") + txt::kDlGiaiThich + theoThuTuHien(c.giaiThich, m_thuTu);
     }
     m_giaiThich->setText(giai);
     m_giaiThich->setVisible(!giai.isEmpty());

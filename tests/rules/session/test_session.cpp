@@ -130,6 +130,15 @@ private slots:
         }
         QVERIFY(moved);
         QCOMPARE(viTriCua({2, 1}, 3), 0);
+
+        // An explanation names options by the places they are shown at.
+        const std::vector<int> shown{3, 1, 2};  // option 2 at place 3, option 3 at place 1
+        QCOMPARE(
+            theoThuTuHien(u"Đáp án là phương án 2; Phương án 3 sai, phương án 12 và phương án 4 không có."_s,
+                          shown),
+            u"Đáp án là phương án 3; Phương án 1 sai, phương án 12 và phương án 4 không có."_s);
+        QCOMPARE(theoThuTuHien(u"phương án 2"_s, {1, 2, 3}), u"phương án 2"_s);
+        QCOMPARE(theoThuTuHien(u"phương án"_s, shown), u"phương án"_s);
     }
 
     // Critical practice on a real store: a right answer counts its day

@@ -82,8 +82,7 @@ QString dangGioKhongMuiGio(QString f)
 {
     for (qsizetype i = f.indexOf(QLatin1Char('t')); i >= 0; i = f.indexOf(QLatin1Char('t'), i)) {
         qsizetype dau = i, cuoi = i;
-        while (dau > 0
-               && (f.at(dau - 1) == QLatin1Char(' ') || (f.at(dau - 1) >= u'\t' && f.at(dau - 1) <= u'\r')))
+        while (dau > 0 && laKhoangTrangAscii(f.at(dau - 1)))
             --dau;
         while (cuoi < f.size() && f.at(cuoi) == QLatin1Char('t'))
             ++cuoi;

@@ -31,6 +31,8 @@ QString vanBanGio(const QTime& t);
 // A long time format without its time-zone field ('t', and the ASCII blanks
 // before it), trimmed; "HH:mm:ss" when what is left shows no seconds.
 QString dangGioKhongMuiGio(QString f);
+// A blank as the history's lines have always been read: the ASCII ones.
+inline bool laKhoangTrangAscii(QChar c) { return c == QLatin1Char(' ') || (c >= u'\t' && c <= u'\r'); }
 
 // Puts the current exam at the top of the history file and keeps the 49
 // newest older records, through thayTheTep: at every moment the file on disk

@@ -11,23 +11,13 @@
 
 namespace thilaixe {
 
-namespace {
-
-// A blank as the history's lines have always been read: ASCII ones only.
-bool laKhoangTrang(QChar c)
-{
-    return c == QLatin1Char(' ') || (c.unicode() >= u'\t' && c.unicode() <= u'\r');
-}
-
-}  // namespace
-
 QString hangTrongDong(const QString& ng)
 {
     // "(Hạng X)" at the end of the line, blanks after it allowed: X one to
     // three ASCII letters or digits after at least one blank. Read by hand:
     // a regular expression here would load its engine for this one line.
     QStringView v = QStringView(ng);
-    while (!v.isEmpty() && laKhoangTrang(v.back()))
+    while (!v.isEmpty() && laKhoangTrangAscii(v.back()))
         v.chop(1);
     static const QString mo = QStringLiteral("(H\u1EA1ng");
     const qsizetype dau = v.lastIndexOf(mo);
@@ -35,10 +25,10 @@ QString hangTrongDong(const QString& ng)
         return {};
     QStringView giua = v.mid(dau + mo.size()).chopped(1);
     const qsizetype truoc = giua.size();
-    while (!giua.isEmpty() && laKhoangTrang(giua.front()))
+    while (!giua.isEmpty() && laKhoangTrangAscii(giua.front()))
         giua = giua.mid(1);
     const bool laMa = std::all_of(giua.begin(), giua.end(),
-                                  [](QChar c) { return c.unicode() < 128 && (c.isLetterOrNumber()); });
+                                  [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
     if (giua.size() == truoc || giua.isEmpty() || giua.size() > 3 || !laMa)
         return {};
     return giua.toString().toUpper();

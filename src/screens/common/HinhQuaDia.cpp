@@ -24,12 +24,10 @@ HinhQuaDia::HinhQuaDia(QWidget* parent) : QWidget(parent), m_tmr(new QTimer(this
 
 void HinhQuaDia::batDau() { m_tmr->start(); }
 
-namespace {
-
 // The pixels of `sau` that differ from `truoc` (same size and format).
-template <typename D> std::vector<D> diemKhac(const QImage& truoc, const QImage& sau)
+std::vector<HinhQuaDia::DiemDoi> HinhQuaDia::diemKhac(const QImage& truoc, const QImage& sau)
 {
-    std::vector<D> kq;
+    std::vector<DiemDoi> kq;
     const int rong = sau.width();
     for (int y = 0; y < sau.height(); ++y) {
         const auto* a = reinterpret_cast<const QRgb*>(truoc.constScanLine(y));
@@ -41,8 +39,6 @@ template <typename D> std::vector<D> diemKhac(const QImage& truoc, const QImage&
     kq.shrink_to_fit();
     return kq;
 }
-
-}  // namespace
 
 void HinhQuaDia::dung()
 {
@@ -83,10 +79,10 @@ void HinhQuaDia::tmrGlobe_Timer()
             m_khungDau = moi;
             m_doiSang.emplace_back();  // 15 to 1, known once 15 is drawn
         } else {
-            m_doiSang.push_back(diemKhac<DiemDoi>(m_anh, moi));
+            m_doiSang.push_back(diemKhac(m_anh, moi));
         }
         if (m_buocVe == 15) {
-            m_doiSang.front() = diemKhac<DiemDoi>(moi, m_khungDau);
+            m_doiSang.front() = diemKhac(moi, m_khungDau);
             m_khungDau = {};
         }
         m_anh = std::move(moi);

@@ -39,6 +39,7 @@ private:
         quint32 viTri;  // pixel index in the frame
         QRgb mau;
     };
+    static std::vector<DiemDoi> diemKhac(const QImage& truoc, const QImage& sau);
     QTimer* m_tmr;
     double m_buocVe = 0;
     double m_soKhung = 0;

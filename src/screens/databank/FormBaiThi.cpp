@@ -29,7 +29,7 @@ namespace {
 PhienThi phienMoi(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang)
 {
     const QuyTacHang& q = *nh.quyTac.timHang(hang);
-    return PhienThi(nh.nh, nh.quyTac.id, q, hatGiong(mt), mt.seams().bayGio(),
+    return PhienThi(nh.nh, nh.quyTac.id, q, hatGiong(mt.seams()), mt.seams().bayGio(),
                     sanSangCuaHang(nh.nh, q, docHoSoHang(mt.kho(), hoSo, nh.nh, q.hang)));
 }
 

@@ -87,7 +87,7 @@ void FormHocChuong::napDanhSach()
     for (int q = dau; q <= cuoi; ++q)
         m_ds.push_back(q);
     if (m_dao->isChecked()) {
-        BoSinhSo rng(hatGiong(m_mt));
+        BoSinhSo rng(hatGiong(m_mt.seams()));
         for (std::size_t i = m_ds.size(); i > 1; --i)
             std::swap(m_ds[i - 1], m_ds[static_cast<std::size_t>(rng.next() % i)]);
     }

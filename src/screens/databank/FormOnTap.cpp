@@ -86,7 +86,7 @@ QString FormOnTap::tieuDe() const
 
 void FormOnTap::hien()
 {
-    BoSinhSo rng(hatGiong(m_mt));
+    BoSinhSo rng(hatGiong(m_mt.seams()));
     m_phien.batDauCau(m_mt.kho().daoPhuongAn(m_hoSo), rng);
     const int cau = m_cau = m_phien.cau();
     m_ketQua->clear();

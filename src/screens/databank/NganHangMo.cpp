@@ -96,6 +96,4 @@ std::optional<std::vector<LanThi>> lichSuNgoaiKho(MoiTruong& mt, const NganHangM
     return lichSu.lanThi;
 }
 
-std::uint64_t hatGiong(MoiTruong& mt) { return hatGiong(mt.seams()); }
-
 }  // namespace thilaixe

@@ -69,7 +69,4 @@ std::shared_ptr<NganHangMo> moNganHangCoDien(const MoiTruong& mt);
 std::optional<std::vector<LanThi>> lichSuNgoaiKho(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo,
                                                   bool& daBao, bool* hong = nullptr);
 
-// A 64-bit seed from the program's random source.
-std::uint64_t hatGiong(MoiTruong& mt);
-
 }  // namespace thilaixe

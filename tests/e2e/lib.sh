@@ -22,7 +22,7 @@ start_x() {
   local fdfile="$WORK/.display"
   # -noreset: without it the server resets when its last client leaves, and
   # a client connecting at that moment fails.
-  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 "${THILAIXE_SCREEN:-1024x768}x24" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$fdfile" ] && break

@@ -87,13 +87,20 @@ bool vua(const QWidget* w, QString text, QString* why)
         box.adjust(l->margin(), l->margin(), -l->margin(), -l->margin());
     } else if (qobject_cast<const QPushButton*>(w)) {
         box.adjust(3, 0, -3, 0);  // inside the button's frame
+    } else if (qobject_cast<const QAbstractButton*>(w) && w->hasHeightForWidth()) {
+        // A button whose text wraps: the height its width asks for.
+        const int need = w->heightForWidth(w->width());
+        if (need <= w->height())
+            return true;
+        *why = QStringLiteral("needs %1 px of height, has %2").arg(need).arg(w->height());
+        return false;
     } else if (qobject_cast<const QAbstractButton*>(w)) {
         // A radio button or a check box: its text beside the indicator (a
         // pixel or two of the style's trailing margin may go, as above).
         const int need = static_cast<const QAbstractButton*>(w)->sizeHint().width() - 2;
         if (need <= w->width())
             return true;
-        *why = QStringLiteral("needs %1 px, has %2").arg(need).arg(w->width());
+        *why = QStringLiteral("needs %1 px, has %2 (%3)").arg(need).arg(w->width()).arg(w->height());
         return false;
     }
     // The ink of the line, marks above and below the letters included, as

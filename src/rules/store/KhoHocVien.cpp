@@ -33,6 +33,7 @@ const QString kKhoaHoSo = QStringLiteral("profile");
 const QString kKhoaGiaoDien = QStringLiteral("theme");
 const QString kKhoaAmBao = QStringLiteral("sound");
 const QString kKhoaDao = QStringLiteral("shuffle");
+const QString kKhoaCoChu = QStringLiteral("text_size");
 QString khoaHang(const QString& nganHang) { return QStringLiteral("class:") + nganHang; }
 
 QString chuBat(bool bat) { return bat ? QStringLiteral("1") : QStringLiteral("0"); }
@@ -163,6 +164,16 @@ bool KhoHocVien::daoPhuongAn(qint64 hoSo) { return caiDat(hoSo, kKhoaDao, chuBat
 bool KhoHocVien::datDaoPhuongAn(qint64 hoSo, bool bat, QString* loi)
 {
     return datCaiDat(hoSo, kKhoaDao, chuBat(bat), loi);
+}
+
+int KhoHocVien::coChu(qint64 hoSo)
+{
+    return std::clamp(caiDat(hoSo, kKhoaCoChu, QStringLiteral("0")).toInt(), -3, 12);
+}
+
+bool KhoHocVien::datCoChu(qint64 hoSo, int buoc, QString* loi)
+{
+    return datCaiDat(hoSo, kKhoaCoChu, QString::number(std::clamp(buoc, -3, 12)), loi);
 }
 
 QString KhoHocVien::hangDaChon(qint64 hoSo, const QString& nganHang)

@@ -107,6 +107,10 @@ public:
     bool datAmBao(qint64 hoSo, bool bat, QString* loi = nullptr);
     bool daoPhuongAn(qint64 hoSo);
     bool datDaoPhuongAn(qint64 hoSo, bool bat, QString* loi = nullptr);
+    // Steps of the question's text size from the desktop's (-3 to 12, each
+    // an eighth larger), 0 by default.
+    int coChu(qint64 hoSo);
+    bool datCoChu(qint64 hoSo, int buoc, QString* loi = nullptr);
     QString hangDaChon(qint64 hoSo, const QString& nganHang);
     bool datHangDaChon(qint64 hoSo, const QString& nganHang, const QString& hang, QString* loi = nullptr);
     // The learner chosen last on a home (the default one if that is gone).

@@ -17,11 +17,20 @@ public:
     // (white, the light greys of buttons, the pale purple of the answer
     // boxes).
     static QColor mauVong() { return QColor(0, 40, 120); }
+    // The ring for a palette: dark blue on a light theme, amber on a dark
+    // or high-contrast one (7:1 or more on #2D2D30 and on black).
+    static QColor mauVong(const QPalette& p);
+    // Draws the ring on the edge of `r`.
+    static void veVong(QPainter* p, const QRect& r, const QPalette& bang);
 
     void drawControl(ControlElement e, const QStyleOption* opt, QPainter* p,
                      const QWidget* w = nullptr) const override;
     void drawPrimitive(PrimitiveElement e, const QStyleOption* opt, QPainter* p,
                        const QWidget* w = nullptr) const override;
+    // Items of a list are a few pixels taller than their text, so the ring
+    // on their edge never crosses the marks above or below a line.
+    QSize sizeFromContents(ContentsType t, const QStyleOption* opt, const QSize& size,
+                           const QWidget* w = nullptr) const override;
     void drawComplexControl(ComplexControl c, const QStyleOptionComplex* opt, QPainter* p,
                             const QWidget* w = nullptr) const override;
 };

@@ -40,8 +40,11 @@ void RealSeams::hoiChon(const QString& tieuDe, const QString& noiDung, const QSt
     QList<QAbstractButton*> cacNut;
     for (const QString& n : nut)
         cacNut.append(box->addButton(n, QMessageBox::ActionRole));
-    if (!cacNut.isEmpty())
+    // The first answer is the safe one: Enter and Esc give it.
+    if (!cacNut.isEmpty()) {
         box->setDefaultButton(qobject_cast<QPushButton*>(cacNut.first()));
+        box->setEscapeButton(cacNut.first());
+    }
     QObject::connect(box, &QMessageBox::finished, box, [box, cacNut, khiChon = std::move(khiChon)](int) {
         if (khiChon)
             khiChon(static_cast<int>(cacNut.indexOf(box->clickedButton())));

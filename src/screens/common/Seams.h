@@ -23,7 +23,8 @@ public:
     virtual void hienThongBao(const QString& tieuDe, const QString& noiDung,
                               std::function<void()> khiDong) = 0;
     // A question answered by one of the buttons `nut`: khiChon gets the
-    // index of the one pressed, -1 when the box is closed without one.
+    // index of the one pressed, -1 when the box is closed without one. The
+    // first button is the safe answer: the default, and what Esc gives.
     // Never blocks the caller.
     virtual void hoiChon(const QString& tieuDe, const QString& noiDung, const QStringList& nut,
                          std::function<void(int)> khiChon) = 0;

@@ -114,6 +114,41 @@ void thongBaoTruyCap(QWidget* w, const QString& noiDung)
     QAccessible::updateAccessibility(&e);
 }
 
+double doTuongPhan(const QColor& a, const QColor& b)
+{
+    const auto doSang = [](const QColor& c) {
+        const auto tt = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * tt(c.redF()) + 0.7152 * tt(c.greenF()) + 0.0722 * tt(c.blueF());
+    };
+    const double x = doSang(a), y = doSang(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+bool laNenToi(const QColor& nen) { return doTuongPhan(nen, Qt::black) < doTuongPhan(nen, Qt::white); }
+
+QColor mauNghia(Nghia n, const QColor& nen)
+{
+    if (laNenToi(nen))
+        return n == Nghia::Tot ? QColor(129, 199, 132) : QColor(239, 154, 154);
+    return n == Nghia::Tot ? QColor(27, 94, 32) : QColor(183, 28, 28);
+}
+
+void datMauNghia(QWidget* w, Nghia n)
+{
+    w->setProperty("nghia", static_cast<int>(n) + 1);
+    const QWidget* cha = w->parentWidget() ? w->parentWidget() : w;
+    datMauChu(w, mauNghia(n, cha->palette().color(QPalette::Window)));
+}
+
+void toMauLai(QWidget* cuaSo)
+{
+    for (QWidget* w : cuaSo->findChildren<QWidget*>())
+        if (const int n = w->property("nghia").toInt(); n > 0)
+            datMauNghia(w, static_cast<Nghia>(n - 1));
+}
+
 void datGiua(QWidget* w)
 {
     const QScreen* s = w->screen();

@@ -67,4 +67,18 @@ QString phanTram(double p);
 // learner sees change.
 void thongBaoTruyCap(QWidget* w, const QString& noiDung);
 
+// Contrast of two colours, 1 to 21, as WCAG reckons it.
+double doTuongPhan(const QColor& a, const QColor& b);
+// Whether a background is dark (light text goes on it).
+bool laNenToi(const QColor& nen);
+// What a coloured word says: a pass or a right answer, a failure or a warning.
+enum class Nghia { Tot, Xau };
+// That colour, readable (4.5:1 at least) on the background `nen`: dark
+// green or red on a light one, light green or red on a dark one.
+QColor mauNghia(Nghia n, const QColor& nen);
+// Colours w's text by what it says, for the theme w is shown in; a change
+// of theme colours it again (toMauLai).
+void datMauNghia(QWidget* w, Nghia n);
+void toMauLai(QWidget* cuaSo);
+
 }  // namespace thilaixe::ui

@@ -7,12 +7,14 @@
 #include "screens/common/Ui.h"
 #include "screens/databank/KhungCauHoi.h"
 #include "screens/databank/NganHangMo.h"
+#include "screens/databank/NutCauHoi.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -73,27 +75,16 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     lamDoc->setContentsMargins(0, 0, 0, 0);
     m_luoi = new QGridLayout;
     m_luoi->setSpacing(3);
-    // The grid's look by state, in one sheet: answered, blank, right, wrong
-    // (each also said by a mark and in the slot's name).
-    lam->setStyleSheet(
-        QStringLiteral("QPushButton[o] { color: black; border: 1px solid #777; }"
-                       "QPushButton[o=\"trong\"] { background: #ffffff; }"
-                       "QPushButton[o=\"lam\"] { background: #bbdefb; }"
-                       "QPushButton[o=\"botrong\"] { background: #eeeeee; }"
-                       "QPushButton[o=\"dung\"] { background: #c8e6c9; }"
-                       "QPushButton[o=\"sai\"] { background: #ffcdd2; }"
-                       "QPushButton[o]:checked { border: 3px solid #0d47a1; font-weight: bold; }"));
     for (int i = 0; i < m_phien.soO(); ++i) {
-        auto* b = nut(lam, QStringLiteral("O_%1").arg(i + 1), QString());
-        b->setCheckable(true);
-        b->setFocusPolicy(Qt::TabFocus);
-        b->setMinimumWidth(44);
-        connect(b, &QPushButton::clicked, this, [this, i] { denO(i); });
+        auto* b = new OBaiThi(lam);
+        b->setObjectName(QStringLiteral("O_%1").arg(i + 1));
+        connect(b, &OBaiThi::clicked, this, [this, i] { denO(i); });
         m_luoi->addWidget(b, i / 15, i % 15);
         m_oNut.push_back(b);
     }
     lamDoc->addLayout(m_luoi);
     m_khung = new KhungCauHoi(lam);
+    m_khung->nhoCoChu(m_mt.kho(), m_hoSo);
     lamDoc->addWidget(m_khung, 1);
     connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { chon(viTri); });
     m_khung->ganPhimChung(this, [this] { return m_trang == Trang::LamBai || m_trang == Trang::XemLai; });
@@ -102,15 +93,18 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     m_sau = nut(lam, QStringLiteral("CM_Sau"), txt::kDlCauSau);
     m_nop = nut(lam, QStringLiteral("CM_Nop"), txt::kDlNopBai);
     m_veKetQua = nut(lam, QStringLiteral("CM_VeKetQua"), txt::kDlVeKetQua);
+    m_boBai = nut(lam, QStringLiteral("CM_BoBai"), txt::kDlBoBai);
     duoi->addWidget(m_truoc);
     duoi->addWidget(m_sau);
     duoi->addStretch(1);
+    duoi->addWidget(m_boBai);
     duoi->addWidget(m_veKetQua);
     duoi->addWidget(m_nop);
     lamDoc->addLayout(duoi);
     connect(m_truoc, &QPushButton::clicked, this, [this] { denO(m_o - 1); });
     connect(m_sau, &QPushButton::clicked, this, [this] { denO(m_o + 1); });
     connect(m_nop, &QPushButton::clicked, this, &FormBaiThi::hoiNop);
+    connect(m_boBai, &QPushButton::clicked, this, &FormBaiThi::hoiBoBai);
     connect(m_veKetQua, &QPushButton::clicked, this, [this] {
         m_trang = Trang::KetQua;
         m_trangChinh->setCurrentIndex(2);
@@ -147,7 +141,6 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     m_hoi->setFont(f);
     m_dongY = nut(hoi, QStringLiteral("CM_DongYNop"), txt::kDlNopBai);
     m_lamTiep = nut(hoi, QStringLiteral("CM_LamTiep"), txt::kDlLamTiep);
-    m_dongY->setDefault(true);
     hoiDoc->addWidget(m_hoi);
     auto* hoiNut = new QHBoxLayout;
     hoiNut->addStretch(1);
@@ -155,11 +148,12 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     hoiNut->addWidget(m_dongY);
     hoiDoc->addLayout(hoiNut);
     connect(m_dongY, &QPushButton::clicked, this, [this] { nop(false); });
-    connect(m_lamTiep, &QPushButton::clicked, this, [this] {
+    const auto lamTiep = [this] {
         m_trang = Trang::LamBai;
         m_trangChinh->setCurrentIndex(0);
-        m_khung->setFocus();
-    });
+        m_khung->datTieuDiem();
+    };
+    connect(m_lamTiep, &QPushButton::clicked, this, lamTiep);
     m_trangChinh->addWidget(hoiTrang);
 
     // The result, its details a size larger than the window's text.
@@ -210,9 +204,18 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
                 denO(m_o + buoc);
         });
     }
+    // Esc steps back one level: from the hand-in's question to the paper,
+    // from the review to the result. A paper is never left by Esc.
+    themPhimThoat(this, [this, lamTiep] {
+        if (m_trang == Trang::HoiNop)
+            lamTiep();
+        else if (m_trang == Trang::XemLai)
+            m_veKetQua->click();
+    });
     phim(QKeySequence(Qt::Key_Home), [this] { denO(0); });
     phim(QKeySequence(Qt::Key_End), [this] { denO(m_phien.soO() - 1); });
 
+    ganPhimEnter(this);
     m_timer = new QTimer(this);
     m_timer->setInterval(250);
     connect(m_timer, &QTimer::timeout, this, &FormBaiThi::tick);
@@ -223,7 +226,7 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     ui::datGiua(this);
     hienO();
     tick();
-    m_khung->setFocus();
+    m_khung->datTieuDiem();
 }
 
 QString FormBaiThi::tieuDeThi() const
@@ -235,7 +238,7 @@ qint64 FormBaiThi::conLaiGiay() const { return m_phien.conLai(m_mt.seams().bayGi
 
 void FormBaiThi::tick()
 {
-    if (m_trang == Trang::KetQua || m_trang == Trang::XemLai)
+    if (m_trang == Trang::KetQua || m_trang == Trang::XemLai || m_trang == Trang::DaBo)
         return;
     const QDateTime bayGio = m_mt.seams().bayGio();
     const qint64 con = m_phien.conLai(bayGio);
@@ -253,7 +256,7 @@ void FormBaiThi::tick()
 void FormBaiThi::canhBao(const QString& noiDung)
 {
     m_canhBao->setText(noiDung);
-    ui::datMauChu(m_canhBao, QColor(183, 28, 28));
+    ui::datMauNghia(m_canhBao, ui::Nghia::Xau);
     ui::thongBaoTruyCap(m_canhBao, noiDung);
     if (m_mt.kho().amBao(m_hoSo))
         QApplication::beep();
@@ -298,33 +301,31 @@ void FormBaiThi::capNhatLuoi()
     // Only the slots whose look changed are touched: a slot change redraws
     // two or three of them, not the whole grid.
     for (std::size_t i = 0; i < m_oNut.size(); ++i) {
-        QPushButton* b = m_oNut[i];
+        OBaiThi* b = m_oNut[i];
         const int tl = m_phien.traLoi()[i];
-        QString dau, trangThai, kieu;
+        QString dau, trangThai;
+        OBaiThi::Kieu kieu = OBaiThi::Kieu::Trong;
         if (m_trang == Trang::XemLai) {
             const bool dung = m_phien.dungO(static_cast<int>(i));
             dau = tl == 0 ? QStringLiteral("–") : dung ? QStringLiteral("✓") : QStringLiteral("✗");
             trangThai = tl == 0 ? txt::kDlOBoTrong : dung ? txt::kDlODung : txt::kDlOSai;
-            kieu = tl == 0 ? QStringLiteral("botrong")
-                   : dung  ? QStringLiteral("dung")
-                           : QStringLiteral("sai");
+            kieu = tl == 0 ? OBaiThi::Kieu::BoTrong : dung ? OBaiThi::Kieu::Dung : OBaiThi::Kieu::Sai;
         } else {
             dau = tl == 0 ? QStringLiteral("○") : QStringLiteral("●%1").arg(tl);
             trangThai = tl == 0 ? txt::kDlOChuaLam : txt::kDlODaLam;
-            kieu = tl == 0 ? QStringLiteral("trong") : QStringLiteral("lam");
+            kieu = tl == 0 ? OBaiThi::Kieu::Trong : OBaiThi::Kieu::Lam;
         }
+        // The slot on screen is said as such, not as "checked".
+        const bool dangXem = static_cast<int>(i) == m_o;
+        if (dangXem)
+            trangThai += QStringLiteral(", ") + txt::kDlODangXem;
         const QString chu = QStringLiteral("%1\n%2").arg(i + 1).arg(dau);
-        if (b->text() != chu) {
+        if (b->text() != chu)
             b->setText(chu);
-            b->setAccessibleName(txt::kDlTtO.arg(i + 1).arg(trangThai));
-        }
-        if (b->property("o").toString() != kieu) {
-            b->setProperty("o", kieu);
-            b->style()->unpolish(b);
-            b->style()->polish(b);
-        }
-        if (b->isChecked() != (static_cast<int>(i) == m_o))
-            b->setChecked(static_cast<int>(i) == m_o);
+        const QString ten = txt::kDlTtO.arg(i + 1).arg(trangThai);
+        if (b->accessibleName() != ten)
+            b->setAccessibleName(ten);
+        b->datKieu(kieu, dangXem);
     }
 }
 
@@ -341,13 +342,31 @@ void FormBaiThi::hoiNop()
     m_hoi->setText(cauHoi);
     m_trang = Trang::HoiNop;
     m_trangChinh->setCurrentIndex(1);
-    m_dongY->setFocus();
+    // With slots left blank the safe answer is the one Enter gives.
+    QPushButton* macDinh = trong.isEmpty() ? m_dongY : m_lamTiep;
+    m_dongY->setDefault(macDinh == m_dongY);
+    m_lamTiep->setDefault(macDinh == m_lamTiep);
+    macDinh->setFocus();
     ui::thongBaoTruyCap(m_hoi, cauHoi);
+}
+
+void FormBaiThi::hoiBoBai()
+{
+    if (m_trang != Trang::LamBai)
+        return;
+    m_mt.seams().hoiChon(txt::kDlTieuDeBoBai, txt::kDlHoiBoBai, {txt::kDlNutLamTiep, txt::kDlNutBoBai},
+                         [self = QPointer<FormBaiThi>(this)](int chon) {
+                             if (!self || chon != 1 || self->m_trang != Trang::LamBai)
+                                 return;
+                             self->m_timer->stop();
+                             self->m_trang = Trang::DaBo;
+                             self->close();
+                         });
 }
 
 void FormBaiThi::nop(bool hetGio)
 {
-    if (m_trang == Trang::KetQua || m_trang == Trang::XemLai)
+    if (m_trang == Trang::KetQua || m_trang == Trang::XemLai || m_trang == Trang::DaBo)
         return;
     m_timer->stop();
     m_phien.nop(m_mt.seams().bayGio(), hetGio);
@@ -365,7 +384,7 @@ void FormBaiThi::hienKetQua(bool hetGio, bool daLuu)
     const KetQuaBai& kq = m_phien.ketQua();
     const DeThi& de = m_phien.de();
     m_ketLuan->setText(kq.dat ? txt::kDlDat : txt::kDlKhongDat);
-    ui::datMauChu(m_ketLuan, kq.dat ? QColor(27, 94, 32) : QColor(183, 28, 28));
+    ui::datMauNghia(m_ketLuan, kq.dat ? ui::Nghia::Tot : ui::Nghia::Xau);
     QStringList dong;
     if (hetGio)
         dong << txt::kDlHetGio;
@@ -397,6 +416,7 @@ void FormBaiThi::xemLai()
     m_trang = Trang::XemLai;
     setWindowTitle(txt::kDlTieuDeXemLai.arg(m_phien.quyTac().hang));
     m_nop->hide();
+    m_boBai->hide();
     m_veKetQua->show();
     m_o = m_phien.oXemLaiDau();
     m_trangChinh->setCurrentIndex(0);

@@ -15,6 +15,8 @@ class QGridLayout;
 
 namespace thilaixe {
 
+class OBaiThi;
+
 class KhungCauHoi;
 class MoiTruong;
 struct NganHangMo;
@@ -27,7 +29,7 @@ struct NganHangMo;
 class FormBaiThi final : public QWidget {
     Q_OBJECT
 public:
-    enum class Trang { LamBai, HoiNop, KetQua, XemLai };
+    enum class Trang { LamBai, HoiNop, KetQua, XemLai, DaBo };
 
     FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang);
 
@@ -48,6 +50,8 @@ public:
     void chon(int viTri);
     void denO(int o);
     void hoiNop();
+    // Asks, then leaves the paper: not scored, not kept.
+    void hoiBoBai();
     void nop(bool hetGio = false);
     void xemLai();
 
@@ -78,10 +82,11 @@ private:
     QStackedWidget* m_trangChinh;
     KhungCauHoi* m_khung;
     QGridLayout* m_luoi;
-    std::vector<QPushButton*> m_oNut;
+    std::vector<OBaiThi*> m_oNut;
     QPushButton* m_truoc;
     QPushButton* m_sau;
     QPushButton* m_nop;
+    QPushButton* m_boBai;
     QPushButton* m_veKetQua;
     QLabel* m_hoi;
     QPushButton* m_dongY;

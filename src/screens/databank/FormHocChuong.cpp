@@ -1,6 +1,7 @@
 #include "screens/databank/FormHocChuong.h"
 
 #include "rules/common/Texts.h"
+#include "rules/store/KhoHocVien.h"
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
@@ -30,6 +31,10 @@ FormHocChuong::FormHocChuong(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh
     auto* nhan = new QLabel(txt::kDlChuong, this);
     m_chuong = new QComboBox(this);
     m_chuong->setObjectName(QStringLiteral("CB_Chuong"));
+    // A long chapter title is cut in the box (whole in its list), not
+    // made the window's width.
+    m_chuong->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_chuong->setMinimumContentsLength(24);
     nhan->setBuddy(m_chuong);
     m_chuong->addItem(txt::kDlCaNganHang.arg(m_nh->nh.cauHoi.size()));
     for (const ChuongNganHang& c : m_nh->nh.chuong)
@@ -41,6 +46,7 @@ FormHocChuong::FormHocChuong(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh
     tren->addWidget(m_dao);
     doc->addLayout(tren);
     m_khung = new KhungCauHoi(this);
+    m_khung->nhoCoChu(m_mt.kho(), m_mt.kho().hoSoDangHoc());
     doc->addWidget(m_khung, 1);
     auto* duoi = new QHBoxLayout;
     m_truoc = new QPushButton(txt::kDlCauTruoc, this);
@@ -56,6 +62,9 @@ FormHocChuong::FormHocChuong(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh
     doc->addLayout(duoi);
 
     connect(m_chuong, &QComboBox::currentIndexChanged, this, [this](int i) { chonChuong(i); });
+    // A chapter chosen from the list: on to its first question, so that ↑
+    // and ↓ do not go on changing the chapter unseen.
+    connect(m_chuong, &QComboBox::activated, m_khung, &KhungCauHoi::datTieuDiem);
     connect(m_dao, &QCheckBox::toggled, this, [this](bool d) { datDao(d); });
     connect(m_truoc, &QPushButton::clicked, this, [this] { denViTri(m_i - 1); });
     connect(m_sau, &QPushButton::clicked, this, [this] { denViTri(m_i + 1); });
@@ -70,11 +79,13 @@ FormHocChuong::FormHocChuong(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh
     phim(QKeySequence(Qt::Key_Left), [this] { denViTri(m_i - 1); });
     phim(QKeySequence(Qt::Key_Right), [this] { denViTri(m_i + 1); });
     phim(QKeySequence(Qt::Key_Space), [this] { xemDapAn(); });
-    phim(QKeySequence(Qt::Key_Escape), [this] { close(); });
+    themPhimThoat(this, [this] { close(); });
+    ganPhimEnter(this);
     datKieuCuaSo(this);
     resize(900, 640);
     ui::datGiua(this);
     napDanhSach();
+    m_khung->datTieuDiem();
 }
 
 void FormHocChuong::napDanhSach()

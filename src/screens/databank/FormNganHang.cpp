@@ -63,6 +63,10 @@ QPalette bangMau(int giaoDien)
         p.setColor(QPalette::HighlightedText, Qt::black);
         p.setColor(QPalette::ToolTipBase, o);
         p.setColor(QPalette::ToolTipText, chu);
+        p.setColor(QPalette::Mid, QColor(140, 140, 146));
+        p.setColor(QPalette::PlaceholderText, QColor(170, 170, 170));
+        for (auto r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            p.setColor(QPalette::Disabled, r, QColor(160, 160, 160));
     } else if (giaoDien == 3) {
         p.setColor(QPalette::Window, Qt::black);
         p.setColor(QPalette::WindowText, Qt::white);
@@ -72,6 +76,13 @@ QPalette bangMau(int giaoDien)
         p.setColor(QPalette::ButtonText, Qt::yellow);
         p.setColor(QPalette::Highlight, Qt::yellow);
         p.setColor(QPalette::HighlightedText, Qt::black);
+        p.setColor(QPalette::AlternateBase, Qt::black);
+        p.setColor(QPalette::Mid, Qt::white);
+        p.setColor(QPalette::PlaceholderText, QColor(200, 200, 200));
+        p.setColor(QPalette::ToolTipBase, Qt::black);
+        p.setColor(QPalette::ToolTipText, Qt::white);
+        for (auto r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            p.setColor(QPalette::Disabled, r, QColor(170, 170, 170));
     }
     return p;
 }
@@ -83,6 +94,7 @@ void apDungGiaoDien(QWidget* w, int giaoDien)
     if (!w)
         return;
     w->setPalette(giaoDien == 0 ? QApplication::palette() : bangMau(giaoDien));
+    ui::toMauLai(w);
 }
 
 FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const QString& hang)
@@ -119,7 +131,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
         auto* bao = new QLabel(QStringLiteral("⚠ ") + *m_nh->baoHet, this);
         bao->setObjectName(QStringLiteral("LB_HetHieuLuc"));
         bao->setWordWrap(true);
-        ui::datMauChu(bao, QColor(183, 28, 28));
+        ui::datMauNghia(bao, ui::Nghia::Xau);
         doc->addWidget(bao);
     }
     // What the school must mend in its rule files, and a paper's refusal.
@@ -250,8 +262,8 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     });
     connect(m_amBao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datAmBao(hoSo(), b); });
     connect(m_dao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datDaoPhuongAn(hoSo(), b); });
-    auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    themPhimThoat(this, [this] { close(); });
+    ganPhimEnter(this);
     datKieuCuaSo(this);
     // As tall as what it shows at its width, no empty band at the foot.
     const int cao = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(760) : sizeHint().height();

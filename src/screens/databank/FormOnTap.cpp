@@ -7,6 +7,7 @@
 #include "screens/common/Ui.h"
 #include "screens/databank/KhungCauHoi.h"
 #include "screens/databank/NganHangMo.h"
+#include "screens/databank/NutCauHoi.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -52,6 +53,7 @@ FormOnTap::FormOnTap(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     m_trong->setAlignment(Qt::AlignCenter);
     doc->addWidget(m_trong, 1);
     m_khung = new KhungCauHoi(this);
+    m_khung->nhoCoChu(m_mt.kho(), m_hoSo);
     doc->addWidget(m_khung, 1);
     m_ketQua = new QLabel(this);
     m_ketQua->setObjectName(QStringLiteral("LB_KetQua"));
@@ -63,15 +65,27 @@ FormOnTap::FormOnTap(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     auto* duoi = new QHBoxLayout;
     m_tiep = new QPushButton(txt::kDlCauTiep, this);
     m_tiep->setObjectName(QStringLiteral("CM_Tiep"));
+    m_dong = new QPushButton(txt::kDlDong, this);
+    m_dong->setObjectName(QStringLiteral("CM_Dong"));
     duoi->addStretch(1);
     duoi->addWidget(m_tiep);
+    duoi->addWidget(m_dong);
+    connect(m_dong, &QPushButton::clicked, this, &QWidget::close);
     doc->addLayout(duoi);
     connect(m_tiep, &QPushButton::clicked, this, &FormOnTap::cauTiep);
     connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { traLoi(viTri); });
     m_khung->ganPhimChung(this);
+    // Enter and Space choose the focused option, then go on; → only goes on.
     for (const auto k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Right})
-        themPhim(this, QKeySequence(k), [this] { cauTiep(); });
-    themPhim(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
+        themPhim(this, QKeySequence(k), [this, k] {
+            auto* pa = qobject_cast<NutPhuongAn*>(focusWidget());
+            if (pa && k != Qt::Key_Right && !m_phien.daTraLoi())
+                pa->click();
+            else
+                cauTiep();
+        });
+    themPhimThoat(this, [this] { close(); });
+    ganPhimEnter(this);
     datKieuCuaSo(this);
     resize(900, 640);
     ui::datGiua(this);
@@ -93,7 +107,11 @@ void FormOnTap::hien()
     m_tiep->setEnabled(false);
     m_khung->setVisible(cau != 0);
     m_trong->setVisible(cau == 0);
+    // An empty list has nothing to go on to: only a way out.
+    m_tiep->setVisible(cau != 0);
+    m_dong->setVisible(cau == 0);
     if (cau == 0) {
+        m_dong->setFocus();
         m_con->clear();
         setWindowTitle(tieuDe());
         m_trong->setText(m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlDaVungHet.arg(m_phien.soLiet())
@@ -108,6 +126,7 @@ void FormOnTap::hien()
     m_khung->hien(c, m_nh->thuMuc, txt::kCauHoiSoHoc + QLatin1Char(' ') + QString::number(c.so), 0, false,
                   m_phien.thuTu());
     setWindowTitle(tieuDe() + QStringLiteral(" – ") + QString::number(c.so));
+    m_khung->datTieuDiem();
 }
 
 void FormOnTap::traLoi(int viTri)
@@ -131,7 +150,7 @@ void FormOnTap::traLoi(int viTri)
     const QString noiDung = (kq->dung ? txt::kTraLoiDung : txt::kTraLoiSai).arg(kq->viTriDung)
                             + (them.isEmpty() ? QString() : QLatin1Char(' ') + them);
     m_ketQua->setText(them);
-    ui::datMauChu(m_ketQua, kq->dung ? QColor(27, 94, 32) : QColor(183, 28, 28));
+    ui::datMauNghia(m_ketQua, kq->dung ? ui::Nghia::Tot : ui::Nghia::Xau);
     ui::thongBaoTruyCap(m_ketQua, noiDung);
     m_con->setText(txt::kDlConOn.arg(m_phien.con()));
     m_tiep->setEnabled(true);

@@ -66,6 +66,7 @@ private:
     KhungCauHoi* m_khung;
     QLabel* m_ketQua;
     QPushButton* m_tiep;
+    QPushButton* m_dong;
 };
 
 }  // namespace thilaixe

@@ -93,8 +93,8 @@ FormTienBo::FormTienBo(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     const auto mo = [this](QListWidgetItem* m) { emit moCau(m->data(Qt::UserRole).toInt()); };
     connect(m_saiNhieu, &QListWidget::itemActivated, this, mo);
     connect(m_saiNhieu, &QListWidget::itemClicked, this, mo);
-    auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    themPhimThoat(this, [this] { close(); });
+    ganPhimEnter(this);
     datKieuCuaSo(this);
     resize(940, 620);
     ui::datGiua(this);

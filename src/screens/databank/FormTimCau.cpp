@@ -53,8 +53,8 @@ FormTimCau::FormTimCau(std::shared_ptr<const NganHangMo> nh) : QWidget(nullptr),
         if (m_ds->count() > 0 && !m_ds->currentItem())
             m_ds->setCurrentRow(0);
     });
-    auto* thoat = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(thoat, &QShortcut::activated, this, &QWidget::close);
+    themPhimThoat(this, [this] { close(); });
+    ganPhimEnter(this);
     datKieuCuaSo(this);
     resize(640, 560);
     ui::datGiua(this);

@@ -3,9 +3,12 @@
 #include "rules/bank/AnhCauHoi.h"
 #include "rules/common/Texts.h"
 #include "rules/session/PhienOn.h"
+#include "rules/store/KhoHocVien.h"
 
 #include "screens/common/Ui.h"
+#include "screens/databank/NutCauHoi.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCache>
 #include <QDialog>
@@ -16,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
 #include <QThreadPool>
@@ -152,12 +156,62 @@ void themPhim(QWidget* cuaSo, const QKeySequence& k, const std::function<void()>
     QObject::connect(s, &QShortcut::activated, cuaSo, viec);
 }
 
+namespace {
+
+// Enter on a focused button of a window that asks for it presses the
+// button, as Space does (outside a dialog Qt leaves Enter to the default
+// button, and these windows have none).
+class BamEnter final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        auto* b = qobject_cast<QAbstractButton*>(o);
+        if (!b || (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter)
+            || (k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !b->isEnabled()
+            || !b->window()->property("bamEnter").toBool() || qobject_cast<QDialog*>(b->window()))
+            return false;
+        b->click();
+        return true;
+    }
+};
+
+}  // namespace
+
+void ganPhimEnter(QWidget* cuaSo)
+{
+    static BamEnter* loc = [] {
+        auto* l = new BamEnter(qApp);
+        qApp->installEventFilter(l);
+        return l;
+    }();
+    Q_UNUSED(loc);
+    cuaSo->setProperty("bamEnter", true);
+}
+
+void themPhimThoat(QWidget* cuaSo, const std::function<void()>& viec)
+{
+    themPhim(cuaSo, QKeySequence(Qt::Key_Escape), [viec] {
+        // An open list (a combo box's) is the innermost thing: it goes first.
+        if (QWidget* p = QApplication::activePopupWidget()) {
+            p->close();
+            return;
+        }
+        viec();
+    });
+}
+
 void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe)
 {
     auto* d = new QDialog(cha);
     d->setObjectName(QStringLiteral("PhongTo"));
     d->setAttribute(Qt::WA_DeleteOnClose);
     d->setWindowTitle(tieuDe);
+    if (cha)
+        d->setPalette(cha->palette());  // the window's theme
     auto* l = new QVBoxLayout(d);
     auto* a = new AnhTrongKhung(d);
     l->addWidget(a);
@@ -176,41 +230,35 @@ void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe)
 KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("KhungCauHoi"));
-    setFocusPolicy(Qt::StrongFocus);
-    // One sheet for the options; a change of state re-polishes only the
-    // buttons whose state changed.
-    setStyleSheet(QStringLiteral("QPushButton[vai=\"pa\"] { text-align: left; padding: 6px; }"
-                                 "QPushButton[vai=\"pa\"][dau=\"dung\"] { border: 3px solid #1b5e20; "
-                                 "background: #e8f5e9; color: #1b5e20;"
-                                 " font-weight: bold; }"
-                                 "QPushButton[vai=\"pa\"][dau=\"sai\"] { border: 3px dashed #b71c1c; "
-                                 "background: #ffebee; color: #b71c1c; }"));
     m_coGoc = QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 10;
     auto* doc = new QVBoxLayout(this);
     doc->setContentsMargins(0, 0, 0, 0);
     m_tieuDe = new QLabel(this);
     m_tieuDe->setObjectName(QStringLiteral("LB_TieuDeCau"));
-    QFont dam = m_tieuDe->font();
-    dam.setBold(true);
-    m_tieuDe->setFont(dam);
     doc->addWidget(m_tieuDe);
     auto* giua = new QHBoxLayout;
-    auto* trai = new QVBoxLayout;
+    // The text, the options and the explanation scroll when they outgrow
+    // the window (long texts, large type, a small screen); the picture
+    // beside them keeps its size.
+    auto* cuon = new QScrollArea(this);
+    cuon->setObjectName(QStringLiteral("VungCau"));
+    cuon->setFrameShape(QFrame::NoFrame);
+    cuon->setWidgetResizable(true);
+    cuon->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    cuon->setFocusPolicy(Qt::NoFocus);
+    auto* cot = new QWidget(cuon);
+    cot->setObjectName(QStringLiteral("CotCau"));
+    auto* trai = new QVBoxLayout(cot);
+    trai->setContentsMargins(0, 0, 0, 0);
     m_noiDung = new QLabel(this);
     m_noiDung->setObjectName(QStringLiteral("LB_NoiDung"));
     m_noiDung->setWordWrap(true);
     m_noiDung->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont chu = m_noiDung->font();
-    chu.setPointSizeF(chu.pointSizeF() * 1.15);
-    m_noiDung->setFont(chu);
     trai->addWidget(m_noiDung);
     for (std::size_t k = 0; k < m_nut.size(); ++k) {
-        auto* b = new QPushButton(this);
+        auto* b = new NutPhuongAn(this);
         b->setObjectName(QStringLiteral("CM_PA%1").arg(k + 1));
-        b->setCheckable(true);
-        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
-        b->setProperty("vai", QStringLiteral("pa"));
-        connect(b, &QPushButton::clicked, this, [this, k] { chonViTri(static_cast<int>(k) + 1); });
+        connect(b, &NutPhuongAn::clicked, this, [this, k] { chonViTri(static_cast<int>(k) + 1); });
         trai->addWidget(b);
         m_nut[k] = b;
     }
@@ -219,11 +267,12 @@ KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
     m_giaiThich->setWordWrap(true);
     trai->addWidget(m_giaiThich);
     trai->addStretch(1);
-    giua->addLayout(trai, 1);
+    cuon->setWidget(cot);
+    giua->addWidget(cuon, 1);
     m_anh = new AnhTrongKhung(this);
     giua->addWidget(m_anh, 1);
     doc->addLayout(giua, 1);
-    datKieuCuaSo(this);
+    datCoChu(0);
 }
 
 void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const QString& tieuDe, int chon,
@@ -243,7 +292,7 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
     m_anh->setVisible(!c.anh.isEmpty());
     m_anh->datTep(c.anh.isEmpty() ? QString() : QDir(thuMucAnh).filePath(c.anh), txt::kDlTtAnh.arg(c.so));
     for (std::size_t k = 0; k < m_nut.size(); ++k) {
-        QPushButton* b = m_nut[k];
+        NutPhuongAn* b = m_nut[k];
         const bool co = k < m_thuTu.size();
         b->setVisible(co);
         if (!co)
@@ -264,16 +313,12 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
             QStringLiteral("%1. ").arg(k + 1) + chu
             + (pa == chon ? QStringLiteral(", ") + txt::kDlDaChon : QString())
             + (hienDapAn && pa == c.dapAn ? QStringLiteral(", ") + txt::kDlDapAnDung : QString()));
-        b->setChecked(pa == chon);
-        b->setEnabled(!hienDapAn || pa == chon || pa == c.dapAn);
-        const QString dauMoi = hienDapAn && pa == c.dapAn ? QStringLiteral("dung")
-                               : hienDapAn && pa == chon  ? QStringLiteral("sai")
-                                                          : QString();
-        if (b->property("dau").toString() != dauMoi) {
-            b->setProperty("dau", dauMoi);
-            b->style()->unpolish(b);
-            b->style()->polish(b);
-        }
+        // Every option stays readable and reachable when the key is shown
+        // (choosing then does nothing).
+        b->datChon(pa == chon);
+        b->datDau(hienDapAn && pa == c.dapAn ? NutPhuongAn::Dau::Dung
+                  : hienDapAn && pa == chon  ? NutPhuongAn::Dau::Sai
+                                             : NutPhuongAn::Dau::Khong);
     }
     QString giai;
     if (hienDapAn) {
@@ -292,6 +337,17 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
     m_giaiThich->setVisible(!giai.isEmpty());
 }
 
+void KhungCauHoi::datTieuDiem()
+{
+    for (std::size_t k = 0; k < m_thuTu.size(); ++k)
+        if (m_nut[k]->isChecked()) {
+            m_nut[k]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    if (!m_thuTu.empty())
+        m_nut[0]->setFocus(Qt::OtherFocusReason);
+}
+
 int KhungCauHoi::phuongAnTai(int viTri) const
 {
     return viTri >= 1 && viTri <= soPhuongAn() ? m_thuTu[static_cast<std::size_t>(viTri - 1)] : 0;
@@ -303,7 +359,7 @@ void KhungCauHoi::chonViTri(int viTri)
     if (m_hienDapAn || pa == 0) {
         // A click on a shown key does not toggle it.
         for (std::size_t k = 0; k < m_thuTu.size(); ++k)
-            m_nut[k]->setChecked(m_nut[k]->text().startsWith(QStringLiteral("●")));
+            m_nut[k]->datChon(m_nut[k]->text().startsWith(QStringLiteral("●")));
         return;
     }
     emit daChonViTri(viTri);
@@ -332,13 +388,35 @@ void KhungCauHoi::ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHi
 
 void KhungCauHoi::doiCoChu(int buoc)
 {
-    m_coChu = std::clamp(m_coChu + buoc, -3, 12);
+    const int truoc = m_coChu;
+    datCoChu(m_coChu + buoc);
+    if (m_coChu != truoc)
+        emit daDoiCoChu(m_coChu);
+}
+
+void KhungCauHoi::nhoCoChu(KhoHocVien& kho, qint64 hoSo)
+{
+    datCoChu(kho.coChu(hoSo));
+    connect(this, &KhungCauHoi::daDoiCoChu, this, [&kho, hoSo](int c) { kho.datCoChu(hoSo, c); });
+}
+
+void KhungCauHoi::datCoChu(int coChu)
+{
+    m_coChu = std::clamp(coChu, -3, 12);
+    // Every text of the question follows: heading, text, options and
+    // explanation (each set its own size, so each is set here).
+    const qreal co = m_coGoc * (1.0 + 0.125 * m_coChu);
     QFont f = font();
-    f.setPointSizeF(m_coGoc * (1.0 + 0.125 * m_coChu));
-    setFont(f);
+    f.setPointSizeF(co);
     QFont dam = f;
     dam.setBold(true);
     m_tieuDe->setFont(dam);
+    QFont lon = f;
+    lon.setPointSizeF(co * 1.15);
+    m_noiDung->setFont(lon);
+    for (NutPhuongAn* b : m_nut)
+        b->setFont(f);
+    m_giaiThich->setFont(f);
     datKieuCuaSo(this);
 }
 

@@ -10,9 +10,10 @@
 #include <functional>
 #include <vector>
 
-class QPushButton;
-
 namespace thilaixe {
+
+class KhoHocVien;
+class NutPhuongAn;
 
 // A question's picture, decoded at the size and pixel density it is shown
 // at, and only when shown; a double-click (or Z on the window) zooms it.
@@ -52,6 +53,11 @@ void datKieuCuaSo(QWidget* w);
 // A key of the window `cuaSo`: `viec` runs wherever the focus is in it.
 void themPhim(QWidget* cuaSo, const QKeySequence& k, const std::function<void()>& viec);
 
+// Enter presses the focused button of `cuaSo`, as Space does.
+void ganPhimEnter(QWidget* cuaSo);
+// Esc on `cuaSo`: an open list closes first, then `viec` runs.
+void themPhimThoat(QWidget* cuaSo, const std::function<void()>& viec);
+
 // Opens a question's picture as large as the screen allows; Esc closes.
 void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe);
 
@@ -71,6 +77,8 @@ public:
     // options in the order shown (empty: 1, 2, 3, 4).
     void hien(const CauHoiNganHang& c, const QString& thuMucAnh, const QString& tieuDe, int chon,
               bool hienDapAn, std::vector<int> thuTu = {});
+    // The focus on the chosen option, or the first: a control with a name.
+    void datTieuDiem();
     // The option shown at place k (1..4), or 0.
     int phuongAnTai(int viTri) const;
     int soPhuongAn() const { return static_cast<int>(m_thuTu.size()); }
@@ -79,9 +87,15 @@ public:
     void chonViTri(int viTri);
     // Larger or smaller text (Ctrl++ / Ctrl+-), from the desktop's size.
     void doiCoChu(int buoc);
+    // The size in steps of an eighth from the desktop's (-3 to 12), as a
+    // learner's setting gives it.
+    void datCoChu(int coChu);
+    int coChu() const { return m_coChu; }
+    // The learner's size from the store, and each change kept there.
+    void nhoCoChu(KhoHocVien& kho, qint64 hoSo);
     AnhTrongKhung* anh() const { return m_anh; }
     QLabel* noiDung() const { return m_noiDung; }
-    QPushButton* nutPhuongAn(int viTri) const { return m_nut[static_cast<std::size_t>(viTri - 1)]; }
+    NutPhuongAn* nutPhuongAn(int viTri) const { return m_nut[static_cast<std::size_t>(viTri - 1)]; }
     QLabel* giaiThich() const { return m_giaiThich; }
 
     // The keys every window of a question shares, on `cuaSo`: 1-4 choose
@@ -93,12 +107,14 @@ public:
 signals:
     // A choice, as the place it is shown at (what key k means).
     void daChonViTri(int viTri);
+    // The learner changed the size (to keep for next time).
+    void daDoiCoChu(int coChu);
 
 private:
     QLabel* m_tieuDe;
     QLabel* m_noiDung;
     AnhTrongKhung* m_anh;
-    std::array<QPushButton*, 4> m_nut{};
+    std::array<NutPhuongAn*, 4> m_nut{};
     QLabel* m_giaiThich;
     std::vector<int> m_thuTu;
     bool m_hienDapAn = false;

@@ -1,0 +1,316 @@
+#include "ScreenSupport.h"
+
+#include "rules/store/KhoHocVien.h"
+
+#include "screens/common/KieuTieuDiem.h"
+#include "screens/common/Ui.h"
+#include "screens/databank/FormBaiThi.h"
+#include "screens/databank/FormHocChuong.h"
+#include "screens/databank/FormNganHang.h"
+#include "screens/databank/FormOnTap.h"
+#include "screens/databank/FormTienBo.h"
+#include "screens/databank/FormTimCau.h"
+#include "screens/databank/KhungCauHoi.h"
+#include "screens/databank/NutCauHoi.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+using namespace thilaixe;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kBank = QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json");
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+}
+
+// Where a widget's text is drawn, inside its frame or field.
+QRect textArea(QWidget* w, QWidget* window)
+{
+    QRect r = w->contentsRect();
+    if (qobject_cast<NutPhuongAn*>(w))
+        r.adjust(12, 12, -12, -12);
+    else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w))
+        r.adjust(4, 4, -4, -4);
+    else if (qobject_cast<QComboBox*>(w))
+        r.adjust(4, 4, -24, -4);
+    return QRect(w->mapTo(window, r.topLeft()), r.size());
+}
+
+// Each text of a window against what is behind it, from the pixels: the
+// field is the commonest colour of the text's area, the ink the colour
+// farthest from it. 4.5:1 at least, 3:1 for large text.
+QStringList contrastFaults(QWidget* window)
+{
+    settle();
+    const QImage img = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal dpr = img.devicePixelRatio();
+    QStringList faults;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || !w->isEnabled() || w->visibleRegion().isEmpty())
+            continue;
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(w); l && l->pixmap().isNull())
+            text = l->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            text = b->text();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            text = c->currentText();
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            text = e->text();
+        if (text.trimmed().isEmpty())
+            continue;
+        const QRect r = textArea(w, window);
+        const QRect px(QPoint(qRound(r.left() * dpr), qRound(r.top() * dpr)), r.size() * dpr);
+        QHash<QRgb, int> count;
+        for (int y = std::max(0, px.top()); y <= std::min(img.height() - 1, px.bottom()); ++y)
+            for (int x = std::max(0, px.left()); x <= std::min(img.width() - 1, px.right()); ++x)
+                ++count[img.pixel(x, y)];
+        if (count.isEmpty())
+            continue;
+        QRgb field = count.begin().key();
+        for (auto it = count.begin(); it != count.end(); ++it)
+            if (it.value() > count[field])
+                field = it.key();
+        double best = 1;
+        for (auto it = count.begin(); it != count.end(); ++it)
+            best = std::max(best, ui::doTuongPhan(QColor(it.key()), QColor(field)));
+        const QFont f = w->font();
+        const bool large = f.pointSizeF() >= 18 || (f.bold() && f.pointSizeF() >= 14);
+        if (best < (large ? 3.0 : 4.5))
+            faults << u"%1 \"%2\": %3:1 on %4"_s.arg(w->objectName(), text.left(40))
+                          .arg(best, 0, 'f', 2)
+                          .arg(QColor(field).name());
+    }
+    return faults;
+}
+
+// The focus ring of `c`, focused: on its edge, at least 3:1 against the
+// window's field, and none of it on the text's ink.
+QString ringFault(QWidget* window, QWidget* c)
+{
+    c->clearFocus();
+    settle();
+    const QImage before = c->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    c->setFocus(Qt::TabFocusReason);
+    settle();
+    if (!c->hasFocus())
+        return c->objectName() + u" takes no focus"_s;
+    const QImage after = c->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QColor ring = KieuTieuDiem::mauVong(c->palette());
+    const QColor field = window->palette().color(QPalette::Window);
+    if (ui::doTuongPhan(ring, field) < 3)
+        return u"%1: ring %2 on %3"_s.arg(c->objectName(), ring.name(), field.name());
+    const qreal dpr = after.devicePixelRatio();
+    // On the edge of the control, or of a list's current item.
+    QRect edge = c->rect();
+    if (auto* v = qobject_cast<QAbstractItemView*>(c))
+        edge = QRect(v->viewport()->mapTo(c, v->visualRect(v->currentIndex()).topLeft()),
+                     v->visualRect(v->currentIndex()).size());
+    if (QColor(after.pixel(qRound((edge.center().x()) * dpr), qRound(edge.top() * dpr))) != ring)
+        return c->objectName() + u": no ring on the edge"_s;
+    // The ink: pixels of the unfocused text area unlike its field.
+    QRect ta = qobject_cast<QAbstractItemView*>(c) ? edge.adjusted(2, 2, -2, -2) : textArea(c, c);
+    ta = QRect(ta.topLeft() * dpr, ta.size() * dpr);
+    QHash<QRgb, int> count;
+    for (int y = ta.top(); y <= ta.bottom(); ++y)
+        for (int x = ta.left(); x <= ta.right(); ++x)
+            ++count[before.pixel(x, y)];
+    QRgb inkField = count.isEmpty() ? 0 : count.begin().key();
+    for (auto it = count.begin(); it != count.end(); ++it)
+        if (it.value() > count[inkField])
+            inkField = it.key();
+    QRect ink;
+    for (int y = ta.top(); y <= ta.bottom(); ++y)
+        for (int x = ta.left(); x <= ta.right(); ++x)
+            if (before.pixel(x, y) != inkField)
+                ink |= QRect(x, y, 1, 1);
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (after.pixel(x, y) != before.pixel(x, y) && QColor(after.pixel(x, y)) == ring
+                && ink.contains(x, y))
+                return u"%1: ring on the text at (%2, %3)"_s.arg(c->objectName()).arg(x).arg(y);
+    return {};
+}
+
+struct BankProgram : test::Program {
+    BankProgram() { seams.clock = QDateTime(QDate::currentDate(), QTime(9, 0)); }
+};
+
+// The sample bank with texts as long as real ones: a question of some 250
+// letters, options of some 150 and an explanation; the pictures are the
+// sample's.
+QString longBank(const test::WorkDir& dir)
+{
+    QFile in(kBank);
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    QJsonObject bank = QJsonDocument::fromJson(in.readAll()).object();
+    const QString more =
+        u" Khi điều khiển xe qua nơi giao nhau có biển báo và vạch kẻ đường, người lái xe phải "
+        "nhường đường theo đúng thứ tự ưu tiên đã được quy định trong luật."_s;
+    QJsonArray qs = bank[u"questions"_s].toArray();
+    for (auto&& v : qs) {
+        QJsonObject q = v.toObject();
+        q[u"text"_s] = QString(q[u"text"_s].toString() + more + more);
+        QJsonArray opts = q[u"options"_s].toArray();
+        for (auto&& o : opts)
+            o = QString(o.toString() + more);
+        q[u"options"_s] = opts;
+        q[u"explanation"_s] = QString(more + more);
+        v = q;
+    }
+    bank[u"questions"_s] = qs;
+    QFile out(dir.path(u"long/bank.json"_s));
+    QDir().mkpath(dir.path(u"long"_s));
+    QFile::link(QFileInfo(kBank).absolutePath() + u"/images"_s, dir.path(u"long/images"_s));
+    if (!out.open(QIODevice::WriteOnly))
+        return {};
+    out.write(QJsonDocument(bank).toJson());
+    return out.fileName();
+}
+
+// Every window of a bank in the states a learner meets, one after the
+// other: `check` looks at each as it stands.
+void everyWindow(BankProgram& p, const QString& bank,
+                 const std::function<void(QWidget*, const QString&)>& check)
+{
+    FormNganHang* home = p.app.moDeMoi(bank, u"B"_s);
+    QVERIFY(home);
+    check(home, u"home"_s);
+    FormBaiThi* f = home->thiThu();
+    QVERIFY(f);
+    f->chon(1);
+    f->denO(1);
+    for (int o = 0; o < 30; ++o) {  // a slot with a picture
+        f->denO(o);
+        if (!f->khung()->anh()->isHidden())
+            break;
+    }
+    check(f, u"paper"_s);
+    f->hoiNop();
+    check(f, u"hand-in question"_s);
+    f->nop();
+    check(f, u"result"_s);
+    f->xemLai();
+    f->denO(0);
+    check(f, u"review"_s);
+    f->close();
+    FormHocChuong* study = home->hocTheoChuong();
+    study->thu(study->khung()->phuongAnTai(1) == 1 ? 2 : 1);
+    check(study, u"study"_s);
+    FormOnTap* practice = home->onDiemLiet();
+    practice->traLoi(1);
+    check(practice, u"practice"_s);
+    FormTimCau* search = home->timCauHoi();
+    search->oTim()->setText(u"mẫu"_s);
+    check(search, u"search"_s);
+    check(home->tienBo(), u"progress"_s);
+}
+
+}  // namespace
+
+class TestAccess : public QObject {
+    Q_OBJECT
+
+private slots:
+    // In each theme every text of every window of a bank is readable and
+    // the focus ring is seen, never on the text.
+    void themesAreReadable_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::newRow("light") << 1;
+        QTest::newRow("dark") << 2;
+        QTest::newRow("high contrast") << 3;
+    }
+    void themesAreReadable()
+    {
+        QFETCH(int, theme);
+        BankProgram p;
+        p.mt().kho().datGiaoDien(KhoHocVien::kHoSoMacDinh, theme);
+        QStringList faults;
+        everyWindow(p, kBank, [&](QWidget* w, const QString& state) {
+            for (const QString& f : contrastFaults(w))
+                faults << state + u": "_s + f;
+            QList<QWidget*> ringed;
+            for (const char* name : {"CM_PA1", "CM_PA2", "O_2", "CM_ThiThu", "CM_Sau", "CM_LamTiep",
+                                     "CM_XemLai", "CB_Chuong", "DS_KetQua", "CM_Tiep", "CB_Hang"})
+                if (auto* c = w->findChild<QWidget*>(QString::fromLatin1(name)); c && c->isVisibleTo(w))
+                    ringed << c;
+            if (auto* list = w->findChild<QListWidget*>(u"DS_KetQua"_s); list && list->count() > 0)
+                list->setCurrentRow(0);
+            for (QWidget* c : ringed)
+                if (const QString f = ringFault(w, c); !f.isEmpty())
+                    faults << state + u": "_s + f;
+        });
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // With texts as long as real ones every window fits a 1280x720 screen
+    // with a 40-px taskbar and a title bar, and a 1366x768 one: every text
+    // wraps whole inside the window, the picture stays legible. A larger
+    // size (Ctrl++) enlarges the question's texts and is kept for the
+    // learner.
+    void longTextsFitSmallScreens()
+    {
+        for (const QSize screen : {QSize(1280, 650), QSize(1366, 738)}) {
+            BankProgram p;
+            const QString bank = longBank(p.dir);
+            QVERIFY(!bank.isEmpty());
+            QStringList faults;
+            everyWindow(p, bank, [&](QWidget* w, const QString& state) {
+                w->resize(w->size().boundedTo(screen));
+                settle();
+                if (w->minimumSizeHint().width() > screen.width()
+                    || w->minimumSizeHint().height() > screen.height())
+                    faults << u"%1 needs %2x%3"_s.arg(state)
+                                  .arg(w->minimumSizeHint().width())
+                                  .arg(w->minimumSizeHint().height());
+                for (const QString& f : test::layoutFaults(w, {u"VungCau|*"_s}))
+                    faults << state + u": "_s + f;
+                if (auto* a = w->findChild<AnhTrongKhung*>(); a && a->isVisibleTo(w) && a->width() < 320)
+                    faults << u"%1: picture %2 px wide"_s.arg(state).arg(a->width());
+            });
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        }
+
+        BankProgram p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        FormBaiThi* f = home->thiThu();
+        auto* question = f->findChild<QLabel*>(u"LB_NoiDung"_s);
+        const qreal text = question->font().pointSizeF(),
+                    option = f->khung()->nutPhuongAn(1)->font().pointSizeF();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        for (int i = 0; i < 8; ++i)
+            QTest::keyClick(f, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(question->font().pointSizeF(), text * 2);
+        QCOMPARE(f->khung()->nutPhuongAn(1)->font().pointSizeF(), option * 2);
+        QCOMPARE(f->khung()->giaiThich()->font().pointSizeF(), option * 2);
+        FormHocChuong* study = home->hocTheoChuong();
+        QCOMPARE(study->khung()->noiDung()->font().pointSizeF(), text * 2);  // kept for the learner
+    }
+};
+
+QTEST_MAIN(TestAccess)
+#include "test_access.moc"

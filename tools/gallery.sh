@@ -132,7 +132,7 @@ done
 shot "$paper" bank-paper
 keys alt+n
 shot "$paper" bank-hand-in
-keys Return
+keys alt+n
 sleep 0.3
 shot "$paper" bank-result
 keys alt+x

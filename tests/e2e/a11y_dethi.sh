@@ -3,11 +3,14 @@
 # program under Xvfb with AT-SPI on, a class B paper, one slot answered from
 # the keyboard, then the accessibility tree read over D-Bus: every slot, the
 # question, its options, the countdown and the hand-in are named, and no
-# control is left without a name.
+# control is left without a name. Then, listening on the bus as a screen
+# reader does: the verdict of the hand-in, of a practice answer and the
+# count of a search are said without the focus moving to them.
 source "$(dirname "$0")/lib.sh"
 start_x
 make_bank
 start_atspi
+listen_atspi
 start_bank B
 keys alt+t
 paper=$(wait_window '^Thi thử hạng B – ')
@@ -15,11 +18,38 @@ focus "$paper"
 xdotool key --delay 80 2 Right
 tree=$(/usr/bin/python3 "$(dirname "$0")/a11y_tree.py" thilaixe 'Câu 1: đã trả lời' 2>/dev/null || true)
 echo "$tree"
-# The slots and the options are toggles: a screen reader says checked.
-for want in '[check box] "Câu 1: đã trả lời"' '[check box] "Câu 2: chưa trả lời" {checked' \
-            '[check box] "Câu 30: chưa trả lời"' '[label] "Câu 2/30 – câu hỏi số ' '[check box] "1. ' \
+# The options are one choice of several; the slot on screen is said so, not
+# as checked.
+for want in '[push button] "Câu 1: đã trả lời"' '[push button] "Câu 2: chưa trả lời, đang xem"' \
+            '[push button] "Câu 30: chưa trả lời"' '[label] "Câu 2/30 – câu hỏi số ' '[radio button] "1. ' \
             '[push button] "Nộp bài"' '[label] "Thời gian còn lại: '; do
   grep -qF -- "$want" <<<"$tree" || fail "not in the tree: $want"
 done
 ! grep -qE '\[(image|push button|radio button|text|check box|combo box)\] ""' <<<"$tree" || fail "a control without a name"
+! grep -qE '\[(check box|push button)\] "Câu [0-9]+:.*\{[^}]*checked' <<<"$tree" || fail "a slot said as checked"
+
+said $'focus\tradio button\t1. '
+keys alt+n alt+n
+said $'notification\t✗ KHÔNG ĐẠT.'
+said $'focus\tpush button\tXem lại bài'
+keys alt+v
+wait_gone '^Thi thử hạng B'
+focus "$BANK_HOME"
+keys alt+l
+practice=$(wait_window '^Câu điểm liệt')
+focus "$practice"
+said $'focus\tradio button\t1. '
+keys 1
+for _ in $(seq 100); do grep -qE $'^notification\t(Đúng! Đáp án là|Sai. Đáp án đúng là) ' "$EVENTS" && break; sleep 0.1; done
+grep -qE $'^notification\t(Đúng! Đáp án là|Sai. Đáp án đúng là) ' "$EVENTS" || fail "no verdict said: $(cat "$EVENTS")"
+keys Escape
+wait_gone '^Câu điểm liệt'
+focus "$BANK_HOME"
+keys alt+m
+search=$(wait_window '^Tìm câu hỏi')
+focus "$search"
+xdotool type --delay 40 "mau"
+said $'notification\tTìm thấy '
+tree=$(/usr/bin/python3 "$(dirname "$0")/a11y_tree.py" thilaixe 'Câu hỏi tìm thấy' 2>/dev/null || true)
+grep -qF '[list] "Câu hỏi tìm thấy"' <<<"$tree" || fail "the results list has no name: $tree"
 echo "1 passed, 0 failed"

@@ -193,3 +193,23 @@ start_atspi() {
     || fail "no accessibility bus"
   export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
+
+# Writes what the program says on the accessibility bus to $EVENTS (see
+# a11y_events.py), from before it starts; after start_atspi.
+listen_atspi() {
+  EVENTS="$WORK/events.txt"
+  : >"$EVENTS"
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_events.py" thilaixe "$EVENTS" >"$WORK/.listen" 2>&1 &
+  LISTEN_PID=$!
+  trap 'kill "$LISTEN_PID" "$ATSPI_PID" "$DBUS_SESSION_BUS_PID" 2>/dev/null; cleanup' EXIT
+  for _ in $(seq 100); do grep -q listening "$WORK/.listen" && return; sleep 0.1; done
+  fail "the listener did not start: $(cat "$WORK/.listen")"
+}
+
+# Waits up to 10 s for a line of $EVENTS holding the fixed text $1.
+said() {
+  for _ in $(seq 100); do grep -qF -- "$1" "$EVENTS" && return; sleep 0.1; done
+  fail "not said on the bus: $1
+$(cat "$EVENTS")"
+}
+

@@ -345,6 +345,8 @@ THILAIXE_CHU(kDlTieuDeTim, "Tìm câu hỏi – %1")
 THILAIXE_CHU(kDlTim, "&Tìm (có dấu hay không dấu):")
 THILAIXE_CHU(kDlXoaTim, "Xoá ô tìm")
 THILAIXE_CHU(kDlKetQuaTim, "Tìm thấy %1 câu")
+THILAIXE_CHU(kDlTtDsTim, "Câu hỏi tìm thấy")
+THILAIXE_CHU(kDlTtBaiThi, "Bài thi")
 THILAIXE_CHU(kDlKhongTimThay, "Không tìm thấy câu nào")
 THILAIXE_CHU(kDlMucTim, "Câu %1: %2")
 

@@ -2,7 +2,8 @@
 
 #include "rules/common/Texts.h"
 
-#include <QAccessible>
+#include "screens/common/NhanThongBao.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
@@ -109,9 +110,12 @@ void coChuVua(QLabel* l)
 
 void thongBaoTruyCap(QWidget* w, const QString& noiDung)
 {
-    w->setAccessibleDescription(noiDung);  // sends DescriptionChanged
-    QAccessibleEvent e(w, QAccessible::Alert);
-    QAccessible::updateAccessibility(&e);
+    w->setAccessibleDescription(noiDung);
+    QWidget* cuaSo = w->window();
+    auto* loa = cuaSo->findChild<NhanThongBao*>(QStringLiteral("LoaTruyCap"), Qt::FindDirectChildrenOnly);
+    if (!loa)
+        loa = new NhanThongBao(cuaSo);
+    loa->bao(noiDung);
 }
 
 double doTuongPhan(const QColor& a, const QColor& b)

@@ -61,10 +61,9 @@ QPushButton* taoNut(QWidget* parent, const QString& name, const QString& text, c
 // ("dưới 1", "trên 99").
 QString phanTram(double p);
 
-// Says `loi` to assistive technology as an alert of `w` (Qt 6.4 has no
-// announcement of its own): the text becomes w's accessible description
-// and an Alert event follows, so a screen reader speaks what a sighted
-// learner sees change.
+// Says `noiDung` to assistive technology, wherever the focus is: it
+// becomes w's accessible description, and the window's notification
+// (NhanThongBao) appears with it, which a screen reader speaks.
 void thongBaoTruyCap(QWidget* w, const QString& noiDung);
 
 // Contrast of two colours, 1 to 21, as WCAG reckons it.

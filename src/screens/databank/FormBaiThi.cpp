@@ -67,6 +67,7 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     doc->addLayout(tren);
 
     m_trangChinh = new QStackedWidget(this);
+    m_trangChinh->setAccessibleName(txt::kDlTtBaiThi);
     doc->addWidget(m_trangChinh, 1);
 
     // The paper: the slots' grid, the question, the moves.

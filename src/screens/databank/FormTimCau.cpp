@@ -33,6 +33,7 @@ FormTimCau::FormTimCau(std::shared_ptr<const NganHangMo> nh) : QWidget(nullptr),
     m_dem->setObjectName(QStringLiteral("LB_Dem"));
     m_ds = new QListWidget(this);
     m_ds->setObjectName(QStringLiteral("DS_KetQua"));
+    m_ds->setAccessibleName(txt::kDlTtDsTim);
     m_ds->setWordWrap(true);
     doc->addWidget(nhan);
     doc->addWidget(m_oTim);
@@ -78,6 +79,7 @@ void FormTimCau::tim(const QString& chu)
     }
     m_dem->setText(kq.empty() ? txt::kDlKhongTimThay : txt::kDlKetQuaTim.arg(kq.size()));
     m_dem->setAccessibleName(m_dem->text());
+    ui::thongBaoTruyCap(m_dem, m_dem->text());
 }
 
 }  // namespace thilaixe

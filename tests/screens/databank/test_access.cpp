@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -309,6 +310,65 @@ private slots:
         QCOMPARE(f->khung()->giaiThich()->font().pointSizeF(), option * 2);
         FormHocChuong* study = home->hocTheoChuong();
         QCOMPARE(study->khung()->noiDung()->font().pointSizeF(), text * 2);  // kept for the learner
+    }
+
+    // The keyboard alone: Enter presses the focused button, each window
+    // opens on a named control, options are radio buttons and the slot on
+    // screen is said as current (not checked); with blanks the hand-in's
+    // safe answer is the default and Esc goes back; a paper can be left
+    // unkept; Esc closes an open list before its window.
+    void keyboardAlone()
+    {
+        BankProgram p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        home->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(home));
+        auto* sit = home->findChild<QPushButton*>(u"CM_ThiThu"_s);
+        sit->setFocus();
+        QTest::keyClick(sit, Qt::Key_Return);
+        FormBaiThi* f = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* b = qobject_cast<FormBaiThi*>(w); b && b->isVisible())
+                f = b;
+        QVERIFY2(f, "Enter did not open the paper");
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        const auto role = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->role(); };
+        QCOMPARE(role(QApplication::focusWidget()), QAccessible::RadioButton);
+        QVERIFY(!QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+                     ->text(QAccessible::Name)
+                     .isEmpty());
+        auto* slot = f->findChild<QAbstractButton*>(u"O_1"_s);
+        QCOMPARE(role(slot), QAccessible::Button);
+        QVERIFY(!QAccessible::queryAccessibleInterface(slot)->state().checked);
+        QVERIFY(slot->accessibleName().endsWith(u", đang xem"_s));
+
+        f->hoiNop();
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"CM_LamTiep"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(f->trang(), FormBaiThi::Trang::LamBai);
+        QCOMPARE(role(QApplication::focusWidget()), QAccessible::RadioButton);
+
+        f->hoiBoBai();
+        QCOMPARE(p.seams.questions.last().buttons, (QStringList{u"Làm tiếp"_s, u"Bỏ bài"_s}));
+        p.seams.answer(0);
+        QCOMPARE(f->trang(), FormBaiThi::Trang::LamBai);
+        f->hoiBoBai();
+        QPointer<FormBaiThi> left(f);
+        p.seams.answer(1);
+        QTRY_VERIFY(!left || !left->isVisible());
+        QVERIFY(p.mt().kho().cacBaiLam().empty());
+
+        FormHocChuong* study = home->hocTheoChuong();
+        study->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(study));
+        QCOMPARE(role(QApplication::focusWidget()), QAccessible::RadioButton);
+        auto* chapters = study->findChild<QComboBox*>(u"CB_Chuong"_s);
+        chapters->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QVERIFY(study->isVisible());
     }
 };
 

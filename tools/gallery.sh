@@ -116,6 +116,21 @@ open_from_home() {
   echo "$id"
 }
 
+# On from the paper's slot to the next whose question has a picture (the
+# title names the question; the sample's pictures are named by number).
+to_picture_slot() {
+  local t q
+  for _ in $(seq 30); do
+    t=$(xdotool getwindowname "$1")
+    if [[ "$t" =~ câu\ hỏi\ số\ ([0-9]+)$ ]]; then
+      q=${BASH_REMATCH[1]}
+      [ -e "$build/sample-bank-2025/images/$(printf '%03d' "$q").png" ] && { sleep 0.3; return; }
+    fi
+    xdotool key Right
+    for _ in $(seq 40); do [ "$(xdotool getwindowname "$1")" != "$t" ] && break; sleep 0.05; done
+  done
+}
+
 # The 600-question sample bank, class B.
 start_bank B
 home=$BANK_HOME
@@ -124,11 +139,7 @@ keys alt+t
 paper=$(wait_window '^Thi thử hạng B – ')
 focus "$paper"
 for k in 2 1 1 3 2; do xdotool key --delay 60 "$k" Right; done
-# On to a slot with a picture.
-for _ in $(seq 20); do
-  xdotool key --delay 30 Right; sleep 0.1
-  [ "$(import -window "$paper" png:- | identify -format '%k' - 2>/dev/null || echo 0)" -gt 300 ] && break
-done
+to_picture_slot "$paper"
 shot "$paper" bank-paper
 keys alt+n
 shot "$paper" bank-hand-in
@@ -179,3 +190,44 @@ wait_window '^thilaixe$' >/dev/null
 sleep 0.4
 import -window root -crop 1024x600+0+0 "$out/first-start-no-bank.png"
 echo "$out/first-start-no-bank.png"
+
+# A paper and its review in the dark theme on a 1280x720 screen, with texts
+# as long as a real bank's (the sample's, lengthened: a question of some 250
+# letters, options of some 150): everything wraps and fits.
+kill "$APP_PID" 2>/dev/null || true
+wait "$APP_PID" 2>/dev/null || true
+kill "$XVFB_PID" 2>/dev/null || true
+THILAIXE_SCREEN=1280x720 start_x
+long="$WORK/long"
+mkdir -p "$long" "$WORK/long-data"
+ln -s "$build/sample-bank-2025/images" "$long/images"
+/usr/bin/python3 - "$build/sample-bank-2025/bank.json" "$long/bank.json" <<'PY'
+import json, sys
+bank = json.load(open(sys.argv[1], encoding='utf-8'))
+more = (' Khi điều khiển xe qua nơi giao nhau có biển báo và vạch kẻ đường, người lái xe phải'
+        ' nhường đường theo đúng thứ tự ưu tiên đã được quy định trong luật.')
+for q in bank['questions']:
+    q['text'] += more + more
+    q['options'] = [o + more for o in q['options']]
+    q['explanation'] = (q.get('explanation') or '') + more
+json.dump(bank, open(sys.argv[2], 'w', encoding='utf-8'), ensure_ascii=False)
+PY
+( cd "$WORK" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK/long-data" --bank "$long/bank.json" \
+    --class B >"$WORK/.app.log" 2>&1 ) &
+APP_PID=$!
+home=$(wait_window '^Ngân hàng MẪU 600 câu')
+focus "$home"
+keys alt+g Down Down
+paper=$(open_from_home alt+t '^Thi thử hạng B – ')
+focus "$paper"
+for k in 2 1 3; do xdotool key --delay 60 "$k" Right; done
+to_picture_slot "$paper"
+sleep 0.4
+import -window root "$out/bank-paper-dark-1280x720.png"
+echo "$out/bank-paper-dark-1280x720.png"
+keys alt+n alt+n
+sleep 0.3
+keys alt+x
+sleep 0.4
+import -window root "$out/bank-review-dark-1280x720.png"
+echo "$out/bank-review-dark-1280x720.png"

@@ -40,8 +40,8 @@ practice=$(wait_window '^Câu điểm liệt')
 focus "$practice"
 said $'focus\tradio button\t1. '
 keys 1
-for _ in $(seq 100); do grep -qE $'^notification\t(Đúng! Đáp án là|Sai. Đáp án đúng là) ' "$EVENTS" && break; sleep 0.1; done
-grep -qE $'^notification\t(Đúng! Đáp án là|Sai. Đáp án đúng là) ' "$EVENTS" || fail "no verdict said: $(cat "$EVENTS")"
+for _ in $(seq 100); do grep -qE $'^notification\t.*(Đúng|Sai)\. Đáp án đúng là ' "$EVENTS" && break; sleep 0.1; done
+grep -qE $'^notification\t.*(Đúng|Sai)\. Đáp án đúng là ' "$EVENTS" || fail "no verdict said: $(cat "$EVENTS")"
 keys Escape
 wait_gone '^Câu điểm liệt'
 focus "$BANK_HOME"

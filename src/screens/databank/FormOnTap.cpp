@@ -151,7 +151,9 @@ void FormOnTap::traLoi(int viTri)
                             + (them.isEmpty() ? QString() : QLatin1Char(' ') + them);
     m_ketQua->setText(them);
     ui::datMauNghia(m_ketQua, kq->dung ? ui::Nghia::Tot : ui::Nghia::Xau);
-    ui::thongBaoTruyCap(m_ketQua, noiDung);
+    // Said with the key and the explanation the question's box reads out.
+    m_ketQua->setAccessibleDescription(noiDung);
+    m_khung->themLoiDoc(them);
     m_con->setText(txt::kDlConOn.arg(m_phien.con()));
     m_tiep->setEnabled(true);
     m_tiep->setFocus();

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -40,6 +41,14 @@ FormTimCau::FormTimCau(std::shared_ptr<const NganHangMo> nh) : QWidget(nullptr),
     doc->addWidget(m_dem);
     doc->addWidget(m_ds, 1);
     connect(m_oTim, &QLineEdit::textChanged, this, &FormTimCau::tim);
+    // The count is said when typing pauses, not after every letter.
+    m_baoDem = new QTimer(this);
+    m_baoDem->setSingleShot(true);
+    m_baoDem->setInterval(600);
+    connect(m_baoDem, &QTimer::timeout, this, [this] {
+        if (!m_dem->text().isEmpty())
+            ui::thongBaoTruyCap(m_dem, m_dem->text());
+    });
     const auto mo = [this](QListWidgetItem* m) { emit moCau(m->data(Qt::UserRole).toInt()); };
     connect(m_ds, &QListWidget::itemActivated, this, mo);
     connect(m_ds, &QListWidget::itemDoubleClicked, this, mo);
@@ -79,7 +88,7 @@ void FormTimCau::tim(const QString& chu)
     }
     m_dem->setText(kq.empty() ? txt::kDlKhongTimThay : txt::kDlKetQuaTim.arg(kq.size()));
     m_dem->setAccessibleName(m_dem->text());
-    ui::thongBaoTruyCap(m_dem, m_dem->text());
+    m_baoDem->start();
 }
 
 }  // namespace thilaixe

@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QTimer;
 
 namespace thilaixe {
 
@@ -30,6 +31,7 @@ private:
     std::shared_ptr<const NganHangMo> m_nh;
     QLineEdit* m_oTim;
     QLabel* m_dem;
+    QTimer* m_baoDem;
     QListWidget* m_ds;
 };
 

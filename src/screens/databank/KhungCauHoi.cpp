@@ -23,6 +23,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QThreadPool>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace thilaixe {
@@ -335,6 +336,33 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
     }
     m_giaiThich->setText(giai);
     m_giaiThich->setVisible(!giai.isEmpty());
+    // A screen reader hears a new question's heading and text, and the key
+    // and explanation once they show; not a choice redrawn.
+    const bool cauMoi = c.so != m_soDaDoc || tieuDe != m_tieuDeDaDoc;
+    if (cauMoi)
+        themLoiDoc(tieuDe + QStringLiteral(". ") + noiDung);
+    if (hienDapAn && (cauMoi || !m_daDocDapAn))
+        themLoiDoc(QString(giai).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    m_soDaDoc = c.so;
+    m_tieuDeDaDoc = tieuDe;
+    m_daDocDapAn = hienDapAn;
+}
+
+void KhungCauHoi::themLoiDoc(const QString& loi)
+{
+    if (loi.isEmpty())
+        return;
+    m_choDoc += (m_choDoc.isEmpty() ? QString() : QStringLiteral(" ")) + loi;
+    if (m_henDoc)
+        return;
+    m_henDoc = true;
+    // Said once the window has done its part: one message, not several
+    // cutting each other off.
+    QTimer::singleShot(0, this, [this] {
+        m_henDoc = false;
+        ui::thongBaoTruyCap(m_noiDung, m_choDoc);
+        m_choDoc.clear();
+    });
 }
 
 void KhungCauHoi::datTieuDiem()

@@ -77,6 +77,10 @@ public:
     // options in the order shown (empty: 1, 2, 3, 4).
     void hien(const CauHoiNganHang& c, const QString& thuMucAnh, const QString& tieuDe, int chon,
               bool hienDapAn, std::vector<int> thuTu = {});
+    // Adds to what a screen reader hears about the question as it is shown
+    // (its heading and text, or its key): one message when the window is
+    // done.
+    void themLoiDoc(const QString& loi);
     // The focus on the chosen option, or the first: a control with a name.
     void datTieuDiem();
     // The option shown at place k (1..4), or 0.
@@ -119,6 +123,11 @@ private:
     std::vector<int> m_thuTu;
     bool m_hienDapAn = false;
     int m_coChu = 0;
+    int m_soDaDoc = 0;
+    QString m_tieuDeDaDoc;
+    bool m_daDocDapAn = false;
+    QString m_choDoc;
+    bool m_henDoc = false;
     qreal m_coGoc = 0;
 };
 

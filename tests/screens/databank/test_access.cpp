@@ -343,6 +343,15 @@ private slots:
         QVERIFY(!QAccessible::queryAccessibleInterface(slot)->state().checked);
         QVERIFY(slot->accessibleName().endsWith(u", đang xem"_s));
 
+        // Another slot: its heading and text are said, the focus staying.
+        const auto said = [](QWidget* w) {
+            QCoreApplication::processEvents();
+            return w->findChild<QWidget*>(u"LoaTruyCap"_s)->accessibleName();
+        };
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY2(said(f).startsWith(u"Câu 2/30 – câu hỏi số "_s), qPrintable(said(f)));
+        QVERIFY(said(f).contains(f->khung()->noiDung()->text()));
+
         f->hoiNop();
         QCOMPARE(QApplication::focusWidget()->objectName(), u"CM_LamTiep"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -369,6 +378,26 @@ private slots:
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!QApplication::activePopupWidget());
         QVERIFY(study->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!study->isVisible());
+
+        // Practice: Enter on an option answers it, then goes on; Esc closes.
+        FormOnTap* practice = home->onDiemLiet();
+        practice->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(practice));
+        const int first = practice->cauDangOn();
+        QCOMPARE(role(QApplication::focusWidget()), QAccessible::RadioButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), practice->khung()->nutPhuongAn(2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"CM_Tiep"_s);
+        // The verdict, the key and the explanation, said at once.
+        QVERIFY2(said(practice).contains(u"Đáp án đúng là "_s) && said(practice).contains(u"Giải thích: "_s),
+                 qPrintable(said(practice)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(practice->cauDangOn() != first);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!practice->isVisible());
     }
 };
 

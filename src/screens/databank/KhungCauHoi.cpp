@@ -339,8 +339,10 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
     // A screen reader hears a new question's heading and text, and the key
     // and explanation once they show; not a choice redrawn.
     const bool cauMoi = c.so != m_soDaDoc || tieuDe != m_tieuDeDaDoc;
-    if (cauMoi)
+    if (cauMoi) {
+        m_choDoc.clear();  // what was still to say of the question before
         themLoiDoc(tieuDe + QStringLiteral(". ") + noiDung);
+    }
     if (hienDapAn && (cauMoi || !m_daDocDapAn))
         themLoiDoc(QString(giai).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     m_soDaDoc = c.so;
@@ -357,12 +359,32 @@ void KhungCauHoi::themLoiDoc(const QString& loi)
         return;
     m_henDoc = true;
     // Said once the window has done its part: one message, not several
-    // cutting each other off.
+    // cutting each other off. A window not yet in front says it once it
+    // is, after a screen reader has named the window and the focus.
     QTimer::singleShot(0, this, [this] {
-        m_henDoc = false;
-        ui::thongBaoTruyCap(m_noiDung, m_choDoc);
-        m_choDoc.clear();
+        if (window()->isActiveWindow()) {
+            docNgay();
+            return;
+        }
+        window()->installEventFilter(this);
     });
+}
+
+void KhungCauHoi::docNgay()
+{
+    m_henDoc = false;
+    if (!m_choDoc.isEmpty())
+        ui::thongBaoTruyCap(m_noiDung, m_choDoc);
+    m_choDoc.clear();
+}
+
+bool KhungCauHoi::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == window() && e->type() == QEvent::WindowActivate) {
+        window()->removeEventFilter(this);
+        QTimer::singleShot(400, this, &KhungCauHoi::docNgay);
+    }
+    return QWidget::eventFilter(o, e);
 }
 
 void KhungCauHoi::datTieuDiem()

@@ -108,6 +108,9 @@ public:
     // `coHieuLuc` says when they act (a paper's hand-in page: not).
     void ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHieuLuc = {});
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 signals:
     // A choice, as the place it is shown at (what key k means).
     void daChonViTri(int viTri);
@@ -115,6 +118,7 @@ signals:
     void daDoiCoChu(int coChu);
 
 private:
+    void docNgay();
     QLabel* m_tieuDe;
     QLabel* m_noiDung;
     AnhTrongKhung* m_anh;

@@ -458,6 +458,11 @@ THILAIXE_CHU(kRutCaNganHang, "cả ngân hàng")
 THILAIXE_CHU(kRutThieuChuong, "chương %1 cần %2 câu, nhóm %3 chỉ có %4")
 
 // Choosing among rule sets
+THILAIXE_CHU(kQuyTacHangMuon,
+             "Hạng %1 chưa có trong \u201c%2\u201d: đề và ôn theo \u201c%3\u201d (áp dụng đến %4), "
+             "bộ gần nhất có hạng này.")
+THILAIXE_CHU(kTepTrangThai, "phải là official hoặc provisional")
+THILAIXE_CHU(kTepTrangThaiEn, "must be official or provisional")
 THILAIXE_CHU(kQuyTacSapHet,
              "Bộ quy tắc %1 hết hiệu lực sau ngày %2 (còn %3 ngày): hãy cập nhật bộ quy tắc mới.")
 THILAIXE_CHU(kQuyTacTrungId,

@@ -356,6 +356,11 @@ DocDuoc<BoQuyTac> docBoQuyTac(const QByteArray& noiDung)
     bo.tuNgay = QDate::fromString(goc->value(QStringLiteral("valid_from")).toString(), Qt::ISODate);
     if (!bo.tuNgay.isValid())
         s.them(QStringLiteral("valid_from"), txt::kTepNgayTu, txt::kTepNgayTuEn);
+    const QString trangThai = goc->value(QStringLiteral("status")).toString(QStringLiteral("official"));
+    if (trangThai != QLatin1String("official") && trangThai != QLatin1String("provisional"))
+        s.them(QStringLiteral("status"), txt::kTepTrangThai, txt::kTepTrangThaiEn);
+    bo.duKien = trangThai == QLatin1String("provisional");
+    bo.ghiChu = s.chu(*goc, QStringLiteral("note"), QStringLiteral("note"), false, kDoDaiChuToiDa);
     const QJsonValue den = goc->value(QStringLiteral("valid_until"));
     if (!den.isNull() && !den.isUndefined()) {
         bo.denNgay = QDate::fromString(den.toString(), Qt::ISODate);
@@ -396,6 +401,8 @@ DocDuoc<BoQuyTac> docBoQuyTac(const QByteArray& noiDung)
         if (bo.timHang(h.hang))
             s.them(p + QStringLiteral(".class"), txt::kTepHangHaiLan.arg(h.hang),
                    txt::kTepHangHaiLanEn.arg(h.hang));
+        h.boId = bo.id;
+        h.duKien = bo.duKien;
         bo.hang.push_back(h);
     }
     if (!s.loi.empty())
@@ -403,12 +410,43 @@ DocDuoc<BoQuyTac> docBoQuyTac(const QByteArray& noiDung)
     return {std::move(bo), {}};
 }
 
-BoQuyTac boQuyTacCaiSan()
+BoQuyTac boQuyTacCaiSan() { return cacBoQuyTacCaiSan().front(); }
+
+std::vector<BoQuyTac> cacBoQuyTacCaiSan()
 {
-    QFile f(QStringLiteral(":/thilaixe/tt12-2025.json"));
-    f.open(QIODevice::ReadOnly);
-    // Built in and checked by the tests: it always reads.
-    return *docBoQuyTac(f.readAll()).giaTri;
+    std::vector<BoQuyTac> kq;
+    for (const char* ten : {":/thilaixe/tt12-2025.json", ":/thilaixe/tt108-2027.json"}) {
+        QFile f(QString::fromLatin1(ten));
+        f.open(QIODevice::ReadOnly);
+        // Built in and checked by the tests: they always read.
+        kq.push_back(*docBoQuyTac(f.readAll()).giaTri);
+    }
+    return kq;
+}
+
+std::vector<std::pair<int, int>> chiaTheoTiLe(const std::vector<std::pair<int, int>>& goc, int tong)
+{
+    qint64 cu = 0;
+    for (const auto& [chuong, n] : goc)
+        cu += n;
+    std::vector<std::pair<int, int>> kq = goc;
+    if (cu <= 0)
+        return kq;
+    // Whole parts, and remainders as exact fractions of `cu`.
+    std::vector<std::pair<qint64, std::size_t>> du;
+    int conLai = tong;
+    for (std::size_t i = 0; i < goc.size(); ++i) {
+        const qint64 phan = qint64{goc[i].second} * tong;
+        kq[i].second = static_cast<int>(phan / cu);
+        conLai -= kq[i].second;
+        du.emplace_back(phan % cu, i);
+    }
+    std::stable_sort(du.begin(), du.end(), [&](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : goc[a.second].first < goc[b.second].first;
+    });
+    for (std::size_t k = 0; k < du.size() && conLai > 0; ++k, --conLai)
+        ++kq[du[k].second].second;
+    return kq;
 }
 
 namespace {
@@ -549,8 +587,11 @@ std::optional<QString> baoHetHieuLuc(const BoQuyTac& bo, const QDate& ngay)
 std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<LoiDuLieu>* loi,
                                      QStringList* ghiChu, QStringList* tepCua)
 {
-    std::vector<BoQuyTac> kq{boQuyTacCaiSan()};
-    QStringList tuTep{QString()};
+    std::vector<BoQuyTac> kq = cacBoQuyTacCaiSan();
+    const std::size_t soCaiSan = kq.size();
+    QStringList tuTep;
+    for (std::size_t i = 0; i < soCaiSan; ++i)
+        tuTep.append(QString());
     const QDir thuMuc = QFileInfo(tepNganHang).dir();
     QStringList tep;
     // Whatever stands under these names is looked at: a folder or a FIFO
@@ -579,8 +620,8 @@ std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<Loi
             }
         if (!doc.giaTri)
             continue;
-        const auto trung =
-            std::find_if(kq.begin() + 1, kq.end(), [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
+        const auto trung = std::find_if(kq.begin() + static_cast<std::ptrdiff_t>(soCaiSan), kq.end(),
+                                        [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
         if (trung != kq.end()) {
             if (ghiChu)
                 ghiChu->append(txt::kQuyTacTrungId.arg(doc.giaTri->id,
@@ -590,13 +631,28 @@ std::vector<BoQuyTac> cacBoQuyTacCho(const QString& tepNganHang, std::vector<Loi
         }
         // A file beside the bank takes the place of the built-in set of the
         // same id.
-        if (kq.front().id == doc.giaTri->id && tuTep.front().isEmpty()) {
-            kq.front() = std::move(*doc.giaTri);
-            tuTep.front() = t;
+        const auto caiSan = std::find_if(kq.begin(), kq.begin() + static_cast<std::ptrdiff_t>(soCaiSan),
+                                         [&](const BoQuyTac& b) { return b.id == doc.giaTri->id; });
+        if (caiSan != kq.begin() + static_cast<std::ptrdiff_t>(soCaiSan)
+            && tuTep[caiSan - kq.begin()].isEmpty()) {
+            *caiSan = std::move(*doc.giaTri);
+            tuTep[caiSan - kq.begin()] = t;
             continue;
         }
         kq.push_back(std::move(*doc.giaTri));
         tuTep.append(t);
+    }
+    // A provisional set built in gives way to any official file that starts
+    // with it or later.
+    for (std::size_t i = soCaiSan; i-- > 0;) {
+        const bool thay =
+            kq[i].duKien && tuTep[static_cast<qsizetype>(i)].isEmpty()
+            && std::any_of(kq.begin() + static_cast<std::ptrdiff_t>(soCaiSan), kq.end(),
+                           [&](const BoQuyTac& b) { return !b.duKien && b.tuNgay >= kq[i].tuNgay; });
+        if (thay) {
+            kq.erase(kq.begin() + static_cast<std::ptrdiff_t>(i));
+            tuTep.removeAt(static_cast<qsizetype>(i));
+        }
     }
     if (tepCua)
         *tepCua = tuTep;
@@ -611,9 +667,10 @@ QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay)
     // Files first by name, then the built-in set: the first of the latest
     // start wins.
     std::vector<std::size_t> thuTu;
-    for (std::size_t i = 1; i < cacBo.size(); ++i)
-        thuTu.push_back(i);
-    thuTu.push_back(0);
+    for (const bool tuTepRieng : {true, false})
+        for (std::size_t i = 0; i < cacBo.size(); ++i)
+            if (tepCua[static_cast<qsizetype>(i)].isEmpty() != tuTepRieng)
+                thuTu.push_back(i);
     std::optional<std::size_t> chon;
     for (std::size_t i : thuTu)
         if (cacBo[i].coHieuLuc(ngay) && (!chon || cacBo[i].tuNgay > cacBo[*chon].tuNgay))
@@ -634,6 +691,24 @@ QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay)
         kq.coHieuLuc = true;
         kq.tep = tepCua[static_cast<qsizetype>(*chon)];
         kq.baoHet = baoHetHieuLuc(kq.bo, ngay);
+        // A class the set in force lacks is practised on the last set in
+        // force that had it, and says so.
+        std::vector<std::size_t> truoc;
+        for (std::size_t i : thuTu)
+            if (i != *chon && cacBo[i].tuNgay <= ngay)
+                truoc.push_back(i);
+        std::stable_sort(truoc.begin(), truoc.end(),
+                         [&](std::size_t a, std::size_t b) { return cacBo[a].tuNgay > cacBo[b].tuNgay; });
+        for (std::size_t i : truoc)
+            for (const QuyTacHang& h : cacBo[i].hang)
+                if (!kq.bo.timHang(h.hang)) {
+                    QuyTacHang muon = h;
+                    muon.ghiChuMuon = txt::kQuyTacHangMuon.arg(
+                        h.hang, kq.bo.tieuDe, cacBo[i].tieuDe,
+                        cacBo[i].denNgay.isValid() ? cacBo[i].denNgay.toString(QStringLiteral("dd/MM/yyyy"))
+                                                   : QStringLiteral("–"));
+                    kq.bo.hang.push_back(muon);
+                }
         return kq;
     }
     // None in force: the one that ended last, else the first to begin.

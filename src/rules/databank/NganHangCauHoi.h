@@ -70,12 +70,22 @@ struct QuyTacHang final {
     // Drawn as the 300-question bank's paper is: one question from each of
     // 30 groups, in one of 18 layouts (not by chapter quotas).
     bool theoNhom = false;
+    // The set it comes from (a class a newer set lacks is taken from the
+    // last set that had it), whether that set is provisional, and, when
+    // taken from an older set, the line that says so.
+    QString boId;
+    bool duKien = false;
+    QString ghiChuMuon;
 };
 
 struct BoQuyTac final {
     QString id, tieuDe, nguon;
     QDate tuNgay;
     QDate denNgay;  // invalid: no end
+    // Provisional ("status": "provisional"): what is announced, not yet
+    // published; `ghiChu` says what is known and what is assumed.
+    bool duKien = false;
+    QString ghiChu;
     std::vector<QuyTacHang> hang;
 
     const QuyTacHang* timHang(const QString& ten) const;
@@ -107,6 +117,13 @@ std::vector<LoiDuLieu> kiemTraAnh(const NganHang& nh, const QString& thuMuc);
 DocDuoc<BoQuyTac> docBoQuyTac(const QByteArray& noiDung);
 // The rule set built in: the one in force since 1 June 2025.
 BoQuyTac boQuyTacCaiSan();
+// Every set built in, by start: 2025's, then the provisional one of
+// March 2027.
+std::vector<BoQuyTac> cacBoQuyTacCaiSan();
+// `tong` questions shared among chapters in proportion to `goc` (chapter,
+// questions): each gets the whole part of its share, and the questions
+// left go to the largest remainders, the lower chapter first on a tie.
+std::vector<std::pair<int, int>> chiaTheoTiLe(const std::vector<std::pair<int, int>>& goc, int tong);
 
 // The rule set in force on `ngay` among `cacBo` (the latest to start when
 // several are), or nullptr.

@@ -19,6 +19,7 @@
 #include <QtEndian>
 
 #include <sys/stat.h>
+#include <tuple>
 
 using namespace thilaixe;
 using namespace Qt::Literals::StringLiterals;
@@ -103,7 +104,24 @@ private slots:
         QCOMPARE(r.id, u"tt12-2025"_s);
         QCOMPARE(r.hang.size(), std::size_t{15});
         QCOMPARE(r.tuNgay, QDate(2025, 6, 1));
-        QVERIFY(!r.denNgay.isValid());
+        QCOMPARE(r.denNgay, QDate(2027, 2, 28));
+        QVERIFY(!r.duKien && r.nguon.contains(u"theo báo chí đưa tin"_s));
+        // March 2027's set: provisional, the announced figures, 2025's chapter
+        // quotas scaled to the new length (largest remainder, the lower
+        // chapter first on a tie).
+        const BoQuyTac moi = cacBoQuyTacCaiSan().back();
+        QVERIFY(moi.duKien && !moi.ghiChu.isEmpty() && moi.tuNgay == QDate(2027, 3, 1));
+        QCOMPARE(moi.hang.size(), std::size_t{3});
+        for (const auto& [hang, cau, phut, dat] :
+             {std::tuple{u"A1"_s, 40, 27, 36}, std::tuple{u"A"_s, 40, 27, 36},
+              std::tuple{u"B"_s, 50, 33, 45}}) {
+            const QuyTacHang* q = moi.timHang(hang);
+            QVERIFY(q && q->soCau == cau && q->soPhut == phut && q->canDeDat == dat && q->soDiemLiet == 1);
+            QVERIFY(q->duKien && q->boId == u"tt108-2027"_s);
+            QCOMPARE(q->theoChuong, chiaTheoTiLe(r.timHang(hang)->theoChuong, cau - 1));
+        }
+        QCOMPARE(chiaTheoTiLe({{1, 1}, {2, 1}, {3, 2}}, 6),
+                 (std::vector<std::pair<int, int>>{{1, 2}, {2, 1}, {3, 3}}));
         const QuyTacHang* b = r.timHang(u"b"_s);
         QVERIFY(b && b->soCau == 30 && b->soPhut == 20 && b->canDeDat == 27 && b->soDiemLiet == 1
                 && b->nhom.isEmpty());
@@ -360,6 +378,7 @@ private slots:
         sets[1].denNgay = QDate(2027, 2, 28);
         sets[2].id = u"next"_s;
         sets[2].tuNgay = QDate(2027, 3, 1);
+        sets[2].denNgay = QDate();
         const BoQuyTac* b = boCoHieuLuc(sets, day);
         QCOMPARE(b ? b->id : QString(), id);
         if (!b)
@@ -483,6 +502,69 @@ private slots:
         QCOMPARE(lines.size(), said.isEmpty() ? 0 : 1);
         for (const QString& w : said)
             QVERIFY2(lines.join(u'\n').contains(w), qPrintable(lines.join(u'\n')));
+    }
+
+    // The set for an exam day on either side of 1 March 2027: the class's
+    // figures, provisional or not, and a class the new set lacks taken from
+    // the last set that had it, said. A school's official file from March
+    // puts the provisional set aside; a file of its id takes its place.
+    void ruleSetForTheExamDay_data()
+    {
+        QTest::addColumn<QString>("file");  // "id|valid_from|status" of rules/school.json with class B (50)
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("hang");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("provisional");
+        QTest::addColumn<bool>("borrowed");
+        const QDate cu(2027, 2, 28), moi(2027, 3, 1);
+        QTest::newRow("B, 28 Feb") << QString() << cu << u"B"_s << u"tt12-2025"_s << 30 << false << false;
+        QTest::newRow("B, 1 Mar") << QString() << moi << u"B"_s << u"tt108-2027"_s << 50 << true << false;
+        QTest::newRow("A1, 1 Mar") << QString() << moi << u"A1"_s << u"tt108-2027"_s << 40 << true << false;
+        QTest::newRow("C, 1 Mar") << QString() << moi << u"C"_s << u"tt12-2025"_s << 40 << false << true;
+        QTest::newRow("official file, B")
+            << u"so|2027-03-01|official"_s << moi << u"B"_s << u"so"_s << 50 << false << false;
+        QTest::newRow("official file, A1")
+            << u"so|2027-03-01|official"_s << moi << u"A1"_s << u"tt12-2025"_s << 25 << false << true;
+        QTest::newRow("file of its id") << u"tt108-2027|2027-03-01|official"_s << moi << u"B"_s
+                                        << u"tt108-2027"_s << 50 << false << false;
+    }
+    void ruleSetForTheExamDay()
+    {
+        QFETCH(QString, file);
+        QFETCH(QDate, day);
+        QFETCH(QString, hang);
+        QFETCH(QString, from);
+        QFETCH(int, questions);
+        QFETCH(bool, provisional);
+        QFETCH(bool, borrowed);
+        test::WorkDir d;
+        d.write(u"bank.json"_s, "{}");
+        if (!file.isEmpty()) {
+            const QStringList part = file.split(u'|');
+            QJsonObject r = QJsonDocument::fromJson(builtInRules()).object();
+            QJsonObject b = r[u"classes"_s].toArray()[3].toObject();
+            b[u"questions"_s] = 50;
+            b[u"chapters"_s] = QJsonObject{{u"1"_s, 49}};
+            r[u"classes"_s] = QJsonArray{b};
+            r[u"id"_s] = part[0];
+            r[u"valid_from"_s] = part[1];
+            r[u"valid_until"_s] = QJsonValue::Null;
+            r[u"status"_s] = part[2];
+            QDir().mkpath(d.path(u"rules"_s));
+            d.write(u"rules/school.json"_s, QJsonDocument(r).toJson());
+        }
+        const QuyTacDaChon c = chonQuyTacCho(d.path(u"bank.json"_s), day);
+        QVERIFY(c.coHieuLuc && c.loi.empty());
+        const QuyTacHang* q = c.bo.timHang(hang);
+        QVERIFY(q);
+        QCOMPARE(q->boId, from);
+        QCOMPARE(q->soCau, questions);
+        QCOMPARE(q->duKien, provisional);
+        QCOMPARE(!q->ghiChuMuon.isEmpty(), borrowed);
+        if (borrowed)
+            QVERIFY2(q->ghiChuMuon.startsWith(u"Hạng %1 chưa có trong"_s.arg(hang)),
+                     qPrintable(q->ghiChuMuon));
     }
 
     // A bank written in decomposed form (NFD) reads as composed text, and

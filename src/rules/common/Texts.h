@@ -458,6 +458,14 @@ THILAIXE_CHU(kRutCaNganHang, "cả ngân hàng")
 THILAIXE_CHU(kRutThieuChuong, "chương %1 cần %2 câu, nhóm %3 chỉ có %4")
 
 // Choosing among rule sets
+THILAIXE_CHU(kDlNgayThi, "Ngà&y thi:")
+THILAIXE_CHU(kDlTtNgayThi, "Ngày thi")
+THILAIXE_CHU(kDlDongNgayThi, "Ngày thi %1: đề %2 câu, %3 phút, đạt từ %4%5")
+THILAIXE_CHU(kDlNgayThiDaQua, "Ngày thi %1 đã qua: đề theo quy tắc hôm nay.")
+THILAIXE_CHU(kDlDuKien, "Dự kiến, chưa chính thức: %1")
+THILAIXE_CHU(kDlDuKienNgan, "(dự kiến)")
+THILAIXE_CHU(kDlDeDuKien, "Đề theo cấu trúc dự kiến, chưa chính thức: %1")
+THILAIXE_CHU(kCliDuKien, "  Dự kiến, chưa chính thức (provisional): %1")
 THILAIXE_CHU(kQuyTacHangMuon,
              "Hạng %1 chưa có trong \u201c%2\u201d: đề và ôn theo \u201c%3\u201d (áp dụng đến %4), "
              "bộ gần nhất có hạng này.")

@@ -112,9 +112,17 @@ int lenhRutDe(const QString& tepNganHang, const QString& hang, const QByteArray&
         cau.append(q);
     for (int q : de->diemLiet)
         liet.append(q);
-    const QJsonObject o{{QStringLiteral("class"), h->hang},     {QStringLiteral("rules"), quyTac->id},
-                        {QStringLiteral("minutes"), h->soPhut}, {QStringLiteral("pass"), h->canDeDat},
-                        {QStringLiteral("questions"), cau},     {QStringLiteral("critical"), liet}};
+    QJsonObject o{{QStringLiteral("class"), h->hang},
+                  {QStringLiteral("rules"), h->boId.isEmpty() ? quyTac->id : h->boId},
+                  {QStringLiteral("minutes"), h->soPhut},
+                  {QStringLiteral("pass"), h->canDeDat},
+                  {QStringLiteral("questions"), cau},
+                  {QStringLiteral("critical"), liet}};
+    // A provisional paper says so, and why, in the paper itself.
+    if (h->duKien) {
+        o.insert(QStringLiteral("provisional"), true);
+        o.insert(QStringLiteral("note"), h->ghiChuDuKien);
+    }
     std::fputs(QJsonDocument(o).toJson(QJsonDocument::Compact).constData(), stdout);
     std::fputs("\n", stdout);
     return 0;
@@ -159,6 +167,8 @@ int lenhKiemTraNganHang(const QString& tepNganHang, const QString& tepQuyTac, co
                                              ? txt::kCliDenNgay.arg(quyTac->denNgay.toString(Qt::ISODate))
                                              : QString(),
                                          quyTac->nguon));
+    if (quyTac->duKien)
+        inDong(stdout, txt::kCliDuKien.arg(quyTac->ghiChu));
     QStringList duoc;
     for (const QuyTacHang& h : quyTac->hang) {
         if (const std::optional<QString> vi = khongRutDuoc(*nh, h))

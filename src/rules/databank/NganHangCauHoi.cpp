@@ -403,6 +403,8 @@ DocDuoc<BoQuyTac> docBoQuyTac(const QByteArray& noiDung)
                    txt::kTepHangHaiLanEn.arg(h.hang));
         h.boId = bo.id;
         h.duKien = bo.duKien;
+        if (bo.duKien)
+            h.ghiChuDuKien = bo.ghiChu;
         bo.hang.push_back(h);
     }
     if (!s.loi.empty())

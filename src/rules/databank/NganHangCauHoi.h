@@ -75,6 +75,7 @@ struct QuyTacHang final {
     // taken from an older set, the line that says so.
     QString boId;
     bool duKien = false;
+    QString ghiChuDuKien;  // a provisional set's note
     QString ghiChuMuon;
 };
 

@@ -34,6 +34,7 @@ const QString kKhoaGiaoDien = QStringLiteral("theme");
 const QString kKhoaAmBao = QStringLiteral("sound");
 const QString kKhoaDao = QStringLiteral("shuffle");
 const QString kKhoaCoChu = QStringLiteral("text_size");
+const QString kKhoaNgayThi = QStringLiteral("exam_date");
 QString khoaHang(const QString& nganHang) { return QStringLiteral("class:") + nganHang; }
 
 QString chuBat(bool bat) { return bat ? QStringLiteral("1") : QStringLiteral("0"); }
@@ -164,6 +165,18 @@ bool KhoHocVien::daoPhuongAn(qint64 hoSo) { return caiDat(hoSo, kKhoaDao, chuBat
 bool KhoHocVien::datDaoPhuongAn(qint64 hoSo, bool bat, QString* loi)
 {
     return datCaiDat(hoSo, kKhoaDao, chuBat(bat), loi);
+}
+
+std::optional<QDate> KhoHocVien::ngayThi(qint64 hoSo)
+{
+    const QDate d = QDate::fromString(caiDat(hoSo, kKhoaNgayThi, QString()), Qt::ISODate);
+    return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
+}
+
+bool KhoHocVien::datNgayThi(qint64 hoSo, const std::optional<QDate>& ngay, QString* loi)
+{
+    return datCaiDat(hoSo, kKhoaNgayThi, ngay && ngay->isValid() ? ngay->toString(Qt::ISODate) : QString(),
+                     loi);
 }
 
 int KhoHocVien::coChu(qint64 hoSo)

@@ -107,6 +107,10 @@ public:
     bool datAmBao(qint64 hoSo, bool bat, QString* loi = nullptr);
     bool daoPhuongAn(qint64 hoSo);
     bool datDaoPhuongAn(qint64 hoSo, bool bat, QString* loi = nullptr);
+    // The day the learner sits the real exam, when they know it: papers,
+    // readiness and the plan follow the rule set in force that day.
+    std::optional<QDate> ngayThi(qint64 hoSo);
+    bool datNgayThi(qint64 hoSo, const std::optional<QDate>& ngay, QString* loi = nullptr);
     // Steps of the question's text size from the desktop's (-3 to 12, each
     // an eighth larger), 0 by default.
     int coChu(qint64 hoSo);

@@ -30,9 +30,13 @@ namespace {
 // with the readiness the progress window shows for the class before it.
 PhienThi phienMoi(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang)
 {
-    const QuyTacHang& q = *nh.quyTac.timHang(hang);
-    return PhienThi(nh.nh, nh.quyTac.id, q, hatGiong(mt.seams()), mt.seams().bayGio(),
-                    sanSangCuaHang(nh.nh, q, docHoSoHang(mt.kho(), hoSo, nh.nh, q.hang)));
+    // The rule of the learner's exam day (today's when none is set).
+    const BoQuyTac& bo = nh.quyTacHocVien(mt.kho(), hoSo, mt.seams().bayGio().date());
+    const QuyTacHang* q = bo.timHang(hang);
+    if (!q)
+        q = nh.quyTac.timHang(hang);
+    return PhienThi(nh.nh, q->boId.isEmpty() ? bo.id : q->boId, *q, hatGiong(mt.seams()), mt.seams().bayGio(),
+                    sanSangCuaHang(nh.nh, *q, docHoSoHang(mt.kho(), hoSo, nh.nh, q->hang)));
 }
 
 QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
@@ -65,6 +69,13 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     tren->addWidget(m_dongHo);
     tren->addWidget(m_canhBao, 1);
     doc->addLayout(tren);
+    // A paper of a provisional rule set says so, and why, all along.
+    if (m_phien.quyTac().duKien) {
+        auto* duKien = new QLabel(txt::kDlDeDuKien.arg(m_phien.quyTac().ghiChuDuKien), this);
+        duKien->setObjectName(QStringLiteral("LB_DuKien"));
+        duKien->setWordWrap(true);
+        doc->addWidget(duKien);
+    }
 
     m_trangChinh = new QStackedWidget(this);
     m_trangChinh->setAccessibleName(txt::kDlTtBaiThi);
@@ -399,6 +410,8 @@ void FormBaiThi::hienKetQua(bool hetGio, bool daLuu)
         }
         dong << txt::kDlLoaiVi.arg(cau.join(QStringLiteral(", ")));
     }
+    if (m_phien.quyTac().duKien)
+        dong << txt::kDlDeDuKien.arg(m_phien.quyTac().ghiChuDuKien);
     if (daLuu)
         dong << txt::kDlDaLuu;
     m_chiTiet->setText(dong.join(QLatin1Char('\n')));

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -122,11 +123,12 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     thongTin->setToolTip(txt::kDlPhienBanDuLieu.arg(m_nh->nh.phienBan));
     thongTin->setWordWrap(true);
     doc->addWidget(thongTin);
-    auto* quyTac = new QLabel(tenQuyTac(m_nh->quyTac), this);
-    quyTac->setObjectName(QStringLiteral("LB_QuyTac"));
-    quyTac->setWordWrap(true);
-    quyTac->setToolTip(m_nh->quyTac.nguon);
-    doc->addWidget(quyTac);
+    // The rule set of the learner's exam day (today's when none is set),
+    // said again whenever the learner or the day changes.
+    m_quyTac = new QLabel(this);
+    m_quyTac->setObjectName(QStringLiteral("LB_QuyTac"));
+    m_quyTac->setWordWrap(true);
+    doc->addWidget(m_quyTac);
     if (m_nh->baoHet) {
         auto* bao = new QLabel(QStringLiteral("⚠ ") + *m_nh->baoHet, this);
         bao->setObjectName(QStringLiteral("LB_HetHieuLuc"));
@@ -172,6 +174,21 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     auto* nhanHang = new QLabel(txt::kDlHang, this);
     nhanHang->setBuddy(m_hang);
     form->addRow(nhanHang, dongHang);
+    // The learner's exam day, when they know it.
+    auto* dongNgay = new QHBoxLayout;
+    m_coNgayThi = new QCheckBox(txt::kDlNgayThi, this);
+    m_coNgayThi->setObjectName(QStringLiteral("CK_NgayThi"));
+    m_ngayThi = new QDateEdit(this);
+    m_ngayThi->setObjectName(QStringLiteral("DE_NgayThi"));
+    m_ngayThi->setAccessibleName(txt::kDlTtNgayThi);
+    m_ngayThi->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    m_ngayThi->setCalendarPopup(true);
+    m_dongNgayThi = new QLabel(this);
+    m_dongNgayThi->setObjectName(QStringLiteral("LB_NgayThi"));
+    m_dongNgayThi->setWordWrap(true);
+    dongNgay->addWidget(m_ngayThi);
+    dongNgay->addWidget(m_dongNgayThi, 1);
+    form->addRow(m_coNgayThi, dongNgay);
     doc->addLayout(form);
     m_vung = new QLabel(this);
     m_vung->setObjectName(QStringLiteral("LB_DaVung"));
@@ -262,6 +279,8 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     });
     connect(m_amBao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datAmBao(hoSo(), b); });
     connect(m_dao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datDaoPhuongAn(hoSo(), b); });
+    connect(m_coNgayThi, &QCheckBox::toggled, this, &FormNganHang::doiNgayThi);
+    connect(m_ngayThi, &QDateEdit::dateChanged, this, &FormNganHang::doiNgayThi);
     themPhimThoat(this, [this] { close(); });
     ganPhimEnter(this);
     datKieuCuaSo(this);
@@ -312,6 +331,13 @@ void FormNganHang::doiHoSo()
         m_chonGiaoDien->setCurrentIndex(kho.giaoDien(h));
         m_amBao->setChecked(kho.amBao(h));
         m_dao->setChecked(kho.daoPhuongAn(h));
+        const QDate homNay = m_mt.seams().bayGio().date();
+        const std::optional<QDate> thi = kho.ngayThi(h);
+        const QSignalBlocker e(m_coNgayThi), f(m_ngayThi);
+        m_coNgayThi->setChecked(thi.has_value());
+        m_ngayThi->setMinimumDate(std::min(homNay, thi.value_or(homNay)));
+        m_ngayThi->setDate(thi.value_or(homNay.addDays(30)));
+        m_ngayThi->setEnabled(thi.has_value());
     }
     datGiaoDien(m_chonGiaoDien->currentIndex());
     capNhat();
@@ -324,18 +350,55 @@ void FormNganHang::datGiaoDien(int giaoDien)
         apDungGiaoDien(w, giaoDien);
 }
 
+const BoQuyTac& FormNganHang::quyTacHocVien() const
+{
+    return m_nh->quyTacHocVien(m_mt.kho(), hoSo(), m_mt.seams().bayGio().date());
+}
+
+void FormNganHang::doiNgayThi()
+{
+    m_ngayThi->setEnabled(m_coNgayThi->isChecked());
+    m_mt.kho().datNgayThi(hoSo(),
+                          m_coNgayThi->isChecked() ? std::optional<QDate>(m_ngayThi->date()) : std::nullopt);
+    capNhat();
+}
+
 void FormNganHang::capNhat()
 {
-    const QuyTacHang* q = m_nh->quyTac.timHang(hang());
+    const BoQuyTac& bo = quyTacHocVien();
+    m_quyTac->setText(tenQuyTac(bo)
+                      + (bo.duKien ? QStringLiteral("\n⚠ ") + txt::kDlDuKien.arg(bo.ghiChu) : QString()));
+    m_quyTac->setToolTip(bo.nguon);
+    const QuyTacHang* q = bo.timHang(hang());
     if (!q)
         return;
+    // What the exam day holds: the paper of the set in force then.
+    const std::optional<QDate> thi = m_mt.kho().ngayThi(hoSo());
+    const QDate homNay = m_mt.seams().bayGio().date();
+    m_dongNgayThi->setText(!thi ? QString()
+                           : *thi < homNay
+                               ? txt::kDlNgayThiDaQua.arg(thi->toString(QStringLiteral("dd/MM/yyyy")))
+                               : txt::kDlDongNgayThi.arg(thi->toString(QStringLiteral("dd/MM/yyyy")))
+                                     .arg(q->soCau)
+                                     .arg(q->soPhut)
+                                     .arg(q->canDeDat)
+                                     .arg(q->duKien ? QLatin1Char(' ') + txt::kDlDuKienNgan : QString()));
     QString dong =
         q->soDiemLiet > 0
             ? txt::kDlMotDongQuyTac.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat).arg(q->soDiemLiet)
             : txt::kDlMotDongKhongLiet.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat);
+    if (q->duKien)
+        dong += QLatin1Char(' ') + txt::kDlDuKienNgan;
+    if (!q->ghiChuMuon.isEmpty())
+        dong += QLatin1Char('\n') + q->ghiChuMuon;
     if (const std::optional<QString> vi = khongRutDuoc(m_nh->nh, *q))
         dong += QStringLiteral("\n⚠ ") + txt::kDlKhongRutDuoc.arg(q->hang, *vi);
     m_dongQuyTac->setText(dong);
+    // Longer lines (a provisional set, a class taken from an older one)
+    // make the home taller, never cut.
+    if (isVisible() && layout()->hasHeightForWidth())
+        if (const int cao = layout()->totalHeightForWidth(width()); cao > height())
+            resize(width(), cao);
     m_hang->setAccessibleDescription(dong);
     KhoHocVien& kho = m_mt.kho();
     const QHash<int, int> ngay = kho.soNgayDungDiemLiet(hoSo(), m_nh->nh.id);
@@ -361,7 +424,7 @@ FormBaiThi* FormNganHang::thiThu()
         m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, m_nh->khongCoQuyTac, {});
         return nullptr;
     }
-    const QuyTacHang* q = m_nh->quyTac.timHang(hang());
+    const QuyTacHang* q = quyTacHocVien().timHang(hang());
     if (!q || khongRutDuoc(m_nh->nh, *q))
         return nullptr;
     if (m_thi) {

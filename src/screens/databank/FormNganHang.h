@@ -7,11 +7,13 @@
 
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QPushButton;
 
 namespace thilaixe {
 
+struct BoQuyTac;
 class FormHocChuong;
 class FormOnTap;
 class FormBaiThi;
@@ -66,6 +68,9 @@ private:
     void hienCuaSo(QWidget* w);
     FormOnTap* moOn(bool diemLiet);
     void doiHoSo();
+    void doiNgayThi();
+    // The rule set of the learner's exam day, or today's.
+    const BoQuyTac& quyTacHocVien() const;
 
     MoiTruong& m_mt;
     std::shared_ptr<const NganHangMo> m_nh;
@@ -73,6 +78,10 @@ private:
     QComboBox* m_hoSo;
     QComboBox* m_hang;
     QLabel* m_dongQuyTac;
+    QLabel* m_quyTac;
+    QCheckBox* m_coNgayThi;
+    QDateEdit* m_ngayThi;
+    QLabel* m_dongNgayThi;
     QLabel* m_vung;
     QLabel* m_conSai;
     QComboBox* m_chonGiaoDien;

@@ -22,9 +22,10 @@ namespace thilaixe {
 
 namespace {
 
-std::vector<int> lietCuaHang(const NganHangMo& nh, const QString& hang, FormOnTap::CheDo cheDo)
+std::vector<int> lietCuaHang(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang,
+                             FormOnTap::CheDo cheDo)
 {
-    const QuyTacHang* q = nh.quyTac.timHang(hang);
+    const QuyTacHang* q = nh.quyTacHocVien(mt.kho(), hoSo, mt.seams().bayGio().date()).timHang(hang);
     return cheDo == FormOnTap::CheDo::DiemLiet && q ? nh.cauDiemLiet(*q) : std::vector<int>{};
 }
 
@@ -33,7 +34,7 @@ std::vector<int> lietCuaHang(const NganHangMo& nh, const QString& hang, FormOnTa
 FormOnTap::FormOnTap(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang,
                      CheDo cheDo)
     : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_hang(hang),
-      m_phien(mt.kho(), hoSo, m_nh->nh, cheDo, lietCuaHang(*m_nh, hang, cheDo),
+      m_phien(mt.kho(), hoSo, m_nh->nh, cheDo, lietCuaHang(mt, *m_nh, hoSo, hang, cheDo),
               m_nh->coDien ? PhienOn::DocLanThi([this] {
                   return lichSuNgoaiKho(m_mt, *m_nh, m_hoSo, m_daBaoLoi, &m_lichSuHong)
                       .value_or(std::vector<LanThi>{});

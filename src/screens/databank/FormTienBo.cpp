@@ -51,7 +51,7 @@ FormTienBo::FormTienBo(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     auto* luoi = new QGridLayout(this);
     m_bieuDo = new BieuDoDiem(this);
     m_bieuDo->setMinimumSize(420, 220);
-    if (const QuyTacHang* q = m_nh->quyTac.timHang(hang))
+    if (const QuyTacHang* q = m_nh->quyTacHocVien(mt.kho(), hoSo, mt.seams().bayGio().date()).timHang(hang))
         m_bieuDo->datToiDa(q->soCau);
     luoi->addWidget(m_bieuDo, 0, 0);
     auto* phai = new QVBoxLayout;
@@ -105,7 +105,7 @@ void FormTienBo::tinhLai()
 {
     KhoHocVien& kho = m_mt.kho();
     const NganHang& nh = m_nh->nh;
-    const QuyTacHang* q = m_nh->quyTac.timHang(m_hang);
+    const QuyTacHang* q = m_nh->quyTacHocVien(kho, m_hoSo, m_mt.seams().bayGio().date()).timHang(m_hang);
     // The readiness and its inputs as the paper reads them.
     bool lichSuHong = false;
     const std::optional<std::vector<LanThi>> lichSu =

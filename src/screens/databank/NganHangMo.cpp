@@ -28,6 +28,22 @@ std::vector<int> NganHangMo::cauDiemLiet(const QuyTacHang& q) const
     return kq;
 }
 
+const BoQuyTac& NganHangMo::quyTacNgay(const QDate& ngay) const
+{
+    if (coDien || !ngay.isValid() || ngay == ngayMo)
+        return quyTac;
+    auto it = m_quyTacKhac.find(ngay);
+    if (it == m_quyTacKhac.end())
+        it = m_quyTacKhac.emplace(ngay, chonQuyTacCho(tep, ngay).bo).first;
+    return it->second;
+}
+
+QDate NganHangMo::ngayQuyTac(KhoHocVien& kho, qint64 hoSo, const QDate& homNay)
+{
+    const std::optional<QDate> thi = kho.ngayThi(hoSo);
+    return thi && *thi >= homNay ? *thi : homNay;
+}
+
 std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QString* loi)
 {
     DocDuoc<NganHang> doc = docNganHangTep(tep);
@@ -46,6 +62,7 @@ std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QS
     kq->tep = QFileInfo(tep).absoluteFilePath();
     kq->thuMuc = QFileInfo(tep).absolutePath();
     kq->quyTac = chon.bo;
+    kq->ngayMo = ngay;
     kq->baoHet = chon.baoHet;
     if (!chon.coHieuLuc)
         kq->khongCoQuyTac = chon.khongCo;

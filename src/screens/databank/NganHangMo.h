@@ -6,11 +6,13 @@
 
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <optional>
 
 namespace thilaixe {
 
+class KhoHocVien;
 class MoiTruong;
 
 // A data bank open in the windows: read and checked once, with the rule set
@@ -39,12 +41,25 @@ struct NganHangMo final {
         return *m_chiMuc;
     }
 
+    // The rule set for a day: the one opened with (quyTac) for the day the
+    // bank was opened, else chosen for that day among the same files.
+    const BoQuyTac& quyTacNgay(const QDate& ngay) const;
+    // The day a learner's papers follow: their exam day when set and not
+    // past, else today.
+    static QDate ngayQuyTac(KhoHocVien& kho, qint64 hoSo, const QDate& homNay);
+    QDate ngayMo;  // the day it was opened for
+    const BoQuyTac& quyTacHocVien(KhoHocVien& kho, qint64 hoSo, const QDate& homNay) const
+    {
+        return quyTacNgay(ngayQuyTac(kho, hoSo, homNay));
+    }
+
     int soDiemLiet(const QuyTacHang* q = nullptr) const;
     // The critical questions a class may be given (its pool's).
     std::vector<int> cauDiemLiet(const QuyTacHang& q) const;
 
 private:
     mutable std::unique_ptr<ChiMucTimKiem> m_chiMuc;
+    mutable std::map<QDate, BoQuyTac> m_quyTacKhac;
 };
 
 // Reads a bank file and picks its rule set for day `ngay`; empty with the

@@ -14,7 +14,9 @@
 #include "screens/entry/FormInit.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QInputDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -382,6 +384,42 @@ private slots:
         QVERIFY(p.seams.messages.last().text.contains(u"chưa thi thử được"_s));
         QVERIFY(home->hocTheoChuong());  // study goes on
         checkWindow(home);
+    }
+
+    // A learner whose exam is in March 2027 practises that exam: the home
+    // says the day's paper, a class B paper has 50 slots and says all along
+    // that its rule is provisional and why, and the attempt is kept under
+    // the provisional set. A class that set lacks says where its rule comes
+    // from; without the day, today's paper again.
+    void examDayInMarch2027()
+    {
+        BankProgram p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        home->findChild<QCheckBox*>(u"CK_NgayThi"_s)->setChecked(true);
+        home->findChild<QDateEdit*>(u"DE_NgayThi"_s)->setDate(QDate(2027, 3, 15));
+        QCOMPARE(p.mt().kho().ngayThi(home->hoSo()), std::optional<QDate>(QDate(2027, 3, 15)));
+        QCOMPARE(text(home, u"LB_NgayThi"_s),
+                 u"Ngày thi 15/03/2027: đề 50 câu, 33 phút, đạt từ 45 (dự kiến)"_s);
+        QVERIFY(text(home, u"LB_QuyTac"_s).contains(u"⚠ Dự kiến, chưa chính thức: "_s));
+        QCOMPARE(home->dongQuyTac()->text(),
+                 u"50 câu, 33 phút, đạt từ 45 câu, có 1 câu điểm liệt (dự kiến)"_s);
+        checkWindow(home);
+        FormBaiThi* f = home->thiThu();
+        QVERIFY(f);
+        QCOMPARE(f->de().cau.size(), std::size_t{50});
+        QVERIFY(text(f, u"LB_DuKien"_s).startsWith(u"Đề theo cấu trúc dự kiến, chưa chính thức: "_s));
+        checkWindow(f);
+        f->nop();
+        QVERIFY(text(f, u"LB_ChiTiet"_s).contains(u"Đề theo cấu trúc dự kiến"_s));
+        QCOMPARE(p.mt().kho().cacBaiLam().back().quyTac, u"tt108-2027"_s);
+        f->close();
+        home->chonHang(u"C"_s);
+        QVERIFY2(home->dongQuyTac()->text().contains(u"\nHạng C chưa có trong"_s),
+                 qPrintable(home->dongQuyTac()->text()));
+        home->findChild<QCheckBox*>(u"CK_NgayThi"_s)->setChecked(false);
+        home->chonHang(u"B"_s);
+        QCOMPARE(home->dongQuyTac()->text(), u"30 câu, 20 phút, đạt từ 27 câu, có 1 câu điểm liệt"_s);
+        QVERIFY(text(home, u"LB_NgayThi"_s).isEmpty());
     }
 
     // Study by chapter with the key on demand; search without diacritics

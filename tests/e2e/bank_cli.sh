@@ -9,7 +9,9 @@ unset DISPLAY
 sample="$(dirname "$APP")/sample-bank-2025"
 [ -f "$sample/bank.json" ] || fail "no sample bank at $sample"
 
-out=$("$APP" --check-bank "$sample/bank.json") || fail "the sample bank was refused: $out"
+# A day of 2025's rule set, whatever the day the test runs.
+day=(--exam-date 2026-12-10)
+out=$("$APP" --check-bank "$sample/bank.json" "${day[@]}") || fail "the sample bank was refused: $out"
 grep -q '^600 câu, 60 câu điểm liệt, 316 ảnh$' <<<"$out" || fail "summary: $out"
 grep -q '^Rút được đề các hạng: A1, A, B1, B, C1, C, D1, D2, D, BE, C1E, CE, D1E, D2E, DE$' <<<"$out" \
   || fail "classes: $out"
@@ -26,7 +28,7 @@ cp "$sample/bank.json" "$WORK/bad/bank.json"
 rc=0; out=$("$APP" --check-bank "$WORK/bad/bank.json") || rc=$?
 [ "$rc" -eq 1 ] && grep -q '^LỖI câu 301 (images/301.png): tệp ảnh hỏng' <<<"$out" || fail "damaged picture: $out"
 
-paper=$("$APP" --draw-paper --bank "$sample/bank.json" --class B --seed 42)
+paper=$("$APP" --draw-paper --bank "$sample/bank.json" --class B --seed 42 "${day[@]}")
 /usr/bin/python3 - "$paper" <<'PY' || fail "paper: $paper"
 import json, sys
 p = json.loads(sys.argv[1])
@@ -34,7 +36,21 @@ assert p["class"] == "B" and p["rules"] == "tt12-2025" and p["minutes"] == 20 an
 assert len(p["questions"]) == 30 and len(set(p["questions"])) == 30 and p["questions"] == sorted(p["questions"]), p
 assert len(p["critical"]) == 1 and p["critical"][0] in p["questions"], p
 PY
-[ "$("$APP" --draw-paper --bank "$sample/bank.json" --class B --seed 42)" = "$paper" ] || fail "a seed draws the same paper"
+[ "$("$APP" --draw-paper --bank "$sample/bank.json" --class B --seed 42 "${day[@]}")" = "$paper" ] \
+  || fail "a seed draws the same paper"
+# An exam in March 2027: class B's provisional paper says so and why; class
+# C, which that set lacks, keeps 2025's.
+paper=$("$APP" --draw-paper --bank "$sample/bank.json" --class B --seed 42 --exam-date 2027-03-01)
+/usr/bin/python3 - "$paper" <<'PY' || fail "March paper: $paper"
+import json, sys
+p = json.loads(sys.argv[1])
+assert p["rules"] == "tt108-2027" and p["provisional"] is True and p["note"], p
+assert len(p["questions"]) == 50 and p["minutes"] == 33 and p["pass"] == 45, p
+PY
+paper=$("$APP" --draw-paper --bank "$sample/bank.json" --class C --seed 42 --exam-date 2027-03-01)
+grep -q '"rules":"tt12-2025"' <<<"$paper" && ! grep -q provisional <<<"$paper" || fail "class C in March: $paper"
+rc=0; "$APP" --draw-paper --bank "$sample/bank.json" --class B --exam-date 2027-02-30 2>/dev/null || rc=$?
+[ "$rc" -eq 2 ] || fail "a date that is not one ended with $rc"
 # A rule set beside the bank that began yesterday and ends in 30 days is the
 # one in force today, and its end is told.
 mkdir -p "$WORK/ruled/rules"

@@ -573,6 +573,9 @@ THILAIXE_CHU(kCliTroGiup,
              "                 mã 0, hoặc in mọi lỗi và thoát với mã 1.\n"
              "  --draw-paper --bank TỆP --class HẠNG [--seed SỐ] [--rules TỆP]\n"
              "                 In một đề của hạng rút từ ngân hàng, dạng JSON.\n"
+             "  --exam-date YYYY-MM-DD\n"
+             "                 Với --check-bank hoặc --draw-paper: theo bộ quy tắc có hiệu lực\n"
+             "                 ngày đó thay vì hôm nay.\n"
              "  --export [--bank MÃ|TỆP]\n"
              "                 In mọi bài thi và câu ôn lưu trong thilaixe.sqlite của thư mục làm\n"
              "                 việc (của một ngân hàng nếu chỉ định), dạng JSON.\n"
@@ -600,6 +603,9 @@ THILAIXE_CHU(kCliTroGiup,
              "                 exit 0, or every fault and exit 1.\n"
              "  --draw-paper --bank FILE --class C [--seed N] [--rules FILE]\n"
              "                 Print a paper of class C drawn from the bank, as JSON.\n"
+             "  --exam-date YYYY-MM-DD\n"
+             "                 With --check-bank or --draw-paper: the rule set in force that\n"
+             "                 day instead of today's.\n"
              "  --export [--bank ID|FILE]\n"
              "                 Print every kept attempt and practice box of the working\n"
              "                 folder's thilaixe.sqlite (of one bank when given), as JSON.\n"
@@ -619,6 +625,9 @@ THILAIXE_CHU(kCliHatChiRutDe, "--seed chỉ dùng với --draw-paper / --seed go
 THILAIXE_CHU(
     kCliQuyTacChiKiem,
     "--rules chỉ dùng với --check-bank hoặc --draw-paper / --rules goes with --check-bank or --draw-paper")
+THILAIXE_CHU(kCliNgayThiSai, "--exam-date cần một ngày YYYY-MM-DD / --exam-date takes a date, YYYY-MM-DD")
+THILAIXE_CHU(kCliNgayThiChiKiem, "--exam-date chỉ dùng với --check-bank hoặc --draw-paper / --exam-date goes "
+                                 "with --check-bank or --draw-paper")
 THILAIXE_CHU(kCliKhongPhaiThuMuc, "not a folder")
 THILAIXE_CHU(kCliTenKhongUtf8,
              "thilaixe: %1: tên tệp không phải chữ UTF-8, hãy đổi tên tệp / the file's own name is not "

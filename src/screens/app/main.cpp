@@ -66,6 +66,7 @@ struct DongLenh final {
     QByteArray nhap;               // --import FILE
     bool nganHangMacDinh = false;  // --bank-2025
     QByteArray nganHang, hang, quyTac, hatGiong;
+    QDate ngayThi;  // --exam-date: the rule set in force that day
     std::optional<QByteArray> thuMuc;  // --data, as the bytes given
     QByteArray loi;                    // what is wrong with the arguments
 };
@@ -105,6 +106,12 @@ DongLenh docDongLenh(int argc, char** argv)
              : a == "--rules"    ? d.quyTac
              : a == "--import"   ? d.nhap
                                  : d.hatGiong) = v;
+        } else if (a == "--exam-date") {
+            d.ngayThi = i + 1 < argc ? QDate::fromString(QString::fromLatin1(argv[++i]), Qt::ISODate) : QDate();
+            if (!d.ngayThi.isValid()) {
+                d.loi = txt::kCliNgayThiSai.toUtf8();
+                return d;
+            }
         } else if (a == "--draw-paper") {
             d.rutDe = true;
         } else if (a == "--export") {
@@ -128,6 +135,8 @@ DongLenh docDongLenh(int argc, char** argv)
         d.loi = txt::kCliHatChiRutDe.toUtf8();
     else if (!d.quyTac.isEmpty() && d.kiemTraNganHang.isEmpty() && !d.rutDe)
         d.loi = txt::kCliQuyTacChiKiem.toUtf8();
+    else if (d.ngayThi.isValid() && d.kiemTraNganHang.isEmpty() && !d.rutDe)
+        d.loi = txt::kCliNgayThiChiKiem.toUtf8();
     return d;
 }
 
@@ -186,20 +195,20 @@ std::optional<QString> tepTheoByte(const QByteArray& ten, const char* nguon)
 int lenhNganHang(const DongLenh& d)
 {
     RealSeams seams;
+    const QDate ngay = d.ngayThi.isValid() ? d.ngayThi : seams.bayGio().date();
     const std::optional<QString> quyTac = tepTheoByte(d.quyTac, "--rules");
     if (!quyTac)
         return 2;
     if (!d.rutDe) {
         const std::optional<QString> tep = tepTheoByte(d.kiemTraNganHang, "--check-bank");
-        return tep ? lenhKiemTraNganHang(*tep, *quyTac, seams.bayGio().date()) : 2;
+        return tep ? lenhKiemTraNganHang(*tep, *quyTac, ngay) : 2;
     }
     if (d.nganHang.isEmpty() || d.hang.isEmpty()) {
         inDong(stderr, txt::kCliRutDeCan);
         return 2;
     }
     const std::optional<QString> tep = tepTheoByte(d.nganHang, "--bank");
-    return tep ? lenhRutDe(*tep, QString::fromUtf8(d.hang), d.hatGiong, *quyTac, seams.bayGio().date(),
-                           hatGiong(seams))
+    return tep ? lenhRutDe(*tep, QString::fromUtf8(d.hang), d.hatGiong, *quyTac, ngay, hatGiong(seams))
                : 2;
 }
 

@@ -473,6 +473,7 @@ THILAIXE_CHU(kTepTrangThai, "phải là official hoặc provisional")
 THILAIXE_CHU(kTepTrangThaiEn, "must be official or provisional")
 THILAIXE_CHU(kQuyTacSapHet,
              "Bộ quy tắc %1 hết hiệu lực sau ngày %2 (còn %3 ngày): hãy cập nhật bộ quy tắc mới.")
+THILAIXE_CHU(kQuyTacTiepTheo, "Từ %1 áp dụng \u201c%2\u201d%3.")
 THILAIXE_CHU(kQuyTacTrungId,
              "Hai tệp cùng mang bộ quy tắc \"%1\": %2 và %3; dùng %2. / Two files hold rule set "
              "\"%1\"; the first by name is used.")

@@ -693,6 +693,19 @@ QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay)
         kq.coHieuLuc = true;
         kq.tep = tepCua[static_cast<qsizetype>(*chon)];
         kq.baoHet = baoHetHieuLuc(kq.bo, ngay);
+        // What comes after it, when that is known.
+        if (kq.baoHet) {
+            std::optional<std::size_t> sau;
+            for (std::size_t i : thuTu)
+                if (cacBo[i].tuNgay > kq.bo.denNgay && (!sau || cacBo[i].tuNgay < cacBo[*sau].tuNgay))
+                    sau = i;
+            if (sau)
+                *kq.baoHet +=
+                    QLatin1Char(' ')
+                    + txt::kQuyTacTiepTheo.arg(
+                        cacBo[*sau].tuNgay.toString(QStringLiteral("dd/MM/yyyy")), cacBo[*sau].tieuDe,
+                        cacBo[*sau].duKien ? QLatin1Char(' ') + txt::kDlDuKienNgan : QString());
+        }
         // A class the set in force lacks is practised on the last set in
         // force that had it, and says so.
         std::vector<std::size_t> truoc;

@@ -4,6 +4,7 @@
 #include "rules/history/LichSuThi.h"
 #include "rules/practice/OnTap.h"
 #include "rules/practice/TienBo.h"
+#include "rules/practice/TriNho.h"
 #include "rules/store/KhoHocVien.h"
 #include "rules/store/KhoSqlite.h"
 
@@ -35,6 +36,36 @@ class TestPractice : public QObject {
     Q_OBJECT
 
 private slots:
+    // The memory of a question follows FSRS-6 with its default weights,
+    // checked against values worked by hand from the published formulas:
+    // a first right answer, a right one three days later, a wrong one ten
+    // days after that, a right one again the same day; a first wrong
+    // answer; recall on a day and the days until it falls to a target.
+    void memoryFollowsFsrs6()
+    {
+        using namespace trinho;
+        const QDate d0(2026, 12, 1);
+        TrangThai s = traLoi({}, d0, true);
+        QCOMPARE(s.onDinh, 2.3065);
+        QVERIFY(qAbs(s.doKho - 2.118104) < 1e-6);
+        QVERIFY(qAbs(xacSuatNho(s, d0.addDays(3)) - 0.880948) < 1e-6);
+        s = traLoi(s, d0.addDays(3), true);
+        QVERIFY(qAbs(s.onDinh - 13.826904) < 1e-6);
+        QVERIFY(qAbs(s.doKho - 2.111214) < 1e-6);
+        s = traLoi(s, d0.addDays(13), false);
+        QVERIFY(qAbs(s.onDinh - 1.666141) < 1e-6);
+        QVERIFY(qAbs(s.doKho - 7.392238) < 1e-6);
+        s = traLoi(s, d0.addDays(13), true);
+        QVERIFY(qAbs(s.onDinh - 1.692818) < 1e-6);
+        QCOMPARE(s.soLan, 4);
+        const TrangThai wrong = traLoi({}, d0, false);
+        QCOMPARE(wrong.onDinh, 0.212);
+        QVERIFY(qAbs(wrong.doKho - 6.4133) < 1e-9);
+        QVERIFY(qAbs(xacSuatNho(2.3065, 2.3065) - 0.9) < 1e-12);
+        QVERIFY(qAbs(soNgayDen(2.3065, 0.8) - 7.648261) < 1e-6);
+        QCOMPARE(xacSuatNho(TrangThai{}, d0), 0.0);
+    }
+
     void keptExamsReadBack()
     {
         test::WorkDir d;

@@ -103,8 +103,9 @@ void PhienOn::batDauCau(bool xao, BoSinhSo& rng)
         m_thuTu = thuTuPhuongAn(*c, xao, rng);
 }
 
-std::optional<PhienOn::TraLoi> PhienOn::traLoi(int viTri, const QDate& homNay)
+std::optional<PhienOn::TraLoi> PhienOn::traLoi(int viTri, const QDateTime& luc)
 {
+    const QDate homNay = luc.date();
     const CauHoiNganHang* c = cau() ? m_nh.cau(cau()) : nullptr;
     if (!c || m_daTraLoi || viTri < 1 || viTri > static_cast<int>(m_thuTu.size()))
         return std::nullopt;
@@ -124,6 +125,13 @@ std::optional<PhienOn::TraLoi> PhienOn::traLoi(int viTri, const QDate& homNay)
         // Right once today: again on another day.
         kq.roi = kq.dung;
         kq.soNgay = std::min(kSoNgayThuoc, m_kho.soNgayDungDiemLiet(m_hoSo, m_nh.id).value(onTap));
+    }
+    // Every answer goes into the question's memory too (held with the rest
+    // when the store cannot be written).
+    QString loiNho;
+    if (!m_kho.ghiTraLoi(m_hoSo, m_nh.id, onTap, kq.dung, luc, &loiNho) && kq.daGhi) {
+        kq.daGhi = false;
+        kq.loi = loiNho;
     }
     m_hangDoi.pop_front();
     if (!kq.roi)

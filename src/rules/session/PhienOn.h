@@ -85,7 +85,7 @@ public:
     bool daTraLoi() const { return m_daTraLoi; }
     // The answer at place `viTri` (from 1), on day `homNay`; empty when no
     // question waits for an answer or the place holds no option.
-    std::optional<TraLoi> traLoi(int viTri, const QDate& homNay);
+    std::optional<TraLoi> traLoi(int viTri, const QDateTime& luc);
 
 private:
     KhoHocVien& m_kho;

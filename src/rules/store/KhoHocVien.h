@@ -28,7 +28,7 @@ namespace thilaixe {
 inline const QString kTepKho = QStringLiteral("thilaixe.sqlite");
 // The schema this program writes (PRAGMA user_version); an older store is
 // brought up to it step by step, a newer one is never written.
-constexpr int kPhienBanKho = 2;
+constexpr int kPhienBanKho = 3;
 // PRAGMA application_id: "TLXE", so another program's database is told apart.
 constexpr int kMaUngDungKho = 0x544C5845;
 // How long opening the store waits for another copy of the program holding
@@ -146,6 +146,18 @@ public:
                                  QString* loi = nullptr) = 0;
     // Per critical question, the days it was answered right on.
     virtual QHash<int, int> soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang) = 0;
+
+    // Every answer given in practice or in study (a paper's are its
+    // attempt's), for the memory of each question: when, and right or not.
+    struct TraLoiDaGhi final {
+        int cau = 0;
+        QDateTime luc;
+        bool dung = false;
+    };
+    virtual bool ghiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, const QDateTime& luc,
+                           QString* loi = nullptr) = 0;
+    // Oldest first, with those still waiting to be written.
+    virtual std::vector<TraLoiDaGhi> cacTraLoi(qint64 hoSo, const QString& nganHang) = 0;
 
     // Every practice box kept, of one bank when given: (profile, bank,
     // question, box), by profile, bank and question.

@@ -470,4 +470,49 @@ QHash<int, int> KhoSqlite::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHa
     return kq;
 }
 
+KhoSqlite::ThayDoi KhoSqlite::thayDoiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung,
+                                            const QString& luc)
+{
+    return {[=](LenhSqlite& lenh) {
+                return lenh.chay(QStringLiteral("INSERT INTO answer(profile, bank, question, at, right) "
+                                                "VALUES(?, ?, ?, ?, ?)"),
+                                 {hoSo, nganHang, cau, luc, dung ? 1 : 0});
+            },
+            {},
+            QJsonObject{{QStringLiteral("kind"), QStringLiteral("answer")},
+                        {QStringLiteral("profile"), hoSo},
+                        {QStringLiteral("bank"), nganHang},
+                        {QStringLiteral("question"), cau},
+                        {QStringLiteral("at"), luc},
+                        {QStringLiteral("right"), dung}}};
+}
+
+bool KhoSqlite::ghiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, const QDateTime& luc,
+                          QString* loi)
+{
+    return giaoDich(thayDoiTraLoi(hoSo, nganHang, cau, dung, luc.toString(Qt::ISODate)), loi);
+}
+
+std::vector<KhoHocVien::TraLoiDaGhi> KhoSqlite::cacTraLoi(qint64 hoSo, const QString& nganHang)
+{
+    std::vector<TraLoiDaGhi> kq;
+    m_lenh.chay(
+        QStringLiteral("SELECT question, at, right FROM answer WHERE profile = ? AND bank = ? ORDER BY "
+                       "at, rowid"),
+        {hoSo, nganHang}, [&](QSqlQuery& q) {
+            while (q.next())
+                kq.push_back({q.value(0).toInt(), QDateTime::fromString(q.value(1).toString(), Qt::ISODate),
+                              q.value(2).toInt() != 0});
+        });
+    // Those still held come last: they were given after all that is written.
+    for (const ThayDoi& d : m_choGhi)
+        if (d.moTa.value(QStringLiteral("kind")).toString() == QLatin1String("answer")
+            && d.moTa.value(QStringLiteral("profile")).toInteger() == hoSo
+            && d.moTa.value(QStringLiteral("bank")).toString() == nganHang)
+            kq.push_back({d.moTa.value(QStringLiteral("question")).toInt(),
+                          QDateTime::fromString(d.moTa.value(QStringLiteral("at")).toString(), Qt::ISODate),
+                          d.moTa.value(QStringLiteral("right")).toBool()});
+    return kq;
+}
+
 }  // namespace thilaixe

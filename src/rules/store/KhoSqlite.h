@@ -53,6 +53,9 @@ public:
     bool ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
                          QString* loi = nullptr) override;
     QHash<int, int> soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang) override;
+    bool ghiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, const QDateTime& luc,
+                   QString* loi = nullptr) override;
+    std::vector<TraLoiDaGhi> cacTraLoi(qint64 hoSo, const QString& nganHang) override;
 
     std::vector<DongOnTap> tatCaOnTap(const QString& nganHang = {}) override;
 
@@ -81,6 +84,8 @@ private:
     static ThayDoi thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
                                 const std::shared_ptr<std::pair<MucOnTap, bool>>& ketQua);
     static ThayDoi thayDoiDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QString& ngay);
+    static ThayDoi thayDoiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung,
+                                 const QString& luc);
     static ThayDoi thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri);
     QString lyDo(const QSqlError& e) const;
     void kiemTraWal(const QString& banSao, int khungTrongTep);

@@ -83,11 +83,10 @@ QString KhoSqlite::moTaChoGhi() const
     for (const ThayDoi& d : m_choGhi)
         ++dem[d.moTa.value(QStringLiteral("kind")).toString()];
     QStringList phan;
-    const std::pair<const char*, QString> loai[] = {{"attempt", txt::kKhoChoBaiThi},
-                                                    {"practice", txt::kKhoChoCauOn},
-                                                    {"critical_right", txt::kKhoChoDiemLiet},
-                                                    {"setting", txt::kKhoChoCaiDat},
-                                                    {"", txt::kKhoChoKhac}};
+    const std::pair<const char*, QString> loai[] = {
+        {"attempt", txt::kKhoChoBaiThi},          {"practice", txt::kKhoChoCauOn},
+        {"critical_right", txt::kKhoChoDiemLiet}, {"answer", txt::kKhoChoTraLoi},
+        {"setting", txt::kKhoChoCaiDat},          {"", txt::kKhoChoKhac}};
     for (const auto& [k, chu] : loai)
         if (const int n = dem.value(QString::fromLatin1(k)))
             phan.append(chu.arg(n));
@@ -147,6 +146,9 @@ std::optional<int> KhoSqlite::nhapChoGhi(const QByteArray& noiDung, QString* loi
                                       std::make_shared<std::pair<MucOnTap, bool>>()));
         } else if (loai == QStringLiteral("critical_right") && !nh.isEmpty() && cau > 0) {
             ds.push_back(thayDoiDiemLiet(hoSo, nh, cau, o.value(QStringLiteral("day")).toString()));
+        } else if (loai == QStringLiteral("answer") && !nh.isEmpty() && cau > 0) {
+            ds.push_back(thayDoiTraLoi(hoSo, nh, cau, o.value(QStringLiteral("right")).toBool(),
+                                       o.value(QStringLiteral("at")).toString()));
         } else if (loai == QStringLiteral("setting")) {
             ds.push_back(thayDoiCaiDat(hoSo, o.value(QStringLiteral("key")).toString(),
                                        o.value(QStringLiteral("value")).toString()));

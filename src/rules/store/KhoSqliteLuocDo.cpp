@@ -76,6 +76,14 @@ const std::vector<std::vector<QString>>& cacBuoc()
             QStringLiteral(
                 "CREATE TABLE prediction(attempt INTEGER PRIMARY KEY REFERENCES attempt(id) ON DELETE "
                 "CASCADE, pass REAL NOT NULL, critical REAL NOT NULL)"),
+        },
+        {
+            // 3: every answer of practice and study, for each question's
+            // memory (a paper's answers are its attempt's).
+            QStringLiteral(
+                "CREATE TABLE answer(profile INTEGER NOT NULL REFERENCES profile(id), bank TEXT NOT "
+                "NULL, question INTEGER NOT NULL, at TEXT NOT NULL, right INTEGER NOT NULL)"),
+            QStringLiteral("CREATE INDEX answer_bank ON answer(profile, bank, at)"),
         }};
     return buoc;
 }

@@ -162,6 +162,11 @@ void FormHocChuong::thu(int viTri)
         return;
     m_chon = pa;
     m_hienDapAn = true;
+    // Tried before the key was shown: it counts for the question's memory.
+    QString loi;
+    if (!m_mt.kho().ghiTraLoi(m_mt.kho().hoSoDangHoc(), m_nh->nh.id, cauDangXem(),
+                              pa == m_nh->nh.cau(cauDangXem())->dapAn, m_mt.seams().bayGio(), &loi))
+        m_mt.baoLoiGhiKho(m_daBaoLoi, loi);
     hien();
 }
 

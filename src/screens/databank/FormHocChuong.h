@@ -41,6 +41,7 @@ private:
     void hien();
 
     MoiTruong& m_mt;
+    bool m_daBaoLoi = false;  // a failed write of the store said already
     std::shared_ptr<const NganHangMo> m_nh;
     std::vector<int> m_ds;
     int m_i = 0;

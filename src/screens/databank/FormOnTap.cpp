@@ -133,7 +133,7 @@ void FormOnTap::hien()
 void FormOnTap::traLoi(int viTri)
 {
     const int cau = m_cau;
-    const std::optional<PhienOn::TraLoi> kq = m_phien.traLoi(viTri, m_mt.seams().bayGio().date());
+    const std::optional<PhienOn::TraLoi> kq = m_phien.traLoi(viTri, m_mt.seams().bayGio());
     if (!kq)
         return;
     if (!kq->daGhi)

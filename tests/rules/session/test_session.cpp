@@ -2,6 +2,7 @@
 #include "sample/NganHangMau2025.h"
 
 #include "rules/databank/NganHangCauHoi.h"
+#include "rules/session/KeHoach.h"
 #include "rules/session/PhienOn.h"
 #include "rules/session/PhienThi.h"
 #include "rules/store/KhoSqlite.h"
@@ -28,6 +29,48 @@ class TestSession : public QObject {
     Q_OBJECT
 
 private slots:
+    // Today's plan from each question's memory: a paper's blank counts as
+    // wrong, the due come first (critical first), new questions are spread
+    // to meet the pool a week before the exam day (critical first), all
+    // within the day's limit; recall on the exam day is the pool's mean.
+    void todaysPlan()
+    {
+        const QDate today(2026, 12, 20);
+        BaiLam b;
+        b.cau = {1, 2};
+        b.dapAn = {1, 1};
+        b.traLoi = {1, 0};
+        b.ketThuc = QDateTime(today.addDays(-10), QTime(9, 0));
+        const std::vector<trinho::TrangThai> nho = triNhoCacCau(
+            20, {b}, {{3, QDateTime(today, QTime(8, 0)), true}, {2, QDateTime(today, QTime(8, 5)), true}});
+        QVERIFY(nho[2].daGap() && nho[2].soLan == 2);  // the blank, then a right answer today
+        QCOMPARE(nho[1].onDinh, 2.3065);
+        std::vector<int> pool;
+        for (int q = 1; q <= 20; ++q)
+            pool.push_back(q);
+        const QSet<int> liet{5, 9};
+        // Exam in 14 days: 17 unseen to meet in the 8 days up to a week before.
+        KeHoachNgay k = lapKeHoach(nho, pool, liet, today, today.addDays(14), 40);
+        QCOMPARE(k.denHan, (std::vector<int>{1}));
+        QCOMPARE(k.soChuaGap, 17);
+        QCOMPARE(k.moi, (std::vector<int>{5, 9, 4}));
+        QCOMPARE(k.phien(), (std::vector<int>{1, 5, 9, 4}));
+        const double r =
+            (trinho::xacSuatNho(nho[1], today.addDays(14)) + trinho::xacSuatNho(nho[2], today.addDays(14))
+             + trinho::xacSuatNho(nho[3], today.addDays(14)))
+            / 20;
+        QVERIFY(k.nhoNgayThi && qAbs(*k.nhoNgayThi - r) < 1e-12);
+        // A limit of two: the due one and one new.
+        k = lapKeHoach(nho, pool, liet, today, today.addDays(14), 2);
+        QCOMPARE(k.phien(), (std::vector<int>{1, 5}));
+        // No exam day: the usual pace, and no recall to foresee.
+        k = lapKeHoach(nho, pool, liet, today, std::nullopt, 40);
+        QCOMPARE(k.moi.size(), std::size_t{17});
+        QVERIFY(!k.nhoNgayThi);
+        // The exam is tomorrow: everything unseen is today's.
+        QCOMPARE(lapKeHoach(nho, pool, liet, today, today.addDays(1), 40).moi.size(), std::size_t{17});
+    }
+
     // A class A1 paper (19 minutes) through its countdown: each warning
     // once and in its place, the time-out hands it in, answers after that
     // change nothing, and the record ends at the deadline even when the
@@ -152,20 +195,23 @@ private slots:
         const std::vector<int> liet{2, 4, 6};
         BoSinhSo rng(1);
         const QDate day1(2026, 12, 1);
+        const QDateTime at1(day1, QTime(9, 0));
         {
             PhienOn p(kho, 1, bank(), PhienOn::CheDo::DiemLiet, liet);
             QCOMPARE(p.cau(), 2);
             p.batDauCau(false, rng);
-            const auto right = p.traLoi(viTriCua(p.thuTu(), bank().cau(2)->dapAn), day1);
+            const auto right = p.traLoi(viTriCua(p.thuTu(), bank().cau(2)->dapAn), at1);
             QVERIFY(right && right->dung && right->roi && right->daGhi);
             QCOMPARE(right->soNgay, 1);
-            QVERIFY(!p.traLoi(1, day1));  // already answered
+            QVERIFY(!p.traLoi(1, at1));  // already answered
             p.batDauCau(false, rng);
             QCOMPARE(p.cau(), 4);
             const int wrong = bank().cau(4)->dapAn % bank().cau(4)->soPhuongAn + 1;
-            const auto miss = p.traLoi(viTriCua(p.thuTu(), wrong), day1);
+            const auto miss = p.traLoi(viTriCua(p.thuTu(), wrong), at1);
             QVERIFY(miss && !miss->dung && !miss->roi);
             QCOMPARE(p.con(), std::size_t{2});  // 6, then 4 again
+            // Both answers went into the questions' memory.
+            QCOMPARE(kho.cacTraLoi(1, bank().id).size(), std::size_t{2});
         }
         PhienOn again(kho, 1, bank(), PhienOn::CheDo::DiemLiet, liet);
         again.batDauCau(false, rng);

@@ -157,8 +157,8 @@ private slots:
             QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"old"_s);
             db.setDatabaseName(file);
             QVERIFY(db.open());
-            for (const QString& sql :
-                 {u"DROP TABLE critical_right"_s, u"DROP TABLE prediction"_s, u"PRAGMA user_version = 1"_s})
+            for (const QString& sql : {u"DROP TABLE critical_right"_s, u"DROP TABLE prediction"_s,
+                                       u"DROP TABLE answer"_s, u"PRAGMA user_version = 1"_s})
                 QVERIFY(QSqlQuery(db).exec(sql));
             db.close();
         }

@@ -172,6 +172,29 @@ private slots:
         QCOMPARE(days.size(), 2);
         QVERIFY(kho->soNgayDungDiemLiet(2, kBank).isEmpty());
     }
+
+    // Answers of practice and study come back in the order given, each
+    // learner and bank apart.
+    void answersAreLogged_data() { implementations(); }
+    void answersAreLogged()
+    {
+        test::WorkDir d;
+        std::unique_ptr<KhoHocVien> kho = open(d);
+        const QDateTime t(QDate(2026, 12, 1), QTime(9, 0));
+        QVERIFY(kho->ghiTraLoi(1, kBank, 7, false, t));
+        QVERIFY(kho->ghiTraLoi(1, kBank, 7, true, t.addDays(2)));
+        QVERIFY(kho->ghiTraLoi(1, kBank, 9, true, t.addSecs(60)));
+        const qint64 other = *kho->themHoSo(u"Lan"_s);
+        QVERIFY(kho->ghiTraLoi(other, kBank, 7, true, t));
+        QVERIFY(kho->ghiTraLoi(1, u"other"_s, 7, true, t));
+        const std::vector<KhoHocVien::TraLoiDaGhi> a = kho->cacTraLoi(1, kBank);
+        QCOMPARE(a.size(), std::size_t{3});
+        QCOMPARE(a[0].cau, 7);
+        QVERIFY(!a[0].dung && a[0].luc == t);
+        QCOMPARE(a[1].cau, 9);
+        QVERIFY(a[2].dung && a[2].luc == t.addDays(2));
+        QCOMPARE(kho->cacTraLoi(other, kBank).size(), std::size_t{1});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestKhoConformance)

@@ -1,0 +1,97 @@
+#include "rules/session/KeHoach.h"
+
+#include <algorithm>
+
+namespace thilaixe {
+
+std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiLam>& baiLam,
+                                            const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi)
+{
+    struct Lan final {
+        QDateTime luc;
+        int cau;
+        bool dung;
+    };
+    std::vector<Lan> ds;
+    ds.reserve(traLoi.size() + baiLam.size() * 30);
+    for (const BaiLam& b : baiLam)
+        for (std::size_t i = 0; i < b.cau.size(); ++i)
+            ds.push_back(
+                {b.ketThuc, b.cau[i],
+                 i < b.traLoi.size() && i < b.dapAn.size() && b.traLoi[i] != 0 && b.traLoi[i] == b.dapAn[i]});
+    for (const KhoHocVien::TraLoiDaGhi& t : traLoi)
+        ds.push_back({t.luc, t.cau, t.dung});
+    std::stable_sort(ds.begin(), ds.end(), [](const Lan& a, const Lan& b) { return a.luc < b.luc; });
+    std::vector<trinho::TrangThai> kq(static_cast<std::size_t>(std::max(soCauHoi, 0)) + 1);
+    for (const Lan& l : ds)
+        if (l.cau >= 1 && l.cau <= soCauHoi) {
+            trinho::TrangThai& s = kq[static_cast<std::size_t>(l.cau)];
+            s = trinho::traLoi(s, l.luc.date(), l.dung);
+        }
+    return kq;
+}
+
+std::vector<trinho::TrangThai> triNhoCuaHocVien(KhoHocVien& kho, qint64 hoSo, const NganHang& nh)
+{
+    return triNhoCacCau(static_cast<int>(nh.cauHoi.size()), kho.cacBaiLam(hoSo, nh.id),
+                        kho.cacTraLoi(hoSo, nh.id));
+}
+
+std::vector<int> KeHoachNgay::phien() const
+{
+    std::vector<int> kq = denHan;
+    kq.insert(kq.end(), moi.begin(), moi.end());
+    return kq;
+}
+
+KeHoachNgay lapKeHoach(const std::vector<trinho::TrangThai>& nho, const std::vector<int>& nhom,
+                       const QSet<int>& liet, const QDate& homNay, const std::optional<QDate>& ngayThi,
+                       int gioiHan)
+{
+    KeHoachNgay kh;
+    kh.soTrongBo = static_cast<int>(nhom.size());
+    std::vector<std::pair<double, int>> denHan;
+    std::vector<int> chuaGap;
+    double tongNgayThi = 0;
+    const auto trangThai = [&](int c) {
+        return c >= 0 && static_cast<std::size_t>(c) < nho.size() ? nho[static_cast<std::size_t>(c)]
+                                                                  : trinho::TrangThai{};
+    };
+    for (int c : nhom) {
+        const trinho::TrangThai s = trangThai(c);
+        if (!s.daGap()) {
+            chuaGap.push_back(c);
+            continue;
+        }
+        const double r = trinho::xacSuatNho(s, homNay);
+        if (r < kMucNho)
+            denHan.emplace_back(r, c);
+        if (ngayThi)
+            tongNgayThi += trinho::xacSuatNho(s, *ngayThi);
+    }
+    kh.soChuaGap = static_cast<int>(chuaGap.size());
+    if (ngayThi && !nhom.empty())
+        kh.nhoNgayThi = tongNgayThi / static_cast<double>(nhom.size());
+    // Critical first, then the least likely recalled; new: critical first.
+    std::stable_sort(denHan.begin(), denHan.end(), [&](const auto& a, const auto& b) {
+        const bool la = liet.contains(a.second), lb = liet.contains(b.second);
+        return la != lb ? la : a.first < b.first;
+    });
+    std::stable_partition(chuaGap.begin(), chuaGap.end(), [&](int c) { return liet.contains(c); });
+    const int gioi = std::max(gioiHan, 1);
+    for (const auto& [r, c] : denHan)
+        if (static_cast<int>(kh.denHan.size()) < gioi)
+            kh.denHan.push_back(c);
+    int moiHomNay = kMoiMoiNgayMacDinh;
+    if (ngayThi) {
+        // Days left to meet them all, today included.
+        const qint64 con = std::max<qint64>(1, homNay.daysTo(ngayThi->addDays(-kGapTruocNgayThi)) + 1);
+        moiHomNay = static_cast<int>((static_cast<qint64>(chuaGap.size()) + con - 1) / con);
+    }
+    moiHomNay =
+        std::min({moiHomNay, gioi - static_cast<int>(kh.denHan.size()), static_cast<int>(chuaGap.size())});
+    kh.moi.assign(chuaGap.begin(), chuaGap.begin() + std::max(moiHomNay, 0));
+    return kh;
+}
+
+}  // namespace thilaixe

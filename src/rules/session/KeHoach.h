@@ -1,0 +1,53 @@
+#pragma once
+
+#include "rules/databank/NganHangCauHoi.h"
+#include "rules/practice/TriNho.h"
+#include "rules/store/KhoHocVien.h"
+
+#include <QDate>
+#include <QSet>
+
+#include <optional>
+#include <vector>
+
+namespace thilaixe {
+
+// The memory of every question of a bank (index = question number) from a
+// learner's answers: each kept attempt's slots at the attempt's end (a
+// blank is a wrong answer) and each answer of practice and study, in the
+// order they were given.
+std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiLam>& baiLam,
+                                            const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi);
+std::vector<trinho::TrangThai> triNhoCuaHocVien(KhoHocVien& kho, qint64 hoSo, const NganHang& nh);
+
+// A question is due once its chance of recall falls below this.
+constexpr double kMucNho = 0.9;
+// Questions a day when the learner sets no limit, and new ones a day when
+// no exam day is set.
+constexpr int kGioiHanMacDinh = 40;
+constexpr int kMoiMoiNgayMacDinh = 20;
+// Every question is met at least this many days before the exam day.
+constexpr int kGapTruocNgayThi = 7;
+
+// Today's plan for a class's pool.
+struct KeHoachNgay final {
+    std::vector<int> denHan;  // due: critical first, then the least likely recalled
+    std::vector<int> moi;     // new today: critical first, then by number
+    int soChuaGap = 0;        // questions of the pool never answered
+    int soTrongBo = 0;        // questions of the pool
+    // The mean chance of recall over the pool on the exam day if nothing
+    // more were learned (unset without an exam day).
+    std::optional<double> nhoNgayThi;
+    // Today's session: the due questions, then the new ones.
+    std::vector<int> phien() const;
+};
+
+// `nhom`: the pool (its question numbers); `liet`: its critical questions.
+// New questions are spread so that the whole pool is met kGapTruocNgayThi
+// days before the exam day (kMoiMoiNgayMacDinh a day without one); due and
+// new together stay within `gioiHan`, the due first.
+KeHoachNgay lapKeHoach(const std::vector<trinho::TrangThai>& nho, const std::vector<int>& nhom,
+                       const QSet<int>& liet, const QDate& homNay, const std::optional<QDate>& ngayThi,
+                       int gioiHan);
+
+}  // namespace thilaixe

@@ -50,6 +50,7 @@ TrangThai traLoi(const TrangThai& s, const QDate& ngay, bool dung)
     m.lanCuoi = ngay;
     ++m.soLan;
     if (!s.daGap()) {
+        m.lanDau = ngay;
         m.onDinh = std::max(kW[static_cast<std::size_t>(g) - 1], kOnDinhToiThieu);
         m.doKho = std::clamp(doKhoDau(g), 1.0, 10.0);
         return m;

@@ -23,6 +23,7 @@ inline constexpr std::array<double, 21> kW = {0.212,  1.2931, 2.3065, 8.2956, 6.
 struct TrangThai final {
     double onDinh = 0;  // stability, days
     double doKho = 0;   // difficulty, 1..10
+    QDate lanDau;       // the day of the first answer
     QDate lanCuoi;      // the day of the last answer (invalid: never answered)
     int soLan = 0;      // answers so far
     bool daGap() const { return lanCuoi.isValid(); }

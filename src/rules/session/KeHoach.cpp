@@ -52,6 +52,9 @@ KeHoachNgay lapKeHoach(const std::vector<trinho::TrangThai>& nho, const std::vec
     kh.soTrongBo = static_cast<int>(nhom.size());
     std::vector<std::pair<double, int>> denHan;
     std::vector<int> chuaGap;
+    // What today already did: questions met for the first time, and every
+    // question answered, count against today's share and limit.
+    int gapHomNay = 0, daLamHomNay = 0;
     double tongNgayThi = 0;
     const auto trangThai = [&](int c) {
         return c >= 0 && static_cast<std::size_t>(c) < nho.size() ? nho[static_cast<std::size_t>(c)]
@@ -63,6 +66,8 @@ KeHoachNgay lapKeHoach(const std::vector<trinho::TrangThai>& nho, const std::vec
             chuaGap.push_back(c);
             continue;
         }
+        gapHomNay += s.lanDau == homNay ? 1 : 0;
+        daLamHomNay += s.lanCuoi == homNay ? 1 : 0;
         const double r = trinho::xacSuatNho(s, homNay);
         if (r < kMucNho)
             denHan.emplace_back(r, c);
@@ -78,16 +83,18 @@ KeHoachNgay lapKeHoach(const std::vector<trinho::TrangThai>& nho, const std::vec
         return la != lb ? la : a.first < b.first;
     });
     std::stable_partition(chuaGap.begin(), chuaGap.end(), [&](int c) { return liet.contains(c); });
-    const int gioi = std::max(gioiHan, 1);
+    const int gioi = std::max(gioiHan - daLamHomNay, 0);
     for (const auto& [r, c] : denHan)
         if (static_cast<int>(kh.denHan.size()) < gioi)
             kh.denHan.push_back(c);
     int moiHomNay = kMoiMoiNgayMacDinh;
     if (ngayThi) {
-        // Days left to meet them all, today included.
+        // Days left to meet them all, today included, from where the day
+        // began.
         const qint64 con = std::max<qint64>(1, homNay.daysTo(ngayThi->addDays(-kGapTruocNgayThi)) + 1);
-        moiHomNay = static_cast<int>((static_cast<qint64>(chuaGap.size()) + con - 1) / con);
+        moiHomNay = static_cast<int>((static_cast<qint64>(chuaGap.size()) + gapHomNay + con - 1) / con);
     }
+    moiHomNay -= gapHomNay;
     moiHomNay =
         std::min({moiHomNay, gioi - static_cast<int>(kh.denHan.size()), static_cast<int>(chuaGap.size())});
     kh.moi.assign(chuaGap.begin(), chuaGap.begin() + std::max(moiHomNay, 0));

@@ -45,7 +45,9 @@ struct KeHoachNgay final {
 // `nhom`: the pool (its question numbers); `liet`: its critical questions.
 // New questions are spread so that the whole pool is met kGapTruocNgayThi
 // days before the exam day (kMoiMoiNgayMacDinh a day without one); due and
-// new together stay within `gioiHan`, the due first.
+// new together stay within `gioiHan`, the due first. What was answered
+// today already counts: questions met today against today's share of new
+// ones, every question answered today against the limit.
 KeHoachNgay lapKeHoach(const std::vector<trinho::TrangThai>& nho, const std::vector<int>& nhom,
                        const QSet<int>& liet, const QDate& homNay, const std::optional<QDate>& ngayThi,
                        int gioiHan);

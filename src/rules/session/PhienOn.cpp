@@ -79,6 +79,10 @@ void PhienOn::napLai()
         m_hangDoi.assign(ds.begin(), ds.end());
         return;
     }
+    if (m_cheDo == CheDo::HomNay) {
+        m_hangDoi.assign(m_liet.begin(), m_liet.end());
+        return;
+    }
     const std::vector<int> ds = hangDoiDiemLiet(m_liet, m_kho.soNgayDungDiemLiet(m_hoSo, m_nh.id));
     m_hangDoi.assign(ds.begin(), ds.end());
 }
@@ -119,6 +123,11 @@ std::optional<PhienOn::TraLoi> PhienOn::traLoi(int viTri, const QDateTime& luc)
         kq.daGhi = m_kho.traLoiOnTap(m_hoSo, m_nh.id, onTap, kq.dung, &sau, nullptr, &kq.loi);
         kq.roi = !sau.canOn;
         kq.dungLienTiep = sau.dungLienTiep;
+    } else if (m_cheDo == CheDo::HomNay) {
+        // Once each; a critical question right counts for its days too.
+        if (kq.dung && c->diemLiet)
+            kq.daGhi = m_kho.ghiDungDiemLiet(m_hoSo, m_nh.id, onTap, homNay, &kq.loi);
+        kq.roi = true;
     } else {
         if (kq.dung)
             kq.daGhi = m_kho.ghiDungDiemLiet(m_hoSo, m_nh.id, onTap, homNay, &kq.loi);

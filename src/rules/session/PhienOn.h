@@ -43,7 +43,9 @@ QString theoThuTuHien(const QString& van, const std::vector<int>& thuTu);
 // caller gives the day and the random source. The bank must outlive it.
 class PhienOn final {
 public:
-    enum class CheDo { CauSai, DiemLiet };
+    // Misses (Leitner boxes), critical questions, or today's plan (each
+    // question of the list once).
+    enum class CheDo { CauSai, DiemLiet, HomNay };
 
     struct TraLoi final {
         bool dung = false;
@@ -59,7 +61,8 @@ public:
     // given (the 300-question bank keeps its exams in the history file).
     using DocLanThi = std::function<std::vector<LanThi>()>;
 
-    // `liet`: a class's critical questions (critical practice only).
+    // `liet`: a class's critical questions (critical practice), or today's
+    // list (today's plan).
     PhienOn(KhoHocVien& kho, qint64 hoSo, const NganHang& nh, CheDo cheDo, std::vector<int> liet = {},
             DocLanThi docLanThi = {});
 

@@ -35,6 +35,7 @@ const QString kKhoaAmBao = QStringLiteral("sound");
 const QString kKhoaDao = QStringLiteral("shuffle");
 const QString kKhoaCoChu = QStringLiteral("text_size");
 const QString kKhoaNgayThi = QStringLiteral("exam_date");
+const QString kKhoaGioiHan = QStringLiteral("daily_limit");
 QString khoaHang(const QString& nganHang) { return QStringLiteral("class:") + nganHang; }
 
 QString chuBat(bool bat) { return bat ? QStringLiteral("1") : QStringLiteral("0"); }
@@ -177,6 +178,16 @@ bool KhoHocVien::datNgayThi(qint64 hoSo, const std::optional<QDate>& ngay, QStri
 {
     return datCaiDat(hoSo, kKhoaNgayThi, ngay && ngay->isValid() ? ngay->toString(Qt::ISODate) : QString(),
                      loi);
+}
+
+int KhoHocVien::gioiHanNgay(qint64 hoSo)
+{
+    return std::clamp(caiDat(hoSo, kKhoaGioiHan, QStringLiteral("40")).toInt(), 1, 500);
+}
+
+bool KhoHocVien::datGioiHanNgay(qint64 hoSo, int soCau, QString* loi)
+{
+    return datCaiDat(hoSo, kKhoaGioiHan, QString::number(std::clamp(soCau, 1, 500)), loi);
 }
 
 int KhoHocVien::coChu(qint64 hoSo)

@@ -111,6 +111,9 @@ public:
     // readiness and the plan follow the rule set in force that day.
     std::optional<QDate> ngayThi(qint64 hoSo);
     bool datNgayThi(qint64 hoSo, const std::optional<QDate>& ngay, QString* loi = nullptr);
+    // The most questions a day "Hôm nay" gives (kGioiHanMacDinh unless set).
+    int gioiHanNgay(qint64 hoSo);
+    bool datGioiHanNgay(qint64 hoSo, int soCau, QString* loi = nullptr);
     // Steps of the question's text size from the desktop's (-3 to 12, each
     // an eighth larger), 0 by default.
     int coChu(qint64 hoSo);

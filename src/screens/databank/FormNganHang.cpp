@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -199,6 +200,33 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     soLieu->addWidget(m_conSai);
     soLieu->addStretch(1);
     doc->addLayout(soLieu);
+    // Today's plan: what is due, what is new, and the day's limit.
+    auto* dongHomNay = new QHBoxLayout;
+    auto* homNay = new QPushButton(txt::kDlHomNay, this);
+    homNay->setObjectName(QStringLiteral("CM_HomNay"));
+    homNay->setMinimumHeight(44);
+    QFont dam = homNay->font();
+    dam.setBold(true);
+    homNay->setFont(dam);
+    m_homNay = new QLabel(this);
+    m_homNay->setObjectName(QStringLiteral("LB_HomNay"));
+    m_homNay->setWordWrap(true);
+    auto* nhanGioiHan = new QLabel(txt::kDlGioiHan, this);
+    m_gioiHan = new QSpinBox(this);
+    m_gioiHan->setObjectName(QStringLiteral("SB_GioiHan"));
+    m_gioiHan->setRange(5, 500);
+    m_gioiHan->setSuffix(txt::kDlGioiHanDonVi);
+    nhanGioiHan->setBuddy(m_gioiHan);
+    dongHomNay->addWidget(homNay);
+    dongHomNay->addWidget(m_homNay, 1);
+    dongHomNay->addWidget(nhanGioiHan);
+    dongHomNay->addWidget(m_gioiHan);
+    doc->addLayout(dongHomNay);
+    connect(homNay, &QPushButton::clicked, this, [this] { moHomNay(); });
+    connect(m_gioiHan, &QSpinBox::valueChanged, this, [this](int n) {
+        m_mt.kho().datGioiHanNgay(hoSo(), n);
+        capNhat();
+    });
 
     auto* hanhDong = new QGridLayout;
     const std::pair<QString, QString> nut[] = {{QStringLiteral("CM_ThiThu"), txt::kDlThiThu},
@@ -333,7 +361,8 @@ void FormNganHang::doiHoSo()
         m_dao->setChecked(kho.daoPhuongAn(h));
         const QDate homNay = m_mt.seams().bayGio().date();
         const std::optional<QDate> thi = kho.ngayThi(h);
-        const QSignalBlocker e(m_coNgayThi), f(m_ngayThi);
+        const QSignalBlocker e(m_coNgayThi), f(m_ngayThi), g(m_gioiHan);
+        m_gioiHan->setValue(kho.gioiHanNgay(h));
         m_coNgayThi->setChecked(thi.has_value());
         m_ngayThi->setMinimumDate(std::min(homNay, thi.value_or(homNay)));
         m_ngayThi->setDate(thi.value_or(homNay.addDays(30)));
@@ -394,6 +423,15 @@ void FormNganHang::capNhat()
     if (const std::optional<QString> vi = khongRutDuoc(m_nh->nh, *q))
         dong += QStringLiteral("\n⚠ ") + txt::kDlKhongRutDuoc.arg(q->hang, *vi);
     m_dongQuyTac->setText(dong);
+    {
+        const KeHoachNgay k = keHoachHomNay(m_mt, *m_nh, hoSo(), q->hang);
+        QString homNay =
+            txt::kDlDongHomNay.arg(k.denHan.size()).arg(k.moi.size()).arg(k.soChuaGap).arg(k.soTrongBo);
+        if (k.nhoNgayThi)
+            homNay += txt::kDlNhoNgayThi.arg(ui::phanTram(*k.nhoNgayThi));
+        m_homNay->setText(homNay);
+        findChild<QPushButton*>(QStringLiteral("CM_HomNay"))->setAccessibleDescription(homNay);
+    }
     // Longer lines (a provisional set, a class taken from an older one)
     // make the home taller, never cut.
     if (isVisible() && layout()->hasHeightForWidth())
@@ -456,17 +494,18 @@ FormHocChuong* FormNganHang::hocTheoChuong(int cau)
     return m_hoc;
 }
 
-FormOnTap* FormNganHang::onCauSai() { return moOn(false); }
+FormOnTap* FormNganHang::onCauSai() { return moOn(FormOnTap::CheDo::CauSai); }
 
-FormOnTap* FormNganHang::onDiemLiet() { return moOn(true); }
+FormOnTap* FormNganHang::onDiemLiet() { return moOn(FormOnTap::CheDo::DiemLiet); }
 
 // One practice window at a time: opening the other kind closes it.
-FormOnTap* FormNganHang::moOn(bool diemLiet)
+FormOnTap* FormNganHang::moHomNay() { return moOn(FormOnTap::CheDo::HomNay); }
+
+FormOnTap* FormNganHang::moOn(FormOnTap::CheDo cheDo)
 {
     if (m_on)
         m_on->close();
-    m_on = new FormOnTap(m_mt, m_nh, hoSo(), hang(),
-                         diemLiet ? FormOnTap::CheDo::DiemLiet : FormOnTap::CheDo::CauSai);
+    m_on = new FormOnTap(m_mt, m_nh, hoSo(), hang(), cheDo);
     connect(m_on, &FormOnTap::daDoi, this, &FormNganHang::capNhat);
     hienCuaSo(m_on);
     return m_on;

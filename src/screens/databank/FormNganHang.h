@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/session/PhienOn.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -8,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QSpinBox;
 class QLabel;
 class QPushButton;
 
@@ -48,6 +51,8 @@ public:
     FormHocChuong* hocTheoChuong(int cau = 0);
     FormOnTap* onCauSai();
     FormOnTap* onDiemLiet();
+    // Today's plan ("Hôm nay").
+    FormOnTap* moHomNay();
     FormTimCau* timCauHoi();
     FormTienBo* tienBo();
     // The figures shown (mastery, mistakes to practise) read again.
@@ -66,7 +71,7 @@ protected:
 
 private:
     void hienCuaSo(QWidget* w);
-    FormOnTap* moOn(bool diemLiet);
+    FormOnTap* moOn(PhienOn::CheDo cheDo);
     void doiHoSo();
     void doiNgayThi();
     // The rule set of the learner's exam day, or today's.
@@ -83,6 +88,8 @@ private:
     QDateEdit* m_ngayThi;
     QLabel* m_dongNgayThi;
     QLabel* m_vung;
+    QLabel* m_homNay;
+    QSpinBox* m_gioiHan;
     QLabel* m_conSai;
     QComboBox* m_chonGiaoDien;
     QCheckBox* m_amBao;

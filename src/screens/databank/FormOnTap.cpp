@@ -25,6 +25,8 @@ namespace {
 std::vector<int> lietCuaHang(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang,
                              FormOnTap::CheDo cheDo)
 {
+    if (cheDo == FormOnTap::CheDo::HomNay)
+        return keHoachHomNay(mt, nh, hoSo, hang).phien();
     const QuyTacHang* q = nh.quyTacHocVien(mt.kho(), hoSo, mt.seams().bayGio().date()).timHang(hang);
     return cheDo == FormOnTap::CheDo::DiemLiet && q ? nh.cauDiemLiet(*q) : std::vector<int>{};
 }
@@ -41,7 +43,9 @@ FormOnTap::FormOnTap(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
               })
                            : PhienOn::DocLanThi{})
 {
-    setObjectName(cheDo == CheDo::CauSai ? QStringLiteral("FormOnSai") : QStringLiteral("FormOnLiet"));
+    setObjectName(cheDo == CheDo::CauSai   ? QStringLiteral("FormOnSai")
+                  : cheDo == CheDo::HomNay ? QStringLiteral("FormHomNay")
+                                           : QStringLiteral("FormOnLiet"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tieuDe());
     auto* doc = new QVBoxLayout(this);
@@ -95,7 +99,9 @@ FormOnTap::FormOnTap(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
 
 QString FormOnTap::tieuDe() const
 {
-    return (m_phien.cheDo() == CheDo::CauSai ? txt::kDlTieuDeOnSai : txt::kDlTieuDeOnLiet)
+    return (m_phien.cheDo() == CheDo::CauSai   ? txt::kDlTieuDeOnSai
+            : m_phien.cheDo() == CheDo::HomNay ? txt::kDlTieuDeHomNay
+                                               : txt::kDlTieuDeOnLiet)
         .arg(m_nh->nh.tieuDe);
 }
 
@@ -115,10 +121,11 @@ void FormOnTap::hien()
         m_dong->setFocus();
         m_con->clear();
         setWindowTitle(tieuDe());
-        m_trong->setText(m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlDaVungHet.arg(m_phien.soLiet())
-                         : m_lichSuHong                     ? txt::kLichSuKhongDoc
-                         : m_phien.coBaiLam()               ? txt::kDlKhongConSai
-                                                            : txt::kDlChuaCoBai);
+        m_trong->setText(m_phien.cheDo() == CheDo::HomNay     ? txt::kDlHomNayXong
+                         : m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlDaVungHet.arg(m_phien.soLiet())
+                         : m_lichSuHong                       ? txt::kLichSuKhongDoc
+                         : m_phien.coBaiLam()                 ? txt::kDlKhongConSai
+                                                              : txt::kDlChuaCoBai);
         ui::thongBaoTruyCap(m_trong, m_trong->text());
         return;
     }
@@ -140,8 +147,9 @@ void FormOnTap::traLoi(int viTri)
         m_mt.baoLoiGhiKho(m_daBaoLoi, kq->loi);
     QString them;
     if (kq->dung)
-        them = m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlNgayDung.arg(kq->soNgay).arg(kSoNgayThuoc)
-               : kq->roi                          ? txt::kDlDungRoiDS
+        them = m_phien.cheDo() == CheDo::HomNay     ? QString()
+               : m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlNgayDung.arg(kq->soNgay).arg(kSoNgayThuoc)
+               : kq->roi                            ? txt::kDlDungRoiDS
                          : txt::kDlDungLienTiep.arg(kq->dungLienTiep).arg(kDungDeXong);
     const CauHoiNganHang& c = *m_nh->nh.cau(cau);
     m_khung->hien(c, m_nh->thuMuc, txt::kCauHoiSoHoc + QLatin1Char(' ') + QString::number(c.so),

@@ -4,6 +4,7 @@
 #include "rules/store/KhoHocVien.h"
 
 #include "screens/common/MoiTruong.h"
+#include "screens/common/Seams.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -42,6 +43,25 @@ QDate NganHangMo::ngayQuyTac(KhoHocVien& kho, qint64 hoSo, const QDate& homNay)
 {
     const std::optional<QDate> thi = kho.ngayThi(hoSo);
     return thi && *thi >= homNay ? *thi : homNay;
+}
+
+KeHoachNgay keHoachHomNay(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang)
+{
+    KhoHocVien& kho = mt.kho();
+    const QDate homNay = mt.seams().bayGio().date();
+    const QuyTacHang* q = nh.quyTacHocVien(kho, hoSo, homNay).timHang(hang);
+    std::vector<int> nhom;
+    QSet<int> liet;
+    for (const CauHoiNganHang& c : nh.nh.cauHoi)
+        if (!q || q->nhom.isEmpty() || c.nhom.contains(q->nhom)) {
+            nhom.push_back(c.so);
+            if (c.diemLiet)
+                liet.insert(c.so);
+        }
+    std::optional<QDate> thi = kho.ngayThi(hoSo);
+    if (thi && *thi < homNay)
+        thi.reset();
+    return lapKeHoach(triNhoCuaHocVien(kho, hoSo, nh.nh), nhom, liet, homNay, thi, kho.gioiHanNgay(hoSo));
 }
 
 std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QString* loi)

@@ -3,6 +3,7 @@
 #include "rules/databank/NganHangCauHoi.h"
 #include "rules/databank/TimKiem.h"
 #include "rules/practice/LanThi.h"
+#include "rules/session/KeHoach.h"
 
 #include <QString>
 
@@ -61,6 +62,10 @@ private:
     mutable std::unique_ptr<ChiMucTimKiem> m_chiMuc;
     mutable std::map<QDate, BoQuyTac> m_quyTacKhac;
 };
+
+// Today's plan for a learner's class: its pool and critical questions by
+// the rule of the learner's exam day, their memory, their daily limit.
+KeHoachNgay keHoachHomNay(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang);
 
 // Reads a bank file and picks its rule set for day `ngay`; empty with the
 // reason (every fault, one per line) when it cannot be used.

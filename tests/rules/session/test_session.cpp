@@ -32,7 +32,8 @@ private slots:
     // Today's plan from each question's memory: a paper's blank counts as
     // wrong, the due come first (critical first), new questions are spread
     // to meet the pool a week before the exam day (critical first), all
-    // within the day's limit; recall on the exam day is the pool's mean.
+    // within the day's limit, with what today did already counted; recall
+    // on the exam day is the pool's mean.
     void todaysPlan()
     {
         const QDate today(2026, 12, 20);
@@ -49,20 +50,23 @@ private slots:
         for (int q = 1; q <= 20; ++q)
             pool.push_back(q);
         const QSet<int> liet{5, 9};
-        // Exam in 14 days: 17 unseen to meet in the 8 days up to a week before.
+        // Exam in 14 days: the day began with 18 unseen to meet in the 8 days
+        // up to a week before, 3 today, one of them (3) met already.
         KeHoachNgay k = lapKeHoach(nho, pool, liet, today, today.addDays(14), 40);
         QCOMPARE(k.denHan, (std::vector<int>{1}));
         QCOMPARE(k.soChuaGap, 17);
-        QCOMPARE(k.moi, (std::vector<int>{5, 9, 4}));
-        QCOMPARE(k.phien(), (std::vector<int>{1, 5, 9, 4}));
+        QCOMPARE(k.moi, (std::vector<int>{5, 9}));
+        QCOMPARE(k.phien(), (std::vector<int>{1, 5, 9}));
         const double r =
             (trinho::xacSuatNho(nho[1], today.addDays(14)) + trinho::xacSuatNho(nho[2], today.addDays(14))
              + trinho::xacSuatNho(nho[3], today.addDays(14)))
             / 20;
         QVERIFY(k.nhoNgayThi && qAbs(*k.nhoNgayThi - r) < 1e-12);
-        // A limit of two: the due one and one new.
-        k = lapKeHoach(nho, pool, liet, today, today.addDays(14), 2);
+        // A limit of four, two answered today: the due one and one new; of
+        // two, nothing more today.
+        k = lapKeHoach(nho, pool, liet, today, today.addDays(14), 4);
         QCOMPARE(k.phien(), (std::vector<int>{1, 5}));
+        QVERIFY(lapKeHoach(nho, pool, liet, today, today.addDays(14), 2).phien().empty());
         // No exam day: the usual pace, and no recall to foresee.
         k = lapKeHoach(nho, pool, liet, today, std::nullopt, 40);
         QCOMPARE(k.moi.size(), std::size_t{17});

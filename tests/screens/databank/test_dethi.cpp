@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -420,6 +421,37 @@ private slots:
         home->chonHang(u"B"_s);
         QCOMPARE(home->dongQuyTac()->text(), u"30 câu, 20 phút, đạt từ 27 câu, có 1 câu điểm liệt"_s);
         QVERIFY(text(home, u"LB_NgayThi"_s).isEmpty());
+    }
+
+    // "Hôm nay" gives the day's share of the pool (critical first, within
+    // the learner's limit), each question once, and is empty once done:
+    // the answers went into each question's memory.
+    void todayEmptiesItsList()
+    {
+        BankProgram p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        home->findChild<QSpinBox*>(u"SB_GioiHan"_s)->setValue(5);
+        home->findChild<QCheckBox*>(u"CK_NgayThi"_s)->setChecked(true);
+        home->findChild<QDateEdit*>(u"DE_NgayThi"_s)->setDate(kToday.addDays(30));
+        QVERIFY2(text(home, u"LB_HomNay"_s)
+                     .startsWith(u"Hôm nay: 0 câu đến hạn, 5 câu mới; còn 600/600 câu chưa gặp."_s),
+                 qPrintable(text(home, u"LB_HomNay"_s)));
+        FormOnTap* f = home->moHomNay();
+        QVERIFY(sample().nh.cau(f->cauDangOn())->diemLiet);
+        int answered = 0;
+        while (f->cauDangOn() != 0 && answered < 10) {
+            answer(f, sample().nh.cau(f->cauDangOn())->dapAn);
+            f->cauTiep();
+            ++answered;
+        }
+        QCOMPARE(answered, 5);
+        QVERIFY(text(f, u"LB_Trong"_s).startsWith(u"Xong phần của hôm nay."_s));
+        QCOMPARE(p.mt().kho().cacTraLoi(home->hoSo(), sample().nh.id).size(), std::size_t{5});
+        home->capNhat();
+        QVERIFY2(text(home, u"LB_HomNay"_s)
+                     .startsWith(u"Hôm nay: 0 câu đến hạn, 0 câu mới; còn 595/600 câu chưa gặp."_s),
+                 qPrintable(text(home, u"LB_HomNay"_s)));
+        checkWindow(home);
     }
 
     // Study by chapter with the key on demand; search without diacritics

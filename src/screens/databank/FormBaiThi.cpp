@@ -106,8 +106,12 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     m_nop = nut(lam, QStringLiteral("CM_Nop"), txt::kDlNopBai);
     m_veKetQua = nut(lam, QStringLiteral("CM_VeKetQua"), txt::kDlVeKetQua);
     m_boBai = nut(lam, QStringLiteral("CM_BoBai"), txt::kDlBoBai);
+    m_danhDauNut = nut(lam, QStringLiteral("CM_DanhDau"), txt::kDlDanhDau);
+    m_danhDauNut->setCheckable(true);
+    m_danhDauNut->setToolTip(txt::kDlDanhDauGoiY);
     duoi->addWidget(m_truoc);
     duoi->addWidget(m_sau);
+    duoi->addWidget(m_danhDauNut);
     duoi->addStretch(1);
     duoi->addWidget(m_boBai);
     duoi->addWidget(m_veKetQua);
@@ -117,6 +121,8 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     connect(m_sau, &QPushButton::clicked, this, [this] { denO(m_o + 1); });
     connect(m_nop, &QPushButton::clicked, this, &FormBaiThi::hoiNop);
     connect(m_boBai, &QPushButton::clicked, this, &FormBaiThi::hoiBoBai);
+    connect(m_danhDauNut, &QPushButton::clicked, this, &FormBaiThi::danhDau);
+    m_danhDau.assign(static_cast<std::size_t>(m_phien.soO()), false);
     connect(m_veKetQua, &QPushButton::clicked, this, [this] {
         m_trang = Trang::KetQua;
         m_trangChinh->setCurrentIndex(2);
@@ -224,6 +230,7 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
         else if (m_trang == Trang::XemLai)
             m_veKetQua->click();
     });
+    phim(QKeySequence(Qt::Key_F), [this] { danhDau(); });
     phim(QKeySequence(Qt::Key_Home), [this] { denO(0); });
     phim(QKeySequence(Qt::Key_End), [this] { denO(m_phien.soO() - 1); });
 
@@ -301,6 +308,9 @@ void FormBaiThi::hienO()
                   m_trang == Trang::XemLai);
     m_truoc->setEnabled(m_o > 0);
     m_sau->setEnabled(m_o + 1 < m_phien.soO());
+    m_danhDauNut->setVisible(m_trang == Trang::LamBai);
+    m_danhDauNut->setChecked(m_o < static_cast<int>(m_danhDau.size())
+                             && m_danhDau[static_cast<std::size_t>(m_o)]);
     // The slot and its question in the title too: a screen reader or a
     // taskbar names it.
     setWindowTitle((m_trang == Trang::XemLai ? txt::kDlTieuDeXemLai.arg(m_phien.quyTac().hang) : tieuDeThi())
@@ -329,9 +339,13 @@ void FormBaiThi::capNhatLuoi()
         }
         // The slot on screen is said as such, not as "checked".
         const bool dangXem = static_cast<int>(i) == m_o;
+        const bool coDau = m_trang == Trang::LamBai && i < m_danhDau.size() && m_danhDau[i];
+        if (coDau)
+            trangThai += QStringLiteral(", ") + txt::kDlODanhDau;
         if (dangXem)
             trangThai += QStringLiteral(", ") + txt::kDlODangXem;
-        const QString chu = QStringLiteral("%1\n%2").arg(i + 1).arg(dau);
+        const QString chu =
+            QStringLiteral("%1%2\n%3").arg(coDau ? QStringLiteral("⚑") : QString()).arg(i + 1).arg(dau);
         if (b->text() != chu)
             b->setText(chu);
         const QString ten = txt::kDlTtO.arg(i + 1).arg(trangThai);
@@ -348,18 +362,37 @@ void FormBaiThi::hoiNop()
     QStringList trong;
     for (int o : m_phien.oTrong())
         trong.append(QString::number(o));
-    const QString cauHoi =
-        trong.isEmpty() ? txt::kDlHoiNopDuCau.arg(m_phien.soO())
-                        : txt::kDlHoiNopConTrong.arg(trong.size()).arg(trong.join(QStringLiteral(", ")));
+    QStringList coDau;
+    for (std::size_t i = 0; i < m_danhDau.size(); ++i)
+        if (m_danhDau[i])
+            coDau.append(QString::number(i + 1));
+    QString cauHoi = trong.isEmpty()
+                         ? txt::kDlHoiNopDuCau.arg(m_phien.soO())
+                         : txt::kDlHoiNopConTrong.arg(trong.size()).arg(trong.join(QStringLiteral(", ")));
+    if (!coDau.isEmpty())
+        cauHoi +=
+            QLatin1Char(' ') + txt::kDlHoiNopDanhDau.arg(coDau.size()).arg(coDau.join(QStringLiteral(", ")));
     m_hoi->setText(cauHoi);
     m_trang = Trang::HoiNop;
     m_trangChinh->setCurrentIndex(1);
-    // With slots left blank the safe answer is the one Enter gives.
-    QPushButton* macDinh = trong.isEmpty() ? m_dongY : m_lamTiep;
+    // With slots left blank or flagged the safe answer is the one Enter
+    // gives.
+    QPushButton* macDinh = trong.isEmpty() && coDau.isEmpty() ? m_dongY : m_lamTiep;
     m_dongY->setDefault(macDinh == m_dongY);
     m_lamTiep->setDefault(macDinh == m_lamTiep);
     macDinh->setFocus();
     ui::thongBaoTruyCap(m_hoi, cauHoi);
+}
+
+void FormBaiThi::danhDau()
+{
+    if (m_trang != Trang::LamBai || m_phien.soO() == 0)
+        return;
+    const auto o = static_cast<std::size_t>(m_o);
+    m_danhDau[o] = !m_danhDau[o];
+    m_danhDauNut->setChecked(m_danhDau[o]);
+    capNhatLuoi();
+    ui::thongBaoTruyCap(m_oNut[o], m_oNut[o]->accessibleName());
 }
 
 void FormBaiThi::hoiBoBai()

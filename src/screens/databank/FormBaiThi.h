@@ -52,6 +52,9 @@ public:
     void hoiNop();
     // Asks, then leaves the paper: not scored, not kept.
     void hoiBoBai();
+    // Flags the slot on screen, or takes its flag off (F).
+    void danhDau();
+    const std::vector<bool>& cacDanhDau() const { return m_danhDau; }
     void nop(bool hetGio = false);
     void xemLai();
 
@@ -83,10 +86,12 @@ private:
     KhungCauHoi* m_khung;
     QGridLayout* m_luoi;
     std::vector<OBaiThi*> m_oNut;
+    std::vector<bool> m_danhDau;  // slots flagged to come back to
     QPushButton* m_truoc;
     QPushButton* m_sau;
     QPushButton* m_nop;
     QPushButton* m_boBai;
+    QPushButton* m_danhDauNut;
     QPushButton* m_veKetQua;
     QLabel* m_hoi;
     QPushButton* m_dongY;

@@ -351,8 +351,13 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTRY_VERIFY2(said(f).startsWith(u"Câu 2/30 – câu hỏi số "_s), qPrintable(said(f)));
         QVERIFY(said(f).contains(f->khung()->noiDung()->text()));
+        // F flags the slot: the grid shows ⚑, the hand-in names it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
+        QVERIFY(f->findChild<QAbstractButton*>(u"O_2"_s)->text().startsWith(u"⚑2"_s));
+        QVERIFY(f->findChild<QAbstractButton*>(u"O_2"_s)->accessibleName().contains(u"đã đánh dấu"_s));
 
         f->hoiNop();
+        QVERIFY(f->findChild<QLabel*>(u"LB_HoiNop"_s)->text().endsWith(u"Còn 1 câu đã đánh dấu ⚑: 2."_s));
         QCOMPARE(QApplication::focusWidget()->objectName(), u"CM_LamTiep"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(f->trang(), FormBaiThi::Trang::LamBai);

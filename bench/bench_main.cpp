@@ -38,6 +38,7 @@
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/practice/TienBo.h"
+#include "rules/session/KeHoach.h"
 #include "rules/store/KhoHocVien.h"
 #include "rules/store/KhoSqlite.h"
 
@@ -407,6 +408,97 @@ void slot45Floor(benchmark::State& st)
     }
 }
 
+// A learner's memory of a 600-question pool and today's plan, from 10,000
+// answers logged over 60 days: read from the store and computed (ours),
+// computed alone, and the store's bare read of the same rows (floor).
+namespace {
+struct NhatKy600 {
+    QTemporaryDir d;
+    QString tep() const { return d.filePath(kTepKho); }
+    NhatKy600()
+    {
+        {
+            KhoSqlite kho(tep());
+        }
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("log"));
+        db.setDatabaseName(tep());
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("BEGIN"));
+        q.prepare(
+            QStringLiteral("INSERT INTO answer(profile, bank, question, at, right) VALUES(1, 'b', ?, ?, ?)"));
+        BoSinhSo rng(7);
+        const QDateTime dau(QDate(2026, 10, 1), QTime(8, 0));
+        for (int i = 0; i < 10000; ++i) {
+            q.addBindValue(static_cast<int>(rng.next() % 600) + 1);
+            q.addBindValue(KhoHocVien::lucDongHo(dau.addSecs(static_cast<qint64>(i) * 518)));
+            q.addBindValue(rng.next() % 4 != 0 ? 1 : 0);
+            q.exec();
+        }
+        QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("log"));
+    }
+};
+std::vector<int> nhom600()
+{
+    std::vector<int> v(600);
+    for (int i = 0; i < 600; ++i)
+        v[static_cast<std::size_t>(i)] = i + 1;
+    return v;
+}
+}  // namespace
+
+void plan600Ours(benchmark::State& st)
+{
+    NhatKy600 nk;
+    KhoSqlite kho(nk.tep());
+    const std::vector<int> nhom = nhom600();
+    const QSet<int> liet{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    for (auto _ : st) {
+        const auto nho =
+            triNhoCacCau(600, kho.cacBaiLam(1, QStringLiteral("b")), kho.cacTraLoi(1, QStringLiteral("b")));
+        benchmark::DoNotOptimize(lapKeHoach(nho, nhom, liet, QDate(2026, 12, 10), QDate(2027, 3, 15), 40));
+    }
+}
+
+void plan600Compute(benchmark::State& st)
+{
+    NhatKy600 nk;
+    KhoSqlite kho(nk.tep());
+    const auto traLoi = kho.cacTraLoi(1, QStringLiteral("b"));
+    const std::vector<int> nhom = nhom600();
+    const QSet<int> liet{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    for (auto _ : st) {
+        const auto nho = triNhoCacCau(600, {}, traLoi);
+        benchmark::DoNotOptimize(lapKeHoach(nho, nhom, liet, QDate(2026, 12, 10), QDate(2027, 3, 15), 40));
+    }
+}
+
+void plan600Floor(benchmark::State& st)
+{
+    NhatKy600 nk;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("floor"));
+    db.setDatabaseName(nk.tep());
+    db.open();
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        for (auto _ : st) {
+            q.exec(QStringLiteral(
+                "SELECT question, at, right FROM answer WHERE profile = 1 AND bank = 'b' ORDER BY at"));
+            int n = 0;
+            while (q.next())
+                n += q.value(0).toInt();
+            benchmark::DoNotOptimize(n);
+        }
+    }
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("floor"));
+}
+
 void search600Ours(benchmark::State& st)
 {
     QString why;
@@ -423,6 +515,9 @@ void search600Ours(benchmark::State& st)
 BENCHMARK(slot45Ours)->Name("slot45/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(slot45Floor)->Name("slot45/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(search600Ours)->Name("search600/ours")->Unit(benchmark::kMicrosecond);
+BENCHMARK(plan600Ours)->Name("plan600/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(plan600Compute)->Name("plan600/compute")->Unit(benchmark::kMillisecond);
+BENCHMARK(plan600Floor)->Name("plan600/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptOurs)->Name("attempt/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptFloor)->Name("attempt/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptHeld)->Name("attempt_held/ours")->Unit(benchmark::kMillisecond);

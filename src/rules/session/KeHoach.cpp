@@ -8,7 +8,7 @@ std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiL
                                             const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi)
 {
     struct Lan final {
-        QDateTime luc;
+        qint64 luc;
         int cau;
         bool dung;
     };
@@ -17,7 +17,7 @@ std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiL
     for (const BaiLam& b : baiLam)
         for (std::size_t i = 0; i < b.cau.size(); ++i)
             ds.push_back(
-                {b.ketThuc, b.cau[i],
+                {KhoHocVien::lucDongHo(b.ketThuc), b.cau[i],
                  i < b.traLoi.size() && i < b.dapAn.size() && b.traLoi[i] != 0 && b.traLoi[i] == b.dapAn[i]});
     for (const KhoHocVien::TraLoiDaGhi& t : traLoi)
         ds.push_back({t.luc, t.cau, t.dung});
@@ -26,7 +26,7 @@ std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiL
     for (const Lan& l : ds)
         if (l.cau >= 1 && l.cau <= soCauHoi) {
             trinho::TrangThai& s = kq[static_cast<std::size_t>(l.cau)];
-            s = trinho::traLoi(s, l.luc.date(), l.dung);
+            s = trinho::traLoi(s, KhoHocVien::ngayCua(l.luc), l.dung);
         }
     return kq;
 }

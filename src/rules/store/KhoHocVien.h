@@ -154,9 +154,16 @@ public:
     // attempt's), for the memory of each question: when, and right or not.
     struct TraLoiDaGhi final {
         int cau = 0;
-        QDateTime luc;
+        qint64 luc = 0;  // the wall clock's time (lucDongHo)
         bool dung = false;
     };
+    // A time as the learner's clock showed it, in seconds (its day is
+    // ngayCua): read back without any time-zone arithmetic.
+    static qint64 lucDongHo(const QDateTime& t)
+    {
+        return t.date().toJulianDay() * 86400 + t.time().msecsSinceStartOfDay() / 1000;
+    }
+    static QDate ngayCua(qint64 luc) { return QDate::fromJulianDay(luc / 86400); }
     virtual bool ghiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, const QDateTime& luc,
                            QString* loi = nullptr) = 0;
     // Oldest first, with those still waiting to be written.

@@ -471,7 +471,7 @@ QHash<int, int> KhoSqlite::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHa
 }
 
 KhoSqlite::ThayDoi KhoSqlite::thayDoiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung,
-                                            const QString& luc)
+                                            qint64 luc)
 {
     return {[=](LenhSqlite& lenh) {
                 return lenh.chay(QStringLiteral("INSERT INTO answer(profile, bank, question, at, right) "
@@ -490,19 +490,17 @@ KhoSqlite::ThayDoi KhoSqlite::thayDoiTraLoi(qint64 hoSo, const QString& nganHang
 bool KhoSqlite::ghiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, const QDateTime& luc,
                           QString* loi)
 {
-    return giaoDich(thayDoiTraLoi(hoSo, nganHang, cau, dung, luc.toString(Qt::ISODate)), loi);
+    return giaoDich(thayDoiTraLoi(hoSo, nganHang, cau, dung, lucDongHo(luc)), loi);
 }
 
 std::vector<KhoHocVien::TraLoiDaGhi> KhoSqlite::cacTraLoi(qint64 hoSo, const QString& nganHang)
 {
     std::vector<TraLoiDaGhi> kq;
     m_lenh.chay(
-        QStringLiteral("SELECT question, at, right FROM answer WHERE profile = ? AND bank = ? ORDER BY "
-                       "at, rowid"),
+        QStringLiteral("SELECT question, at, right FROM answer WHERE profile = ? AND bank = ? ORDER BY at"),
         {hoSo, nganHang}, [&](QSqlQuery& q) {
             while (q.next())
-                kq.push_back({q.value(0).toInt(), QDateTime::fromString(q.value(1).toString(), Qt::ISODate),
-                              q.value(2).toInt() != 0});
+                kq.push_back({q.value(0).toInt(), q.value(1).toLongLong(), q.value(2).toInt() != 0});
         });
     // Those still held come last: they were given after all that is written.
     for (const ThayDoi& d : m_choGhi)
@@ -510,7 +508,7 @@ std::vector<KhoHocVien::TraLoiDaGhi> KhoSqlite::cacTraLoi(qint64 hoSo, const QSt
             && d.moTa.value(QStringLiteral("profile")).toInteger() == hoSo
             && d.moTa.value(QStringLiteral("bank")).toString() == nganHang)
             kq.push_back({d.moTa.value(QStringLiteral("question")).toInt(),
-                          QDateTime::fromString(d.moTa.value(QStringLiteral("at")).toString(), Qt::ISODate),
+                          d.moTa.value(QStringLiteral("at")).toInteger(),
                           d.moTa.value(QStringLiteral("right")).toBool()});
     return kq;
 }

@@ -84,8 +84,7 @@ private:
     static ThayDoi thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
                                 const std::shared_ptr<std::pair<MucOnTap, bool>>& ketQua);
     static ThayDoi thayDoiDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QString& ngay);
-    static ThayDoi thayDoiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung,
-                                 const QString& luc);
+    static ThayDoi thayDoiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, qint64 luc);
     static ThayDoi thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri);
     QString lyDo(const QSqlError& e) const;
     void kiemTraWal(const QString& banSao, int khungTrongTep);

@@ -148,7 +148,7 @@ std::optional<int> KhoSqlite::nhapChoGhi(const QByteArray& noiDung, QString* loi
             ds.push_back(thayDoiDiemLiet(hoSo, nh, cau, o.value(QStringLiteral("day")).toString()));
         } else if (loai == QStringLiteral("answer") && !nh.isEmpty() && cau > 0) {
             ds.push_back(thayDoiTraLoi(hoSo, nh, cau, o.value(QStringLiteral("right")).toBool(),
-                                       o.value(QStringLiteral("at")).toString()));
+                                       o.value(QStringLiteral("at")).toInteger()));
         } else if (loai == QStringLiteral("setting")) {
             ds.push_back(thayDoiCaiDat(hoSo, o.value(QStringLiteral("key")).toString(),
                                        o.value(QStringLiteral("value")).toString()));

@@ -79,10 +79,11 @@ const std::vector<std::vector<QString>>& cacBuoc()
         },
         {
             // 3: every answer of practice and study, for each question's
-            // memory (a paper's answers are its attempt's).
+            // memory (a paper's answers are its attempt's); `at` is the
+            // wall clock's time in seconds, day * 86400 + seconds.
             QStringLiteral(
                 "CREATE TABLE answer(profile INTEGER NOT NULL REFERENCES profile(id), bank TEXT NOT "
-                "NULL, question INTEGER NOT NULL, at TEXT NOT NULL, right INTEGER NOT NULL)"),
+                "NULL, question INTEGER NOT NULL, at INTEGER NOT NULL, right INTEGER NOT NULL)"),
             QStringLiteral("CREATE INDEX answer_bank ON answer(profile, bank, at)"),
         }};
     return buoc;

@@ -42,8 +42,10 @@ private slots:
         b.dapAn = {1, 1};
         b.traLoi = {1, 0};
         b.ketThuc = QDateTime(today.addDays(-10), QTime(9, 0));
-        const std::vector<trinho::TrangThai> nho = triNhoCacCau(
-            20, {b}, {{3, QDateTime(today, QTime(8, 0)), true}, {2, QDateTime(today, QTime(8, 5)), true}});
+        const std::vector<trinho::TrangThai> nho =
+            triNhoCacCau(20, {b},
+                         {{3, KhoHocVien::lucDongHo(QDateTime(today, QTime(8, 0))), true},
+                          {2, KhoHocVien::lucDongHo(QDateTime(today, QTime(8, 5))), true}});
         QVERIFY(nho[2].daGap() && nho[2].soLan == 2);  // the blank, then a right answer today
         QCOMPARE(nho[1].onDinh, 2.3065);
         std::vector<int> pool;

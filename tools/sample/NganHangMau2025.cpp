@@ -111,6 +111,18 @@ QByteArray taoNganHangMau2025()
         o.insert(
             QStringLiteral("explanation"),
             QStringLiteral("Giải thích mẫu: đáp án của câu mẫu %1 là phương án %2.").arg(n).arg(dapAn(n)));
+        // Some questions carry a hint and a legal basis, both saying they
+        // are samples.
+        if (n % 7 == 0)
+            o.insert(QStringLiteral("tip"),
+                     QStringLiteral("Mẹo mẫu (không phải mẹo thật): nhớ phương án %1 của câu mẫu %2.")
+                         .arg(dapAn(n))
+                         .arg(n));
+        if (n % 9 == 0)
+            o.insert(QStringLiteral("law"),
+                     QJsonObject{{QStringLiteral("document"),
+                                  QStringLiteral("Văn bản mẫu (không phải trích dẫn thật)")},
+                                 {QStringLiteral("article"), QStringLiteral("Điều mẫu %1").arg(n % 50 + 1)}});
         QJsonArray nhom;
         if (trongNhomA(n)) {
             nhom.append(QStringLiteral("A1"));

@@ -482,6 +482,11 @@ THILAIXE_CHU(kCliDuKien, "  Dự kiến, chưa chính thức (provisional): %1")
 THILAIXE_CHU(kQuyTacHangMuon,
              "Hạng %1 chưa có trong \u201c%2\u201d: đề và ôn theo \u201c%3\u201d (áp dụng đến %4), "
              "bộ gần nhất có hạng này.")
+THILAIXE_CHU(kTepCanCu, "phải là một đối tượng có document (và article nếu có)")
+THILAIXE_CHU(kTepCanCuEn, "must be an object with document (and article, when known)")
+THILAIXE_CHU(kDlMeo, "Mẹo: ")
+THILAIXE_CHU(kDlCanCu, "Căn cứ: ")
+THILAIXE_CHU(kCliMeoCanCu, "Mẹo: %1 câu; căn cứ pháp lý: %2 câu")
 THILAIXE_CHU(kTepTrangThai, "phải là official hoặc provisional")
 THILAIXE_CHU(kTepTrangThaiEn, "must be official or provisional")
 THILAIXE_CHU(kQuyTacSapHet,

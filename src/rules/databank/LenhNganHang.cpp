@@ -145,15 +145,18 @@ int lenhKiemTraNganHang(const QString& tepNganHang, const QString& tepQuyTac, co
     std::optional<NganHang> nh;
     if (const int kq = docCaHai(tepNganHang, tepQuyTac, quyTac, nh, homNay, stdout))
         return kq;
-    int diemLiet = 0, anh = 0;
+    int diemLiet = 0, anh = 0, meo = 0, canCu = 0;
     for (const CauHoiNganHang& c : nh->cauHoi) {
         diemLiet += c.diemLiet ? 1 : 0;
         anh += c.anh.isEmpty() ? 0 : 1;
+        meo += c.meo.isEmpty() ? 0 : 1;
+        canCu += c.vanBan.isEmpty() ? 0 : 1;
     }
     inDong(stdout, txt::kCliNganHang.arg(nh->tieuDe, nh->id, nh->phienBan));
     inDong(stdout, txt::kCliNguon.arg(nh->nguon));
     inDong(stdout, txt::kCliTongSo.arg(QString::number(nh->cauHoi.size()), QString::number(diemLiet),
                                        QString::number(anh)));
+    inDong(stdout, txt::kCliMeoCanCu.arg(meo).arg(canCu));
     for (const ChuongNganHang& c : nh->chuong) {
         int liet = 0;
         for (int q = c.dau; q <= c.cuoi; ++q)

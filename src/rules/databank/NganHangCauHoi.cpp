@@ -265,6 +265,17 @@ DocDuoc<NganHang> docNganHang(const QByteArray& noiDung)
             s.them(ViTri(i, QLatin1String("image")), txt::kTepAnhTrongThuMuc, txt::kTepAnhTrongThuMucEn);
         c.giaiThich = s.chu(o, QStringLiteral("explanation"), ViTri(i, QLatin1String("explanation")), false,
                             kDoDaiChuToiDa);
+        c.meo = s.chu(o, QStringLiteral("tip"), ViTri(i, QLatin1String("tip")), false, kDoDaiChuToiDa);
+        if (const QJsonValue luat = o.value(QStringLiteral("law")); !luat.isUndefined()) {
+            const QJsonObject l = luat.toObject();
+            c.vanBan = luat.isObject() ? s.chu(l, QStringLiteral("document"),
+                                               ViTri(i, QLatin1String("law.document")), true, 500)
+                                       : QString();
+            c.dieuKhoan =
+                s.chu(l, QStringLiteral("article"), ViTri(i, QLatin1String("law.article")), false, 200);
+            if (!luat.isObject())
+                s.them(ViTri(i, QLatin1String("law")), txt::kTepCanCu, txt::kTepCanCuEn);
+        }
         const QJsonValue nhom = o.value(QStringLiteral("pools"));
         if (!nhom.isUndefined()) {
             const QJsonArray a = nhom.toArray();

@@ -44,7 +44,9 @@ struct CauHoiNganHang final {
     bool diemLiet = false;
     QString anh;  // relative to the bank's folder; empty: none
     QString giaiThich;
-    QStringList nhom;  // pools: the classes it may be drawn for; empty: every class
+    QString meo;                // a memory hint ("tip"), optional
+    QString vanBan, dieuKhoan;  // its legal basis ("law": document, article), optional
+    QStringList nhom;           // pools: the classes it may be drawn for; empty: every class
 };
 
 struct NganHang final {

@@ -333,6 +333,11 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
                + QLatin1Char(' ') + txt::kDlDapAnLa.arg(viTriDung);
         if (!c.giaiThich.isEmpty())
             giai += QStringLiteral("\n") + txt::kDlGiaiThich + theoThuTuHien(c.giaiThich, m_thuTu);
+        if (!c.meo.isEmpty())
+            giai += QStringLiteral("\n") + txt::kDlMeo + theoThuTuHien(c.meo, m_thuTu);
+        if (!c.vanBan.isEmpty())
+            giai += QStringLiteral("\n") + txt::kDlCanCu + c.vanBan
+                    + (c.dieuKhoan.isEmpty() ? QString() : QStringLiteral(", ") + c.dieuKhoan);
     }
     m_giaiThich->setText(giai);
     m_giaiThich->setVisible(!giai.isEmpty());

@@ -95,6 +95,12 @@ private slots:
             b1 += c.nhom.contains(u"B1"_s);
         }
         QCOMPARE(critical, 60);
+        // Hints and legal bases, each saying it is a sample.
+        QCOMPARE(std::count_if(nh.giaTri->cauHoi.begin(), nh.giaTri->cauHoi.end(),
+                               [](const CauHoiNganHang& c) { return c.meo.startsWith(u"Mẹo mẫu"_s); }),
+                 85);
+        QCOMPARE(nh.giaTri->cau(63)->vanBan, u"Văn bản mẫu (không phải trích dẫn thật)"_s);
+        QCOMPARE(nh.giaTri->cau(63)->dieuKhoan, u"Điều mẫu 14"_s);
         QCOMPARE(a, 250);
         QCOMPARE(criticalA, 20);
         QCOMPARE(b1, 300);
@@ -145,6 +151,9 @@ private slots:
         later[u"format"_s] = u"bank/1"_s;
         QTest::newRow("another format (names the one it must be)")
             << QJsonDocument(later).toJson() << u"format"_s << u"không phải \"thilaixe-bank/1\""_s;
+        QTest::newRow("a legal basis that is not an object")
+            << withQuestion(4, [](QJsonObject& c) { c[u"law"_s] = u"Luật 2024"_s; })
+            << u"câu 4 (questions[3].law)"_s << u"phải là một đối tượng có document"_s;
         QTest::newRow("gap in numbers")
             << withQuestion(7, [](QJsonObject& c) { c[u"number"_s] = 8; }) << u"câu 7"_s << u"liền nhau"_s;
         QTest::newRow("answer past the options")

@@ -492,6 +492,14 @@ private slots:
         hoc->xemDapAn();
         QVERIFY(hoc->khung()->giaiThich()->text().contains(u"Giải thích:"_s));
         checkWindow(hoc);
+        // A hint and a legal basis come with the key.
+        hoc->moCau(189);
+        hoc->xemDapAn();
+        QVERIFY2(hoc->khung()->giaiThich()->text().endsWith(
+                     u"\nMẹo: Mẹo mẫu (không phải mẹo thật): nhớ phương án %1 của câu mẫu 189.\nCăn cứ: Văn "
+                     u"bản mẫu (không "
+                     "phải trích dẫn thật), Điều mẫu 40"_s.arg(sample().nh.cau(189)->dapAn)),
+                 qPrintable(hoc->khung()->giaiThich()->text()));
 
         FormTimCau* tim = home->timCauHoi();
         tim->oTim()->setText(u"cau hoi mau so 412"_s);
@@ -548,9 +556,13 @@ private slots:
                 if (liet->khung()->phuongAnTai(v) == key)
                     shownAt = v;
             moved = moved || shownAt != key;
+            // The explanation's line (a hint may follow it), and the hint's.
             const QString explained = liet->khung()->giaiThich()->text();
-            QVERIFY2(explained.contains(u"Đáp án"_s)
-                         && explained.endsWith(u"là phương án %1."_s.arg(shownAt)),
+            const QStringList lines = explained.split(u'\n');
+            QVERIFY2(explained.contains(u"Đáp án"_s) && lines.size() >= 2
+                         && lines[1].endsWith(u"là phương án %1."_s.arg(shownAt))
+                         && (lines.size() < 3 || !lines[2].startsWith(u"Mẹo"_s)
+                             || lines[2].contains(u"phương án %1 "_s.arg(shownAt))),
                      qPrintable(explained));
             liet->cauTiep();
         }

@@ -24,6 +24,7 @@ namespace {
 std::optional<BoQuyTac> chonQuyTac(const QString& tepQuyTac, const QString& tepNganHang, const QDate& homNay)
 {
     std::optional<BoQuyTac> chon;
+    std::optional<QString> bao;
     if (!tepQuyTac.isEmpty()) {
         QFile f;
         QString lyDo;
@@ -45,14 +46,16 @@ std::optional<BoQuyTac> chonQuyTac(const QString& tepQuyTac, const QString& tepN
             std::fprintf(stderr, "thilaixe: %s\n", qPrintable(g));
         if (!c.loi.empty())
             return std::nullopt;
-        if (c.coHieuLuc)
+        if (c.coHieuLuc) {
             chon = c.bo;
-        else
+            bao = c.baoHet;  // with what follows the set, when known
+        } else
             inDong(stderr, txt::kCliKhongCoQuyTac.arg(c.khongCo, homNay.toString(Qt::ISODate)));
     }
-    if (chon)
-        if (const std::optional<QString> bao = baoHetHieuLuc(*chon, homNay))
-            std::fprintf(stderr, "thilaixe: %s\n", qPrintable(*bao));
+    if (chon && !bao)
+        bao = baoHetHieuLuc(*chon, homNay);
+    if (bao)
+        std::fprintf(stderr, "thilaixe: %s\n", qPrintable(*bao));
     return chon;
 }
 

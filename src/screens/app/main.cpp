@@ -66,7 +66,7 @@ struct DongLenh final {
     QByteArray nhap;               // --import FILE
     bool nganHangMacDinh = false;  // --bank-2025
     QByteArray nganHang, hang, quyTac, hatGiong;
-    QDate ngayThi;  // --exam-date: the rule set in force that day
+    QDate ngayThi;                     // --exam-date: the rule set in force that day
     std::optional<QByteArray> thuMuc;  // --data, as the bytes given
     QByteArray loi;                    // what is wrong with the arguments
 };
@@ -107,7 +107,8 @@ DongLenh docDongLenh(int argc, char** argv)
              : a == "--import"   ? d.nhap
                                  : d.hatGiong) = v;
         } else if (a == "--exam-date") {
-            d.ngayThi = i + 1 < argc ? QDate::fromString(QString::fromLatin1(argv[++i]), Qt::ISODate) : QDate();
+            d.ngayThi =
+                i + 1 < argc ? QDate::fromString(QString::fromLatin1(argv[++i]), Qt::ISODate) : QDate();
             if (!d.ngayThi.isValid()) {
                 d.loi = txt::kCliNgayThiSai.toUtf8();
                 return d;
@@ -208,8 +209,7 @@ int lenhNganHang(const DongLenh& d)
         return 2;
     }
     const std::optional<QString> tep = tepTheoByte(d.nganHang, "--bank");
-    return tep ? lenhRutDe(*tep, QString::fromUtf8(d.hang), d.hatGiong, *quyTac, ngay, hatGiong(seams))
-               : 2;
+    return tep ? lenhRutDe(*tep, QString::fromUtf8(d.hang), d.hatGiong, *quyTac, ngay, hatGiong(seams)) : 2;
 }
 
 // --bank FILE for the windows: refused by what it is before anything opens

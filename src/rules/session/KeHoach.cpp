@@ -15,16 +15,17 @@ std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiL
     std::vector<Lan> ds;
     ds.reserve(traLoi.size() + baiLam.size() * 30);
     for (const BaiLam& b : baiLam)
-        for (std::size_t i = 0; i < b.cau.size(); ++i)
+        for (std::size_t i = 0; i < b.cau.size() && (b.ketThuc.isValid() || b.batDau.isValid()); ++i)
             ds.push_back(
-                {KhoHocVien::lucDongHo(b.ketThuc), b.cau[i],
+                {KhoHocVien::lucDongHo(b.ketThuc.isValid() ? b.ketThuc : b.batDau), b.cau[i],
                  i < b.traLoi.size() && i < b.dapAn.size() && b.traLoi[i] != 0 && b.traLoi[i] == b.dapAn[i]});
     for (const KhoHocVien::TraLoiDaGhi& t : traLoi)
         ds.push_back({t.luc, t.cau, t.dung});
     std::stable_sort(ds.begin(), ds.end(), [](const Lan& a, const Lan& b) { return a.luc < b.luc; });
     std::vector<trinho::TrangThai> kq(static_cast<std::size_t>(std::max(soCauHoi, 0)) + 1);
+    // An answer without a time of its own (a damaged row) tells nothing.
     for (const Lan& l : ds)
-        if (l.cau >= 1 && l.cau <= soCauHoi) {
+        if (l.luc > 0 && l.cau >= 1 && l.cau <= soCauHoi) {
             trinho::TrangThai& s = kq[static_cast<std::size_t>(l.cau)];
             s = trinho::traLoi(s, KhoHocVien::ngayCua(l.luc), l.dung);
         }

@@ -13,9 +13,9 @@
 namespace thilaixe {
 
 // The memory of every question of a bank (index = question number) from a
-// learner's answers: each kept attempt's slots at the attempt's end (a
-// blank is a wrong answer) and each answer of practice and study, in the
-// order they were given.
+// learner's answers: each kept attempt's slots at the attempt's end (its
+// start when it has none; neither: left out; a blank is a wrong answer) and
+// each answer of practice and study, in the order they were given.
 std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiLam>& baiLam,
                                             const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi);
 std::vector<trinho::TrangThai> triNhoCuaHocVien(KhoHocVien& kho, qint64 hoSo, const NganHang& nh);

@@ -159,9 +159,10 @@ public:
     };
     // A time as the learner's clock showed it, in seconds (its day is
     // ngayCua): read back without any time-zone arithmetic.
+    // 0 for a time that is not one.
     static qint64 lucDongHo(const QDateTime& t)
     {
-        return t.date().toJulianDay() * 86400 + t.time().msecsSinceStartOfDay() / 1000;
+        return t.isValid() ? t.date().toJulianDay() * 86400 + t.time().msecsSinceStartOfDay() / 1000 : 0;
     }
     static QDate ngayCua(qint64 luc) { return QDate::fromJulianDay(luc / 86400); }
     virtual bool ghiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, const QDateTime& luc,

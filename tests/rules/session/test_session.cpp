@@ -47,6 +47,10 @@ private slots:
                          {{3, KhoHocVien::lucDongHo(QDateTime(today, QTime(8, 0))), true},
                           {2, KhoHocVien::lucDongHo(QDateTime(today, QTime(8, 5))), true}});
         QVERIFY(nho[2].daGap() && nho[2].soLan == 2);  // the blank, then a right answer today
+        // An attempt with no time at all tells nothing (and does not overflow).
+        BaiLam khongGio = b;
+        khongGio.ketThuc = {};
+        QVERIFY(!triNhoCacCau(20, {khongGio}, {})[1].daGap());
         QCOMPARE(nho[1].onDinh, 2.3065);
         std::vector<int> pool;
         for (int q = 1; q <= 20; ++q)

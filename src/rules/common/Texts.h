@@ -364,8 +364,22 @@ THILAIXE_CHU(kDlBrier,
              "toàn, 0,25 là như đoán mò). Trung bình dự đoán đạt %3%, thực tế đạt %4%.")
 THILAIXE_CHU(kDlBrierChuaDu,
              "Dự đoán đúng đến đâu: cần ít nhất 5 bài thi làm sau một lần dự đoán để biết (mới có %1).")
+THILAIXE_CHU(kDlKhaNangNgayThi, "Khả năng đạt vào ngày thi %1, theo trí nhớ từng câu: %2%")
+THILAIXE_CHU(kDlKhaNangNhoHomNay, "Khả năng đạt nếu thi hôm nay, theo trí nhớ từng câu: %1%")
+THILAIXE_CHU(kDlSoSanhChuaDu,
+             "Hai cách ước lượng (theo tỉ lệ trả lời đúng, theo trí nhớ từng câu) được so khi có ít nhất "
+             "50 câu trả lời (mới có %1); đến lúc đó số trên theo tỉ lệ trả lời đúng.")
+THILAIXE_CHU(kDlSoSanh,
+             "Qua %1 câu trả lời của bạn, mỗi câu được đoán trước khi trả lời. Theo tỉ lệ trả lời đúng: "
+             "log loss %2, Brier %3. Theo trí nhớ từng câu: log loss %4, Brier %5 (càng nhỏ càng đúng). "
+             "Số trên theo cách đoán đúng hơn: %6.")
+THILAIXE_CHU(kDlCachTiLe, "tỉ lệ trả lời đúng")
+THILAIXE_CHU(kDlCachTriNho, "trí nhớ từng câu")
 THILAIXE_CHU(kDlDoPhu, "Đã gặp theo chương (trong bài thi hoặc khi ôn):")
+THILAIXE_CHU(kDlDungGanDay, "đúng %1% (%2 câu gần nhất)")
+THILAIXE_CHU(kDlDungGanDayChua, "chưa trả lời")
 THILAIXE_CHU(kDlTtDoPhu, "Chương %1: đã gặp %2 trên %3 câu")
+THILAIXE_CHU(kDlTtDungGanDay, "Chương %1: %2")
 
 // Faults in a bank or rule file, each said in Vietnamese and then in English
 // (a school's tools may read either). Where a fault lies:

@@ -16,9 +16,10 @@ std::vector<int> viTriChuong(const NganHang& nh)
     return kq;
 }
 
-// The groups a question's estimate is shrunk toward: its chapter, except
-// that the critical questions form a group of their own (a learner's record
-// on them says most about the others).
+}  // namespace
+
+// The critical questions form a group of their own: a learner's record on
+// them says most about the others.
 std::vector<int> nhomUocLuong(const NganHang& nh, std::size_t* soNhom)
 {
     std::vector<int> kq = viTriChuong(nh);
@@ -33,8 +34,6 @@ std::vector<int> nhomUocLuong(const NganHang& nh, std::size_t* soNhom)
         ++*soNhom;
     return kq;
 }
-
-}  // namespace
 
 TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap)
 {
@@ -123,9 +122,17 @@ std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& d
 SanSang uocLuongSanSang(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
                         const SoOnTap& onTap, BoSinhSo& rng, int soDe)
 {
-    SanSang kq;
+    SanSang kq = sanSangTuXacSuat(nh, q, xacSuatDung(nh, ds, onTap), rng, soDe);
     kq.soLanThi = static_cast<int>(ds.size());
-    const std::vector<double> p = xacSuatDung(nh, ds, onTap);
+    return kq;
+}
+
+SanSang sanSangTuXacSuat(const NganHang& nh, const QuyTacHang& q, const std::vector<double>& p, BoSinhSo& rng,
+                         int soDe)
+{
+    SanSang kq;
+    if (p.size() < 2)
+        return kq;
     double tongDat = 0, tongLiet = 0;
     std::vector<double> dem;
     for (int n = 0; n < soDe; ++n) {

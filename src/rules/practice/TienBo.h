@@ -45,6 +45,10 @@ constexpr double kDoCo = 3.0;
 // which is itself shrunk toward the learner's overall rate.
 // Index 0 unused.
 std::vector<double> xacSuatDung(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap);
+// The group each question's estimate is shrunk toward (index = question
+// number, -1: none): its chapter's place in the bank's list, or, for a
+// critical question, one group after the chapters. `soNhom` gets the count.
+std::vector<int> nhomUocLuong(const NganHang& nh, std::size_t* soNhom);
 
 struct SanSang final {
     double xacSuat = 0;      // chance of passing the next paper, 0..1
@@ -58,6 +62,10 @@ struct SanSang final {
 // averaged.
 SanSang uocLuongSanSang(const NganHang& nh, const QuyTacHang& q, const std::vector<LanThi>& ds,
                         const SoOnTap& onTap, BoSinhSo& rng, int soDe = 2000);
+// The same from any chance of answering each question right (index =
+// question number); `soLanThi` is left 0.
+SanSang sanSangTuXacSuat(const NganHang& nh, const QuyTacHang& q, const std::vector<double>& p, BoSinhSo& rng,
+                         int soDe);
 
 // The readiness the learner is shown before a paper of class `q`, and so
 // the one kept with it: none before the first paper of the class (there is

@@ -4,32 +4,42 @@
 
 namespace thilaixe {
 
-std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiLam>& baiLam,
-                                            const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi)
+std::vector<LanTraLoi> cacLanTraLoi(const std::vector<BaiLam>& baiLam,
+                                    const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi)
 {
-    struct Lan final {
-        qint64 luc;
-        int cau;
-        bool dung;
-    };
-    std::vector<Lan> ds;
+    std::vector<LanTraLoi> ds;
     ds.reserve(traLoi.size() + baiLam.size() * 30);
-    for (const BaiLam& b : baiLam)
-        for (std::size_t i = 0; i < b.cau.size() && (b.ketThuc.isValid() || b.batDau.isValid()); ++i)
+    for (const BaiLam& b : baiLam) {
+        const qint64 luc = KhoHocVien::lucDongHo(b.ketThuc.isValid() ? b.ketThuc : b.batDau);
+        for (std::size_t i = 0; i < b.cau.size() && luc > 0; ++i)
             ds.push_back(
-                {KhoHocVien::lucDongHo(b.ketThuc.isValid() ? b.ketThuc : b.batDau), b.cau[i],
-                 i < b.traLoi.size() && i < b.dapAn.size() && b.traLoi[i] != 0 && b.traLoi[i] == b.dapAn[i]});
+                {luc, b.cau[i],
+                 i < b.traLoi.size() && i < b.dapAn.size() && b.traLoi[i] != 0 && b.traLoi[i] == b.dapAn[i],
+                 true});
+    }
     for (const KhoHocVien::TraLoiDaGhi& t : traLoi)
-        ds.push_back({t.luc, t.cau, t.dung});
-    std::stable_sort(ds.begin(), ds.end(), [](const Lan& a, const Lan& b) { return a.luc < b.luc; });
+        if (t.luc > 0)
+            ds.push_back({t.luc, t.cau, t.dung, false});
+    std::stable_sort(ds.begin(), ds.end(),
+                     [](const LanTraLoi& a, const LanTraLoi& b) { return a.luc < b.luc; });
+    return ds;
+}
+
+std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<LanTraLoi>& ds)
+{
     std::vector<trinho::TrangThai> kq(static_cast<std::size_t>(std::max(soCauHoi, 0)) + 1);
-    // An answer without a time of its own (a damaged row) tells nothing.
-    for (const Lan& l : ds)
-        if (l.luc > 0 && l.cau >= 1 && l.cau <= soCauHoi) {
+    for (const LanTraLoi& l : ds)
+        if (l.cau >= 1 && l.cau <= soCauHoi) {
             trinho::TrangThai& s = kq[static_cast<std::size_t>(l.cau)];
             s = trinho::traLoi(s, KhoHocVien::ngayCua(l.luc), l.dung);
         }
     return kq;
+}
+
+std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiLam>& baiLam,
+                                            const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi)
+{
+    return triNhoCacCau(soCauHoi, cacLanTraLoi(baiLam, traLoi));
 }
 
 std::vector<trinho::TrangThai> triNhoCuaHocVien(KhoHocVien& kho, qint64 hoSo, const NganHang& nh)

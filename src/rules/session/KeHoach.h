@@ -12,12 +12,27 @@
 
 namespace thilaixe {
 
+// One answer of a learner's record.
+struct LanTraLoi final {
+    qint64 luc;  // the wall clock's time (KhoHocVien::lucDongHo)
+    int cau;
+    bool dung;
+    bool trongBaiThi;  // in a paper, not in practice or study
+};
+// Every answer of a bank's record in the order given: each kept attempt's
+// slots at the attempt's end (its start when it has none; neither: left
+// out; a blank is a wrong answer), and each answer of practice and study.
+// An answer without a time of its own (a damaged row) is left out.
+std::vector<LanTraLoi> cacLanTraLoi(const std::vector<BaiLam>& baiLam,
+                                    const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi);
+
 // The memory of every question of a bank (index = question number) from a
 // learner's answers: each kept attempt's slots at the attempt's end (its
 // start when it has none; neither: left out; a blank is a wrong answer) and
 // each answer of practice and study, in the order they were given.
 std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiLam>& baiLam,
                                             const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi);
+std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<LanTraLoi>& ds);
 std::vector<trinho::TrangThai> triNhoCuaHocVien(KhoHocVien& kho, qint64 hoSo, const NganHang& nh);
 
 // A question is due once its chance of recall falls below this.

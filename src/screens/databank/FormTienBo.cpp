@@ -40,6 +40,9 @@ QLabel* nhan(QWidget* cha, const QString& ten, bool dam = false)
     return l;
 }
 
+// A score with two decimals, written the Vietnamese way.
+QString haiSo(double x) { return QString::number(x, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')); }
+
 }  // namespace
 
 FormTienBo::FormTienBo(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang)
@@ -60,7 +63,9 @@ FormTienBo::FormTienBo(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     m_coSo = nhan(this, QStringLiteral("LB_CoSo"));
     m_kiemChung = nhan(this, QStringLiteral("LB_KiemChung"));
     m_vung = nhan(this, QStringLiteral("LB_Vung"), true);
-    for (QLabel* l : {m_dat, m_liet, m_coSo, m_kiemChung, m_vung})
+    m_khac = nhan(this, QStringLiteral("LB_UocLuongKhac"));
+    m_soSanh = nhan(this, QStringLiteral("LB_SoSanh"));
+    for (QLabel* l : {m_dat, m_liet, m_coSo, m_khac, m_soSanh, m_kiemChung, m_vung})
         phai->addWidget(l);
     auto* tieuDeSai = nhan(this, QStringLiteral("LB_SaiNhieu"), true);
     tieuDeSai->setText(txt::kSaiNhieuNhat);
@@ -86,6 +91,10 @@ FormTienBo::FormTienBo(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
         duoi->addWidget(l, static_cast<int>(c) + 1, 0);
         duoi->addWidget(b, static_cast<int>(c) + 1, 1);
         m_doPhu.push_back(b);
+        auto* dung = new QLabel(this);
+        dung->setObjectName(QStringLiteral("DungGanDay%1").arg(ch.so));
+        duoi->addWidget(dung, static_cast<int>(c) + 1, 2);
+        m_dungGanDay.push_back(dung);
     }
     luoi->addLayout(duoi, 1, 0);
     luoi->setColumnStretch(0, 3);
@@ -116,8 +125,21 @@ void FormTienBo::tinhLai()
     const SoOnTap& onTap = h.onTap;
     const TienBo t = tinhTienBo(nh, ds, onTap);
     m_bieuDo->datDiem(t.diem);
-    const std::optional<SanSang> s = q ? sanSangCuaHang(nh, *q, h) : std::nullopt;
+    // Every answer of the bank's record, for the memory of each question
+    // (the 300-question bank logs none).
+    const std::vector<LanTraLoi> traLoi =
+        m_nh->coDien ? std::vector<LanTraLoi>{}
+                     : cacLanTraLoi(kho.cacBaiLam(m_hoSo, nh.id), kho.cacTraLoi(m_hoSo, nh.id));
+    const QDate homNay = m_mt.seams().bayGio().date();
+    const QDate ngay = NganHangMo::ngayQuyTac(kho, m_hoSo, homNay);
+    m_haiCach = q ? uocLuongHaiCach(nh, *q, h, traLoi, ngay) : HaiUocLuong{};
+    const std::optional<SanSang>& s = m_haiCach.tiLe;
     m_sanSang = s.value_or(SanSang{});
+    const auto theoTriNho = [&](const SanSang& x) {
+        return ngay != homNay ? txt::kDlKhaNangNgayThi.arg(ngay.toString(QStringLiteral("dd/MM/yyyy")),
+                                                           ui::phanTram(x.xacSuat))
+                              : txt::kDlKhaNangNhoHomNay.arg(ui::phanTram(x.xacSuat));
+    };
     if (!s) {
         m_dat->setText(lichSuHong ? txt::kLichSuKhongDoc : txt::kDlChuaCoBaiHang.arg(m_hang));
         m_liet->clear();
@@ -128,6 +150,26 @@ void FormTienBo::tinhLai()
         m_coSo->setText(txt::kDlDuaTren.arg(ds.size()).arg(m_hang) + QLatin1Char(' ')
                         + txt::kDatGanDay.arg(t.datGanDay).arg(t.soGanDay) + QLatin1Char('.'));
     }
+    // The estimate that predicted the learner's answers better comes first;
+    // the other follows it.
+    m_khac->clear();
+    if (m_haiCach.theoTriNho()) {
+        if (s)
+            m_khac->setText(m_dat->text());
+        m_dat->setText(theoTriNho(*m_haiCach.triNho));
+        m_liet->setText(txt::kDlKhaNangLiet.arg(ui::phanTram(m_haiCach.triNho->xacSuatLiet)));
+    } else if (m_haiCach.triNho) {
+        m_khac->setText(theoTriNho(*m_haiCach.triNho));
+    }
+    if (const std::optional<SoSanhDuBao>& ss = m_haiCach.soSanh)
+        m_soSanh->setText(txt::kDlSoSanh.arg(ss->soTraLoi)
+                              .arg(haiSo(ss->tiLe.logLoss), haiSo(ss->tiLe.brier), haiSo(ss->triNho.logLoss),
+                                   haiSo(ss->triNho.brier),
+                                   ss->triNhoTotHon() ? txt::kDlCachTriNho : txt::kDlCachTiLe));
+    else
+        m_soSanh->setText(txt::kDlSoSanhChuaDu.arg(traLoi.size()));
+    m_khac->setVisible(!m_khac->text().isEmpty());
+    m_soSanh->setVisible(!m_nh->coDien);
     m_brier = diemBrier(duDoan);
     if (m_brier) {
         double tb = 0, thuc = 0;
@@ -135,11 +177,10 @@ void FormTienBo::tinhLai()
             tb += p;
             thuc += d ? 1 : 0;
         }
-        m_kiemChung->setText(
-            txt::kDlBrier.arg(duDoan.size())
-                .arg(QString::number(*m_brier, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')))
-                .arg(ui::phanTram(tb / static_cast<double>(duDoan.size())))
-                .arg(ui::phanTram(thuc / static_cast<double>(duDoan.size()))));
+        m_kiemChung->setText(txt::kDlBrier.arg(duDoan.size())
+                                 .arg(haiSo(*m_brier))
+                                 .arg(ui::phanTram(tb / static_cast<double>(duDoan.size())))
+                                 .arg(ui::phanTram(thuc / static_cast<double>(duDoan.size()))));
     } else {
         m_kiemChung->setText(txt::kDlBrierChuaDu.arg(duDoan.size()));
     }
@@ -164,6 +205,16 @@ void FormTienBo::tinhLai()
         m_doPhu[c]->setValue(t.daGap[c]);
         m_doPhu[c]->setAccessibleName(
             txt::kDlTtDoPhu.arg(nh.chuong[c].so).arg(t.daGap[c]).arg(m_doPhu[c]->maximum()));
+    }
+    // Each chapter's rate of right answers, lately.
+    const std::vector<std::pair<int, int>> dung = dungGanDayTheoChuong(nh, traLoi);
+    for (std::size_t c = 0; c < m_dungGanDay.size() && c < dung.size(); ++c) {
+        const auto [dd, tong] = dung[c];
+        m_dungGanDay[c]->setText(tong > 0 ? txt::kDlDungGanDay.arg(ui::phanTram(double(dd) / tong)).arg(tong)
+                                          : txt::kDlDungGanDayChua);
+        m_dungGanDay[c]->setAccessibleName(
+            txt::kDlTtDungGanDay.arg(nh.chuong[c].so).arg(m_dungGanDay[c]->text()));
+        m_dungGanDay[c]->setVisible(!m_nh->coDien);
     }
 }
 

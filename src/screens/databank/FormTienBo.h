@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/practice/TienBo.h"
+#include "rules/session/DuBao.h"
 
 #include <QWidget>
 
@@ -31,6 +31,8 @@ public:
     void tinhLai();
     const SanSang& sanSang() const { return m_sanSang; }
     std::optional<double> brier() const { return m_brier; }
+    // Both estimates, today's and memory's on the exam day, with their scores.
+    const HaiUocLuong& haiUocLuong() const { return m_haiCach; }
 
 signals:
     // Closed (it is deleted next): whoever keeps it lets go.
@@ -47,6 +49,7 @@ private:
     qint64 m_hoSo;
     QString m_hang;
     SanSang m_sanSang;
+    HaiUocLuong m_haiCach;
     std::optional<double> m_brier;
     bool m_daBaoLoi = false;  // a failed write of the store was said
     BieuDoDiem* m_bieuDo;
@@ -54,9 +57,12 @@ private:
     QLabel* m_liet;
     QLabel* m_coSo;
     QLabel* m_kiemChung;
+    QLabel* m_khac;    // the other estimate
+    QLabel* m_soSanh;  // how each predicted the learner's answers
     QLabel* m_vung;
     QListWidget* m_saiNhieu;
     std::vector<QProgressBar*> m_doPhu;
+    std::vector<QLabel*> m_dungGanDay;
 };
 
 }  // namespace thilaixe

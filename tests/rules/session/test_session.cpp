@@ -2,6 +2,7 @@
 #include "sample/NganHangMau2025.h"
 
 #include "rules/databank/NganHangCauHoi.h"
+#include "rules/session/DuBao.h"
 #include "rules/session/KeHoach.h"
 #include "rules/session/PhienOn.h"
 #include "rules/session/PhienThi.h"
@@ -79,6 +80,61 @@ private slots:
         QVERIFY(!k.nhoNgayThi);
         // The exam is tomorrow: everything unseen is today's.
         QCOMPARE(lapKeHoach(nho, pool, liet, today, today.addDays(1), 40).moi.size(), std::size_t{17});
+    }
+
+    // Both ways of estimating, each answer predicted from those before it:
+    // worked by hand for two answers; on a record of forgetting, memory
+    // predicts better, and on one of steady guessing the rates do. The
+    // memory's readiness falls as the exam day moves away; a chapter's
+    // rate counts its last answers only.
+    void readinessFromMemory()
+    {
+        int q = 1;  // a question outside the critical group
+        while (bank().cau(q)->diemLiet)
+            ++q;
+        const QDateTime t0(QDate(2026, 12, 1), QTime(9, 0));
+        const auto at = [&](int days) { return KhoHocVien::lucDongHo(t0.addDays(days)); };
+        const std::vector<LanTraLoi> two{{at(0), q, true, true}, {at(1), q, true, false}};
+        QVERIFY(!soSanhDuBao(bank(), two));  // fewer than fifty
+        const std::optional<SoSanhDuBao> s = soSanhDuBao(bank(), two, 1);
+        QVERIFY(s && s->soTraLoi == 2);
+        // First: nothing known, 1/2 both ways. Second: one right paper answer
+        // gives 5/6 by the rates; memory has stability w2 one day later.
+        const double r = trinho::xacSuatNho(trinho::kW[2], 1);
+        const double nho = r + (1 - r) / bank().cau(q)->soPhuongAn;
+        QVERIFY(qAbs(s->tiLe.logLoss - (std::log(2.0) - std::log(5.0 / 6)) / 2) < 1e-12);
+        QVERIFY(qAbs(s->tiLe.brier - (0.25 + 1.0 / 36) / 2) < 1e-12);
+        QVERIFY(qAbs(s->triNho.logLoss - (std::log(2.0) - std::log(nho)) / 2) < 1e-12);
+
+        std::vector<LanTraLoi> forgets, guesses;
+        for (int c = 1; c <= 40; ++c) {
+            forgets.insert(forgets.end(),
+                           {{at(0), c, true, false}, {at(1), c, true, false}, {at(60), c, false, false}});
+            for (int d = 0; d < 3; ++d)
+                guesses.push_back({at(d * 20), c, (c + d) % 2 == 0, false});
+        }
+        QVERIFY(soSanhDuBao(bank(), forgets)->triNhoTotHon());
+        QVERIFY(!soSanhDuBao(bank(), guesses)->triNhoTotHon());
+
+        const BoQuyTac bo = boQuyTacCaiSan();
+        const QuyTacHang& b = *bo.timHang(u"B"_s);
+        HoSoHang h;
+        QVERIFY(!uocLuongHaiCach(bank(), b, h, {}, t0.date()).triNho);
+        std::vector<LanTraLoi> seen;
+        for (int c = 1; c <= static_cast<int>(bank().cauHoi.size()); ++c)
+            seen.push_back({at(0), c, true, false});
+        const HaiUocLuong soon = uocLuongHaiCach(bank(), b, h, seen, t0.date().addDays(1));
+        const HaiUocLuong late = uocLuongHaiCach(bank(), b, h, seen, t0.date().addDays(90));
+        QVERIFY(!soon.tiLe && soon.triNho && late.triNho);  // no paper yet: memory only
+        QVERIFY(soon.triNho->xacSuat > 0.5);
+        QVERIFY(late.triNho->xacSuat < soon.triNho->xacSuat / 2);
+
+        std::vector<LanTraLoi> ch1;
+        for (int i = 0; i < 25; ++i)
+            ch1.push_back({at(i), bank().chuong[0].dau, i < 5, false});  // five right, then twenty wrong
+        const auto rate = dungGanDayTheoChuong(bank(), ch1);
+        QCOMPARE(rate[0], std::make_pair(0, 20));
+        QCOMPARE(rate[1], std::make_pair(0, 0));
     }
 
     // A class A1 paper (19 minutes) through its countdown: each warning

@@ -595,6 +595,27 @@ private slots:
                  qPrintable(text(tb, u"LB_KiemChung"_s)));
         QVERIFY(text(tb, u"LB_SanSang"_s).startsWith(u"Khả năng đạt ở lần thi tới: "_s));
         QVERIFY(text(tb, u"LB_Liet"_s).startsWith(u"Khả năng bị loại vì câu điểm liệt: "_s));
+        QVERIFY(text(tb, u"LB_SoSanh"_s).contains(u"ít nhất 50 câu trả lời (mới có 0)"_s));
+        // Sixty answers over a month, chapter 1's wrong lately: both
+        // estimates scored, the better first and the other after it, and
+        // each chapter's recent rate beside its coverage.
+        const int q1 = nh.nh.chuong[0].dau;
+        for (int i = 0; i < 60; ++i)
+            QVERIFY(kho.ghiTraLoi(1, nh.nh.id, q1 + i % 12, i < 40, p.seams.clock.addDays(i / 2 - 30)));
+        tb->tinhLai();
+        const HaiUocLuong& two = tb->haiUocLuong();
+        QVERIFY(two.soSanh && two.soSanh->soTraLoi == 60 && two.triNho);
+        QVERIFY2(text(tb, u"LB_SoSanh"_s).startsWith(u"Qua 60 câu trả lời của bạn"_s),
+                 qPrintable(text(tb, u"LB_SoSanh"_s)));
+        const QString memory = u"Khả năng đạt nếu thi hôm nay, theo trí nhớ từng câu: %1%"_s.arg(
+            ui::phanTram(two.triNho->xacSuat));
+        QCOMPARE(text(tb, two.theoTriNho() ? u"LB_SanSang"_s : u"LB_UocLuongKhac"_s), memory);
+        QVERIFY(text(tb, two.theoTriNho() ? u"LB_UocLuongKhac"_s : u"LB_SanSang"_s)
+                    .startsWith(u"Khả năng đạt ở lần thi tới: "_s));
+        QVERIFY(text(tb, u"LB_SoSanh"_s)
+                    .endsWith(two.theoTriNho() ? u"trí nhớ từng câu."_s : u"tỉ lệ trả lời đúng."_s));
+        QCOMPARE(text(tb, u"DungGanDay1"_s), u"đúng 0% (20 câu gần nhất)"_s);
+        QCOMPARE(text(tb, u"DungGanDay2"_s), u"chưa trả lời"_s);
         checkWindow(tb);
     }
 

@@ -3,6 +3,8 @@
 # its floor measured in the same run, and their ratio.
 #   ./bench.sh                 the whole run
 #   ./bench.sh --quick         one short pass of each (what CI runs)
+# then the simulation of planning by memory (its tables; a few learners
+# with --quick).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 THILAIXE_SET=bench "$here/tools/setup.sh" "$here/build" >/dev/null
@@ -12,7 +14,7 @@ raw=$("$here/build/bench/bench_thilaixe" "${args[@]}" 2>/dev/null)
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 # Median (or the single pass) of each benchmark, in milliseconds.
 echo "$raw" | awk '
-  /^(picture|save|read|rescore|paper|globe_frame|readiness|bank600|paper600|attempt|attempt_held|slot45|search600)\// {
+  /^(picture|save|read|rescore|paper|globe_frame|readiness|bank600|paper600|attempt|attempt_held|slot45|search600|plan600|readiness600)\// {
     name = $1; t = $2; u = $3
     if (name ~ /_(mean|stddev|cv)$/) next
     sub(/_median$/, "", name)
@@ -29,3 +31,6 @@ echo "$raw" | awk '
       else printf "%-22s %12.3f %12s %8s\n", k, o, "-", "-"
     }
   }'
+# Planning by memory against the other schedulers, on simulated learners.
+echo
+"$here/build/bench/simulation" ${1:+"$1"}

@@ -38,6 +38,7 @@
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/practice/TienBo.h"
+#include "rules/session/DuBao.h"
 #include "rules/session/KeHoach.h"
 #include "rules/store/KhoHocVien.h"
 #include "rules/store/KhoSqlite.h"
@@ -499,6 +500,43 @@ void plan600Floor(benchmark::State& st)
     QSqlDatabase::removeDatabase(QStringLiteral("floor"));
 }
 
+// Readiness for a class B paper of March 2027 (50 questions) from the
+// memory of each question on the exam day, with both estimates scored over
+// the same 10,000 answers (ours), against today's estimate alone from the
+// rates, the same 1,000 papers drawn (floor).
+namespace {
+struct SanSang600 {
+    NhatKy600 nk;
+    NganHang nh = *docNganHang(taoNganHangMau2025()).giaTri;
+    BoQuyTac bo = cacBoQuyTacCaiSan().back();
+    const QuyTacHang& b = *bo.timHang(QStringLiteral("B"));
+    SanSang600() { nh.id = QStringLiteral("b"); }
+};
+}  // namespace
+
+void readiness600Ours(benchmark::State& st)
+{
+    SanSang600 s;
+    KhoSqlite kho(s.nk.tep());
+    for (auto _ : st) {
+        const HoSoHang h = docHoSoHang(kho, 1, s.nh, QStringLiteral("B"));
+        const std::vector<LanTraLoi> ds = cacLanTraLoi(kho.cacBaiLam(1, s.nh.id), kho.cacTraLoi(1, s.nh.id));
+        benchmark::DoNotOptimize(uocLuongHaiCach(s.nh, s.b, h, ds, QDate(2027, 3, 15)).triNho);
+    }
+}
+
+void readiness600Floor(benchmark::State& st)
+{
+    SanSang600 s;
+    KhoSqlite kho(s.nk.tep());
+    const HoSoHang h = docHoSoHang(kho, 1, s.nh, QStringLiteral("B"));
+    for (auto _ : st) {
+        BoSinhSo rng(1);
+        benchmark::DoNotOptimize(
+            sanSangTuXacSuat(s.nh, s.b, xacSuatDung(s.nh, h.lanThi, h.onTap), rng, kSoDeHienThi));
+    }
+}
+
 void search600Ours(benchmark::State& st)
 {
     QString why;
@@ -518,6 +556,8 @@ BENCHMARK(search600Ours)->Name("search600/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(plan600Ours)->Name("plan600/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(plan600Compute)->Name("plan600/compute")->Unit(benchmark::kMillisecond);
 BENCHMARK(plan600Floor)->Name("plan600/floor")->Unit(benchmark::kMillisecond);
+BENCHMARK(readiness600Ours)->Name("readiness600/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(readiness600Floor)->Name("readiness600/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptOurs)->Name("attempt/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptFloor)->Name("attempt/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptHeld)->Name("attempt_held/ours")->Unit(benchmark::kMillisecond);

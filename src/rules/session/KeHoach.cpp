@@ -48,6 +48,26 @@ std::vector<trinho::TrangThai> triNhoCuaHocVien(KhoHocVien& kho, qint64 hoSo, co
                         kho.cacTraLoi(hoSo, nh.id));
 }
 
+std::optional<int> giayMoiCau(const std::vector<LanTraLoi>& ds)
+{
+    std::vector<qint64> khoang;
+    qint64 truoc = -1;
+    for (const LanTraLoi& l : ds) {
+        if (l.trongBaiThi)
+            continue;
+        if (truoc >= 0 && l.luc > truoc && l.luc - truoc <= 300)
+            khoang.push_back(l.luc - truoc);
+        truoc = l.luc;
+    }
+    if (static_cast<int>(khoang.size()) < kItNhatNhip)
+        return std::nullopt;
+    std::nth_element(khoang.begin(), khoang.begin() + static_cast<std::ptrdiff_t>(khoang.size() / 2),
+                     khoang.end());
+    return static_cast<int>(khoang[khoang.size() / 2]);
+}
+
+int gioiHanTheoPhut(int phut, int giay) { return std::max(1, phut * 60 / std::max(giay, 1)); }
+
 std::vector<int> KeHoachNgay::phien() const
 {
     std::vector<int> kq = denHan;

@@ -44,6 +44,16 @@ constexpr int kMoiMoiNgayMacDinh = 20;
 // Every question is met at least this many days before the exam day.
 constexpr int kGapTruocNgayThi = 7;
 
+// A learner's pace in practice: the median seconds between two answers of
+// practice or study given within five minutes of each other; none before
+// kItNhatNhip such pairs. Without one, kGiayMoiCauMacDinh.
+constexpr int kItNhatNhip = 20;
+constexpr int kGiayMoiCauMacDinh = 45;
+std::optional<int> giayMoiCau(const std::vector<LanTraLoi>& ds);
+// A daily limit in minutes as questions, at `giay` seconds each (one at
+// least).
+int gioiHanTheoPhut(int phut, int giay);
+
 // Today's plan for a class's pool.
 struct KeHoachNgay final {
     std::vector<int> denHan;  // due: critical first, then the least likely recalled

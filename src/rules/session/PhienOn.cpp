@@ -79,7 +79,7 @@ void PhienOn::napLai()
         m_hangDoi.assign(ds.begin(), ds.end());
         return;
     }
-    if (m_cheDo == CheDo::HomNay) {
+    if (m_cheDo == CheDo::HomNay || m_cheDo == CheDo::DaLuu) {
         m_hangDoi.assign(m_liet.begin(), m_liet.end());
         return;
     }
@@ -123,7 +123,7 @@ std::optional<PhienOn::TraLoi> PhienOn::traLoi(int viTri, const QDateTime& luc)
         kq.daGhi = m_kho.traLoiOnTap(m_hoSo, m_nh.id, onTap, kq.dung, &sau, nullptr, &kq.loi);
         kq.roi = !sau.canOn;
         kq.dungLienTiep = sau.dungLienTiep;
-    } else if (m_cheDo == CheDo::HomNay) {
+    } else if (m_cheDo == CheDo::HomNay || m_cheDo == CheDo::DaLuu) {
         // Once each; a critical question right counts for its days too.
         if (kq.dung && c->diemLiet)
             kq.daGhi = m_kho.ghiDungDiemLiet(m_hoSo, m_nh.id, onTap, homNay, &kq.loi);

@@ -43,9 +43,9 @@ QString theoThuTuHien(const QString& van, const std::vector<int>& thuTu);
 // caller gives the day and the random source. The bank must outlive it.
 class PhienOn final {
 public:
-    // Misses (Leitner boxes), critical questions, or today's plan (each
-    // question of the list once).
-    enum class CheDo { CauSai, DiemLiet, HomNay };
+    // Misses (Leitner boxes), critical questions, today's plan or the
+    // learner's saved questions (each question of the list once).
+    enum class CheDo { CauSai, DiemLiet, HomNay, DaLuu };
 
     struct TraLoi final {
         bool dung = false;

@@ -15,7 +15,8 @@ HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHang& nh, const QSt
         });
     } else {
         for (const BaiLam& b : kho.cacBaiLam(hoSo, nh.id))
-            if (b.hang.compare(hang, Qt::CaseInsensitive) == 0) {
+            // A short test is never counted as a paper.
+            if (!b.laBaiNgan() && b.hang.compare(hang, Qt::CaseInsensitive) == 0) {
                 if (b.duDoan && !h.lanThi.empty())
                     h.duDoan.emplace_back(b.duDoan->first, b.dat());
                 h.lanThi.push_back(b.lanThi());
@@ -38,6 +39,75 @@ PhienThi::PhienThi(const NganHang& nh, QString boQuyTac, const QuyTacHang& q, st
     BoSinhSo rng(hat);
     m_de = rutDe(nh, q, rng).value_or(DeThi{});
     m_tl.assign(m_de.cau.size(), 0);
+    for (int c : m_de.cau)
+        m_dapAn.push_back(nh.cau(c)->dapAn);
+}
+
+std::vector<int> chonBaiNgan(std::vector<int> nguon, BoSinhSo& rng)
+{
+    std::sort(nguon.begin(), nguon.end());
+    nguon.erase(std::unique(nguon.begin(), nguon.end()), nguon.end());
+    // The first picks of a shuffle (Fisher-Yates), then in order.
+    const std::size_t n = std::min<std::size_t>(nguon.size(), kSoCauBaiNgan);
+    for (std::size_t i = 0; i < n; ++i)
+        std::swap(nguon[i], nguon[i + rng.next() % (nguon.size() - i)]);
+    nguon.resize(n);
+    std::sort(nguon.begin(), nguon.end());
+    return nguon;
+}
+
+PhienThi PhienThi::baiNgan(const NganHang& nh, QString boQuyTac, const QuyTacHang& q,
+                           const std::vector<int>& cau, const QDateTime& batDau)
+{
+    QuyTacHang qn = q;
+    const auto n = static_cast<qint64>(cau.size());
+    const qint64 soCau = std::max(q.soCau, 1);
+    qn.soCau = static_cast<int>(n);
+    qn.canDeDat = static_cast<int>((q.canDeDat * n + soCau - 1) / soCau);
+    PhienThi p(nh, std::move(boQuyTac), qn, 0, batDau, std::nullopt);
+    p.m_han = HanGio(batDau, qint64{q.soPhut} * 60 * n / soCau);
+    p.m_de.cau = cau;
+    p.m_de.diemLiet.clear();
+    p.m_dapAn.clear();
+    for (int c : cau) {
+        p.m_dapAn.push_back(nh.cau(c)->dapAn);
+        if (nh.cau(c)->diemLiet)
+            p.m_de.diemLiet.push_back(c);
+    }
+    std::sort(p.m_de.diemLiet.begin(), p.m_de.diemLiet.end());
+    p.m_tl.assign(cau.size(), 0);
+    p.m_baiNgan = true;
+    return p;
+}
+
+std::optional<PhienThi> PhienThi::tuBaiLam(const NganHang& nh, const BaiLam& b, const QuyTacHang& q)
+{
+    if (b.cau.empty()
+        || !std::all_of(b.cau.begin(), b.cau.end(), [&](int c) { return nh.cau(c) != nullptr; }))
+        return std::nullopt;
+    QuyTacHang qb = q;
+    qb.hang = b.hang;
+    qb.canDeDat = b.canDeDat;
+    qb.soCau = static_cast<int>(b.cau.size());
+    PhienThi p(nh, b.quyTac, qb, 0, b.batDau, std::nullopt);
+    p.m_de.cau = b.cau;
+    p.m_de.diemLiet.clear();
+    for (std::size_t i = 0; i < b.cau.size(); ++i)
+        if (i < b.diemLiet.size() && b.diemLiet[i])
+            p.m_de.diemLiet.push_back(b.cau[i]);
+    std::sort(p.m_de.diemLiet.begin(), p.m_de.diemLiet.end());
+    p.m_tl = b.traLoi;
+    p.m_tl.resize(b.cau.size(), 0);
+    p.m_dapAn = b.dapAn;
+    p.m_dapAn.resize(b.cau.size(), 0);
+    p.m_daNop = true;
+    p.m_baiNgan = b.baiNgan;
+    p.m_ketThuc = b.ketThuc;
+    for (std::size_t i = 0; i < b.cau.size(); ++i)
+        ++(p.m_tl[i] == 0 ? p.m_kq.boTrong : p.m_tl[i] == p.m_dapAn[i] ? p.m_kq.dung : p.m_kq.sai);
+    p.m_kq.diemLietSai = b.diemLietSai();
+    p.m_kq.dat = b.dat();
+    return p;
 }
 
 const CauHoiNganHang& PhienThi::cauTai(int o) const
@@ -93,7 +163,7 @@ void PhienThi::nop(const QDateTime& bayGio, bool hetGio)
 bool PhienThi::dungO(int o) const
 {
     const int tl = m_tl.at(static_cast<std::size_t>(o));
-    return tl != 0 && tl == cauTai(o).dapAn;
+    return tl != 0 && tl == dapAnO(o);
 }
 
 int PhienThi::oXemLaiDau() const
@@ -117,6 +187,7 @@ BaiLam PhienThi::baiLam(qint64 hoSo) const
     b.cau = m_de.cau;
     b.traLoi = m_tl;
     b.canDeDat = m_q.canDeDat;
+    b.baiNgan = m_baiNgan;
     if (m_daHien)
         b.duDoan = std::make_pair(m_daHien->xacSuat, m_daHien->xacSuatLiet);
     for (int q : m_de.cau) {

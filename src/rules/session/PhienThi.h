@@ -35,6 +35,11 @@ HoSoHang docHoSoHang(KhoHocVien& kho, qint64 hoSo, const NganHang& nh, const QSt
 // The readiness shown for a class: none before its first paper.
 std::optional<SanSang> sanSangCuaHang(const NganHang& nh, const QuyTacHang& q, const HoSoHang& h);
 
+// A short test's questions, at most, and its questions drawn from `nguon`
+// (uniformly, without repeats), in question order.
+constexpr int kSoCauBaiNgan = 10;
+std::vector<int> chonBaiNgan(std::vector<int> nguon, BoSinhSo& rng);
+
 // One paper of a data bank, from the draw to the record kept: the answers,
 // the countdown with its warnings, the hand-in (asked for, or at the
 // time-out), the score under the critical rule, and the attempt carrying
@@ -47,6 +52,19 @@ public:
 
     PhienThi(const NganHang& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
              const QDateTime& batDau, std::optional<SanSang> daHien);
+    // A kept attempt, handed in, for its review: its slots, answers and
+    // keys as kept, and its score as kept (a bank corrected since does not
+    // change a verdict given). `q`: its class's rule. None when a question
+    // of it is no longer in the bank.
+    static std::optional<PhienThi> tuBaiLam(const NganHang& nh, const BaiLam& b, const QuyTacHang& q);
+    // A short test of the questions `cau` (each in the bank) under class
+    // `q`'s rule: its time and its pass mark pro rata (rounded up), the
+    // critical rule as it stands, kept as a short test and with no
+    // readiness.
+    static PhienThi baiNgan(const NganHang& nh, QString boQuyTac, const QuyTacHang& q,
+                            const std::vector<int>& cau, const QDateTime& batDau);
+    bool laBaiNgan() const { return m_baiNgan; }
+    qint64 soGiay() const { return m_han.batDau.secsTo(m_han.han); }
 
     const NganHang& nganHang() const { return m_nh; }
     const QuyTacHang& quyTac() const { return m_q; }
@@ -72,6 +90,8 @@ public:
     bool hetGio() const { return m_hetGio; }
     const KetQuaBai& ketQua() const { return m_kq; }
     bool dungO(int o) const;
+    // The key a slot was scored with.
+    int dapAnO(int o) const { return m_dapAn.at(static_cast<std::size_t>(o)); }
     // Where the review opens: the first slot not answered right.
     int oXemLaiDau() const;
     // The attempt to keep: its slots, answers and keys, its times, and the
@@ -84,12 +104,14 @@ private:
     QuyTacHang m_q;
     DeThi m_de;
     std::vector<int> m_tl;
+    std::vector<int> m_dapAn;  // each slot's key
     HanGio m_han;
     CanhBaoGio m_bao;
     std::optional<SanSang> m_daHien;
     QDateTime m_ketThuc;
     KetQuaBai m_kq;
     bool m_daNop = false, m_hetGio = false;
+    bool m_baiNgan = false;
 };
 
 }  // namespace thilaixe

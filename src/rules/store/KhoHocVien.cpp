@@ -36,7 +36,9 @@ const QString kKhoaDao = QStringLiteral("shuffle");
 const QString kKhoaCoChu = QStringLiteral("text_size");
 const QString kKhoaNgayThi = QStringLiteral("exam_date");
 const QString kKhoaGioiHan = QStringLiteral("daily_limit");
+const QString kKhoaDonViGioiHan = QStringLiteral("daily_limit_unit");
 QString khoaHang(const QString& nganHang) { return QStringLiteral("class:") + nganHang; }
+QString khoaDaLuu(const QString& nganHang) { return QStringLiteral("saved:") + nganHang; }
 
 QString chuBat(bool bat) { return bat ? QStringLiteral("1") : QStringLiteral("0"); }
 
@@ -72,6 +74,9 @@ QJsonObject baiLamJson(const BaiLam& b, bool msGiay)
     };
     if (b.id != 0)
         o.insert(QStringLiteral("id"), b.id);
+    // A paper's record is as it always was; a short test says what it is.
+    if (b.baiNgan)
+        o.insert(QStringLiteral("kind"), QStringLiteral("short"));
     return o;
 }
 
@@ -92,6 +97,7 @@ std::optional<BaiLam> baiLamTuJson(const QJsonObject& o)
     for (int q : b.cau)
         b.diemLiet.push_back(std::find(liet.begin(), liet.end(), q) != liet.end());
     b.canDeDat = o.value(QStringLiteral("pass")).toInt();
+    b.baiNgan = o.value(QStringLiteral("kind")).toString() == QStringLiteral("short");
     const QJsonObject du = o.value(QStringLiteral("prediction")).toObject();
     if (!du.isEmpty())
         b.duDoan = std::make_pair(du.value(QStringLiteral("pass")).toDouble(),
@@ -188,6 +194,42 @@ int KhoHocVien::gioiHanNgay(qint64 hoSo)
 bool KhoHocVien::datGioiHanNgay(qint64 hoSo, int soCau, QString* loi)
 {
     return datCaiDat(hoSo, kKhoaGioiHan, QString::number(std::clamp(soCau, 1, 500)), loi);
+}
+
+bool KhoHocVien::gioiHanTheoPhut(qint64 hoSo)
+{
+    return caiDat(hoSo, kKhoaDonViGioiHan, QStringLiteral("questions")) == QStringLiteral("minutes");
+}
+
+bool KhoHocVien::datGioiHanTheoPhut(qint64 hoSo, bool theoPhut, QString* loi)
+{
+    return datCaiDat(hoSo, kKhoaDonViGioiHan,
+                     theoPhut ? QStringLiteral("minutes") : QStringLiteral("questions"), loi);
+}
+
+std::vector<int> KhoHocVien::cauDaLuu(qint64 hoSo, const QString& nganHang)
+{
+    std::vector<int> kq;
+    for (const QString& so :
+         caiDat(hoSo, khoaDaLuu(nganHang), {}).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int c = so.toInt(&ok);
+        if (ok && c > 0)
+            kq.push_back(c);
+    }
+    std::sort(kq.begin(), kq.end());
+    kq.erase(std::unique(kq.begin(), kq.end()), kq.end());
+    return kq;
+}
+
+bool KhoHocVien::datCauDaLuu(qint64 hoSo, const QString& nganHang, std::vector<int> cau, QString* loi)
+{
+    std::sort(cau.begin(), cau.end());
+    cau.erase(std::unique(cau.begin(), cau.end()), cau.end());
+    QStringList so;
+    for (int c : cau)
+        so.append(QString::number(c));
+    return datCaiDat(hoSo, khoaDaLuu(nganHang), so.join(QLatin1Char(',')), loi);
 }
 
 int KhoHocVien::coChu(qint64 hoSo)

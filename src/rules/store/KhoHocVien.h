@@ -28,7 +28,7 @@ namespace thilaixe {
 inline const QString kTepKho = QStringLiteral("thilaixe.sqlite");
 // The schema this program writes (PRAGMA user_version); an older store is
 // brought up to it step by step, a newer one is never written.
-constexpr int kPhienBanKho = 3;
+constexpr int kPhienBanKho = 4;
 // PRAGMA application_id: "TLXE", so another program's database is told apart.
 constexpr int kMaUngDungKho = 0x544C5845;
 // How long opening the store waits for another copy of the program holding
@@ -56,6 +56,11 @@ struct BaiLam final {
     std::vector<int> dapAn;   // the key of each slot
     std::vector<bool> diemLiet;
     int canDeDat = 0;
+    // A short test (ten questions of a chapter, of one's mistakes or of
+    // one's saved questions), not a paper: never counted in scores or
+    // readiness.
+    bool baiNgan = false;
+    bool laBaiNgan() const { return baiNgan; }
     // The readiness shown before it was sat (chance of passing, chance of
     // failing on a critical question), kept to check the estimate later.
     std::optional<std::pair<double, double>> duDoan;
@@ -114,6 +119,12 @@ public:
     // The most questions a day "Hôm nay" gives (kGioiHanMacDinh unless set).
     int gioiHanNgay(qint64 hoSo);
     bool datGioiHanNgay(qint64 hoSo, int soCau, QString* loi = nullptr);
+    // Whether that limit is in minutes rather than questions.
+    bool gioiHanTheoPhut(qint64 hoSo);
+    bool datGioiHanTheoPhut(qint64 hoSo, bool theoPhut, QString* loi = nullptr);
+    // The questions a learner saved of a bank, by number.
+    std::vector<int> cauDaLuu(qint64 hoSo, const QString& nganHang);
+    bool datCauDaLuu(qint64 hoSo, const QString& nganHang, std::vector<int> cau, QString* loi = nullptr);
     // Steps of the question's text size from the desktop's (-3 to 12, each
     // an eighth larger), 0 by default.
     int coChu(qint64 hoSo);

@@ -270,10 +270,11 @@ KhoSqlite::ThayDoi KhoSqlite::thayDoiBaiLam(const BaiLam& b, const std::shared_p
     return {[b, id](LenhSqlite& lenh) {
                 if (!lenh.chay(QStringLiteral(
                                    "INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
-                                   "ended, pass_mark) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
+                                   "ended, pass_mark, kind) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                                {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
                                 b.batDau.toUTC().toString(Qt::ISODateWithMs),
-                                b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat},
+                                b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat,
+                                b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper")},
                                [&](QSqlQuery& r) { *id = r.lastInsertId().toLongLong(); }))
                     return false;
                 if (b.duDoan
@@ -367,8 +368,8 @@ std::vector<BaiLam> KhoSqlite::cacBaiLam(std::optional<qint64> hoSo, const QStri
             q,
             QStringLiteral(
                 "SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, a.ended, "
-                "a.pass_mark, p.pass, p.critical FROM attempt a LEFT JOIN prediction p ON p.attempt = "
-                "a.id")
+                "a.pass_mark, p.pass, p.critical, a.kind FROM attempt a LEFT JOIN prediction p ON "
+                "p.attempt = a.id")
                 + dieuKien + QStringLiteral(" ORDER BY a.id"),
             gt))
         return kq;
@@ -385,6 +386,7 @@ std::vector<BaiLam> KhoSqlite::cacBaiLam(std::optional<qint64> hoSo, const QStri
         b.canDeDat = q.value(8).toInt();
         if (!q.value(9).isNull())
             b.duDoan = std::make_pair(q.value(9).toDouble(), q.value(10).toDouble());
+        b.baiNgan = q.value(11).toString() == QStringLiteral("short");
         kq.push_back(std::move(b));
     }
     if (kq.empty())

@@ -85,6 +85,10 @@ const std::vector<std::vector<QString>>& cacBuoc()
                 "CREATE TABLE answer(profile INTEGER NOT NULL REFERENCES profile(id), bank TEXT NOT "
                 "NULL, question INTEGER NOT NULL, at INTEGER NOT NULL, right INTEGER NOT NULL)"),
             QStringLiteral("CREATE INDEX answer_bank ON answer(profile, bank, at)"),
+        },
+        {
+            // 4: an attempt's kind: a paper, or a short test.
+            QStringLiteral("ALTER TABLE attempt ADD COLUMN kind TEXT NOT NULL DEFAULT 'paper'"),
         }};
     return buoc;
 }

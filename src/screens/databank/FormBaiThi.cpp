@@ -49,7 +49,51 @@ QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
 }  // namespace
 
 FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang)
-    : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_phien(phienMoi(mt, *m_nh, hoSo, hang))
+    : FormBaiThi(mt, nh, hoSo, phienMoi(mt, *nh, hoSo, hang))
+{}
+
+FormBaiThi* FormBaiThi::moBaiDaLam(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const BaiLam& b)
+{
+    // Its class's rule as the set it was drawn by has it, else as today's.
+    const QuyTacHang* q = nullptr;
+    for (const BoQuyTac& bo : cacBoQuyTacCaiSan())
+        if (bo.id == b.quyTac && !q)
+            q = bo.timHang(b.hang);
+    if (!q)
+        q = nh->quyTac.timHang(b.hang);
+    std::optional<PhienThi> p = PhienThi::tuBaiLam(nh->nh, b, q ? *q : QuyTacHang{});
+    if (!p)
+        return nullptr;
+    auto* f = new FormBaiThi(mt, std::move(nh), b.hoSo, std::move(*p));
+    f->m_timer->stop();
+    f->hienKetQua(false, false, &b);
+    f->xemLai();
+    return f;
+}
+
+FormBaiThi* FormBaiThi::moBaiNgan(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
+                                  const QString& hang, const std::vector<int>& nguon, const QString& tenNguon)
+{
+    const BoQuyTac& bo = nh->quyTacHocVien(mt.kho(), hoSo, mt.seams().bayGio().date());
+    const QuyTacHang* q = bo.timHang(hang);
+    if (!q)
+        q = nh->quyTac.timHang(hang);
+    BoSinhSo rng(hatGiong(mt.seams()));
+    std::vector<int> cau;
+    for (int c : chonBaiNgan(nguon, rng))
+        if (nh->nh.cau(c))
+            cau.push_back(c);
+    if (!q || cau.empty())
+        return nullptr;
+    PhienThi p = PhienThi::baiNgan(nh->nh, q->boId.isEmpty() ? bo.id : q->boId, *q, cau, mt.seams().bayGio());
+    auto* f = new FormBaiThi(mt, std::move(nh), hoSo, std::move(p), tenNguon);
+    return f;
+}
+
+FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, PhienThi phien,
+                       const QString& tenNguon)
+    : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh)), m_hoSo(hoSo), m_phien(std::move(phien)),
+      m_tenNguon(tenNguon)
 {
     setObjectName(QStringLiteral("FormBaiThi"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -97,6 +141,8 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     lamDoc->addLayout(m_luoi);
     m_khung = new KhungCauHoi(lam);
     m_khung->nhoCoChu(m_mt.kho(), m_hoSo);
+    m_khung->batLuuCau(m_mt.kho(), m_hoSo, m_nh->nh.id);
+    m_khung->hienLuuCau(false);  // in the review only
     lamDoc->addWidget(m_khung, 1);
     connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { chon(viTri); });
     m_khung->ganPhimChung(this, [this] { return m_trang == Trang::LamBai || m_trang == Trang::XemLai; });
@@ -250,6 +296,8 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
 
 QString FormBaiThi::tieuDeThi() const
 {
+    if (m_phien.laBaiNgan())
+        return txt::kDlTieuDeBaiNgan.arg(m_phien.quyTac().hang, m_tenNguon);
     return txt::kDlTieuDeThi.arg(m_phien.quyTac().hang, m_nh->nh.tieuDe);
 }
 
@@ -309,6 +357,7 @@ void FormBaiThi::hienO()
     m_truoc->setEnabled(m_o > 0);
     m_sau->setEnabled(m_o + 1 < m_phien.soO());
     m_danhDauNut->setVisible(m_trang == Trang::LamBai);
+    m_khung->hienLuuCau(m_trang == Trang::XemLai);
     m_danhDauNut->setChecked(m_o < static_cast<int>(m_danhDau.size())
                              && m_danhDau[static_cast<std::size_t>(m_o)]);
     // The slot and its question in the title too: a screen reader or a
@@ -423,7 +472,7 @@ void FormBaiThi::nop(bool hetGio)
     hienKetQua(hetGio, daLuu);
 }
 
-void FormBaiThi::hienKetQua(bool hetGio, bool daLuu)
+void FormBaiThi::hienKetQua(bool hetGio, bool daLuu, const BaiLam* daLam)
 {
     m_trang = Trang::KetQua;
     const KetQuaBai& kq = m_phien.ketQua();
@@ -445,8 +494,21 @@ void FormBaiThi::hienKetQua(bool hetGio, bool daLuu)
     }
     if (m_phien.quyTac().duKien)
         dong << txt::kDlDeDuKien.arg(m_phien.quyTac().ghiChuDuKien);
+    if (m_phien.laBaiNgan()) {
+        const qint64 giay = m_phien.soGiay();
+        dong << txt::kDlBaiNganKhongTinh.arg(m_phien.soO())
+                    .arg(giay / 60)
+                    .arg(giay % 60)
+                    .arg(m_phien.quyTac().canDeDat);
+    }
+    m_thiLai->setVisible(!m_phien.laBaiNgan());
     if (daLuu)
         dong << txt::kDlDaLuu;
+    if (daLam) {
+        dong << txt::kDlBaiDaLam.arg(daLam->ketThuc.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+        if (daLam->phienBan != m_nh->nh.phienBan)
+            dong << txt::kDlBaiDaLamPhienBan.arg(daLam->phienBan, m_nh->nh.phienBan);
+    }
     m_chiTiet->setText(dong.join(QLatin1Char('\n')));
     m_dongHo->clear();
     m_canhBao->clear();

@@ -32,6 +32,14 @@ public:
     enum class Trang { LamBai, HoiNop, KetQua, XemLai, DaBo };
 
     FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang);
+    // A kept attempt's review, opened on its first slot not answered right
+    // (Esc goes to its result); none when the bank no longer has one of its
+    // questions.
+    static FormBaiThi* moBaiDaLam(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const BaiLam& b);
+    // A short test of class `hang`: kSoCauBaiNgan questions drawn from
+    // `nguon`, named `tenNguon` in its title.
+    static FormBaiThi* moBaiNgan(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
+                                 const QString& hang, const std::vector<int>& nguon, const QString& tenNguon);
 
     Trang trang() const { return m_trang; }
     const PhienThi& phien() const { return m_phien; }
@@ -66,9 +74,11 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, PhienThi phien,
+               const QString& tenNguon = {});
     void hienO();
     void capNhatLuoi();
-    void hienKetQua(bool hetGio, bool daLuu);
+    void hienKetQua(bool hetGio, bool daLuu, const BaiLam* daLam = nullptr);
     void canhBao(const QString& noiDung);
     QString tieuDeThi() const;
 
@@ -79,6 +89,7 @@ private:
     int m_o = 0;
     Trang m_trang = Trang::LamBai;
     bool m_daLuuLoi = false;
+    QString m_tenNguon;  // a short test's source, for its title
 
     QLabel* m_dongHo;
     QLabel* m_canhBao;

@@ -47,6 +47,7 @@ FormHocChuong::FormHocChuong(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh
     doc->addLayout(tren);
     m_khung = new KhungCauHoi(this);
     m_khung->nhoCoChu(m_mt.kho(), m_mt.kho().hoSoDangHoc());
+    m_khung->batLuuCau(m_mt.kho(), m_mt.kho().hoSoDangHoc(), m_nh->nh.id);
     doc->addWidget(m_khung, 1);
     auto* duoi = new QHBoxLayout;
     m_truoc = new QPushButton(txt::kDlCauTruoc, this);

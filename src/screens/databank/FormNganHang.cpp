@@ -6,6 +6,7 @@
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
+#include "screens/databank/FormBaiDaLam.h"
 #include "screens/databank/FormBaiThi.h"
 #include "screens/databank/FormHocChuong.h"
 #include "screens/databank/FormOnTap.h"
@@ -25,6 +26,7 @@
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -215,13 +217,21 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     m_gioiHan = new QSpinBox(this);
     m_gioiHan->setObjectName(QStringLiteral("SB_GioiHan"));
     m_gioiHan->setRange(5, 500);
-    m_gioiHan->setSuffix(txt::kDlGioiHanDonVi);
     nhanGioiHan->setBuddy(m_gioiHan);
+    m_donViGioiHan = new QComboBox(this);
+    m_donViGioiHan->setObjectName(QStringLiteral("CB_DonViGioiHan"));
+    m_donViGioiHan->addItems(QStringList(std::begin(txt::kDlDonViGioiHan), std::end(txt::kDlDonViGioiHan)));
+    m_donViGioiHan->setAccessibleName(txt::kDlTtDonViGioiHan);
     dongHomNay->addWidget(homNay);
     dongHomNay->addWidget(m_homNay, 1);
     dongHomNay->addWidget(nhanGioiHan);
     dongHomNay->addWidget(m_gioiHan);
+    dongHomNay->addWidget(m_donViGioiHan);
     doc->addLayout(dongHomNay);
+    connect(m_donViGioiHan, &QComboBox::currentIndexChanged, this, [this](int i) {
+        m_mt.kho().datGioiHanTheoPhut(hoSo(), i == 1);
+        capNhat();
+    });
     connect(homNay, &QPushButton::clicked, this, [this] { moHomNay(); });
     connect(m_gioiHan, &QSpinBox::valueChanged, this, [this](int n) {
         m_mt.kho().datGioiHanNgay(hoSo(), n);
@@ -234,7 +244,10 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
                                                {QStringLiteral("CM_DiemLiet"), txt::kDlCauDiemLiet},
                                                {QStringLiteral("CM_OnSai"), txt::kDlOnCauSai},
                                                {QStringLiteral("CM_Tim"), txt::kDlTimCauHoi},
-                                               {QStringLiteral("CM_TienBo"), txt::kDlTienBo}};
+                                               {QStringLiteral("CM_TienBo"), txt::kDlTienBo},
+                                               {QStringLiteral("CM_BaiDaThi"), txt::kDlXemBaiDaThi},
+                                               {QStringLiteral("CM_BaiNgan"), txt::kDlKiemTraNgan},
+                                               {QStringLiteral("CM_DaLuu"), txt::kDlCauDaLuu}};
     std::vector<QPushButton*> cacNut;
     for (std::size_t i = 0; i < std::size(nut); ++i) {
         auto* b = new QPushButton(nut[i].second, this);
@@ -254,6 +267,19 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     connect(cacNut[3], &QPushButton::clicked, this, [this] { onCauSai(); });
     connect(cacNut[4], &QPushButton::clicked, this, [this] { timCauHoi(); });
     connect(cacNut[5], &QPushButton::clicked, this, [this] { tienBo(); });
+    connect(cacNut[6], &QPushButton::clicked, this, [this] { baiDaLam(); });
+    // A short test's source is chosen from a menu made as it opens.
+    auto* menuNgan = new QMenu(cacNut[7]);
+    menuNgan->setObjectName(QStringLiteral("MN_BaiNgan"));
+    cacNut[7]->setMenu(menuNgan);
+    connect(menuNgan, &QMenu::aboutToShow, this, [this, menuNgan] {
+        menuNgan->clear();
+        for (const NguonBaiNgan& n : nguonBaiNgan()) {
+            QAction* a = menuNgan->addAction(n.ten, this, [this, n] { baiNgan(n.cau, n.ten); });
+            a->setEnabled(!n.cau.empty());
+        }
+    });
+    connect(cacNut[8], &QPushButton::clicked, this, [this] { onDaLuu(); });
 
     auto* caiDat = new QHBoxLayout;
     auto* nhanGiaoDien = new QLabel(txt::kDlGiaoDien, this);
@@ -321,7 +347,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
 
 FormNganHang::~FormNganHang()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_thi, m_hoc, m_on, m_tim, m_tienBo})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_thi, m_hoc, m_on, m_tim, m_tienBo, m_baiDaLam})
         delete w;
 }
 
@@ -361,8 +387,9 @@ void FormNganHang::doiHoSo()
         m_dao->setChecked(kho.daoPhuongAn(h));
         const QDate homNay = m_mt.seams().bayGio().date();
         const std::optional<QDate> thi = kho.ngayThi(h);
-        const QSignalBlocker e(m_coNgayThi), f(m_ngayThi), g(m_gioiHan);
+        const QSignalBlocker e(m_coNgayThi), f(m_ngayThi), g(m_gioiHan), k(m_donViGioiHan);
         m_gioiHan->setValue(kho.gioiHanNgay(h));
+        m_donViGioiHan->setCurrentIndex(kho.gioiHanTheoPhut(h) ? 1 : 0);
         m_coNgayThi->setChecked(thi.has_value());
         m_ngayThi->setMinimumDate(std::min(homNay, thi.value_or(homNay)));
         m_ngayThi->setDate(thi.value_or(homNay.addDays(30)));
@@ -521,6 +548,73 @@ FormTimCau* FormNganHang::timCauHoi()
     m_tim->activateWindow();
     return m_tim;
 }
+
+std::vector<FormNganHang::NguonBaiNgan> FormNganHang::nguonBaiNgan()
+{
+    KhoHocVien& kho = m_mt.kho();
+    const NganHang& nh = m_nh->nh;
+    const QuyTacHang* q = quyTacHocVien().timHang(hang());
+    std::vector<NguonBaiNgan> kq;
+    // Each chapter, of the class's pool.
+    for (const ChuongNganHang& ch : nh.chuong) {
+        NguonBaiNgan n{txt::kDlNganChuong.arg(ch.so).arg(ch.tieuDe), {}};
+        for (int c = ch.dau; c <= ch.cuoi; ++c)
+            if (const CauHoiNganHang* cau = nh.cau(c);
+                cau && (!q || q->nhom.isEmpty() || cau->nhom.contains(q->nhom)))
+                n.cau.push_back(c);
+        kq.push_back(std::move(n));
+    }
+    const SoOnTap onTap = kho.docOnTap(hoSo(), nh.id, static_cast<int>(nh.cauHoi.size()));
+    std::vector<int> sai;
+    for (int c = 1; c <= onTap.soCauHoi(); ++c)
+        if (onTap.mucCua(c).canOn)
+            sai.push_back(c);
+    kq.push_back({txt::kDlNganCauSai.arg(sai.size()), sai});
+    const std::vector<int> luu = kho.cauDaLuu(hoSo(), nh.id);
+    kq.push_back({txt::kDlNganDaLuu.arg(luu.size()), luu});
+    return kq;
+}
+
+FormBaiThi* FormNganHang::baiNgan(const std::vector<int>& nguon, const QString& ten)
+{
+    if (m_thi && m_thi->trang() == FormBaiThi::Trang::LamBai) {
+        hienCuaSo(m_thi);
+        return m_thi;
+    }
+    if (m_thi)
+        m_thi->close();
+    // The menu's label without its count, as the window's title says it.
+    m_thi = FormBaiThi::moBaiNgan(m_mt, m_nh, hoSo(), hang(), nguon, ten.section(QStringLiteral(" ("), 0, 0));
+    if (!m_thi) {
+        m_mt.seams().hienThongBao(QString(txt::kDlKiemTraNgan).remove(QLatin1Char('&')), txt::kDlNganKhongCo,
+                                  {});
+        return nullptr;
+    }
+    connect(m_thi, &FormBaiThi::veNha, this, [this] {
+        capNhat();
+        raise();
+        activateWindow();
+    });
+    hienCuaSo(m_thi);
+    return m_thi;
+}
+
+FormBaiDaLam* FormNganHang::baiDaLam()
+{
+    if (!m_baiDaLam) {
+        m_baiDaLam = new FormBaiDaLam(m_mt, m_nh, hoSo());
+        connect(m_baiDaLam, &FormBaiDaLam::thiLai, this, [this](const QString& h) {
+            chonHang(h);
+            QMetaObject::invokeMethod(
+                this, [this] { thiThu(); }, Qt::QueuedConnection);
+        });
+    }
+    hienCuaSo(m_baiDaLam);
+    m_baiDaLam->activateWindow();
+    return m_baiDaLam;
+}
+
+FormOnTap* FormNganHang::onDaLuu() { return moOn(FormOnTap::CheDo::DaLuu); }
 
 FormTienBo* FormNganHang::tienBo()
 {

@@ -21,6 +21,7 @@ class FormHocChuong;
 class FormOnTap;
 class FormBaiThi;
 class FormTienBo;
+class FormBaiDaLam;
 class FormTimCau;
 class MoiTruong;
 struct NganHangMo;
@@ -55,6 +56,19 @@ public:
     FormOnTap* moHomNay();
     FormTimCau* timCauHoi();
     FormTienBo* tienBo();
+    // Every kept attempt, each opening its review.
+    FormBaiDaLam* baiDaLam();
+    // A short test of ten of `nguon`, titled by `ten`; the sources the
+    // menu offers: each chapter of the class's pool, the mistakes list and
+    // the saved questions.
+    struct NguonBaiNgan final {
+        QString ten;
+        std::vector<int> cau;
+    };
+    std::vector<NguonBaiNgan> nguonBaiNgan();
+    FormBaiThi* baiNgan(const std::vector<int>& nguon, const QString& ten);
+    // A drill of the saved questions.
+    FormOnTap* onDaLuu();
     // The figures shown (mastery, mistakes to practise) read again.
     void capNhat();
 
@@ -90,6 +104,7 @@ private:
     QLabel* m_vung;
     QLabel* m_homNay;
     QSpinBox* m_gioiHan;
+    QComboBox* m_donViGioiHan;
     QLabel* m_conSai;
     QComboBox* m_chonGiaoDien;
     QCheckBox* m_amBao;
@@ -99,6 +114,7 @@ private:
     QPointer<FormOnTap> m_on;
     QPointer<FormTimCau> m_tim;
     QPointer<FormTienBo> m_tienBo;
+    QPointer<FormBaiDaLam> m_baiDaLam;
 };
 
 }  // namespace thilaixe

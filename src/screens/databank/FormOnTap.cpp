@@ -27,6 +27,8 @@ std::vector<int> lietCuaHang(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, c
 {
     if (cheDo == FormOnTap::CheDo::HomNay)
         return keHoachHomNay(mt, nh, hoSo, hang).phien();
+    if (cheDo == FormOnTap::CheDo::DaLuu)
+        return mt.kho().cauDaLuu(hoSo, nh.nh.id);
     const QuyTacHang* q = nh.quyTacHocVien(mt.kho(), hoSo, mt.seams().bayGio().date()).timHang(hang);
     return cheDo == FormOnTap::CheDo::DiemLiet && q ? nh.cauDiemLiet(*q) : std::vector<int>{};
 }
@@ -45,6 +47,7 @@ FormOnTap::FormOnTap(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
 {
     setObjectName(cheDo == CheDo::CauSai   ? QStringLiteral("FormOnSai")
                   : cheDo == CheDo::HomNay ? QStringLiteral("FormHomNay")
+                  : cheDo == CheDo::DaLuu  ? QStringLiteral("FormDaLuu")
                                            : QStringLiteral("FormOnLiet"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tieuDe());
@@ -59,6 +62,7 @@ FormOnTap::FormOnTap(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     doc->addWidget(m_trong, 1);
     m_khung = new KhungCauHoi(this);
     m_khung->nhoCoChu(m_mt.kho(), m_hoSo);
+    m_khung->batLuuCau(m_mt.kho(), m_hoSo, m_nh->nh.id);
     doc->addWidget(m_khung, 1);
     m_ketQua = new QLabel(this);
     m_ketQua->setObjectName(QStringLiteral("LB_KetQua"));
@@ -101,6 +105,7 @@ QString FormOnTap::tieuDe() const
 {
     return (m_phien.cheDo() == CheDo::CauSai   ? txt::kDlTieuDeOnSai
             : m_phien.cheDo() == CheDo::HomNay ? txt::kDlTieuDeHomNay
+            : m_phien.cheDo() == CheDo::DaLuu  ? txt::kDlTieuDeDaLuu
                                                : txt::kDlTieuDeOnLiet)
         .arg(m_nh->nh.tieuDe);
 }
@@ -121,7 +126,9 @@ void FormOnTap::hien()
         m_dong->setFocus();
         m_con->clear();
         setWindowTitle(tieuDe());
-        m_trong->setText(m_phien.cheDo() == CheDo::HomNay     ? txt::kDlHomNayXong
+        m_trong->setText(m_phien.cheDo() == CheDo::HomNay ? txt::kDlHomNayXong
+                         : m_phien.cheDo() == CheDo::DaLuu
+                             ? (m_phien.soLiet() == 0 ? txt::kDlChuaLuuCau : txt::kDlDaLuuXong)
                          : m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlDaVungHet.arg(m_phien.soLiet())
                          : m_lichSuHong                       ? txt::kLichSuKhongDoc
                          : m_phien.coBaiLam()                 ? txt::kDlKhongConSai
@@ -147,7 +154,7 @@ void FormOnTap::traLoi(int viTri)
         m_mt.baoLoiGhiKho(m_daBaoLoi, kq->loi);
     QString them;
     if (kq->dung)
-        them = m_phien.cheDo() == CheDo::HomNay     ? QString()
+        them = m_phien.cheDo() == CheDo::HomNay || m_phien.cheDo() == CheDo::DaLuu ? QString()
                : m_phien.cheDo() == CheDo::DiemLiet ? txt::kDlNgayDung.arg(kq->soNgay).arg(kSoNgayThuoc)
                : kq->roi                            ? txt::kDlDungRoiDS
                          : txt::kDlDungLienTiep.arg(kq->dungLienTiep).arg(kDungDeXong);

@@ -236,7 +236,17 @@ KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
     doc->setContentsMargins(0, 0, 0, 0);
     m_tieuDe = new QLabel(this);
     m_tieuDe->setObjectName(QStringLiteral("LB_TieuDeCau"));
-    doc->addWidget(m_tieuDe);
+    auto* dauTrang = new QHBoxLayout;
+    dauTrang->addWidget(m_tieuDe, 1);
+    m_luu = new QPushButton(txt::kDlLuuCau, this);
+    m_luu->setObjectName(QStringLiteral("CM_LuuCau"));
+    m_luu->setCheckable(true);
+    m_luu->setAccessibleDescription(txt::kDlTtLuuCau);
+    m_luu->setToolTip(txt::kDlTtLuuCau);
+    m_luu->hide();
+    connect(m_luu, &QPushButton::clicked, this, [this] { doiLuuCau(); });
+    dauTrang->addWidget(m_luu);
+    doc->addLayout(dauTrang);
     auto* giua = new QHBoxLayout;
     // The text, the options and the explanation scroll when they outgrow
     // the window (long texts, large type, a small screen); the picture
@@ -286,6 +296,8 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
             thuTu.push_back(k);
     }
     m_thuTu = std::move(thuTu);
+    m_so = c.so;
+    capNhatLuuCau();
     m_tieuDe->setText(tieuDe + (c.diemLiet ? QStringLiteral(" – ") + txt::kDlDiemLiet : QString()));
     const QString noiDung = c.noiDung.isEmpty() ? txt::kDlNoiDungTrongAnh : c.noiDung;
     m_noiDung->setText(noiDung);
@@ -420,6 +432,46 @@ void KhungCauHoi::chonViTri(int viTri)
     emit daChonViTri(viTri);
 }
 
+void KhungCauHoi::batLuuCau(KhoHocVien& kho, qint64 hoSo, const QString& nganHang)
+{
+    m_khoLuu = &kho;
+    m_hoSoLuu = hoSo;
+    m_nganHangLuu = nganHang;
+    hienLuuCau(true);
+}
+
+void KhungCauHoi::hienLuuCau(bool hien)
+{
+    m_luu->setVisible(hien && m_khoLuu);
+    capNhatLuuCau();
+}
+
+void KhungCauHoi::capNhatLuuCau()
+{
+    if (!m_khoLuu || m_luu->isHidden())
+        return;
+    const std::vector<int> ds = m_khoLuu->cauDaLuu(m_hoSoLuu, m_nganHangLuu);
+    const bool da = std::binary_search(ds.begin(), ds.end(), m_so);
+    m_luu->setChecked(da);
+    m_luu->setText(da ? txt::kDlBoLuuCau : txt::kDlLuuCau);
+}
+
+void KhungCauHoi::doiLuuCau()
+{
+    if (!m_khoLuu || m_luu->isHidden() || m_so <= 0)
+        return;
+    std::vector<int> ds = m_khoLuu->cauDaLuu(m_hoSoLuu, m_nganHangLuu);
+    const auto it = std::lower_bound(ds.begin(), ds.end(), m_so);
+    const bool da = it != ds.end() && *it == m_so;
+    if (da)
+        ds.erase(it);
+    else
+        ds.insert(it, m_so);
+    m_khoLuu->datCauDaLuu(m_hoSoLuu, m_nganHangLuu, ds);
+    capNhatLuuCau();
+    ui::thongBaoTruyCap(m_luu, (da ? txt::kDlDaBoLuuCau : txt::kDlDaLuuCau).arg(m_so));
+}
+
 void KhungCauHoi::ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHieuLuc)
 {
     const auto phim = [cuaSo, coHieuLuc](const QKeySequence& k, const std::function<void()>& viec) {
@@ -435,6 +487,7 @@ void KhungCauHoi::ganPhimChung(QWidget* cuaSo, const std::function<bool()>& coHi
             moAnhPhongTo(cuaSo, m_anh->tep(), m_anh->accessibleName());
     };
     phim(QKeySequence(Qt::Key_Z), phongTo);
+    phim(QKeySequence(Qt::Key_S), [this] { doiLuuCau(); });
     phim(QKeySequence::ZoomIn, [this] { doiCoChu(1); });
     phim(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { doiCoChu(1); });
     phim(QKeySequence::ZoomOut, [this] { doiCoChu(-1); });

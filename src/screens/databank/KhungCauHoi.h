@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QWidget>
 
+class QPushButton;
+
 #include <array>
 #include <functional>
 #include <vector>
@@ -97,6 +99,13 @@ public:
     int coChu() const { return m_coChu; }
     // The learner's size from the store, and each change kept there.
     void nhoCoChu(KhoHocVien& kho, qint64 hoSo);
+    // "☆ Lưu câu" beside the heading (and S): saves the question shown to
+    // the learner's list, or takes it off; shown while `hien` (a paper
+    // shows it in its review only).
+    void batLuuCau(KhoHocVien& kho, qint64 hoSo, const QString& nganHang);
+    void hienLuuCau(bool hien);
+    void doiLuuCau();
+    QPushButton* nutLuuCau() const { return m_luu; }
     AnhTrongKhung* anh() const { return m_anh; }
     QLabel* noiDung() const { return m_noiDung; }
     NutPhuongAn* nutPhuongAn(int viTri) const { return m_nut[static_cast<std::size_t>(viTri - 1)]; }
@@ -119,7 +128,13 @@ signals:
 
 private:
     void docNgay();
+    void capNhatLuuCau();
     QLabel* m_tieuDe;
+    QPushButton* m_luu;
+    KhoHocVien* m_khoLuu = nullptr;
+    qint64 m_hoSoLuu = 0;
+    QString m_nganHangLuu;
+    int m_so = 0;  // the question shown
     QLabel* m_noiDung;
     AnhTrongKhung* m_anh;
     std::array<NutPhuongAn*, 4> m_nut{};

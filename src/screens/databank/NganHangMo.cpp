@@ -61,7 +61,14 @@ KeHoachNgay keHoachHomNay(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, cons
     std::optional<QDate> thi = kho.ngayThi(hoSo);
     if (thi && *thi < homNay)
         thi.reset();
-    return lapKeHoach(triNhoCuaHocVien(kho, hoSo, nh.nh), nhom, liet, homNay, thi, kho.gioiHanNgay(hoSo));
+    const std::vector<LanTraLoi> ds =
+        cacLanTraLoi(kho.cacBaiLam(hoSo, nh.nh.id), kho.cacTraLoi(hoSo, nh.nh.id));
+    // A limit in minutes counts at the learner's own pace.
+    int gioiHan = kho.gioiHanNgay(hoSo);
+    if (kho.gioiHanTheoPhut(hoSo))
+        gioiHan = gioiHanTheoPhut(gioiHan, giayMoiCau(ds).value_or(kGiayMoiCauMacDinh));
+    return lapKeHoach(triNhoCacCau(static_cast<int>(nh.nh.cauHoi.size()), ds), nhom, liet, homNay, thi,
+                      gioiHan);
 }
 
 std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QString* loi)

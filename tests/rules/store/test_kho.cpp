@@ -157,8 +157,9 @@ private slots:
             QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"old"_s);
             db.setDatabaseName(file);
             QVERIFY(db.open());
-            for (const QString& sql : {u"DROP TABLE critical_right"_s, u"DROP TABLE prediction"_s,
-                                       u"DROP TABLE answer"_s, u"PRAGMA user_version = 1"_s})
+            for (const QString& sql :
+                 {u"DROP TABLE critical_right"_s, u"DROP TABLE prediction"_s, u"DROP TABLE answer"_s,
+                  u"ALTER TABLE attempt DROP COLUMN kind"_s, u"PRAGMA user_version = 1"_s})
                 QVERIFY(QSqlQuery(db).exec(sql));
             db.close();
         }
@@ -167,11 +168,14 @@ private slots:
         QVERIFY2(kho.canhBao().isEmpty(), qPrintable(kho.canhBao()));
         QCOMPARE(count(file, u"PRAGMA user_version"_s), qint64{kPhienBanKho});
         QCOMPARE(kho.cacBaiLam().size(), std::size_t{1});
-        QVERIFY(!kho.cacBaiLam()[0].duDoan);
+        QVERIFY(!kho.cacBaiLam()[0].duDoan && !kho.cacBaiLam()[0].laBaiNgan());  // a paper
         BaiLam b = attempt(30, false);
         b.duDoan = std::make_pair(0.7, 0.1);
+        b.baiNgan = true;
         QVERIFY(kho.luuBaiLam(b));
         QCOMPARE(kho.cacBaiLam()[1].duDoan, b.duDoan);
+        QVERIFY(kho.cacBaiLam()[1].laBaiNgan());
+        QVERIFY(baiLamTuJson(baiLamJson(kho.cacBaiLam()[1]))->laBaiNgan());
         const QDate day(2026, 12, 9);
         for (const QDate& d2 : {day, day, day.addDays(1)})
             QVERIFY(kho.ghiDungDiemLiet(1, kBank, 101, d2));

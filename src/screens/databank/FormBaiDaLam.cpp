@@ -77,7 +77,9 @@ FormBaiThi* FormBaiDaLam::mo(int dong)
         return nullptr;
     if (m_xem)
         m_xem->close();
-    m_xem = FormBaiThi::moBaiDaLam(m_mt, m_nh, m_baiLam[static_cast<std::size_t>(dong)]);
+    // A copy: the list is read again whenever this window comes back.
+    const BaiLam b = m_baiLam[static_cast<std::size_t>(dong)];
+    m_xem = FormBaiThi::moBaiDaLam(m_mt, m_nh, b);
     if (!m_xem) {
         m_mt.seams().hienThongBao(txt::kDlTieuDeBaiDaLam.arg(m_nh->nh.tieuDe), txt::kDlBaiDaLamMatCau, {});
         return nullptr;

@@ -56,7 +56,8 @@ FormBaiThi* FormBaiThi::moBaiDaLam(MoiTruong& mt, std::shared_ptr<const NganHang
 {
     // Its class's rule as the set it was drawn by has it, else as today's.
     const QuyTacHang* q = nullptr;
-    for (const BoQuyTac& bo : cacBoQuyTacCaiSan())
+    const std::vector<BoQuyTac> caiSan = cacBoQuyTacCaiSan();
+    for (const BoQuyTac& bo : caiSan)
         if (bo.id == b.quyTac && !q)
             q = bo.timHang(b.hang);
     if (!q)

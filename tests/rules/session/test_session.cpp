@@ -195,6 +195,44 @@ private slots:
         QCOMPARE(r.duDoan->first, 0.4375);
         QCOMPARE(r.duDoan->second, 0.125);
         QCOMPARE(p.ketQua().boTrong, 1);
+        // Back from the store for its review: scored by the keys it kept
+        // (a key corrected since changes no verdict); a question gone from
+        // the bank cannot be shown.
+        BaiLam kept = r;
+        kept.dapAn[0] = kept.dapAn[0] % p.cauTai(0).soPhuongAn + 1;
+        const std::optional<PhienThi> back = PhienThi::tuBaiLam(bank(), kept, b);
+        QVERIFY(back && back->daNop() && !back->laBaiNgan());
+        QCOMPARE(back->ketQua().dung, p.ketQua().dung - 1);
+        QVERIFY(!back->dungO(0) && back->dungO(1));
+        QCOMPARE(back->oXemLaiDau(), 0);
+        kept.cau[3] = 9999;
+        QVERIFY(!PhienThi::tuBaiLam(bank(), kept, b));
+        // A short test of ten: a third of class B's 20 minutes and a pass
+        // mark of 27/30 scaled up (9), kept as such and back as such.
+        std::vector<int> pool;
+        for (int c = 1; c <= 40; ++c)
+            pool.push_back(c);
+        BoSinhSo rng(3);
+        const std::vector<int> ten = chonBaiNgan(pool, rng);
+        QCOMPARE(ten.size(), std::size_t{kSoCauBaiNgan});
+        QVERIFY(std::is_sorted(ten.begin(), ten.end())
+                && ten != std::vector<int>(pool.begin(), pool.begin() + 10));
+        PhienThi s = PhienThi::baiNgan(bank(), bo.id, b, ten, kStart);
+        QCOMPARE(s.soO(), 10);
+        QCOMPARE(s.conLai(kStart), qint64{400});
+        QCOMPARE(s.quyTac().canDeDat, 9);
+        s.nop(kStart.addSecs(60));
+        QVERIFY(s.baiLam(1).laBaiNgan() && PhienThi::tuBaiLam(bank(), s.baiLam(1), b)->laBaiNgan());
+        QCOMPARE(chonBaiNgan({5, 3, 5}, rng), (std::vector<int>{3, 5}));  // fewer than ten: all, once
+        // A limit in minutes at the learner's pace: the median gap of
+        // practice answers under five minutes apart, papers aside.
+        std::vector<LanTraLoi> log;
+        for (int i = 0; i < 25; ++i)
+            log.push_back({1000 + i * 30 + (i % 2) * 3, 1, true, false});
+        log.push_back({5000, 1, true, true});
+        QVERIFY(!giayMoiCau(std::vector<LanTraLoi>(log.begin(), log.begin() + 10)));
+        QCOMPARE(giayMoiCau(log), std::optional<int>(33));
+        QCOMPARE(gioiHanTheoPhut(10, 33), 18);
     }
 
     // One countdown's warnings for both exams: one that starts inside the

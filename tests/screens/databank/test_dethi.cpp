@@ -3,6 +3,7 @@
 #include "rules/store/KhoHocVien.h"
 
 #include "screens/common/Ui.h"
+#include "screens/databank/FormBaiDaLam.h"
 #include "screens/databank/FormBaiThi.h"
 #include "screens/databank/FormHocChuong.h"
 #include "screens/databank/FormNganHang.h"
@@ -27,6 +28,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace thilaixe;
 using namespace Qt::Literals::StringLiterals;
@@ -452,6 +454,97 @@ private slots:
                      .startsWith(u"Hôm nay: 0 câu đến hạn, 0 câu mới; còn 595/600 câu chưa gặp."_s),
                  qPrintable(text(home, u"LB_HomNay"_s)));
         checkWindow(home);
+    }
+
+    // A learner's own material: three questions saved from study (S); a
+    // short test of them and one of chapter 1, timed and marked pro rata,
+    // kept as short tests and not counted in readiness or scores; every
+    // kept attempt listed, newest first, each opening its review, where a
+    // question can be saved too; the saved questions drilled to the end.
+    void shortTestsPastPapersAndSaved()
+    {
+        BankProgram p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        const NganHang& nh = sample().nh;
+        FormBaiThi* paper = home->thiThu();
+        paper->chon(nh.cau(paper->de().cau[0])->dapAn);
+        paper->nop();
+        paper->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormTienBo* tb = home->tienBo();
+        const double before = tb->sanSang().xacSuat;
+
+        FormHocChuong* hoc = home->hocTheoChuong(5);
+        QVERIFY(hoc->khung()->nutLuuCau()->isVisible());
+        hoc->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(hoc));
+        for (int q : {5, 7, 9}) {
+            hoc->moCau(q);
+            QTest::keyClick(hoc, Qt::Key_S);
+        }
+        hoc->moCau(7);
+        QTest::keyClick(hoc, Qt::Key_S);  // and 7 off again
+        QCOMPARE(p.mt().kho().cauDaLuu(home->hoSo(), nh.id), (std::vector<int>{5, 9}));
+        QCOMPARE(hoc->khung()->nutLuuCau()->text(), u"☆ Lưu câu"_s);
+        hoc->close();
+
+        const std::vector<FormNganHang::NguonBaiNgan> from = home->nguonBaiNgan();
+        QCOMPARE(from.back().ten, u"Câu đã lưu (2 câu)"_s);
+        QCOMPARE(from.front().ten.left(10), u"Chương 1: "_s);
+        for (const auto& [source, size] : {std::pair{from.back(), 2}, std::pair{from.front(), 10}}) {
+            FormBaiThi* t = home->baiNgan(source.cau, source.ten);
+            QCOMPARE(t->phien().soO(), size);
+            QVERIFY(t->phien().laBaiNgan() && t->windowTitle().startsWith(u"Bài ngắn – hạng B – "_s));
+            QCOMPARE(t->conLaiGiay(), qint64{20} * 60 * size / 30);
+            for (int o = 0; o < t->phien().soO(); ++o) {
+                t->denO(o);
+                t->chon(t->phien().cauTai(o).dapAn);
+            }
+            t->nop();
+            QVERIFY(t->ketQua().dat);
+            QVERIFY2(text(t, u"LB_ChiTiet"_s).contains(u"không tính vào điểm, biểu đồ hay khả năng đạt"_s),
+                     qPrintable(text(t, u"LB_ChiTiet"_s)));
+            QVERIFY(!t->findChild<QPushButton*>(u"CM_ThiLai"_s)->isVisible());
+            t->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        tb->tinhLai();
+        QCOMPARE(tb->sanSang().xacSuat, before);
+        QVERIFY(text(tb, u"LB_CoSo"_s).startsWith(u"Dựa trên 1 bài thi hạng B"_s));
+        QCOMPARE(docHoSoHang(p.mt().kho(), home->hoSo(), nh, u"B"_s).lanThi.size(), std::size_t{1});
+
+        FormBaiDaLam* list = home->baiDaLam();
+        QTreeWidget* rows = list->danhSach();
+        QCOMPARE(rows->topLevelItemCount(), 3);
+        QCOMPARE(rows->topLevelItem(0)->text(2), u"Bài ngắn"_s);
+        QCOMPARE(rows->topLevelItem(0)->text(3), u"10/10"_s);
+        QCOMPARE(rows->topLevelItem(0)->text(4), u"✓ Đạt"_s);
+        QCOMPARE(rows->topLevelItem(2)->text(2), u"Đề thi"_s);
+        QCOMPARE(rows->topLevelItem(2)->text(3), u"1/30"_s);
+        QCOMPARE(rows->topLevelItem(2)->text(4), u"✗ Không đạt"_s);
+        FormBaiThi* review = list->mo(2);
+        QVERIFY(review && review->trang() == FormBaiThi::Trang::XemLai);
+        QCOMPARE(review->ketQua().dung, 1);
+        QCOMPARE(review->oDangXem(), 1);  // the first slot not answered right
+        QVERIFY(review->khung()->nutLuuCau()->isVisible());
+        review->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(review));
+        QTest::keyClick(review, Qt::Key_Escape);
+        QCOMPARE(review->trang(), FormBaiThi::Trang::KetQua);
+        QVERIFY(text(review, u"LB_ChiTiet"_s).contains(u"Bài đã nộp lúc 10/12/2026 09:00."_s));
+        checkWindow(list);
+        review->close();
+
+        FormOnTap* drill = home->onDaLuu();
+        QCOMPARE(drill->objectName(), u"FormDaLuu"_s);
+        int answered = 0;
+        while (drill->cauDangOn() != 0 && answered < 5) {
+            answer(drill, nh.cau(drill->cauDangOn())->dapAn % 2 + 1);  // right or wrong, once each
+            drill->cauTiep();
+            ++answered;
+        }
+        QCOMPARE(answered, 2);
+        QVERIFY(text(drill, u"LB_Trong"_s).startsWith(u"Đã ôn hết các câu đã lưu."_s));
     }
 
     // Study by chapter with the key on demand; search without diacritics

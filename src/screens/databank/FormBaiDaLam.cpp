@@ -8,6 +8,7 @@
 #include "screens/databank/KhungCauHoi.h"
 #include "screens/databank/NganHangMo.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -85,9 +86,18 @@ FormBaiThi* FormBaiDaLam::mo(int dong)
         return nullptr;
     }
     connect(m_xem, &FormBaiThi::thiLai, this, &FormBaiDaLam::thiLai);
-    m_xem->show();
+    emit daMo(m_xem);
+    if (!m_xem->isVisible())
+        m_xem->show();
     m_xem->activateWindow();
     return m_xem;
+}
+
+void FormBaiDaLam::closeEvent(QCloseEvent* e)
+{
+    if (m_xem)
+        m_xem->close();
+    QWidget::closeEvent(e);
 }
 
 void FormBaiDaLam::changeEvent(QEvent* e)

@@ -32,9 +32,12 @@ public:
 
 signals:
     void thiLai(const QString& hang);
+    // A review was opened (whoever shows windows gives it the theme).
+    void daMo(QWidget* w);
 
 protected:
     void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     MoiTruong& m_mt;

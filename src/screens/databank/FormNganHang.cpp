@@ -603,6 +603,7 @@ FormBaiDaLam* FormNganHang::baiDaLam()
 {
     if (!m_baiDaLam) {
         m_baiDaLam = new FormBaiDaLam(m_mt, m_nh, hoSo());
+        connect(m_baiDaLam, &FormBaiDaLam::daMo, this, [this](QWidget* w) { hienCuaSo(w); });
         connect(m_baiDaLam, &FormBaiDaLam::thiLai, this, [this](const QString& h) {
             chonHang(h);
             QMetaObject::invokeMethod(

@@ -173,6 +173,24 @@ focus "$progress"
 shot "$progress" bank-progress
 keys Escape
 wait_gone '^Tiến bộ – hạng B$'
+past=$(open_from_home alt+x '^Các bài đã làm')
+focus "$past"
+shot "$past" bank-past-papers
+keys Escape
+wait_gone '^Các bài đã làm'
+# A short test of a chapter (from the menu), handed in.
+focus "$home"
+keys alt+r
+sleep 0.5
+keys Down Return
+short=$(wait_window '^Bài ngắn – hạng B')
+focus "$short"
+for k in 2 1 1; do xdotool key --delay 60 "$k" Right; done
+keys alt+n alt+n
+sleep 0.3
+shot "$short" bank-short-test-result
+keys alt+v
+wait_gone '^Bài ngắn'
 focus "$home"
 keys alt+g Down Down
 shot "$home" bank-home-dark

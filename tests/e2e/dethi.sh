@@ -106,6 +106,22 @@ progress=$(wait_window '^Tiến bộ – hạng B$')
 import -window "$progress" "$WORK/progress.png"
 tesseract "$WORK/progress.png" - -l vie 2>/dev/null | grep -q "Khả năng" || fail "progress: no readiness on screen"
 keys Escape
+
+# The kept paper, by keys alone: the list, Enter on it, its review; Esc
+# to its result, then the list again.
+focus "$home"
+keys alt+x
+past=$(wait_window '^Các bài đã làm')
+keys Return
+kept=$(wait_window '^Xem lại – hạng B')
+focus "$kept"
+keys Escape
+for _ in $(seq 40); do [[ "$(xdotool getwindowname "$kept")" == *ĐẠT ]] && break; sleep 0.05; done
+[[ "$(xdotool getwindowname "$kept")" == *ĐẠT ]] || fail "the kept paper's review did not go back to its result"
+close_window "$kept"
+focus "$past"
+keys Escape
+wait_gone '^Các bài đã làm'
 focus "$home"
 keys Escape
 # Opened from the entry form, the home goes back to it; the program ends

@@ -173,7 +173,9 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     connect(m_veKetQua, &QPushButton::clicked, this, [this] {
         m_trang = Trang::KetQua;
         m_trangChinh->setCurrentIndex(2);
-        m_thiLai->setFocus();
+        // The title names the result again, not the slot last reviewed.
+        setWindowTitle(m_tieuDeKetQua);
+        (m_thiLai->isHidden() ? m_xemLai : m_thiLai)->setFocus();
     });
     m_trangChinh->addWidget(lam);
 
@@ -513,7 +515,8 @@ void FormBaiThi::hienKetQua(bool hetGio, bool daLuu, const BaiLam* daLam)
     m_chiTiet->setText(dong.join(QLatin1Char('\n')));
     m_dongHo->clear();
     m_canhBao->clear();
-    setWindowTitle(tieuDeThi() + QStringLiteral(" – ") + (kq.dat ? txt::kDlDat : txt::kDlKhongDat));
+    m_tieuDeKetQua = tieuDeThi() + QStringLiteral(" – ") + (kq.dat ? txt::kDlDat : txt::kDlKhongDat);
+    setWindowTitle(m_tieuDeKetQua);
     m_trangChinh->setCurrentIndex(2);
     m_xemLai->setFocus();
     ui::thongBaoTruyCap(m_ketLuan, m_ketLuan->text() + QStringLiteral(". ") + dong.join(QLatin1Char(' ')));

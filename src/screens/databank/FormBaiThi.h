@@ -90,6 +90,7 @@ private:
     Trang m_trang = Trang::LamBai;
     bool m_daLuuLoi = false;
     QString m_tenNguon;  // a short test's source, for its title
+    QString m_tieuDeKetQua;
 
     QLabel* m_dongHo;
     QLabel* m_canhBao;

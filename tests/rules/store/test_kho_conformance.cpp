@@ -68,6 +68,9 @@ private slots:
             QVERIFY(kho->datAmBao(lan, false) && kho->datDaoPhuongAn(lan, false));
             QVERIFY(kho->datHangDaChon(lan, kBank, u"C1"_s));
             QVERIFY(kho->datHoSoDangHoc(lan));
+            QVERIFY(!kho->gioiHanTheoPhut(lan) && kho->cauDaLuu(lan, kBank).empty());
+            QVERIFY(kho->datGioiHanTheoPhut(lan, true));
+            QVERIFY(kho->datCauDaLuu(lan, kBank, {12, 3, 12, 600}));
         }
         std::unique_ptr<KhoHocVien> kho = open(d);
         QCOMPARE(kho->cacHoSo().size(), std::size_t{2});
@@ -77,6 +80,10 @@ private slots:
         QCOMPARE(kho->hangDaChon(lan, u"other"_s), u"B"_s);
         QVERIFY(kho->amBao(KhoHocVien::kHoSoMacDinh));  // another learner's stay
         QCOMPARE(kho->hoSoDangHoc(), lan);
+        QVERIFY(kho->gioiHanTheoPhut(lan) && !kho->gioiHanTheoPhut(KhoHocVien::kHoSoMacDinh));
+        QCOMPARE(kho->cauDaLuu(lan, kBank), (std::vector<int>{3, 12, 600}));  // in order, once
+        QVERIFY(kho->cauDaLuu(lan, u"other"_s).empty()
+                && kho->cauDaLuu(KhoHocVien::kHoSoMacDinh, kBank).empty());
         QVERIFY(kho->datHoSoDangHoc(lan + 40));
         QCOMPARE(kho->hoSoDangHoc(), KhoHocVien::kHoSoMacDinh);
     }
@@ -98,6 +105,7 @@ private slots:
             BaiLam other = b;
             other.hoSo = *kho->themHoSo(u"Minh"_s);
             other.duDoan.reset();
+            other.baiNgan = true;  // a short test keeps its kind
             QVERIFY(kho->luuBaiLam(other).has_value());
             other.nganHang = u"elsewhere"_s;
             QVERIFY(kho->luuBaiLam(other).has_value());
@@ -122,6 +130,7 @@ private slots:
         QCOMPARE(k.duDoan->second, 0.125);
         QCOMPARE(k.dat(), b.dat());
         QVERIFY(!kho->cacBaiLam(mine[0].hoSo + 1, kBank).front().duDoan.has_value());
+        QVERIFY(!k.laBaiNgan() && kho->cacBaiLam(mine[0].hoSo + 1, kBank).front().laBaiNgan());
         const SoOnTap onTap = kho->docOnTap(KhoHocVien::kHoSoMacDinh, kBank, 600);
         for (std::size_t i = 0; i < b.cau.size(); ++i)
             QCOMPARE(onTap.mucCua(b.cau[i]).canOn, b.traLoi[i] != b.dapAn[i]);

@@ -4,6 +4,7 @@
 
 #include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Ui.h"
+#include "screens/databank/FormBaiDaLam.h"
 #include "screens/databank/FormBaiThi.h"
 #include "screens/databank/FormHocChuong.h"
 #include "screens/databank/FormNganHang.h"
@@ -227,6 +228,20 @@ void everyWindow(BankProgram& p, const QString& bank,
     search->oTim()->setText(u"mẫu"_s);
     check(search, u"search"_s);
     check(home->tienBo(), u"progress"_s);
+    FormBaiDaLam* past = home->baiDaLam();
+    check(past, u"past papers"_s);
+    FormBaiThi* kept = past->mo(0);
+    QVERIFY(kept);
+    check(kept, u"a kept paper's review"_s);
+    past->close();
+    const std::vector<FormNganHang::NguonBaiNgan> from = home->nguonBaiNgan();
+    FormBaiThi* shortTest = home->baiNgan(from.front().cau, from.front().ten);
+    QVERIFY(shortTest);
+    check(shortTest, u"short test"_s);
+    shortTest->nop();
+    check(shortTest, u"short test's result"_s);
+    shortTest->close();
+    check(home->onDaLuu(), u"saved questions, none yet"_s);
 }
 
 }  // namespace
@@ -250,12 +265,18 @@ private slots:
         BankProgram p;
         p.mt().kho().datGiaoDien(KhoHocVien::kHoSoMacDinh, theme);
         QStringList faults;
+        QColor homeBackground;  // every window in the home's theme
         everyWindow(p, kBank, [&](QWidget* w, const QString& state) {
+            if (!homeBackground.isValid())
+                homeBackground = w->palette().color(QPalette::Window);
+            if (w->palette().color(QPalette::Window) != homeBackground)
+                faults << state + u": not in the home's theme"_s;
             for (const QString& f : contrastFaults(w))
                 faults << state + u": "_s + f;
             QList<QWidget*> ringed;
-            for (const char* name : {"CM_PA1", "CM_PA2", "O_2", "CM_ThiThu", "CM_Sau", "CM_LamTiep",
-                                     "CM_XemLai", "CB_Chuong", "DS_KetQua", "CM_Tiep", "CB_Hang"})
+            for (const char* name :
+                 {"CM_PA1", "CM_PA2", "O_2", "CM_ThiThu", "CM_Sau", "CM_LamTiep", "CM_XemLai", "CB_Chuong",
+                  "DS_KetQua", "CM_Tiep", "CB_Hang", "CM_LuuCau", "CM_BaiNgan", "DS_BaiDaLam"})
                 if (auto* c = w->findChild<QWidget*>(QString::fromLatin1(name)); c && c->isVisibleTo(w))
                     ringed << c;
             if (auto* list = w->findChild<QListWidget*>(u"DS_KetQua"_s); list && list->count() > 0)

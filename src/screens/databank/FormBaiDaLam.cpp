@@ -102,9 +102,7 @@ void FormBaiDaLam::closeEvent(QCloseEvent* e)
 
 void FormBaiDaLam::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow())
-        napLai();
-    else if (e->type() == QEvent::PaletteChange)
+    if ((e->type() == QEvent::ActivationChange && isActiveWindow()) || e->type() == QEvent::PaletteChange)
         napLai();
     QWidget::changeEvent(e);
 }

@@ -48,7 +48,8 @@ QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
 
 }  // namespace
 
-FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang)
+FormBaiThi::FormBaiThi(MoiTruong& mt, const std::shared_ptr<const NganHangMo>& nh, qint64 hoSo,
+                       const QString& hang)
     : FormBaiThi(mt, nh, hoSo, phienMoi(mt, *nh, hoSo, hang))
 {}
 

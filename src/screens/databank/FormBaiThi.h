@@ -31,7 +31,7 @@ class FormBaiThi final : public QWidget {
 public:
     enum class Trang { LamBai, HoiNop, KetQua, XemLai, DaBo };
 
-    FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, const QString& hang);
+    FormBaiThi(MoiTruong& mt, const std::shared_ptr<const NganHangMo>& nh, qint64 hoSo, const QString& hang);
     // A kept attempt's review, opened on its first slot not answered right
     // (Esc goes to its result); none when the bank no longer has one of its
     // questions.

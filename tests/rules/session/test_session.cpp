@@ -130,6 +130,7 @@ private slots:
         QVERIFY(late.triNho->xacSuat < soon.triNho->xacSuat / 2);
 
         std::vector<LanTraLoi> ch1;
+        ch1.reserve(25);
         for (int i = 0; i < 25; ++i)
             ch1.push_back({at(i), bank().chuong[0].dau, i < 5, false});  // five right, then twenty wrong
         const auto rate = dungGanDayTheoChuong(bank(), ch1);
@@ -227,6 +228,7 @@ private slots:
         // A limit in minutes at the learner's pace: the median gap of
         // practice answers under five minutes apart, papers aside.
         std::vector<LanTraLoi> log;
+        log.reserve(26);
         for (int i = 0; i < 25; ++i)
             log.push_back({1000 + i * 30 + (i % 2) * 3, 1, true, false});
         log.push_back({5000, 1, true, true});

@@ -496,6 +496,7 @@ THILAIXE_CHU(kDlTtBaiDaLam, "Các bài đã làm")
 THILAIXE_CAC_CHU(kDlCotBaiDaLam, 5, QStringLiteral("Ngày"), QStringLiteral("Hạng"), QStringLiteral("Loại"),
                  QStringLiteral("Điểm"), QStringLiteral("Kết quả"))
 THILAIXE_CHU(kDlLoaiDeThi, "Đề thi")
+THILAIXE_CHU(kDlTtMotBai, "%1 (bài %2 trên %3; Enter để xem lại)")
 THILAIXE_CHU(kDlLoaiBaiNgan, "Bài ngắn")
 THILAIXE_CHU(kDlDiemBai, "%1/%2")
 THILAIXE_CHU(kDlDatNgan, "✓ Đạt")

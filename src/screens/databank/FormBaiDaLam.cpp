@@ -39,6 +39,18 @@ FormBaiDaLam::FormBaiDaLam(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     doc->addWidget(m_ds, 1);
     const auto mo = [this](QTreeWidgetItem* m) { this->mo(m_ds->indexOfTopLevelItem(m)); };
     connect(m_ds, &QTreeWidget::itemActivated, this, mo);
+    // A screen reader is not told a row of a table as the focus moves
+    // along it: each row is said as it becomes current.
+    connect(m_ds, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* m) {
+        if (!m)
+            return;
+        QStringList o;
+        for (int c = 0; c < m_ds->columnCount(); ++c)
+            o << m->text(c);
+        ui::thongBaoTruyCap(m_ds, txt::kDlTtMotBai.arg(o.join(QStringLiteral(", ")))
+                                      .arg(m_ds->indexOfTopLevelItem(m) + 1)
+                                      .arg(m_ds->topLevelItemCount()));
+    });
     themPhimThoat(this, [this] { close(); });
     ganPhimEnter(this);
     datKieuCuaSo(this);

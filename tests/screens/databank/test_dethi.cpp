@@ -522,6 +522,10 @@ private slots:
         QCOMPARE(rows->topLevelItem(2)->text(2), u"Đề thi"_s);
         QCOMPARE(rows->topLevelItem(2)->text(3), u"1/30"_s);
         QCOMPARE(rows->topLevelItem(2)->text(4), u"✗ Không đạt"_s);
+        rows->setCurrentItem(rows->topLevelItem(2));  // said, as a screen reader is not told the row
+        QVERIFY2(rows->accessibleDescription().endsWith(
+                     u"B, Đề thi, 1/30, ✗ Không đạt (bài 3 trên 3; Enter để xem lại)"_s),
+                 qPrintable(rows->accessibleDescription()));
         FormBaiThi* review = list->mo(2);
         QVERIFY(review && review->trang() == FormBaiThi::Trang::XemLai);
         QCOMPARE(review->ketQua().dung, 1);

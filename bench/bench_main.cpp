@@ -520,7 +520,7 @@ void readiness600Ours(benchmark::State& st)
     KhoSqlite kho(s.nk.tep());
     for (auto _ : st) {
         const HoSoHang h = docHoSoHang(kho, 1, s.nh, QStringLiteral("B"));
-        const std::vector<LanTraLoi> ds = cacLanTraLoi(kho.cacBaiLam(1, s.nh.id), kho.cacTraLoi(1, s.nh.id));
+        const std::vector<LanTraLoi> ds = lanTraLoiCuaHocVien(kho, 1, s.nh.id);
         benchmark::DoNotOptimize(uocLuongHaiCach(s.nh, s.b, h, ds, QDate(2027, 3, 15)).triNho);
     }
 }

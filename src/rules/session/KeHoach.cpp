@@ -42,10 +42,9 @@ std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiL
     return triNhoCacCau(soCauHoi, cacLanTraLoi(baiLam, traLoi));
 }
 
-std::vector<trinho::TrangThai> triNhoCuaHocVien(KhoHocVien& kho, qint64 hoSo, const NganHang& nh)
+std::vector<LanTraLoi> lanTraLoiCuaHocVien(KhoHocVien& kho, qint64 hoSo, const QString& nganHang)
 {
-    return triNhoCacCau(static_cast<int>(nh.cauHoi.size()), kho.cacBaiLam(hoSo, nh.id),
-                        kho.cacTraLoi(hoSo, nh.id));
+    return cacLanTraLoi(kho.cacBaiLam(hoSo, nganHang), kho.cacTraLoi(hoSo, nganHang));
 }
 
 std::optional<int> giayMoiCau(const std::vector<LanTraLoi>& ds)

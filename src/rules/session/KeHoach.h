@@ -33,7 +33,8 @@ std::vector<LanTraLoi> cacLanTraLoi(const std::vector<BaiLam>& baiLam,
 std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<BaiLam>& baiLam,
                                             const std::vector<KhoHocVien::TraLoiDaGhi>& traLoi);
 std::vector<trinho::TrangThai> triNhoCacCau(int soCauHoi, const std::vector<LanTraLoi>& ds);
-std::vector<trinho::TrangThai> triNhoCuaHocVien(KhoHocVien& kho, qint64 hoSo, const NganHang& nh);
+// A learner's record of a bank, read from the store.
+std::vector<LanTraLoi> lanTraLoiCuaHocVien(KhoHocVien& kho, qint64 hoSo, const QString& nganHang);
 
 // A question is due once its chance of recall falls below this.
 constexpr double kMucNho = 0.9;

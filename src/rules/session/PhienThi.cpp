@@ -31,13 +31,26 @@ std::optional<SanSang> sanSangCuaHang(const NganHang& nh, const QuyTacHang& q, c
     return sanSangHienThi(nh, q, h.lanThi, h.onTap);
 }
 
-PhienThi::PhienThi(const NganHang& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
-                   const QDateTime& batDau, std::optional<SanSang> daHien)
-    : m_nh(nh), m_boQuyTac(std::move(boQuyTac)), m_q(q), m_han(batDau, qint64{q.soPhut} * 60),
-      m_daHien(daHien)
+namespace {
+
+DeThi deRut(const NganHang& nh, const QuyTacHang& q, std::uint64_t hat)
 {
     BoSinhSo rng(hat);
-    m_de = rutDe(nh, q, rng).value_or(DeThi{});
+    return rutDe(nh, q, rng).value_or(DeThi{});
+}
+
+}  // namespace
+
+PhienThi::PhienThi(const NganHang& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
+                   const QDateTime& batDau, std::optional<SanSang> daHien)
+    : PhienThi(nh, std::move(boQuyTac), q, deRut(nh, q, hat), HanGio(batDau, qint64{q.soPhut} * 60), daHien)
+{}
+
+PhienThi::PhienThi(const NganHang& nh, QString boQuyTac, const QuyTacHang& q, DeThi de, const HanGio& han,
+                   std::optional<SanSang> daHien)
+    : m_nh(nh), m_boQuyTac(std::move(boQuyTac)), m_q(q), m_de(std::move(de)), m_han(han), m_daHien(daHien)
+{
+    std::sort(m_de.diemLiet.begin(), m_de.diemLiet.end());
     m_tl.assign(m_de.cau.size(), 0);
     for (int c : m_de.cau)
         m_dapAn.push_back(nh.cau(c)->dapAn);
@@ -64,18 +77,12 @@ PhienThi PhienThi::baiNgan(const NganHang& nh, QString boQuyTac, const QuyTacHan
     const qint64 soCau = std::max(q.soCau, 1);
     qn.soCau = static_cast<int>(n);
     qn.canDeDat = static_cast<int>((q.canDeDat * n + soCau - 1) / soCau);
-    PhienThi p(nh, std::move(boQuyTac), qn, 0, batDau, std::nullopt);
-    p.m_han = HanGio(batDau, qint64{q.soPhut} * 60 * n / soCau);
-    p.m_de.cau = cau;
-    p.m_de.diemLiet.clear();
-    p.m_dapAn.clear();
-    for (int c : cau) {
-        p.m_dapAn.push_back(nh.cau(c)->dapAn);
+    DeThi de{cau, {}};
+    for (int c : cau)
         if (nh.cau(c)->diemLiet)
-            p.m_de.diemLiet.push_back(c);
-    }
-    std::sort(p.m_de.diemLiet.begin(), p.m_de.diemLiet.end());
-    p.m_tl.assign(cau.size(), 0);
+            de.diemLiet.push_back(c);
+    PhienThi p(nh, std::move(boQuyTac), qn, std::move(de), HanGio(batDau, qint64{q.soPhut} * 60 * n / soCau),
+               std::nullopt);
     p.m_baiNgan = true;
     return p;
 }
@@ -89,13 +96,11 @@ std::optional<PhienThi> PhienThi::tuBaiLam(const NganHang& nh, const BaiLam& b, 
     qb.hang = b.hang;
     qb.canDeDat = b.canDeDat;
     qb.soCau = static_cast<int>(b.cau.size());
-    PhienThi p(nh, b.quyTac, qb, 0, b.batDau, std::nullopt);
-    p.m_de.cau = b.cau;
-    p.m_de.diemLiet.clear();
+    DeThi de{b.cau, {}};
     for (std::size_t i = 0; i < b.cau.size(); ++i)
         if (i < b.diemLiet.size() && b.diemLiet[i])
-            p.m_de.diemLiet.push_back(b.cau[i]);
-    std::sort(p.m_de.diemLiet.begin(), p.m_de.diemLiet.end());
+            de.diemLiet.push_back(b.cau[i]);
+    PhienThi p(nh, b.quyTac, qb, std::move(de), HanGio(b.batDau, qint64{q.soPhut} * 60), std::nullopt);
     p.m_tl = b.traLoi;
     p.m_tl.resize(b.cau.size(), 0);
     p.m_dapAn = b.dapAn;

@@ -99,6 +99,10 @@ public:
     BaiLam baiLam(qint64 hoSo) const;
 
 private:
+    // A paper already drawn (each question in the bank), with its time.
+    PhienThi(const NganHang& nh, QString boQuyTac, const QuyTacHang& q, DeThi de, const HanGio& han,
+             std::optional<SanSang> daHien);
+
     const NganHang& m_nh;
     QString m_boQuyTac;
     QuyTacHang m_q;

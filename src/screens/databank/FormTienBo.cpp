@@ -128,8 +128,7 @@ void FormTienBo::tinhLai()
     // Every answer of the bank's record, for the memory of each question
     // (the 300-question bank logs none).
     const std::vector<LanTraLoi> traLoi =
-        m_nh->coDien ? std::vector<LanTraLoi>{}
-                     : cacLanTraLoi(kho.cacBaiLam(m_hoSo, nh.id), kho.cacTraLoi(m_hoSo, nh.id));
+        m_nh->coDien ? std::vector<LanTraLoi>{} : lanTraLoiCuaHocVien(kho, m_hoSo, nh.id);
     const QDate homNay = m_mt.seams().bayGio().date();
     const QDate ngay = NganHangMo::ngayQuyTac(kho, m_hoSo, homNay);
     m_haiCach = q ? uocLuongHaiCach(nh, *q, h, traLoi, ngay) : HaiUocLuong{};

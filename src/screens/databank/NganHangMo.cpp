@@ -61,8 +61,7 @@ KeHoachNgay keHoachHomNay(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, cons
     std::optional<QDate> thi = kho.ngayThi(hoSo);
     if (thi && *thi < homNay)
         thi.reset();
-    const std::vector<LanTraLoi> ds =
-        cacLanTraLoi(kho.cacBaiLam(hoSo, nh.nh.id), kho.cacTraLoi(hoSo, nh.nh.id));
+    const std::vector<LanTraLoi> ds = lanTraLoiCuaHocVien(kho, hoSo, nh.nh.id);
     // A limit in minutes counts at the learner's own pace.
     int gioiHan = kho.gioiHanNgay(hoSo);
     if (kho.gioiHanTheoPhut(hoSo))

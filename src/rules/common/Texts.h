@@ -739,6 +739,40 @@ THILAIXE_CHU(kCliKhoKhongGhi, "thilaixe: %1\nthilaixe: the store cannot be writt
 THILAIXE_CHU(kCliKhongNhap, "thilaixe: --import %1: %2 / not imported")
 THILAIXE_CHU(kCliDaNhap, "Đã ghi %1 thay đổi vào %2 / %1 changes written")
 
+// The school's server.
+THILAIXE_CHU(kMcMoTa, "máy chủ của trường (%1)")
+THILAIXE_CHU(kMcKhongCoTrinhDieuKhien,
+             "chương trình thiếu trình điều khiển PostgreSQL của Qt (gói libqt6sql6-psql)")
+THILAIXE_CHU(kMcChuoiSai,
+             "chuỗi kết nối không đọc được gần \"%1\" (dạng đúng: host=… dbname=… user=…)")
+THILAIXE_CHU(kMcKhongToi, "Không kết nối được %1: %2.")
+THILAIXE_CHU(kMcKhongToiGiu,
+             "Không kết nối được %1: %2.\n\nChương trình vẫn chạy. Bài làm và câu trả lời được giữ an "
+             "toàn trên máy này (%3) và sẽ được gửi lên máy chủ khi kết nối lại.")
+THILAIXE_CHU(kMcChuaCaiDat,
+             "%1 chưa được cài đặt cho thilaixe. Người quản trị của trường chạy một lần: "
+             "thilaixe --setup-server \"CHUỖI KẾT NỐI\"")
+THILAIXE_CHU(kMcCanNangCap,
+             "%1 có dữ liệu phiên bản %2, chương trình này dùng phiên bản %3. Người quản trị của trường "
+             "chạy: thilaixe --setup-server \"CHUỖI KẾT NỐI\"")
+THILAIXE_CHU(kMcMoiHon,
+             "%1 có dữ liệu của một phiên bản chương trình mới hơn (%2); hãy cài phiên bản mới cho máy này")
+THILAIXE_CHU(kMcDaGiu,
+             "Chưa gửi được lên %1: %2.\n\nKhông có gì bị mất: %3 được giữ an toàn trên máy này (%4) và sẽ "
+             "được gửi đúng một lần khi máy chủ hoạt động lại (chương trình thử lại vài giây một lần).")
+THILAIXE_CHU(kMcTuChoi, "máy chủ từ chối: %1")
+THILAIXE_CHU(kMcMatKetNoi, "mất kết nối tới máy chủ")
+THILAIXE_CHU(kMcSaiDangNhap, "sai khoá học, số báo danh hoặc mã PIN")
+THILAIXE_CHU(kMcCaiTao, "Tạo dữ liệu thilaixe phiên bản %1 trên %2.")
+THILAIXE_CHU(kMcCaiNangCap, "Nâng cấp dữ liệu từ phiên bản %1 lên %2.")
+THILAIXE_CHU(kMcCaiDaCo, "Dữ liệu đã ở phiên bản %1: không cần nâng cấp.")
+THILAIXE_CHU(kMcCaiVaiTro, "Vai trò %1: %2.")
+THILAIXE_CHU(kMcCaiVaiTroTao, "đã tạo")
+THILAIXE_CHU(kMcCaiVaiTroCo, "đã có")
+THILAIXE_CHU(kMcCaiQuyen, "Quyền và chính sách theo hàng (row-level security) đã đặt lại cho %1 bảng.")
+THILAIXE_CHU(kMcCaiXong, "Xong. Chạy lại lệnh này bất cứ lúc nào cũng an toàn.")
+THILAIXE_CHU(kMcPinNgan, "mã PIN cần ít nhất 4 ký tự")
+
 }  // namespace thilaixe::txt
 
 #undef THILAIXE_CHU

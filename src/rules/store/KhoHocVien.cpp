@@ -108,6 +108,8 @@ std::optional<BaiLam> baiLamTuJson(const QJsonObject& o)
     return b;
 }
 
+QString KhoHocVien::thongBaoLoiGhi(const QString& lyDo) const { return loiGhiKho(tep(), lyDo); }
+
 QString loiGhiKho(const QString& tep, const QString& lyDo)
 {
     return txt::kKhongGhiDuocKho.arg(QDir::toNativeSeparators(tep), lyDo);
@@ -252,18 +254,23 @@ bool KhoHocVien::datHangDaChon(qint64 hoSo, const QString& nganHang, const QStri
     return datCaiDat(hoSo, khoaHang(nganHang), hang, loi);
 }
 
+// Kept with the first profile one can see: the default one, or on a
+// school's server a signed-in learner's own.
 qint64 KhoHocVien::hoSoDangHoc()
 {
-    const qint64 h = caiDat(kHoSoMacDinh, kKhoaHoSo, QString::number(kHoSoMacDinh)).toLongLong();
-    for (const HoSo& p : cacHoSo())
+    const std::vector<HoSo> ds = cacHoSo();
+    const qint64 dau = ds.empty() ? kHoSoMacDinh : ds.front().id;
+    const qint64 h = caiDat(dau, kKhoaHoSo, QString::number(dau)).toLongLong();
+    for (const HoSo& p : ds)
         if (p.id == h)
             return h;
-    return kHoSoMacDinh;
+    return dau;
 }
 
 bool KhoHocVien::datHoSoDangHoc(qint64 hoSo, QString* loi)
 {
-    return datCaiDat(kHoSoMacDinh, kKhoaHoSo, QString::number(hoSo), loi);
+    const std::vector<HoSo> ds = cacHoSo();
+    return datCaiDat(ds.empty() ? kHoSoMacDinh : ds.front().id, kKhoaHoSo, QString::number(hoSo), loi);
 }
 
 }  // namespace thilaixe

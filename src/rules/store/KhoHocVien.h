@@ -99,6 +99,9 @@ public:
     // A note for the learner about older data met at opening (imported, or
     // unreadable and kept aside); empty when none.
     virtual const QString& thongBaoNhap() const = 0;
+    // What a learner is told when a write could not be made (the change is
+    // held): where, why, and that nothing is lost.
+    virtual QString thongBaoLoiGhi(const QString& lyDo) const;
 
     // Profiles, the default first; a name already there gives its id.
     virtual std::vector<HoSo> cacHoSo() = 0;

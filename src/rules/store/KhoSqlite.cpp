@@ -6,7 +6,7 @@
 #include "rules/common/Texts.h"
 #include "rules/databank/NganHangCauHoi.h"
 #include "rules/store/KhoSqliteNoiBo.h"
-#include "rules/store/LenhSqlite.h"
+#include "rules/store/LenhSql.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -43,7 +43,7 @@ MucOnTap docMuc(const QSqlQuery& q, int cot)
             gioiHan(q.value(cot + 3).toLongLong(), 0, kDemToiDa)};
 }
 
-bool ghiMuc(LenhSqlite& lenh, qint64 hoSo, const QString& nganHang, int cau, const MucOnTap& m)
+bool ghiMuc(LenhSql& lenh, qint64 hoSo, const QString& nganHang, int cau, const MucOnTap& m)
 {
     return lenh.chay(
         QStringLiteral("INSERT OR REPLACE INTO practice(profile, bank, question, in_list, streak, right, "
@@ -51,7 +51,7 @@ bool ghiMuc(LenhSqlite& lenh, qint64 hoSo, const QString& nganHang, int cau, con
         {hoSo, nganHang, cau, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai});
 }
 
-std::optional<MucOnTap> docMucTrongKho(LenhSqlite& lenh, qint64 hoSo, const QString& nganHang, int cau)
+std::optional<MucOnTap> docMucTrongKho(LenhSql& lenh, qint64 hoSo, const QString& nganHang, int cau)
 {
     MucOnTap m;
     if (!lenh.chay(QStringLiteral(
@@ -98,7 +98,7 @@ std::optional<qint64> KhoSqlite::themHoSo(const QString& ten, QString* loi)
     }
     const std::size_t choTruoc = m_choGhi.size();
     const bool xong =
-        giaoDich({[goc](LenhSqlite& d) {
+        giaoDich({[goc](LenhSql& d) {
                       return d.chay(QStringLiteral("INSERT OR IGNORE INTO profile(name, created) "
                                                    "VALUES(?, datetime('now'))"),
                                     {goc});
@@ -129,7 +129,7 @@ QString KhoSqlite::caiDat(qint64 hoSo, const QString& khoa, const QString& macDi
 
 KhoSqlite::ThayDoi KhoSqlite::thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri)
 {
-    return {[=](LenhSqlite& lenh) {
+    return {[=](LenhSql& lenh) {
                 return lenh.chay(
                     QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, ?, ?)"),
                     {hoSo, khoa, giaTri});
@@ -174,7 +174,7 @@ SoOnTap KhoSqlite::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
 KhoSqlite::ThayDoi KhoSqlite::thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
                                            const std::shared_ptr<std::pair<MucOnTap, bool>>& ketQua)
 {
-    return {[=](LenhSqlite& lenh) {
+    return {[=](LenhSql& lenh) {
                 const std::optional<MucOnTap> m = docMucTrongKho(lenh, hoSo, nganHang, cau);
                 if (!m)
                     return false;
@@ -223,7 +223,7 @@ bool KhoSqlite::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, co
             return true;  // nothing new: no write
     }
     return giaoDich(
-        {[=](LenhSqlite& lenh) {
+        {[=](LenhSql& lenh) {
              // The boxes as they stand, folded, and what changed written.
              SoOnTap onTap(soCauHoi);
              QSqlQuery q(lenh.db());
@@ -267,7 +267,7 @@ bool KhoSqlite::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, co
 
 KhoSqlite::ThayDoi KhoSqlite::thayDoiBaiLam(const BaiLam& b, const std::shared_ptr<qint64>& id)
 {
-    return {[b, id](LenhSqlite& lenh) {
+    return {[b, id](LenhSql& lenh) {
                 if (!lenh.chay(QStringLiteral(
                                    "INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
                                    "ended, pass_mark, kind) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
@@ -438,7 +438,7 @@ std::vector<KhoHocVien::DongOnTap> KhoSqlite::tatCaOnTap(const QString& nganHang
 KhoSqlite::ThayDoi KhoSqlite::thayDoiDiemLiet(qint64 hoSo, const QString& nganHang, int cau,
                                               const QString& ngay)
 {
-    return {[=](LenhSqlite& lenh) {
+    return {[=](LenhSql& lenh) {
                 return lenh.chay(
                     QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, day) "
                                    "VALUES(?, ?, ?, ?)"),
@@ -475,7 +475,7 @@ QHash<int, int> KhoSqlite::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHa
 KhoSqlite::ThayDoi KhoSqlite::thayDoiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung,
                                             qint64 luc)
 {
-    return {[=](LenhSqlite& lenh) {
+    return {[=](LenhSql& lenh) {
                 return lenh.chay(QStringLiteral("INSERT INTO answer(profile, bank, question, at, right) "
                                                 "VALUES(?, ?, ?, ?, ?)"),
                                  {hoSo, nganHang, cau, luc, dung ? 1 : 0});

@@ -9,10 +9,10 @@
 //   KhoSqliteLuocDo.cpp  the schema and its upgrades, the old practice file
 //   KhoSqliteChoGhi.cpp  held writes: transactions, retries, saving and
 //                        importing held changes
-//   LenhSqlite.h/.cpp    prepared statements and SQLite's result codes
+//   LenhSql.h/.cpp    prepared statements and SQLite's result codes
 
 #include "rules/store/KhoHocVien.h"
-#include "rules/store/LenhSqlite.h"
+#include "rules/store/LenhSql.h"
 
 class QSqlDatabase;
 class QSqlError;
@@ -74,7 +74,7 @@ protected:
 
 private:
     struct ThayDoi {
-        std::function<bool(LenhSqlite&)> ghi;                         // inside the transaction
+        std::function<bool(LenhSql&)> ghi;                            // inside the transaction
         std::function<void(qint64, const QString&, SoOnTap&)> apVao;  // on a view read before it is written
         // The change as data, to be saved to a file when it cannot be
         // written; empty for one that can be made again from elsewhere.
@@ -99,7 +99,7 @@ private:
     CheDo m_cheDo;
     int m_choMs;
     QString m_ketNoi;
-    LenhSqlite m_lenh;  // the connection's statements and last failure
+    LenhSql m_lenh;  // the connection's statements and last failure
     QString m_canhBao;
     QString m_thongBaoNhap;
     bool m_trongBoNho = false;

@@ -5,7 +5,7 @@
 #include "rules/databank/NganHangCauHoi.h"
 #include "rules/store/KhoSqlite.h"
 #include "rules/store/KhoSqliteNoiBo.h"
-#include "rules/store/LenhSqlite.h"
+#include "rules/store/LenhSql.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -162,7 +162,7 @@ std::optional<int> KhoSqlite::nhapChoGhi(const QByteArray& noiDung, QString* loi
         + QString::fromLatin1(QCryptographicHash::hash(noiDung, QCryptographicHash::Sha256).toHex());
     bool daNhap = false;
     const bool xong =
-        giaoDich({[&](LenhSqlite& lenh) {
+        giaoDich({[&](LenhSql& lenh) {
                       QSqlQuery q(lenh.db());
                       if (!lenh.chayMotLan(q, QStringLiteral("SELECT 1 FROM meta WHERE key = ?"), {dau}))
                           return false;

@@ -5,7 +5,7 @@
 #include "rules/databank/NganHangCauHoi.h"
 #include "rules/store/KhoSqlite.h"
 #include "rules/store/KhoSqliteNoiBo.h"
-#include "rules/store/LenhSqlite.h"
+#include "rules/store/LenhSql.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -208,7 +208,7 @@ void KhoSqlite::nhapOnTapCu()
     QString loi;
     const SoOnTap& nhap = *so;
     const bool xong = giaoDich(
-        {[nhap](LenhSqlite& lenh) {
+        {[nhap](LenhSql& lenh) {
              QSqlQuery q(lenh.db());
              if (!lenh.chayMotLan(q,
                                   QStringLiteral("SELECT 1 FROM meta WHERE key = 'practice_file_imported'")))

@@ -5,7 +5,7 @@
 #include "rules/databank/NganHangCauHoi.h"
 #include "rules/store/KhoSqlite.h"
 #include "rules/store/KhoSqliteNoiBo.h"
-#include "rules/store/LenhSqlite.h"
+#include "rules/store/LenhSql.h"
 
 #include <QCryptographicHash>
 #include <QDir>

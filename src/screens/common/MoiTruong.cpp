@@ -52,7 +52,7 @@ void MoiTruong::baoLoiGhiKho(bool& daBao, const QString& lyDo)
     if (daBao || m_dangKetThuc)
         return;
     daBao = true;
-    m_seams.hienThongBao(txt::kTieuDeKho, loiGhiKho(kho().tep(), lyDo), {});
+    m_seams.hienThongBao(txt::kTieuDeKho, kho().thongBaoLoiGhi(lyDo), {});
 }
 
 void MoiTruong::hien(QWidget* form)

@@ -3,7 +3,7 @@
 #include "rules/databank/NganHangCauHoi.h"
 #include "rules/store/KhoHocVien.h"
 #include "rules/store/KhoSqlite.h"
-#include "rules/store/LenhSqlite.h"
+#include "rules/store/LenhSql.h"
 
 #include <QDir>
 #include <QFile>

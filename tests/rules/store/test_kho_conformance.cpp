@@ -2,9 +2,11 @@
 // program relies on, whatever keeps it. A new implementation adds one line
 // to kCacKho.
 #include "BaiLamMau.h"
+#include "PgSupport.h"
 #include "TestSupport.h"
 
 #include "rules/store/KhoHocVien.h"
+#include "rules/store/KhoMayChu.h"
 #include "rules/store/KhoSqlite.h"
 
 #include <QTest>
@@ -20,8 +22,22 @@ namespace {
 // Opens the store kept in a test's folder (again, for a later opening).
 using MoKho = std::function<std::unique_ptr<KhoHocVien>(const test::WorkDir&)>;
 
+// A school's server: a database of its own for each test's folder, signed
+// in as a teacher (a learner's own view is the server tests' part).
+std::unique_ptr<KhoHocVien> moMayChu(const test::WorkDir& d)
+{
+    static QHash<QString, QString> csdl;
+    test::PgServer* pg = test::PgServer::get();
+    if (!pg)
+        qFatal("%s", qPrintable(test::PgServer::why()));
+    if (!csdl.contains(d.path()))
+        csdl.insert(d.path(), pg->newDatabase());
+    return std::make_unique<KhoMayChu>(pg->teacher(csdl.value(d.path())), d.path(kTepHopThu));
+}
+
 const std::vector<std::pair<const char*, MoKho>> kCacKho = {
     {"sqlite", [](const test::WorkDir& d) { return std::make_unique<KhoSqlite>(d.path(kTepKho)); }},
+    {"postgresql", moMayChu},
 };
 
 const QString kBank = u"gplx-600-2025"_s;

@@ -1,7 +1,7 @@
 #pragma once
 
-// The statements of one SQLite connection and what SQLite says of a
-// failure, for the store.
+// The statements of one Qt SQL connection (SQLite's or PostgreSQL's),
+// prepared once and kept, and what SQLite says of a failure, for the store.
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -36,11 +36,11 @@ bool laLoiHong(const QSqlError& e);
 
 // The statements of one connection, prepared once and kept (a write runs
 // dozens of them), and the last failure of any of them, for the message.
-class LenhSqlite final {
+class LenhSql final {
 public:
-    LenhSqlite() = default;
-    LenhSqlite(const LenhSqlite&) = delete;
-    LenhSqlite& operator=(const LenhSqlite&) = delete;
+    LenhSql() = default;
+    LenhSql(const LenhSql&) = delete;
+    LenhSql& operator=(const LenhSql&) = delete;
 
     // The connection its statements run on; the kept ones are forgotten.
     void datKetNoi(const QString& ketNoi);

@@ -1,4 +1,4 @@
-#include "rules/store/LenhSqlite.h"
+#include "rules/store/LenhSql.h"
 
 #include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
@@ -30,14 +30,13 @@ bool laLoiHong(const QSqlError& e)
     return maLoi(e) == MaSqlite::Hong || maLoi(e) == MaSqlite::KhongPhaiCsdl;
 }
 
-void LenhSqlite::datKetNoi(const QString& ketNoi)
+void LenhSql::datKetNoi(const QString& ketNoi)
 {
     m_lenh.clear();
     m_ketNoi = ketNoi;
 }
 
-bool LenhSqlite::chay(const QString& sql, const QVariantList& giaTri,
-                      const std::function<void(QSqlQuery&)>& doc)
+bool LenhSql::chay(const QString& sql, const QVariantList& giaTri, const std::function<void(QSqlQuery&)>& doc)
 {
     auto it = m_lenh.find(sql);
     if (it == m_lenh.end()) {
@@ -67,7 +66,7 @@ bool LenhSqlite::chay(const QString& sql, const QVariantList& giaTri,
     return true;
 }
 
-bool LenhSqlite::chayMotLan(QSqlQuery& q, const QString& sql, const QVariantList& giaTri)
+bool LenhSql::chayMotLan(QSqlQuery& q, const QString& sql, const QVariantList& giaTri)
 {
     if (!q.prepare(sql)) {
         m_loiCuoi = q.lastError();

@@ -1,0 +1,831 @@
+// The server store's queries and the changes they make.
+
+#include "rules/store/KhoMayChu.h"
+
+#include "rules/common/Texts.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
+
+#include <algorithm>
+#include <atomic>
+
+namespace thilaixe {
+
+namespace {
+
+std::atomic<int> g_soKetNoi{0};
+
+// After the server was found away, a window waits this long before trying
+// it again itself (the program's own retry does it meanwhile).
+constexpr qint64 kNghiSauLoiMs = 3000;
+
+int gioiHan(qint64 v, int thap, int cao) { return static_cast<int>(std::clamp<qint64>(v, thap, cao)); }
+
+MucOnTap docMuc(const QSqlQuery& q, int cot)
+{
+    return {q.value(cot).toInt() != 0, gioiHan(q.value(cot + 1).toLongLong(), 0, kDungDeXong - 1),
+            gioiHan(q.value(cot + 2).toLongLong(), 0, kDemToiDa),
+            gioiHan(q.value(cot + 3).toLongLong(), 0, kDemToiDa)};
+}
+
+const QString kChonOnTap = QStringLiteral(
+    "SELECT question, in_list, streak, \"right\", wrong FROM practice WHERE profile = ? AND bank = ?");
+const QString kGhiOnTap = QStringLiteral("INSERT INTO practice(profile, bank, question, in_list, streak, "
+                                         "\"right\", wrong) VALUES(?, ?, ?, ?, ?, ?, ?) "
+                                         "ON CONFLICT (profile, bank, question) DO UPDATE SET in_list = "
+                                         "excluded.in_list, streak = excluded.streak, "
+                                         "\"right\" = excluded.\"right\", wrong = excluded.wrong");
+
+QString loai(const QJsonObject& td) { return td.value(QStringLiteral("kind")).toString(); }
+
+// What a held change does to a view read before it is sent.
+void apVaoOnTap(const QJsonObject& td, qint64 hoSo, const QString& nganHang, SoOnTap& onTap)
+{
+    if (loai(td) == QLatin1String("practice")) {
+        const int cau = td.value(QStringLiteral("question")).toInt();
+        if (td.value(QStringLiteral("profile")).toInteger() == hoSo
+            && td.value(QStringLiteral("bank")).toString() == nganHang && onTap.coCau(cau))
+            traLoiMuc(onTap.muc[static_cast<std::size_t>(cau)], td.value(QStringLiteral("right")).toBool());
+    } else if (loai(td) == QLatin1String("attempt")) {
+        const std::optional<BaiLam> b = baiLamTuJson(td.value(QStringLiteral("attempt")).toObject());
+        if (b && b->hoSo == hoSo && b->nganHang == nganHang)
+            for (int q : cauBiSai(b->lanThi()))
+                if (onTap.coCau(q))
+                    boVaoDanhSach(onTap.muc[static_cast<std::size_t>(q)]);
+    }
+}
+
+}  // namespace
+
+KhoMayChu::KhoMayChu(KetNoiMayChu k, const QString& tepHopThu) : m_k(std::move(k)), m_hopThu(tepHopThu)
+{
+    KetNoiMayChu khongNguoi = m_k;
+    khongNguoi.user.clear();
+    m_mayChu = khongNguoi.moTa();
+    m_moTa = txt::kMcMoTa.arg(m_k.moTa());
+    m_dangNhap = m_k.user;
+    m_ketNoi = QStringLiteral("thilaixe-server-%1").arg(++g_soKetNoi);
+    QString loi;
+    if (!m_k.mo(m_ketNoi, &loi)) {
+        m_lanThuCuoi.start();
+        m_canhBao = txt::kMcKhongToiGiu.arg(m_moTa, loi, QDir::toNativeSeparators(m_hopThu.tep()));
+        return;
+    }
+    m_lenh.datKetNoi(m_ketNoi);
+    kiemTraLuocDo();
+}
+
+KhoMayChu::~KhoMayChu()
+{
+    m_lenh.quen();
+    QSqlDatabase::database(m_ketNoi, false).close();
+    QSqlDatabase::removeDatabase(m_ketNoi);
+}
+
+void KhoMayChu::kiemTraLuocDo()
+{
+    m_sanSang = false;
+    int v = -1, vt = -1;
+    const bool docDuoc =
+        m_lenh.chay(QStringLiteral("SELECT key, value FROM meta WHERE key IN ('schema', 'school')"), {},
+                    [&](QSqlQuery& q) {
+                        while (q.next())
+                            (q.value(0).toString() == QLatin1String("schema") ? v : vt) = q.value(1).toInt();
+                    });
+    if (!docDuoc || v < 0 || vt < 0) {
+        m_canhBao = txt::kMcChuaCaiDat.arg(m_moTa);
+        return;
+    }
+    if (v > kPhienBanKho || vt > kPhienBanTruong) {
+        m_canhBao = txt::kMcMoiHon.arg(m_moTa).arg(v);
+        return;
+    }
+    if (v < kPhienBanKho || vt < kPhienBanTruong) {
+        m_canhBao = txt::kMcCanNangCap.arg(m_moTa).arg(v).arg(kPhienBanKho);
+        return;
+    }
+    m_lenh.chay(
+        QStringLiteral("SELECT session_user, pg_has_role(session_user, 'thilaixe_teacher', 'MEMBER') OR "
+                       "(SELECT rolsuper FROM pg_roles WHERE rolname = session_user)"),
+        {}, [&](QSqlQuery& q) {
+            if (q.next()) {
+                m_dangNhap = q.value(0).toString();
+                m_laGiaoVien = q.value(1).toBool();
+            }
+        });
+    m_canhBao.clear();
+    m_sanSang = true;
+}
+
+bool KhoMayChu::ketNoi()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
+    if (m_sanSang && db.isOpen())
+        return true;
+    if (m_lanThuCuoi.isValid() && m_lanThuCuoi.elapsed() < kNghiSauLoiMs)
+        return false;
+    m_lenh.quen();
+    db.close();
+    QString loi;
+    if (!m_k.mo(m_ketNoi, &loi)) {
+        m_lanThuCuoi.start();
+        m_lyDoCho = loi;
+        return false;
+    }
+    m_lanThuCuoi.invalidate();
+    m_lenh.datKetNoi(m_ketNoi);
+    kiemTraLuocDo();
+    return m_sanSang;
+}
+
+KhoMayChu::KetQua KhoMayChu::giaoDich(const std::function<bool()>& viec)
+{
+    for (int lan = 0; lan < 2; ++lan) {
+        if (!ketNoi())
+            return KetQua::Vang;
+        QSqlDatabase db = m_lenh.db();
+        m_lenh.xoaLoi();
+        // BEGIN and COMMIT cannot be prepared: they go as they are.
+        QSqlQuery lenh(db);
+        if (lenh.exec(QStringLiteral("BEGIN")) && viec() && lenh.exec(QStringLiteral("COMMIT")))
+            return KetQua::Xong;
+        const QSqlError e = m_lenh.loiCuoi().isValid() ? m_lenh.loiCuoi() : lenh.lastError();
+        if (!laLoiKetNoi(e))
+            lenh.exec(QStringLiteral("ROLLBACK"));
+        m_lyDoCho = lyDoMayChu(e);
+        if (!laLoiKetNoi(e))
+            return KetQua::TuChoi;
+        // The connection broke: once more on a new one.
+        m_sanSang = false;
+        m_lanThuCuoi.invalidate();
+    }
+    m_lanThuCuoi.start();
+    return KetQua::Vang;
+}
+
+bool KhoMayChu::doc(const std::function<bool()>& viec)
+{
+    for (int lan = 0; lan < 2; ++lan) {
+        if (!ketNoi())
+            return false;
+        m_lenh.xoaLoi();
+        if (viec())
+            return true;
+        if (!laLoiKetNoi(m_lenh.loiCuoi()))
+            return false;
+        m_sanSang = false;
+        m_lanThuCuoi.invalidate();
+    }
+    m_lanThuCuoi.start();
+    return false;
+}
+
+bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
+{
+    const QString uid = td.value(QStringLiteral("uid")).toString();
+    const QString kind = loai(td);
+    const std::optional<BaiLam> bai = kind == QLatin1String("attempt")
+                                          ? baiLamTuJson(td.value(QStringLiteral("attempt")).toObject())
+                                          : std::nullopt;
+    const qint64 hoSo = bai ? bai->hoSo : td.value(QStringLiteral("profile")).toInteger(kHoSoMacDinh);
+    const QString nganHang = td.value(QStringLiteral("bank")).toString();
+    const int cau = td.value(QStringLiteral("question")).toInt();
+    // Taken once: a change sent again (its reply lost) is already there.
+    if (!uid.isEmpty()) {
+        int moi = 0;
+        if (!m_lenh.chay(QStringLiteral(
+                             "INSERT INTO change_applied(uid, profile) VALUES(?, ?) ON CONFLICT DO NOTHING"),
+                         {uid, hoSo}, [&](QSqlQuery& q) { moi = q.numRowsAffected(); }))
+            return false;
+        if (moi == 0) {
+            if (bai && sau)
+                m_lenh.chay(QStringLiteral("SELECT id FROM attempt WHERE uid = ?"), {uid}, [&](QSqlQuery& q) {
+                    if (q.next())
+                        sau->id = q.value(0).toLongLong();
+                });
+            return true;
+        }
+    }
+    if (bai) {
+        const BaiLam& b = *bai;
+        qint64 id = 0;
+        if (!m_lenh.chay(QStringLiteral(
+                             "INSERT INTO attempt(profile, bank, bank_version, rules, class, started, ended, "
+                             "pass_mark, kind, uid) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
+                         {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
+                          b.batDau.toUTC().toString(Qt::ISODateWithMs),
+                          b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat,
+                          b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper"),
+                          uid.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(uid)},
+                         [&](QSqlQuery& q) {
+                             if (q.next())
+                                 id = q.value(0).toLongLong();
+                         })
+            || id == 0)
+            return false;
+        if (sau)
+            sau->id = id;
+        if (b.duDoan
+            && !m_lenh.chay(QStringLiteral("INSERT INTO prediction(attempt, pass, critical) VALUES(?, ?, ?)"),
+                            {id, b.duDoan->first, b.duDoan->second}))
+            return false;
+        const LanThi l = b.lanThi();
+        QString sql =
+            QStringLiteral("INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) VALUES");
+        QVariantList gt;
+        for (std::size_t i = 0; i < b.cau.size(); ++i) {
+            sql += i == 0 ? QStringLiteral("(?,?,?,?,?,?)") : QStringLiteral(",(?,?,?,?,?,?)");
+            gt << id << static_cast<int>(i) << b.cau[i] << b.traLoi[i] << b.dapAn[i]
+               << (l.diemLiet[i + 1] ? 1 : 0);
+        }
+        if (!m_lenh.chay(sql, gt))
+            return false;
+        MucOnTap vao;
+        boVaoDanhSach(vao);
+        QString sqlSai;
+        QVariantList sai;
+        for (int q : cauBiSai(l)) {
+            sqlSai += sqlSai.isEmpty() ? QStringLiteral("(?, ?, ?, ?, ?, 0, 0)")
+                                       : QStringLiteral(",(?, ?, ?, ?, ?, 0, 0)");
+            sai << b.hoSo << b.nganHang << q << (vao.canOn ? 1 : 0) << vao.dungLienTiep;
+        }
+        return sai.isEmpty()
+               || m_lenh.chay(
+                   QStringLiteral("INSERT INTO practice(profile, bank, question, in_list, streak, \"right\", "
+                                  "wrong) VALUES")
+                       + sqlSai
+                       + QStringLiteral(" ON CONFLICT (profile, bank, question) DO UPDATE SET in_list = "
+                                        "excluded.in_list, streak = excluded.streak"),
+                   sai);
+    }
+    if (kind == QLatin1String("practice")) {
+        MucOnTap m;
+        if (!m_lenh.chay(
+                QStringLiteral("SELECT in_list, streak, \"right\", wrong FROM practice WHERE profile = ? AND "
+                               "bank = ? AND question = ? FOR UPDATE"),
+                {hoSo, nganHang, cau}, [&](QSqlQuery& q) {
+                    if (q.next())
+                        m = docMuc(q, 0);
+                }))
+            return false;
+        const bool roi = traLoiMuc(m, td.value(QStringLiteral("right")).toBool());
+        if (sau) {
+            sau->muc = m;
+            sau->roi = roi;
+        }
+        return m_lenh.chay(kGhiOnTap, {hoSo, nganHang, cau, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai});
+    }
+    if (kind == QLatin1String("critical_right"))
+        return m_lenh.chay(
+            QStringLiteral("INSERT INTO critical_right(profile, bank, question, day) VALUES(?, ?, ?, ?) "
+                           "ON CONFLICT DO NOTHING"),
+            {hoSo, nganHang, cau, td.value(QStringLiteral("day")).toString()});
+    if (kind == QLatin1String("answer"))
+        return m_lenh.chay(
+            QStringLiteral(
+                "INSERT INTO answer(profile, bank, question, at, \"right\") VALUES(?, ?, ?, ?, ?)"),
+            {hoSo, nganHang, cau, td.value(QStringLiteral("at")).toInteger(),
+             td.value(QStringLiteral("right")).toBool() ? 1 : 0});
+    if (kind == QLatin1String("setting"))
+        return m_lenh.chay(
+            QStringLiteral("INSERT INTO setting(profile, key, value) VALUES(?, ?, ?) ON CONFLICT "
+                           "(profile, key) DO UPDATE SET value = excluded.value"),
+            {hoSo, td.value(QStringLiteral("key")).toString(), td.value(QStringLiteral("value")).toString()});
+    return true;
+}
+
+std::vector<QJsonObject> KhoMayChu::choCuaToi() const
+{
+    std::vector<QJsonObject> kq;
+    for (const HopThuDi::Thu& t : m_hopThu.cacThu(m_mayChu, m_dangNhap))
+        kq.push_back(t.thayDoi);
+    return kq;
+}
+
+KhoMayChu::KetQua KhoMayChu::guiHopThu()
+{
+    // A teacher sends every learner's: a learner who handed in while the
+    // server was away may have left the room.
+    const std::vector<HopThuDi::Thu> thu =
+        m_hopThu.cacThu(m_mayChu, m_laGiaoVien ? std::nullopt : std::optional<QString>(m_dangNhap));
+    for (const HopThuDi::Thu& t : thu) {
+        const KetQua kq = giaoDich([&] { return apDung(t.thayDoi, nullptr); });
+        if (kq == KetQua::Vang)
+            return kq;
+        // Refused for good (another's change, a broken one): it stays in
+        // the outbox, never lost, and blocks nothing behind it.
+        if (kq == KetQua::Xong)
+            m_hopThu.xoa(t.so);
+    }
+    return KetQua::Xong;
+}
+
+bool KhoMayChu::ghi(QJsonObject td, QString* loi, SauThayDoi* sau)
+{
+    if (!td.contains(QStringLiteral("uid")))
+        td.insert(QStringLiteral("uid"), QUuid::createUuid().toString(QUuid::WithoutBraces));
+    KetQua kq = guiHopThu();
+    if (kq == KetQua::Xong)
+        kq = giaoDich([&] { return apDung(td, sau); });
+    if (kq == KetQua::Xong) {
+        m_lyDoCho.clear();
+        return true;
+    }
+    if (kq == KetQua::TuChoi) {
+        if (loi)
+            *loi = txt::kMcTuChoi.arg(m_lyDoCho);
+        return false;
+    }
+    if (m_lyDoCho.isEmpty())
+        m_lyDoCho = txt::kMcMatKetNoi;
+    m_hopThu.them(m_mayChu, m_dangNhap, td, nullptr);
+    if (loi)
+        *loi = m_lyDoCho;
+    return false;
+}
+
+QString KhoMayChu::thongBaoLoiGhi(const QString& lyDo) const
+{
+    return txt::kMcDaGiu.arg(m_moTa, lyDo, moTaChoGhi(), QDir::toNativeSeparators(m_hopThu.tep()));
+}
+
+std::vector<HoSo> KhoMayChu::cacHoSo()
+{
+    std::vector<HoSo> kq;
+    doc([&] {
+        kq.clear();
+        return m_lenh.chay(QStringLiteral("SELECT id, name FROM profile ORDER BY id"), {}, [&](QSqlQuery& q) {
+            while (q.next())
+                kq.push_back({q.value(0).toLongLong(), q.value(1).toString()});
+        });
+    });
+    if (kq.empty())
+        kq.push_back({kHoSoMacDinh, txt::kHoSoMacDinh});
+    return kq;
+}
+
+std::optional<qint64> KhoMayChu::themHoSo(const QString& ten, QString* loi)
+{
+    const QString goc = ten.simplified().left(60);
+    if (goc.isEmpty()) {
+        if (loi)
+            *loi = txt::kKhoTenTrong;
+        return std::nullopt;
+    }
+    qint64 id = 0;
+    const KetQua kq = giaoDich([&] {
+        return m_lenh.chay(QStringLiteral(
+                               "INSERT INTO profile(name) VALUES(?) ON CONFLICT (name) WHERE course IS NULL "
+                               "DO NOTHING"),
+                           {goc})
+               && m_lenh.chay(QStringLiteral("SELECT id FROM profile WHERE name = ? AND course IS NULL"),
+                              {goc}, [&](QSqlQuery& q) {
+                                  if (q.next())
+                                      id = q.value(0).toLongLong();
+                              });
+    });
+    if (kq != KetQua::Xong || id == 0) {
+        if (loi)
+            *loi = m_lyDoCho;
+        return std::nullopt;
+    }
+    return id;
+}
+
+QString KhoMayChu::caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh)
+{
+    // The last one held wins over the server's.
+    const std::vector<QJsonObject> cho = choCuaToi();
+    for (auto it = cho.rbegin(); it != cho.rend(); ++it)
+        if (loai(*it) == QLatin1String("setting") && it->value(QStringLiteral("profile")).toInteger() == hoSo
+            && it->value(QStringLiteral("key")).toString() == khoa)
+            return it->value(QStringLiteral("value")).toString();
+    QString kq = macDinh;
+    doc([&] {
+        return m_lenh.chay(QStringLiteral("SELECT value FROM setting WHERE profile = ? AND key = ?"),
+                           {hoSo, khoa}, [&](QSqlQuery& q) {
+                               if (q.next())
+                                   kq = q.value(0).toString();
+                           });
+    });
+    return kq;
+}
+
+bool KhoMayChu::datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi)
+{
+    return ghi({{QStringLiteral("kind"), QStringLiteral("setting")},
+                {QStringLiteral("profile"), hoSo},
+                {QStringLiteral("key"), khoa},
+                {QStringLiteral("value"), giaTri}},
+               loi);
+}
+
+SoOnTap KhoMayChu::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
+{
+    SoOnTap onTap(soCauHoi);
+    doc([&] {
+        onTap = SoOnTap(soCauHoi);
+        return m_lenh.chay(kChonOnTap, {hoSo, nganHang},
+                           [&](QSqlQuery& q) {
+                               while (q.next())
+                                   if (const int c = q.value(0).toInt(); onTap.coCau(c))
+                                       onTap.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
+                           })
+               && m_lenh.chay(
+                   QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"),
+                   {hoSo, nganHang}, [&](QSqlQuery& q) {
+                       while (q.next())
+                           onTap.daGop.insert(q.value(0).toString().toLatin1());
+                   });
+    });
+    for (const QJsonObject& td : choCuaToi())
+        apVaoOnTap(td, hoSo, nganHang, onTap);
+    return onTap;
+}
+
+bool KhoMayChu::traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung, MucOnTap* sau,
+                            bool* roi, QString* loi)
+{
+    SauThayDoi kq;
+    const bool xong = ghi({{QStringLiteral("kind"), QStringLiteral("practice")},
+                           {QStringLiteral("profile"), hoSo},
+                           {QStringLiteral("bank"), nganHang},
+                           {QStringLiteral("question"), cau},
+                           {QStringLiteral("right"), dung}},
+                          loi, &kq);
+    if (!xong) {
+        // Held: the view with the waiting changes says what it will be.
+        const SoOnTap onTap = docOnTap(hoSo, nganHang, std::max(cau, 1));
+        kq.muc = onTap.coCau(cau) ? onTap.mucCua(cau) : MucOnTap{};
+        kq.roi = false;
+    }
+    if (sau)
+        *sau = kq.muc;
+    if (roi)
+        *roi = kq.roi;
+    return xong;
+}
+
+bool KhoMayChu::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, const std::vector<LanThi>& ds,
+                          QString* loi)
+{
+    {
+        SoOnTap thu = docOnTap(hoSo, nganHang, soCauHoi);
+        if (!thu.gopLanThi(ds))
+            return true;  // nothing new: no write
+    }
+    // Made again from the history at the next start when it cannot be
+    // written now: never held.
+    const KetQua kq = giaoDich([&] {
+        SoOnTap onTap(soCauHoi);
+        if (!m_lenh.chay(
+                QStringLiteral("SELECT question, in_list, streak, \"right\", wrong FROM practice WHERE "
+                               "profile = ? AND bank = ? FOR UPDATE"),
+                {hoSo, nganHang},
+                [&](QSqlQuery& q) {
+                    while (q.next())
+                        if (const int c = q.value(0).toInt(); onTap.coCau(c))
+                            onTap.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
+                })
+            || !m_lenh.chay(QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"),
+                            {hoSo, nganHang}, [&](QSqlQuery& q) {
+                                while (q.next())
+                                    onTap.daGop.insert(q.value(0).toString().toLatin1());
+                            }))
+            return false;
+        const SoOnTap truoc = onTap;
+        onTap.gopLanThi(ds);
+        for (int c = 1; c <= soCauHoi; ++c)
+            if (!(onTap.mucCua(c) == truoc.mucCua(c))) {
+                const MucOnTap& m = onTap.mucCua(c);
+                if (!m_lenh.chay(kGhiOnTap,
+                                 {hoSo, nganHang, c, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai}))
+                    return false;
+            }
+        for (const QByteArray& k : onTap.daGop)
+            if (!truoc.daGop.contains(k)
+                && !m_lenh.chay(
+                    QStringLiteral("INSERT INTO practice_folded(profile, bank, exam) VALUES(?, ?, ?) ON "
+                                   "CONFLICT DO NOTHING"),
+                    {hoSo, nganHang, QString::fromLatin1(k)}))
+                return false;
+        return true;
+    });
+    if (kq != KetQua::Xong && loi)
+        *loi = m_lyDoCho;
+    return kq == KetQua::Xong;
+}
+
+std::optional<qint64> KhoMayChu::luuBaiLam(const BaiLam& b, QString* loi)
+{
+    SauThayDoi kq;
+    if (!ghi({{QStringLiteral("kind"), QStringLiteral("attempt")},
+              {QStringLiteral("attempt"), baiLamJson(b, true)}},
+             loi, &kq))
+        return std::nullopt;
+    return kq.id;
+}
+
+std::vector<BaiLam> KhoMayChu::cacBaiLam(std::optional<qint64> hoSo, const QString& nganHang)
+{
+    std::vector<BaiLam> kq;
+    QString dieuKien = QStringLiteral(" WHERE true");
+    QVariantList gt;
+    if (hoSo) {
+        dieuKien += QStringLiteral(" AND a.profile = ?");
+        gt.append(*hoSo);
+    }
+    if (!nganHang.isEmpty()) {
+        dieuKien += QStringLiteral(" AND a.bank = ?");
+        gt.append(nganHang);
+    }
+    doc([&] {
+        kq.clear();
+        QHash<qint64, std::size_t> viTri;
+        return m_lenh.chay(
+                   QStringLiteral(
+                       "SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, "
+                       "a.ended, "
+                       "a.pass_mark, a.kind, p.pass, p.critical FROM attempt a LEFT JOIN prediction p ON "
+                       "p.attempt = a.id")
+                       + dieuKien + QStringLiteral(" ORDER BY a.id"),
+                   gt,
+                   [&](QSqlQuery& q) {
+                       while (q.next()) {
+                           BaiLam b;
+                           b.id = q.value(0).toLongLong();
+                           b.hoSo = q.value(1).toLongLong();
+                           b.nganHang = q.value(2).toString();
+                           b.phienBan = q.value(3).toString();
+                           b.quyTac = q.value(4).toString();
+                           b.hang = q.value(5).toString();
+                           b.batDau = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
+                           b.ketThuc = QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
+                           b.canDeDat = q.value(8).toInt();
+                           b.baiNgan = q.value(9).toString() == QLatin1String("short");
+                           if (!q.isNull(10))
+                               b.duDoan = std::make_pair(q.value(10).toDouble(), q.value(11).toDouble());
+                           viTri.insert(b.id, kq.size());
+                           kq.push_back(std::move(b));
+                       }
+                   })
+               && m_lenh.chay(QStringLiteral("SELECT s.attempt, s.question, s.answer, s.key, s.critical FROM "
+                                             "attempt_slot s JOIN attempt a ON a.id = s.attempt")
+                                  + dieuKien + QStringLiteral(" ORDER BY s.attempt, s.slot"),
+                              gt, [&](QSqlQuery& q) {
+                                  while (q.next()) {
+                                      const auto it = viTri.constFind(q.value(0).toLongLong());
+                                      if (it == viTri.constEnd())
+                                          continue;
+                                      BaiLam& b = kq[*it];
+                                      b.cau.push_back(q.value(1).toInt());
+                                      b.traLoi.push_back(q.value(2).toInt());
+                                      b.dapAn.push_back(q.value(3).toInt());
+                                      b.diemLiet.push_back(q.value(4).toInt() != 0);
+                                  }
+                              });
+    });
+    return kq;
+}
+
+bool KhoMayChu::ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
+                                QString* loi)
+{
+    return ghi({{QStringLiteral("kind"), QStringLiteral("critical_right")},
+                {QStringLiteral("profile"), hoSo},
+                {QStringLiteral("bank"), nganHang},
+                {QStringLiteral("question"), cau},
+                {QStringLiteral("day"), ngay.toString(Qt::ISODate)}},
+               loi);
+}
+
+QHash<int, int> KhoMayChu::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang)
+{
+    QHash<int, int> kq;
+    doc([&] {
+        kq.clear();
+        return m_lenh.chay(
+            QStringLiteral("SELECT question, count(*) FROM critical_right WHERE profile = ? AND bank = ? "
+                           "GROUP BY question"),
+            {hoSo, nganHang}, [&](QSqlQuery& q) {
+                while (q.next())
+                    kq.insert(q.value(0).toInt(), q.value(1).toInt());
+            });
+    });
+    return kq;
+}
+
+bool KhoMayChu::ghiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, const QDateTime& luc,
+                          QString* loi)
+{
+    return ghi({{QStringLiteral("kind"), QStringLiteral("answer")},
+                {QStringLiteral("profile"), hoSo},
+                {QStringLiteral("bank"), nganHang},
+                {QStringLiteral("question"), cau},
+                {QStringLiteral("at"), lucDongHo(luc)},
+                {QStringLiteral("right"), dung}},
+               loi);
+}
+
+std::vector<KhoHocVien::TraLoiDaGhi> KhoMayChu::cacTraLoi(qint64 hoSo, const QString& nganHang)
+{
+    std::vector<TraLoiDaGhi> kq;
+    doc([&] {
+        kq.clear();
+        return m_lenh.chay(
+            QStringLiteral("SELECT question, at, \"right\" FROM answer WHERE profile = ? AND bank = ? "
+                           "ORDER BY at"),
+            {hoSo, nganHang}, [&](QSqlQuery& q) {
+                while (q.next())
+                    kq.push_back({q.value(0).toInt(), q.value(1).toLongLong(), q.value(2).toInt() != 0});
+            });
+    });
+    for (const QJsonObject& td : choCuaToi())
+        if (loai(td) == QLatin1String("answer") && td.value(QStringLiteral("profile")).toInteger() == hoSo
+            && td.value(QStringLiteral("bank")).toString() == nganHang)
+            kq.push_back({td.value(QStringLiteral("question")).toInt(),
+                          td.value(QStringLiteral("at")).toInteger(),
+                          td.value(QStringLiteral("right")).toBool()});
+    return kq;
+}
+
+std::vector<KhoHocVien::DongOnTap> KhoMayChu::tatCaOnTap(const QString& nganHang)
+{
+    std::vector<DongOnTap> kq;
+    doc([&] {
+        kq.clear();
+        return m_lenh.chay(
+            QStringLiteral("SELECT profile, bank, question, in_list, streak, \"right\", wrong FROM practice")
+                + (nganHang.isEmpty() ? QString() : QStringLiteral(" WHERE bank = ?"))
+                + QStringLiteral(" ORDER BY profile, bank, question"),
+            nganHang.isEmpty() ? QVariantList{} : QVariantList{nganHang}, [&](QSqlQuery& q) {
+                while (q.next())
+                    kq.push_back(
+                        {q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt(), docMuc(q, 3)});
+            });
+    });
+    return kq;
+}
+
+std::size_t KhoMayChu::soChoGhi() const { return m_hopThu.cacThu(m_mayChu, m_dangNhap).size(); }
+
+bool KhoMayChu::thuGhiLai(QString* loi)
+{
+    if (guiHopThu() == KetQua::Xong && soChoGhi() == 0)
+        return true;
+    if (loi)
+        *loi = m_lyDoCho;
+    return false;
+}
+
+QString KhoMayChu::moTaChoGhi() const
+{
+    QHash<QString, int> dem;
+    for (const QJsonObject& td : choCuaToi())
+        ++dem[loai(td)];
+    QStringList phan;
+    const std::pair<const char*, QString> cacLoai[] = {{"attempt", txt::kKhoChoBaiThi},
+                                                       {"practice", txt::kKhoChoCauOn},
+                                                       {"critical_right", txt::kKhoChoDiemLiet},
+                                                       {"answer", txt::kKhoChoTraLoi},
+                                                       {"setting", txt::kKhoChoCaiDat}};
+    for (const auto& [k, chu] : cacLoai)
+        if (const int n = dem.value(QString::fromLatin1(k)))
+            phan.append(chu.arg(n));
+    return phan.join(QStringLiteral(", "));
+}
+
+QByteArray KhoMayChu::xuatChoGhi() const
+{
+    QJsonArray ds;
+    for (const QJsonObject& td : choCuaToi())
+        ds.append(td);
+    const QJsonObject o{{QStringLiteral("format"), kDangChoGhi},
+                        {QStringLiteral("store"), m_moTa},
+                        {QStringLiteral("reason"), m_lyDoCho},
+                        {QStringLiteral("saved"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+                        {QStringLiteral("changes"), ds}};
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+bool KhoMayChu::luuChoGhiRaTep(const QString& tep, QString* loi) const
+{
+    QSaveFile f(tep);
+    if (f.open(QIODevice::WriteOnly) && f.write(xuatChoGhi()) >= 0 && f.commit())
+        return true;
+    if (loi)
+        *loi = f.errorString();
+    return false;
+}
+
+std::optional<int> KhoMayChu::nhapChoGhi(const QByteArray& noiDung, QString* loi)
+{
+    const auto sai = [&](const QString& vi) -> std::optional<int> {
+        if (loi)
+            *loi = vi;
+        return std::nullopt;
+    };
+    QJsonParseError e{};
+    const QJsonObject goc = QJsonDocument::fromJson(noiDung, &e).object();
+    if (e.error != QJsonParseError::NoError || goc.value(QStringLiteral("format")).toString() != kDangChoGhi)
+        return sai(txt::kKhoKhongPhaiTepCho.arg(kDangChoGhi));
+    const QJsonArray mang = goc.value(QStringLiteral("changes")).toArray();
+    const QStringList biet{QStringLiteral("attempt"), QStringLiteral("practice"),
+                           QStringLiteral("critical_right"), QStringLiteral("answer"),
+                           QStringLiteral("setting")};
+    for (qsizetype i = 0; i < mang.size(); ++i) {
+        const QJsonObject o = mang[i].toObject();
+        if (!biet.contains(loai(o)))
+            return sai(txt::kKhoChoKhongDoc.arg(i + 1).arg(loai(o)));
+        if (loai(o) == QLatin1String("attempt")
+            && !baiLamTuJson(o.value(QStringLiteral("attempt")).toObject()))
+            return sai(txt::kKhoChoKhongPhaiBai.arg(i + 1));
+    }
+    // Once only: the file's digest is a change of its own.
+    const QString dau =
+        QStringLiteral("held_imported:")
+        + QString::fromLatin1(QCryptographicHash::hash(noiDung, QCryptographicHash::Sha256).toHex());
+    bool daNhap = false;
+    const KetQua kq = giaoDich([&] {
+        int moi = 0;
+        if (!m_lenh.chay(QStringLiteral(
+                             "INSERT INTO change_applied(uid, profile) VALUES(?, ?) ON CONFLICT DO NOTHING"),
+                         {dau, cacHoSo().front().id}, [&](QSqlQuery& q) { moi = q.numRowsAffected(); }))
+            return false;
+        if (moi == 0) {
+            daNhap = true;
+            return false;
+        }
+        for (const QJsonValue v : mang)
+            if (!apDung(v.toObject(), nullptr))
+                return false;
+        return true;
+    });
+    if (daNhap)
+        return sai(txt::kKhoChoDaGhi);
+    if (kq != KetQua::Xong)
+        return sai(m_lyDoCho);
+    return static_cast<int>(mang.size());
+}
+
+void KhoMayChu::datThoiGianCho(int ms)
+{
+    doc([&] {
+        return m_lenh.chay(QStringLiteral("SELECT set_config('lock_timeout', ?, false)"),
+                           {QStringLiteral("%1ms").arg(ms)});
+    });
+}
+
+std::optional<qint64> KhoMayChu::themKhoaHoc(const QString& ma, const QString& ten, const QString& hang,
+                                             QString* loi)
+{
+    qint64 id = 0;
+    const KetQua kq = giaoDich([&] {
+        return m_lenh.chay(
+            QStringLiteral("INSERT INTO course(code, name, class) VALUES(?, ?, ?) ON CONFLICT (code) DO "
+                           "UPDATE SET name = excluded.name, class = excluded.class RETURNING id"),
+            {ma.trimmed(), ten.trimmed(), hang}, [&](QSqlQuery& q) {
+                if (q.next())
+                    id = q.value(0).toLongLong();
+            });
+    });
+    if (kq != KetQua::Xong || id == 0) {
+        if (loi)
+            *loi = m_lyDoCho;
+        return std::nullopt;
+    }
+    return id;
+}
+
+std::optional<qint64> KhoMayChu::themHocVien(qint64 khoaHoc, const QString& soBaoDanh, const QString& ten,
+                                             const QString& pin, QString* loi)
+{
+    if (pin.size() < 4) {
+        if (loi)
+            *loi = txt::kMcPinNgan;
+        return std::nullopt;
+    }
+    qint64 id = 0;
+    const KetQua kq = giaoDich([&] {
+        return m_lenh.chay(QStringLiteral("SELECT thilaixe_add_learner(?, ?, ?, ?)"),
+                           {khoaHoc, soBaoDanh.trimmed(), ten.simplified(), pin}, [&](QSqlQuery& q) {
+                               if (q.next())
+                                   id = q.value(0).toLongLong();
+                           });
+    });
+    if (kq != KetQua::Xong || id == 0) {
+        if (loi)
+            *loi = m_lyDoCho;
+        return std::nullopt;
+    }
+    return id;
+}
+
+}  // namespace thilaixe

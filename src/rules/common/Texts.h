@@ -750,13 +750,13 @@ THILAIXE_CHU(kMcKhongToiGiu,
              "Không kết nối được %1: %2.\n\nChương trình vẫn chạy. Bài làm và câu trả lời được giữ an "
              "toàn trên máy này (%3) và sẽ được gửi lên máy chủ khi kết nối lại.")
 THILAIXE_CHU(kMcChuaCaiDat,
-             "%1 chưa được cài đặt cho thilaixe. Người quản trị của trường chạy một lần: "
+             "Dữ liệu trên %1 chưa được cài đặt cho thilaixe. Người quản trị của trường chạy một lần: "
              "thilaixe --setup-server \"CHUỖI KẾT NỐI\"")
 THILAIXE_CHU(kMcCanNangCap,
-             "%1 có dữ liệu phiên bản %2, chương trình này dùng phiên bản %3. Người quản trị của trường "
+             "Dữ liệu trên %1 ở phiên bản %2, chương trình này dùng phiên bản %3. Người quản trị của trường "
              "chạy: thilaixe --setup-server \"CHUỖI KẾT NỐI\"")
 THILAIXE_CHU(kMcMoiHon,
-             "%1 có dữ liệu của một phiên bản chương trình mới hơn (%2); hãy cài phiên bản mới cho máy này")
+             "Dữ liệu trên %1 thuộc một phiên bản chương trình mới hơn (%2); hãy cài phiên bản mới cho máy này")
 THILAIXE_CHU(kMcDaGiu,
              "Chưa gửi được lên %1: %2.\n\nKhông có gì bị mất: %3 được giữ an toàn trên máy này (%4) và sẽ "
              "được gửi đúng một lần khi máy chủ hoạt động lại (chương trình thử lại vài giây một lần).")

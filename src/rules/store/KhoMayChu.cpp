@@ -99,7 +99,9 @@ void KhoMayChu::kiemTraLuocDo()
                         while (q.next())
                             (q.value(0).toString() == QLatin1String("schema") ? v : vt) = q.value(1).toInt();
                     });
-    if (!docDuoc || v < 0 || vt < 0) {
+    if (v >= 0 && vt < 0)
+        vt = 0;  // the learner's data only, from before the school's part
+    if (!docDuoc || v < 0) {
         m_canhBao = txt::kMcChuaCaiDat.arg(m_moTa);
         return;
     }

@@ -8,7 +8,12 @@ make_bank
 
 # No display needed to ask for help or the version; bad arguments end with 2.
 (unset DISPLAY WAYLAND_DISPLAY; export QT_QPA_PLATFORM=xcb
- "$APP" --help | grep -q -- '--data DIR' || fail "--help without a display"
+ # Read whole: grep -q leaving early would cut the program's output.
+ "$APP" --help >"$WORK/.help" && grep -q -- '--data DIR' "$WORK/.help" || fail "--help without a display"
+ for bad in "--server" "--setup-server" "--server dbname='open"; do
+   rc=0; "$APP" $bad 2>/dev/null || rc=$?
+   [ "$rc" -eq 2 ] || fail "'$bad' ended with $rc, not 2"
+ done
  [ "$("$APP" --version)" = "thilaixe $(sed -n 's/^project(thilaixe VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")" ] \
    || fail "--version without a display: $("$APP" --version 2>&1)"
  for bad in "--data=" "--bogus" "--data $WORK/none"; do

@@ -23,10 +23,15 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 class QFile;
 
 namespace thilaixe {
+
+// A line typed on the terminal without echo (a password), after `loiMoi`
+// on standard error; nothing when standard input is no terminal.
+std::optional<QString> docMatKhauTerminal(const QString& loiMoi);
 
 enum class KetQuaMo {
     DaMo,      // a regular file, open for reading

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -13,6 +14,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <termios.h>
 #include <unistd.h>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -386,6 +388,32 @@ void inDong(std::FILE* ra, const QString& dong)
 {
     std::fputs(qPrintable(dong), ra);
     std::fputc('\n', ra);
+}
+
+std::optional<QString> docMatKhauTerminal(const QString& loiMoi)
+{
+    if (!isatty(STDIN_FILENO))
+        return std::nullopt;
+    std::fprintf(stderr, "%s", qPrintable(loiMoi));
+    termios cu{};
+    const bool an = tcgetattr(STDIN_FILENO, &cu) == 0;
+    if (an) {
+        termios moi = cu;
+        moi.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        tcsetattr(STDIN_FILENO, TCSANOW, &moi);
+    }
+    char dong[512] = {};
+    const bool doc = std::fgets(dong, sizeof dong, stdin) != nullptr;
+    if (an)
+        tcsetattr(STDIN_FILENO, TCSANOW, &cu);
+    std::fprintf(stderr, "\n");
+    if (!doc)
+        return std::nullopt;
+    QString kq = QString::fromUtf8(dong);
+    while (kq.endsWith(QLatin1Char('\n')) || kq.endsWith(QLatin1Char('\r')))
+        kq.chop(1);
+    std::memset(dong, 0, sizeof dong);
+    return kq;
 }
 
 }  // namespace thilaixe

@@ -315,6 +315,7 @@ THILAIXE_CHU(kDlLoaiVi, "Bài bị loại vì câu điểm liệt: %1.")
 THILAIXE_CHU(kDlMotCauLiet, "câu %1 của đề (câu hỏi số %2)")
 THILAIXE_CHU(kDlHetGio, "Hết giờ: bài đã được nộp tự động.")
 THILAIXE_CHU(kDlDaLuu, "Bài thi đã được lưu.")
+THILAIXE_CHU(kDlBaiDangGiu, "Bài thi chưa ghi được nên đang được giữ lại; nó sẽ được ghi khi có thể, không mất gì.")
 THILAIXE_CHU(kDlThiLai, "Thi &lại")
 THILAIXE_CHU(kDlXemLai, "&Xem lại bài")
 THILAIXE_CHU(kDlVeNha, "&Về trang chính")
@@ -656,6 +657,13 @@ THILAIXE_CHU(kCliTroGiup,
              "                 việc (của một ngân hàng nếu chỉ định), dạng JSON.\n"
              "  --import TỆP   Ghi vào dữ liệu những thay đổi chương trình chưa ghi được lúc kết\n"
              "                 thúc (khi đó đã lưu ra TỆP).\n"
+             "  --server \"host=… dbname=… [user=…] [sslmode=…]\"\n"
+             "                 Dùng dữ liệu chung trên máy chủ PostgreSQL của trường (hoặc\n"
+             "                 $THILAIXE_SERVER). Không có user=: học viên đăng nhập bằng khoá\n"
+             "                 học, số báo danh và mã PIN. Mật khẩu lấy từ ~/.pgpass hoặc hỏi.\n"
+             "  --setup-server \"CHUỖI KẾT NỐI\"\n"
+             "                 Tạo hoặc nâng cấp dữ liệu, vai trò và quyền trên máy chủ đó\n"
+             "                 (chạy lại bao nhiêu lần cũng được).\n"
              "\n"
              "Không có --data thì thư mục làm việc là $THILAIXE_DATA, không có nữa thì thư mục\n"
              "hiện tại nếu nó có 001.jpg, không thì ~/.local/share/thilaixe (bộ mẫu được chép\n"
@@ -686,6 +694,13 @@ THILAIXE_CHU(kCliTroGiup,
              "                 folder's thilaixe.sqlite (of one bank when given), as JSON.\n"
              "  --import FILE  Write changes the program could not write when it ended\n"
              "                 (saved to FILE then) into the working folder's store.\n"
+             "  --server \"host=... dbname=... [user=...] [sslmode=...]\"\n"
+             "                 Keep everything on the school's PostgreSQL server (or\n"
+             "                 $THILAIXE_SERVER). Without user=, a learner signs in with\n"
+             "                 course, candidate number and PIN. Passwords: ~/.pgpass, or asked.\n"
+             "  --setup-server \"CONNINFO\"\n"
+             "                 Create or upgrade the schema, roles and rights on that server\n"
+             "                 (safe to run again).\n"
              "\n"
              "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
              "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"
@@ -762,7 +777,7 @@ THILAIXE_CHU(kMcDaGiu,
              "được gửi đúng một lần khi máy chủ hoạt động lại (chương trình thử lại vài giây một lần).")
 THILAIXE_CHU(kMcTuChoi, "máy chủ từ chối: %1")
 THILAIXE_CHU(kMcMatKetNoi, "mất kết nối tới máy chủ")
-THILAIXE_CHU(kMcSaiDangNhap, "sai khoá học, số báo danh hoặc mã PIN")
+THILAIXE_CHU(kMcSaiDangNhap, "máy chủ không nhận tên đăng nhập và mật khẩu này")
 THILAIXE_CHU(kMcCaiTao, "Tạo dữ liệu thilaixe phiên bản %1 trên %2.")
 THILAIXE_CHU(kMcCaiNangCap, "Nâng cấp dữ liệu từ phiên bản %1 lên %2.")
 THILAIXE_CHU(kMcCaiDaCo, "Dữ liệu đã ở phiên bản %1: không cần nâng cấp.")
@@ -772,6 +787,26 @@ THILAIXE_CHU(kMcCaiVaiTroCo, "đã có")
 THILAIXE_CHU(kMcCaiQuyen, "Quyền và chính sách theo hàng (row-level security) đã đặt lại cho %1 bảng.")
 THILAIXE_CHU(kMcCaiXong, "Xong. Chạy lại lệnh này bất cứ lúc nào cũng an toàn.")
 THILAIXE_CHU(kMcPinNgan, "mã PIN cần ít nhất 4 ký tự")
+
+THILAIXE_CHU(kDnTieuDe, "Đăng nhập máy chủ của trường")
+THILAIXE_CHU(kDnGioiThieu,
+             "Máy này dùng dữ liệu chung của trường trên %1. Nhập khoá học, số báo danh và mã PIN "
+             "giáo viên đã đưa cho bạn.")
+THILAIXE_CHU(kDnGioiThieuMatKhau,
+             "Nhập mật khẩu của %1 trên %2. Mật khẩu chỉ được giữ trong lúc chương trình chạy, không "
+             "bao giờ ghi ra đĩa.")
+THILAIXE_CHU(kDnKhoaHoc, "&Khoá học:")
+THILAIXE_CHU(kDnSoBaoDanh, "&Số báo danh:")
+THILAIXE_CHU(kDnPin, "&Mã PIN:")
+THILAIXE_CHU(kDnMatKhau, "&Mật khẩu:")
+THILAIXE_CHU(kDnNut, "Đă&ng nhập")
+THILAIXE_CHU(kDnThoat, "T&hoát")
+THILAIXE_CHU(kDnSaiHocVien, "Khoá học, số báo danh hoặc mã PIN không đúng. Hãy thử lại, hoặc hỏi giáo viên.")
+THILAIXE_CHU(kDnCanDu, "Hãy nhập đủ khoá học, số báo danh và mã PIN.")
+THILAIXE_CHU(kCliMayChuCan, "%1 cần một chuỗi kết nối / %1 needs a connection string (host=... dbname=... user=...)")
+THILAIXE_CHU(kCliMayChuSai, "thilaixe: %1 / the connection string cannot be read")
+THILAIXE_CHU(kCliCaiDatLoi, "thilaixe: --setup-server: %1")
+THILAIXE_CHU(kCliMatKhau, "Mật khẩu của %1 / password for %1: ")
 
 }  // namespace thilaixe::txt
 

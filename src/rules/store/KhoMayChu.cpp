@@ -75,6 +75,7 @@ KhoMayChu::KhoMayChu(KetNoiMayChu k, const QString& tepHopThu) : m_k(std::move(k
     QString loi;
     if (!m_k.mo(m_ketNoi, &loi)) {
         m_lanThuCuoi.start();
+        m_saiDangNhap = loi == txt::kMcSaiDangNhap;
         m_canhBao = txt::kMcKhongToiGiu.arg(m_moTa, loi, QDir::toNativeSeparators(m_hopThu.tep()));
         return;
     }

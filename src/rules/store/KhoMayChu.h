@@ -49,6 +49,8 @@ public:
     const QString& dangNhap() const { return m_dangNhap; }
     // A teacher's sign-in (reads and sends everyone's).
     bool laGiaoVien() const { return m_laGiaoVien; }
+    // The server refused the sign-in (a wrong PIN or password, or none).
+    bool saiDangNhap() const { return m_saiDangNhap; }
 
     const QString& tep() const override { return m_moTa; }
     const QString& canhBao() const override { return m_canhBao; }
@@ -126,6 +128,7 @@ private:
     QString m_dangNhap;
     bool m_sanSang = false;
     bool m_laGiaoVien = false;
+    bool m_saiDangNhap = false;
     LenhSql m_lenh;
     HopThuDi m_hopThu;
     QElapsedTimer m_lanThuCuoi;  // since the last failed connection

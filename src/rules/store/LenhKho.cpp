@@ -3,6 +3,7 @@
 #include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
 #include "rules/store/KhoHocVien.h"
+#include "rules/store/KhoMayChu.h"
 #include "rules/store/KhoSqlite.h"
 
 #include <QDir>
@@ -70,6 +71,30 @@ int lenhNhap(const QString& thuMuc, const QString& tep)
         return 1;
     }
     inDong(stdout, txt::kCliDaNhap.arg(QString::number(*n), QDir::toNativeSeparators(kho.tep())));
+    return 0;
+}
+
+int lenhCaiDatMayChu(const QString& chuoiKetNoi)
+{
+    QString loi;
+    std::optional<KetNoiMayChu> k = KetNoiMayChu::doc(chuoiKetNoi, &loi);
+    if (!k) {
+        std::fprintf(stderr, "%s\n", qPrintable(txt::kCliMayChuSai.arg(loi)));
+        return 1;
+    }
+    KetQuaCaiDat kq = caiDatMayChu(*k);
+    if (!kq.xong && kq.loi.contains(txt::kMcSaiDangNhap) && k->password.isEmpty()) {
+        if (const std::optional<QString> mk = docMatKhauTerminal(txt::kCliMatKhau.arg(k->user))) {
+            k->password = *mk;
+            kq = caiDatMayChu(*k);
+        }
+    }
+    for (const QString& d : kq.dong)
+        std::printf("%s\n", qPrintable(d));
+    if (!kq.xong) {
+        std::fprintf(stderr, "%s\n", qPrintable(txt::kCliCaiDatLoi.arg(kq.loi)));
+        return 1;
+    }
     return 0;
 }
 

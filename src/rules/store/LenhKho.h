@@ -16,4 +16,9 @@ int lenhXuat(const QString& thuMuc, const QString& idNganHang);
 // 0 done, 1 not written (said why).
 int lenhNhap(const QString& thuMuc, const QString& tep);
 
+// --setup-server CONNINFO: creates or upgrades the schema, roles and rights
+// on a school's server, saying what it did. A password not in ~/.pgpass is
+// asked once on the terminal (never echoed, never kept). 0 done, 1 not.
+int lenhCaiDatMayChu(const QString& chuoiKetNoi);
+
 }  // namespace thilaixe

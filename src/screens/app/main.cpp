@@ -3,9 +3,11 @@
 #include "rules/common/Texts.h"
 #include "rules/databank/LenhNganHang.h"
 #include "rules/databank/NganHangCauHoi.h"
+#include "rules/store/KhoMayChu.h"
 #include "rules/store/LenhKho.h"
 
 #include "screens/app/App.h"
+#include "screens/common/FormDangNhap.h"
 #include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Seams.h"
 #include "screens/databank/NganHangMo.h"
@@ -68,6 +70,8 @@ struct DongLenh final {
     QByteArray nganHang, hang, quyTac, hatGiong;
     QDate ngayThi;                     // --exam-date: the rule set in force that day
     std::optional<QByteArray> thuMuc;  // --data, as the bytes given
+    QByteArray mayChu;                 // --server CONNINFO
+    QByteArray caiDatMayChu;           // --setup-server CONNINFO
     QByteArray loi;                    // what is wrong with the arguments
 };
 
@@ -106,6 +110,12 @@ DongLenh docDongLenh(int argc, char** argv)
              : a == "--rules"    ? d.quyTac
              : a == "--import"   ? d.nhap
                                  : d.hatGiong) = v;
+        } else if (a == "--server" || a == "--setup-server") {
+            if (i + 1 >= argc || QByteArray(argv[i + 1]).trimmed().isEmpty()) {
+                d.loi = txt::kCliMayChuCan.arg(QString::fromLatin1(a)).toUtf8();
+                return d;
+            }
+            (a == "--server" ? d.mayChu : d.caiDatMayChu) = argv[++i];
         } else if (a == "--exam-date") {
             d.ngayThi =
                 i + 1 < argc ? QDate::fromString(QString::fromLatin1(argv[++i]), Qt::ISODate) : QDate();
@@ -273,6 +283,23 @@ int main(int argc, char* argv[])
         std::printf("thilaixe %s\n", THILAIXE_VERSION);
         return 0;
     }
+    if (!dongLenh.caiDatMayChu.isEmpty()) {
+        QCoreApplication c(argc, argv);  // the SQL drivers are plugins
+        return lenhCaiDatMayChu(QString::fromLocal8Bit(dongLenh.caiDatMayChu));
+    }
+    // A school's server, for the windows: the option, else the variable.
+    QString chuoiMayChu = QString::fromLocal8Bit(dongLenh.mayChu);
+    if (chuoiMayChu.isEmpty())
+        chuoiMayChu = qEnvironmentVariable("THILAIXE_SERVER");
+    std::optional<KetNoiMayChu> mayChu;
+    if (!chuoiMayChu.trimmed().isEmpty()) {
+        QString loi;
+        mayChu = KetNoiMayChu::doc(chuoiMayChu, &loi);
+        if (!mayChu) {
+            std::fprintf(stderr, "%s\n", qPrintable(txt::kCliMayChuSai.arg(loi)));
+            return 2;
+        }
+    }
     if (!dongLenh.kiemTraNganHang.isEmpty() || dongLenh.rutDe) {
         QCoreApplication c(argc, argv);  // picture plugins; no display needed
         return lenhNganHang(dongLenh);
@@ -346,6 +373,30 @@ int main(int argc, char* argv[])
 
     RealSeams seams;
     App app(seams, thuMuc);
+    if (mayChu) {
+        // Signed in before any window: a learner with course, candidate
+        // number and PIN; a teacher with a password when ~/.pgpass has none.
+        KetNoiMayChu k = *mayChu;
+        const bool hocVien = k.user.isEmpty();
+        QString loi, khoaHoc, soBaoDanh;
+        std::unique_ptr<KhoMayChu> kho;
+        while (!kho) {
+            if (hocVien || !loi.isEmpty()) {
+                FormDangNhap f(*mayChu, loi, khoaHoc, soBaoDanh);
+                if (f.exec() != QDialog::Accepted)
+                    return 0;
+                k = f.ketNoi();
+                khoaHoc = f.khoaHoc();
+                soBaoDanh = f.soBaoDanh();
+            }
+            kho = std::make_unique<KhoMayChu>(k, QDir(thuMuc).filePath(kTepHopThu));
+            if (kho->saiDangNhap()) {
+                loi = hocVien ? txt::kDnSaiHocVien : kho->canhBao();
+                kho.reset();
+            }
+        }
+        app.moiTruong().datKho(std::move(kho));
+    }
     // --bank opens the bank's home; a bank that cannot be used is said and
     // the entry form shows instead.
     const QString moNgay = !tepNganHang.isEmpty()     ? tepNganHang

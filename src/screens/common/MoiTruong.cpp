@@ -21,8 +21,9 @@ QString MoiTruong::duongDan(const QString& tenTep) const { return QDir(m_thuMuc)
 
 KhoHocVien& MoiTruong::kho()
 {
-    if (!m_kho) {
-        m_kho = std::make_unique<KhoSqlite>(duongDan(kTepKho));
+    if (!m_thuLai) {
+        if (!m_kho)
+            m_kho = std::make_unique<KhoSqlite>(duongDan(kTepKho));
         // A window never waits on another copy holding the store: what
         // cannot be written at once is held and tried again.
         m_kho->datThoiGianCho(kChoGhiCuaSoMs);
@@ -40,6 +41,12 @@ KhoHocVien& MoiTruong::kho()
                 m_seams.hienThongBao(txt::kTieuDeKho, bao, {});
     }
     return *m_kho;
+}
+
+void MoiTruong::datKho(std::unique_ptr<KhoHocVien> kho)
+{
+    if (!m_thuLai)
+        m_kho = std::move(kho);
 }
 
 SoOnTap MoiTruong::onTapCoDien()

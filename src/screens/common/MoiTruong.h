@@ -74,6 +74,9 @@ public:
     // The learner's store of the working folder, opened at first use; what
     // the learner must know about opening it is told then, once.
     KhoHocVien& kho();
+    // Uses `kho` (a school's server, signed in) instead of the working
+    // folder's file; before the first use only.
+    void datKho(std::unique_ptr<KhoHocVien> kho);
     // The practice boxes of the classic bank, as the store has them now.
     SoOnTap onTapCoDien();
     // Says once per window (`daBao`) that the store could not be written.

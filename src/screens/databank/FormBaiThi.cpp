@@ -508,6 +508,8 @@ void FormBaiThi::hienKetQua(bool hetGio, bool daLuu, const BaiLam* daLam)
     m_thiLai->setVisible(!m_phien.laBaiNgan());
     if (daLuu)
         dong << txt::kDlDaLuu;
+    else if (!daLam)
+        dong << txt::kDlBaiDangGiu;
     if (daLam) {
         dong << txt::kDlBaiDaLam.arg(daLam->ketThuc.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
         if (daLam->phienBan != m_nh->nh.phienBan)

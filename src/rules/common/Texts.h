@@ -808,6 +808,10 @@ THILAIXE_CHU(kCliMayChuSai, "thilaixe: %1 / the connection string cannot be read
 THILAIXE_CHU(kCliCaiDatLoi, "thilaixe: --setup-server: %1")
 THILAIXE_CHU(kCliMatKhau, "Mật khẩu của %1 / password for %1: ")
 
+THILAIXE_CHU(kCsvKhoaHoc, "Khoá học")
+THILAIXE_CHU(kCsvHang, "Hạng")
+THILAIXE_CHU(kCsvTieuDe, "Số báo danh,Họ tên,Số bài thi,Số bài đạt,Bài gần nhất,Điểm cao nhất,Câu điểm liệt đã vững")
+
 }  // namespace thilaixe::txt
 
 #undef THILAIXE_CHU

@@ -77,6 +77,8 @@ QJsonObject baiLamJson(const BaiLam& b, bool msGiay)
     // A paper's record is as it always was; a short test says what it is.
     if (b.baiNgan)
         o.insert(QStringLiteral("kind"), QStringLiteral("short"));
+    if (b.phienKiemTra != 0)
+        o.insert(QStringLiteral("session"), b.phienKiemTra);
     return o;
 }
 
@@ -98,6 +100,7 @@ std::optional<BaiLam> baiLamTuJson(const QJsonObject& o)
         b.diemLiet.push_back(std::find(liet.begin(), liet.end(), q) != liet.end());
     b.canDeDat = o.value(QStringLiteral("pass")).toInt();
     b.baiNgan = o.value(QStringLiteral("kind")).toString() == QStringLiteral("short");
+    b.phienKiemTra = o.value(QStringLiteral("session")).toInteger();
     const QJsonObject du = o.value(QStringLiteral("prediction")).toObject();
     if (!du.isEmpty())
         b.duDoan = std::make_pair(du.value(QStringLiteral("pass")).toDouble(),

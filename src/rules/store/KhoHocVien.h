@@ -56,6 +56,9 @@ struct BaiLam final {
     std::vector<int> dapAn;   // the key of each slot
     std::vector<bool> diemLiet;
     int canDeDat = 0;
+    // The course-end test session on a school's server it was sat in (0:
+    // none).
+    qint64 phienKiemTra = 0;
     // A short test (ten questions of a chapter, of one's mistakes or of
     // one's saved questions), not a paper: never counted in scores or
     // readiness.

@@ -221,12 +221,16 @@ bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
         qint64 id = 0;
         if (!m_lenh.chay(QStringLiteral(
                              "INSERT INTO attempt(profile, bank, bank_version, rules, class, started, ended, "
-                             "pass_mark, kind, uid) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
+                             "pass_mark, kind, uid, right_count, slot_count, passed) VALUES(?, ?, ?, ?, ?, "
+                             "?, ?, ?, ?, ?, ?, ?, "
+                             "?) "
+                             "RETURNING id"),
                          {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
                           b.batDau.toUTC().toString(Qt::ISODateWithMs),
                           b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat,
                           b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper"),
-                          uid.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(uid)},
+                          uid.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(uid), b.soDung(),
+                          static_cast<int>(b.cau.size()), b.dat()},
                          [&](QSqlQuery& q) {
                              if (q.next())
                                  id = q.value(0).toLongLong();
@@ -235,6 +239,14 @@ bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
             return false;
         if (sau)
             sau->id = id;
+        // A course-end test's paper, handed in (also after the session
+        // closed, or sent later from the outbox).
+        if (b.phienKiemTra != 0
+            && !m_lenh.chay(
+                QStringLiteral("UPDATE session_paper SET status = 'handed_in', attempt_uid = ?, updated = "
+                               "now() WHERE session = ? AND profile = ?"),
+                {uid, b.phienKiemTra, b.hoSo}))
+            return false;
         if (b.duDoan
             && !m_lenh.chay(QStringLiteral("INSERT INTO prediction(attempt, pass, critical) VALUES(?, ?, ?)"),
                             {id, b.duDoan->first, b.duDoan->second}))
@@ -784,51 +796,6 @@ void KhoMayChu::datThoiGianCho(int ms)
         return m_lenh.chay(QStringLiteral("SELECT set_config('lock_timeout', ?, false)"),
                            {QStringLiteral("%1ms").arg(ms)});
     });
-}
-
-std::optional<qint64> KhoMayChu::themKhoaHoc(const QString& ma, const QString& ten, const QString& hang,
-                                             QString* loi)
-{
-    qint64 id = 0;
-    const KetQua kq = giaoDich([&] {
-        return m_lenh.chay(
-            QStringLiteral("INSERT INTO course(code, name, class) VALUES(?, ?, ?) ON CONFLICT (code) DO "
-                           "UPDATE SET name = excluded.name, class = excluded.class RETURNING id"),
-            {ma.trimmed(), ten.trimmed(), hang}, [&](QSqlQuery& q) {
-                if (q.next())
-                    id = q.value(0).toLongLong();
-            });
-    });
-    if (kq != KetQua::Xong || id == 0) {
-        if (loi)
-            *loi = m_lyDoCho;
-        return std::nullopt;
-    }
-    return id;
-}
-
-std::optional<qint64> KhoMayChu::themHocVien(qint64 khoaHoc, const QString& soBaoDanh, const QString& ten,
-                                             const QString& pin, QString* loi)
-{
-    if (pin.size() < 4) {
-        if (loi)
-            *loi = txt::kMcPinNgan;
-        return std::nullopt;
-    }
-    qint64 id = 0;
-    const KetQua kq = giaoDich([&] {
-        return m_lenh.chay(QStringLiteral("SELECT thilaixe_add_learner(?, ?, ?, ?)"),
-                           {khoaHoc, soBaoDanh.trimmed(), ten.simplified(), pin}, [&](QSqlQuery& q) {
-                               if (q.next())
-                                   id = q.value(0).toLongLong();
-                           });
-    });
-    if (kq != KetQua::Xong || id == 0) {
-        if (loi)
-            *loi = m_lyDoCho;
-        return std::nullopt;
-    }
-    return id;
 }
 
 }  // namespace thilaixe

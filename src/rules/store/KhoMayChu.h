@@ -8,6 +8,8 @@
 // outbox and is sent, once, when it is back. Its code is split by concern:
 //   KhoMayChu.cpp        the queries and the changes they make
 //   KhoMayChuLuocDo.cpp  the schema, its upgrades, roles and policies
+//   KhoMayChuTruong.cpp  the school's part: courses, the teacher's views,
+//                        course-end test sessions
 //   KetNoiMayChu.h/.cpp  the connection string and what a failure means
 //   HopThuDi.h/.cpp      the outbox
 
@@ -23,6 +25,68 @@ namespace thilaixe {
 // The server's own part, beside the learner's data (kPhienBanKho): courses,
 // learners' sign-in, test sessions. Brought up step by step as the data is.
 constexpr int kPhienBanTruong = 1;
+
+// A school's course, with how many learners it has.
+struct KhoaHoc final {
+    qint64 id = 0;
+    QString ma, ten, hang;
+    int soHocVien = 0;
+};
+
+// A learner of a course as the teacher's list shows them: their papers of
+// one bank and class (short tests aside), and their critical questions
+// answered right on enough days.
+struct HocVienKhoaHoc final {
+    qint64 hoSo = 0;
+    QString soBaoDanh, ten;
+    int soBai = 0, soDat = 0;
+    std::optional<int> diemCuoi, diemCao;  // right answers
+    int soCauCuoi = 0;                     // questions of the last paper
+    int diemLietVung = 0;
+};
+
+// A course-end test session.
+struct PhienKiemTra final {
+    qint64 id = 0, khoaHoc = 0;
+    QString hang, quyTac, nganHang;
+    QDateTime mo;  // when it opens
+    int phut = 0;  // how long a learner has, from their start
+    std::optional<QDateTime> dong;
+    bool daDong() const { return dong.has_value(); }
+};
+
+// One learner in a session, as the teacher's live view shows them.
+struct TinhHinhHocVien final {
+    enum class TrangThai { ChuaBatDau, DangLam, DaNop, DaDongChuaNop };
+    qint64 hoSo = 0;
+    QString soBaoDanh, ten;
+    TrangThai trangThai = TrangThai::ChuaBatDau;
+    qint64 hat = 0;     // the seed of their paper
+    int o = 0;          // the slot they are on (from 0)
+    int conGiay = 0;    // time left when last heard from
+    int giayTruoc = 0;  // how long ago that was
+    int dung = 0, soCau = 0;
+    bool dat = false;
+    std::vector<int> lietSai;  // critical questions missed
+};
+
+// A learner's own paper in a session: its seed, and answers given so far
+// (after a restart of the lab computer).
+struct BaiCuaPhien final {
+    qint64 hat = 0;
+    std::vector<int> traLoi;
+    bool daNop = false;
+};
+
+// A question of a course's papers and how often it was missed.
+struct CauSaiNhieu final {
+    int cau = 0;
+    int soSai = 0, soLan = 0;
+};
+
+// A course's list as a spreadsheet reads it: UTF-8 with a byte-order mark
+// (so Vietnamese shows), comma-separated, quoted where needed.
+QByteArray csvKhoaHoc(const KhoaHoc& k, const std::vector<HocVienKhoaHoc>& ds, int soCauDiemLiet);
 
 // What --setup-server did, line by line, or why it could not.
 struct KetQuaCaiDat final {
@@ -95,6 +159,27 @@ public:
                                       QString* loi = nullptr);
     std::optional<qint64> themHocVien(qint64 khoaHoc, const QString& soBaoDanh, const QString& ten,
                                       const QString& pin, QString* loi = nullptr);
+
+    // The teacher's view of the school (a learner sees their own course).
+    std::vector<KhoaHoc> cacKhoaHoc();
+    // `soNgayThuoc`: the days right that make a critical question mastered.
+    std::vector<HocVienKhoaHoc> hocVienCuaKhoa(qint64 khoaHoc, const QString& nganHang, const QString& hang,
+                                               int soNgayThuoc);
+    std::vector<CauSaiNhieu> cauSaiNhieu(qint64 khoaHoc, const QString& nganHang, int soToiDa);
+
+    // Course-end tests. A teacher opens and closes a session; closing ends
+    // the papers still open (each lab computer hands its paper in as at a
+    // time-out), and a learner may no longer start one.
+    std::optional<qint64> moPhien(const PhienKiemTra& p, QString* loi = nullptr);
+    bool dongPhien(qint64 phien, QString* loi = nullptr);
+    std::vector<PhienKiemTra> cacPhien(qint64 khoaHoc);
+    std::optional<PhienKiemTra> phien(qint64 id);
+    std::vector<TinhHinhHocVien> tinhHinh(qint64 phien);
+    // A learner's: the session of their course open now, if any; their
+    // paper in it (started now, or as it was left); what they are doing.
+    std::optional<PhienKiemTra> phienDangMo();
+    std::optional<BaiCuaPhien> batDauPhien(qint64 phien, QString* loi = nullptr);
+    bool baoTienDo(qint64 phien, int o, int conGiay, const std::vector<int>& traLoi);
 
 protected:
     QString caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh) override;

@@ -224,6 +224,81 @@ private slots:
         QCOMPARE(thay.cacBaiLam(an).size(), std::size_t{1});
         QCOMPARE(KhoMayChu(k, hopThu).soChoGhi(), std::size_t{0});
     }
+
+    // A course-end test: the teacher opens a session; each learner's paper
+    // has a seed of the server's (the same after a restart) and tells its
+    // progress; the teacher sees who has not started, who sits on which
+    // slot, and who handed in with what. Closing it ends the papers still
+    // open: one handed in afterwards (at its time-out) still counts, and no
+    // new one starts. The course's list, its most missed questions and its
+    // spreadsheet follow the papers kept.
+    void courseEndTestSession()
+    {
+        const QString db = m_pg->newDatabase();
+        test::WorkDir d;
+        KhoMayChu gv(m_pg->teacher(db), d.path(u"gv"_s));
+        const qint64 khoa = *gv.themKhoaHoc(u"K3"_s, u"Khoá 3"_s, u"D"_s);
+        const qint64 an = *gv.themHocVien(khoa, u"01"_s, u"Nguyễn Văn An"_s, u"1111"_s);
+        const qint64 binh = *gv.themHocVien(khoa, u"02"_s, u"=Bình, \"B\""_s, u"2222"_s);
+        gv.themHocVien(khoa, u"03"_s, u"Chi"_s, u"3333"_s);
+        PhienKiemTra p{0,  khoa, u"D"_s, u"tt12-2025"_s, kBank, QDateTime::currentDateTimeUtc().addSecs(-60),
+                       25, {}};
+        const std::optional<qint64> id = gv.moPhien(p);
+        QVERIFY(id);
+        KhoMayChu khoAn(hocVien(*m_pg, db, u"K3"_s, u"01"_s, u"1111"_s), d.path(u"a"_s));
+        KhoMayChu khoBinh(hocVien(*m_pg, db, u"K3"_s, u"02"_s, u"2222"_s), d.path(u"b"_s));
+        QCOMPARE(khoAn.phienDangMo().value_or(PhienKiemTra{}).id, *id);
+        const std::optional<BaiCuaPhien> baiAn = khoAn.batDauPhien(*id);
+        QVERIFY(baiAn && !baiAn->daNop);
+        QVERIFY(khoAn.baoTienDo(*id, 4, 900, {1, 2, 0, 3}));
+        QCOMPARE(khoAn.batDauPhien(*id)->hat, baiAn->hat);  // a restart: the same paper, as left
+        QCOMPARE(khoAn.batDauPhien(*id)->traLoi, (std::vector<int>{1, 2, 0, 3}));
+        QVERIFY(khoBinh.batDauPhien(*id));
+        using TT = TinhHinhHocVien::TrangThai;
+        std::vector<TinhHinhHocVien> t = gv.tinhHinh(*id);
+        QCOMPARE(t.size(), std::size_t{3});
+        QVERIFY(t[0].trangThai == TT::DangLam && t[0].o == 4 && t[0].conGiay == 900
+                && t[0].hat == baiAn->hat);
+        QVERIFY(t[2].trangThai == TT::ChuaBatDau);
+        // The seed is the server's: a learner cannot choose it, nor see another's.
+        const QString cuaAn = conninfo(hocVien(*m_pg, db, u"K3"_s, u"01"_s, u"1111"_s));
+        QVERIFY(m_pg->psql(cuaAn, u"UPDATE session_paper SET seed = 1"_s)
+                    .second.contains(u"permission denied"_s));
+        QCOMPARE(m_pg->psql(cuaAn, u"SELECT count(*) FROM session_paper"_s).second, u"1"_s);
+        QVERIFY(m_pg->psql(cuaAn, u"UPDATE exam_session SET closed = now()"_s)
+                    .second.contains(u"permission denied"_s));
+
+        BaiLam b = test::baiLam45();  // five blanks, slot 8 critical and right
+        b.phienKiemTra = *id;
+        b.hoSo = an;
+        QVERIFY(khoAn.luuBaiLam(b));
+        QVERIFY(gv.dongPhien(*id));
+        QVERIFY(!khoAn.phienDangMo());
+        t = gv.tinhHinh(*id);
+        QVERIFY(t[0].trangThai == TT::DaNop && t[0].dung == 40 && t[0].soCau == 45 && !t[0].dat);
+        QVERIFY(t[1].trangThai == TT::DaDongChuaNop);
+        b.hoSo = binh;
+        b.traLoi = b.dapAn;
+        b.traLoi[7] = 0;  // the critical question left blank
+        b.traLoi[0] = 0;
+        QVERIFY(khoBinh.luuBaiLam(b));  // handed in at the closing
+        t = gv.tinhHinh(*id);
+        QVERIFY(t[1].trangThai == TT::DaNop && t[1].dung == 43 && !t[1].dat);
+        QCOMPARE(t[1].lietSai, std::vector<int>{b.cau[7]});
+        KhoMayChu khoChi(hocVien(*m_pg, db, u"K3"_s, u"03"_s, u"3333"_s), d.path(u"c"_s));
+        QVERIFY(!khoChi.batDauPhien(*id));
+
+        const std::vector<HocVienKhoaHoc> ds = gv.hocVienCuaKhoa(khoa, kBank, u"D"_s, 2);
+        QCOMPARE(ds.size(), std::size_t{3});
+        QVERIFY(ds[0].soBai == 1 && ds[0].diemCuoi == 40 && ds[0].soCauCuoi == 45 && ds[2].soBai == 0);
+        const std::vector<CauSaiNhieu> sai = gv.cauSaiNhieu(khoa, kBank, 3);
+        QCOMPARE(sai.front().cau, b.cau[0]);  // blank in both papers
+        QCOMPARE(sai.front().soSai, 2);
+        const QByteArray csv = csvKhoaHoc(gv.cacKhoaHoc().front(), ds, 60);
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(csv.contains(u"01,Nguyễn Văn An,1,0,40/45,40,0/60\r\n"_s.toUtf8()));
+        QVERIFY(csv.contains(u"02,\"'=Bình, \"\"B\"\"\","_s.toUtf8()));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestKhoMayChu)

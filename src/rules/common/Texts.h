@@ -812,6 +812,34 @@ THILAIXE_CHU(kCsvKhoaHoc, "Khoá học")
 THILAIXE_CHU(kCsvHang, "Hạng")
 THILAIXE_CHU(kCsvTieuDe, "Số báo danh,Họ tên,Số bài thi,Số bài đạt,Bài gần nhất,Điểm cao nhất,Câu điểm liệt đã vững")
 
+// Printed for a course-end test.
+THILAIXE_CHU(kInTieuDeKetQua, "BẢNG KẾT QUẢ KIỂM TRA KẾT THÚC MÔN HỌC LÝ THUYẾT")
+THILAIXE_CHU(kInKhoaHoc, "Khoá học: %1 (%2)")
+THILAIXE_CHU(kInHang, "Hạng: %1")
+THILAIXE_CHU(kInNgay, "Ngày kiểm tra: %1")
+THILAIXE_CHU(kInQuyTac, "Cấu trúc đề: %1")
+THILAIXE_CAC_CHU(kInCot, 7, QStringLiteral("STT"), QStringLiteral("Số báo danh"), QStringLiteral("Họ và tên"),
+                 QStringLiteral("Đúng"), QStringLiteral("Sai"), QStringLiteral("Câu điểm liệt sai"),
+                 QStringLiteral("Kết quả"))
+THILAIXE_CHU(kInDat, "Đạt")
+THILAIXE_CHU(kInKhongDat, "Không đạt")
+THILAIXE_CHU(kInKhongDu, "Không dự")
+THILAIXE_CHU(kInChuaNop, "Chưa nộp bài")
+THILAIXE_CHU(kInTong, "Tổng số: %1 học viên, %2 đạt.")
+THILAIXE_CHU(kInGiaoVien, "GIÁO VIÊN COI, CHẤM KIỂM TRA")
+THILAIXE_CHU(kInThuTruong, "THỦ TRƯỞNG CƠ SỞ ĐÀO TẠO")
+THILAIXE_CHU(kInKyTen, "(Ký, ghi rõ họ tên)")
+THILAIXE_CHU(kInTieuDeDe, "ĐỀ KIỂM TRA LÝ THUYẾT — HẠNG %1 — ĐỀ %2")
+THILAIXE_CHU(kInDongDe, "%1 câu · %2 phút · đạt từ %3 câu đúng; sai câu điểm liệt là không đạt.")
+THILAIXE_CHU(kInHoTen, "Họ và tên: ...................................................  Số báo danh: ..............")
+THILAIXE_CHU(kInCau, "Câu %1.")
+THILAIXE_CHU(kInPhuongAnTrongAnh, "(%1 phương án, ghi trong ảnh)")
+THILAIXE_CHU(kInTieuDeDapAn, "ĐÁP ÁN — HẠNG %1 — ĐỀ %2")
+THILAIXE_CHU(kInCotCau, "Câu")
+THILAIXE_CHU(kInCotDapAn, "Đáp án")
+THILAIXE_CHU(kInGhiChuLiet, "* câu điểm liệt.")
+THILAIXE_CHU(kTruongMacDinh, "Cơ sở đào tạo lái xe")
+
 }  // namespace thilaixe::txt
 
 #undef THILAIXE_CHU

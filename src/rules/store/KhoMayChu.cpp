@@ -371,15 +371,19 @@ QString KhoMayChu::thongBaoLoiGhi(const QString& lyDo) const
     return txt::kMcDaGiu.arg(m_moTa, lyDo, moTaChoGhi(), QDir::toNativeSeparators(m_hopThu.tep()));
 }
 
+// The school's own profiles (a teacher's practice), or a signed-in
+// learner's own: a course's learners are the teacher window's.
 std::vector<HoSo> KhoMayChu::cacHoSo()
 {
     std::vector<HoSo> kq;
     doc([&] {
         kq.clear();
-        return m_lenh.chay(QStringLiteral("SELECT id, name FROM profile ORDER BY id"), {}, [&](QSqlQuery& q) {
-            while (q.next())
-                kq.push_back({q.value(0).toLongLong(), q.value(1).toString()});
-        });
+        return m_lenh.chay(QStringLiteral("SELECT id, name FROM profile WHERE course IS NULL OR login = "
+                                          "current_user ORDER BY id"),
+                           {}, [&](QSqlQuery& q) {
+                               while (q.next())
+                                   kq.push_back({q.value(0).toLongLong(), q.value(1).toString()});
+                           });
     });
     if (kq.empty())
         kq.push_back({kHoSoMacDinh, txt::kHoSoMacDinh});

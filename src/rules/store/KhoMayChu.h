@@ -76,6 +76,7 @@ struct BaiCuaPhien final {
     qint64 hat = 0;
     std::vector<int> traLoi;
     bool daNop = false;
+    int giayDaQua = 0;  // since it was started, by the server's clock
 };
 
 // A question of a course's papers and how often it was missed.
@@ -159,6 +160,16 @@ public:
                                       QString* loi = nullptr);
     std::optional<qint64> themHocVien(qint64 khoaHoc, const QString& soBaoDanh, const QString& ten,
                                       const QString& pin, QString* loi = nullptr);
+
+    // The school's own settings (its name on what is printed).
+    QString caiDatChung(const QString& khoa, const QString& macDinh)
+    {
+        return caiDat(kHoSoMacDinh, khoa, macDinh);
+    }
+    bool datCaiDatChung(const QString& khoa, const QString& giaTri)
+    {
+        return datCaiDat(kHoSoMacDinh, khoa, giaTri, nullptr);
+    }
 
     // The teacher's view of the school (a learner sees their own course).
     std::vector<KhoaHoc> cacKhoaHoc();

@@ -347,12 +347,13 @@ std::optional<BaiCuaPhien> KhoMayChu::batDauPhien(qint64 phien, QString* loi)
                 {phien, toi, phien}))
             return false;
         return m_lenh.chay(
-            QStringLiteral("SELECT seed, answers, status FROM session_paper WHERE session = ? AND "
-                           "profile = ?"),
+            QStringLiteral("SELECT seed, answers, status, extract(epoch FROM now() - started)::integer FROM "
+                           "session_paper WHERE session = ? AND profile = ?"),
             {phien, toi}, [&](QSqlQuery& q) {
                 if (q.next())
-                    bai = BaiCuaPhien{q.value(0).toLongLong(), chuThanhSo(q.value(1).toString()),
-                                      q.value(2).toString() == QLatin1String("handed_in")};
+                    bai =
+                        BaiCuaPhien{q.value(0).toLongLong(), chuThanhSo(q.value(1).toString()),
+                                    q.value(2).toString() == QLatin1String("handed_in"), q.value(3).toInt()};
             });
     });
     if (kq != KetQua::Xong || !bai) {

@@ -26,6 +26,9 @@ namespace thilaixe {
 
 namespace {
 
+// How often a course-end test's paper tells the server where it stands.
+constexpr int kBaoMayChuMs = 5000;
+
 // The paper of a class, drawn with a seed of the program's random source,
 // with the readiness the progress window shows for the class before it.
 PhienThi phienMoi(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang)
@@ -90,6 +93,51 @@ FormBaiThi* FormBaiThi::moBaiNgan(MoiTruong& mt, std::shared_ptr<const NganHangM
     PhienThi p = PhienThi::baiNgan(nh->nh, q->boId.isEmpty() ? bo.id : q->boId, *q, cau, mt.seams().bayGio());
     auto* f = new FormBaiThi(mt, std::move(nh), hoSo, std::move(p), tenNguon);
     return f;
+}
+
+FormBaiThi* FormBaiThi::moBaiKiemTra(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
+                                     const PhienKiemTra& p, const BaiCuaPhien& bai)
+{
+    const QuyTacHang* q = nullptr;
+    const std::vector<BoQuyTac> caiSan = cacBoQuyTacCaiSan();
+    for (const BoQuyTac& bo : caiSan)
+        if (bo.id == p.quyTac && !q)
+            q = bo.timHang(p.hang);
+    if (!q)
+        q = nh->quyTac.timHang(p.hang);
+    if (!q || khongRutDuoc(nh->nh, *q))
+        return nullptr;
+    QuyTacHang theoPhien = *q;
+    theoPhien.soPhut = p.phut;
+    const QDateTime batDau = mt.seams().bayGio().addSecs(-bai.giayDaQua);
+    PhienThi phien(nh->nh, p.quyTac, theoPhien, static_cast<std::uint64_t>(bai.hat), batDau, std::nullopt);
+    for (std::size_t o = 0; o < bai.traLoi.size(); ++o)
+        phien.chon(static_cast<int>(o), bai.traLoi[o]);
+    auto* f = new FormBaiThi(mt, std::move(nh), hoSo, std::move(phien));
+    f->m_phienKiemTra = p.id;
+    f->setWindowTitle(f->tieuDeThi());
+    f->m_boBai->hide();  // a course-end test is handed in, never left
+    f->m_baoMayChu = new QTimer(f);
+    f->m_baoMayChu->setInterval(kBaoMayChuMs);
+    connect(f->m_baoMayChu, &QTimer::timeout, f, &FormBaiThi::baoMayChu);
+    f->m_baoMayChu->start();
+    f->hienO();
+    return f;
+}
+
+void FormBaiThi::baoMayChu()
+{
+    auto* kho = dynamic_cast<KhoMayChu*>(&m_mt.kho());
+    if (!kho || m_phienKiemTra == 0 || m_trang == Trang::KetQua || m_trang == Trang::XemLai
+        || m_trang == Trang::DaBo) {
+        if (m_baoMayChu)
+            m_baoMayChu->stop();
+        return;
+    }
+    kho->baoTienDo(m_phienKiemTra, m_o, static_cast<int>(conLaiGiay()), m_phien.traLoi());
+    const std::optional<PhienKiemTra> p = kho->phien(m_phienKiemTra);
+    if (p && p->daDong())
+        nop(true);
 }
 
 FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo, PhienThi phien,
@@ -300,6 +348,8 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
 
 QString FormBaiThi::tieuDeThi() const
 {
+    if (m_phienKiemTra != 0)
+        return txt::kDlTieuDeKiemTra.arg(m_phien.quyTac().hang);
     if (m_phien.laBaiNgan())
         return txt::kDlTieuDeBaiNgan.arg(m_phien.quyTac().hang, m_tenNguon);
     return txt::kDlTieuDeThi.arg(m_phien.quyTac().hang, m_nh->nh.tieuDe);
@@ -468,7 +518,8 @@ void FormBaiThi::nop(bool hetGio)
         return;
     m_timer->stop();
     m_phien.nop(m_mt.seams().bayGio(), hetGio);
-    const BaiLam b = m_phien.baiLam(m_hoSo);
+    BaiLam b = m_phien.baiLam(m_hoSo);
+    b.phienKiemTra = m_phienKiemTra;
     QString loi;
     const bool daLuu = m_mt.kho().luuBaiLam(b, &loi).has_value();
     if (!daLuu)
@@ -505,7 +556,7 @@ void FormBaiThi::hienKetQua(bool hetGio, bool daLuu, const BaiLam* daLam)
                     .arg(giay % 60)
                     .arg(m_phien.quyTac().canDeDat);
     }
-    m_thiLai->setVisible(!m_phien.laBaiNgan());
+    m_thiLai->setVisible(!m_phien.laBaiNgan() && m_phienKiemTra == 0);
     if (daLuu)
         dong << txt::kDlDaLuu;
     else if (!daLam)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/session/PhienThi.h"
+#include "rules/store/KhoMayChu.h"
 
 #include <QWidget>
 
@@ -40,6 +41,18 @@ public:
     // `nguon`, named `tenNguon` in its title.
     static FormBaiThi* moBaiNgan(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
                                  const QString& hang, const std::vector<int>& nguon, const QString& tenNguon);
+
+    // A course-end test's paper on the school's server: drawn from the
+    // session's seed under its class rule, in the session's minutes from
+    // when it was first started; answers given before a restart are back.
+    // It tells the server its progress, and is handed in as at a time-out
+    // when the teacher closes the session.
+    static FormBaiThi* moBaiKiemTra(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
+                                    const PhienKiemTra& p, const BaiCuaPhien& bai);
+    qint64 phienKiemTra() const { return m_phienKiemTra; }
+    // Tells the server where the paper stands, and hands it in if the
+    // session was closed (run every few seconds; a test calls it).
+    void baoMayChu();
 
     Trang trang() const { return m_trang; }
     const PhienThi& phien() const { return m_phien; }
@@ -91,6 +104,8 @@ private:
     bool m_daLuuLoi = false;
     QString m_tenNguon;  // a short test's source, for its title
     QString m_tieuDeKetQua;
+    qint64 m_phienKiemTra = 0;
+    QTimer* m_baoMayChu = nullptr;
 
     QLabel* m_dongHo;
     QLabel* m_canhBao;

@@ -3,11 +3,13 @@
 #include "rules/common/Texts.h"
 #include "rules/session/PhienOn.h"
 #include "rules/store/KhoHocVien.h"
+#include "rules/store/KhoMayChu.h"
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
 #include "screens/databank/FormBaiDaLam.h"
 #include "screens/databank/FormBaiThi.h"
+#include "screens/databank/FormGiaoVien.h"
 #include "screens/databank/FormHocChuong.h"
 #include "screens/databank/FormOnTap.h"
 #include "screens/databank/FormTienBo.h"
@@ -31,6 +33,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -38,6 +41,10 @@
 namespace thilaixe {
 
 namespace {
+
+// How often a learner's home asks the server whether a course-end test is
+// open.
+constexpr int kHoiKiemTraMs = 10000;
 
 // The rule set's line: its title, and the day it applies from unless the
 // title says it already (as "… từ 01/6/2025" does).
@@ -281,6 +288,38 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     });
     connect(cacNut[8], &QPushButton::clicked, this, [this] { onDaLuu(); });
 
+    // A school's server: a row of its own under the actions.
+    if (auto* mayChu = dynamic_cast<KhoMayChu*>(&kho)) {
+        auto* truong = new QHBoxLayout;
+        if (mayChu->laGiaoVien()) {
+            auto* b = new QPushButton(txt::kTrQuanLy, this);
+            b->setObjectName(QStringLiteral("CM_QuanLy"));
+            truong->addWidget(b);
+            truong->addStretch(1);
+            connect(b, &QPushButton::clicked, this, [this] { quanLy(); });
+        } else {
+            // A learner signed in is one profile: the server makes no other.
+            them->hide();
+            m_kiemTra = new QLabel(this);
+            m_kiemTra->setObjectName(QStringLiteral("LB_KiemTra"));
+            m_kiemTra->setWordWrap(true);
+            m_vaoKiemTra = new QPushButton(txt::kTrVaoKiemTra, this);
+            m_vaoKiemTra->setObjectName(QStringLiteral("CM_KiemTra"));
+            truong->addWidget(m_kiemTra, 1);
+            truong->addWidget(m_vaoKiemTra);
+            connect(m_vaoKiemTra, &QPushButton::clicked, this, [this] { vaoKiemTra(); });
+            auto* hoi = new QTimer(this);
+            hoi->setInterval(kHoiKiemTraMs);
+            connect(hoi, &QTimer::timeout, this, [this] {
+                if (isActiveWindow())
+                    capNhatKiemTra();
+            });
+            hoi->start();
+            capNhatKiemTra();
+        }
+        doc->addLayout(truong);
+    }
+
     auto* caiDat = new QHBoxLayout;
     auto* nhanGiaoDien = new QLabel(txt::kDlGiaoDien, this);
     m_chonGiaoDien = new QComboBox(this);
@@ -473,6 +512,65 @@ void FormNganHang::capNhat()
     const SoOnTap onTap = kho.docOnTap(hoSo(), m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()));
     m_conSai->setText(txt::kDlConCauSai.arg(
         std::count_if(onTap.muc.begin(), onTap.muc.end(), [](const MucOnTap& m) { return m.canOn; })));
+}
+
+FormGiaoVien* FormNganHang::quanLy()
+{
+    auto* mayChu = dynamic_cast<KhoMayChu*>(&m_mt.kho());
+    if (!mayChu || !mayChu->laGiaoVien())
+        return nullptr;
+    if (!m_giaoVien) {
+        m_giaoVien = new FormGiaoVien(m_mt, *mayChu, m_nh);
+        connect(m_giaoVien, &FormGiaoVien::moCau, this, [this](int so) { hocTheoChuong(so); });
+    }
+    hienCuaSo(m_giaoVien);
+    return m_giaoVien;
+}
+
+void FormNganHang::capNhatKiemTra()
+{
+    auto* mayChu = dynamic_cast<KhoMayChu*>(&m_mt.kho());
+    if (!mayChu || !m_kiemTra)
+        return;
+    const std::optional<PhienKiemTra> p = mayChu->phienDangMo();
+    m_kiemTra->setText(p ? txt::kTrCoPhien.arg(p->hang).arg(p->phut) : txt::kTrKhongPhien);
+    m_vaoKiemTra->setEnabled(p.has_value());
+}
+
+FormBaiThi* FormNganHang::vaoKiemTra()
+{
+    auto* mayChu = dynamic_cast<KhoMayChu*>(&m_mt.kho());
+    const std::optional<PhienKiemTra> p = mayChu ? mayChu->phienDangMo() : std::nullopt;
+    capNhatKiemTra();
+    if (!p)
+        return nullptr;
+    if (m_thi && m_thi->phienKiemTra() == p->id) {
+        hienCuaSo(m_thi);
+        return m_thi;
+    }
+    QString loi;
+    const std::optional<BaiCuaPhien> bai = mayChu->batDauPhien(p->id, &loi);
+    if (!bai) {
+        m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, txt::kTrKhongVao.arg(loi), {});
+        return nullptr;
+    }
+    if (bai->daNop) {
+        m_kiemTra->setText(txt::kTrDaNop);
+        return nullptr;
+    }
+    if (m_thi)
+        m_thi->close();
+    m_thi = FormBaiThi::moBaiKiemTra(m_mt, m_nh, hoSo(), *p, *bai);
+    if (!m_thi)
+        return nullptr;
+    connect(m_thi, &FormBaiThi::veNha, this, [this] {
+        capNhat();
+        capNhatKiemTra();
+        raise();
+        activateWindow();
+    });
+    hienCuaSo(m_thi);
+    return m_thi;
 }
 
 void FormNganHang::hienCuaSo(QWidget* w)

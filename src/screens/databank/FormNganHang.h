@@ -23,6 +23,7 @@ class FormBaiThi;
 class FormTienBo;
 class FormBaiDaLam;
 class FormTimCau;
+class FormGiaoVien;
 class MoiTruong;
 struct NganHangMo;
 
@@ -69,6 +70,12 @@ public:
     FormBaiThi* baiNgan(const std::vector<int>& nguon, const QString& ten);
     // A drill of the saved questions.
     FormOnTap* onDaLuu();
+    // On a school's server: a teacher's window of courses and course-end
+    // tests; a learner's course-end test paper, when one is open for
+    // their course (said on the home, read again every few seconds).
+    FormGiaoVien* quanLy();
+    FormBaiThi* vaoKiemTra();
+    void capNhatKiemTra();
     // The figures shown (mastery, mistakes to practise) read again.
     void capNhat();
 
@@ -115,6 +122,9 @@ private:
     QPointer<FormTimCau> m_tim;
     QPointer<FormTienBo> m_tienBo;
     QPointer<FormBaiDaLam> m_baiDaLam;
+    QPointer<FormGiaoVien> m_giaoVien;
+    QLabel* m_kiemTra = nullptr;
+    QPushButton* m_vaoKiemTra = nullptr;
 };
 
 }  // namespace thilaixe

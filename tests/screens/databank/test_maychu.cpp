@@ -1,0 +1,151 @@
+// A school's lab against a real PostgreSQL: a teacher's home and window, a
+// learner's home and course-end test paper, driven as their users drive
+// them, each on a store of its own signed in as they would be.
+#include "PgSupport.h"
+#include "ScreenSupport.h"
+
+#include "rules/common/Texts.h"
+#include "rules/store/KhoMayChu.h"
+
+#include "screens/databank/FormBaiThi.h"
+#include "screens/databank/FormGiaoVien.h"
+#include "screens/databank/FormHocChuong.h"
+#include "screens/databank/FormNganHang.h"
+#include "screens/databank/NganHangMo.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace thilaixe;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kBank = QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json");
+const QDate kToday(2026, 12, 10);
+
+std::shared_ptr<const NganHangMo> sample()
+{
+    static QString why;
+    static const std::shared_ptr<NganHangMo> nh = moNganHang(kBank, kToday, &why);
+    return nh;
+}
+
+// A lab computer's program, signed in as `k`.
+struct Lab : test::Program {
+    explicit Lab(const KetNoiMayChu& k)
+    {
+        seams.clock = QDateTime(kToday, QTime(9, 0));
+        auto kho = std::make_unique<KhoMayChu>(k, dir.path(kTepHopThu));
+        store = kho.get();
+        mt().datKho(std::move(kho));
+    }
+    KhoMayChu* store = nullptr;
+};
+
+QString pdfText(const QString& tep)
+{
+    QProcess p;
+    p.start(u"pdftotext"_s, {tep, u"-"_s});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+}
+
+}  // namespace
+
+class TestMayChu : public QObject {
+    Q_OBJECT
+private slots:
+    // The teacher makes a course of two learners and opens its course-end
+    // test. A learner's home says it is open; their paper tells the teacher
+    // which slot they are on; closing the session hands it in (no "Thi
+    // lại"), and the teacher sees the verdict. The paper printed for that
+    // seed is the learner's paper; the most missed question opens in study;
+    // the course's spreadsheet is written.
+    void courseEndTestFromBothSides()
+    {
+        test::PgServer* pg = test::PgServer::get();
+        QVERIFY2(pg, qPrintable(test::PgServer::why()));
+        const QString db = pg->newDatabase();
+        Lab thay(pg->teacher(db));
+        QVERIFY(thay.store->laGiaoVien());
+        auto* nhaThay = new FormNganHang(thay.mt(), sample(), u"B"_s);
+        QVERIFY(nhaThay->findChild<QPushButton*>(u"CM_QuanLy"_s));
+        FormGiaoVien* gv = nhaThay->quanLy();
+        QVERIFY(gv);
+        QVERIFY(gv->themKhoaHoc(u"K7"_s, u"Khoá 7"_s, u"B"_s));
+        QVERIFY(gv->themHocVien(u"01"_s, u"Nguyễn Văn An"_s, u"2468"_s));
+        QVERIFY(gv->themHocVien(u"02"_s, u"Trần Thị Bình"_s, u"1357"_s));
+        QCOMPARE(gv->bangHocVien()->topLevelItemCount(), 2);
+        const std::optional<qint64> phien =
+            gv->moPhien(u"tt12-2025"_s, QDateTime::currentDateTime().addSecs(-60), 20);
+        QVERIFY(phien);
+        QCOMPARE(gv->bangTinhHinh()->topLevelItemCount(), 2);
+        QCOMPARE(gv->bangTinhHinh()->topLevelItem(0)->text(2), txt::kGvChuaBatDau);
+
+        KetNoiMayChu k = pg->admin(db);
+        k.user = tenDangNhapHocVien(db, u"K7"_s, u"01"_s);
+        k.password = u"2468"_s;
+        Lab an(k);
+        auto* nhaAn = new FormNganHang(an.mt(), sample(), u"B"_s);
+        QVERIFY(!nhaAn->findChild<QPushButton*>(u"CM_ThemNguoiHoc"_s)->isVisibleTo(nhaAn));
+        QCOMPARE(nhaAn->findChild<QLabel*>(u"LB_KiemTra"_s)->text(), txt::kTrCoPhien.arg(u"B"_s).arg(20));
+        FormBaiThi* bai = nhaAn->vaoKiemTra();
+        QVERIFY(bai);
+        QCOMPARE(bai->phienKiemTra(), *phien);
+        QVERIFY(bai->windowTitle().startsWith(txt::kDlTieuDeKiemTra.arg(u"B"_s)));
+        QCOMPARE(bai->conLaiGiay(), qint64{20 * 60});
+        bai->chon(1);
+        bai->denO(3);
+        bai->baoMayChu();
+        gv->lamMoiTinhHinh();
+        QVERIFY2(gv->bangTinhHinh()->topLevelItem(0)->text(2).startsWith(
+                     txt::kGvDangLam.arg(4).arg(20).section(u' ', 0, 4)),
+                 qPrintable(gv->bangTinhHinh()->topLevelItem(0)->text(2)));
+
+        // The paper printed for the learner's seed is theirs.
+        const QString tep = thay.dir.path(u"de.pdf"_s);
+        const qint64 hat = thay.store->tinhHinh(*phien).front().hat;
+        QVERIFY(gv->inDe(tep, hat));
+        const QString deIn = pdfText(tep);
+        for (int o : {0, static_cast<int>(bai->de().cau.size()) - 1})
+            QVERIFY(deIn.contains(
+                sample()->nh.cau(bai->de().cau[static_cast<std::size_t>(o)])->noiDung.simplified()));
+
+        QVERIFY(gv->dongPhien());
+        bai->baoMayChu();  // the lab computer hears of it
+        QCOMPARE(bai->trang(), FormBaiThi::Trang::KetQua);
+        QVERIFY(!bai->findChild<QPushButton*>(u"CM_ThiLai"_s)->isVisibleTo(bai));
+        gv->lamMoiTinhHinh();
+        QCOMPARE(gv->bangTinhHinh()->topLevelItem(0)->text(2), txt::kGvDaNop);
+        QCOMPARE(gv->bangTinhHinh()->topLevelItem(0)->text(5), txt::kInKhongDat);
+        QCOMPARE(gv->bangTinhHinh()->topLevelItem(1)->text(2), txt::kGvChuaBatDau);
+        QVERIFY(gv->inKetQua(thay.dir.path(u"kq.pdf"_s)));
+        QVERIFY(pdfText(thay.dir.path(u"kq.pdf"_s)).contains(u"01 Nguyễn Văn An"_s));
+
+        gv->lamMoi();
+        QVERIFY(gv->bangCauSai()->topLevelItemCount() > 0);
+        QTreeWidgetItem* cau = gv->bangCauSai()->topLevelItem(0);
+        emit gv->bangCauSai()->itemActivated(cau, 0);
+        FormHocChuong* hoc = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* h = qobject_cast<FormHocChuong*>(w); h && h->isVisible())
+                hoc = h;
+        QVERIFY(hoc);
+        QCOMPARE(hoc->cauDangXem(), cau->text(0).toInt());
+        gv->chonHocVien(0);
+        QVERIFY(gv->chiTiet()->text().startsWith(u"Nguyễn Văn An (01)"_s));
+        QVERIFY(gv->xuatCsv(thay.dir.path(u"k7.csv"_s)));
+        QFile csv(thay.dir.path(u"k7.csv"_s));
+        QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readAll().startsWith("\xEF\xBB\xBF"));
+        delete nhaAn;
+        delete nhaThay;
+    }
+};
+
+QTEST_MAIN(TestMayChu)
+#include "test_maychu.moc"

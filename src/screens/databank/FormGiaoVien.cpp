@@ -61,7 +61,8 @@ QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
     return b;
 }
 
-// A dialog of labelled fields with OK and Cancel; true when accepted.
+// A dialog of the caller's labelled fields with OK and Cancel; true when
+// accepted.
 bool hoi(QWidget* cha, const QString& tieuDe, const std::vector<std::pair<QString, QWidget*>>& truong)
 {
     QDialog d(cha);
@@ -75,7 +76,11 @@ bool hoi(QWidget* cha, const QString& tieuDe, const std::vector<std::pair<QStrin
     form->addRow(nutHop);
     QObject::connect(nutHop, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     QObject::connect(nutHop, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-    return d.exec() == QDialog::Accepted;
+    const bool dongY = d.exec() == QDialog::Accepted;
+    // The fields are the caller's: taken back before the dialog goes.
+    for (const auto& tr : truong)
+        tr.second->setParent(nullptr);
+    return dongY;
 }
 
 QString phutGiay(int giay) { return QStringLiteral("%1").arg(std::max(giay, 0) / 60); }

@@ -4,7 +4,8 @@
 #   ./bench.sh                 the whole run
 #   ./bench.sh --quick         one short pass of each (what CI runs)
 # then the simulation of planning by memory (its tables; a few learners
-# with --quick).
+# with --quick) and the school's server under a lab's load (fewer lab
+# computers and a smaller course with --quick).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 THILAIXE_SET=bench "$here/tools/setup.sh" "$here/build" >/dev/null
@@ -34,3 +35,6 @@ echo "$raw" | awk '
 # Planning by memory against the other schedulers, on simulated learners.
 echo
 "$here/build/bench/simulation" ${1:+"$1"}
+# A school's server under a lab's load.
+echo
+"$here/build/bench/lab_bench" ${1:+"$1"}

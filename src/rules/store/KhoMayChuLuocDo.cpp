@@ -218,6 +218,53 @@ BEGIN
   RETURN v_id;
 END
 $$)SQL"));
+    // A paper handed in, whole, in one call: by its learner (or a teacher
+    // sending a learner's held paper), once by its id.
+    kq.push_back(QStringLiteral(R"SQL(
+CREATE OR REPLACE FUNCTION thilaixe_hand_in(p_uid text, p_profile bigint, p_bank text, p_version text, p_rules text,
+  p_class text, p_started text, p_ended text, p_pass integer, p_kind text, p_right integer, p_passed boolean,
+  p_questions integer[], p_answers integer[], p_keys integer[], p_critical integer[], p_pred_pass double precision,
+  p_pred_critical double precision, p_missed integer[], p_in_list integer, p_streak integer, p_session bigint)
+RETURNS bigint LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
+DECLARE
+  v_id bigint;
+BEGIN
+  IF NOT (pg_has_role(session_user, 'thilaixe_teacher', 'MEMBER')
+          OR (SELECT rolsuper FROM pg_roles WHERE rolname = session_user)
+          OR p_profile = (SELECT id FROM profile WHERE login = session_user)) THEN
+    RAISE EXCEPTION 'an attempt is handed in only by its learner' USING ERRCODE = 'insufficient_privilege';
+  END IF;
+  IF p_uid IS NOT NULL THEN
+    INSERT INTO change_applied(uid, profile) VALUES (p_uid, p_profile) ON CONFLICT DO NOTHING;
+    IF NOT FOUND THEN
+      SELECT id INTO v_id FROM attempt WHERE uid = p_uid;
+      RETURN v_id;
+    END IF;
+  END IF;
+  INSERT INTO attempt(profile, bank, bank_version, rules, class, started, ended, pass_mark, kind, uid, right_count,
+                      slot_count, passed)
+  VALUES (p_profile, p_bank, p_version, p_rules, p_class, p_started, p_ended, p_pass, p_kind, p_uid, p_right,
+          cardinality(p_questions), p_passed)
+  RETURNING id INTO v_id;
+  INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical)
+  SELECT v_id, t.i - 1, t.q, t.a, t.k, t.c
+  FROM unnest(p_questions, p_answers, p_keys, p_critical) WITH ORDINALITY AS t(q, a, k, c, i);
+  IF p_pred_pass IS NOT NULL THEN
+    INSERT INTO prediction(attempt, pass, critical) VALUES (v_id, p_pred_pass, p_pred_critical);
+  END IF;
+  INSERT INTO practice(profile, bank, question, in_list, streak, "right", wrong)
+  SELECT p_profile, p_bank, m, p_in_list, p_streak, 0, 0 FROM unnest(p_missed) m
+  ON CONFLICT (profile, bank, question) DO UPDATE SET in_list = excluded.in_list, streak = excluded.streak;
+  IF coalesce(p_session, 0) <> 0 THEN
+    UPDATE session_paper SET status = 'handed_in', attempt_uid = p_uid, updated = now()
+    WHERE session = p_session AND profile = p_profile;
+  END IF;
+  RETURN v_id;
+END
+$$)SQL"));
+    kq.push_back(QStringLiteral("REVOKE ALL ON FUNCTION thilaixe_hand_in FROM PUBLIC"));
+    kq.push_back(
+        QStringLiteral("GRANT EXECUTE ON FUNCTION thilaixe_hand_in TO thilaixe_learner, thilaixe_teacher"));
     kq.push_back(QStringLiteral("REVOKE ALL ON FUNCTION thilaixe_add_learner(bigint, text, text, text) FROM "
                                 "PUBLIC"));
     kq.push_back(QStringLiteral("GRANT EXECUTE ON FUNCTION thilaixe_add_learner(bigint, text, text, text) TO "

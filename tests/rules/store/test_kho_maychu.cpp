@@ -132,6 +132,9 @@ private slots:
             QVERIFY(
                 !kho.ghiTraLoi(id == *an ? *binh : *an, kBank, 7, true, QDateTime::currentDateTime(), &loi));
             QVERIFY(loi.startsWith(txt::kMcTuChoi.arg(QString()).trimmed()));
+            BaiLam khac = b;
+            khac.hoSo = id == *an ? *binh : *an;
+            QVERIFY(!kho.luuBaiLam(khac));
             QCOMPARE(kho.soChoGhi(), std::size_t{0});  // refused, not held
         }
         const QString cuaAn = conninfo(kAn);

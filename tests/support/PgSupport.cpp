@@ -55,7 +55,7 @@ KetNoiMayChu PgServer::teacher(const QString& db) const
 
 QString PgServer::newDatabase(bool setUp, int version)
 {
-    const QString name = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++m_count);
+    QString name = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++m_count);
     const QString conn = QStringLiteral("pgsupport-") + name;
     {
         QString loi;

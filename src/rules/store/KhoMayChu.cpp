@@ -222,7 +222,7 @@ bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
         MucOnTap vao;
         boVaoDanhSach(vao);
         qint64 id = 0;
-        const QVariant khong(QMetaType(QMetaType::Double));
+        const QVariant khong{QMetaType(QMetaType::Double)};
         if (!m_lenh.chay(
                 QStringLiteral("SELECT thilaixe_hand_in(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?::integer[], "
                                "?::integer[], ?::integer[], ?::integer[], ?, ?, ?::integer[], ?, ?, ?)"),

@@ -50,6 +50,8 @@ QTreeWidget* bang(QWidget* cha, const QString& ten, const QStringList& cot)
     t->setUniformRowHeights(true);
     t->setAlternatingRowColors(true);
     t->setHeaderLabels(cot);
+    // Every column as wide as what it shows; the last takes the rest.
+    t->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->header()->setStretchLastSection(true);
     return t;
 }
@@ -110,6 +112,8 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     auto* nhanKhoa = new QLabel(txt::kGvKhoaHoc, this);
     m_khoa = new QListWidget(this);
     m_khoa->setObjectName(QStringLiteral("LS_KhoaHoc"));
+    m_khoa->setWordWrap(true);
+    m_khoa->setMinimumWidth(280);
     nhanKhoa->setBuddy(m_khoa);
     trai->addWidget(nhanKhoa);
     trai->addWidget(m_khoa, 1);
@@ -179,6 +183,11 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     m_timer->start();
 
     connect(m_khoa, &QListWidget::currentRowChanged, this, [this] { lamMoi(); });
+    // Back on the learners or the questions: as they stand now.
+    connect(m_tab, &QTabWidget::currentChanged, this, [this](int i) {
+        if (i != 2)
+            lamMoi();
+    });
     connect(m_hocVien, &QTreeWidget::currentItemChanged, this,
             [this] { chonHocVien(m_hocVien->indexOfTopLevelItem(m_hocVien->currentItem())); });
     connect(m_cauSai, &QTreeWidget::itemActivated, this,

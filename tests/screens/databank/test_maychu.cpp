@@ -98,7 +98,7 @@ private slots:
         QVERIFY(bai);
         QCOMPARE(bai->phienKiemTra(), *phien);
         QVERIFY(bai->windowTitle().startsWith(txt::kDlTieuDeKiemTra.arg(u"B"_s)));
-        QCOMPARE(bai->conLaiGiay(), qint64{20 * 60});
+        QCOMPARE(bai->conLaiGiay(), qint64{1200});
         bai->chon(1);
         bai->denO(3);
         bai->baoMayChu();

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The gallery's pictures of a school's lab: the sign-in, a lab computer's
+# home, the teacher's window (learners, a course-end test watched live) and
+# the first page of the results sheet, on a private PostgreSQL cluster of
+# its own, under Xvfb at 1280x720.
+#   tools/gallery_school.sh OUT   (after ./test.sh has built the program)
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+OUT="$(realpath -m "${1:?a folder for the pictures}")"
+mkdir -p "$OUT"
+source "$here/tests/e2e/lib.sh" "$here/build/thilaixe" "$here/build/make_sample_bank"
+export THILAIXE_SCREEN=1280x720
+record="$WORK/.pg"
+"$here/tools/pg_cluster.sh" start "$record" >/dev/null
+trap '"$here/tools/pg_cluster.sh" stop "$record"; cleanup' EXIT
+pgdir=$(cat "$record"); export PGPASSFILE=$pgdir/pgpass
+bank="$(dirname "$APP")/sample-bank-2025/bank.json"
+db="shots$$"; admin="host=$pgdir dbname=$db user=thilaixe_admin"
+sql() { psql -X -q -v ON_ERROR_STOP=1 -At "$admin" -c "$1"; }
+start_x
+psql -X -q "host=$pgdir dbname=postgres user=thilaixe_admin" -c "CREATE DATABASE $db"
+"$APP" --setup-server "$admin" >/dev/null
+sql "DO \$\$ BEGIN IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'e2e_teacher') THEN CREATE ROLE e2e_teacher LOGIN PASSWORD 'teach-e2e' IN ROLE thilaixe_teacher; END IF; END \$\$"
+sql "INSERT INTO course(code, name, class) VALUES('K12-2026', 'Khoá 12 – tháng 12/2026', 'B')"
+sql "SELECT thilaixe_add_learner(1, '001', 'Nguyễn Văn An', '1111'), thilaixe_add_learner(1, '002', 'Trần Thị Bình', '2222'), thilaixe_add_learner(1, '003', 'Lê Minh Châu', '3333'), thilaixe_add_learner(1, '004', 'Phạm Quốc Dũng', '4444')" >/dev/null
+start_lab() { mkdir -p "$WORK/$1"; ( cd "$WORK/$1" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK/$1" --server "$2" --bank "$bank" --class B >"$WORK/$1.log" 2>&1 ) & LAB_PID=$!; }
+wait_own() { timeout 10 xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n1; }
+start_lab teacher "host=$pgdir dbname=$db user=e2e_teacher"
+T=$LAB_PID
+w=$(wait_own $T '^Đăng nhập'); focus "$w"; xdotool type --delay 30 'teach-e2e'; xdotool key Return
+home=$(wait_own $T '^Ngân hàng MẪU'); focus "$home"; xdotool key alt+q
+gv=$(wait_own $T '^Quản lý khoá học'); focus "$gv"; xdotool key alt+r alt+m; sleep 1; xdotool key Return; sleep 1
+xdotool windowunmap $gv; xdotool windowunmap $home
+sit() {
+  start_lab "$1" "host=$pgdir dbname=$db"; local P=$LAB_PID w h
+  w=$(wait_own $P '^Đăng nhập'); focus "$w"
+  xdotool type --delay 30 'K12-2026'; xdotool key Tab; xdotool type --delay 30 "$2"; xdotool key Tab; xdotool type --delay 30 "$3"
+  [ "$1" = lab1 ] && import -window root $OUT/school-sign-in.png
+  xdotool key Return
+  h=$(wait_own $P '^Ngân hàng MẪU'); focus "$h"
+  [ "$1" = lab1 ] && import -window root $OUT/school-lab-home.png
+  xdotool key alt+v; PAPER=$(wait_own $P '^Kiểm tra kết thúc môn'); focus "$PAPER"
+  xdotool key --delay 60 $4
+  LASTPID=$P
+}
+sit lab1 001 1111 "1 Right 2 Right 1 Right 1 Right 2 Right 1"
+xdotool key --delay 300 alt+n alt+n; sleep 1; xdotool windowunmap $PAPER; xdotool windowunmap $(wait_own $LASTPID '^Ngân hàng MẪU')
+sit lab2 002 2222 "2 Right 2 Right 2 Right 1"
+xdotool key --delay 300 alt+n alt+n; sleep 1; xdotool windowunmap $PAPER; xdotool windowunmap $(wait_own $LASTPID '^Ngân hàng MẪU')
+sit lab3 003 3333 "1 Right 1 Right 1 Right 1 Right 1 Right 1 Right 1 Right"
+sleep 6
+xdotool windowunmap $PAPER; xdotool windowunmap $(wait_own $LASTPID '^Ngân hàng MẪU')
+xdotool windowmap $gv; focus $gv; sleep 3
+import -window root $OUT/school-live.png
+xdotool key alt+v; sleep 1
+import -window root $OUT/school-teacher.png
+xdotool key alt+r; sleep 0.5; xdotool key alt+q; sleep 1.5; xdotool type --delay 20 "$OUT/ket-qua.pdf"; xdotool key Return; sleep 2
+pdftoppm -r 70 -png -f 1 -l 1 "$OUT/ket-qua.pdf" "$OUT/school-results-pdf" && mv "$OUT/school-results-pdf-1.png" "$OUT/school-results-pdf.png"
+ls "$OUT"

@@ -52,6 +52,11 @@ QString mangSql(const std::vector<int>& v)
     return QLatin1Char('{') + p.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
+// A paper handed in, whole (the server function checks whose it is).
+const QString kNopBai = QStringLiteral(
+    "SELECT thilaixe_hand_in(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?::integer[], ?::integer[], ?::integer[], "
+    "?::integer[], ?, ?, ?::integer[], ?, ?, ?)");
+
 QString loai(const QJsonObject& td) { return td.value(QStringLiteral("kind")).toString(); }
 
 // What a held change does to a view read before it is sent.
@@ -134,6 +139,8 @@ void KhoMayChu::kiemTraLuocDo()
         });
     m_canhBao.clear();
     m_sanSang = true;
+    // Ready before the hand-in: then it is one round trip.
+    m_lenh.chuanBi(kNopBai);
 }
 
 bool KhoMayChu::ketNoi()
@@ -157,7 +164,7 @@ bool KhoMayChu::ketNoi()
     return m_sanSang;
 }
 
-KhoMayChu::KetQua KhoMayChu::giaoDich(const std::function<bool()>& viec)
+KhoMayChu::KetQua KhoMayChu::giaoDich(const std::function<bool()>& viec, bool motLenh)
 {
     for (int lan = 0; lan < 2; ++lan) {
         if (!ketNoi())
@@ -166,10 +173,11 @@ KhoMayChu::KetQua KhoMayChu::giaoDich(const std::function<bool()>& viec)
         m_lenh.xoaLoi();
         // BEGIN and COMMIT cannot be prepared: they go as they are.
         QSqlQuery lenh(db);
-        if (lenh.exec(QStringLiteral("BEGIN")) && viec() && lenh.exec(QStringLiteral("COMMIT")))
+        // One statement is a transaction of its own.
+        if (motLenh ? viec() : lenh.exec(QStringLiteral("BEGIN")) && viec() && lenh.exec(QStringLiteral("COMMIT")))
             return KetQua::Xong;
         const QSqlError e = m_lenh.loiCuoi().isValid() ? m_lenh.loiCuoi() : lenh.lastError();
-        if (!laLoiKetNoi(e))
+        if (!laLoiKetNoi(e) && !motLenh)
             lenh.exec(QStringLiteral("ROLLBACK"));
         m_lyDoCho = lyDoMayChu(e);
         if (!laLoiKetNoi(e))
@@ -224,8 +232,7 @@ bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
         qint64 id = 0;
         const QVariant khong{QMetaType(QMetaType::Double)};
         if (!m_lenh.chay(
-                QStringLiteral("SELECT thilaixe_hand_in(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?::integer[], "
-                               "?::integer[], ?::integer[], ?::integer[], ?, ?, ?::integer[], ?, ?, ?)"),
+                kNopBai,
                 {uid.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(uid),
                  b.hoSo,
                  b.nganHang,
@@ -336,7 +343,7 @@ bool KhoMayChu::ghi(QJsonObject td, QString* loi, SauThayDoi* sau)
         td.insert(QStringLiteral("uid"), QUuid::createUuid().toString(QUuid::WithoutBraces));
     KetQua kq = guiHopThu();
     if (kq == KetQua::Xong)
-        kq = giaoDich([&] { return apDung(td, sau); });
+        kq = giaoDich([&] { return apDung(td, sau); }, loai(td) == QLatin1String("attempt"));
     if (kq == KetQua::Xong) {
         m_lyDoCho.clear();
         return true;

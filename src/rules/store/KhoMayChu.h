@@ -208,7 +208,8 @@ private:
     void kiemTraLuocDo();
     // Runs `viec` in one transaction; once more on a new connection when
     // the server was away.
-    KetQua giaoDich(const std::function<bool()>& viec);
+    // `motLenh`: `viec` is one statement (a transaction by itself).
+    KetQua giaoDich(const std::function<bool()>& viec, bool motLenh = false);
     // Reads; once more on a new connection when the server was away.
     bool doc(const std::function<bool()>& viec);
     bool apDung(const QJsonObject& td, SauThayDoi* sau);

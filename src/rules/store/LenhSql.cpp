@@ -36,6 +36,20 @@ void LenhSql::datKetNoi(const QString& ketNoi)
     m_ketNoi = ketNoi;
 }
 
+bool LenhSql::chuanBi(const QString& sql)
+{
+    if (m_lenh.contains(sql))
+        return true;
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) {
+        m_loiCuoi = q.lastError();
+        return false;
+    }
+    m_lenh.insert(sql, q);
+    return true;
+}
+
 bool LenhSql::chay(const QString& sql, const QVariantList& giaTri, const std::function<void(QSqlQuery&)>& doc)
 {
     auto it = m_lenh.find(sql);

@@ -52,6 +52,9 @@ public:
     // with `doc` before it is reset.
     bool chay(const QString& sql, const QVariantList& giaTri = {},
               const std::function<void(QSqlQuery&)>& doc = {});
+    // Prepares a statement now and keeps it, for a later chay() that must
+    // not wait for it (on a server, one round trip fewer).
+    bool chuanBi(const QString& sql);
     // Runs a statement once on `q` (its rows stay on `q`).
     bool chayMotLan(QSqlQuery& q, const QString& sql, const QVariantList& giaTri = {});
 

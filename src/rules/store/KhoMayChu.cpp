@@ -174,7 +174,8 @@ KhoMayChu::KetQua KhoMayChu::giaoDich(const std::function<bool()>& viec, bool mo
         // BEGIN and COMMIT cannot be prepared: they go as they are.
         QSqlQuery lenh(db);
         // One statement is a transaction of its own.
-        if (motLenh ? viec() : lenh.exec(QStringLiteral("BEGIN")) && viec() && lenh.exec(QStringLiteral("COMMIT")))
+        if (motLenh ? viec()
+                    : lenh.exec(QStringLiteral("BEGIN")) && viec() && lenh.exec(QStringLiteral("COMMIT")))
             return KetQua::Xong;
         const QSqlError e = m_lenh.loiCuoi().isValid() ? m_lenh.loiCuoi() : lenh.lastError();
         if (!laLoiKetNoi(e) && !motLenh)
@@ -231,34 +232,33 @@ bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
         boVaoDanhSach(vao);
         qint64 id = 0;
         const QVariant khong{QMetaType(QMetaType::Double)};
-        if (!m_lenh.chay(
-                kNopBai,
-                {uid.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(uid),
-                 b.hoSo,
-                 b.nganHang,
-                 b.phienBan,
-                 b.quyTac,
-                 b.hang,
-                 b.batDau.toUTC().toString(Qt::ISODateWithMs),
-                 b.ketThuc.toUTC().toString(Qt::ISODateWithMs),
-                 b.canDeDat,
-                 b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper"),
-                 b.soDung(),
-                 b.dat(),
-                 mangSql(b.cau),
-                 mangSql(b.traLoi),
-                 mangSql(b.dapAn),
-                 mangSql(liet),
-                 b.duDoan ? QVariant(b.duDoan->first) : khong,
-                 b.duDoan ? QVariant(b.duDoan->second) : khong,
-                 mangSql(cauBiSai(l)),
-                 vao.canOn ? 1 : 0,
-                 vao.dungLienTiep,
-                 b.phienKiemTra},
-                [&](QSqlQuery& q) {
-                    if (q.next())
-                        id = q.value(0).toLongLong();
-                })
+        if (!m_lenh.chay(kNopBai,
+                         {uid.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(uid),
+                          b.hoSo,
+                          b.nganHang,
+                          b.phienBan,
+                          b.quyTac,
+                          b.hang,
+                          b.batDau.toUTC().toString(Qt::ISODateWithMs),
+                          b.ketThuc.toUTC().toString(Qt::ISODateWithMs),
+                          b.canDeDat,
+                          b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper"),
+                          b.soDung(),
+                          b.dat(),
+                          mangSql(b.cau),
+                          mangSql(b.traLoi),
+                          mangSql(b.dapAn),
+                          mangSql(liet),
+                          b.duDoan ? QVariant(b.duDoan->first) : khong,
+                          b.duDoan ? QVariant(b.duDoan->second) : khong,
+                          mangSql(cauBiSai(l)),
+                          vao.canOn ? 1 : 0,
+                          vao.dungLienTiep,
+                          b.phienKiemTra},
+                         [&](QSqlQuery& q) {
+                             if (q.next())
+                                 id = q.value(0).toLongLong();
+                         })
             || id == 0)
             return false;
         if (sau)

@@ -50,6 +50,51 @@ private slots:
         QVERIFY2(m_pg, qPrintable(test::PgServer::why()));
     }
 
+    // A libpq connection string as a school writes it: quoted values with
+    // escapes, any other keyword passed on as written, the database named
+    // thilaixe when none is; a password is never said back; a string that
+    // cannot be read says where.
+    void connectionStrings()
+    {
+        const struct {
+            const char* chuoi;
+            const char *host, *db, *user, *pass, *khac, *moTa;
+        } cases[] = {
+            {"host=srv dbname=tlx user=gv", "srv", "tlx", "gv", "", "", "host=srv dbname=tlx user=gv"},
+            {"  host = srv  sslmode=require ", "srv", "thilaixe", "", "", "sslmode=require",
+             "host=srv dbname=thilaixe sslmode=require"},
+            {"host='/run/my sock' password='it\\'s' user=x", "/run/my sock", "thilaixe", "x", "it's", "",
+             "host='/run/my sock' dbname=thilaixe user=x"},
+            {"dbname=a port=6432 connect_timeout=2", "", "a", "", "", "connect_timeout=2",
+             "port=6432 dbname=a connect_timeout=2"},
+        };
+        for (const auto& c : cases) {
+            QString loi;
+            const std::optional<KetNoiMayChu> k = KetNoiMayChu::doc(QString::fromUtf8(c.chuoi), &loi);
+            QVERIFY2(k, c.chuoi);
+            QCOMPARE(k->host, QString::fromUtf8(c.host));
+            QCOMPARE(k->dbname, QString::fromUtf8(c.db));
+            QCOMPARE(k->user, QString::fromUtf8(c.user));
+            QCOMPARE(k->password, QString::fromUtf8(c.pass));
+            QCOMPARE(k->khac.join(u' '), QString::fromUtf8(c.khac));
+            QCOMPARE(k->moTa(), QString::fromUtf8(c.moTa));
+        }
+        for (const char* sai : {"host", "host=x =y", "password='open"}) {
+            QString loi;
+            QVERIFY2(!KetNoiMayChu::doc(QString::fromUtf8(sai), &loi), sai);
+            QVERIFY(loi.startsWith(txt::kMcChuoiSai.section(u'"', 0, 0)));
+        }
+        // A learner's role is the same on every lab computer, and another
+        // course's, candidate's or school's database's is another.
+        const QString an = tenDangNhapHocVien(u"tlx"_s, u"K1"_s, u"01"_s);
+        QCOMPARE(an, tenDangNhapHocVien(u"tlx"_s, u"K1"_s, u"01"_s));
+        QVERIFY(an.startsWith(u"tlx_"_s) && an.size() == 28);
+        for (const QString& khac :
+             {tenDangNhapHocVien(u"tlx"_s, u"K1"_s, u"011"_s), tenDangNhapHocVien(u"tlx"_s, u"K10"_s, u"1"_s),
+              tenDangNhapHocVien(u"x"_s, u"K1"_s, u"01"_s)})
+            QVERIFY(khac != an);
+    }
+
     // Set up at schema 1 with a kept attempt, then brought up to date by
     // running the setup again, which says what it did each time; the
     // attempt is still there. A bare database and a newer one are told

@@ -7,6 +7,7 @@
 #include "rules/common/Texts.h"
 #include "rules/store/KhoMayChu.h"
 
+#include "screens/common/FormDangNhap.h"
 #include "screens/databank/FormBaiThi.h"
 #include "screens/databank/FormGiaoVien.h"
 #include "screens/databank/FormHocChuong.h"
@@ -15,6 +16,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -60,6 +62,37 @@ QString pdfText(const QString& tep)
 class TestMayChu : public QObject {
     Q_OBJECT
 private slots:
+    // Signing in: a learner's course, candidate number and PIN make the
+    // role and password tried (nothing is tried with a field left empty,
+    // and a retry keeps what was typed but the PIN); a teacher named by the
+    // connection string gives only a password.
+    void signInForm()
+    {
+        KetNoiMayChu k = *KetNoiMayChu::doc(u"host=srv dbname=tlx"_s);
+        FormDangNhap f(k, {});
+        f.findChild<QLineEdit*>(u"LE_KhoaHoc"_s)->setText(u" K12 "_s);
+        f.findChild<QPushButton*>(u"CM_DangNhap"_s)->click();
+        QVERIFY(f.result() != QDialog::Accepted);
+        QCOMPARE(f.findChild<QLabel*>(u"LB_Loi"_s)->text(), txt::kDnCanDu);
+        f.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s)->setText(u"007"_s);
+        f.findChild<QLineEdit*>(u"LE_Pin"_s)->setText(u"4821"_s);
+        QCOMPARE(f.findChild<QLineEdit*>(u"LE_Pin"_s)->echoMode(), QLineEdit::Password);
+        f.findChild<QPushButton*>(u"CM_DangNhap"_s)->click();
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+        QCOMPARE(f.ketNoi().user, tenDangNhapHocVien(u"tlx"_s, u"K12"_s, u"007"_s));
+        QCOMPARE(f.ketNoi().password, u"4821"_s);
+        FormDangNhap lai(k, txt::kDnSaiHocVien, f.khoaHoc(), f.soBaoDanh());
+        QCOMPARE(lai.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s)->text(), u"007"_s);
+        QVERIFY(lai.findChild<QLineEdit*>(u"LE_Pin"_s)->text().isEmpty());
+        k.user = u"gv"_s;
+        FormDangNhap thay(k, {});
+        QVERIFY(!thay.findChild<QLineEdit*>(u"LE_KhoaHoc"_s));
+        thay.findChild<QLineEdit*>(u"LE_Pin"_s)->setText(u"secret"_s);
+        thay.findChild<QPushButton*>(u"CM_DangNhap"_s)->click();
+        QCOMPARE(thay.ketNoi().user, u"gv"_s);
+        QCOMPARE(thay.ketNoi().password, u"secret"_s);
+    }
+
     // The teacher makes a course of two learners and opens its course-end
     // test. A learner's home says it is open; their paper tells the teacher
     // which slot they are on; closing the session hands it in (no "Thi

@@ -902,6 +902,14 @@ THILAIXE_CHU(kGvCanPhien, "hãy chọn một phiên kiểm tra trước")
 THILAIXE_CHU(kGvLocCsv, "Bảng tính CSV (*.csv)")
 THILAIXE_CHU(kGvLocPdf, "PDF (*.pdf)")
 
+THILAIXE_CHU(kTrDungMayChu, "&Dùng máy chủ của trường…")
+THILAIXE_CHU(kTrHoiMayChu,
+             "Chuỗi kết nối tới máy chủ PostgreSQL của trường (do trường đưa, ví dụ host=may-chu dbname=thilaixe "
+             "sslmode=require). Để trống để chỉ dùng dữ liệu trên máy này.")
+THILAIXE_CHU(kTrMayChuLuu, "Từ lần mở chương trình sau, máy này dùng dữ liệu chung trên %1.")
+THILAIXE_CHU(kTrMayChuBo, "Từ lần mở chương trình sau, máy này chỉ dùng dữ liệu của chính nó.")
+THILAIXE_CHU(kDnKhongDung, "Dùng dữ liệu trên &máy này")
+
 }  // namespace thilaixe::txt
 
 #undef THILAIXE_CHU

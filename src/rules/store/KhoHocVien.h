@@ -137,6 +137,10 @@ public:
     bool datCoChu(qint64 hoSo, int buoc, QString* loi = nullptr);
     QString hangDaChon(qint64 hoSo, const QString& nganHang);
     bool datHangDaChon(qint64 hoSo, const QString& nganHang, const QString& hang, QString* loi = nullptr);
+    // The school's server chosen on a home (a libpq connection string),
+    // used from the next start; empty: none.
+    QString mayChuTruong();
+    bool datMayChuTruong(const QString& chuoi, QString* loi = nullptr);
     // The learner chosen last on a home (the default one if that is gone).
     qint64 hoSoDangHoc();
     bool datHoSoDangHoc(qint64 hoSo, QString* loi = nullptr);

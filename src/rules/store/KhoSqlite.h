@@ -30,6 +30,9 @@ public:
     // canhBao() says that nothing will be kept. ChiDoc never changes the
     // file and never moves it: it is empty when the file cannot be read.
     explicit KhoSqlite(QString tep, CheDo cheDo = CheDo::Ghi, int choMs = kChoKhoMs);
+    // The school's server chosen on a home, read at start without opening
+    // the store (nothing is copied or changed); empty when none or unread.
+    static QString docMayChuTruong(const QString& tep);
     ~KhoSqlite() override;
 
     const QString& tep() const override { return m_tep; }

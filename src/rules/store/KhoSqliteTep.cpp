@@ -334,4 +334,27 @@ QString KhoSqlite::lyDo(const QSqlError& e) const
     return lyDoSql(e);
 }
 
+QString KhoSqlite::docMayChuTruong(const QString& tep)
+{
+    if (xemTep(tep).loai != LoaiTep::Thuong)
+        return {};
+    const QString ten = QStringLiteral("thilaixe-peek");
+    QString kq;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ten);
+        db.setDatabaseName(tep);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=200"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(
+                    QStringLiteral("SELECT value FROM setting WHERE profile = 1 AND key = 'school_server'"))
+                && q.next())
+                kq = q.value(0).toString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(ten);
+    return kq;
+}
+
 }  // namespace thilaixe

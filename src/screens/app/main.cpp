@@ -4,6 +4,7 @@
 #include "rules/databank/LenhNganHang.h"
 #include "rules/databank/NganHangCauHoi.h"
 #include "rules/store/KhoMayChu.h"
+#include "rules/store/KhoSqlite.h"
 #include "rules/store/LenhKho.h"
 
 #include "screens/app/App.h"
@@ -371,6 +372,15 @@ int main(int argc, char* argv[])
     if (chon.nguon == NguonThuMuc::ThuMucNguoiDung && !chuanBiThuMuc(thuMuc, banCaiDat(), &loiChuanBi))
         std::fprintf(stderr, "thilaixe: %s\n", qPrintable(loiChuanBi));
 
+    // Else the one chosen on a home, kept in this folder's store.
+    bool mayChuTuNha = false;
+    if (!mayChu) {
+        if (const QString chuoi = KhoSqlite::docMayChuTruong(QDir(thuMuc).filePath(kTepKho));
+            !chuoi.isEmpty()) {
+            mayChu = KetNoiMayChu::doc(chuoi);
+            mayChuTuNha = mayChu.has_value();
+        }
+    }
     RealSeams seams;
     App app(seams, thuMuc);
     if (mayChu) {
@@ -382,8 +392,14 @@ int main(int argc, char* argv[])
         std::unique_ptr<KhoMayChu> kho;
         while (!kho) {
             if (hocVien || !loi.isEmpty()) {
-                FormDangNhap f(*mayChu, loi, khoaHoc, soBaoDanh);
-                if (f.exec() != QDialog::Accepted)
+                FormDangNhap f(*mayChu, loi, khoaHoc, soBaoDanh, mayChuTuNha);
+                const int ketQua = f.exec();
+                if (ketQua == FormDangNhap::kKhongDungMayChu) {
+                    // Back to this computer's own data, from now on.
+                    app.moiTruong().kho().datMayChuTruong({});
+                    break;
+                }
+                if (ketQua != QDialog::Accepted)
                     return 0;
                 k = f.ketNoi();
                 khoaHoc = f.khoaHoc();
@@ -395,7 +411,8 @@ int main(int argc, char* argv[])
                 kho.reset();
             }
         }
-        app.moiTruong().datKho(std::move(kho));
+        if (kho)
+            app.moiTruong().datKho(std::move(kho));
     }
     // --bank opens the bank's home; a bank that cannot be used is said and
     // the entry form shows instead.

@@ -25,7 +25,7 @@ QLineEdit* oNhap(QWidget* cha, const QString& ten, bool an)
 }  // namespace
 
 FormDangNhap::FormDangNhap(const KetNoiMayChu& k, const QString& loi, const QString& khoaHoc,
-                           const QString& soBaoDanh, QWidget* parent)
+                           const QString& soBaoDanh, bool coTheBo, QWidget* parent)
     : QDialog(parent), m_k(k), m_hocVien(k.user.isEmpty())
 {
     setObjectName(QStringLiteral("FormDangNhap"));
@@ -55,6 +55,12 @@ FormDangNhap::FormDangNhap(const KetNoiMayChu& k, const QString& loi, const QStr
     bang->addRow(m_hocVien ? txt::kDnPin : txt::kDnMatKhau, m_pin);
     cot->addLayout(bang);
     auto* nut = new QHBoxLayout;
+    if (coTheBo) {
+        auto* bo = new QPushButton(txt::kDnKhongDung, this);
+        bo->setObjectName(QStringLiteral("CM_KhongDung"));
+        nut->addWidget(bo);
+        connect(bo, &QPushButton::clicked, this, [this] { done(kKhongDungMayChu); });
+    }
     nut->addStretch();
     auto* dangNhap = new QPushButton(txt::kDnNut, this);
     dangNhap->setObjectName(QStringLiteral("CM_DangNhap"));

@@ -21,8 +21,11 @@ public:
     // `loi`: why the last try failed, shown above the fields.
     // `khoaHoc`, `soBaoDanh`: as typed at the last try (only the PIN is
     // typed again).
+    // `coTheBo`: the server was chosen on this computer's home; a button
+    // goes back to the computer's own data (exec() gives kKhongDungMayChu).
     FormDangNhap(const KetNoiMayChu& k, const QString& loi, const QString& khoaHoc = {},
-                 const QString& soBaoDanh = {}, QWidget* parent = nullptr);
+                 const QString& soBaoDanh = {}, bool coTheBo = false, QWidget* parent = nullptr);
+    static constexpr int kKhongDungMayChu = 2;
     // The connection to try, once accepted.
     KetNoiMayChu ketNoi() const;
     QString khoaHoc() const;

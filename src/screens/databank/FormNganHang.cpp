@@ -336,6 +336,25 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     caiDat->addWidget(m_amBao);
     caiDat->addWidget(m_dao);
     caiDat->addStretch(1);
+    // A school's server, chosen here for the next start (on a server, the
+    // school chose it: nothing to choose).
+    if (!dynamic_cast<KhoMayChu*>(&kho)) {
+        auto* mayChu = new QPushButton(txt::kTrDungMayChu, this);
+        mayChu->setObjectName(QStringLiteral("CM_MayChu"));
+        caiDat->addWidget(mayChu);
+        connect(mayChu, &QPushButton::clicked, this, [this] {
+            QInputDialog hoi(this);
+            hoi.setObjectName(QStringLiteral("HoiMayChu"));
+            hoi.setWindowTitle(
+                QString(txt::kTrDungMayChu).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
+            hoi.setLabelText(txt::kTrHoiMayChu);
+            hoi.setTextValue(m_mt.kho().mayChuTruong());
+            hoi.setOkButtonText(txt::kGvNutDongY);
+            hoi.setCancelButtonText(txt::kDlNutHuy);
+            if (hoi.exec() == QDialog::Accepted)
+                chonMayChu(hoi.textValue());
+        });
+    }
     doc->addLayout(caiDat);
     doc->addStretch(1);
 
@@ -512,6 +531,24 @@ void FormNganHang::capNhat()
     const SoOnTap onTap = kho.docOnTap(hoSo(), m_nh->nh.id, static_cast<int>(m_nh->nh.cauHoi.size()));
     m_conSai->setText(txt::kDlConCauSai.arg(
         std::count_if(onTap.muc.begin(), onTap.muc.end(), [](const MucOnTap& m) { return m.canOn; })));
+}
+
+bool FormNganHang::chonMayChu(const QString& chuoi)
+{
+    QString loi;
+    std::optional<KetNoiMayChu> k;
+    if (!chuoi.trimmed().isEmpty() && !(k = KetNoiMayChu::doc(chuoi, &loi))) {
+        m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, loi, {});
+        return false;
+    }
+    if (!m_mt.kho().datMayChuTruong(chuoi, &loi)) {
+        m_mt.baoLoiGhiKho(m_daBaoMayChu, loi);
+        return false;
+    }
+    m_mt.seams().hienThongBao(
+        QString(txt::kTrDungMayChu).remove(QLatin1Char('&')).remove(QStringLiteral("…")),
+        k ? txt::kTrMayChuLuu.arg(k->moTa()) : txt::kTrMayChuBo, {});
+    return true;
 }
 
 FormGiaoVien* FormNganHang::quanLy()

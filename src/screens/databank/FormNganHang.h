@@ -74,6 +74,9 @@ public:
     // tests; a learner's course-end test paper, when one is open for
     // their course (said on the home, read again every few seconds).
     FormGiaoVien* quanLy();
+    // Keeps the school's server for the next start (empty: none); a
+    // string that cannot be read is said and not kept.
+    bool chonMayChu(const QString& chuoi);
     FormBaiThi* vaoKiemTra();
     void capNhatKiemTra();
     // The figures shown (mastery, mistakes to practise) read again.
@@ -125,6 +128,7 @@ private:
     QPointer<FormGiaoVien> m_giaoVien;
     QLabel* m_kiemTra = nullptr;
     QPushButton* m_vaoKiemTra = nullptr;
+    bool m_daBaoMayChu = false;
 };
 
 }  // namespace thilaixe

@@ -6,6 +6,7 @@
 
 #include "rules/common/Texts.h"
 #include "rules/store/KhoMayChu.h"
+#include "rules/store/KhoSqlite.h"
 
 #include "screens/common/FormDangNhap.h"
 #include "screens/databank/FormBaiThi.h"
@@ -99,6 +100,29 @@ private slots:
     // lại"), and the teacher sees the verdict. The paper printed for that
     // seed is the learner's paper; the most missed question opens in study;
     // the course's spreadsheet is written.
+    // At home: a school's server chosen on the home is kept for the next
+    // start (read then without opening the store); a string that cannot be
+    // read is said and not kept; an empty one goes back to this computer.
+    void serverChosenOnTheHome()
+    {
+        test::Program p;
+        p.seams.clock = QDateTime(kToday, QTime(9, 0));
+        auto* nha = new FormNganHang(p.mt(), sample(), u"B"_s);
+        QVERIFY(nha->findChild<QPushButton*>(u"CM_MayChu"_s));
+        QVERIFY(!nha->findChild<QPushButton*>(u"CM_QuanLy"_s) && !nha->findChild<QLabel*>(u"LB_KiemTra"_s));
+        const QString tep = p.dir.path(kTepKho);
+        QVERIFY(nha->chonMayChu(u" host=srv dbname=tlx "_s));
+        QCOMPARE(p.seams.messages.last().text, txt::kTrMayChuLuu.arg(u"host=srv dbname=tlx"_s));
+        QCOMPARE(KhoSqlite::docMayChuTruong(tep), u"host=srv dbname=tlx"_s);
+        QVERIFY(!nha->chonMayChu(u"host"_s));
+        QCOMPARE(KhoSqlite::docMayChuTruong(tep), u"host=srv dbname=tlx"_s);
+        QVERIFY(nha->chonMayChu(QString()));
+        QCOMPARE(p.seams.messages.last().text, txt::kTrMayChuBo);
+        QVERIFY(KhoSqlite::docMayChuTruong(tep).isEmpty());
+        QVERIFY(KhoSqlite::docMayChuTruong(p.dir.path(u"none.sqlite"_s)).isEmpty());
+        delete nha;
+    }
+
     void courseEndTestFromBothSides()
     {
         test::PgServer* pg = test::PgServer::get();

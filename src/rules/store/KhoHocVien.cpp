@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QJsonArray>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -113,6 +114,29 @@ std::optional<BaiLam> baiLamTuJson(const QJsonObject& o)
 }
 
 QString KhoHocVien::thongBaoLoiGhi(const QString& lyDo) const { return loiGhiKho(tep(), lyDo); }
+
+bool KhoHocVien::luuChoGhiRaTep(const QString& tep, QString* loi) const
+{
+    QSaveFile f(tep);
+    if (f.open(QIODevice::WriteOnly) && f.write(xuatChoGhi()) >= 0 && f.commit())
+        return true;
+    if (loi)
+        *loi = f.errorString();
+    return false;
+}
+
+QString KhoHocVien::moTaTheoLoai(const QHash<QString, int>& dem)
+{
+    QStringList phan;
+    const std::pair<const char*, QString> loai[] = {
+        {"attempt", txt::kKhoChoBaiThi},          {"practice", txt::kKhoChoCauOn},
+        {"critical_right", txt::kKhoChoDiemLiet}, {"answer", txt::kKhoChoTraLoi},
+        {"setting", txt::kKhoChoCaiDat},          {"", txt::kKhoChoKhac}};
+    for (const auto& [k, chu] : loai)
+        if (const int n = dem.value(QString::fromLatin1(k)))
+            phan.append(chu.arg(n));
+    return phan.join(QStringLiteral(", "));
+}
 
 QString loiGhiKho(const QString& tep, const QString& lyDo)
 {

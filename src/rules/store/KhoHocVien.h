@@ -213,7 +213,7 @@ public:
     // The held changes as a file (kDangChoGhi) that nhapChoGhi writes back.
     virtual QByteArray xuatChoGhi() const = 0;
     // Saves them to `tep` (replaced whole, or left as it was).
-    virtual bool luuChoGhiRaTep(const QString& tep, QString* loi) const = 0;
+    bool luuChoGhiRaTep(const QString& tep, QString* loi) const;
     // Writes a file of held changes into the store, all or nothing, once:
     // a file already imported is refused. The count of changes written, or
     // nothing with the reason in `loi`.
@@ -223,6 +223,9 @@ public:
 
 protected:
     KhoHocVien() = default;
+    // "1 bài thi, 7 câu trả lời khi ôn" from the held changes' kinds
+    // ("attempt", "practice", ...) and their counts.
+    static QString moTaTheoLoai(const QHash<QString, int>& dem);
     KhoHocVien(const KhoHocVien&) = delete;
     KhoHocVien& operator=(const KhoHocVien&) = delete;
 

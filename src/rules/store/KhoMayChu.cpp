@@ -704,16 +704,7 @@ QString KhoMayChu::moTaChoGhi() const
     QHash<QString, int> dem;
     for (const QJsonObject& td : choCuaToi())
         ++dem[loai(td)];
-    QStringList phan;
-    const std::pair<const char*, QString> cacLoai[] = {{"attempt", txt::kKhoChoBaiThi},
-                                                       {"practice", txt::kKhoChoCauOn},
-                                                       {"critical_right", txt::kKhoChoDiemLiet},
-                                                       {"answer", txt::kKhoChoTraLoi},
-                                                       {"setting", txt::kKhoChoCaiDat}};
-    for (const auto& [k, chu] : cacLoai)
-        if (const int n = dem.value(QString::fromLatin1(k)))
-            phan.append(chu.arg(n));
-    return phan.join(QStringLiteral(", "));
+    return moTaTheoLoai(dem);
 }
 
 QByteArray KhoMayChu::xuatChoGhi() const
@@ -727,16 +718,6 @@ QByteArray KhoMayChu::xuatChoGhi() const
                         {QStringLiteral("saved"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
                         {QStringLiteral("changes"), ds}};
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
-}
-
-bool KhoMayChu::luuChoGhiRaTep(const QString& tep, QString* loi) const
-{
-    QSaveFile f(tep);
-    if (f.open(QIODevice::WriteOnly) && f.write(xuatChoGhi()) >= 0 && f.commit())
-        return true;
-    if (loi)
-        *loi = f.errorString();
-    return false;
 }
 
 std::optional<int> KhoMayChu::nhapChoGhi(const QByteArray& noiDung, QString* loi)

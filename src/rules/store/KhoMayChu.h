@@ -150,7 +150,6 @@ public:
     const QString& lyDoChoGhi() const override { return m_lyDoCho; }
     QString moTaChoGhi() const override;
     QByteArray xuatChoGhi() const override;
-    bool luuChoGhiRaTep(const QString& tep, QString* loi) const override;
     std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi) override;
     void datThoiGianCho(int ms) override;
 
@@ -218,6 +217,9 @@ private:
     // Writes a change now, or keeps it in the outbox.
     bool ghi(QJsonObject td, QString* loi, SauThayDoi* sau = nullptr);
     std::vector<QJsonObject> choCuaToi() const;
+    // One statement that writes and gives back an id, in a transaction;
+    // nothing with the reason in `loi`.
+    std::optional<qint64> ghiLayId(const QString& sql, const QVariantList& giaTri, QString* loi);
 
     KetNoiMayChu m_k;
     QString m_moTa, m_mayChu, m_ketNoi;

@@ -84,22 +84,10 @@ QByteArray csvKhoaHoc(const KhoaHoc& k, const std::vector<HocVienKhoaHoc>& ds, i
 std::optional<qint64> KhoMayChu::themKhoaHoc(const QString& ma, const QString& ten, const QString& hang,
                                              QString* loi)
 {
-    qint64 id = 0;
-    const KetQua kq = giaoDich([&] {
-        return m_lenh.chay(
-            QStringLiteral("INSERT INTO course(code, name, class) VALUES(?, ?, ?) ON CONFLICT (code) DO "
-                           "UPDATE SET name = excluded.name, class = excluded.class RETURNING id"),
-            {ma.trimmed(), ten.trimmed(), hang}, [&](QSqlQuery& q) {
-                if (q.next())
-                    id = q.value(0).toLongLong();
-            });
-    });
-    if (kq != KetQua::Xong || id == 0) {
-        if (loi)
-            *loi = m_lyDoCho;
-        return std::nullopt;
-    }
-    return id;
+    return ghiLayId(
+        QStringLiteral("INSERT INTO course(code, name, class) VALUES(?, ?, ?) ON CONFLICT (code) DO UPDATE "
+                       "SET name = excluded.name, class = excluded.class RETURNING id"),
+        {ma.trimmed(), ten.trimmed(), hang}, loi);
 }
 
 std::optional<qint64> KhoMayChu::themHocVien(qint64 khoaHoc, const QString& soBaoDanh, const QString& ten,
@@ -110,20 +98,24 @@ std::optional<qint64> KhoMayChu::themHocVien(qint64 khoaHoc, const QString& soBa
             *loi = txt::kMcPinNgan;
         return std::nullopt;
     }
+    return ghiLayId(QStringLiteral("SELECT thilaixe_add_learner(?, ?, ?, ?)"),
+                    {khoaHoc, soBaoDanh.trimmed(), ten.simplified(), pin}, loi);
+}
+
+std::optional<qint64> KhoMayChu::ghiLayId(const QString& sql, const QVariantList& giaTri, QString* loi)
+{
     qint64 id = 0;
     const KetQua kq = giaoDich([&] {
-        return m_lenh.chay(QStringLiteral("SELECT thilaixe_add_learner(?, ?, ?, ?)"),
-                           {khoaHoc, soBaoDanh.trimmed(), ten.simplified(), pin}, [&](QSqlQuery& q) {
-                               if (q.next())
-                                   id = q.value(0).toLongLong();
-                           });
+        return m_lenh.chay(sql, giaTri, [&](QSqlQuery& q) {
+            if (q.next())
+                id = q.value(0).toLongLong();
+        });
     });
-    if (kq != KetQua::Xong || id == 0) {
-        if (loi)
-            *loi = m_lyDoCho;
-        return std::nullopt;
-    }
-    return id;
+    if (kq == KetQua::Xong && id != 0)
+        return id;
+    if (loi)
+        *loi = m_lyDoCho;
+    return std::nullopt;
 }
 
 std::vector<KhoaHoc> KhoMayChu::cacKhoaHoc()
@@ -208,23 +200,10 @@ std::vector<CauSaiNhieu> KhoMayChu::cauSaiNhieu(qint64 khoaHoc, const QString& n
 
 std::optional<qint64> KhoMayChu::moPhien(const PhienKiemTra& p, QString* loi)
 {
-    qint64 id = 0;
-    const KetQua kq = giaoDich([&] {
-        return m_lenh.chay(
-            QStringLiteral("INSERT INTO exam_session(course, class, rules, bank, opens, minutes) "
-                           "VALUES(?, ?, ?, ?, ?, ?) RETURNING id"),
-            {p.khoaHoc, p.hang, p.quyTac, p.nganHang, p.mo.toUTC().toString(Qt::ISODateWithMs), p.phut},
-            [&](QSqlQuery& q) {
-                if (q.next())
-                    id = q.value(0).toLongLong();
-            });
-    });
-    if (kq != KetQua::Xong || id == 0) {
-        if (loi)
-            *loi = m_lyDoCho;
-        return std::nullopt;
-    }
-    return id;
+    return ghiLayId(
+        QStringLiteral("INSERT INTO exam_session(course, class, rules, bank, opens, minutes) VALUES(?, ?, "
+                       "?, ?, ?, ?) RETURNING id"),
+        {p.khoaHoc, p.hang, p.quyTac, p.nganHang, p.mo.toUTC().toString(Qt::ISODateWithMs), p.phut}, loi);
 }
 
 bool KhoMayChu::dongPhien(qint64 phien, QString* loi)

@@ -67,7 +67,6 @@ public:
     const QString& lyDoChoGhi() const override { return m_lyDoCho; }
     QString moTaChoGhi() const override;
     QByteArray xuatChoGhi() const override;
-    bool luuChoGhiRaTep(const QString& tep, QString* loi) const override;
     std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi) override;
     void datThoiGianCho(int ms) override;
 

@@ -82,15 +82,7 @@ QString KhoSqlite::moTaChoGhi() const
     QHash<QString, int> dem;
     for (const ThayDoi& d : m_choGhi)
         ++dem[d.moTa.value(QStringLiteral("kind")).toString()];
-    QStringList phan;
-    const std::pair<const char*, QString> loai[] = {
-        {"attempt", txt::kKhoChoBaiThi},          {"practice", txt::kKhoChoCauOn},
-        {"critical_right", txt::kKhoChoDiemLiet}, {"answer", txt::kKhoChoTraLoi},
-        {"setting", txt::kKhoChoCaiDat},          {"", txt::kKhoChoKhac}};
-    for (const auto& [k, chu] : loai)
-        if (const int n = dem.value(QString::fromLatin1(k)))
-            phan.append(chu.arg(n));
-    return phan.join(QStringLiteral(", "));
+    return moTaTheoLoai(dem);
 }
 
 QByteArray KhoSqlite::xuatChoGhi() const
@@ -105,16 +97,6 @@ QByteArray KhoSqlite::xuatChoGhi() const
                         {QStringLiteral("saved"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
                         {QStringLiteral("changes"), ds}};
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
-}
-
-bool KhoSqlite::luuChoGhiRaTep(const QString& tep, QString* loi) const
-{
-    QSaveFile f(tep);
-    if (f.open(QIODevice::WriteOnly) && f.write(xuatChoGhi()) >= 0 && f.commit())
-        return true;
-    if (loi)
-        *loi = f.errorString();
-    return false;
 }
 
 std::optional<int> KhoSqlite::nhapChoGhi(const QByteArray& noiDung, QString* loi)

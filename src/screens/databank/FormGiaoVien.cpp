@@ -110,6 +110,8 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     auto* giua = new QHBoxLayout;
     auto* trai = new QVBoxLayout;
     auto* nhanKhoa = new QLabel(txt::kGvKhoaHoc, this);
+    // Room for the diacritics above and the ink below.
+    nhanKhoa->setMinimumHeight(nhanKhoa->fontMetrics().height() + 6);
     m_khoa = new QListWidget(this);
     m_khoa->setObjectName(QStringLiteral("LS_KhoaHoc"));
     m_khoa->setWordWrap(true);
@@ -132,6 +134,7 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
                      QStringList(std::begin(txt::kGvCotHocVien), std::end(txt::kGvCotHocVien)));
     m_chiTiet = new QLabel(txt::kGvChuaChon, trangHv);
     m_chiTiet->setObjectName(QStringLiteral("LB_ChiTiet"));
+    m_chiTiet->setMinimumHeight(m_chiTiet->fontMetrics().height() + 6);
     m_chiTiet->setWordWrap(true);
     auto* csv = nut(trangHv, QStringLiteral("CM_XuatCsv"), txt::kGvXuatCsv);
     cotHv->addWidget(m_hocVien, 1);
@@ -162,6 +165,7 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     cotKt->addWidget(m_tinhHinh, 1);
     m_dongPhien = new QLabel(trangKt);
     m_dongPhien->setObjectName(QStringLiteral("LB_TinhHinh"));
+    m_dongPhien->setMinimumHeight(m_dongPhien->fontMetrics().height() + 6);
     cotKt->addWidget(m_dongPhien);
     auto* inRa = new QHBoxLayout;
     auto* inKq = nut(trangKt, QStringLiteral("CM_InKetQua"), txt::kGvInKetQua);

@@ -85,6 +85,9 @@ private slots:
         FormDangNhap lai(k, txt::kDnSaiHocVien, f.khoaHoc(), f.soBaoDanh());
         QCOMPARE(lai.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s)->text(), u"007"_s);
         QVERIFY(lai.findChild<QLineEdit*>(u"LE_Pin"_s)->text().isEmpty());
+        lai.show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY2(test::layoutFaults(&lai).isEmpty(), qPrintable(test::layoutFaults(&lai).join(u'\n')));
         k.user = u"gv"_s;
         FormDangNhap thay(k, {});
         QVERIFY(!thay.findChild<QLineEdit*>(u"LE_KhoaHoc"_s));
@@ -181,6 +184,14 @@ private slots:
         QCOMPARE(gv->bangTinhHinh()->topLevelItem(0)->text(2), txt::kGvDaNop);
         QCOMPARE(gv->bangTinhHinh()->topLevelItem(0)->text(5), txt::kInKhongDat);
         QCOMPARE(gv->bangTinhHinh()->topLevelItem(1)->text(2), txt::kGvChuaBatDau);
+        // Laid out clean with every kind of row shown, in every theme.
+        for (int theme : {1, 2, 3}) {
+            apDungGiaoDien(gv, theme);
+            gv->show();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const QStringList faults = test::layoutFaults(gv);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        }
         QVERIFY(gv->inKetQua(thay.dir.path(u"kq.pdf"_s)));
         QVERIFY(pdfText(thay.dir.path(u"kq.pdf"_s)).contains(u"01 Nguyễn Văn An"_s));
 

@@ -63,7 +63,7 @@ struct TinhHinhHocVien final {
     TrangThai trangThai = TrangThai::ChuaBatDau;
     qint64 hat = 0;     // the seed of their paper
     int o = 0;          // the slot they are on (from 0)
-    int conGiay = 0;    // time left when last heard from
+    int conGiay = 0;    // time left when last heard from (-1: not yet)
     int giayTruoc = 0;  // how long ago that was
     int dung = 0, soCau = 0;
     bool dat = false;

@@ -285,7 +285,7 @@ std::vector<TinhHinhHocVien> KhoMayChu::tinhHinh(qint64 phien)
                     if (!q.isNull(3)) {
                         t.hat = q.value(3).toLongLong();
                         t.o = q.value(5).toInt();
-                        t.conGiay = q.value(6).toInt();
+                        t.conGiay = q.isNull(6) ? -1 : q.value(6).toInt();
                         t.giayTruoc = q.value(7).toInt();
                     }
                     kq.push_back(std::move(t));

@@ -390,13 +390,18 @@ void FormGiaoVien::lamMoiTinhHinh()
             trangThai = txt::kGvChuaBatDau;
             ++chua;
             break;
-        case TT::DangLam:
-            trangThai = txt::kGvDangLam.arg(t.o + 1)
-                            .arg(phutGiay(t.conGiay))
-                            .arg(std::max(t.conGiay, 0) % 60, 2, 10, QLatin1Char('0'))
-                            .arg(t.giayTruoc);
+        case TT::DangLam: {
+            // The time left now, from what the lab computer said and when.
+            const int con = t.conGiay - t.giayTruoc;
+            trangThai = t.conGiay < 0 ? txt::kGvDaBatDau.arg(t.giayTruoc)
+                        : con <= 0    ? txt::kGvHetGioChuaNop.arg(t.o + 1).arg(t.giayTruoc)
+                                      : txt::kGvDangLam.arg(t.o + 1)
+                                         .arg(phutGiay(con))
+                                         .arg(con % 60, 2, 10, QLatin1Char('0'))
+                                         .arg(t.giayTruoc);
             ++dang;
             break;
+        }
         case TT::DaNop: {
             trangThai = txt::kGvDaNop;
             diem = QStringLiteral("%1/%2").arg(t.dung).arg(t.soCau - t.dung);

@@ -159,13 +159,21 @@ private slots:
         QCOMPARE(bai->phienKiemTra(), *phien);
         QVERIFY(bai->windowTitle().startsWith(txt::kDlTieuDeKiemTra.arg(u"B"_s)));
         QCOMPARE(bai->conLaiGiay(), qint64{1200});
+        const auto trangThai = [gv] {
+            gv->lamMoiTinhHinh();
+            return gv->bangTinhHinh()->topLevelItem(0)->text(2);
+        };
+        QVERIFY2(trangThai().startsWith(txt::kGvDaBatDau.section(u'(', 0, 0)), qPrintable(trangThai()));
         bai->chon(1);
         bai->denO(3);
         bai->baoMayChu();
-        gv->lamMoiTinhHinh();
-        QVERIFY2(gv->bangTinhHinh()->topLevelItem(0)->text(2).startsWith(
-                     txt::kGvDangLam.arg(4).arg(20).section(u' ', 0, 4)),
-                 qPrintable(gv->bangTinhHinh()->topLevelItem(0)->text(2)));
+        QVERIFY2(trangThai().startsWith(u"đang làm câu 4, còn 20:00"_s), qPrintable(trangThai()));
+        // Not heard from for longer than the time left: out of time.
+        pg->psql(u"host=%1 dbname=%2 user=thilaixe_admin"_s.arg(pg->socketDir(), db),
+                 u"UPDATE session_paper SET updated = now() - interval '21 minutes'"_s);
+        QVERIFY2(trangThai().startsWith(txt::kGvHetGioChuaNop.arg(4).section(u'(', 0, 0)),
+                 qPrintable(trangThai()));
+        bai->baoMayChu();
 
         // The paper printed for the learner's seed is theirs.
         const QString tep = thay.dir.path(u"de.pdf"_s);

@@ -315,7 +315,8 @@ THILAIXE_CHU(kDlLoaiVi, "Bài bị loại vì câu điểm liệt: %1.")
 THILAIXE_CHU(kDlMotCauLiet, "câu %1 của đề (câu hỏi số %2)")
 THILAIXE_CHU(kDlHetGio, "Hết giờ: bài đã được nộp tự động.")
 THILAIXE_CHU(kDlDaLuu, "Bài thi đã được lưu.")
-THILAIXE_CHU(kDlBaiDangGiu, "Bài thi chưa ghi được nên đang được giữ lại; nó sẽ được ghi khi có thể, không mất gì.")
+THILAIXE_CHU(kDlBaiDangGiu,
+             "Bài thi chưa ghi được nên đang được giữ lại; nó sẽ được ghi khi có thể, không mất gì.")
 THILAIXE_CHU(kDlThiLai, "Thi &lại")
 THILAIXE_CHU(kDlXemLai, "&Xem lại bài")
 THILAIXE_CHU(kDlVeNha, "&Về trang chính")
@@ -759,8 +760,7 @@ THILAIXE_CHU(kCliDaNhap, "Đã ghi %1 thay đổi vào %2 / %1 changes written")
 THILAIXE_CHU(kMcMoTa, "máy chủ của trường (%1)")
 THILAIXE_CHU(kMcKhongCoTrinhDieuKhien,
              "chương trình thiếu trình điều khiển PostgreSQL của Qt (gói libqt6sql6-psql)")
-THILAIXE_CHU(kMcChuoiSai,
-             "chuỗi kết nối không đọc được gần \"%1\" (dạng đúng: host=… dbname=… user=…)")
+THILAIXE_CHU(kMcChuoiSai, "chuỗi kết nối không đọc được gần \"%1\" (dạng đúng: host=… dbname=… user=…)")
 THILAIXE_CHU(kMcKhongToi, "Không kết nối được %1: %2.")
 THILAIXE_CHU(kMcKhongToiGiu,
              "Không kết nối được %1: %2.\n\nChương trình vẫn chạy. Bài làm và câu trả lời được giữ an "
@@ -771,8 +771,9 @@ THILAIXE_CHU(kMcChuaCaiDat,
 THILAIXE_CHU(kMcCanNangCap,
              "Dữ liệu trên %1 ở phiên bản %2, chương trình này dùng phiên bản %3. Người quản trị của trường "
              "chạy: thilaixe --setup-server \"CHUỖI KẾT NỐI\"")
-THILAIXE_CHU(kMcMoiHon,
-             "Dữ liệu trên %1 thuộc một phiên bản chương trình mới hơn (%2); hãy cài phiên bản mới cho máy này")
+THILAIXE_CHU(
+    kMcMoiHon,
+    "Dữ liệu trên %1 thuộc một phiên bản chương trình mới hơn (%2); hãy cài phiên bản mới cho máy này")
 THILAIXE_CHU(kMcDaGiu,
              "Chưa gửi được lên %1: %2.\n\nKhông có gì bị mất: %3 được giữ an toàn trên máy này (%4) và sẽ "
              "được gửi đúng một lần khi máy chủ hoạt động lại (chương trình thử lại vài giây một lần).")
@@ -804,14 +805,16 @@ THILAIXE_CHU(kDnNut, "Đă&ng nhập")
 THILAIXE_CHU(kDnThoat, "T&hoát")
 THILAIXE_CHU(kDnSaiHocVien, "Khoá học, số báo danh hoặc mã PIN không đúng. Hãy thử lại, hoặc hỏi giáo viên.")
 THILAIXE_CHU(kDnCanDu, "Hãy nhập đủ khoá học, số báo danh và mã PIN.")
-THILAIXE_CHU(kCliMayChuCan, "%1 cần một chuỗi kết nối / %1 needs a connection string (host=... dbname=... user=...)")
+THILAIXE_CHU(kCliMayChuCan,
+             "%1 cần một chuỗi kết nối / %1 needs a connection string (host=... dbname=... user=...)")
 THILAIXE_CHU(kCliMayChuSai, "thilaixe: %1 / the connection string cannot be read")
 THILAIXE_CHU(kCliCaiDatLoi, "thilaixe: --setup-server: %1")
 THILAIXE_CHU(kCliMatKhau, "Mật khẩu của %1 / password for %1: ")
 
 THILAIXE_CHU(kCsvKhoaHoc, "Khoá học")
 THILAIXE_CHU(kCsvHang, "Hạng")
-THILAIXE_CHU(kCsvTieuDe, "Số báo danh,Họ tên,Số bài thi,Số bài đạt,Bài gần nhất,Điểm cao nhất,Câu điểm liệt đã vững")
+THILAIXE_CHU(kCsvTieuDe,
+             "Số báo danh,Họ tên,Số bài thi,Số bài đạt,Bài gần nhất,Điểm cao nhất,Câu điểm liệt đã vững")
 
 // Printed for a course-end test.
 THILAIXE_CHU(kInTieuDeKetQua, "BẢNG KẾT QUẢ KIỂM TRA KẾT THÚC MÔN HỌC LÝ THUYẾT")
@@ -832,7 +835,8 @@ THILAIXE_CHU(kInThuTruong, "THỦ TRƯỞNG CƠ SỞ ĐÀO TẠO")
 THILAIXE_CHU(kInKyTen, "(Ký, ghi rõ họ tên)")
 THILAIXE_CHU(kInTieuDeDe, "ĐỀ KIỂM TRA LÝ THUYẾT — HẠNG %1 — ĐỀ %2")
 THILAIXE_CHU(kInDongDe, "%1 câu · %2 phút · đạt từ %3 câu đúng; sai câu điểm liệt là không đạt.")
-THILAIXE_CHU(kInHoTen, "Họ và tên: ...................................................  Số báo danh: ..............")
+THILAIXE_CHU(kInHoTen,
+             "Họ và tên: ...................................................  Số báo danh: ..............")
 THILAIXE_CHU(kInCau, "Câu %1.")
 THILAIXE_CHU(kInPhuongAnTrongAnh, "(%1 phương án, ghi trong ảnh)")
 THILAIXE_CHU(kInTieuDeDapAn, "ĐÁP ÁN — HẠNG %1 — ĐỀ %2")
@@ -859,14 +863,14 @@ THILAIXE_CHU(kGvThemHocVien, "Thêm &học viên…")
 THILAIXE_CHU(kGvTabHocVien, "Học &viên")
 THILAIXE_CHU(kGvTabCauSai, "Câu &sai nhiều")
 THILAIXE_CHU(kGvTabKiemTra, "Kiểm t&ra kết thúc môn")
-THILAIXE_CAC_CHU(kGvCotHocVien, 7, QStringLiteral("Số báo danh"), QStringLiteral("Họ tên"), QStringLiteral("Số bài"),
-                 QStringLiteral("Đạt"), QStringLiteral("Bài gần nhất"), QStringLiteral("Cao nhất"),
-                 QStringLiteral("Điểm liệt đã vững"))
-THILAIXE_CAC_CHU(kGvCotCauSai, 4, QStringLiteral("Câu"), QStringLiteral("Số lần sai"), QStringLiteral("Số lần gặp"),
-                 QStringLiteral("Nội dung"))
+THILAIXE_CAC_CHU(kGvCotHocVien, 7, QStringLiteral("Số báo danh"), QStringLiteral("Họ tên"),
+                 QStringLiteral("Số bài"), QStringLiteral("Đạt"), QStringLiteral("Bài gần nhất"),
+                 QStringLiteral("Cao nhất"), QStringLiteral("Điểm liệt đã vững"))
+THILAIXE_CAC_CHU(kGvCotCauSai, 4, QStringLiteral("Câu"), QStringLiteral("Số lần sai"),
+                 QStringLiteral("Số lần gặp"), QStringLiteral("Nội dung"))
 THILAIXE_CAC_CHU(kGvCotTinhHinh, 6, QStringLiteral("Số báo danh"), QStringLiteral("Họ tên"),
-                 QStringLiteral("Trạng thái"), QStringLiteral("Đúng/Sai"), QStringLiteral("Câu điểm liệt sai"),
-                 QStringLiteral("Kết quả"))
+                 QStringLiteral("Trạng thái"), QStringLiteral("Đúng/Sai"),
+                 QStringLiteral("Câu điểm liệt sai"), QStringLiteral("Kết quả"))
 THILAIXE_CHU(kGvChuaChon, "Chọn một học viên để xem khả năng đạt và các chương yếu nhất.")
 THILAIXE_CHU(kGvChiTiet, "%1 (%2): khả năng đạt bài thi hạng %3 là %4%, trượt vì câu điểm liệt %5%.")
 THILAIXE_CHU(kGvChiTietChuaThi, "%1 (%2): chưa có bài thi hạng %3 nào.")
@@ -905,9 +909,10 @@ THILAIXE_CHU(kGvLocCsv, "Bảng tính CSV (*.csv)")
 THILAIXE_CHU(kGvLocPdf, "PDF (*.pdf)")
 
 THILAIXE_CHU(kTrDungMayChu, "&Dùng máy chủ của trường…")
-THILAIXE_CHU(kTrHoiMayChu,
-             "Chuỗi kết nối tới máy chủ PostgreSQL của trường (do trường đưa, ví dụ host=may-chu dbname=thilaixe "
-             "sslmode=require). Để trống để chỉ dùng dữ liệu trên máy này.")
+THILAIXE_CHU(
+    kTrHoiMayChu,
+    "Chuỗi kết nối tới máy chủ PostgreSQL của trường (do trường đưa, ví dụ host=may-chu dbname=thilaixe "
+    "sslmode=require). Để trống để chỉ dùng dữ liệu trên máy này.")
 THILAIXE_CHU(kTrMayChuLuu, "Từ lần mở chương trình sau, máy này dùng dữ liệu chung trên %1.")
 THILAIXE_CHU(kTrMayChuBo, "Từ lần mở chương trình sau, máy này chỉ dùng dữ liệu của chính nó.")
 THILAIXE_CHU(kDnKhongDung, "Dùng dữ liệu trên &máy này")

@@ -53,9 +53,9 @@ QString mangSql(const std::vector<int>& v)
 }
 
 // A paper handed in, whole (the server function checks whose it is).
-const QString kNopBai = QStringLiteral(
-    "SELECT thilaixe_hand_in(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?::integer[], ?::integer[], ?::integer[], "
-    "?::integer[], ?, ?, ?::integer[], ?, ?, ?)");
+const QString kNopBai = QStringLiteral("SELECT thilaixe_hand_in(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?::integer[], "
+                                       "?::integer[], ?::integer[], ?::integer[], ?, "
+                                       "?, ?::integer[], ?, ?, ?)");
 
 QString loai(const QJsonObject& td) { return td.value(QStringLiteral("kind")).toString(); }
 
@@ -243,8 +243,6 @@ bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
                           b.ketThuc.toUTC().toString(Qt::ISODateWithMs),
                           b.canDeDat,
                           b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper"),
-                          b.soDung(),
-                          b.dat(),
                           mangSql(b.cau),
                           mangSql(b.traLoi),
                           mangSql(b.dapAn),

@@ -222,12 +222,14 @@ $$)SQL"));
     // sending a learner's held paper), once by its id.
     kq.push_back(QStringLiteral(R"SQL(
 CREATE OR REPLACE FUNCTION thilaixe_hand_in(p_uid text, p_profile bigint, p_bank text, p_version text, p_rules text,
-  p_class text, p_started text, p_ended text, p_pass integer, p_kind text, p_right integer, p_passed boolean,
+  p_class text, p_started text, p_ended text, p_pass integer, p_kind text,
   p_questions integer[], p_answers integer[], p_keys integer[], p_critical integer[], p_pred_pass double precision,
   p_pred_critical double precision, p_missed integer[], p_in_list integer, p_streak integer, p_session bigint)
 RETURNS bigint LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
 DECLARE
   v_id bigint;
+  v_right integer;
+  v_passed boolean;
 BEGIN
   IF NOT (pg_has_role(session_user, 'thilaixe_teacher', 'MEMBER')
           OR (SELECT rolsuper FROM pg_roles WHERE rolname = session_user)
@@ -241,10 +243,15 @@ BEGIN
       RETURN v_id;
     END IF;
   END IF;
+  -- The score kept beside the paper is the server's count from its slots.
+  SELECT count(*) FILTER (WHERE t.a <> 0 AND t.a = t.k),
+         count(*) FILTER (WHERE t.c <> 0 AND NOT (t.a <> 0 AND t.a = t.k)) = 0
+    INTO v_right, v_passed
+    FROM unnest(p_answers, p_keys, p_critical) AS t(a, k, c);
   INSERT INTO attempt(profile, bank, bank_version, rules, class, started, ended, pass_mark, kind, uid, right_count,
                       slot_count, passed)
-  VALUES (p_profile, p_bank, p_version, p_rules, p_class, p_started, p_ended, p_pass, p_kind, p_uid, p_right,
-          cardinality(p_questions), p_passed)
+  VALUES (p_profile, p_bank, p_version, p_rules, p_class, p_started, p_ended, p_pass, p_kind, p_uid, v_right,
+          cardinality(p_questions), v_passed AND v_right >= p_pass)
   RETURNING id INTO v_id;
   INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical)
   SELECT v_id, t.i - 1, t.q, t.a, t.k, t.c
@@ -262,9 +269,15 @@ BEGIN
   RETURN v_id;
 END
 $$)SQL"));
-    kq.push_back(QStringLiteral("REVOKE ALL ON FUNCTION thilaixe_hand_in FROM PUBLIC"));
     kq.push_back(
-        QStringLiteral("GRANT EXECUTE ON FUNCTION thilaixe_hand_in TO thilaixe_learner, thilaixe_teacher"));
+        QStringLiteral("REVOKE ALL ON FUNCTION thilaixe_hand_in(text, bigint, text, text, text, text, text, "
+                       "text, integer, text, integer[], integer[], integer[], integer[], double precision, "
+                       "double precision, integer[], integer, integer, bigint) FROM PUBLIC"));
+    kq.push_back(
+        QStringLiteral("GRANT EXECUTE ON FUNCTION thilaixe_hand_in(text, bigint, text, text, text, text, "
+                       "text, text, integer, text, integer[], integer[], integer[], integer[], double "
+                       "precision, double precision, integer[], integer, integer, bigint) TO "
+                       "thilaixe_learner, thilaixe_teacher"));
     kq.push_back(QStringLiteral("REVOKE ALL ON FUNCTION thilaixe_add_learner(bigint, text, text, text) FROM "
                                 "PUBLIC"));
     kq.push_back(QStringLiteral("GRANT EXECUTE ON FUNCTION thilaixe_add_learner(bigint, text, text, text) TO "

@@ -3,12 +3,14 @@
 # home, the teacher's window (learners, a course-end test watched live) and
 # the first page of the results sheet, on a private PostgreSQL cluster of
 # its own, under Xvfb at 1280x720.
-#   tools/gallery_school.sh OUT   (after ./test.sh has built the program)
+#   tools/gallery_school.sh OUT   (after ./test.sh has built the program;
+#                                  tools/gallery.sh runs it too)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 OUT="$(realpath -m "${1:?a folder for the pictures}")"
 mkdir -p "$OUT"
-source "$here/tests/e2e/lib.sh" "$here/build/thilaixe" "$here/build/make_sample_bank"
+build="${THILAIXE_BUILD:-$here/build}"
+source "$here/tests/e2e/lib.sh" "$build/thilaixe" "$build/make_sample_bank"
 export THILAIXE_SCREEN=1280x720
 record="$WORK/.pg"
 "$here/tools/pg_cluster.sh" start "$record" >/dev/null
@@ -55,5 +57,16 @@ import -window root $OUT/school-live.png
 xdotool key alt+v; sleep 1
 import -window root $OUT/school-teacher.png
 xdotool key alt+r; sleep 0.5; xdotool key alt+q; sleep 1.5; xdotool type --delay 20 "$OUT/ket-qua.pdf"; xdotool key Return; sleep 2
-pdftoppm -r 70 -png -f 1 -l 1 "$OUT/ket-qua.pdf" "$OUT/school-results-pdf" && mv "$OUT/school-results-pdf-1.png" "$OUT/school-results-pdf.png"
-ls "$OUT"
+# A paper for a yard: its code, then where to save it.
+focus $gv
+xdotool key alt+g; sleep 1; import -window root "$WORK/g1.png"; xdotool key Return; sleep 1.5
+import -window root "$WORK/g2.png"
+xdotool key ctrl+a; xdotool type --delay 20 "$OUT/de.pdf"; xdotool key Return; sleep 3
+for f in ket-qua de; do
+  [ -s "$OUT/$f.pdf" ] || { cp "$WORK"/g*.png /tmp/ 2>/dev/null; echo "no $f.pdf" >&2; exit 1; }
+done
+pdftoppm -r 70 -png -f 1 -l 1 "$OUT/ket-qua.pdf" "$OUT/school-results"
+mv "$OUT"/school-results-*1.png "$OUT/school-results-pdf.png"
+pdftoppm -r 70 -png -f 1 -l 1 "$OUT/de.pdf" "$OUT/school-paper"
+mv "$OUT"/school-paper-*1.png "$OUT/school-paper-pdf.png"
+rm -f "$OUT/ket-qua.pdf" "$OUT/de.pdf"

@@ -320,8 +320,13 @@ KetQuaCaiDat caiDatMayChu(const KetNoiMayChu& k, int denPhienBan)
                 const bool co =
                     doc(QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname = '%1'").arg(vt)).toInt()
                     > 0;
+                // Roles belong to the whole cluster: another database's setup
+                // may make the same one at this moment.
                 if (!co)
-                    ok = chay(QStringLiteral("CREATE ROLE %1 NOLOGIN").arg(vt));
+                    ok = chay(QStringLiteral(
+                                  "DO $$ BEGIN CREATE ROLE %1 NOLOGIN; EXCEPTION WHEN duplicate_object OR "
+                                  "unique_violation THEN NULL; END $$")
+                                  .arg(vt));
                 kq.dong << txt::kMcCaiVaiTro.arg(vt, co ? txt::kMcCaiVaiTroCo : txt::kMcCaiVaiTroTao);
             }
             const bool coMeta =

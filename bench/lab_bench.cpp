@@ -49,6 +49,8 @@ double phanVi(std::vector<double> v, double p)
 // together, none spinning on a clock meanwhile.
 void choDen(qint64)
 {
+    std::printf("ready\n");
+    std::fflush(stdout);
     char dong[8];
     if (!std::fgets(dong, sizeof dong, stdin))
         std::exit(1);
@@ -118,8 +120,12 @@ std::vector<double> dongLoat(const QString& host, const QString& db, int n, bool
                   floor ? QStringLiteral("floor") : QStringLiteral("hand-in"), QString::number(phien)});
         ps.push_back(std::move(p));
     }
-    // Each has connected (and prepared what it can) before the word goes.
-    QThread::msleep(static_cast<unsigned long>(1500 + 50 * n));
+    // Each has connected (and prepared what it can) before the word goes,
+    // and the machine has settled.
+    for (auto& p : ps)
+        while (!p->canReadLine() && p->state() == QProcess::Running)
+            p->waitForReadyRead(1000);
+    QThread::msleep(500);
     for (auto& p : ps)
         p->write("go\n");
     for (auto& p : ps)
@@ -127,7 +133,10 @@ std::vector<double> dongLoat(const QString& host, const QString& db, int n, bool
     std::vector<double> kq;
     for (auto& p : ps) {
         p->waitForFinished(120000);
-        const QStringList d = QString::fromLatin1(p->readAllStandardOutput()).split(QLatin1Char(' '));
+        // Its last line: milliseconds, and 1 when it was kept.
+        const QStringList dong =
+            QString::fromLatin1(p->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList d = dong.isEmpty() ? QStringList() : dong.last().split(QLatin1Char(' '));
         if (d.size() == 2 && d[1].trimmed() == QLatin1String("1"))
             kq.push_back(d[0].toDouble());
     }

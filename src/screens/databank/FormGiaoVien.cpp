@@ -383,6 +383,9 @@ void FormGiaoVien::lamMoiTinhHinh()
         return;
     using TT = TinhHinhHocVien::TrangThai;
     int chua = 0, dang = 0, nop = 0, dat = 0;
+    const auto cua = std::find_if(m_cacPhien.begin(), m_cacPhien.end(),
+                                  [id](const PhienKiemTra& p) { return p.id == id; });
+    const int soGiay = cua == m_cacPhien.end() ? 0 : cua->phut * 60;
     for (const TinhHinhHocVien& t : m_kho.tinhHinh(id)) {
         QString trangThai, diem, liet, ketQua;
         switch (t.trangThai) {
@@ -391,14 +394,15 @@ void FormGiaoVien::lamMoiTinhHinh()
             ++chua;
             break;
         case TT::DangLam: {
-            // The time left now, from what the lab computer said and when.
-            const int con = t.conGiay - t.giayTruoc;
-            trangThai = t.conGiay < 0 ? txt::kGvDaBatDau.arg(t.giayTruoc)
-                        : con <= 0    ? txt::kGvHetGioChuaNop.arg(t.o + 1).arg(t.giayTruoc)
-                                      : txt::kGvDangLam.arg(t.o + 1)
-                                         .arg(phutGiay(con))
-                                         .arg(con % 60, 2, 10, QLatin1Char('0'))
-                                         .arg(t.giayTruoc);
+            // The time left now, from what the lab computer said and when
+            // (never heard from: from the session's minutes since it began).
+            const int con = (t.conGiay < 0 ? soGiay : t.conGiay) - t.giayTruoc;
+            trangThai = con <= 0        ? txt::kGvHetGioChuaNop.arg(t.o + 1).arg(t.giayTruoc)
+                        : t.conGiay < 0 ? txt::kGvDaBatDau.arg(t.giayTruoc)
+                                        : txt::kGvDangLam.arg(t.o + 1)
+                                              .arg(phutGiay(con))
+                                              .arg(con % 60, 2, 10, QLatin1Char('0'))
+                                              .arg(t.giayTruoc);
             ++dang;
             break;
         }

@@ -145,13 +145,14 @@ void KhoMayChu::kiemTraLuocDo()
     // hand-in (the function compiled, its statements planned). A learner's
     // connection makes one at sign-in, in a transaction rolled back, so that
     // a room handing in together is not slowed by sixty first calls.
+    // A signed-in learner's profile, read once per connection.
+    m_toi = 0;
+    m_lenh.chay(QStringLiteral("SELECT id FROM profile WHERE login = current_user"), {}, [&](QSqlQuery& q) {
+        if (q.next())
+            m_toi = q.value(0).toLongLong();
+    });
     if (!m_laGiaoVien) {
-        qint64 toi = 0;
-        m_lenh.chay(QStringLiteral("SELECT id FROM profile WHERE login = current_user"), {},
-                    [&](QSqlQuery& q) {
-                        if (q.next())
-                            toi = q.value(0).toLongLong();
-                    });
+        const qint64 toi = m_toi;
         QSqlQuery lenh(m_lenh.db());
         if (toi != 0 && lenh.exec(QStringLiteral("BEGIN"))) {
             const QString trong = QStringLiteral("{}");

@@ -228,6 +228,7 @@ private:
     bool m_sanSang = false;
     bool m_laGiaoVien = false;
     bool m_saiDangNhap = false;
+    qint64 m_toi = 0;  // a signed-in learner's own profile (0: a teacher)
     LenhSql m_lenh;
     HopThuDi m_hopThu;
     QElapsedTimer m_lanThuCuoi;  // since the last failed connection

@@ -317,7 +317,7 @@ std::optional<PhienKiemTra> KhoMayChu::phienDangMo()
 std::optional<BaiCuaPhien> KhoMayChu::batDauPhien(qint64 phien, QString* loi)
 {
     std::optional<BaiCuaPhien> bai;
-    const qint64 toi = cacHoSo().front().id;
+    const qint64 toi = m_toi;
     const KetQua kq = giaoDich([&] {
         // Never started once the session is closed.
         if (!m_lenh.chay(
@@ -351,7 +351,7 @@ bool KhoMayChu::baoTienDo(qint64 phien, int o, int conGiay, const std::vector<in
                    QStringLiteral("UPDATE session_paper SET slot = ?, seconds_left = ?, answers = ?, "
                                   "updated = now() WHERE session = ? AND profile = ? AND status = "
                                   "'sitting'"),
-                   {o, conGiay, soThanhChu(traLoi), phien, cacHoSo().front().id});
+                   {o, conGiay, soThanhChu(traLoi), phien, m_toi});
            })
            == KetQua::Xong;
 }

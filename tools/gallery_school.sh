@@ -63,6 +63,7 @@ xdotool key alt+g; sleep 1; import -window root "$WORK/g1.png"; xdotool key Retu
 import -window root "$WORK/g2.png"
 xdotool key ctrl+a; xdotool type --delay 20 "$OUT/de.pdf"; xdotool key Return; sleep 3
 for f in ket-qua de; do
+  for _ in $(seq 50); do [ -s "$OUT/$f.pdf" ] && break; sleep 0.2; done
   [ -s "$OUT/$f.pdf" ] || { cp "$WORK"/g*.png /tmp/ 2>/dev/null; echo "no $f.pdf" >&2; exit 1; }
 done
 pdftoppm -r 70 -png -f 1 -l 1 "$OUT/ket-qua.pdf" "$OUT/school-results"

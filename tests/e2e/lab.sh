@@ -110,8 +110,11 @@ xdotool key alt+q
 sleep 1.5
 xdotool type --delay 20 "$WORK/ket-qua.pdf"
 xdotool key Return
-for _ in $(seq 50); do [ -s "$WORK/ket-qua.pdf" ] && break; sleep 0.2; done
-text=$(pdftotext -layout "$WORK/ket-qua.pdf" - | tr -s ' ')
+text=
+for _ in $(seq 50); do
+  text=$(pdftotext -layout "$WORK/ket-qua.pdf" - 2>/dev/null | tr -s ' ') && [ -n "$text" ] && break
+  sleep 0.2
+done
 grep -q "01 Nguyễn Văn An" <<<"$text" || fail "results sheet: $text"
 grep -q "02 Trần Thị Bình" <<<"$text" || fail "results sheet: $text"
 grep -q "Tổng số: 2 học viên" <<<"$text" || fail "results sheet: $text"

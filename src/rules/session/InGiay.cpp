@@ -2,12 +2,13 @@
 
 #include "rules/common/Texts.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -24,21 +25,25 @@ const QString kKieu = QStringLiteral(
 
 bool ghiPdf(const QString& tep, QTextDocument& doc, const QString& tieuDe, QString* loi)
 {
-    QFile thu(tep);
-    if (!thu.open(QIODevice::WriteOnly)) {
-        if (loi)
-            *loi = thu.errorString();
-        return false;
+    // Laid out in memory and then put in place whole: a reader (or a teacher
+    // opening it at once) never sees half a file, and a full disk is said.
+    QBuffer bo;
+    bo.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&bo);
+        pdf.setTitle(tieuDe);
+        pdf.setCreator(QStringLiteral("thilaixe"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        // Laid out on the page itself: print() scales the document to it.
+        doc.print(&pdf);
     }
-    thu.close();
-    QPdfWriter pdf(tep);
-    pdf.setTitle(tieuDe);
-    pdf.setCreator(QStringLiteral("thilaixe"));
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    // Laid out on the page itself: print() scales the document to it.
-    doc.print(&pdf);
-    return true;
+    QSaveFile thu(tep);
+    if (thu.open(QIODevice::WriteOnly) && thu.write(bo.data()) == bo.data().size() && thu.commit())
+        return true;
+    if (loi)
+        *loi = thu.errorString();
+    return false;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "rules/common/Texts.h"
 
+#include "screens/common/Ui.h"
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,7 +42,11 @@ FormDangNhap::FormDangNhap(const KetNoiMayChu& k, const QString& loi, const QStr
     m_loi->setObjectName(QStringLiteral("LB_Loi"));
     m_loi->setWordWrap(true);
     m_loi->setVisible(!loi.isEmpty());
-    m_loi->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold"));
+    // A red that reads on the desktop's own field, light or dark.
+    const QColor nen = palette().color(QPalette::Window);
+    const QColor doDam(0xb0, 0x00, 0x20), doNhat(0xff, 0x8a, 0x80);
+    m_loi->setStyleSheet(QStringLiteral("color: %1; font-weight: bold")
+                             .arg((ui::doTuongPhan(doDam, nen) >= 4.5 ? doDam : doNhat).name()));
     cot->addWidget(m_loi);
     auto* bang = new QFormLayout;
     if (m_hocVien) {
@@ -73,17 +79,25 @@ FormDangNhap::FormDangNhap(const KetNoiMayChu& k, const QString& loi, const QStr
     connect(dangNhap, &QPushButton::clicked, this, &FormDangNhap::thu);
     connect(thoat, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(460);
-    (m_hocVien && khoaHoc.isEmpty() ? m_khoaHoc : m_pin)->setFocus(Qt::OtherFocusReason);
+    QLineEdit* dau = m_hocVien && khoaHoc.isEmpty() ? m_khoaHoc : m_pin;
+    dau->setFocus(Qt::OtherFocusReason);
+    // A screen reader says why the last try failed with the field it lands on.
+    dau->setAccessibleDescription(loi);
 }
 
 void FormDangNhap::thu()
 {
-    if (m_hocVien
-        && (m_khoaHoc->text().trimmed().isEmpty() || m_soBaoDanh->text().trimmed().isEmpty()
-            || m_pin->text().isEmpty())) {
-        m_loi->setText(txt::kDnCanDu);
-        m_loi->show();
-        return;
+    if (m_hocVien) {
+        for (QLineEdit* o : {m_khoaHoc, m_soBaoDanh, m_pin}) {
+            if (!(o == m_pin ? o->text() : o->text().trimmed()).isEmpty())
+                continue;
+            // The first field left empty takes the focus, and is said.
+            m_loi->setText(txt::kDnCanDu);
+            m_loi->show();
+            o->setFocus(Qt::OtherFocusReason);
+            ui::thongBaoTruyCap(o, txt::kDnCanDu);
+            return;
+        }
     }
     accept();
 }

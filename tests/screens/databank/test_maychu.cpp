@@ -75,6 +75,9 @@ private slots:
         f.findChild<QPushButton*>(u"CM_DangNhap"_s)->click();
         QVERIFY(f.result() != QDialog::Accepted);
         QCOMPARE(f.findChild<QLabel*>(u"LB_Loi"_s)->text(), txt::kDnCanDu);
+        // The first empty field takes the focus, and a screen reader hears why.
+        QCOMPARE(f.focusWidget(), f.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s));
+        QCOMPARE(f.focusWidget()->accessibleDescription(), txt::kDnCanDu);
         f.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s)->setText(u"007"_s);
         f.findChild<QLineEdit*>(u"LE_Pin"_s)->setText(u"4821"_s);
         QCOMPARE(f.findChild<QLineEdit*>(u"LE_Pin"_s)->echoMode(), QLineEdit::Password);
@@ -85,6 +88,8 @@ private slots:
         FormDangNhap lai(k, txt::kDnSaiHocVien, f.khoaHoc(), f.soBaoDanh());
         QCOMPARE(lai.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s)->text(), u"007"_s);
         QVERIFY(lai.findChild<QLineEdit*>(u"LE_Pin"_s)->text().isEmpty());
+        QCOMPARE(lai.focusWidget(), lai.findChild<QLineEdit*>(u"LE_Pin"_s));
+        QCOMPARE(lai.focusWidget()->accessibleDescription(), txt::kDnSaiHocVien);
         lai.show();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QVERIFY2(test::layoutFaults(&lai).isEmpty(), qPrintable(test::layoutFaults(&lai).join(u'\n')));

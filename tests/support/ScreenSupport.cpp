@@ -3,13 +3,17 @@
 #include "rules/bank/DapAn.h"
 
 #include "screens/common/KieuTieuDiem.h"
+#include "screens/common/Ui.h"
+#include "screens/databank/NutCauHoi.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -197,6 +201,69 @@ double bestLikeness(const QString& caption, const QString& text)
         std::swap(prev, cur);
     }
     return 1.0 - double(best) / double(n);
+}
+
+// Where a widget's text is drawn, inside its frame or field.
+QRect textArea(QWidget* w, QWidget* window)
+{
+    QRect r = w->contentsRect();
+    if (qobject_cast<NutPhuongAn*>(w))
+        r.adjust(12, 12, -12, -12);
+    else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w))
+        r.adjust(4, 4, -4, -4);
+    else if (qobject_cast<QComboBox*>(w))
+        r.adjust(4, 4, -24, -4);
+    return QRect(w->mapTo(window, r.topLeft()), r.size());
+}
+
+// Each text of a window against what is behind it, from the pixels: the
+// field is the commonest colour of the text's area, the ink the colour
+// farthest from it. 4.5:1 at least, 3:1 for large text.
+QStringList contrastFaults(QWidget* window)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+    const QImage img = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal dpr = img.devicePixelRatio();
+    QStringList faults;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || !w->isEnabled() || w->visibleRegion().isEmpty())
+            continue;
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(w); l && l->pixmap().isNull())
+            text = l->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            text = b->text();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            text = c->currentText();
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            text = e->text();
+        if (text.trimmed().isEmpty())
+            continue;
+        const QRect r = textArea(w, window);
+        const QRect px(QPoint(qRound(r.left() * dpr), qRound(r.top() * dpr)), r.size() * dpr);
+        QHash<QRgb, int> count;
+        for (int y = std::max(0, px.top()); y <= std::min(img.height() - 1, px.bottom()); ++y)
+            for (int x = std::max(0, px.left()); x <= std::min(img.width() - 1, px.right()); ++x)
+                ++count[img.pixel(x, y)];
+        if (count.isEmpty())
+            continue;
+        QRgb field = count.begin().key();
+        for (auto it = count.begin(); it != count.end(); ++it)
+            if (it.value() > count[field])
+                field = it.key();
+        double best = 1;
+        for (auto it = count.begin(); it != count.end(); ++it)
+            best = std::max(best, ui::doTuongPhan(QColor(it.key()), QColor(field)));
+        const QFont f = w->font();
+        const bool large = f.pointSizeF() >= 18 || (f.bold() && f.pointSizeF() >= 14);
+        if (best < (large ? 3.0 : 4.5))
+            faults << QStringLiteral("%1 \"%2\": %3:1 on %4")
+                          .arg(w->objectName(), text.left(40))
+                          .arg(best, 0, 'f', 2)
+                          .arg(QColor(field).name());
+    }
+    return faults;
 }
 
 }  // namespace thilaixe::test

@@ -9,7 +9,9 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -94,5 +96,13 @@ QStringList layoutFaults(QWidget* window, const QStringList& allowed = {});
 // How much of `caption` some stretch of `text` is like: 1 minus the edit
 // distance over the caption's length, at the best place in the text.
 double bestLikeness(const QString& caption, const QString& text);
+
+// Where a widget's text is drawn, inside its frame or field (in `window`'s
+// coordinates).
+QRect textArea(QWidget* w, QWidget* window);
+
+// Each text of a window shown against what is behind it, read from its
+// pixels: 4.5:1 at least, 3:1 for large text. One line per fault.
+QStringList contrastFaults(QWidget* window);
 
 }  // namespace thilaixe::test

@@ -46,67 +46,6 @@ void settle()
     QCoreApplication::processEvents();
 }
 
-// Where a widget's text is drawn, inside its frame or field.
-QRect textArea(QWidget* w, QWidget* window)
-{
-    QRect r = w->contentsRect();
-    if (qobject_cast<NutPhuongAn*>(w))
-        r.adjust(12, 12, -12, -12);
-    else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w))
-        r.adjust(4, 4, -4, -4);
-    else if (qobject_cast<QComboBox*>(w))
-        r.adjust(4, 4, -24, -4);
-    return QRect(w->mapTo(window, r.topLeft()), r.size());
-}
-
-// Each text of a window against what is behind it, from the pixels: the
-// field is the commonest colour of the text's area, the ink the colour
-// farthest from it. 4.5:1 at least, 3:1 for large text.
-QStringList contrastFaults(QWidget* window)
-{
-    settle();
-    const QImage img = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const qreal dpr = img.devicePixelRatio();
-    QStringList faults;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(window) || !w->isEnabled() || w->visibleRegion().isEmpty())
-            continue;
-        QString text;
-        if (auto* l = qobject_cast<QLabel*>(w); l && l->pixmap().isNull())
-            text = l->text();
-        else if (auto* b = qobject_cast<QAbstractButton*>(w))
-            text = b->text();
-        else if (auto* c = qobject_cast<QComboBox*>(w))
-            text = c->currentText();
-        else if (auto* e = qobject_cast<QLineEdit*>(w))
-            text = e->text();
-        if (text.trimmed().isEmpty())
-            continue;
-        const QRect r = textArea(w, window);
-        const QRect px(QPoint(qRound(r.left() * dpr), qRound(r.top() * dpr)), r.size() * dpr);
-        QHash<QRgb, int> count;
-        for (int y = std::max(0, px.top()); y <= std::min(img.height() - 1, px.bottom()); ++y)
-            for (int x = std::max(0, px.left()); x <= std::min(img.width() - 1, px.right()); ++x)
-                ++count[img.pixel(x, y)];
-        if (count.isEmpty())
-            continue;
-        QRgb field = count.begin().key();
-        for (auto it = count.begin(); it != count.end(); ++it)
-            if (it.value() > count[field])
-                field = it.key();
-        double best = 1;
-        for (auto it = count.begin(); it != count.end(); ++it)
-            best = std::max(best, ui::doTuongPhan(QColor(it.key()), QColor(field)));
-        const QFont f = w->font();
-        const bool large = f.pointSizeF() >= 18 || (f.bold() && f.pointSizeF() >= 14);
-        if (best < (large ? 3.0 : 4.5))
-            faults << u"%1 \"%2\": %3:1 on %4"_s.arg(w->objectName(), text.left(40))
-                          .arg(best, 0, 'f', 2)
-                          .arg(QColor(field).name());
-    }
-    return faults;
-}
-
 // The focus ring of `c`, focused: on its edge, at least 3:1 against the
 // window's field, and none of it on the text's ink.
 QString ringFault(QWidget* window, QWidget* c)
@@ -132,7 +71,7 @@ QString ringFault(QWidget* window, QWidget* c)
     if (QColor(after.pixel(qRound((edge.center().x()) * dpr), qRound(edge.top() * dpr))) != ring)
         return c->objectName() + u": no ring on the edge"_s;
     // The ink: pixels of the unfocused text area unlike its field.
-    QRect ta = qobject_cast<QAbstractItemView*>(c) ? edge.adjusted(2, 2, -2, -2) : textArea(c, c);
+    QRect ta = qobject_cast<QAbstractItemView*>(c) ? edge.adjusted(2, 2, -2, -2) : test::textArea(c, c);
     ta = QRect(ta.topLeft() * dpr, ta.size() * dpr);
     QHash<QRgb, int> count;
     for (int y = ta.top(); y <= ta.bottom(); ++y)
@@ -271,7 +210,7 @@ private slots:
                 homeBackground = w->palette().color(QPalette::Window);
             if (w->palette().color(QPalette::Window) != homeBackground)
                 faults << state + u": not in the home's theme"_s;
-            for (const QString& f : contrastFaults(w))
+            for (const QString& f : test::contrastFaults(w))
                 faults << state + u": "_s + f;
             QList<QWidget*> ringed;
             for (const char* name :

@@ -92,7 +92,8 @@ private slots:
         QCOMPARE(lai.focusWidget()->accessibleDescription(), txt::kDnSaiHocVien);
         lai.show();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        QVERIFY2(test::layoutFaults(&lai).isEmpty(), qPrintable(test::layoutFaults(&lai).join(u'\n')));
+        const QStringList faults = test::layoutFaults(&lai) + test::contrastFaults(&lai);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         k.user = u"gv"_s;
         FormDangNhap thay(k, {});
         QVERIFY(!thay.findChild<QLineEdit*>(u"LE_KhoaHoc"_s));
@@ -202,7 +203,7 @@ private slots:
             apDungGiaoDien(gv, theme);
             gv->show();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            const QStringList faults = test::layoutFaults(gv);
+            const QStringList faults = test::layoutFaults(gv) + test::contrastFaults(gv);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         }
         QVERIFY(gv->inKetQua(thay.dir.path(u"kq.pdf"_s)));

@@ -21,6 +21,8 @@ QLineEdit* oNhap(QWidget* cha, const QString& ten, bool an)
     e->setMaxLength(60);
     if (an)
         e->setEchoMode(QLineEdit::Password);
+    // Why a try failed is said with a field until it is typed in again.
+    QObject::connect(e, &QLineEdit::textEdited, e, [e] { e->setAccessibleDescription({}); });
     return e;
 }
 
@@ -91,11 +93,12 @@ void FormDangNhap::thu()
         for (QLineEdit* o : {m_khoaHoc, m_soBaoDanh, m_pin}) {
             if (!(o == m_pin ? o->text() : o->text().trimmed()).isEmpty())
                 continue;
-            // The first field left empty takes the focus, and is said.
+            // The first field left empty takes the focus, and a screen
+            // reader says why with it.
             m_loi->setText(txt::kDnCanDu);
             m_loi->show();
+            o->setAccessibleDescription(txt::kDnCanDu);
             o->setFocus(Qt::OtherFocusReason);
-            ui::thongBaoTruyCap(o, txt::kDnCanDu);
             return;
         }
     }

@@ -78,6 +78,8 @@ private slots:
         // The first empty field takes the focus, and a screen reader hears why.
         QCOMPARE(f.focusWidget(), f.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s));
         QCOMPARE(f.focusWidget()->accessibleDescription(), txt::kDnCanDu);
+        QTest::keyClicks(f.focusWidget(), u"0"_s);
+        QVERIFY(f.focusWidget()->accessibleDescription().isEmpty());
         f.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s)->setText(u"007"_s);
         f.findChild<QLineEdit*>(u"LE_Pin"_s)->setText(u"4821"_s);
         QCOMPARE(f.findChild<QLineEdit*>(u"LE_Pin"_s)->echoMode(), QLineEdit::Password);

@@ -805,6 +805,7 @@ THILAIXE_CHU(kDnNut, "Đă&ng nhập")
 THILAIXE_CHU(kDnThoat, "T&hoát")
 THILAIXE_CHU(kDnSaiHocVien, "Khoá học, số báo danh hoặc mã PIN không đúng. Hãy thử lại, hoặc hỏi giáo viên.")
 THILAIXE_CHU(kDnCanDu, "Hãy nhập đủ khoá học, số báo danh và mã PIN.")
+THILAIXE_CHU(kDnSaiMatKhau, "Máy chủ không nhận mật khẩu này của %1. Hãy thử lại.")
 THILAIXE_CHU(kCliMayChuCan,
              "%1 cần một chuỗi kết nối / %1 needs a connection string (host=... dbname=... user=...)")
 THILAIXE_CHU(kCliMayChuSai, "thilaixe: %1 / the connection string cannot be read")

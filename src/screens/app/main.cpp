@@ -390,8 +390,9 @@ int main(int argc, char* argv[])
         const bool hocVien = k.user.isEmpty();
         QString loi, khoaHoc, soBaoDanh;
         std::unique_ptr<KhoMayChu> kho;
+        bool hoi = hocVien;
         while (!kho) {
-            if (hocVien || !loi.isEmpty()) {
+            if (hoi) {
                 FormDangNhap f(*mayChu, loi, khoaHoc, soBaoDanh, mayChuTuNha);
                 const int ketQua = f.exec();
                 if (ketQua == FormDangNhap::kKhongDungMayChu) {
@@ -407,7 +408,12 @@ int main(int argc, char* argv[])
             }
             kho = std::make_unique<KhoMayChu>(k, QDir(thuMuc).filePath(kTepHopThu));
             if (kho->saiDangNhap()) {
-                loi = hocVien ? txt::kDnSaiHocVien : kho->canhBao();
+                // A teacher's first try is with ~/.pgpass: none there only
+                // asks for the password, it is no fault.
+                loi = hocVien                ? txt::kDnSaiHocVien
+                      : k.password.isEmpty() ? QString()
+                                             : txt::kDnSaiMatKhau.arg(k.user);
+                hoi = true;
                 kho.reset();
             }
         }

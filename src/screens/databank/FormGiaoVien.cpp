@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -42,10 +43,18 @@ namespace {
 constexpr int kLamMoiMs = 2000;
 const QString kKhoaTruong = QStringLiteral("school_name");
 
-QTreeWidget* bang(QWidget* cha, const QString& ten, const QStringList& cot)
+// A screen reader names a table by what it holds (a tab's or label's text,
+// without its mnemonic).
+QString tenDoc(const QString& nhan)
+{
+    return QString(nhan).remove(QLatin1Char('&')).remove(QLatin1Char(':'));
+}
+
+QTreeWidget* bang(QWidget* cha, const QString& ten, const QStringList& cot, const QString& nhan)
 {
     auto* t = new QTreeWidget(cha);
     t->setObjectName(ten);
+    t->setAccessibleName(tenDoc(nhan));
     t->setRootIsDecorated(false);
     t->setUniformRowHeights(true);
     t->setAlternatingRowColors(true);
@@ -116,6 +125,7 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     m_khoa->setObjectName(QStringLiteral("LS_KhoaHoc"));
     m_khoa->setWordWrap(true);
     m_khoa->setMinimumWidth(280);
+    m_khoa->setAccessibleName(tenDoc(txt::kGvKhoaHoc));
     nhanKhoa->setBuddy(m_khoa);
     trai->addWidget(nhanKhoa);
     trai->addWidget(m_khoa, 1);
@@ -130,8 +140,9 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     // Learners.
     auto* trangHv = new QWidget(m_tab);
     auto* cotHv = new QVBoxLayout(trangHv);
-    m_hocVien = bang(trangHv, QStringLiteral("TW_HocVien"),
-                     QStringList(std::begin(txt::kGvCotHocVien), std::end(txt::kGvCotHocVien)));
+    m_hocVien =
+        bang(trangHv, QStringLiteral("TW_HocVien"),
+             QStringList(std::begin(txt::kGvCotHocVien), std::end(txt::kGvCotHocVien)), txt::kGvTabHocVien);
     m_chiTiet = new QLabel(txt::kGvChuaChon, trangHv);
     m_chiTiet->setObjectName(QStringLiteral("LB_ChiTiet"));
     m_chiTiet->setMinimumHeight(m_chiTiet->fontMetrics().height() + 6);
@@ -142,8 +153,9 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     cotHv->addWidget(csv, 0, Qt::AlignLeft);
     m_tab->addTab(trangHv, txt::kGvTabHocVien);
     // The questions missed most.
-    m_cauSai = bang(m_tab, QStringLiteral("TW_CauSai"),
-                    QStringList(std::begin(txt::kGvCotCauSai), std::end(txt::kGvCotCauSai)));
+    m_cauSai =
+        bang(m_tab, QStringLiteral("TW_CauSai"),
+             QStringList(std::begin(txt::kGvCotCauSai), std::end(txt::kGvCotCauSai)), txt::kGvTabCauSai);
     m_tab->addTab(m_cauSai, txt::kGvTabCauSai);
     // Course-end tests.
     auto* trangKt = new QWidget(m_tab);
@@ -160,8 +172,9 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     hangPhien->addWidget(moP);
     hangPhien->addWidget(dongP);
     cotKt->addLayout(hangPhien);
-    m_tinhHinh = bang(trangKt, QStringLiteral("TW_TinhHinh"),
-                      QStringList(std::begin(txt::kGvCotTinhHinh), std::end(txt::kGvCotTinhHinh)));
+    m_tinhHinh =
+        bang(trangKt, QStringLiteral("TW_TinhHinh"),
+             QStringList(std::begin(txt::kGvCotTinhHinh), std::end(txt::kGvCotTinhHinh)), txt::kGvTabKiemTra);
     cotKt->addWidget(m_tinhHinh, 1);
     m_dongPhien = new QLabel(trangKt);
     m_dongPhien->setObjectName(QStringLiteral("LB_TinhHinh"));
@@ -191,6 +204,11 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     connect(m_tab, &QTabWidget::currentChanged, this, [this](int i) {
         if (i != 2)
             lamMoi();
+        // A tab chosen by its Alt key (not by the arrows on the tab bar)
+        // takes the focus to its table, so the keyboard and a screen
+        // reader are where the eyes are.
+        if (!m_tab->tabBar()->hasFocus() && isActiveWindow())
+            (i == 0 ? m_hocVien : i == 1 ? m_cauSai : m_tinhHinh)->setFocus(Qt::ShortcutFocusReason);
     });
     connect(m_hocVien, &QTreeWidget::currentItemChanged, this,
             [this] { chonHocVien(m_hocVien->indexOfTopLevelItem(m_hocVien->currentItem())); });
@@ -375,17 +393,17 @@ void FormGiaoVien::chonHocVien(int dong)
 void FormGiaoVien::lamMoiTinhHinh()
 {
     const qint64 id = phien();
-    QTreeWidgetItem* dangChon = m_tinhHinh->currentItem();
-    const QString sbdChon = dangChon ? dangChon->text(0) : QString();
-    m_tinhHinh->clear();
     m_dongPhien->clear();
-    if (id == 0)
+    if (id == 0) {
+        m_tinhHinh->clear();
         return;
+    }
     using TT = TinhHinhHocVien::TrangThai;
     int chua = 0, dang = 0, nop = 0, dat = 0;
     const auto cua = std::find_if(m_cacPhien.begin(), m_cacPhien.end(),
                                   [id](const PhienKiemTra& p) { return p.id == id; });
     const int soGiay = cua == m_cacPhien.end() ? 0 : cua->phut * 60;
+    std::vector<QStringList> dong;
     for (const TinhHinhHocVien& t : m_kho.tinhHinh(id)) {
         QString trangThai, diem, liet, ketQua;
         switch (t.trangThai) {
@@ -420,9 +438,30 @@ void FormGiaoVien::lamMoiTinhHinh()
         }
         case TT::DaDongChuaNop: trangThai = txt::kGvDaDongChuaNop; break;
         }
-        auto* it = new QTreeWidgetItem(m_tinhHinh, {t.soBaoDanh, t.ten, trangThai, diem, liet, ketQua});
-        if (t.soBaoDanh == sbdChon)
-            m_tinhHinh->setCurrentItem(it);
+        dong.push_back({t.soBaoDanh, t.ten, trangThai, diem, liet, ketQua});
+    }
+    // The same learners as before: their rows are written over where they
+    // changed, so the place in the list, the row chosen and a screen
+    // reader's focus stay put every 2 s.
+    bool cungHang = m_tinhHinh->topLevelItemCount() == static_cast<int>(dong.size());
+    for (std::size_t i = 0; cungHang && i < dong.size(); ++i)
+        cungHang = m_tinhHinh->topLevelItem(static_cast<int>(i))->text(0) == dong[i].front();
+    if (cungHang) {
+        for (std::size_t i = 0; i < dong.size(); ++i) {
+            QTreeWidgetItem* it = m_tinhHinh->topLevelItem(static_cast<int>(i));
+            for (int c = 0; c < dong[i].size(); ++c)
+                if (it->text(c) != dong[i][c])
+                    it->setText(c, dong[i][c]);
+        }
+    } else {
+        QTreeWidgetItem* dangChon = m_tinhHinh->currentItem();
+        const QString sbdChon = dangChon ? dangChon->text(0) : QString();
+        m_tinhHinh->clear();
+        for (const QStringList& d : dong) {
+            auto* it = new QTreeWidgetItem(m_tinhHinh, d);
+            if (d.front() == sbdChon)
+                m_tinhHinh->setCurrentItem(it);
+        }
     }
     m_dongPhien->setText(
         txt::kGvDemTinhHinh.arg(m_tinhHinh->topLevelItemCount()).arg(chua).arg(dang).arg(nop).arg(dat));

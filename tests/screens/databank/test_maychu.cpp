@@ -172,10 +172,14 @@ private slots:
             return gv->bangTinhHinh()->topLevelItem(0)->text(2);
         };
         QVERIFY2(trangThai().startsWith(txt::kGvDaBatDau.section(u'(', 0, 0)), qPrintable(trangThai()));
+        // A refresh writes over the rows in place: the row chosen stays.
+        QTreeWidgetItem* chon = gv->bangTinhHinh()->topLevelItem(1);
+        gv->bangTinhHinh()->setCurrentItem(chon);
         bai->chon(1);
         bai->denO(3);
         bai->baoMayChu();
         QVERIFY2(trangThai().startsWith(u"đang làm câu 4, còn 20:00"_s), qPrintable(trangThai()));
+        QCOMPARE(gv->bangTinhHinh()->currentItem(), chon);
         // Not heard from for longer than the time left: out of time.
         pg->psql(u"host=%1 dbname=%2 user=thilaixe_admin"_s.arg(pg->socketDir(), db),
                  u"UPDATE session_paper SET updated = now() - interval '21 minutes'"_s);

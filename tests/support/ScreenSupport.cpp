@@ -7,6 +7,8 @@
 #include "screens/databank/NutCauHoi.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -264,6 +267,28 @@ QStringList contrastFaults(QWidget* window)
                           .arg(QColor(field).name());
     }
     return faults;
+}
+
+QStringList unnamedControls(QWidget* w)
+{
+    QStringList unnamed;
+    for (QWidget* x : w->findChildren<QWidget*>()) {
+        const auto* l = qobject_cast<QLabel*>(x);
+        const bool control = qobject_cast<QAbstractButton*>(x) || qobject_cast<QLineEdit*>(x)
+                             || qobject_cast<QComboBox*>(x) || qobject_cast<QAbstractItemView*>(x)
+                             || qobject_cast<QProgressBar*>(x)
+                             || (l && l->objectName() == QStringLiteral("Img"))
+                             || (l && !l->pixmap().isNull()) || x->objectName() == QStringLiteral("FrTen")
+                             || (x->children().isEmpty() && !l && !qobject_cast<QGroupBox*>(x)
+                                 && x->metaObject()->className() != QByteArray("QWidget"));
+        if (!control || !x->isVisibleTo(w) || x->parentWidget()->inherits("QAbstractScrollArea"))
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(x);
+        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed.append(x->objectName() + QStringLiteral(" (")
+                           + QString::fromLatin1(x->metaObject()->className()) + QStringLiteral(")"));
+    }
+    return unnamed;
 }
 
 }  // namespace thilaixe::test

@@ -105,4 +105,8 @@ QRect textArea(QWidget* w, QWidget* window);
 // pixels: 4.5:1 at least, 3:1 for large text. One line per fault.
 QStringList contrastFaults(QWidget* window);
 
+// The controls, pictures and charts of a window shown that a screen reader
+// could not name: "objectName (class)" each.
+QStringList unnamedControls(QWidget* w);
+
 }  // namespace thilaixe::test

@@ -121,22 +121,7 @@ private slots:
         const QStringList faults = test::layoutFaults(w, m_allowed);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_s)));
         // Every control, picture and chart has a name a screen reader says.
-        QStringList unnamed;
-        for (QWidget* x : w->findChildren<QWidget*>()) {
-            const auto* l = qobject_cast<QLabel*>(x);
-            const bool control = qobject_cast<QAbstractButton*>(x) || qobject_cast<QLineEdit*>(x)
-                                 || qobject_cast<QComboBox*>(x) || qobject_cast<QAbstractItemView*>(x)
-                                 || qobject_cast<QProgressBar*>(x) || (l && l->objectName() == u"Img"_s)
-                                 || (l && !l->pixmap().isNull()) || x->objectName() == u"FrTen"_s
-                                 || (x->children().isEmpty() && !l && !qobject_cast<QGroupBox*>(x)
-                                     && x->metaObject()->className() != QByteArray("QWidget"));
-            if (!control || !x->isVisibleTo(w) || x->parentWidget()->inherits("QAbstractScrollArea"))
-                continue;
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(x);
-            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
-                unnamed.append(x->objectName() + u" ("_s + QString::fromLatin1(x->metaObject()->className())
-                               + u")"_s);
-        }
+        const QStringList unnamed = test::unnamedControls(w);
         QVERIFY2(unnamed.isEmpty(), qPrintable(u"no accessible name: "_s + unnamed.join(u", "_s)));
     }
 

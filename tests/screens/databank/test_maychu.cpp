@@ -94,7 +94,8 @@ private slots:
         QCOMPARE(lai.focusWidget()->accessibleDescription(), txt::kDnSaiHocVien);
         lai.show();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        const QStringList faults = test::layoutFaults(&lai) + test::contrastFaults(&lai);
+        const QStringList faults =
+            test::layoutFaults(&lai) + test::contrastFaults(&lai) + test::unnamedControls(&lai);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         k.user = u"gv"_s;
         FormDangNhap thay(k, {});
@@ -209,7 +210,8 @@ private slots:
             apDungGiaoDien(gv, theme);
             gv->show();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            const QStringList faults = test::layoutFaults(gv) + test::contrastFaults(gv);
+            const QStringList faults =
+                test::layoutFaults(gv) + test::contrastFaults(gv) + test::unnamedControls(gv);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         }
         QVERIFY(gv->inKetQua(thay.dir.path(u"kq.pdf"_s)));

@@ -281,7 +281,9 @@ QStringList unnamedControls(QWidget* w)
                              || (l && !l->pixmap().isNull()) || x->objectName() == QStringLiteral("FrTen")
                              || (x->children().isEmpty() && !l && !qobject_cast<QGroupBox*>(x)
                                  && x->metaObject()->className() != QByteArray("QWidget"));
-        if (!control || !x->isVisibleTo(w) || x->parentWidget()->inherits("QAbstractScrollArea"))
+        // A scroll bar is said by its role; it needs no name.
+        if (!control || !x->isVisibleTo(w) || x->parentWidget()->inherits("QAbstractScrollArea")
+            || x->inherits("QScrollBar"))
             continue;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(x);
         if (!a || a->text(QAccessible::Name).trimmed().isEmpty())

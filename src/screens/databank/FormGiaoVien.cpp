@@ -65,6 +65,25 @@ QTreeWidget* bang(QWidget* cha, const QString& ten, const QStringList& cot, cons
     return t;
 }
 
+// The text of a table's current row (its first column), or none.
+QString hangDangChon(const QTreeWidget* t)
+{
+    return t->currentItem() ? t->currentItem()->text(0) : QString();
+}
+
+// After a table is filled again: the row that was current (`truoc`, by its
+// first column) is current again, else the first one. Current, not
+// selected: the focus ring is seen on it and a screen reader reads a row.
+void giuHang(QTreeWidget* t, const QString& truoc)
+{
+    QTreeWidgetItem* hang = t->topLevelItemCount() > 0 ? t->topLevelItem(0) : nullptr;
+    for (int i = 0; i < t->topLevelItemCount(); ++i)
+        if (t->topLevelItem(i)->text(0) == truoc)
+            hang = t->topLevelItem(i);
+    if (hang)
+        t->setCurrentItem(hang, 0, QItemSelectionModel::NoUpdate);
+}
+
 QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
 {
     auto* b = new QPushButton(chu, cha);
@@ -314,6 +333,7 @@ void FormGiaoVien::chonKhoaHoc(qint64 id)
 
 void FormGiaoVien::lamMoi()
 {
+    const QString hvTruoc = hangDangChon(m_hocVien), cauTruoc = hangDangChon(m_cauSai);
     m_hocVien->clear();
     m_cauSai->clear();
     m_chiTiet->setText(txt::kGvChuaChon);
@@ -341,6 +361,8 @@ void FormGiaoVien::lamMoi()
                                                   cau ? cau->noiDung.simplified() : QString()});
         it->setData(0, Qt::UserRole, c.cau);
     }
+    giuHang(m_hocVien, hvTruoc);
+    giuHang(m_cauSai, cauTruoc);
     m_cacPhien = m_kho.cacPhien(k->id);
     {
         const QSignalBlocker chan(m_phien);
@@ -454,14 +476,11 @@ void FormGiaoVien::lamMoiTinhHinh()
                     it->setText(c, dong[i][c]);
         }
     } else {
-        QTreeWidgetItem* dangChon = m_tinhHinh->currentItem();
-        const QString sbdChon = dangChon ? dangChon->text(0) : QString();
+        const QString truoc = hangDangChon(m_tinhHinh);
         m_tinhHinh->clear();
-        for (const QStringList& d : dong) {
-            auto* it = new QTreeWidgetItem(m_tinhHinh, d);
-            if (d.front() == sbdChon)
-                m_tinhHinh->setCurrentItem(it);
-        }
+        for (const QStringList& d : dong)
+            new QTreeWidgetItem(m_tinhHinh, d);
+        giuHang(m_tinhHinh, truoc);
     }
     m_dongPhien->setText(
         txt::kGvDemTinhHinh.arg(m_tinhHinh->topLevelItemCount()).arg(chua).arg(dang).arg(nop).arg(dat));

@@ -150,6 +150,13 @@ private slots:
         QVERIFY(gv->themHocVien(u"01"_s, u"Nguyễn Văn An"_s, u"2468"_s));
         QVERIFY(gv->themHocVien(u"02"_s, u"Trần Thị Bình"_s, u"1357"_s));
         QCOMPARE(gv->bangHocVien()->topLevelItemCount(), 2);
+        // A row is current from the start (the focus is seen on it), and the
+        // learner chosen stays chosen when the list is read again.
+        QCOMPARE(gv->bangHocVien()->currentItem(), gv->bangHocVien()->topLevelItem(0));
+        gv->bangHocVien()->setCurrentItem(gv->bangHocVien()->topLevelItem(1));
+        gv->lamMoi();
+        QCOMPARE(gv->bangHocVien()->currentItem()->text(1), u"Trần Thị Bình"_s);
+        QVERIFY(gv->chiTiet()->text().startsWith(u"Trần Thị Bình (02)"_s));
         const std::optional<qint64> phien =
             gv->moPhien(u"tt12-2025"_s, QDateTime::currentDateTime().addSecs(-60), 20);
         QVERIFY(phien);

@@ -43,7 +43,8 @@ double phanVi(std::vector<double> v, double p)
     if (v.empty())
         return 0;
     std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<std::size_t>(std::lround(p * static_cast<double>(v.size() - 1))))];
+    return v[std::min(v.size() - 1,
+                      static_cast<std::size_t>(std::lround(p * static_cast<double>(v.size() - 1))))];
 }
 
 // Blocks until the word to start comes on standard input: all clients wake

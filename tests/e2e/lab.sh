@@ -107,7 +107,8 @@ done
 focus "$gv"
 sleep 3
 xdotool key alt+q
-sleep 1.5
+dlg=$(wait_window '^In bảng kết quả')
+focus "$dlg"
 xdotool type --delay 20 "$WORK/ket-qua.pdf"
 xdotool key Return
 text=

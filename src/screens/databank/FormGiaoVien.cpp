@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -124,7 +125,10 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     setObjectName(QStringLiteral("FormGiaoVien"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(txt::kGvTieuDe.arg(m_nh->nh.tieuDe));
-    resize(1000, 640);
+    // Wide enough for the live view's every column (a verdict is not to be
+    // scrolled to), within the screen's free area.
+    const QRect vung = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 720);
+    resize(std::min(1200, vung.width() - 40), std::min(640, vung.height() - 40));
     auto* doc = new QVBoxLayout(this);
 
     auto* tren = new QFormLayout;

@@ -38,7 +38,6 @@ const QString kKhoaCoChu = QStringLiteral("text_size");
 const QString kKhoaNgayThi = QStringLiteral("exam_date");
 const QString kKhoaGioiHan = QStringLiteral("daily_limit");
 const QString kKhoaDonViGioiHan = QStringLiteral("daily_limit_unit");
-const QString kKhoaMayChu = QStringLiteral("school_server");
 QString khoaHang(const QString& nganHang) { return QStringLiteral("class:") + nganHang; }
 QString khoaDaLuu(const QString& nganHang) { return QStringLiteral("saved:") + nganHang; }
 
@@ -226,11 +225,11 @@ bool KhoHocVien::datGioiHanNgay(qint64 hoSo, int soCau, QString* loi)
     return datCaiDat(hoSo, kKhoaGioiHan, QString::number(std::clamp(soCau, 1, 500)), loi);
 }
 
-QString KhoHocVien::mayChuTruong() { return caiDat(kHoSoMacDinh, kKhoaMayChu, {}); }
+QString KhoHocVien::mayChuTruong() { return caiDat(kHoSoMacDinh, kKhoaMayChuTruong, {}); }
 
 bool KhoHocVien::datMayChuTruong(const QString& chuoi, QString* loi)
 {
-    return datCaiDat(kHoSoMacDinh, kKhoaMayChu, chuoi.trimmed(), loi);
+    return datCaiDat(kHoSoMacDinh, kKhoaMayChuTruong, chuoi.trimmed(), loi);
 }
 
 bool KhoHocVien::gioiHanTheoPhut(qint64 hoSo)

@@ -140,6 +140,8 @@ public:
     // The school's server chosen on a home (a libpq connection string),
     // used from the next start; empty: none.
     QString mayChuTruong();
+    // The setting's key (read also without opening a store).
+    static inline const QString kKhoaMayChuTruong = QStringLiteral("school_server");
     bool datMayChuTruong(const QString& chuoi, QString* loi = nullptr);
     // The learner chosen last on a home (the default one if that is gone).
     qint64 hoSoDangHoc();

@@ -141,16 +141,16 @@ void KhoMayChu::kiemTraLuocDo()
     m_sanSang = true;
     // Ready before the hand-in: then it is one round trip.
     m_lenh.chuanBi(kNopBai);
-    // A fresh server process takes several milliseconds over its first
-    // hand-in (the function compiled, its statements planned). A learner's
-    // connection makes one at sign-in, in a transaction rolled back, so that
-    // a room handing in together is not slowed by sixty first calls.
     // A signed-in learner's profile, read once per connection.
     m_toi = 0;
     m_lenh.chay(QStringLiteral("SELECT id FROM profile WHERE login = current_user"), {}, [&](QSqlQuery& q) {
         if (q.next())
             m_toi = q.value(0).toLongLong();
     });
+    // A fresh server process takes several milliseconds over its first
+    // hand-in (the function compiled, its statements planned). A learner's
+    // connection makes one at sign-in, in a transaction rolled back, so that
+    // a room handing in together is not slowed by sixty first calls.
     if (!m_laGiaoVien) {
         const qint64 toi = m_toi;
         QSqlQuery lenh(m_lenh.db());

@@ -346,9 +346,10 @@ QString KhoSqlite::docMayChuTruong(const QString& tep)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=200"));
         if (db.open()) {
             QSqlQuery q(db);
-            if (q.exec(
-                    QStringLiteral("SELECT value FROM setting WHERE profile = 1 AND key = 'school_server'"))
-                && q.next())
+            q.prepare(QStringLiteral("SELECT value FROM setting WHERE profile = ? AND key = ?"));
+            q.addBindValue(kHoSoMacDinh);
+            q.addBindValue(kKhoaMayChuTruong);
+            if (q.exec() && q.next())
                 kq = q.value(0).toString();
         }
         db.close();

@@ -106,12 +106,6 @@ private slots:
         QCOMPARE(thay.ketNoi().password, u"secret"_s);
     }
 
-    // The teacher makes a course of two learners and opens its course-end
-    // test. A learner's home says it is open; their paper tells the teacher
-    // which slot they are on; closing the session hands it in (no "Thi
-    // lại"), and the teacher sees the verdict. The paper printed for that
-    // seed is the learner's paper; the most missed question opens in study;
-    // the course's spreadsheet is written.
     // At home: a school's server chosen on the home is kept for the next
     // start (read then without opening the store); a string that cannot be
     // read is said and not kept; an empty one goes back to this computer.
@@ -135,6 +129,13 @@ private slots:
         delete nha;
     }
 
+    // The teacher makes a course of two learners and opens its course-end
+    // test. A learner's home says it is open; their paper tells the teacher
+    // which slot they are on; closing the session hands it in (no "Thi
+    // lại"), and the teacher sees the verdict. The paper printed for that
+    // seed is the learner's paper; the most missed question opens in study;
+    // the course's spreadsheet is written. A table read again keeps the row
+    // chosen; the window is clean, readable and named in every theme.
     void courseEndTestFromBothSides()
     {
         test::PgServer* pg = test::PgServer::get();

@@ -62,35 +62,68 @@ fi
 urun() { rc=0; timeout 20 setpriv --reuid=65534 --regid=65534 --clear-groups "$WORK/thilaixe" "$@" \
            >"$WORK/out" 2>"$WORK/err" || rc=$?; }
 mkdir "$WORK/s"
-/usr/bin/python3 - "$WORK/held.json" <<'PY'
-import json, sys
-a = {"profile": 1, "bank": "gplx-600-2025", "bank_version": "1", "rules": "tt12-2025", "class": "B",
+# A held paper whose file claims every answer right and a pass mark of 0,
+# the same file saved again compact and with a line added, one edited
+# after it was saved, one for a profile the store lacks, one of a bank not
+# at hand, and one too large to be a held file.
+/usr/bin/python3 - "$WORK" "$sample/bank.json" <<'PY'
+import hashlib, json, sys
+w, bank = sys.argv[1], json.load(open(sys.argv[2]))
+key = {q["number"]: q["answer"] for q in bank["questions"]}
+qs = list(range(1, 31))
+answers = [key[q] if i < 25 else (2 if key[q] == 1 else 1) for i, q in enumerate(qs)]
+a = {"profile": 1, "bank": bank["id"], "bank_version": "forged", "rules": "tt12-2025", "class": "B",
      "start": "2026-12-01T09:00:00.000Z", "end": "2026-12-01T09:17:00.000Z",
-     "questions": list(range(1, 31)), "answers": [1] * 30, "keys": [1] * 29 + [2],
-     "critical": [5], "pass": 27, "prediction": None}
-json.dump({"format": "thilaixe-held/1", "changes": [{"kind": "attempt", "attempt": a},
-          {"kind": "practice", "profile": 1, "bank": "gplx-600-2025", "question": 30, "right": True}]},
-          open(sys.argv[1], "w"))
+     "questions": qs, "answers": answers, "keys": answers, "critical": [], "pass": 0, "prediction": None}
+v1 = {"format": "thilaixe-held/1", "changes": [{"kind": "attempt", "attempt": a},
+      {"kind": "practice", "profile": 1, "bank": bank["id"], "question": 30, "right": True}]}
+json.dump(v1, open(w + "/held.json", "w"), indent=2)
+open(w + "/held-compact.json", "w").write(json.dumps(v1, separators=(",", ":")) + "\n\n")
+def v2(changes):
+    c = json.dumps(changes, separators=(",", ":"), ensure_ascii=False, sort_keys=True)
+    return {"format": "thilaixe-held/2", "changes": changes,
+            "checksum": "sha256:" + hashlib.sha256(c.encode()).hexdigest()}
+ok = v2([{"kind": "practice", "profile": 1, "bank": bank["id"], "question": 7, "right": False, "uid": "u-7"}])
+json.dump(ok, open(w + "/held-v2.json", "w"))
+ok["changes"][0]["right"] = True
+json.dump(ok, open(w + "/held-edited.json", "w"))
+json.dump(v2([{"kind": "setting", "profile": 9, "key": "sound", "value": "0", "uid": "u-9"}]),
+          open(w + "/held-profile.json", "w"))
+json.dump(v2([{"kind": "practice", "profile": 1, "bank": "gplx-600-2025", "question": 3, "right": True,
+               "uid": "u-3"}]), open(w + "/held-bank.json", "w"))
+with open(w + "/held-huge.json", "w") as f:
+    f.write('{"format": "thilaixe-held/2", "changes": [], "pad": "' + "x" * (65 * 1024 * 1024) + '"}')
 PY
-chown -R 65534:65534 "$WORK/s" "$WORK/held.json"
-urun --import "$WORK/held.json" --data "$WORK/s"; expect 0 out '2 changes written'
-urun --import "$WORK/held.json" --data "$WORK/s"; expect 1 err 'đã được ghi'
+chown -R 65534:65534 "$WORK/s" "$WORK"/held*.json
+urun --import "$WORK/held-bank.json" --data "$WORK/s"; expect 1 err 'bank "gplx-600-2025", which is not at hand'
+urun --import "$WORK/held.json" --data "$WORK/s"; expect 1 err 'of bank "mau-600-2025", which is not at hand'
+urun --import "$WORK/held.json" --bank "$sample/bank.json" --data "$WORK/s"
+expect 0 out '2 changes written; 1 attempts scored again'
+urun --import "$WORK/held.json" --bank "$sample/bank.json" --data "$WORK/s"; expect 1 err 'đã được ghi'
+urun --import "$WORK/held-compact.json" --bank "$sample/bank.json" --data "$WORK/s"; expect 1 err 'đã được ghi'
+urun --import "$WORK/held-v2.json" --bank "$sample/bank.json" --data "$WORK/s"; expect 0 out '1 changes written'
+urun --import "$WORK/held-edited.json" --bank "$sample/bank.json" --data "$WORK/s"; expect 1 err 'đã bị sửa'
+urun --import "$WORK/held-profile.json" --data "$WORK/s"; expect 1 err 'profile 9, which this store does not have'
+grep -q 'FOREIGN KEY' "$WORK/err" && fail "the raw SQLite message: $(cat "$WORK/err")"
+urun --import "$WORK/held-huge.json" --data "$WORK/s"; expect 1 err 'larger than 64 MB'
 urun --export --data "$WORK/s"
+# Scored from the bank's key and the rule set's pass mark, not the file's.
 /usr/bin/python3 -c '
 import json, sys
 d = json.load(open(sys.argv[1]))
 a = d["attempts"]
-assert len(a) == 1 and a[0]["right"] == 29 and a[0]["prediction"] is None, a
-assert d["practice"][0]["question"] == 30 and d["practice"][0]["right"] == 1, d["practice"]
+assert len(a) == 1 and a[0]["right"] == 25 and a[0]["pass"] == 27 and not a[0]["passed"], a
+assert a[0]["bank_version"] != "forged", a
+p = {x["question"]: x for x in d["practice"]}
+assert p[30]["right"] == 1 and p[7]["wrong"] == 1, d["practice"]
 ' "$WORK/out" || fail "export after import: $(cat "$WORK/out")"
 
 chmod 444 "$WORK/s/thilaixe.sqlite"
-cp "$WORK/held.json" "$WORK/held2.json"; echo ' ' >>"$WORK/held2.json"; chown 65534 "$WORK/held2.json"
-urun --import "$WORK/held2.json" --data "$WORK/s"; expect 1 err 'thilaixe.sqlite chỉ cho đọc'
+urun --import "$WORK/held-v2.json" --bank "$sample/bank.json" --data "$WORK/s"; expect 1 err 'thilaixe.sqlite chỉ cho đọc'
 grep -q 'thư mục chỉ cho đọc' "$WORK/err" && fail "a read-only file said as a read-only folder"
 
 chmod 644 "$WORK/s/thilaixe.sqlite"; chmod 555 "$WORK/s"
-urun --export --data "$WORK/s"; expect 0 out '"right": 29'
+urun --export --data "$WORK/s"; expect 0 out '"right": 25'
 chmod 000 "$WORK/s"
 urun --export --data "$WORK/s"; expect 1 err 'không có quyền'
 chmod 755 "$WORK/s"

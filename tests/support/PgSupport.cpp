@@ -68,7 +68,7 @@ QString PgServer::newDatabase(bool setUp, int version)
     QSqlDatabase::database(conn, false).close();
     QSqlDatabase::removeDatabase(conn);
     if (setUp) {
-        const KetQuaCaiDat kq = caiDatMayChu(admin(name), version < 0 ? kPhienBanKho : version);
+        const KetQuaCaiDat kq = caiDatMayChu(admin(name), version < 0 ? kPhienBanKhoMayChu : version);
         if (!kq.xong)
             qFatal("setting up %s: %s", qPrintable(name), qPrintable(kq.loi));
         // The teacher the tests sign in as (the group exists once set up).

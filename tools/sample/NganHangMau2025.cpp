@@ -1,5 +1,8 @@
 #include "sample/NganHangMau2025.h"
 
+#include "rules/common/NenTang.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QImage>
@@ -7,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace thilaixe {
 
@@ -157,18 +159,20 @@ bool veNganHangMau2025(const QString& thuMuc, QString* loi)
     const QDir d(thuMuc);
     if (!QDir().mkpath(d.filePath(QStringLiteral("images"))))
         return baoLoi(QStringLiteral("không tạo được thư mục %1").arg(d.filePath(QStringLiteral("images"))));
+    QString vi, en;
     for (int n = 1; n <= 600; ++n) {
         if (!coAnh(n))
             continue;
         const QString tep = d.filePath(QStringLiteral("images/%1.png").arg(n, 3, 10, QLatin1Char('0')));
-        QSaveFile f(tep);
-        if (!f.open(QIODevice::WriteOnly) || !anhMau(n).save(&f, "PNG") || !f.commit())
-            return baoLoi(QStringLiteral("không ghi được %1").arg(tep));
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        anhMau(n).save(&png, "PNG");
+        if (!ghiTep(tep, png.data(), &vi, &en))
+            return baoLoi(QStringLiteral("không ghi được %1: %2 / cannot write %1: %3").arg(tep, vi, en));
     }
-    QSaveFile f(d.filePath(QStringLiteral("bank.json")));
-    const QByteArray json = taoNganHangMau2025();
-    if (!f.open(QIODevice::WriteOnly) || f.write(json) != json.size() || !f.commit())
-        return baoLoi(QStringLiteral("không ghi được %1").arg(f.fileName()));
+    const QString tep = d.filePath(QStringLiteral("bank.json"));
+    if (!ghiTep(tep, taoNganHangMau2025(), &vi, &en))
+        return baoLoi(QStringLiteral("không ghi được %1: %2 / cannot write %1: %3").arg(tep, vi, en));
     return true;
 }
 

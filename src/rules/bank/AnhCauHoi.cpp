@@ -30,6 +30,29 @@ KetQuaTaiAnh giaiMa(QImageReader& reader, QSize kichThuoc, bool giuTiLe, QImage*
         *anh = std::move(img);
     return KetQuaTaiAnh::DaTai;
 }
+// Whether a picture's file stops before its end: a JPEG cut short still
+// decodes, grey where the data stopped, and a PNG's first rows may too;
+// their end markers tell them apart (a JPEG's end-of-image, a PNG's IEND
+// chunk, a GIF's trailer). Other formats are left to their decoder.
+bool biCatNgan(QFile& f)
+{
+    const QByteArray dau = f.peek(8);
+    const qint64 n = f.size();
+    QByteArray cuoi;
+    if (f.seek(qMax<qint64>(0, n - 4096)))
+        cuoi = f.read(4096);
+    const bool ve = f.seek(0);
+    if (!ve)
+        return true;
+    if (dau.startsWith("\xFF\xD8"))
+        return !cuoi.contains("\xFF\xD9");
+    if (dau.startsWith("\x89PNG\r\n\x1A\n"))
+        return cuoi.size() < 12 || cuoi.mid(cuoi.size() - 8, 4) != "IEND";
+    if (dau.startsWith("GIF8"))
+        return !cuoi.endsWith(';');
+    return false;
+}
+
 }  // namespace
 
 QSize kichThuocAnh(const QString& tenTep)
@@ -47,10 +70,7 @@ KetQuaTaiAnh taiAnh(const QString& tenTep, QSize kichThuoc, QImage* anh)
     if (!fi.isFile() || !f.open(QIODevice::ReadOnly))
         return KetQuaTaiAnh::Hong;
 
-    // A JPEG cut short still decodes, grey where the data stopped; its
-    // missing end-of-image marker tells it apart.
-    f.seek(qMax<qint64>(0, f.size() - 4096));
-    if (!f.read(4096).contains("\xFF\xD9") || !f.seek(0))
+    if (biCatNgan(f))
         return KetQuaTaiAnh::Hong;
 
     // Question pictures are JPEG: anything else under a .jpg name is damaged.
@@ -65,9 +85,10 @@ KetQuaTaiAnh taiAnhBatKy(const QString& tenTep, QSize kichThuoc, QImage* anh)
     const QFileInfo fi(tenTep);
     if (tenTep.isEmpty() || !fi.exists())
         return KetQuaTaiAnh::ThieuTep;
-    if (!fi.isFile())
+    QFile f(tenTep);
+    if (!fi.isFile() || !f.open(QIODevice::ReadOnly) || biCatNgan(f))
         return KetQuaTaiAnh::Hong;
-    QImageReader reader(tenTep);
+    QImageReader reader(&f);
     return giaiMa(reader, kichThuoc, true, anh);
 }
 

@@ -1,6 +1,7 @@
 #include "rules/bank/NganHang.h"
 
 #include "rules/bank/DapAn.h"
+#include "rules/common/NenTang.h"
 #include "rules/common/SharedState.h"
 #include "rules/common/Texts.h"
 
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace thilaixe {
 
@@ -105,10 +105,9 @@ namespace {
 // only once whole: a full disk leaves no cut picture behind.
 bool ghiAnh(const QString& tep, const QByteArray& noiDung, QString* loi)
 {
-    QSaveFile f(tep);
-    if (!f.open(QIODevice::WriteOnly) || f.write(noiDung) != noiDung.size() || !f.commit())
-        return baoLoi(loi, txt::kCoDienKhongGhi.arg(QDir::toNativeSeparators(tep),
-                                                    lyDoLoiTep(f.error(), f.errorString())));
+    QString vi, en;
+    if (!ghiTep(tep, noiDung, &vi, &en))
+        return baoLoi(loi, txt::kCoDienKhongGhi.arg(QDir::toNativeSeparators(tep), vi, en));
     return true;
 }
 
@@ -144,18 +143,6 @@ bool datAnhMau(const QString& thuMuc, const QString& banCaiDat, const QStringLis
 
 }  // namespace
 
-QString lyDoLoiTep(QFileDevice::FileError loi, const QString& chiTiet)
-{
-    switch (loi) {
-    case QFileDevice::NoError: return QString();
-    case QFileDevice::ResourceError: return txt::kCoDienDiaDay;
-    case QFileDevice::PermissionsError: return txt::kCoDienKhongQuyenGhi;
-    case QFileDevice::OpenError: return txt::kCoDienKhongMoGhi.arg(chiTiet);
-    case QFileDevice::WriteError: return txt::kCoDienLoiGhi.arg(chiTiet);
-    default: return chiTiet;
-    }
-}
-
 bool veNganHangMau(const QString& thuMuc, QString* loi)
 {
     if (!QDir().mkpath(thuMuc))
@@ -177,11 +164,9 @@ bool chuanBiThuMuc(const QString& thuMuc, const QString& banCaiDat, QString* loi
     // later one. A folder of the school's own pictures is never filled up
     // with samples.
     if (thieu.size() == kSoCauHoi && !QFileInfo::exists(dauMau)) {
-        QFile dau(dauMau);
-        if (!dau.open(QIODevice::WriteOnly) || dau.write(kNoiDungDauMau) != kNoiDungDauMau.size()
-            || !dau.flush())
-            return baoLoi(loi, txt::kCoDienKhongGhi.arg(QDir::toNativeSeparators(dauMau),
-                                                        lyDoLoiTep(dau.error(), dau.errorString())));
+        QString vi, en;
+        if (!ghiTep(dauMau, kNoiDungDauMau, &vi, &en))
+            return baoLoi(loi, txt::kCoDienKhongGhi.arg(QDir::toNativeSeparators(dauMau), vi, en));
     }
     if (!thieu.isEmpty() && QFileInfo::exists(dauMau) && !datAnhMau(thuMuc, banCaiDat, thieu, loi))
         return false;

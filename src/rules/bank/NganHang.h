@@ -52,9 +52,6 @@ inline const QByteArray kNoiDungDauMau =
 // reason in Vietnamese, when the folder cannot be made ready.
 bool chuanBiThuMuc(const QString& thuMuc, const QString& banCaiDat, QString* loi = nullptr);
 
-// Why a file could not be written, in Vietnamese.
-QString lyDoLoiTep(QFileDevice::FileError loi, const QString& chiTiet);
-
 // Draws the sample bank into a folder: each picture shows its number, its
 // section and numbered placeholder options, marked as a sample. It never
 // shows the key.

@@ -106,8 +106,41 @@ private:
 // A read-only file is replaced all the same (the new file is writable by its
 // owner); a missing one is created. False, with a reason in Vietnamese in
 // `loi`, when the new content is not safely on disk: `tep` is then as it was.
+// `tiepTuc`, when given, is asked after `taoNoiDung`: false leaves `tep` as
+// it was (the caller says why).
 bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& taoNoiDung,
-                QString* loi = nullptr);
+                QString* loi = nullptr, const std::function<bool()>& tiepTuc = {});
+
+// The one way the program writes a file of its own (a saved list of held
+// changes, a CSV, a PDF, a picture, a bank): `noiDung` goes to a temporary
+// file beside `tep`, is written whole, flushed and synced, its size on disk
+// is checked, and only then is it renamed over `tep` and the folder synced.
+// A link under the name is written through to the regular file it names
+// (a learner's own link stays); a folder, a FIFO or a device is refused.
+// An existing file keeps its permissions. False, with the reason in
+// Vietnamese in `loi` (and in English in `loiEn` when asked), when it is
+// not safely on disk: `tep` is then exactly as it was.
+bool ghiTep(const QString& tep, const QByteArray& noiDung, QString* loi = nullptr, QString* loiEn = nullptr);
+
+// A system error number said in English, for the command line's second
+// language ("the disk is full").
+QString lyDoLoiEn(int soLoi);
+
+// Which file a name is now (device and inode), to tell whether a file a
+// program holds open is still the one under its name: deleted, or replaced
+// by another, it is not. Empty when nothing is under the name.
+struct DanhTinhTep final {
+    quint64 thietBi = 0, nut = 0;
+    bool co = false;
+    bool operator==(const DanhTinhTep& k) const { return co == k.co && thietBi == k.thietBi && nut == k.nut; }
+};
+DanhTinhTep danhTinhTep(const QString& tep);
+
+// The stamp a file moved aside or kept beside another is named with, from
+// the wall clock: "20261210-163005" (a file's date, not a rule).
+QString dauThoiGianTep();
+// The time a file of the program's says it was saved, in UTC, ISO 8601.
+QString thoiGianLuuTep();
 
 // Temporary files this program names for `tep` are `tep` + ".thilaixe-tam-"
 // + six letters or digits, a name no learner gives a file (a backup such as

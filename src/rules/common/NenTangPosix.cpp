@@ -186,6 +186,55 @@ bool laTenTam(const QByteArray& ten, const QByteArray& goc)
     return true;
 }
 
+// Puts `moi` in place as the file named `ten`: a temporary file beside it,
+// written whole, synced, its size on disk checked, given `quyen`, then
+// renamed over the name and the folder synced. False with the error number
+// in `soLoi`; the temporary file is then gone and the name untouched.
+// Each step is checked: Qt 6.4's QSaveFile says a small file was saved
+// when its buffered write never reached a full disk.
+bool datVaoCho(const QByteArray& ten, const QByteArray& moi, mode_t quyen, int* soLoi)
+{
+    QByteArray mau = ten + kDauTenTam + QByteArrayLiteral("XXXXXX");
+    const int fd = ::mkstemp(mau.data());
+    if (fd < 0) {
+        *soLoi = errno;
+        return false;
+    }
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    auto boTam = [&](int e) {
+        ::close(fd);
+        ::unlink(mau.constData());
+        *soLoi = e;
+        return false;
+    };
+    if (!ghiHet(fd, moi))
+        return boTam(errno);
+    if (::fsync(fd) != 0)
+        return boTam(errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return boTam(errno);
+    if (st.st_size != moi.size())
+        return boTam(ENOSPC);  // what a short file on disk means in practice
+    if (::fchmod(fd, quyen) != 0)
+        return boTam(errno);
+    if (::close(fd) != 0) {
+        *soLoi = errno;
+        ::unlink(mau.constData());
+        return false;
+    }
+    // rename() replaces whatever stands under the name (a link that was
+    // planted meanwhile included) and never writes through it.
+    if (::rename(mau.constData(), ten.constData()) != 0) {
+        *soLoi = errno;
+        ::unlink(mau.constData());
+        return false;
+    }
+    const qsizetype gach = ten.lastIndexOf('/');
+    dongBoThuMuc(gach < 0 ? QByteArray(".") : gach == 0 ? QByteArray("/") : ten.left(gach));
+    return true;
+}
+
 }  // namespace
 
 QString lyDoLoi(int e)
@@ -284,7 +333,8 @@ KhoaTep::~KhoaTep()
         ::close(m_fd);  // lets go of the lock
 }
 
-bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& taoNoiDung, QString* loi)
+bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& taoNoiDung, QString* loi,
+                const std::function<bool()>& tiepTuc)
 {
     auto baoLoi = [loi](const QString& why) {
         if (loi)
@@ -312,46 +362,85 @@ bool thayTheTep(const QString& tep, const std::function<QByteArray(QFile* cu)>& 
     }
     const QByteArray moi = taoNoiDung(cu.isOpen() ? &cu : nullptr);
     cu.close();
-
-    QByteArray mau = QFile::encodeName(tep) + kDauTenTam + QByteArrayLiteral("XXXXXX");
-    const int fd = ::mkstemp(mau.data());
-    if (fd < 0)
-        return baoLoi(loiHeThong());
-    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    auto boTam = [&]() {
-        const QString why = loiHeThong();
-        ::close(fd);
-        ::unlink(mau.constData());
-        return baoLoi(why);
-    };
-    if (!ghiHet(fd, moi))
-        return boTam();
-    if (::fsync(fd) != 0)
-        return boTam();
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return boTam();
-    if (st.st_size != moi.size()) {
-        errno = ENOSPC;  // what a short file on disk means in practice
-        return boTam();
-    }
-    if (::fchmod(fd, quyen) != 0)
-        return boTam();
-    if (::close(fd) != 0) {
-        const QString why = loiHeThong();
-        ::unlink(mau.constData());
-        return baoLoi(why);
-    }
-    // rename() replaces whatever stands under the name (a link that was
-    // planted meanwhile included) and never writes through it.
-    if (::rename(mau.constData(), QFile::encodeName(tep).constData()) != 0) {
-        const QString why = loiHeThong();
-        ::unlink(mau.constData());
-        return baoLoi(why);
-    }
-    dongBoThuMuc(QFile::encodeName(QFileInfo(tep).absolutePath()));
+    if (tiepTuc && !tiepTuc())
+        return false;
+    int soLoi = 0;
+    if (!datVaoCho(QFile::encodeName(tep), moi, quyen, &soLoi))
+        return baoLoi(lyDoLoi(soLoi));
     return true;
 }
+
+bool ghiTep(const QString& tep, const QByteArray& noiDung, QString* loi, QString* loiEn)
+{
+    const auto sai = [&](int soLoi, const QString& vi = {}, const QString& en = {}) {
+        if (loi)
+            *loi = vi.isEmpty() ? lyDoLoi(soLoi) : vi;
+        if (loiEn)
+            *loiEn = en.isEmpty() ? lyDoLoiEn(soLoi) : en;
+        return false;
+    };
+    QByteArray ten = QFile::encodeName(tep);
+    mode_t quyen = 0666 & ~umaskHienTai();
+    struct stat st {};
+    if (::lstat(ten.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        // Written where the learner's link leads, and the link kept.
+        char* dich = ::realpath(ten.constData(), nullptr);
+        if (dich == nullptr && errno != ENOENT)
+            return sai(errno);
+        if (dich != nullptr) {
+            ten = dich;
+            std::free(dich);
+        } else {
+            return sai(ENOENT);  // a dangling link: where it leads is not ours to make
+        }
+    }
+    if (::stat(ten.constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return sai(0, khongPhaiTepThuong(st.st_mode), QStringLiteral("not a regular file"));
+        quyen = st.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        return sai(errno);
+    }
+    int soLoi = 0;
+    if (!datVaoCho(ten, noiDung, quyen, &soLoi))
+        return sai(soLoi);
+    return true;
+}
+
+QString lyDoLoiEn(int e)
+{
+    switch (e) {
+    case ENOENT: return QStringLiteral("no such file or folder");
+    case EACCES:
+    case EPERM: return QStringLiteral("permission denied");
+    case EROFS: return QStringLiteral("the folder is read-only");
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("the disk is full");
+    case EIO: return QStringLiteral("a disk input/output error");
+    case ELOOP: return QStringLiteral("a symbolic link, not a regular file");
+    case ENOTDIR: return QStringLiteral("a part of the path is not a folder");
+    case ENAMETOOLONG: return QStringLiteral("the file name is too long");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("too many open files");
+    default: return QString::fromLocal8Bit(std::strerror(e));
+    }
+}
+
+DanhTinhTep danhTinhTep(const QString& tep)
+{
+    struct stat st {};
+    DanhTinhTep kq;
+    if (::stat(QFile::encodeName(tep).constData(), &st) == 0) {
+        kq.co = true;
+        kq.thietBi = static_cast<quint64>(st.st_dev);
+        kq.nut = static_cast<quint64>(st.st_ino);
+    }
+    return kq;
+}
+
+QString dauThoiGianTep() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")); }
+
+QString thoiGianLuuTep() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODate); }
 
 int donTepTam(const QString& tep, int tuoiGiay)
 {

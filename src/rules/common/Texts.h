@@ -133,6 +133,13 @@ THILAIXE_CHU(kKhongDocDuocLichSu,
              "Không đọc được tệp lịch sử thi %1: %2.\n\n"
              "Chương trình không thay đổi gì trong tệp đó. Hãy kiểm tra rằng đó là một tệp thường "
              "(không phải liên kết hay thư mục) mà bạn có quyền đọc, rồi mở lại cửa sổ này.")
+THILAIXE_CHU(
+    kLichSuDaGiu,
+    "Tệp lịch sử thi %1 có những dòng không phải bài thi đã lưu (hoặc dòng quá dài). Trước khi ghi bài thi "
+    "này, chương trình đã giữ nguyên toàn bộ tệp cũ ở %2; trong %1 chỉ còn các bài thi.")
+THILAIXE_CHU(
+    kLichSuKhongGiuDuoc,
+    "tệp có những dòng không phải bài thi, và không giữ được bản sao của nó ở %1 (%2), nên chưa ghi gì")
 THILAIXE_CHU(kLichSuKhongDoc,
              "Không đọc được tệp lịch sử thi, nên chưa tính được. Các câu đã ôn vẫn được giữ.")
 // The learner's store (thilaixe.sqlite).
@@ -168,8 +175,25 @@ THILAIXE_CHU(kTenTepChuaGhi, "thilaixe-chua-ghi-%1.json")
 THILAIXE_CHU(
     kDaLuuChuaGhi,
     "Đã lưu %1 vào %2.\n\nKhi ghi được vào dữ liệu học tập, chạy: thilaixe --import \"%2\" --data \"%3\"")
-THILAIXE_CHU(kKhongLuuDuocTep, "Không lưu được vào %1: %2.")
+THILAIXE_CHU(kKhongLuuDuocTep,
+             "Không lưu được vào %1: %2.\n\nChưa có gì bị mất: các thay đổi vẫn được giữ trong "
+             "chương trình. Hãy chọn một nơi khác, hoặc thử ghi lại.")
+THILAIXE_CHU(
+    kDaLuuVanThu,
+    "Đã lưu %1 vào %2.\n\nChương trình vẫn giữ các thay đổi này và tiếp tục thử ghi chúng vào dữ liệu "
+    "học tập; tệp đã lưu chỉ được ghi một lần dù nhập nhiều lần: thilaixe --import \"%2\" --data "
+    "\"%3\"")
+THILAIXE_CHU(kHoiNhieuChoGhi,
+             "Đã giữ %1 chưa ghi được vào %2: %3.\n\nKhông có gì bị mất, nhưng chúng chỉ nằm trong chương "
+             "trình. Hãy lưu chúng ra một tệp ngay bây giờ.")
+THILAIXE_CHU(kNutDeSau, "Để &sau")
 THILAIXE_CHU(kKhoKhongDoc, "Không đọc được %1: %2.")
+THILAIXE_CHU(kKhoKhongLuu,
+             "không dùng được tệp này (%1), nên mọi thứ chỉ được giữ trong lúc chương trình chạy")
+THILAIXE_CHU(
+    kKhoMatTep,
+    "tệp đã bị xoá hoặc bị thay bằng một tệp khác trong lúc chương trình chạy, nên những gì làm từ lúc "
+    "đó chưa có trên đĩa")
 THILAIXE_CHU(kKhoTrongBoNho,
              "Không dùng được %1: %2.\n\nChương trình vẫn chạy, nhưng những gì bạn ôn và thi lần này "
              "sẽ không được lưu khi đóng chương trình. Tệp đó không bị thay đổi.")
@@ -577,6 +601,7 @@ THILAIXE_CHU(kHtQuaNhieuTep, "đang mở quá nhiều tệp")
 THILAIXE_CHU(kHtLoiSo, "lỗi hệ thống số %1 (%2)")
 THILAIXE_CHU(kHtKhongTaoKhoa, "không tạo được tệp khoá %1.lock: %2")
 THILAIXE_CHU(kHtKhongKhoa, "không khoá được tệp %1.lock: %2")
+THILAIXE_CHU(kKhongGhiTep, "không ghi được %1: %2 (tệp cũ, nếu có, vẫn giữ nguyên)")
 THILAIXE_CHU(kHtBanKhacGhi, "tệp đang được một bản khác của chương trình ghi (đã chờ 15 giây)")
 
 // The learner's store
@@ -587,11 +612,30 @@ THILAIXE_CHU(kKhoChoCauOn, "%1 câu trả lời khi ôn")
 THILAIXE_CHU(kKhoChoDiemLiet, "%1 ngày đúng câu điểm liệt")
 THILAIXE_CHU(kKhoChoTraLoi, "%1 lượt trả lời để tính trí nhớ từng câu")
 THILAIXE_CHU(kKhoChoCaiDat, "%1 cài đặt")
-THILAIXE_CHU(kKhoChoKhac, "%1 thay đổi khác")
-THILAIXE_CHU(kKhoKhongPhaiTepCho, "không phải tệp các thay đổi chưa ghi của chương trình (\"%1\")")
-THILAIXE_CHU(kKhoChoKhongPhaiBai, "thay đổi %1 không phải một bài thi đọc được")
-THILAIXE_CHU(kKhoChoKhongDoc, "thay đổi %1 không đọc được (\"%2\")")
-THILAIXE_CHU(kKhoChoDaGhi, "tệp này đã được ghi vào dữ liệu từ trước; không ghi lại lần nữa")
+// Changes and the file of held changes (the command line says them in both
+// languages).
+THILAIXE_CHU(kTdKhongPhaiTep,
+             "không phải tệp các thay đổi chưa ghi của chương trình (\"%1\") / not a file of held changes")
+THILAIXE_CHU(kTdQuaLon, "tệp lớn quá %1 MB, không phải tệp chương trình lưu / larger than %1 MB: not a file "
+                        "the program saved")
+THILAIXE_CHU(kTdDaSua,
+             "tệp đã bị sửa sau khi lưu (nội dung không khớp tổng kiểm của nó); không ghi gì / the "
+             "file was edited after it was saved (its content does not match its checksum); nothing "
+             "written")
+THILAIXE_CHU(kTdThayDoiThu, "thay đổi thứ %1: %2")
+THILAIXE_CHU(kTdKhongPhaiBai, "không phải một bài thi đọc được / not a readable attempt")
+THILAIXE_CHU(kTdKhongDoc, "không đọc được (\"%1\") / not a change this program makes")
+THILAIXE_CHU(kTdHoSoLa,
+             "dành cho hồ sơ số %1, mà dữ liệu này không có (tệp của một máy hay một dữ liệu khác?) / for "
+             "profile %1, which this store does not have")
+THILAIXE_CHU(kTdNganHangLa, "của ngân hàng \"%1\", mà ở đây không có (đưa tệp ngân hàng bằng --bank TỆP) / "
+                            "of bank \"%1\", which is not at hand (give its file with --bank FILE)")
+THILAIXE_CHU(kTdCauLa, "câu %1 không có trong ngân hàng \"%2\" / question %1 is not in bank \"%2\"")
+THILAIXE_CHU(kTdTraLoiLa,
+             "câu %1 chỉ có %2 phương án, không có phương án %3 / question %1 has %2 options, not %3")
+THILAIXE_CHU(kTdHangLa, "hạng %1 không có trong bộ quy tắc %2 / class %1 is not in rule set %2")
+THILAIXE_CHU(kKhoChoDaGhi, "tệp này đã được ghi vào dữ liệu từ trước; không ghi lại lần nữa / every change "
+                           "of this file was written before; nothing written again")
 THILAIXE_CHU(kKhoHong, "tệp bị hỏng")
 THILAIXE_CHU(kKhoChuongTrinhKhac, "là tệp dữ liệu của một chương trình khác")
 THILAIXE_CHU(kKhoLuocDoMoiHon,
@@ -616,12 +660,8 @@ THILAIXE_CHU(kCoDienChuong3, "Sa bàn (câu 251–300)")
 THILAIXE_CHU(kMauAnh, "ẢNH MẪU — KHÔNG PHẢI CÂU HỎI THI THẬT")
 THILAIXE_CHU(kMauCauHoi, "Câu hỏi số %1")
 THILAIXE_CHU(kMauPhuongAn, "%1. Phương án %1 của câu %2")
-THILAIXE_CHU(kCoDienKhongGhi, "không ghi được %1: %2")
+THILAIXE_CHU(kCoDienKhongGhi, "không ghi được %1: %2 / cannot write %1: %3")
 THILAIXE_CHU(kCoDienKhongDoc, "không đọc được %1: %2")
-THILAIXE_CHU(kCoDienDiaDay, "ổ đĩa đã đầy hoặc hết tài nguyên")
-THILAIXE_CHU(kCoDienKhongQuyenGhi, "không có quyền ghi")
-THILAIXE_CHU(kCoDienKhongMoGhi, "không mở được tệp để ghi (%1)")
-THILAIXE_CHU(kCoDienLoiGhi, "lỗi khi ghi (%1)")
 THILAIXE_CHU(kCoDienKhongTaoThuMuc, "không tạo được thư mục %1")
 THILAIXE_CHU(kCoDienKhongTaoThuMucHome, "không tạo được thư mục %1 (kiểm tra biến HOME và quyền ghi)")
 THILAIXE_CHU(kCoDienKhongTao, "không tạo được %1: %2")
@@ -745,6 +785,9 @@ THILAIXE_CHU(kCliBoQuyTac, "Bộ quy tắc: %1 (từ %2%3) — %4")
 THILAIXE_CHU(kCliDenNgay, " đến %1")
 THILAIXE_CHU(kCliKhongRutHang, "  Không rút được đề hạng %1: %2")
 THILAIXE_CHU(kCliRutDuoc, "Rút được đề các hạng: %1")
+THILAIXE_CHU(kCliSoHangKhongRut,
+             "%1 hạng không rút được đề từ ngân hàng này theo bộ quy tắc trên / %1 classes "
+             "cannot draw a paper from this bank under that rule set")
 THILAIXE_CHU(kCliKhoKhongDoc, "thilaixe: %1\nthilaixe: the store cannot be read; nothing is exported")
 THILAIXE_CHU(kCliWalHong,
              "thilaixe: %1\nthilaixe: the store's -wal is damaged: what follows may lack recent changes")
@@ -754,7 +797,11 @@ THILAIXE_CHU(kCliXuatKhongCo,
 THILAIXE_CHU(kCliNhapKhongDoc, "thilaixe: --import %1: %2 / cannot be read")
 THILAIXE_CHU(kCliKhoKhongGhi, "thilaixe: %1\nthilaixe: the store cannot be written; nothing is imported")
 THILAIXE_CHU(kCliKhongNhap, "thilaixe: --import %1: %2 / not imported")
-THILAIXE_CHU(kCliDaNhap, "Đã ghi %1 thay đổi vào %2 / %1 changes written")
+THILAIXE_CHU(kCliDaNhap, "Đã ghi %1 thay đổi vào %2%3 / %1 changes written%4")
+THILAIXE_CHU(kCliDaNhapDaCo, "; %1 thay đổi đã có từ trước, không ghi lại")
+THILAIXE_CHU(kCliDaNhapDaCoEn, "; %1 written before, not again")
+THILAIXE_CHU(kCliDaChamLai, "; %1 bài thi được chấm lại theo đáp án của ngân hàng")
+THILAIXE_CHU(kCliDaChamLaiEn, "; %1 attempts scored again from their bank's key")
 
 // The school's server.
 THILAIXE_CHU(kMcMoTa, "máy chủ của trường (%1)")
@@ -765,6 +812,11 @@ THILAIXE_CHU(kMcKhongToi, "Không kết nối được %1: %2.")
 THILAIXE_CHU(kMcKhongToiGiu,
              "Không kết nối được %1: %2.\n\nChương trình vẫn chạy. Bài làm và câu trả lời được giữ an "
              "toàn trên máy này (%3) và sẽ được gửi lên máy chủ khi kết nối lại.")
+THILAIXE_CHU(
+    kMcKhongToiBoNho,
+    "Không kết nối được %1: %2.\n\nChương trình vẫn chạy, nhưng %3: nếu kết thúc trước khi gửi được, "
+    "chương trình sẽ hỏi bạn để lưu chúng ra một tệp.")
+THILAIXE_CHU(kMcHopThuCanhBao, "Lưu ý: %1.")
 THILAIXE_CHU(kMcChuaCaiDat,
              "Dữ liệu trên %1 chưa được cài đặt cho thilaixe. Người quản trị của trường chạy một lần: "
              "thilaixe --setup-server \"CHUỖI KẾT NỐI\"")
@@ -777,6 +829,15 @@ THILAIXE_CHU(
 THILAIXE_CHU(kMcDaGiu,
              "Chưa gửi được lên %1: %2.\n\nKhông có gì bị mất: %3 được giữ an toàn trên máy này (%4) và sẽ "
              "được gửi đúng một lần khi máy chủ hoạt động lại (chương trình thử lại vài giây một lần).")
+THILAIXE_CHU(
+    kMcDaGiuBoNho,
+    "Chưa gửi được lên %1: %2.\n\n%3 chỉ được giữ trong chương trình, chưa có trên đĩa: %4. Chương "
+    "trình vẫn thử gửi vài giây một lần, và hỏi bạn trước khi kết thúc nếu vẫn chưa gửi được (để lưu "
+    "chúng ra một tệp).")
+THILAIXE_CHU(kHtBoNho, "hộp thư đi %1 không dùng được (%2), nên bài chưa gửi chỉ được giữ trong chương trình")
+THILAIXE_CHU(kHtHongDoiCho,
+             "hộp thư đi %1 bị hỏng, nên đã được chuyển sang %2 (không xoá gì) và một hộp thư mới "
+             "được bắt đầu")
 THILAIXE_CHU(kMcTuChoi, "máy chủ từ chối: %1")
 THILAIXE_CHU(kMcMatKetNoi, "mất kết nối tới máy chủ")
 THILAIXE_CHU(kMcSaiDangNhap, "máy chủ không nhận tên đăng nhập và mật khẩu này")

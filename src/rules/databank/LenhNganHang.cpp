@@ -70,8 +70,10 @@ int docCaHai(const QString& tepNganHang, const QString& tepQuyTac, std::optional
         return 2;
     DocDuoc<NganHang> doc = docNganHangTep(tepNganHang);
     std::vector<LoiDuLieu> loi = doc.loi;
-    if (doc.giaTri) {
-        const std::vector<LoiDuLieu> anh = kiemTraAnh(*doc.giaTri, QFileInfo(tepNganHang).absolutePath());
+    // Every fault at once: the pictures are looked at even when the file
+    // has faults of its own.
+    if (const std::optional<NganHang>& co = doc.giaTri ? doc.giaTri : doc.banNhap) {
+        const std::vector<LoiDuLieu> anh = kiemTraAnh(*co, QFileInfo(tepNganHang).absolutePath());
         loi.insert(loi.end(), anh.begin(), anh.end());
     }
     for (const LoiDuLieu& l : loi)
@@ -176,13 +178,22 @@ int lenhKiemTraNganHang(const QString& tepNganHang, const QString& tepQuyTac, co
     if (quyTac->duKien)
         inDong(stdout, txt::kCliDuKien.arg(quyTac->ghiChu));
     QStringList duoc;
+    int khongDuoc = 0;
     for (const QuyTacHang& h : quyTac->hang) {
-        if (const std::optional<QString> vi = khongRutDuoc(*nh, h))
+        if (const std::optional<QString> vi = khongRutDuoc(*nh, h)) {
             inDong(stdout, txt::kCliKhongRutHang.arg(h.hang, *vi));
-        else
+            ++khongDuoc;
+        } else {
             duoc.append(h.hang);
+        }
     }
     inDong(stdout, txt::kCliRutDuoc.arg(duoc.join(QStringLiteral(", "))));
+    // A class whose paper the bank cannot fill is a fault of the bank for
+    // that rule set: a learner of it would be refused a paper.
+    if (khongDuoc > 0) {
+        inDong(stdout, txt::kCliSoHangKhongRut.arg(khongDuoc));
+        return 1;
+    }
     return 0;
 }
 

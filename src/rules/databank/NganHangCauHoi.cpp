@@ -7,6 +7,7 @@
 #include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -172,6 +173,33 @@ int NganHang::chuongCua(int so) const
     return 0;
 }
 
+QuyTacHang quyTacBaiNgan(const QuyTacHang& q, int soCau)
+{
+    QuyTacHang qn = q;
+    const qint64 n = soCau;
+    const qint64 goc = std::max(q.soCau, 1);
+    qn.soCau = soCau;
+    qn.canDeDat = static_cast<int>((q.canDeDat * n + goc - 1) / goc);
+    qn.soPhut = static_cast<int>((qint64{q.soPhut} * n + goc - 1) / goc);
+    return qn;
+}
+
+QStringList cacTepNganHangCoSan(const QString& thuMuc)
+{
+    const QString ung = QCoreApplication::applicationDirPath();
+    QStringList kq;
+    QStringList thu{QDir(thuMuc).filePath(QStringLiteral("bank-2025/bank.json")),
+                    QDir(ung).filePath(QStringLiteral("../share/thilaixe/bank-2025/bank.json")),
+                    QDir(ung).filePath(QStringLiteral("sample-bank-2025/bank.json"))};
+    const QDir boNho(QDir(thuMuc).filePath(kThuMucNganHangMayChu));
+    for (const QString& d : boNho.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        thu << boNho.filePath(d + QStringLiteral("/bank.json"));
+    for (const QString& t : thu)
+        if (QFileInfo(t).isFile() && !kq.contains(QDir::cleanPath(QFileInfo(t).absoluteFilePath())))
+            kq << QDir::cleanPath(QFileInfo(t).absoluteFilePath());
+    return kq;
+}
+
 const QuyTacHang* BoQuyTac::timHang(const QString& ten) const
 {
     for (const QuyTacHang& h : hang)
@@ -299,7 +327,7 @@ DocDuoc<NganHang> docNganHang(const QByteArray& noiDung)
             s.them(txt::kTepViTriChuong.arg(c.so), txt::kTepChuongQuaCuoi.arg(c.cuoi).arg(nh.cauHoi.size()),
                    txt::kTepChuongQuaCuoiEn.arg(c.cuoi).arg(nh.cauHoi.size()));
     if (!s.loi.empty())
-        return {std::nullopt, s.loi};
+        return {std::nullopt, s.loi, std::move(nh)};
     return {std::move(nh), {}};
 }
 
@@ -323,7 +351,8 @@ std::vector<LoiDuLieu> kiemTraAnh(const NganHang& nh, const QString& thuMuc)
     std::vector<LoiDuLieu> loi;
     const QString goc = QDir(thuMuc).canonicalPath();
     for (const CauHoiNganHang& c : nh.cauHoi) {
-        if (c.anh.isEmpty())
+        // A path that leaves the folder is a fault of the bank file itself.
+        if (c.anh.isEmpty() || !anhAnToan(c.anh))
             continue;
         const QString viTri = txt::kTepViTriAnh.arg(c.so).arg(c.anh);
         const QFileInfo fi(QDir(thuMuc).filePath(c.anh));

@@ -81,6 +81,10 @@ struct QuyTacHang final {
     QString ghiChuMuon;
 };
 
+// A short test of `soCau` questions under class `q`'s rule: its time and
+// its pass mark pro rata, rounded up; the critical rule as it stands.
+QuyTacHang quyTacBaiNgan(const QuyTacHang& q, int soCau);
+
 struct BoQuyTac final {
     QString id, tieuDe, nguon;
     QDate tuNgay;
@@ -106,6 +110,9 @@ constexpr int kDoDaiChuToiDa = 4000;
 template <typename T> struct DocDuoc final {
     std::optional<T> giaTri;     // set when there is no fault
     std::vector<LoiDuLieu> loi;  // every fault found
+    // What was read despite the faults (when any of it was), so that what
+    // remains to check (a bank's pictures) is checked and said too.
+    std::optional<T> banNhap = std::nullopt;
 };
 
 // Reads and checks a bank file's bytes: every fault, with its question
@@ -161,6 +168,16 @@ struct QuyTacDaChon final {
 // on the same start, a file beside the bank before the built-in set, and of
 // two files the first by name (both named in ghiChu).
 QuyTacDaChon chonQuyTacCho(const QString& tepNganHang, const QDate& ngay);
+
+// Where a lab computer keeps the banks its school's server gave it, in the
+// working folder: one folder each, named by the bank's digest.
+inline const QString kThuMucNganHangMayChu = QStringLiteral("thilaixe-banks");
+
+// The bank files a working folder has at hand, in the order they are
+// looked at: bank-2025/bank.json in it, the sample installed beside the
+// program, the sample built beside it, and the banks a school's server gave
+// this computer (thilaixe-banks/*/bank.json). Only those that exist.
+QStringList cacTepNganHangCoSan(const QString& thuMuc);
 
 // The 300-question bank of the entry form as a bank of this model: its
 // pictures NNN.jpg carry text and options, its key and option counts are

@@ -5,6 +5,8 @@
 #include "rules/common/Texts.h"
 #include "rules/history/Tcvn3.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 
@@ -15,25 +17,38 @@ namespace {
 const QByteArray kCRLF = QByteArrayLiteral("\r\n");
 
 // One line without its break, at most kDongToiDa bytes; the rest of a longer
-// line is skipped. False at the end of the file.
-bool docDong(QIODevice& f, QByteArray& dong)
+// line is skipped (`cat` says so). False at the end of the file.
+bool docDong(QIODevice& f, QByteArray& dong, bool* cat = nullptr)
 {
     if (f.atEnd())
         return false;
     dong = f.readLine(kDongToiDa + 1);
     bool coXuongDong = dong.endsWith('\n');
+    bool bo = false;
     // Skip the rest of an overlong line in chunks, never holding it whole.
     for (bool xong = coXuongDong; !xong && !f.atEnd();) {
         const QByteArray phan = f.readLine(qint64{64} * 1024);
         xong = phan.isEmpty() || phan.endsWith('\n');
+        bo = bo || phan.size() > (phan.endsWith('\n') ? 1 : 0) + (phan.endsWith("\r\n") ? 1 : 0);
     }
     if (coXuongDong)
         dong.chop(1);
     if (dong.endsWith('\r'))
         dong.chop(1);
-    if (dong.size() > kDongToiDa)
+    if (dong.size() > kDongToiDa) {
         dong.truncate(kDongToiDa);
+        bo = true;
+    }
+    if (cat)
+        *cat = bo;
     return true;
+}
+
+// A line the history's reader takes as part of a record; a blank line is
+// nothing lost either.
+bool laDongBanGhi(const QByteArray& dong)
+{
+    return dong.isEmpty() || dong.startsWith("Ng: ") || dong.startsWith("CH: ") || dong.startsWith("TL: ");
 }
 
 QString boKhoangTrang(const QString& t)
@@ -130,19 +145,42 @@ QByteArray dongTL(const SharedState& s)
     return d;
 }
 
-bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi)
+bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi, QString* ghiChu)
 {
-    return thayTheTep(
+    QString loiSao;
+    const bool xong = thayTheTep(
         tep,
-        [&s](QFile* cu) -> QByteArray {
+        [&](QFile* cu) -> QByteArray {
             QByteArray moi =
                 dongNg(s.NgayThi, s.GioThi, s.Hang) + kCRLF + dongCH(s) + kCRLF + dongTL(s) + kCRLF;
             QByteArray dong;
-            for (int n = 0; cu && n < 147 && docDong(*cu, dong); ++n)
+            bool bo = false, cat = false;
+            for (int n = 0; cu && n < 147 && docDong(*cu, dong, &cat); ++n) {
                 moi += dong + kCRLF;
+                bo = bo || cat;
+            }
+            // What is left goes: older records by design, but anything else
+            // (text that is no record, a line cut short) is not ours to drop.
+            while (cu && !bo && docDong(*cu, dong, &cat))
+                bo = cat || !laDongBanGhi(dong);
+            if (bo && cu) {
+                // Kept first, whole, under a dated name beside it.
+                const QString sao = tep + QStringLiteral(".giu-") + dauThoiGianTep();
+                QString vi;
+                if (!cu->seek(0) || !ghiTep(sao, cu->readAll(), &vi)) {
+                    loiSao = txt::kLichSuKhongGiuDuoc.arg(QDir::toNativeSeparators(sao), vi);
+                    return {};
+                }
+                if (ghiChu)
+                    *ghiChu =
+                        txt::kLichSuDaGiu.arg(QDir::toNativeSeparators(tep), QDir::toNativeSeparators(sao));
+            }
             return moi + kCRLF;
         },
-        loi);
+        loi, [&] { return loiSao.isEmpty(); });
+    if (!xong && !loiSao.isEmpty() && loi)
+        *loi = loiSao;
+    return xong;
 }
 
 KetQuaDoc DocDuLieu(SharedState& s, const QString& tep, QString* lyDo)

@@ -40,7 +40,10 @@ inline bool laKhoangTrangAscii(QChar c) { return c == QLatin1Char(' ') || (c >= 
 // regular file is ever read or replaced. A missing file is created, a
 // read-only one rewritten. Returns false (with a reason) when the new history
 // could not be written; the old one is then left as it was, permissions too.
-bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi = nullptr);
+// When the rewrite would drop what is no record (text of another kind, a
+// line too long to read whole), the file as it was is first kept beside it
+// under a dated name, and `ghiChu` says where.
+bool GhiDuLieu(const SharedState& s, const QString& tep, QString* loi = nullptr, QString* ghiChu = nullptr);
 
 enum class KetQuaDoc { DaDoc, ThieuTep, LoiKhac };
 

@@ -1,5 +1,6 @@
 #include "rules/session/InGiay.h"
 
+#include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
 
 #include <QBuffer>
@@ -8,7 +9,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -38,11 +38,11 @@ bool ghiPdf(const QString& tep, QTextDocument& doc, const QString& tieuDe, QStri
         // Laid out on the page itself: print() scales the document to it.
         doc.print(&pdf);
     }
-    QSaveFile thu(tep);
-    if (thu.open(QIODevice::WriteOnly) && thu.write(bo.data()) == bo.data().size() && thu.commit())
+    QString vi;
+    if (ghiTep(tep, bo.data(), &vi))
         return true;
     if (loi)
-        *loi = thu.errorString();
+        *loi = txt::kKhongGhiTep.arg(QDir::toNativeSeparators(tep), vi);
     return false;
 }
 

@@ -72,11 +72,9 @@ std::vector<int> chonBaiNgan(std::vector<int> nguon, BoSinhSo& rng)
 PhienThi PhienThi::baiNgan(const NganHang& nh, QString boQuyTac, const QuyTacHang& q,
                            const std::vector<int>& cau, const QDateTime& batDau)
 {
-    QuyTacHang qn = q;
+    const QuyTacHang qn = quyTacBaiNgan(q, static_cast<int>(cau.size()));
     const auto n = static_cast<qint64>(cau.size());
     const qint64 soCau = std::max(q.soCau, 1);
-    qn.soCau = static_cast<int>(n);
-    qn.canDeDat = static_cast<int>((q.canDeDat * n + soCau - 1) / soCau);
     DeThi de{cau, {}};
     for (int c : cau)
         if (nh.cau(c)->diemLiet)

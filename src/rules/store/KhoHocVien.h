@@ -7,8 +7,8 @@
 // SQLite file in the working folder. Every implementation passes the same
 // conformance suite (tests/rules/store/test_kho_conformance.cpp).
 
-#include "rules/practice/LanThi.h"
 #include "rules/practice/OnTap.h"
+#include "rules/store/ThayDoi.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -28,7 +28,7 @@ namespace thilaixe {
 inline const QString kTepKho = QStringLiteral("thilaixe.sqlite");
 // The schema this program writes (PRAGMA user_version); an older store is
 // brought up to it step by step, a newer one is never written.
-constexpr int kPhienBanKho = 4;
+constexpr int kPhienBanKho = 5;
 // PRAGMA application_id: "TLXE", so another program's database is told apart.
 constexpr int kMaUngDungKho = 0x544C5845;
 // How long opening the store waits for another copy of the program holding
@@ -37,50 +37,11 @@ constexpr int kChoKhoMs = 10000;
 // How long a write from a window waits: a window never stalls longer. A
 // write that cannot be made in that time is held and written later.
 constexpr int kChoGhiCuaSoMs = 150;
-// The format of a file of held changes (--import reads it back).
-inline const QString kDangChoGhi = QStringLiteral("thilaixe-held/1");
 
 struct HoSo final {
     qint64 id = 0;
     QString ten;
 };
-
-// One attempt at a data bank's paper, as kept. Slots count from 0.
-struct BaiLam final {
-    qint64 id = 0;  // given when kept
-    qint64 hoSo = 1;
-    QString nganHang, phienBan, quyTac, hang;
-    QDateTime batDau, ketThuc;
-    std::vector<int> cau;     // question of each slot
-    std::vector<int> traLoi;  // option chosen (0: blank)
-    std::vector<int> dapAn;   // the key of each slot
-    std::vector<bool> diemLiet;
-    int canDeDat = 0;
-    // The course-end test session on a school's server it was sat in (0:
-    // none).
-    qint64 phienKiemTra = 0;
-    // A short test (ten questions of a chapter, of one's mistakes or of
-    // one's saved questions), not a paper: never counted in scores or
-    // readiness.
-    bool baiNgan = false;
-    bool laBaiNgan() const { return baiNgan; }
-    // The readiness shown before it was sat (chance of passing, chance of
-    // failing on a critical question), kept to check the estimate later.
-    std::optional<std::pair<double, double>> duDoan;
-
-    int soDung() const;
-    // Critical questions answered wrong or left blank.
-    std::vector<int> diemLietSai() const;
-    bool dat() const { return soDung() >= canDeDat && diemLietSai().empty(); }
-    // As the learning features see it.
-    LanThi lanThi() const;
-};
-
-// An attempt as JSON (as --export prints it and a file of held changes keeps
-// it): times to the second, or to the millisecond when `msGiay`.
-QJsonObject baiLamJson(const BaiLam& b, bool msGiay = false);
-// Back from that JSON; empty when it is not an attempt.
-std::optional<BaiLam> baiLamTuJson(const QJsonObject& o);
 
 // What the program keeps of its learners, wherever it is kept. A write that
 // cannot be made now is held and written before the next one (held changes
@@ -204,30 +165,39 @@ public:
     virtual std::vector<DongOnTap> tatCaOnTap(const QString& nganHang = {}) = 0;
 
     // Changes held because they could not be written yet; each write that
-    // succeeds writes them first, in order.
+    // succeeds writes them first, in order, in the same transaction.
     virtual std::size_t soChoGhi() const = 0;
-    // Writes the held changes now; true when none is left held.
-    virtual bool thuGhiLai(QString* loi = nullptr) = 0;
+    // Writes the held changes now; true when none is left held. `moLai`:
+    // the learner asked to try again, so a store file that was lost or
+    // could not be used is opened afresh under its name first.
+    virtual bool thuGhiLai(QString* loi = nullptr, bool moLai = false) = 0;
     // Why the last write failed, as the learner is told it.
     virtual const QString& lyDoChoGhi() const = 0;
+    // The held changes themselves, oldest first.
+    virtual std::vector<ThayDoi> cacChoGhi() const = 0;
     // What is held, for a person: "1 bài thi, 7 câu trả lời khi ôn".
-    virtual QString moTaChoGhi() const = 0;
-    // The held changes as a file (kDangChoGhi) that nhapChoGhi writes back.
-    virtual QByteArray xuatChoGhi() const = 0;
+    QString moTaChoGhi() const;
+    // The held changes as a file (vietTepChoGhi) that --import writes back.
+    QByteArray xuatChoGhi() const;
     // Saves them to `tep` (replaced whole, or left as it was).
     bool luuChoGhiRaTep(const QString& tep, QString* loi) const;
-    // Writes a file of held changes into the store, all or nothing, once:
-    // a file already imported is refused. The count of changes written, or
+    // Writes changes read back from such a file (checked and scored again
+    // by the caller) in one transaction, all or nothing, each id at most
+    // once: how many were new and how many had been written before, or
     // nothing with the reason in `loi`.
-    virtual std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi) = 0;
+    struct KetQuaNhap final {
+        int moi = 0, daCo = 0;
+    };
+    virtual std::optional<KetQuaNhap> nhapThayDoi(const std::vector<ThayDoi>& ds, QString* loi) = 0;
     // How long a write waits for another copy holding the store.
     virtual void datThoiGianCho(int ms) = 0;
 
+    // How many held changes are a lot: at that count the learner is asked
+    // to save them to a file (nothing is dropped at any count).
+    static constexpr std::size_t kChoGhiNhieu = 10000;
+
 protected:
     KhoHocVien() = default;
-    // "1 bài thi, 7 câu trả lời khi ôn" from the held changes' kinds
-    // ("attempt", "practice", ...) and their counts.
-    static QString moTaTheoLoai(const QHash<QString, int>& dem);
     KhoHocVien(const KhoHocVien&) = delete;
     KhoHocVien& operator=(const KhoHocVien&) = delete;
 

@@ -57,25 +57,6 @@ const QString kNopBai = QStringLiteral("SELECT thilaixe_hand_in(?, ?, ?, ?, ?, ?
                                        "?::integer[], ?::integer[], ?::integer[], ?, "
                                        "?, ?::integer[], ?, ?, ?)");
 
-QString loai(const QJsonObject& td) { return td.value(QStringLiteral("kind")).toString(); }
-
-// What a held change does to a view read before it is sent.
-void apVaoOnTap(const QJsonObject& td, qint64 hoSo, const QString& nganHang, SoOnTap& onTap)
-{
-    if (loai(td) == QLatin1String("practice")) {
-        const int cau = td.value(QStringLiteral("question")).toInt();
-        if (td.value(QStringLiteral("profile")).toInteger() == hoSo
-            && td.value(QStringLiteral("bank")).toString() == nganHang && onTap.coCau(cau))
-            traLoiMuc(onTap.muc[static_cast<std::size_t>(cau)], td.value(QStringLiteral("right")).toBool());
-    } else if (loai(td) == QLatin1String("attempt")) {
-        const std::optional<BaiLam> b = baiLamTuJson(td.value(QStringLiteral("attempt")).toObject());
-        if (b && b->hoSo == hoSo && b->nganHang == nganHang)
-            for (int q : cauBiSai(b->lanThi()))
-                if (onTap.coCau(q))
-                    boVaoDanhSach(onTap.muc[static_cast<std::size_t>(q)]);
-    }
-}
-
 }  // namespace
 
 KhoMayChu::KhoMayChu(KetNoiMayChu k, const QString& tepHopThu) : m_k(std::move(k)), m_hopThu(tepHopThu)
@@ -90,11 +71,24 @@ KhoMayChu::KhoMayChu(KetNoiMayChu k, const QString& tepHopThu) : m_k(std::move(k
     if (!m_k.mo(m_ketNoi, &loi)) {
         m_lanThuCuoi.start();
         m_saiDangNhap = loi == txt::kMcSaiDangNhap;
-        m_canhBao = txt::kMcKhongToiGiu.arg(m_moTa, loi, QDir::toNativeSeparators(m_hopThu.tep()));
+        m_canhBao = m_hopThu.canhBao().isEmpty()
+                        ? txt::kMcKhongToiGiu.arg(m_moTa, loi, QDir::toNativeSeparators(m_hopThu.tep()))
+                        : txt::kMcKhongToiBoNho.arg(m_moTa, loi, m_hopThu.canhBao());
         return;
     }
     m_lenh.datKetNoi(m_ketNoi);
     kiemTraLuocDo();
+}
+
+const QString& KhoMayChu::canhBao() const
+{
+    // What is wrong with the outbox is said too, whether or not the server
+    // is there: a paper handed in later would wait in it.
+    const QString& hop = m_hopThu.canhBao();
+    m_canhBaoDu = hop.isEmpty() || m_canhBao.contains(hop) ? m_canhBao
+                  : m_canhBao.isEmpty()                    ? txt::kMcHopThuCanhBao.arg(hop)
+                                        : m_canhBao + QStringLiteral("\n\n") + txt::kMcHopThuCanhBao.arg(hop);
+    return m_canhBaoDu;
 }
 
 KhoMayChu::~KhoMayChu()
@@ -120,12 +114,12 @@ void KhoMayChu::kiemTraLuocDo()
         m_canhBao = txt::kMcChuaCaiDat.arg(m_moTa);
         return;
     }
-    if (v > kPhienBanKho || vt > kPhienBanTruong) {
+    if (v > kPhienBanKhoMayChu || vt > kPhienBanTruong) {
         m_canhBao = txt::kMcMoiHon.arg(m_moTa).arg(v);
         return;
     }
-    if (v < kPhienBanKho || vt < kPhienBanTruong) {
-        m_canhBao = txt::kMcCanNangCap.arg(m_moTa).arg(v).arg(kPhienBanKho);
+    if (v < kPhienBanKhoMayChu || vt < kPhienBanTruong) {
+        m_canhBao = txt::kMcCanNangCap.arg(m_moTa).arg(v).arg(kPhienBanKhoMayChu);
         return;
     }
     m_lenh.chay(
@@ -247,16 +241,14 @@ bool KhoMayChu::doc(const std::function<bool()>& viec)
     return false;
 }
 
-bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
+bool KhoMayChu::apDung(const ThayDoi& td, SauThayDoi* sau)
 {
-    const QString uid = td.value(QStringLiteral("uid")).toString();
-    const QString kind = loai(td);
-    const std::optional<BaiLam> bai = kind == QLatin1String("attempt")
-                                          ? baiLamTuJson(td.value(QStringLiteral("attempt")).toObject())
-                                          : std::nullopt;
-    const qint64 hoSo = bai ? bai->hoSo : td.value(QStringLiteral("profile")).toInteger(kHoSoMacDinh);
-    const QString nganHang = td.value(QStringLiteral("bank")).toString();
-    const int cau = td.value(QStringLiteral("question")).toInt();
+    const QString& uid = td.uid;
+    const std::optional<BaiLam> bai =
+        td.loai == ThayDoi::Loai::BaiLam ? std::optional<BaiLam>(td.bai) : std::nullopt;
+    const qint64 hoSo = td.hoSo;
+    const QString& nganHang = td.nganHang;
+    const int cau = td.cau;
     // Taken once: a change sent again (its reply lost) is already there.
     // A paper, its slots, its prediction, its misses into practice and its
     // course-end test's record, in one call to the server (one round trip
@@ -312,7 +304,8 @@ bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
         if (moi == 0)
             return true;
     }
-    if (kind == QLatin1String("practice")) {
+    switch (td.loai) {
+    case ThayDoi::Loai::OnTap: {
         MucOnTap m;
         if (!m_lenh.chay(
                 QStringLiteral("SELECT in_list, streak, \"right\", wrong FROM practice WHERE profile = ? AND "
@@ -322,35 +315,36 @@ bool KhoMayChu::apDung(const QJsonObject& td, SauThayDoi* sau)
                         m = docMuc(q, 0);
                 }))
             return false;
-        const bool roi = traLoiMuc(m, td.value(QStringLiteral("right")).toBool());
+        const bool roi = traLoiMuc(m, td.dung);
         if (sau) {
             sau->muc = m;
             sau->roi = roi;
         }
         return m_lenh.chay(kGhiOnTap, {hoSo, nganHang, cau, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai});
     }
-    if (kind == QLatin1String("critical_right"))
+    case ThayDoi::Loai::DiemLiet:
         return m_lenh.chay(
             QStringLiteral("INSERT INTO critical_right(profile, bank, question, day) VALUES(?, ?, ?, ?) "
                            "ON CONFLICT DO NOTHING"),
-            {hoSo, nganHang, cau, td.value(QStringLiteral("day")).toString()});
-    if (kind == QLatin1String("answer"))
+            {hoSo, nganHang, cau, td.ngay});
+    case ThayDoi::Loai::TraLoi:
         return m_lenh.chay(
             QStringLiteral(
                 "INSERT INTO answer(profile, bank, question, at, \"right\") VALUES(?, ?, ?, ?, ?)"),
-            {hoSo, nganHang, cau, td.value(QStringLiteral("at")).toInteger(),
-             td.value(QStringLiteral("right")).toBool() ? 1 : 0});
-    if (kind == QLatin1String("setting"))
+            {hoSo, nganHang, cau, td.luc, td.dung ? 1 : 0});
+    case ThayDoi::Loai::CaiDat:
         return m_lenh.chay(
             QStringLiteral("INSERT INTO setting(profile, key, value) VALUES(?, ?, ?) ON CONFLICT "
                            "(profile, key) DO UPDATE SET value = excluded.value"),
-            {hoSo, td.value(QStringLiteral("key")).toString(), td.value(QStringLiteral("value")).toString()});
+            {hoSo, td.khoa, td.giaTri});
+    case ThayDoi::Loai::BaiLam: break;
+    }
     return true;
 }
 
-std::vector<QJsonObject> KhoMayChu::choCuaToi() const
+std::vector<ThayDoi> KhoMayChu::cacChoGhi() const
 {
-    std::vector<QJsonObject> kq;
+    std::vector<ThayDoi> kq;
     for (const HopThuDi::Thu& t : m_hopThu.cacThu(m_mayChu, m_dangNhap))
         kq.push_back(t.thayDoi);
     return kq;
@@ -374,13 +368,11 @@ KhoMayChu::KetQua KhoMayChu::guiHopThu()
     return KetQua::Xong;
 }
 
-bool KhoMayChu::ghi(QJsonObject td, QString* loi, SauThayDoi* sau)
+bool KhoMayChu::ghi(const ThayDoi& td, QString* loi, SauThayDoi* sau)
 {
-    if (!td.contains(QStringLiteral("uid")))
-        td.insert(QStringLiteral("uid"), QUuid::createUuid().toString(QUuid::WithoutBraces));
     KetQua kq = guiHopThu();
     if (kq == KetQua::Xong)
-        kq = giaoDich([&] { return apDung(td, sau); }, loai(td) == QLatin1String("attempt"));
+        kq = giaoDich([&] { return apDung(td, sau); }, td.loai == ThayDoi::Loai::BaiLam);
     if (kq == KetQua::Xong) {
         m_lyDoCho.clear();
         return true;
@@ -400,6 +392,9 @@ bool KhoMayChu::ghi(QJsonObject td, QString* loi, SauThayDoi* sau)
 
 QString KhoMayChu::thongBaoLoiGhi(const QString& lyDo) const
 {
+    // Where what waits is, truthfully: the outbox file, or only memory.
+    if (m_hopThu.coTrongBoNho())
+        return txt::kMcDaGiuBoNho.arg(m_moTa, lyDo, moTaChoGhi(), m_hopThu.canhBao());
     return txt::kMcDaGiu.arg(m_moTa, lyDo, moTaChoGhi(), QDir::toNativeSeparators(m_hopThu.tep()));
 }
 
@@ -453,11 +448,10 @@ std::optional<qint64> KhoMayChu::themHoSo(const QString& ten, QString* loi)
 QString KhoMayChu::caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh)
 {
     // The last one held wins over the server's.
-    const std::vector<QJsonObject> cho = choCuaToi();
+    const std::vector<ThayDoi> cho = cacChoGhi();
     for (auto it = cho.rbegin(); it != cho.rend(); ++it)
-        if (loai(*it) == QLatin1String("setting") && it->value(QStringLiteral("profile")).toInteger() == hoSo
-            && it->value(QStringLiteral("key")).toString() == khoa)
-            return it->value(QStringLiteral("value")).toString();
+        if (it->loai == ThayDoi::Loai::CaiDat && it->hoSo == hoSo && it->khoa == khoa)
+            return it->giaTri;
     QString kq = macDinh;
     doc([&] {
         return m_lenh.chay(QStringLiteral("SELECT value FROM setting WHERE profile = ? AND key = ?"),
@@ -471,11 +465,7 @@ QString KhoMayChu::caiDat(qint64 hoSo, const QString& khoa, const QString& macDi
 
 bool KhoMayChu::datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi)
 {
-    return ghi({{QStringLiteral("kind"), QStringLiteral("setting")},
-                {QStringLiteral("profile"), hoSo},
-                {QStringLiteral("key"), khoa},
-                {QStringLiteral("value"), giaTri}},
-               loi);
+    return ghi(ThayDoi::caiDat(hoSo, khoa, giaTri), loi);
 }
 
 SoOnTap KhoMayChu::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
@@ -496,7 +486,7 @@ SoOnTap KhoMayChu::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
                            onTap.daGop.insert(q.value(0).toString().toLatin1());
                    });
     });
-    for (const QJsonObject& td : choCuaToi())
+    for (const ThayDoi& td : cacChoGhi())
         apVaoOnTap(td, hoSo, nganHang, onTap);
     return onTap;
 }
@@ -505,12 +495,7 @@ bool KhoMayChu::traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool 
                             bool* roi, QString* loi)
 {
     SauThayDoi kq;
-    const bool xong = ghi({{QStringLiteral("kind"), QStringLiteral("practice")},
-                           {QStringLiteral("profile"), hoSo},
-                           {QStringLiteral("bank"), nganHang},
-                           {QStringLiteral("question"), cau},
-                           {QStringLiteral("right"), dung}},
-                          loi, &kq);
+    const bool xong = ghi(ThayDoi::onTap(hoSo, nganHang, cau, dung), loi, &kq);
     if (!xong) {
         // Held: the view with the waiting changes says what it will be.
         const SoOnTap onTap = docOnTap(hoSo, nganHang, std::max(cau, 1));
@@ -577,9 +562,7 @@ bool KhoMayChu::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, co
 std::optional<qint64> KhoMayChu::luuBaiLam(const BaiLam& b, QString* loi)
 {
     SauThayDoi kq;
-    if (!ghi({{QStringLiteral("kind"), QStringLiteral("attempt")},
-              {QStringLiteral("attempt"), baiLamJson(b, true)}},
-             loi, &kq))
+    if (!ghi(ThayDoi::baiLam(b), loi, &kq))
         return std::nullopt;
     return kq.id;
 }
@@ -649,12 +632,7 @@ std::vector<BaiLam> KhoMayChu::cacBaiLam(std::optional<qint64> hoSo, const QStri
 bool KhoMayChu::ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
                                 QString* loi)
 {
-    return ghi({{QStringLiteral("kind"), QStringLiteral("critical_right")},
-                {QStringLiteral("profile"), hoSo},
-                {QStringLiteral("bank"), nganHang},
-                {QStringLiteral("question"), cau},
-                {QStringLiteral("day"), ngay.toString(Qt::ISODate)}},
-               loi);
+    return ghi(ThayDoi::diemLiet(hoSo, nganHang, cau, ngay.toString(Qt::ISODate)), loi);
 }
 
 QHash<int, int> KhoMayChu::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang)
@@ -676,13 +654,7 @@ QHash<int, int> KhoMayChu::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHa
 bool KhoMayChu::ghiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, const QDateTime& luc,
                           QString* loi)
 {
-    return ghi({{QStringLiteral("kind"), QStringLiteral("answer")},
-                {QStringLiteral("profile"), hoSo},
-                {QStringLiteral("bank"), nganHang},
-                {QStringLiteral("question"), cau},
-                {QStringLiteral("at"), lucDongHo(luc)},
-                {QStringLiteral("right"), dung}},
-               loi);
+    return ghi(ThayDoi::traLoi(hoSo, nganHang, cau, dung, lucDongHo(luc)), loi);
 }
 
 std::vector<KhoHocVien::TraLoiDaGhi> KhoMayChu::cacTraLoi(qint64 hoSo, const QString& nganHang)
@@ -698,12 +670,9 @@ std::vector<KhoHocVien::TraLoiDaGhi> KhoMayChu::cacTraLoi(qint64 hoSo, const QSt
                     kq.push_back({q.value(0).toInt(), q.value(1).toLongLong(), q.value(2).toInt() != 0});
             });
     });
-    for (const QJsonObject& td : choCuaToi())
-        if (loai(td) == QLatin1String("answer") && td.value(QStringLiteral("profile")).toInteger() == hoSo
-            && td.value(QStringLiteral("bank")).toString() == nganHang)
-            kq.push_back({td.value(QStringLiteral("question")).toInt(),
-                          td.value(QStringLiteral("at")).toInteger(),
-                          td.value(QStringLiteral("right")).toBool()});
+    for (const ThayDoi& td : cacChoGhi())
+        if (td.loai == ThayDoi::Loai::TraLoi && td.hoSo == hoSo && td.nganHang == nganHang)
+            kq.push_back({td.cau, td.luc, td.dung});
     return kq;
 }
 
@@ -727,7 +696,7 @@ std::vector<KhoHocVien::DongOnTap> KhoMayChu::tatCaOnTap(const QString& nganHang
 
 std::size_t KhoMayChu::soChoGhi() const { return m_hopThu.cacThu(m_mayChu, m_dangNhap).size(); }
 
-bool KhoMayChu::thuGhiLai(QString* loi)
+bool KhoMayChu::thuGhiLai(QString* loi, bool)
 {
     if (guiHopThu() == KetQua::Xong && soChoGhi() == 0)
         return true;
@@ -736,75 +705,38 @@ bool KhoMayChu::thuGhiLai(QString* loi)
     return false;
 }
 
-QString KhoMayChu::moTaChoGhi() const
+std::optional<KhoHocVien::KetQuaNhap> KhoMayChu::nhapThayDoi(const std::vector<ThayDoi>& ds, QString* loi)
 {
-    QHash<QString, int> dem;
-    for (const QJsonObject& td : choCuaToi())
-        ++dem[loai(td)];
-    return moTaTheoLoai(dem);
-}
-
-QByteArray KhoMayChu::xuatChoGhi() const
-{
-    QJsonArray ds;
-    for (const QJsonObject& td : choCuaToi())
-        ds.append(td);
-    const QJsonObject o{{QStringLiteral("format"), kDangChoGhi},
-                        {QStringLiteral("store"), m_moTa},
-                        {QStringLiteral("reason"), m_lyDoCho},
-                        {QStringLiteral("saved"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
-                        {QStringLiteral("changes"), ds}};
-    return QJsonDocument(o).toJson(QJsonDocument::Indented);
-}
-
-std::optional<int> KhoMayChu::nhapChoGhi(const QByteArray& noiDung, QString* loi)
-{
-    const auto sai = [&](const QString& vi) -> std::optional<int> {
-        if (loi)
-            *loi = vi;
-        return std::nullopt;
-    };
-    QJsonParseError e{};
-    const QJsonObject goc = QJsonDocument::fromJson(noiDung, &e).object();
-    if (e.error != QJsonParseError::NoError || goc.value(QStringLiteral("format")).toString() != kDangChoGhi)
-        return sai(txt::kKhoKhongPhaiTepCho.arg(kDangChoGhi));
-    const QJsonArray mang = goc.value(QStringLiteral("changes")).toArray();
-    const QStringList biet{QStringLiteral("attempt"), QStringLiteral("practice"),
-                           QStringLiteral("critical_right"), QStringLiteral("answer"),
-                           QStringLiteral("setting")};
-    for (qsizetype i = 0; i < mang.size(); ++i) {
-        const QJsonObject o = mang[i].toObject();
-        if (!biet.contains(loai(o)))
-            return sai(txt::kKhoChoKhongDoc.arg(i + 1).arg(loai(o)));
-        if (loai(o) == QLatin1String("attempt")
-            && !baiLamTuJson(o.value(QStringLiteral("attempt")).toObject()))
-            return sai(txt::kKhoChoKhongPhaiBai.arg(i + 1));
-    }
-    // Once only: the file's digest is a change of its own.
-    const QString dau =
-        QStringLiteral("held_imported:")
-        + QString::fromLatin1(QCryptographicHash::hash(noiDung, QCryptographicHash::Sha256).toHex());
-    bool daNhap = false;
-    const KetQua kq = giaoDich([&] {
-        int moi = 0;
-        if (!m_lenh.chay(QStringLiteral(
-                             "INSERT INTO change_applied(uid, profile) VALUES(?, ?) ON CONFLICT DO NOTHING"),
-                         {dau, cacHoSo().front().id}, [&](QSqlQuery& q) { moi = q.numRowsAffected(); }))
-            return false;
-        if (moi == 0) {
-            daNhap = true;
-            return false;
-        }
-        for (const QJsonValue v : mang)
-            if (!apDung(v.toObject(), nullptr))
+    KetQuaNhap kq;
+    const KetQua xong = giaoDich([&] {
+        kq = {};
+        for (const ThayDoi& td : ds) {
+            int moi = 1;
+            // An attempt's id is taken once by the hand-in itself.
+            if (td.loai != ThayDoi::Loai::BaiLam
+                && !m_lenh.chay(QStringLiteral("INSERT INTO change_applied(uid, profile) VALUES(?, ?) ON "
+                                               "CONFLICT DO NOTHING"),
+                                {td.uid, td.hoSo}, [&](QSqlQuery& q) { moi = q.numRowsAffected(); }))
                 return false;
+            if (moi == 0) {
+                ++kq.daCo;
+                continue;
+            }
+            ThayDoi mot = td;
+            if (td.loai != ThayDoi::Loai::BaiLam)
+                mot.uid.clear();  // its id is taken above
+            if (!apDung(mot, nullptr))
+                return false;
+            ++kq.moi;
+        }
         return true;
     });
-    if (daNhap)
-        return sai(txt::kKhoChoDaGhi);
-    if (kq != KetQua::Xong)
-        return sai(m_lyDoCho);
-    return static_cast<int>(mang.size());
+    if (xong != KetQua::Xong) {
+        if (loi)
+            *loi = m_lyDoCho;
+        return std::nullopt;
+    }
+    return kq;
 }
 
 void KhoMayChu::datThoiGianCho(int ms)

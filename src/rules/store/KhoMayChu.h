@@ -22,7 +22,10 @@
 
 namespace thilaixe {
 
-// The server's own part, beside the learner's data (kPhienBanKho): courses,
+// The learner's data on a server, step by step as in the SQLite store (its
+// ids of changes applied are the school's part).
+constexpr int kPhienBanKhoMayChu = 4;
+// The server's own part, beside the learner's data: courses,
 // learners' sign-in, test sessions. Brought up step by step as the data is.
 constexpr int kPhienBanTruong = 1;
 
@@ -98,7 +101,7 @@ struct KetQuaCaiDat final {
 // Creates or upgrades the schema, the roles and their rights on the server
 // (as its administrator, or the database's owner with CREATEROLE); safe to
 // run again. `denPhienBan` stops at an older version (to test upgrades).
-KetQuaCaiDat caiDatMayChu(const KetNoiMayChu& k, int denPhienBan = kPhienBanKho);
+KetQuaCaiDat caiDatMayChu(const KetNoiMayChu& k, int denPhienBan = kPhienBanKhoMayChu);
 
 class KhoMayChu final : public KhoHocVien {
 public:
@@ -118,7 +121,7 @@ public:
     bool saiDangNhap() const { return m_saiDangNhap; }
 
     const QString& tep() const override { return m_moTa; }
-    const QString& canhBao() const override { return m_canhBao; }
+    const QString& canhBao() const override;
     bool trongBoNho() const override { return false; }
     const QString& thongBaoNhap() const override { return m_khongCo; }
     QString thongBaoLoiGhi(const QString& lyDo) const override;
@@ -146,11 +149,10 @@ public:
     std::vector<DongOnTap> tatCaOnTap(const QString& nganHang = {}) override;
 
     std::size_t soChoGhi() const override;
-    bool thuGhiLai(QString* loi = nullptr) override;
+    bool thuGhiLai(QString* loi = nullptr, bool moLai = false) override;
     const QString& lyDoChoGhi() const override { return m_lyDoCho; }
-    QString moTaChoGhi() const override;
-    QByteArray xuatChoGhi() const override;
-    std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi) override;
+    std::vector<ThayDoi> cacChoGhi() const override;
+    std::optional<KetQuaNhap> nhapThayDoi(const std::vector<ThayDoi>& ds, QString* loi) override;
     void datThoiGianCho(int ms) override;
 
     // A teacher's: a course, and a learner of it who signs in with `pin`
@@ -211,12 +213,11 @@ private:
     KetQua giaoDich(const std::function<bool()>& viec, bool motLenh = false);
     // Reads; once more on a new connection when the server was away.
     bool doc(const std::function<bool()>& viec);
-    bool apDung(const QJsonObject& td, SauThayDoi* sau);
+    bool apDung(const ThayDoi& td, SauThayDoi* sau);
     // Sends what waits in the outbox (this sign-in's; a teacher's: all).
     KetQua guiHopThu();
     // Writes a change now, or keeps it in the outbox.
-    bool ghi(QJsonObject td, QString* loi, SauThayDoi* sau = nullptr);
-    std::vector<QJsonObject> choCuaToi() const;
+    bool ghi(const ThayDoi& td, QString* loi, SauThayDoi* sau = nullptr);
     // One statement that writes and gives back an id, in a transaction;
     // nothing with the reason in `loi`.
     std::optional<qint64> ghiLayId(const QString& sql, const QVariantList& giaTri, QString* loi);
@@ -224,6 +225,7 @@ private:
     KetNoiMayChu m_k;
     QString m_moTa, m_mayChu, m_ketNoi;
     QString m_canhBao, m_khongCo, m_lyDoCho;
+    mutable QString m_canhBaoDu;
     QString m_dangNhap;
     bool m_sanSang = false;
     bool m_laGiaoVien = false;

@@ -335,7 +335,7 @@ KetQuaCaiDat caiDatMayChu(const KetNoiMayChu& k, int denPhienBan)
                 coMeta ? doc(QStringLiteral("SELECT value::int FROM meta WHERE key = 'schema'")).toInt() : 0;
             int vt =
                 coMeta ? doc(QStringLiteral("SELECT value::int FROM meta WHERE key = 'school'")).toInt() : 0;
-            if (ok && (v > kPhienBanKho || vt > kPhienBanTruong)) {
+            if (ok && (v > kPhienBanKhoMayChu || vt > kPhienBanTruong)) {
                 kq.loi = txt::kMcMoiHon.arg(txt::kMcMoTa.arg(k.moTa())).arg(v);
                 ok = false;
             }
@@ -357,7 +357,7 @@ KetQuaCaiDat caiDatMayChu(const KetNoiMayChu& k, int denPhienBan)
                                  .arg(v + 1));
             }
             // The school's part sits on the whole learner's data.
-            for (; ok && v == kPhienBanKho && vt < kPhienBanTruong; ++vt) {
+            for (; ok && v == kPhienBanKhoMayChu && vt < kPhienBanTruong; ++vt) {
                 for (const QString& sql : cacBuocTruong()[static_cast<std::size_t>(vt)])
                     ok = ok && chay(sql);
                 ok = ok

@@ -43,18 +43,25 @@ PhienKiemTra docPhien(const QSqlQuery& q)
 
 const QString kCotPhien = QStringLiteral("id, course, class, rules, bank, opens, minutes, closed");
 
-// A field as a spreadsheet reads it back.
+// A field as a spreadsheet reads it back: quoted when it holds a line
+// break (CR or LF), a quote or the separator; and one that a spreadsheet
+// would take for a formula (=, +, - or @ first, after any blanks or control
+// characters) is kept as text by a leading apostrophe.
 QString oCsv(const QString& s)
 {
-    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) && !s.contains(QLatin1Char('\n'))
-        && !s.startsWith(QLatin1Char('=')) && !s.startsWith(QLatin1Char('+'))
-        && !s.startsWith(QLatin1Char('-')) && !s.startsWith(QLatin1Char('@')))
+    qsizetype dau = 0;
+    while (dau < s.size() && (s.at(dau).isSpace() || s.at(dau).category() == QChar::Other_Control))
+        ++dau;
+    const QChar c = dau < s.size() ? s.at(dau) : QChar();
+    const bool congThuc =
+        c == QLatin1Char('=') || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('@');
+    const bool canNhay = congThuc || s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"'))
+                         || s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r'));
+    if (!canNhay)
         return s;
     QString kq = s;
     kq.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    // A leading = + - @ would be a formula: kept as text.
-    if (kq.startsWith(QLatin1Char('=')) || kq.startsWith(QLatin1Char('+')) || kq.startsWith(QLatin1Char('-'))
-        || kq.startsWith(QLatin1Char('@')))
+    if (congThuc)
         kq.prepend(QLatin1Char('\''));
     return QLatin1Char('"') + kq + QLatin1Char('"');
 }
@@ -64,7 +71,7 @@ QString oCsv(const QString& s)
 QByteArray csvKhoaHoc(const KhoaHoc& k, const std::vector<HocVienKhoaHoc>& ds, int soCauDiemLiet)
 {
     QStringList dong;
-    dong << QStringList{txt::kCsvKhoaHoc, oCsv(k.ma), oCsv(k.ten), txt::kCsvHang, k.hang}.join(
+    dong << QStringList{txt::kCsvKhoaHoc, oCsv(k.ma), oCsv(k.ten), txt::kCsvHang, oCsv(k.hang)}.join(
         QLatin1Char(','));
     dong << txt::kCsvTieuDe;
     for (const HocVienKhoaHoc& h : ds)

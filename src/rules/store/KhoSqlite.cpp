@@ -96,20 +96,15 @@ std::optional<qint64> KhoSqlite::themHoSo(const QString& ten, QString* loi)
         if (m_lenh.chayMotLan(q, QStringLiteral("SELECT id FROM profile WHERE name = ?"), {goc}) && q.next())
             return q.value(0).toLongLong();
     }
-    const std::size_t choTruoc = m_choGhi.size();
-    const bool xong =
-        giaoDich({[goc](LenhSql& d) {
-                      return d.chay(QStringLiteral("INSERT OR IGNORE INTO profile(name, created) "
-                                                   "VALUES(?, datetime('now'))"),
-                                    {goc});
-                  },
-                  {}},
-                 loi);
-    if (!xong) {
-        if (m_choGhi.size() > choTruoc)
-            m_choGhi.pop_back();  // a profile is made again on purpose, not later
+    // A profile is made again on purpose, not later: never held.
+    if (!giaoDichRieng(
+            [&] {
+                return m_lenh.chay(QStringLiteral("INSERT OR IGNORE INTO profile(name, created) "
+                                                  "VALUES(?, datetime('now'))"),
+                                   {goc});
+            },
+            loi))
         return std::nullopt;
-    }
     QSqlQuery q(db);
     if (m_lenh.chayMotLan(q, QStringLiteral("SELECT id FROM profile WHERE name = ?"), {goc}) && q.next())
         id = q.value(0).toLongLong();
@@ -127,23 +122,10 @@ QString KhoSqlite::caiDat(qint64 hoSo, const QString& khoa, const QString& macDi
     return macDinh;
 }
 
-KhoSqlite::ThayDoi KhoSqlite::thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri)
-{
-    return {[=](LenhSql& lenh) {
-                return lenh.chay(
-                    QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, ?, ?)"),
-                    {hoSo, khoa, giaTri});
-            },
-            {},
-            QJsonObject{{QStringLiteral("kind"), QStringLiteral("setting")},
-                        {QStringLiteral("profile"), hoSo},
-                        {QStringLiteral("key"), khoa},
-                        {QStringLiteral("value"), giaTri}}};
-}
-
 bool KhoSqlite::datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi)
 {
-    return giaoDich(thayDoiCaiDat(hoSo, khoa, giaTri), loi);
+    const ThayDoi td = ThayDoi::caiDat(hoSo, khoa, giaTri);
+    return ghi(&td, loi);
 }
 
 SoOnTap KhoSqlite::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
@@ -165,52 +147,32 @@ SoOnTap KhoSqlite::docOnTap(qint64 hoSo, const QString& nganHang, int soCauHoi)
                           {hoSo, nganHang}))
         while (q.next())
             onTap.daGop.insert(q.value(0).toString().toLatin1());
-    for (const ThayDoi& d : m_choGhi)
-        if (d.apVao)
-            d.apVao(hoSo, nganHang, onTap);
+    for (const ChoGhi& c : m_choGhi)
+        if (!c.trongXem)
+            apVaoOnTap(c.td, hoSo, nganHang, onTap);
+    for (const GopCho& g : m_gopCho)
+        if (g.hoSo == hoSo && g.nganHang == nganHang)
+            onTap.gopLanThi(g.ds);
     return onTap;
-}
-
-KhoSqlite::ThayDoi KhoSqlite::thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
-                                           const std::shared_ptr<std::pair<MucOnTap, bool>>& ketQua)
-{
-    return {[=](LenhSql& lenh) {
-                const std::optional<MucOnTap> m = docMucTrongKho(lenh, hoSo, nganHang, cau);
-                if (!m)
-                    return false;
-                MucOnTap moi = *m;
-                ketQua->second = traLoiMuc(moi, dung);
-                ketQua->first = moi;
-                return ghiMuc(lenh, hoSo, nganHang, cau, moi);
-            },
-            [=](qint64 h, const QString& nh, SoOnTap& onTap) {
-                if (h == hoSo && nh == nganHang && onTap.coCau(cau))
-                    traLoiMuc(onTap.muc[static_cast<std::size_t>(cau)], dung);
-            },
-            QJsonObject{{QStringLiteral("kind"), QStringLiteral("practice")},
-                        {QStringLiteral("profile"), hoSo},
-                        {QStringLiteral("bank"), nganHang},
-                        {QStringLiteral("question"), cau},
-                        {QStringLiteral("right"), dung}}};
 }
 
 bool KhoSqlite::traLoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung, MucOnTap* sau,
                             bool* roi, QString* loi)
 {
     // What the store holds after it, as this answer leaves it.
-    auto ketQua = std::make_shared<std::pair<MucOnTap, bool>>();
-    const bool xong = giaoDich(thayDoiOnTap(hoSo, nganHang, cau, dung, ketQua), loi);
+    const ThayDoi td = ThayDoi::onTap(hoSo, nganHang, cau, dung);
+    SauGhi kq;
+    const bool xong = ghi(&td, loi, &kq);
     if (!xong) {
         // Held: the view with the waiting changes says what it will be.
-        SoOnTap onTap = docOnTap(hoSo, nganHang, std::max(cau, 1));
-        MucOnTap truoc = onTap.coCau(cau) ? onTap.mucCua(cau) : MucOnTap{};
-        ketQua->first = truoc;
-        ketQua->second = false;
+        const SoOnTap onTap = docOnTap(hoSo, nganHang, std::max(cau, 1));
+        kq.muc = onTap.coCau(cau) ? onTap.mucCua(cau) : MucOnTap{};
+        kq.roi = false;
     }
     if (sau)
-        *sau = ketQua->first;
+        *sau = kq.muc;
     if (roi)
-        *roi = ketQua->second;
+        *roi = kq.roi;
     return xong;
 }
 
@@ -219,133 +181,178 @@ bool KhoSqlite::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, co
 {
     {
         SoOnTap thu = docOnTap(hoSo, nganHang, soCauHoi);
-        if (!thu.gopLanThi(ds) && m_choGhi.empty())
+        if (!thu.gopLanThi(ds) && m_gopCho.empty())
             return true;  // nothing new: no write
     }
-    return giaoDich(
-        {[=](LenhSql& lenh) {
-             // The boxes as they stand, folded, and what changed written.
-             SoOnTap onTap(soCauHoi);
-             QSqlQuery q(lenh.db());
-             if (!lenh.chayMotLan(
-                     q,
-                     QStringLiteral("SELECT question, in_list, streak, right, wrong FROM practice WHERE "
-                                    "profile = ? AND bank = ?"),
-                     {hoSo, nganHang}))
-                 return false;
-             while (q.next())
-                 if (const int c = q.value(0).toInt(); onTap.coCau(c))
-                     onTap.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
-             if (!lenh.chayMotLan(
-                     q, QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"),
-                     {hoSo, nganHang}))
-                 return false;
-             while (q.next())
-                 onTap.daGop.insert(q.value(0).toString().toLatin1());
-             const SoOnTap truoc = onTap;
-             onTap.gopLanThi(ds);
-             for (int c = 1; c <= soCauHoi; ++c)
-                 if (!(onTap.mucCua(c) == truoc.mucCua(c))
-                     && !ghiMuc(lenh, hoSo, nganHang, c, onTap.mucCua(c)))
-                     return false;
-             if (!lenh.chay(QStringLiteral("DELETE FROM practice_folded WHERE profile = ? AND bank = ?"),
-                            {hoSo, nganHang}))
-                 return false;
-             for (const QByteArray& k : onTap.daGop)
-                 if (!lenh.chay(
-                         QStringLiteral("INSERT INTO practice_folded(profile, bank, exam) VALUES(?, ?, ?)"),
-                         {hoSo, nganHang, QString::fromLatin1(k)}))
-                     return false;
-             return true;
-         },
-         [=](qint64 h, const QString& nh, SoOnTap& onTap) {
-             if (h == hoSo && nh == nganHang)
-                 onTap.gopLanThi(ds);
-         }},
-        loi);
+    GopCho g{hoSo, nganHang, soCauHoi, ds};
+    if (giaoDichRieng([&] { return ghiGop(g); }, loi))
+        return true;
+    // Shown meanwhile, and written with the next write that succeeds.
+    std::erase_if(m_gopCho, [&](const GopCho& c) { return c.hoSo == hoSo && c.nganHang == nganHang; });
+    m_gopCho.push_back(std::move(g));
+    return false;
 }
 
-KhoSqlite::ThayDoi KhoSqlite::thayDoiBaiLam(const BaiLam& b, const std::shared_ptr<qint64>& id)
+bool KhoSqlite::ghiGop(const GopCho& g)
 {
-    return {[b, id](LenhSql& lenh) {
-                if (!lenh.chay(QStringLiteral(
-                                   "INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
-                                   "ended, pass_mark, kind) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                               {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
-                                b.batDau.toUTC().toString(Qt::ISODateWithMs),
-                                b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat,
-                                b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper")},
-                               [&](QSqlQuery& r) { *id = r.lastInsertId().toLongLong(); }))
-                    return false;
-                if (b.duDoan
-                    && !lenh.chay(
-                        QStringLiteral("INSERT INTO prediction(attempt, pass, critical) VALUES(?, ?, ?)"),
-                        {*id, b.duDoan->first, b.duDoan->second}))
-                    return false;
-                // Every slot in one statement (the row count never changes
-                // between attempts of a class, so it is prepared once).
-                const LanThi l = b.lanThi();
-                static QHash<std::size_t, QString> cauLenh;
-                QString& sql = cauLenh[b.cau.size()];
-                if (sql.isEmpty()) {
-                    sql = QStringLiteral(
-                        "INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) VALUES");
-                    for (std::size_t i = 0; i < b.cau.size(); ++i)
-                        sql += i == 0 ? QStringLiteral("(?,?,?,?,?,?)") : QStringLiteral(",(?,?,?,?,?,?)");
-                }
-                QVariantList gt;
-                gt.reserve(static_cast<qsizetype>(b.cau.size()) * 6);
-                for (std::size_t i = 0; i < b.cau.size(); ++i) {
-                    gt << *id << static_cast<int>(i) << b.cau[i] << (i < b.traLoi.size() ? b.traLoi[i] : 0)
-                       << (i < b.dapAn.size() ? b.dapAn[i] : 0) << (l.diemLiet[i + 1] ? 1 : 0);
-                }
-                if (!b.cau.empty() && !lenh.chay(sql, gt))
-                    return false;
-                // Every miss goes (back) into the practice list as the rule
-                // says (boVaoDanhSach): the fields it sets are written, for
-                // them all in one statement, and the counts stay.
-                MucOnTap vao;
-                boVaoDanhSach(vao);
-                QVariantList sai;
-                for (int q : cauBiSai(l))
-                    sai << b.hoSo << b.nganHang << q << (vao.canOn ? 1 : 0) << vao.dungLienTiep;
-                if (!sai.isEmpty()) {
-                    static QHash<qsizetype, QString> lenhSai;
-                    QString& sqlSai = lenhSai[sai.size() / 5];
-                    if (sqlSai.isEmpty()) {
-                        sqlSai = QStringLiteral(
-                            "INSERT INTO practice(profile, bank, question, in_list, streak, right, "
-                            "wrong) VALUES");
-                        for (qsizetype k = 0; k < sai.size() / 5; ++k)
-                            sqlSai += k == 0 ? QStringLiteral("(?, ?, ?, ?, ?, 0, 0)")
-                                             : QStringLiteral(",(?, ?, ?, ?, ?, 0, 0)");
-                        sqlSai +=
-                            QStringLiteral(" ON CONFLICT(profile, bank, question) DO UPDATE SET in_list = "
-                                           "excluded.in_list, streak = excluded.streak");
-                    }
-                    if (!lenh.chay(sqlSai, sai))
-                        return false;
-                }
-                return true;
-            },
-            [b](qint64 h, const QString& nh, SoOnTap& onTap) {
-                if (h != b.hoSo || nh != b.nganHang)
-                    return;
-                for (int q : cauBiSai(b.lanThi()))
-                    if (onTap.coCau(q))
-                        boVaoDanhSach(onTap.muc[static_cast<std::size_t>(q)]);
-            },
-            QJsonObject{{QStringLiteral("kind"), QStringLiteral("attempt")},
-                        {QStringLiteral("attempt"), baiLamJson(b, true)}}};
+    // The boxes as they stand, folded, and what changed written.
+    SoOnTap onTap(g.soCauHoi);
+    QSqlQuery q(m_lenh.db());
+    if (!m_lenh.chayMotLan(
+            q,
+            QStringLiteral("SELECT question, in_list, streak, right, wrong FROM practice WHERE "
+                           "profile = ? AND bank = ?"),
+            {g.hoSo, g.nganHang}))
+        return false;
+    while (q.next())
+        if (const int c = q.value(0).toInt(); onTap.coCau(c))
+            onTap.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
+    if (!m_lenh.chayMotLan(q,
+                           QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"),
+                           {g.hoSo, g.nganHang}))
+        return false;
+    while (q.next())
+        onTap.daGop.insert(q.value(0).toString().toLatin1());
+    const SoOnTap truoc = onTap;
+    onTap.gopLanThi(g.ds);
+    for (int c = 1; c <= g.soCauHoi; ++c)
+        if (!(onTap.mucCua(c) == truoc.mucCua(c)) && !ghiMuc(m_lenh, g.hoSo, g.nganHang, c, onTap.mucCua(c)))
+            return false;
+    for (const QByteArray& k : onTap.daGop)
+        if (!truoc.daGop.contains(k)
+            && !m_lenh.chay(
+                QStringLiteral("INSERT OR IGNORE INTO practice_folded(profile, bank, exam) VALUES(?, ?, ?)"),
+                {g.hoSo, g.nganHang, QString::fromLatin1(k)}))
+            return false;
+    return true;
 }
+
+namespace {
+
+// An attempt, its slots, its prediction and its misses into the practice
+// list, inside an open transaction.
+bool ghiBaiLam(LenhSql& lenh, const BaiLam& b, qint64* id)
+{
+    if (!lenh.chay(QStringLiteral("INSERT INTO attempt(profile, bank, bank_version, rules, class, started, "
+                                  "ended, pass_mark, kind) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                   {b.hoSo, b.nganHang, b.phienBan, b.quyTac, b.hang,
+                    b.batDau.toUTC().toString(Qt::ISODateWithMs),
+                    b.ketThuc.toUTC().toString(Qt::ISODateWithMs), b.canDeDat,
+                    b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper")},
+                   [&](QSqlQuery& r) { *id = r.lastInsertId().toLongLong(); }))
+        return false;
+    if (b.duDoan
+        && !lenh.chay(QStringLiteral("INSERT INTO prediction(attempt, pass, critical) VALUES(?, ?, ?)"),
+                      {*id, b.duDoan->first, b.duDoan->second}))
+        return false;
+    // Every slot in one statement (the row count never changes
+    // between attempts of a class, so it is prepared once).
+    const LanThi l = b.lanThi();
+    static QHash<std::size_t, QString> cauLenh;
+    QString& sql = cauLenh[b.cau.size()];
+    if (sql.isEmpty()) {
+        sql =
+            QStringLiteral("INSERT INTO attempt_slot(attempt, slot, question, answer, key, critical) VALUES");
+        for (std::size_t i = 0; i < b.cau.size(); ++i)
+            sql += i == 0 ? QStringLiteral("(?,?,?,?,?,?)") : QStringLiteral(",(?,?,?,?,?,?)");
+    }
+    QVariantList gt;
+    gt.reserve(static_cast<qsizetype>(b.cau.size()) * 6);
+    for (std::size_t i = 0; i < b.cau.size(); ++i) {
+        gt << *id << static_cast<int>(i) << b.cau[i] << (i < b.traLoi.size() ? b.traLoi[i] : 0)
+           << (i < b.dapAn.size() ? b.dapAn[i] : 0) << (l.diemLiet[i + 1] ? 1 : 0);
+    }
+    if (!b.cau.empty() && !lenh.chay(sql, gt))
+        return false;
+    // Every miss goes (back) into the practice list as the rule
+    // says (boVaoDanhSach): the fields it sets are written, for
+    // them all in one statement, and the counts stay.
+    MucOnTap vao;
+    boVaoDanhSach(vao);
+    QVariantList sai;
+    for (int q : cauBiSai(l))
+        sai << b.hoSo << b.nganHang << q << (vao.canOn ? 1 : 0) << vao.dungLienTiep;
+    if (!sai.isEmpty()) {
+        static QHash<qsizetype, QString> lenhSai;
+        QString& sqlSai = lenhSai[sai.size() / 5];
+        if (sqlSai.isEmpty()) {
+            sqlSai = QStringLiteral("INSERT INTO practice(profile, bank, question, in_list, streak, right, "
+                                    "wrong) VALUES");
+            for (qsizetype k = 0; k < sai.size() / 5; ++k)
+                sqlSai += k == 0 ? QStringLiteral("(?, ?, ?, ?, ?, 0, 0)")
+                                 : QStringLiteral(",(?, ?, ?, ?, ?, 0, 0)");
+            sqlSai += QStringLiteral(" ON CONFLICT(profile, bank, question) DO UPDATE SET in_list = "
+                                     "excluded.in_list, streak = excluded.streak");
+        }
+        if (!lenh.chay(sqlSai, sai))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 std::optional<qint64> KhoSqlite::luuBaiLam(const BaiLam& b, QString* loi)
 {
-    auto id = std::make_shared<qint64>(0);
-    const bool xong = giaoDich(thayDoiBaiLam(b, id), loi);
-    if (!xong)
+    const ThayDoi td = ThayDoi::baiLam(b);
+    SauGhi kq;
+    if (!ghi(&td, loi, &kq))
         return std::nullopt;
-    return *id;
+    return kq.id;
+}
+
+bool KhoSqlite::ghiThayDoi(const ThayDoi& td, bool ghiUid, SauGhi* sau, bool* daCo)
+{
+    if (daCo)
+        *daCo = false;
+    if (ghiUid && !td.uid.isEmpty()) {
+        int moi = 0;
+        if (!m_lenh.chay(
+                QStringLiteral("INSERT OR IGNORE INTO change_applied(uid, at) VALUES(?, datetime('now'))"),
+                {td.uid}, [&](QSqlQuery& q) { moi = q.numRowsAffected(); }))
+            return false;
+        if (moi == 0) {
+            if (daCo)
+                *daCo = true;  // written before: once only
+            return true;
+        }
+    }
+    switch (td.loai) {
+    case ThayDoi::Loai::BaiLam: {
+        qint64 id = 0;
+        if (!ghiBaiLam(m_lenh, td.bai, &id))
+            return false;
+        if (sau)
+            sau->id = id;
+        return true;
+    }
+    case ThayDoi::Loai::OnTap: {
+        const std::optional<MucOnTap> m = docMucTrongKho(m_lenh, td.hoSo, td.nganHang, td.cau);
+        if (!m)
+            return false;
+        MucOnTap moi = *m;
+        const bool roi = traLoiMuc(moi, td.dung);
+        if (sau) {
+            sau->muc = moi;
+            sau->roi = roi;
+        }
+        return ghiMuc(m_lenh, td.hoSo, td.nganHang, td.cau, moi);
+    }
+    case ThayDoi::Loai::DiemLiet:
+        return m_lenh.chay(
+            QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, day) "
+                           "VALUES(?, ?, ?, ?)"),
+            {td.hoSo, td.nganHang, td.cau, td.ngay});
+    case ThayDoi::Loai::TraLoi:
+        return m_lenh.chay(
+            QStringLiteral("INSERT INTO answer(profile, bank, question, at, right) VALUES(?, ?, ?, ?, ?)"),
+            {td.hoSo, td.nganHang, td.cau, td.luc, td.dung ? 1 : 0});
+    case ThayDoi::Loai::CaiDat:
+        return m_lenh.chay(
+            QStringLiteral("INSERT OR REPLACE INTO setting(profile, key, value) VALUES(?, ?, ?)"),
+            {td.hoSo, td.khoa, td.giaTri});
+    }
+    return false;
 }
 
 std::vector<BaiLam> KhoSqlite::cacBaiLam(std::optional<qint64> hoSo, const QString& nganHang)
@@ -435,27 +442,11 @@ std::vector<KhoHocVien::DongOnTap> KhoSqlite::tatCaOnTap(const QString& nganHang
     return kq;
 }
 
-KhoSqlite::ThayDoi KhoSqlite::thayDoiDiemLiet(qint64 hoSo, const QString& nganHang, int cau,
-                                              const QString& ngay)
-{
-    return {[=](LenhSql& lenh) {
-                return lenh.chay(
-                    QStringLiteral("INSERT OR IGNORE INTO critical_right(profile, bank, question, day) "
-                                   "VALUES(?, ?, ?, ?)"),
-                    {hoSo, nganHang, cau, ngay});
-            },
-            {},
-            QJsonObject{{QStringLiteral("kind"), QStringLiteral("critical_right")},
-                        {QStringLiteral("profile"), hoSo},
-                        {QStringLiteral("bank"), nganHang},
-                        {QStringLiteral("question"), cau},
-                        {QStringLiteral("day"), ngay}}};
-}
-
 bool KhoSqlite::ghiDungDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QDate& ngay,
                                 QString* loi)
 {
-    return giaoDich(thayDoiDiemLiet(hoSo, nganHang, cau, ngay.toString(Qt::ISODate)), loi);
+    const ThayDoi td = ThayDoi::diemLiet(hoSo, nganHang, cau, ngay.toString(Qt::ISODate));
+    return ghi(&td, loi);
 }
 
 QHash<int, int> KhoSqlite::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHang)
@@ -472,27 +463,11 @@ QHash<int, int> KhoSqlite::soNgayDungDiemLiet(qint64 hoSo, const QString& nganHa
     return kq;
 }
 
-KhoSqlite::ThayDoi KhoSqlite::thayDoiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung,
-                                            qint64 luc)
-{
-    return {[=](LenhSql& lenh) {
-                return lenh.chay(QStringLiteral("INSERT INTO answer(profile, bank, question, at, right) "
-                                                "VALUES(?, ?, ?, ?, ?)"),
-                                 {hoSo, nganHang, cau, luc, dung ? 1 : 0});
-            },
-            {},
-            QJsonObject{{QStringLiteral("kind"), QStringLiteral("answer")},
-                        {QStringLiteral("profile"), hoSo},
-                        {QStringLiteral("bank"), nganHang},
-                        {QStringLiteral("question"), cau},
-                        {QStringLiteral("at"), luc},
-                        {QStringLiteral("right"), dung}}};
-}
-
 bool KhoSqlite::ghiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, const QDateTime& luc,
                           QString* loi)
 {
-    return giaoDich(thayDoiTraLoi(hoSo, nganHang, cau, dung, lucDongHo(luc)), loi);
+    const ThayDoi td = ThayDoi::traLoi(hoSo, nganHang, cau, dung, lucDongHo(luc));
+    return ghi(&td, loi);
 }
 
 std::vector<KhoHocVien::TraLoiDaGhi> KhoSqlite::cacTraLoi(qint64 hoSo, const QString& nganHang)
@@ -505,13 +480,10 @@ std::vector<KhoHocVien::TraLoiDaGhi> KhoSqlite::cacTraLoi(qint64 hoSo, const QSt
                 kq.push_back({q.value(0).toInt(), q.value(1).toLongLong(), q.value(2).toInt() != 0});
         });
     // Those still held come last: they were given after all that is written.
-    for (const ThayDoi& d : m_choGhi)
-        if (d.moTa.value(QStringLiteral("kind")).toString() == QLatin1String("answer")
-            && d.moTa.value(QStringLiteral("profile")).toInteger() == hoSo
-            && d.moTa.value(QStringLiteral("bank")).toString() == nganHang)
-            kq.push_back({d.moTa.value(QStringLiteral("question")).toInt(),
-                          d.moTa.value(QStringLiteral("at")).toInteger(),
-                          d.moTa.value(QStringLiteral("right")).toBool()});
+    for (const ChoGhi& c : m_choGhi)
+        if (!c.trongXem && c.td.loai == ThayDoi::Loai::TraLoi && c.td.hoSo == hoSo
+            && c.td.nganHang == nganHang)
+            kq.push_back({c.td.cau, c.td.luc, c.td.dung});
     return kq;
 }
 

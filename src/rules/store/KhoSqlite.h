@@ -11,8 +11,11 @@
 //                        importing held changes
 //   LenhSql.h/.cpp    prepared statements and SQLite's result codes
 
+#include "rules/common/NenTang.h"
 #include "rules/store/KhoHocVien.h"
 #include "rules/store/LenhSql.h"
+
+#include <QElapsedTimer>
 
 class QSqlDatabase;
 class QSqlError;
@@ -63,11 +66,10 @@ public:
     std::vector<DongOnTap> tatCaOnTap(const QString& nganHang = {}) override;
 
     std::size_t soChoGhi() const override { return m_choGhi.size(); }
-    bool thuGhiLai(QString* loi = nullptr) override;
+    bool thuGhiLai(QString* loi = nullptr, bool moLai = false) override;
     const QString& lyDoChoGhi() const override { return m_lyDoCho; }
-    QString moTaChoGhi() const override;
-    QByteArray xuatChoGhi() const override;
-    std::optional<int> nhapChoGhi(const QByteArray& noiDung, QString* loi) override;
+    std::vector<ThayDoi> cacChoGhi() const override;
+    std::optional<KetQuaNhap> nhapThayDoi(const std::vector<ThayDoi>& ds, QString* loi) override;
     void datThoiGianCho(int ms) override;
 
 protected:
@@ -75,19 +77,43 @@ protected:
     bool datCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri, QString* loi) override;
 
 private:
-    struct ThayDoi {
-        std::function<bool(LenhSql&)> ghi;                            // inside the transaction
-        std::function<void(qint64, const QString&, SoOnTap&)> apVao;  // on a view read before it is written
-        // The change as data, to be saved to a file when it cannot be
-        // written; empty for one that can be made again from elsewhere.
-        QJsonObject moTa = {};
+    // A held change; `trongXem`: already in the copy the windows read (a
+    // store that cannot be kept is read from memory or from a copy).
+    struct ChoGhi {
+        ThayDoi td;
+        bool trongXem = false;
     };
-    static ThayDoi thayDoiBaiLam(const BaiLam& b, const std::shared_ptr<qint64>& id);
-    static ThayDoi thayDoiOnTap(qint64 hoSo, const QString& nganHang, int cau, bool dung,
-                                const std::shared_ptr<std::pair<MucOnTap, bool>>& ketQua);
-    static ThayDoi thayDoiDiemLiet(qint64 hoSo, const QString& nganHang, int cau, const QString& ngay);
-    static ThayDoi thayDoiTraLoi(qint64 hoSo, const QString& nganHang, int cau, bool dung, qint64 luc);
-    static ThayDoi thayDoiCaiDat(qint64 hoSo, const QString& khoa, const QString& giaTri);
+    // What a change gave back: the attempt's id, the practice box after it.
+    struct SauGhi {
+        qint64 id = 0;
+        MucOnTap muc;
+        bool roi = false;
+    };
+    // Writes one change inside an open transaction; `ghiUid`: its id is
+    // recorded, and a change of an id already recorded is not written again.
+    bool ghiThayDoi(const ThayDoi& td, bool ghiUid, SauGhi* sau, bool* daCo = nullptr);
+    // Writes `td` after every held change, in one transaction; when that
+    // cannot be done `td` is held behind them. `td` null: only the held ones.
+    bool ghi(const ThayDoi* td, QString* loi, SauGhi* sau = nullptr);
+    // A transaction of its own (after the held changes) for a change that is
+    // made again from elsewhere when it fails, and so is never held.
+    bool giaoDichRieng(const std::function<bool()>& viec, QString* loi);
+    // A fold of the classic history not written yet: shown in the view and
+    // written with the next write that succeeds; never saved to a file (it
+    // is made again from the history at the next start).
+    struct GopCho {
+        qint64 hoSo;
+        QString nganHang;
+        int soCauHoi;
+        std::vector<LanThi> ds;
+    };
+    bool ghiGop(const GopCho& g);
+    std::vector<GopCho> m_gopCho;
+    // Whether the file under the store's name is still the one opened.
+    bool conLaTepDaMo() const;
+    // Opens the store's file again after it was lost, replaced or could not
+    // be written (the learner asked to try again).
+    bool moLaiTep();
     QString lyDo(const QSqlError& e) const;
     void kiemTraWal(const QString& banSao, int khungTrongTep);
     bool moTep();
@@ -95,7 +121,6 @@ private:
     bool kiemTraVaNangCap(QString* viSao, bool* laCuaNguoiKhac);
     void doiCho(const QString& viSao);
     void nhapOnTapCu();
-    bool giaoDich(ThayDoi thayDoi, QString* loi, bool giu = true);
 
     QString m_tep;
     CheDo m_cheDo;
@@ -105,8 +130,14 @@ private:
     QString m_canhBao;
     QString m_thongBaoNhap;
     bool m_trongBoNho = false;
-    std::vector<ThayDoi> m_choGhi;
+    std::vector<ChoGhi> m_choGhi;
     QString m_lyDoCho;
+    // Set when what is written cannot be kept (the store runs in memory, or
+    // on a copy of a file in a folder one may not write in): why, as the
+    // held changes' reason.
+    QString m_khongLuu;
+    DanhTinhTep m_danhTinh;   // the file opened, to see it deleted or replaced
+    QElapsedTimer m_thuCuoi;  // since the last failed write of the held ones
     // What is opened: the file itself, or a copy of it read for ChiDoc.
     QString m_tepMo;
     std::shared_ptr<void> m_thuMucTam;

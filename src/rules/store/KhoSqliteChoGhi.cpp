@@ -2,72 +2,175 @@
 
 #include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
-#include "rules/databank/NganHangCauHoi.h"
 #include "rules/store/KhoSqlite.h"
-#include "rules/store/KhoSqliteNoiBo.h"
 #include "rules/store/LenhSql.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QVariant>
-#include <QtEndian>
-
-#include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <cstring>
 
 namespace thilaixe {
 
-using kho_sqlite::tenTrong;
+namespace {
 
-bool KhoSqlite::giaoDich(ThayDoi thayDoi, QString* loi, bool giu)
+// With this many held, a write that comes a moment after a failed try is
+// held behind them without a try of its own: a store that cannot be
+// written costs a learner nothing per answer, however much is held.
+constexpr std::size_t kChoGhiThuNgay = 32;
+constexpr qint64 kNghiSauLoiMs = 1000;
+
+// The failure passes (a full disk, another copy holding the file): the
+// change is held. A change the store refuses for itself would block every
+// later one, and is not kept.
+bool quaDi(const QSqlError& e)
 {
-    QSqlDatabase db = m_lenh.db();
-    const auto thatBai = [&] {
-        const QSqlError e = m_lenh.loiCuoi();
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        m_lyDoCho = m_cheDo == CheDo::ChiDoc ? txt::kKhoChiDoc : lyDo(e);
+    const MaSqlite ma = maLoi(e);
+    return ma == MaSqlite::Ban || ma == MaSqlite::BiKhoa || ma == MaSqlite::ChiDoc
+           || ma == MaSqlite::LoiDocGhi || ma == MaSqlite::Day || ma == MaSqlite::KhongMo;
+}
+
+}  // namespace
+
+bool KhoSqlite::conLaTepDaMo() const { return !m_danhTinh.co || danhTinhTep(m_tep) == m_danhTinh; }
+
+bool KhoSqlite::ghi(const ThayDoi* td, QString* loi, SauGhi* sau)
+{
+    const auto giu = [&](const QString& lyDo, bool trongXem) {
+        if (td)
+            m_choGhi.push_back({*td, trongXem});
+        m_lyDoCho = lyDo;
         if (loi)
-            *loi = m_lyDoCho;
-        // Held, to be written first by the next write that succeeds, when
-        // the failure passes (a full disk, another copy holding the file);
-        // a change the store refuses for itself would block every later
-        // one, and is not kept.
-        const MaSqlite ma = maLoi(e);
-        const bool quaDi = ma == MaSqlite::Ban || ma == MaSqlite::BiKhoa || ma == MaSqlite::ChiDoc
-                           || ma == MaSqlite::LoiDocGhi || ma == MaSqlite::Day || ma == MaSqlite::KhongMo;
-        if (giu && quaDi && m_choGhi.size() < 10000)
-            m_choGhi.push_back(std::move(thayDoi));
+            *loi = lyDo;
+        if (sau)
+            sau->id = 0;
         return false;
     };
-    if (m_cheDo == CheDo::ChiDoc || !m_lenh.chay(QStringLiteral("BEGIN IMMEDIATE")))
+    if (m_cheDo == CheDo::ChiDoc) {
+        m_lyDoCho = txt::kKhoChiDoc;
+        if (loi)
+            *loi = m_lyDoCho;
+        return false;
+    }
+    QSqlQuery lenh(m_lenh.db());
+    if (!m_khongLuu.isEmpty()) {
+        // Kept for this run only: written where the windows read it, and held
+        // like any write that could not be made, so the learner is asked
+        // before the end whether to save it to a file.
+        bool trongXem = false;
+        if (td) {
+            m_lenh.xoaLoi();
+            trongXem = m_lenh.chay(QStringLiteral("BEGIN IMMEDIATE")) && ghiThayDoi(*td, false, sau)
+                       && m_lenh.chay(QStringLiteral("COMMIT"));
+            if (!trongXem)
+                lenh.exec(QStringLiteral("ROLLBACK"));
+        }
+        return giu(m_khongLuu, trongXem);
+    }
+    // The file may have been deleted or replaced since it was opened: what
+    // is written then would go into a file no one will see again.
+    if (!conLaTepDaMo())
+        return giu(txt::kKhoMatTep, false);
+    if (td && m_choGhi.size() >= kChoGhiThuNgay && m_thuCuoi.isValid() && m_thuCuoi.elapsed() < kNghiSauLoiMs)
+        return giu(m_lyDoCho, false);
+    m_lenh.xoaLoi();
+    const auto thatBai = [&] {
+        const QSqlError e = m_lenh.loiCuoi();
+        lenh.exec(QStringLiteral("ROLLBACK"));
+        m_thuCuoi.start();
+        const QString why = lyDo(e);
+        if (quaDi(e))
+            return giu(why, false);
+        m_lyDoCho = why;
+        if (loi)
+            *loi = why;
+        return false;
+    };
+    if (!m_lenh.chay(QStringLiteral("BEGIN IMMEDIATE")))
         return thatBai();
-    for (const ThayDoi& d : m_choGhi)
-        if (!d.ghi(m_lenh))
+    for (const ChoGhi& c : m_choGhi)
+        if (!ghiThayDoi(c.td, true, nullptr))
             return thatBai();
-    if ((thayDoi.ghi && !thayDoi.ghi(m_lenh)) || !m_lenh.chay(QStringLiteral("COMMIT")))
+    for (const GopCho& g : m_gopCho)
+        if (!ghiGop(g))
+            return thatBai();
+    if ((td && !ghiThayDoi(*td, false, sau)) || !m_lenh.chay(QStringLiteral("COMMIT")))
         return thatBai();
+    // Committed into the file that was opened: if another stands under its
+    // name now, that is where nothing of this went.
+    if (!conLaTepDaMo())
+        return giu(txt::kKhoMatTep, false);
     m_choGhi.clear();
+    m_gopCho.clear();
     m_lyDoCho.clear();
+    m_thuCuoi.invalidate();
     return true;
 }
 
-bool KhoSqlite::thuGhiLai(QString* loi)
+bool KhoSqlite::giaoDichRieng(const std::function<bool()>& viec, QString* loi)
+{
+    if (m_cheDo == CheDo::ChiDoc || (m_khongLuu.isEmpty() && !conLaTepDaMo())) {
+        m_lyDoCho = m_cheDo == CheDo::ChiDoc ? txt::kKhoChiDoc : txt::kKhoMatTep;
+        if (loi)
+            *loi = m_lyDoCho;
+        return false;
+    }
+    m_lenh.xoaLoi();
+    QSqlQuery lenh(m_lenh.db());
+    bool xong = m_lenh.chay(QStringLiteral("BEGIN IMMEDIATE"));
+    // The held changes go first (they are older), unless they cannot be kept.
+    for (std::size_t i = 0; xong && m_khongLuu.isEmpty() && i < m_choGhi.size(); ++i)
+        xong = ghiThayDoi(m_choGhi[i].td, true, nullptr);
+    for (std::size_t i = 0; xong && i < m_gopCho.size(); ++i)
+        xong = ghiGop(m_gopCho[i]);
+    xong = xong && viec() && m_lenh.chay(QStringLiteral("COMMIT"));
+    if (!xong) {
+        const QSqlError e = m_lenh.loiCuoi();
+        lenh.exec(QStringLiteral("ROLLBACK"));
+        if (loi)
+            *loi = lyDo(e);
+        return false;
+    }
+    m_gopCho.clear();
+    if (m_khongLuu.isEmpty()) {
+        m_choGhi.clear();
+        m_lyDoCho.clear();
+    }
+    return true;
+}
+
+bool KhoSqlite::moLaiTep()
+{
+    m_lenh.quen();
+    {
+        QSqlDatabase db = m_lenh.db();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_ketNoi);
+    m_thuMucTam.reset();
+    m_trongBoNho = false;
+    m_khongLuu.clear();
+    m_canhBao.clear();
+    m_danhTinh = {};
+    const bool mo = moTep();
+    // Nothing held is in what is read now.
+    for (ChoGhi& c : m_choGhi)
+        c.trongXem = false;
+    datThoiGianCho(kChoGhiCuaSoMs);
+    return mo && m_khongLuu.isEmpty();
+}
+
+bool KhoSqlite::thuGhiLai(QString* loi, bool moLai)
 {
     if (m_choGhi.empty())
         return true;
-    return giaoDich({}, loi, false);
+    if (moLai && m_cheDo == CheDo::Ghi && (!m_khongLuu.isEmpty() || !conLaTepDaMo()) && !moLaiTep()) {
+        m_lyDoCho = m_khongLuu.isEmpty() ? m_canhBao : m_khongLuu;
+        if (loi)
+            *loi = m_lyDoCho;
+        return false;
+    }
+    return ghi(nullptr, loi);
 }
 
 void KhoSqlite::datThoiGianCho(int ms)
@@ -77,95 +180,38 @@ void KhoSqlite::datThoiGianCho(int ms)
     m_lenh.chayMotLan(q, QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
 }
 
-QString KhoSqlite::moTaChoGhi() const
+std::vector<ThayDoi> KhoSqlite::cacChoGhi() const
 {
-    QHash<QString, int> dem;
-    for (const ThayDoi& d : m_choGhi)
-        ++dem[d.moTa.value(QStringLiteral("kind")).toString()];
-    return moTaTheoLoai(dem);
+    std::vector<ThayDoi> kq;
+    kq.reserve(m_choGhi.size());
+    for (const ChoGhi& c : m_choGhi)
+        kq.push_back(c.td);
+    return kq;
 }
 
-QByteArray KhoSqlite::xuatChoGhi() const
+std::optional<KhoHocVien::KetQuaNhap> KhoSqlite::nhapThayDoi(const std::vector<ThayDoi>& ds, QString* loi)
 {
-    QJsonArray ds;
-    for (const ThayDoi& d : m_choGhi)
-        if (!d.moTa.isEmpty())
-            ds.append(d.moTa);
-    const QJsonObject o{{QStringLiteral("format"), kDangChoGhi},
-                        {QStringLiteral("store"), QDir::toNativeSeparators(m_tep)},
-                        {QStringLiteral("reason"), m_lyDoCho},
-                        {QStringLiteral("saved"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
-                        {QStringLiteral("changes"), ds}};
-    return QJsonDocument(o).toJson(QJsonDocument::Indented);
-}
-
-std::optional<int> KhoSqlite::nhapChoGhi(const QByteArray& noiDung, QString* loi)
-{
-    const auto sai = [&](const QString& vi) {
+    if (!m_khongLuu.isEmpty()) {
         if (loi)
-            *loi = vi;
+            *loi = m_khongLuu;
         return std::nullopt;
-    };
-    QJsonParseError e{};
-    const QJsonObject goc = QJsonDocument::fromJson(noiDung, &e).object();
-    if (e.error != QJsonParseError::NoError || goc.value(QStringLiteral("format")).toString() != kDangChoGhi)
-        return sai(txt::kKhoKhongPhaiTepCho.arg(kDangChoGhi));
-    std::vector<ThayDoi> ds;
-    const QJsonArray mang = goc.value(QStringLiteral("changes")).toArray();
-    for (qsizetype i = 0; i < mang.size(); ++i) {
-        const QJsonObject o = mang[i].toObject();
-        const QString loai = o.value(QStringLiteral("kind")).toString();
-        const qint64 hoSo = o.value(QStringLiteral("profile")).toInteger(kHoSoMacDinh);
-        const QString nh = o.value(QStringLiteral("bank")).toString();
-        const int cau = o.value(QStringLiteral("question")).toInt();
-        if (loai == QStringLiteral("attempt")) {
-            const std::optional<BaiLam> b = baiLamTuJson(o.value(QStringLiteral("attempt")).toObject());
-            if (!b)
-                return sai(txt::kKhoChoKhongPhaiBai.arg(i + 1));
-            ds.push_back(thayDoiBaiLam(*b, std::make_shared<qint64>(0)));
-        } else if (loai == QStringLiteral("practice") && !nh.isEmpty() && cau > 0) {
-            ds.push_back(thayDoiOnTap(hoSo, nh, cau, o.value(QStringLiteral("right")).toBool(),
-                                      std::make_shared<std::pair<MucOnTap, bool>>()));
-        } else if (loai == QStringLiteral("critical_right") && !nh.isEmpty() && cau > 0) {
-            ds.push_back(thayDoiDiemLiet(hoSo, nh, cau, o.value(QStringLiteral("day")).toString()));
-        } else if (loai == QStringLiteral("answer") && !nh.isEmpty() && cau > 0) {
-            ds.push_back(thayDoiTraLoi(hoSo, nh, cau, o.value(QStringLiteral("right")).toBool(),
-                                       o.value(QStringLiteral("at")).toInteger()));
-        } else if (loai == QStringLiteral("setting")) {
-            ds.push_back(thayDoiCaiDat(hoSo, o.value(QStringLiteral("key")).toString(),
-                                       o.value(QStringLiteral("value")).toString()));
-        } else {
-            return sai(txt::kKhoChoKhongDoc.arg(i + 1).arg(loai));
-        }
     }
-    // Once only: the file's digest goes in with its changes.
-    const QString dau =
-        QStringLiteral("held_imported:")
-        + QString::fromLatin1(QCryptographicHash::hash(noiDung, QCryptographicHash::Sha256).toHex());
-    bool daNhap = false;
-    const bool xong =
-        giaoDich({[&](LenhSql& lenh) {
-                      QSqlQuery q(lenh.db());
-                      if (!lenh.chayMotLan(q, QStringLiteral("SELECT 1 FROM meta WHERE key = ?"), {dau}))
-                          return false;
-                      if (q.next()) {
-                          daNhap = true;
-                          return false;
-                      }
-                      for (const ThayDoi& d : ds)
-                          if (!d.ghi(m_lenh))
-                              return false;
-                      return lenh.chay(QStringLiteral("INSERT INTO meta(key, value) VALUES(?, "
-                                                      "datetime('now'))"),
-                                       {dau});
-                  },
-                  {}},
-                 loi, false);
-    if (daNhap)
-        return sai(txt::kKhoChoDaGhi);
+    KetQuaNhap kq;
+    const bool xong = giaoDichRieng(
+        [&] {
+            kq = {};
+            for (const ThayDoi& td : ds) {
+                bool daCo = false;
+                if (!ghiThayDoi(td, true, nullptr, &daCo))
+                    return false;
+                ++(daCo ? kq.daCo : kq.moi);
+            }
+            return true;
+        },
+        loi);
     if (!xong)
         return std::nullopt;
-    return static_cast<int>(ds.size());
+    return kq;
 }
 
 }  // namespace thilaixe

@@ -89,6 +89,12 @@ const std::vector<std::vector<QString>>& cacBuoc()
         {
             // 4: an attempt's kind: a paper, or a short test.
             QStringLiteral("ALTER TABLE attempt ADD COLUMN kind TEXT NOT NULL DEFAULT 'paper'"),
+        },
+        {
+            // 5: the ids of changes written after they were held (or read
+            // back from a file), so that none is written twice.
+            QStringLiteral(
+                "CREATE TABLE change_applied(uid TEXT PRIMARY KEY, at TEXT NOT NULL) WITHOUT ROWID"),
         }};
     return buoc;
 }
@@ -207,37 +213,35 @@ void KhoSqlite::nhapOnTapCu()
     }
     QString loi;
     const SoOnTap& nhap = *so;
-    const bool xong = giaoDich(
-        {[nhap](LenhSql& lenh) {
-             QSqlQuery q(lenh.db());
-             if (!lenh.chayMotLan(q,
-                                  QStringLiteral("SELECT 1 FROM meta WHERE key = 'practice_file_imported'")))
-                 return false;
-             if (q.next())
-                 return true;  // another copy imported it a moment ago
-             for (int c = 1; c <= nhap.soCauHoi(); ++c)
-                 if (!(nhap.mucCua(c) == MucOnTap{})
-                     && !lenh.chay(
-                         QStringLiteral("INSERT OR IGNORE INTO practice(profile, bank, question, in_list, "
-                                        "streak, right, wrong) VALUES(1, ?, ?, ?, ?, ?, ?)"),
-                         {kIdNganHangCoDien, c, nhap.mucCua(c).canOn ? 1 : 0, nhap.mucCua(c).dungLienTiep,
-                          nhap.mucCua(c).dung, nhap.mucCua(c).sai}))
-                     return false;
-             for (const QByteArray& k : nhap.daGop)
-                 if (!lenh.chay(QStringLiteral(
-                                    "INSERT OR IGNORE INTO practice_folded(profile, bank, exam) VALUES(1, "
-                                    "?, ?)"),
-                                {kIdNganHangCoDien, QString::fromLatin1(k)}))
-                     return false;
-             return lenh.chay(QStringLiteral("INSERT INTO meta(key, value) VALUES('practice_file_imported', "
-                                             "datetime('now'))"));
-         },
-         {}},
+    const bool xong = giaoDichRieng(
+        [&] {
+            QSqlQuery q(m_lenh.db());
+            if (!m_lenh.chayMotLan(q,
+                                   QStringLiteral("SELECT 1 FROM meta WHERE key = 'practice_file_imported'")))
+                return false;
+            if (q.next())
+                return true;  // another copy imported it a moment ago
+            for (int c = 1; c <= nhap.soCauHoi(); ++c)
+                if (!(nhap.mucCua(c) == MucOnTap{})
+                    && !m_lenh.chay(
+                        QStringLiteral("INSERT OR IGNORE INTO practice(profile, bank, question, in_list, "
+                                       "streak, right, wrong) VALUES(1, ?, ?, ?, ?, ?, ?)"),
+                        {kIdNganHangCoDien, c, nhap.mucCua(c).canOn ? 1 : 0, nhap.mucCua(c).dungLienTiep,
+                         nhap.mucCua(c).dung, nhap.mucCua(c).sai}))
+                    return false;
+            for (const QByteArray& k : nhap.daGop)
+                if (!m_lenh.chay(
+                        QStringLiteral(
+                            "INSERT OR IGNORE INTO practice_folded(profile, bank, exam) VALUES(1, ?, ?)"),
+                        {kIdNganHangCoDien, QString::fromLatin1(k)}))
+                    return false;
+            return m_lenh.chay(QStringLiteral(
+                "INSERT INTO meta(key, value) VALUES('practice_file_imported', datetime('now'))"));
+        },
         &loi);
+    // Else the file stays, and is imported at a later start.
     if (xong)
         QFile::rename(tepCu, tenTrong(tepCu + QStringLiteral(".imported")));
-    else
-        m_choGhi.clear();  // the file stays, and is imported at a later start
 }
 
 }  // namespace thilaixe

@@ -40,7 +40,7 @@ bool chepKemWal(const QString& tu, const QString& den)
     return QFile::copy(tu, den) && (!QFileInfo::exists(tu + wal) || QFile::copy(tu + wal, den + wal));
 }
 
-QString dauThoiGian() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")); }
+QString dauThoiGian() { return dauThoiGianTep(); }
 
 // The WAL's checksum over `n` bytes (pairs of 32-bit words), continuing s.
 void tongKiem(const char* p, qsizetype n, bool lon, quint32& s0, quint32& s1)
@@ -147,6 +147,7 @@ void KhoSqlite::moBoNho(const QString& lyDo)
     }
     QSqlDatabase::removeDatabase(m_ketNoi);
     m_trongBoNho = true;
+    m_khongLuu = lyDo.isEmpty() ? txt::kKhoChiDoc : txt::kKhoKhongLuu.arg(lyDo);
     // After what was said of a damaged -wal, if anything.
     if (!lyDo.isEmpty())
         m_canhBao = (m_canhBao.isEmpty() ? QString() : m_canhBao + QStringLiteral("\n\n"))
@@ -247,9 +248,10 @@ bool KhoSqlite::moTep()
         m_tepMo = sao;
         if (thuMucChiDoc) {
             m_trongBoNho = true;
-            m_canhBao = txt::kKhoTrongBoNho.arg(
-                QDir::toNativeSeparators(m_tep),
-                txt::kKhoThuMucKhongGhi.arg(QDir::toNativeSeparators(QFileInfo(m_tep).absolutePath())));
+            const QString vi =
+                txt::kKhoThuMucKhongGhi.arg(QDir::toNativeSeparators(QFileInfo(m_tep).absolutePath()));
+            m_canhBao = txt::kKhoTrongBoNho.arg(QDir::toNativeSeparators(m_tep), vi);
+            m_khongLuu = txt::kKhoKhongLuu.arg(vi);
         }
     } else if (khungWal > 0) {
         banSao = tenTrong(m_tep + QStringLiteral(".mo-") + dauThoiGian());
@@ -272,8 +274,12 @@ bool KhoSqlite::moTep()
             kiemTraWal(banSao, khungWal);
         QString viSao;
         bool cuaNguoiKhac = false;
-        if (kiemTraVaNangCap(&viSao, &cuaNguoiKhac))
+        if (kiemTraVaNangCap(&viSao, &cuaNguoiKhac)) {
+            // The file the store writes into, to see it deleted or replaced.
+            if (!chiDoc && !thuMucChiDoc)
+                m_danhTinh = danhTinhTep(m_tep);
             return true;
+        }
         if (chiDoc || thuMucChiDoc || !(cuaNguoiKhac || laLoiHong(m_lenh.loiCuoi())) || lan == 1) {
             moBoNho(viSao);
             return false;

@@ -50,30 +50,6 @@ int lenhXuat(const QString& thuMuc, const QString& idNganHang)
     return 0;
 }
 
-int lenhNhap(const QString& thuMuc, const QString& tep)
-{
-    QFile f;
-    QString lyDo;
-    if (moDeDoc(tep, f, &lyDo) != KetQuaMo::DaMo) {
-        inDong(stderr, txt::kCliNhapKhongDoc.arg(tep, lyDo));
-        return 1;
-    }
-    const QByteArray noiDung = f.read(qint64{64} * 1024 * 1024);
-    KhoSqlite kho(QDir(thuMuc).filePath(kTepKho));
-    if (kho.trongBoNho()) {
-        inDong(stderr, txt::kCliKhoKhongGhi.arg(kho.canhBao()));
-        return 1;
-    }
-    QString loi;
-    const std::optional<int> n = kho.nhapChoGhi(noiDung, &loi);
-    if (!n) {
-        inDong(stderr, txt::kCliKhongNhap.arg(tep, loi));
-        return 1;
-    }
-    inDong(stdout, txt::kCliDaNhap.arg(QString::number(*n), QDir::toNativeSeparators(kho.tep())));
-    return 0;
-}
-
 int lenhCaiDatMayChu(const QString& chuoiKetNoi)
 {
     QString loi;

@@ -11,11 +11,6 @@ namespace thilaixe {
 // kept. What the reader must know (a damaged -wal) goes to standard error.
 int lenhXuat(const QString& thuMuc, const QString& idNganHang);
 
-// --import FILE: writes a file of changes the windows could not write (saved
-// when the program ended) into the store in `thuMuc`, all or nothing, once.
-// 0 done, 1 not written (said why).
-int lenhNhap(const QString& thuMuc, const QString& tep);
-
 // --setup-server CONNINFO: creates or upgrades the schema, roles and rights
 // on a school's server, saying what it did. A password not in ~/.pgpass is
 // asked once on the terminal (never echoed, never kept). 0 done, 1 not.

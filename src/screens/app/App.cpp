@@ -192,6 +192,8 @@ void App::khiKetThucBaiThi(const KetQuaThi& kq, bool daLuu, const QString& lyDo)
         m_mt.seams().hienThongBao(
             txt::kTieuDeKhongLuu,
             txt::kKhongLuuDuoc.arg(QDir::toNativeSeparators(m_mt.duongDan(kTepDuLieu)), lyDo), {});
+    else if (!lyDo.isEmpty())
+        m_mt.seams().hienThongBao(txt::kTieuDeLichSu, lyDo, {});
 }
 
 }  // namespace thilaixe

@@ -3,6 +3,7 @@
 #include "rules/common/Texts.h"
 #include "rules/databank/LenhNganHang.h"
 #include "rules/databank/NganHangCauHoi.h"
+#include "rules/session/NhapLai.h"
 #include "rules/store/KhoMayChu.h"
 #include "rules/store/KhoSqlite.h"
 #include "rules/store/LenhKho.h"
@@ -308,7 +309,7 @@ int main(int argc, char* argv[])
 
     // Named before --data may enter another folder.
     QString tepNganHang;
-    if (!dongLenh.nganHang.isEmpty() && !dongLenh.xuat) {
+    if (!dongLenh.nganHang.isEmpty() && !dongLenh.xuat && dongLenh.nhap.isEmpty()) {
         const std::optional<QString> t = tepTheoByte(dongLenh.nganHang, "--bank");
         if (!t)
             return 2;
@@ -318,11 +319,19 @@ int main(int argc, char* argv[])
             return 2;
     }
     QString tepNhap;
+    QStringList nganHangNhap;
     if (!dongLenh.nhap.isEmpty()) {
         const std::optional<QString> t = tepTheoByte(dongLenh.nhap, "--import");
         if (!t)
             return 2;
         tepNhap = QFileInfo(*t).absoluteFilePath();
+        // The bank its attempts are scored again from, when it is not one at hand.
+        if (!dongLenh.nganHang.isEmpty()) {
+            const std::optional<QString> b = tepTheoByte(dongLenh.nganHang, "--bank");
+            if (!b)
+                return 2;
+            nganHangNhap << QFileInfo(*b).absoluteFilePath();
+        }
     }
     std::optional<QString> thuMucDongLenh;
     if (dongLenh.thuMuc) {
@@ -351,7 +360,7 @@ int main(int argc, char* argv[])
                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         const QString thuMuc = QDir(chon.duongDan).absolutePath();
         if (!tepNhap.isEmpty())
-            return lenhNhap(thuMuc, tepNhap);
+            return lenhNhap(thuMuc, tepNhap, nganHangNhap);
         const std::optional<QString> id = idNganHangXuat(dongLenh.nganHang);
         return id ? lenhXuat(thuMuc, *id) : 1;
     }

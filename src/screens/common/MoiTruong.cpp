@@ -138,16 +138,40 @@ void MoiTruong::baoThieuTep(NoiBaoLoi noi)
 
 void MoiTruong::thuGhiLai()
 {
-    if (m_kho && m_kho->soChoGhi() > 0)
-        m_kho->thuGhiLai();
+    if (m_kho && m_kho->soChoGhi() > 0 && !m_kho->thuGhiLai())
+        hoiKhiNhieuChoGhi();
 }
 
-void MoiTruong::ketThucChuongTrinh()
+void MoiTruong::hoiKhiNhieuChoGhi()
+{
+    const std::size_t n = m_kho->soChoGhi();
+    if (n < m_daHoiNhieu + KhoHocVien::kChoGhiNhieu || m_dangKetThuc || m_dangHoiChuaGhi)
+        return;
+    m_daHoiNhieu = n;
+    m_dangHoiChuaGhi = true;
+    m_seams.hoiChon(txt::kTieuDeChuaGhi,
+                    txt::kHoiNhieuChoGhi.arg(m_kho->moTaChoGhi(), QDir::toNativeSeparators(m_kho->tep()),
+                                             m_kho->lyDoChoGhi()),
+                    {txt::kNutLuuRaTep, txt::kNutDeSau}, [this](int chon) {
+                        m_dangHoiChuaGhi = false;
+                        if (chon == 0)
+                            m_seams.chonTepLuu(txt::kChonTepChuaGhi, tenTepChuaGhi(),
+                                               [this](const QString& tep) { luuChoGhi(tep, false); });
+                    });
+}
+
+QString MoiTruong::tenTepChuaGhi()
+{
+    return QDir::home().filePath(
+        txt::kTenTepChuaGhi.arg(m_seams.bayGio().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+}
+
+void MoiTruong::ketThucChuongTrinh(bool moLai)
 {
     m_dangKetThuc = true;
     if (m_daKetThuc)
         return;
-    if (m_kho && m_kho->soChoGhi() > 0 && !m_kho->thuGhiLai()) {
+    if (m_kho && m_kho->soChoGhi() > 0 && !m_kho->thuGhiLai(nullptr, moLai)) {
         hoiTruocKhiKetThuc();
         return;
     }
@@ -166,39 +190,44 @@ void MoiTruong::hoiTruocKhiKetThuc()
                     {txt::kNutThuLai, txt::kNutLuuRaTep, txt::kNutKetThucMat}, [this](int chon) {
                         m_dangHoiChuaGhi = false;
                         if (chon == 1) {
-                            const QString goiY = QDir::home().filePath(txt::kTenTepChuaGhi.arg(
-                                m_seams.bayGio().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-                            m_seams.chonTepLuu(txt::kChonTepChuaGhi, goiY,
-                                               [this](const QString& tep) { luuChoGhi(tep); });
+                            m_seams.chonTepLuu(txt::kChonTepChuaGhi, tenTepChuaGhi(),
+                                               [this](const QString& tep) { luuChoGhi(tep, true); });
                         } else if (chon == 2) {
                             m_daKetThuc = true;
                             m_seams.thoat();
                         } else {
-                            ketThucChuongTrinh();  // tried again; asked again if it still fails
+                            ketThucChuongTrinh(true);  // tried again; asked again if it still fails
                         }
                     });
 }
 
-void MoiTruong::luuChoGhi(const QString& tep)
+void MoiTruong::luuChoGhi(const QString& tep, bool ketThuc)
 {
     if (tep.isEmpty()) {
-        ketThucChuongTrinh();
+        if (ketThuc)
+            ketThucChuongTrinh();
         return;
     }
     QString loi;
     if (!m_kho->luuChoGhiRaTep(tep, &loi)) {
+        // Nothing is saved: asked again, with the same three choices.
         m_seams.hienThongBao(txt::kTieuDeChuaGhi,
-                             txt::kKhongLuuDuocTep.arg(QDir::toNativeSeparators(tep), loi),
-                             [this] { ketThucChuongTrinh(); });
+                             txt::kKhongLuuDuocTep.arg(QDir::toNativeSeparators(tep), loi), [this, ketThuc] {
+                                 if (ketThuc)
+                                     ketThucChuongTrinh();
+                             });
         return;
     }
-    m_seams.hienThongBao(txt::kTieuDeChuaGhi,
-                         txt::kDaLuuChuaGhi.arg(m_kho->moTaChoGhi(), QDir::toNativeSeparators(tep),
-                                                QDir::toNativeSeparators(m_thuMuc)),
-                         [this] {
-                             m_daKetThuc = true;
-                             m_seams.thoat();
-                         });
+    m_seams.hienThongBao(
+        txt::kTieuDeChuaGhi,
+        (ketThuc ? txt::kDaLuuChuaGhi : txt::kDaLuuVanThu)
+            .arg(m_kho->moTaChoGhi(), QDir::toNativeSeparators(tep), QDir::toNativeSeparators(m_thuMuc)),
+        [this, ketThuc] {
+            if (!ketThuc)
+                return;
+            m_daKetThuc = true;
+            m_seams.thoat();
+        });
 }
 
 }  // namespace thilaixe

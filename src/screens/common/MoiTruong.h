@@ -62,7 +62,9 @@ public:
     // Ends the program: at once, unless changes the store could not write
     // are still held; then it tries once more, and if that fails asks the
     // learner (try again, save them to a file, or end and lose them).
-    void ketThucChuongTrinh();
+    // `moLai`: the learner asked to try again, so a store whose file was
+    // lost or could not be used is opened afresh first.
+    void ketThucChuongTrinh(bool moLai = false);
     // Writes what the store holds back (a timer and every window
     // activation call it).
     void thuGhiLai();
@@ -104,7 +106,15 @@ private:
     QTimer* m_thuLai = nullptr;
 
     void hoiTruocKhiKetThuc();
-    void luuChoGhi(const QString& tep);
+    // Saves what is held to `tep`; then the program ends (`ketThuc`) or
+    // goes on, still holding it and trying to write it.
+    void luuChoGhi(const QString& tep, bool ketThuc);
+    // Past a great many held changes, the learner is asked to save them to
+    // a file (once per kChoGhiNhieu more).
+    void hoiKhiNhieuChoGhi();
+    // The file proposed for them: ~/thilaixe-chua-ghi-<time>.json.
+    QString tenTepChuaGhi();
+    std::size_t m_daHoiNhieu = 0;
 };
 
 }  // namespace thilaixe

@@ -1,6 +1,7 @@
 #include "screens/databank/FormGiaoVien.h"
 
 #include "rules/bank/NgauNhien.h"
+#include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
 #include "rules/session/DuBao.h"
 #include "rules/session/InGiay.h"
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTabBar>
@@ -566,11 +566,9 @@ bool FormGiaoVien::xuatCsv(const QString& tep)
     const std::optional<KhoaHoc> k = khoaHocDangChon();
     if (!k)
         return false;
-    QSaveFile f(tep);
-    if (!f.open(QIODevice::WriteOnly)
-        || f.write(csvKhoaHoc(*k, m_ds, m_nh->soDiemLiet(m_nh->quyTac.timHang(k->hang)))) < 0
-        || !f.commit()) {
-        baoLoi(f.errorString());
+    QString loi;
+    if (!ghiTep(tep, csvKhoaHoc(*k, m_ds, m_nh->soDiemLiet(m_nh->quyTac.timHang(k->hang))), &loi)) {
+        baoLoi(txt::kKhongGhiTep.arg(QDir::toNativeSeparators(tep), loi));
         return false;
     }
     return true;

@@ -105,13 +105,8 @@ std::shared_ptr<NganHangMo> moNganHang(const QString& tep, const QDate& ngay, QS
 
 QString timNganHangMacDinh(const MoiTruong& mt)
 {
-    const QString ung = QCoreApplication::applicationDirPath();
-    for (const QString& t : {mt.duongDan(QStringLiteral("bank-2025/bank.json")),
-                             QDir(ung).filePath(QStringLiteral("../share/thilaixe/bank-2025/bank.json")),
-                             QDir(ung).filePath(QStringLiteral("sample-bank-2025/bank.json"))})
-        if (QFileInfo(t).isFile())
-            return QDir::cleanPath(QFileInfo(t).absoluteFilePath());
-    return {};
+    const QStringList co = cacTepNganHangCoSan(mt.thuMuc());
+    return co.isEmpty() ? QString() : co.front();
 }
 
 std::shared_ptr<NganHangMo> moNganHangCoDien(const MoiTruong& mt)

@@ -271,8 +271,10 @@ void FormMain::ketThucBaiThi()
         coTraLoi = s.TL[i].value_or(0) > 0;
     bool daLuu = true;
     QString lyDo;
+    // Saved, `lyDo` carries what the learner must know of the file (a copy
+    // of it was kept); not saved, why.
     if (coTraLoi)
-        daLuu = GhiDuLieu(s, m_mt.duongDan(kTepDuLieu), &lyDo);
+        daLuu = GhiDuLieu(s, m_mt.duongDan(kTepDuLieu), &lyDo, &lyDo);
     const KetQuaThi kq = ketQuaBaiThi(s);
     m_soCauDung = static_cast<std::int16_t>(kq.dung);
     emit daKetThuc(kq, daLuu, lyDo);

@@ -28,6 +28,38 @@ cp "$sample/bank.json" "$WORK/bad/bank.json"
 rc=0; out=$("$APP" --check-bank "$WORK/bad/bank.json") || rc=$?
 [ "$rc" -eq 1 ] && grep -q '^LỖI câu 301 (images/301.png): tệp ảnh hỏng' <<<"$out" || fail "damaged picture: $out"
 
+# Every fault at once: a picture path that leaves the folder beside a link
+# that does; a rule set whose quotas the bank cannot fill is a fault too.
+cp "$sample/bank.json" "$WORK/bad/bank.json"
+cp "$sample/images/301.png" "$WORK/bad/images/301.png"
+sed -i '0,/"image": "images\/\([0-9]*\).png"/s//"image": "..\/outside.png"/' "$WORK/bad/bank.json"
+second=$(grep -o '"image": "images/[0-9]*.png"' "$WORK/bad/bank.json" | sed -n 2p | cut -d'"' -f4)
+cp "$WORK/bad/$second" "$WORK/outside-pic.png"
+rm "$WORK/bad/$second"
+ln -s "$WORK/outside-pic.png" "$WORK/bad/$second"
+rc=0; out=$("$APP" --check-bank "$WORK/bad/bank.json" "${day[@]}") || rc=$?
+[ "$rc" -eq 1 ] || fail "leaving the folder ended with $rc: $out"
+grep -q 'phải nằm trong thư mục của tệp ngân hàng' <<<"$out" || fail "the .. path: $out"
+grep -q 'phải nằm trong thư mục của tệp ngân hàng' <<<"$out" || fail "the .. path: $out"
+cp "$sample/bank.json" "$WORK/bad/bank.json"
+rm "$WORK/bad/$second"; cp "$WORK/outside-pic.png" "$WORK/bad/$second"
+mkdir -p "$WORK/bad/rules"
+/usr/bin/python3 - "$(dirname "$0")/../../src/rules/databank/tt12-2025.json" "$WORK/bad/rules/big.json" <<'PY'
+import json, sys
+r = json.load(open(sys.argv[1]))
+r["id"] = "too-many-critical"
+r["valid_until"] = "2099-12-31"
+for c in r["classes"]:
+    if c["class"] == "B":
+        c["critical"] = 61  # the bank has 60
+        c["questions"] += 60
+        c["pass"] += 60
+json.dump(r, open(sys.argv[2], "w"))
+PY
+rc=0; out=$("$APP" --check-bank "$WORK/bad/bank.json" "${day[@]}") || rc=$?
+[ "$rc" -eq 1 ] && grep -q 'Không rút được đề hạng B' <<<"$out" || fail "unfillable quotas ended with $rc: $out"
+rm -r "$WORK/bad/rules"
+
 paper=$("$APP" --draw-paper --bank "$sample/bank.json" --class B --seed 42 "${day[@]}")
 /usr/bin/python3 - "$paper" <<'PY' || fail "paper: $paper"
 import json, sys

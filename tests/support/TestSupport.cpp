@@ -4,10 +4,18 @@
 #include "rules/history/LichSuThi.h"
 
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace thilaixe::test {
 
@@ -28,6 +36,64 @@ bool StoreHolder::run(const char* sql)
 {
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     return q.exec(QString::fromLatin1(sql));
+}
+
+FullDisk::FullDisk(int kb)
+{
+    // Once per process: a mount namespace of its own, whose mounts stay
+    // private to it.
+    static const QString ns = []() -> QString {
+        if (::geteuid() != 0)
+            return QStringLiteral("needs root");
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            return QStringLiteral("no mount namespace: ") + QString::fromLocal8Bit(std::strerror(errno));
+        return QString();
+    }();
+    if (!ns.isEmpty()) {
+        m_why = ns;
+        return;
+    }
+    const QByteArray opt = "size=" + QByteArray::number(kb) + "k";
+    if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, opt.constData()) != 0) {
+        m_why = QStringLiteral("tmpfs cannot be mounted: ") + QString::fromLocal8Bit(std::strerror(errno));
+        return;
+    }
+    m_ok = true;
+}
+
+FullDisk::~FullDisk()
+{
+    if (m_ok)
+        ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+}
+
+QString FullDisk::path(const QString& name) const
+{
+    return name.isEmpty() ? m_dir.path() : m_dir.filePath(name);
+}
+
+void FullDisk::fill()
+{
+    const int fd = ::open(QFile::encodeName(path(QStringLiteral(".filler"))).constData(),
+                          O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    const QByteArray block(4096, 'f');
+    while (fd >= 0 && ::write(fd, block.constData(), static_cast<size_t>(block.size())) > 0) {
+    }
+    // The last partial page too.
+    while (fd >= 0 && ::write(fd, "f", 1) == 1) {
+    }
+    if (fd >= 0)
+        ::close(fd);
+}
+
+void FullDisk::free() { QFile::remove(path(QStringLiteral(".filler"))); }
+
+QStringList FullDisk::names() const
+{
+    QStringList kq =
+        QDir(path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    kq.removeAll(QStringLiteral(".filler"));
+    return kq;
 }
 
 void WorkDir::makePictures(int from, int to) const

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace thilaixe::test {
@@ -42,6 +43,30 @@ public:
 private:
     bool run(const char* sql);
     QString m_name;
+};
+
+// A real filesystem that runs full: a small tmpfs mounted in this process's
+// own mount namespace (so root only, and nothing outside sees it), which
+// fill() fills to the last byte and free() empties again. ok() is false,
+// with why(), where that cannot be done.
+class FullDisk final {
+public:
+    explicit FullDisk(int kb = 1024);
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+    bool ok() const { return m_ok; }
+    const QString& why() const { return m_why; }
+    QString path(const QString& name = {}) const;
+    void fill();
+    void free();
+    // The names in its folder, the filler left out.
+    QStringList names() const;
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+    QString m_why;
 };
 
 // The one sample exam of the tests. Slot s holds a question of its section

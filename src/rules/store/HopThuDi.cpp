@@ -94,7 +94,9 @@ bool HopThuDi::conLaTep() const
 bool HopThuDi::them(const QString& mayChu, const QString& dangNhap, const ThayDoi& thayDoi, QString* loi)
 {
     QSqlDatabase db = QSqlDatabase::database(m_ketNoi, false);
-    if (db.isOpen() && conLaTep()) {
+    if (db.isOpen() && !conLaTep())
+        m_canhBao = txt::kHtBoNho.arg(QDir::toNativeSeparators(m_tep), txt::kKhoMatTep);
+    else if (db.isOpen()) {
         QSqlQuery q(db);
         q.prepare(QStringLiteral(
             "INSERT INTO outbox(server, login, change, held) VALUES(?, ?, ?, datetime('now'))"));

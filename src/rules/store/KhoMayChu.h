@@ -91,6 +91,9 @@ struct CauSaiNhieu final {
 // A course's list as a spreadsheet reads it: UTF-8 with a byte-order mark
 // (so Vietnamese shows), comma-separated, quoted where needed.
 QByteArray csvKhoaHoc(const KhoaHoc& k, const std::vector<HocVienKhoaHoc>& ds, int soCauDiemLiet);
+// Writes it to `tep` (replaced whole, or left as it was); false with why.
+bool ghiCsvKhoaHoc(const QString& tep, const KhoaHoc& k, const std::vector<HocVienKhoaHoc>& ds,
+                   int soCauDiemLiet, QString* loi);
 
 // What --setup-server did, line by line, or why it could not.
 struct KetQuaCaiDat final {

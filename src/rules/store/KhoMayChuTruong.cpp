@@ -1,9 +1,11 @@
 // The school's part of the server store: courses and learners, the
 // teacher's views, course-end test sessions.
 
+#include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
 #include "rules/store/KhoMayChu.h"
 
+#include <QDir>
 #include <QSqlQuery>
 
 namespace thilaixe {
@@ -86,6 +88,17 @@ QByteArray csvKhoaHoc(const KhoaHoc& k, const std::vector<HocVienKhoaHoc>& ds, i
                     .join(QLatin1Char(','));
     // Windows line ends: what spreadsheet programs expect of a CSV file.
     return QByteArrayLiteral("\xEF\xBB\xBF") + dong.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+}
+
+bool ghiCsvKhoaHoc(const QString& tep, const KhoaHoc& k, const std::vector<HocVienKhoaHoc>& ds,
+                   int soCauDiemLiet, QString* loi)
+{
+    QString vi;
+    if (ghiTep(tep, csvKhoaHoc(k, ds, soCauDiemLiet), &vi))
+        return true;
+    if (loi)
+        *loi = txt::kKhongGhiTep.arg(QDir::toNativeSeparators(tep), vi);
+    return false;
 }
 
 std::optional<qint64> KhoMayChu::themKhoaHoc(const QString& ma, const QString& ten, const QString& hang,

@@ -1,7 +1,6 @@
 #include "screens/databank/FormGiaoVien.h"
 
 #include "rules/bank/NgauNhien.h"
-#include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
 #include "rules/session/DuBao.h"
 #include "rules/session/InGiay.h"
@@ -567,8 +566,8 @@ bool FormGiaoVien::xuatCsv(const QString& tep)
     if (!k)
         return false;
     QString loi;
-    if (!ghiTep(tep, csvKhoaHoc(*k, m_ds, m_nh->soDiemLiet(m_nh->quyTac.timHang(k->hang))), &loi)) {
-        baoLoi(txt::kKhongGhiTep.arg(QDir::toNativeSeparators(tep), loi));
+    if (!ghiCsvKhoaHoc(tep, *k, m_ds, m_nh->soDiemLiet(m_nh->quyTac.timHang(k->hang)), &loi)) {
+        baoLoi(loi);
         return false;
     }
     return true;

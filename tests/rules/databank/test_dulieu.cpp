@@ -229,7 +229,7 @@ private slots:
         test::WorkDir d;
         QDir().mkpath(d.path(u"images"_s));
         NganHang nh = *docNganHang(taoNganHangMau2025()).giaTri;
-        nh.cauHoi.resize(305);
+        nh.cauHoi.resize(307);
         for (CauHoiNganHang& c : nh.cauHoi)
             c.anh.clear();
         nh.cauHoi[300].anh = u"images/301.png"_s;  // missing
@@ -252,8 +252,25 @@ private slots:
         QImage shown;
         QCOMPARE(taiAnhBatKy(d.path(u"images/300.png"_s), QSize(400, 300), &shown), KetQuaTaiAnh::DaTai);
         QCOMPARE(shown.size(), QSize(300, 300));
+        // A JPEG and a PNG cut in half decode (the rest grey): they are no
+        // whole pictures, and are named as damaged, in study too.
+        QImage noise(300, 200, QImage::Format_RGB32);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, qRgb((x * 37 + y * 11) & 0xff, (x * y) & 0xff, (x + y * 7) & 0xff));
+        for (const auto& [n, fmt] : {std::pair{306, "jpg"}, std::pair{307, "png"}}) {
+            const QString name = u"images/%1.%2"_s.arg(n).arg(QLatin1String(fmt));
+            QVERIFY(noise.save(d.path(name)));
+            d.write(name, d.read(name).left(d.read(name).size() / 2));
+            nh.cauHoi[static_cast<std::size_t>(n - 1)].anh = name;
+            QCOMPARE(taiAnhBatKy(d.path(name), QSize(300, 200), nullptr), KetQuaTaiAnh::Hong);
+        }
         const auto loi = kiemTraAnh(nh, d.path());
-        QCOMPARE(loi.size(), std::size_t{4});
+        QCOMPARE(loi.size(), std::size_t{6});
+        QVERIFY(loi[4].viTri.startsWith(u"câu 306 (images/306.jpg)"_s)
+                && loi[4].tiengViet.contains(u"hỏng"_s));
+        QVERIFY(loi[5].viTri.startsWith(u"câu 307 (images/307.png)"_s)
+                && loi[5].tiengViet.contains(u"hỏng"_s));
         QVERIFY(loi[0].viTri.startsWith(u"câu 301"_s) && loi[0].tiengViet.contains(u"không có"_s));
         QVERIFY(loi[1].viTri.startsWith(u"câu 302"_s) && loi[1].tiengViet.contains(u"hỏng"_s));
         QVERIFY(loi[2].viTri.startsWith(u"câu 304"_s) && loi[2].tiengViet.contains(u"ngoài"_s));

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "rules/databank/NganHangCauHoi.h"
+#include "rules/store/HopThuDi.h"
 #include "rules/store/KhoHocVien.h"
 #include "rules/store/KhoSqlite.h"
 #include "rules/store/LenhSql.h"
@@ -17,6 +18,7 @@
 #include <QtEndian>
 
 #include <csignal>
+#include <cstdio>
 #include <unistd.h>
 
 using namespace thilaixe;
@@ -397,6 +399,129 @@ private slots:
         QCOMPARE(kept[1].duDoan, b.duDoan);
         QCOMPARE(later.docOnTap(1, kBank, 600).mucCua(581), (MucOnTap{true, 1, 1, 0}));
         QVERIFY(!later.amBao(1));
+    }
+
+    // The store's file deleted, or replaced by another store, while the
+    // program runs: no write is said kept that went into the file no one
+    // will see again. It is held, the timer's tries never write it there,
+    // and when the learner asks to try again the store under the name is
+    // opened afresh and given it.
+    void storeLostWhileRunning_data()
+    {
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("replaced by another store") << true;
+    }
+    void storeLostWhileRunning()
+    {
+        QFETCH(bool, replaced);
+        test::WorkDir d;
+        const QString file = d.path(kTepKho);
+        KhoSqlite kho(file);
+        QVERIFY(kho.luuBaiLam(attempt(29, false)));
+        if (replaced) {
+            KhoSqlite(d.path(u"other.sqlite"_s)).luuBaiLam(attempt(3, false));
+            QVERIFY(QFile::rename(d.path(u"other.sqlite"_s), file + u".new"_s));
+            QVERIFY(
+                ::rename(QFile::encodeName(file + u".new"_s).constData(), QFile::encodeName(file).constData())
+                == 0);
+        } else {
+            QVERIFY(QFile::remove(file));
+        }
+        QString why;
+        QVERIFY(!kho.luuBaiLam(attempt(10, true), &why));
+        QVERIFY2(why.contains(u"bị xoá hoặc bị thay"_s), qPrintable(why));
+        QVERIFY(!kho.ghiTraLoi(1, kBank, 7, true, QDateTime(QDate(2026, 12, 1), QTime(9, 0)), &why));
+        QCOMPARE(kho.soChoGhi(), std::size_t{2});
+        QVERIFY(!kho.thuGhiLai());
+        QCOMPARE(kho.soChoGhi(), std::size_t{2});
+        QVERIFY2(kho.thuGhiLai(&why, true), qPrintable(why));
+        QCOMPARE(kho.soChoGhi(), std::size_t{0});
+        KhoSqlite later(file);
+        const std::vector<BaiLam> kept = later.cacBaiLam();
+        QCOMPARE(kept.size(), std::size_t{replaced ? 2u : 1u});
+        QCOMPARE(kept.back().traLoi, attempt(10, true).traLoi);
+        QCOMPARE(later.cacTraLoi(1, kBank).size(), std::size_t{1});
+    }
+
+    // However many changes are held, none is dropped: all are said, saved
+    // and written back, in one transaction once the store can be written.
+    void heldChangesAreNeverCapped()
+    {
+        test::WorkDir d;
+        const QString file = d.path(kTepKho);
+        KhoSqlite kho(file, KhoSqlite::CheDo::Ghi, 0);
+        QVERIFY(kho.luuBaiLam(attempt(29, false)));
+        test::StoreHolder holder(file);
+        QVERIFY(holder.hold());
+        constexpr int n = int{KhoHocVien::kChoGhiNhieu} + 50;
+        for (int i = 0; i < n; ++i)
+            QVERIFY(!kho.ghiTraLoi(1, kBank, 1 + i % 600, i % 2 == 0,
+                                   QDateTime(QDate(2026, 12, 1), QTime(9, 0))));
+        QCOMPARE(kho.soChoGhi(), std::size_t{n});
+        QCOMPARE(kho.moTaChoGhi(), u"%1 lượt trả lời để tính trí nhớ từng câu"_s.arg(n));
+        QString why;
+        const std::optional<TepChoGhi> file2 = docTepChoGhi(kho.xuatChoGhi(), &why);
+        QVERIFY2(file2 && file2->ds.size() == std::size_t{n}, qPrintable(why));
+        QCOMPARE(kho.cacTraLoi(1, kBank).size(), std::size_t{n});
+        QVERIFY(holder.release());
+        QVERIFY(kho.thuGhiLai());
+        QCOMPARE(count(file, u"SELECT count(*) FROM answer"_s), qint64{n});
+        // Read back from the file saved meanwhile, every one was written.
+        QCOMPARE(kho.nhapThayDoi(file2->ds, &why)->daCo, n);
+    }
+
+    // A lab computer's outbox that is damaged is moved aside and named, one
+    // that cannot be made or is deleted while the program runs keeps what
+    // waits in memory and says so; nothing that waits is lost.
+    void outboxThatCannotBeKept_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("damaged") << u"damaged"_s;
+        QTest::newRow("cannot be made") << u"cannot"_s;
+        QTest::newRow("deleted while running") << u"deleted"_s;
+    }
+    void outboxThatCannotBeKept()
+    {
+        QFETCH(QString, kind);
+        test::WorkDir d;
+        QString file = d.path(kTepHopThu);
+        if (kind == u"damaged"_s)
+            d.write(kTepHopThu, QByteArray(5000, 'x'));
+        if (kind == u"cannot"_s) {
+            d.write(u"plain"_s, "a file, not a folder");
+            file = d.path(u"plain/"_s + kTepHopThu);
+        }
+        HopThuDi hop(file);
+        const ThayDoi a = ThayDoi::onTap(1, kBank, 5, true);
+        const ThayDoi b = ThayDoi::onTap(1, kBank, 6, false);
+        QString why;
+        if (kind == u"damaged"_s) {
+            const QStringList aside = QDir(d.path()).entryList({kTepHopThu + u".hong-*"_s}, QDir::Files);
+            QCOMPARE(aside.size(), 1);
+            QCOMPARE(d.read(aside[0]), QByteArray(5000, 'x'));
+            QVERIFY2(hop.canhBao().contains(d.path(aside[0])) && hop.canhBao().contains(u"bị hỏng"_s),
+                     qPrintable(hop.canhBao()));
+            QVERIFY(hop.them(u"s"_s, u"me"_s, a, &why));
+            QVERIFY(!hop.coTrongBoNho());
+        } else if (kind == u"cannot"_s) {
+            QVERIFY2(hop.canhBao().contains(u"chỉ được giữ trong chương trình"_s), qPrintable(hop.canhBao()));
+            QVERIFY(!hop.them(u"s"_s, u"me"_s, a, &why));
+            QVERIFY(hop.coTrongBoNho());
+        } else {
+            QVERIFY(hop.canhBao().isEmpty());
+            QVERIFY(hop.them(u"s"_s, u"me"_s, a, &why));
+            QVERIFY(QFile::remove(file));
+            QVERIFY(!hop.them(u"s"_s, u"me"_s, b, &why));
+            QVERIFY2(why.contains(u"bị xoá hoặc bị thay"_s), qPrintable(why));
+            QVERIFY(hop.coTrongBoNho());
+        }
+        std::vector<QString> uids;
+        for (const HopThuDi::Thu& t : hop.cacThu(u"s"_s, u"me"_s))
+            uids.push_back(t.thayDoi.uid);
+        const std::vector<QString> want =
+            kind == u"deleted"_s ? std::vector<QString>{a.uid, b.uid} : std::vector<QString>{a.uid};
+        QCOMPARE(uids, want);
     }
 
     // Committed changes left in the -wal by a program killed before a

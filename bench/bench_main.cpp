@@ -293,6 +293,30 @@ void attemptHeld(benchmark::State& st)
     QSqlDatabase::removeDatabase(QStringLiteral("holder"));
 }
 
+// A practice answer while N changes are already held (another copy holds
+// the store): held behind them at once, never replaying them all.
+void answerHeld(benchmark::State& st)
+{
+    QTemporaryDir d;
+    {
+        KhoSqlite kho(d.filePath(kTepKho));
+        kho.datThoiGianCho(kChoGhiCuaSoMs);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        db.setDatabaseName(d.filePath(kTepKho));
+        db.open();
+        QSqlQuery hold(db);
+        hold.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        const QDateTime luc(QDate(2026, 12, 1), QTime(9, 0));
+        for (int i = 0; i < st.range(0); ++i)
+            kho.ghiTraLoi(1, QStringLiteral("b"), 1 + i % 600, true, luc);
+        int i = 0;
+        for (auto _ : st)
+            benchmark::DoNotOptimize(kho.ghiTraLoi(1, QStringLiteral("b"), 1 + ++i % 600, true, luc));
+        hold.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+}
+
 void attemptFloor(benchmark::State& st)
 {
     // The store's own schema (made by the store, then closed), the same
@@ -561,6 +585,7 @@ BENCHMARK(readiness600Floor)->Name("readiness600/floor")->Unit(benchmark::kMilli
 BENCHMARK(attemptOurs)->Name("attempt/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptFloor)->Name("attempt/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(attemptHeld)->Name("attempt_held/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(answerHeld)->Name("answer_held/ours")->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Ours)->Name("bank600/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Floor)->Name("bank600/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(paper600Ours)->Name("paper600/ours")->Unit(benchmark::kMicrosecond);

@@ -33,11 +33,18 @@ using kho_sqlite::tenTrong;
 
 namespace {
 
+// Copies a file through the one writer (whole and synced, or not at all).
+bool chep(const QString& tu, const QString& den)
+{
+    QFile f;
+    return moDeDoc(tu, f) == KetQuaMo::DaMo && ghiTep(den, f.readAll());
+}
+
 // Copies a store and its -wal (when there is one) under another name.
 bool chepKemWal(const QString& tu, const QString& den)
 {
     const QString wal = QStringLiteral("-wal");
-    return QFile::copy(tu, den) && (!QFileInfo::exists(tu + wal) || QFile::copy(tu + wal, den + wal));
+    return chep(tu, den) && (!QFileInfo::exists(tu + wal) || chep(tu + wal, den + wal));
 }
 
 QString dauThoiGian() { return dauThoiGianTep(); }

@@ -391,7 +391,7 @@ struct Paper45 {
     {
         QString why;
         nh = moNganHang(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json"), QDate::currentDate(), &why);
-        form = std::make_unique<FormBaiThi>(mt, nh, 1, QStringLiteral("D"));
+        form.reset(FormBaiThi::moBai(mt, nh, 1, QStringLiteral("D")));
         form->setAttribute(Qt::WA_DeleteOnClose, false);
         form->show();
         for (std::size_t i = 0; i < form->de().cau.size(); ++i)

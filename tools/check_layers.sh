@@ -8,7 +8,7 @@
 #    seams (screens/common/Seams.cpp), bar the files named below;
 #  - a folder includes only itself and the folders below it:
 #      rules/common < rules/bank < rules/{exam,history,decor} < rules/databank
-#      < rules/practice < rules/store < rules/session < screens/common
+#      < rules/practice < rules/school < rules/store < rules/session < screens/common
 #      < screens/{entry,exam,study,history,databank} < screens/app
 set -euo pipefail
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
@@ -21,11 +21,12 @@ rank() {
     rules/exam | rules/history | rules/decor) echo 2 ;;
     rules/databank) echo 3 ;;
     rules/practice) echo 4 ;;
-    rules/store) echo 5 ;;
-    rules/session) echo 6 ;;
-    screens/common) echo 7 ;;
-    screens/entry | screens/exam | screens/study | screens/history | screens/databank) echo 8 ;;
-    screens/app) echo 9 ;;
+    rules/school) echo 5 ;;
+    rules/store) echo 6 ;;
+    rules/session) echo 7 ;;
+    screens/common) echo 8 ;;
+    screens/entry | screens/exam | screens/study | screens/history | screens/databank) echo 9 ;;
+    screens/app) echo 10 ;;
     *) echo "" ;;
   esac
 }

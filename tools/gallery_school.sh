@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The gallery's pictures of a school's lab: the sign-in, a lab computer's
-# home, the teacher's window (learners, a course-end test watched live) and
+# The gallery's pictures of a school's lab: the PIN slips, the sign-in, a
+# lab computer's home, the teacher's window (learners, a course-end test watched live) and
 # the first page of the results sheet, on a private PostgreSQL cluster of
 # its own, under Xvfb at 1280x720.
 #   tools/gallery_school.sh OUT   (after ./test.sh has built the program;
@@ -23,9 +23,16 @@ start_x
 psql -X -q "host=$pgdir dbname=postgres user=thilaixe_admin" -c "CREATE DATABASE $db"
 "$APP" --setup-server "$admin" >/dev/null
 sql "DO \$\$ BEGIN IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'e2e_teacher') THEN CREATE ROLE e2e_teacher LOGIN PASSWORD 'teach-e2e' IN ROLE thilaixe_teacher; END IF; END \$\$"
-sql "INSERT INTO course(code, name, class) VALUES('K12-2026', 'Khoá 12 – tháng 12/2026', 'B')"
-sql "SELECT thilaixe_add_learner(1, '001', 'Nguyễn Văn An', '1111'), thilaixe_add_learner(1, '002', 'Trần Thị Bình', '2222'), thilaixe_add_learner(1, '003', 'Lê Minh Châu', '3333'), thilaixe_add_learner(1, '004', 'Phạm Quốc Dũng', '4444')" >/dev/null
-start_lab() { mkdir -p "$WORK/$1"; ( cd "$WORK/$1" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK/$1" --server "$2" --bank "$bank" --class B >"$WORK/$1.log" 2>&1 ) & LAB_PID=$!; }
+# The course's learners from a roster, their PINs on slips.
+cp "$PGPASSFILE" "$WORK/pgpass"; chmod 600 "$WORK/pgpass"; printf '%s:*:*:e2e_teacher:teach-e2e\n' "$pgdir" >>"$WORK/pgpass"
+printf 'Số báo danh,Họ và tên,Ngày sinh\n001,Nguyễn Văn An,12/03/2004\n002,Trần Thị Bình,05/11/2003\n003,Lê Minh Châu,\n004,Phạm Quốc Dũng,\n' >"$WORK/ds.csv"
+PGPASSFILE="$WORK/pgpass" "$APP" --server "host=$pgdir dbname=$db user=e2e_teacher" --roster "$WORK/ds.csv" --course K12-2026 --class B --pins "$WORK/pins.pdf" >/dev/null
+sql "UPDATE course SET name = 'Khoá 12 – tháng 12/2026'"
+mapfile -t pins < <(pdftotext "$WORK/pins.pdf" - | sed -n 's/^Mã PIN: //p')
+pdftoppm -r 70 -png -f 1 -l 1 "$WORK/pins.pdf" "$WORK/pins"
+mv "$WORK"/pins-*1.png "$OUT/school-pin-slips.png"
+# A lab computer has no bank of its own: it takes the server's.
+start_lab() { mkdir -p "$WORK/$1"; local own=(); [ "$1" = teacher ] && own=(--bank "$bank" --class B); ( cd "$WORK/$1" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK/$1" --server "$2" "${own[@]}" >"$WORK/$1.log" 2>&1 ) & LAB_PID=$!; }
 wait_own() { timeout 10 xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n1; }
 start_lab teacher "host=$pgdir dbname=$db user=e2e_teacher"
 T=$LAB_PID
@@ -45,11 +52,11 @@ sit() {
   xdotool key --delay 60 $4
   LASTPID=$P
 }
-sit lab1 001 1111 "1 Right 2 Right 1 Right 1 Right 2 Right 1"
+sit lab1 001 "${pins[0]}" "1 Right 2 Right 1 Right 1 Right 2 Right 1"
 xdotool key --delay 300 alt+n alt+n; sleep 1; xdotool windowunmap $PAPER; xdotool windowunmap $(wait_own $LASTPID '^Ngân hàng MẪU')
-sit lab2 002 2222 "2 Right 2 Right 2 Right 1"
+sit lab2 002 "${pins[1]}" "2 Right 2 Right 2 Right 1"
 xdotool key --delay 300 alt+n alt+n; sleep 1; xdotool windowunmap $PAPER; xdotool windowunmap $(wait_own $LASTPID '^Ngân hàng MẪU')
-sit lab3 003 3333 "1 Right 1 Right 1 Right 1 Right 1 Right 1 Right 1 Right"
+sit lab3 003 "${pins[2]}" "1 Right 1 Right 1 Right 1 Right 1 Right 1 Right 1 Right"
 sleep 6
 xdotool windowunmap $PAPER; xdotool windowunmap $(wait_own $LASTPID '^Ngân hàng MẪU')
 xdotool windowmap $gv; focus $gv; sleep 3

@@ -41,6 +41,12 @@ case "$what" in
     as_owner "$bin/initdb" -D "$dir/data" -U thilaixe_admin --pwfile="$dir/password" \
       --auth-local=scram-sha-256 --auth-host=reject -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1 \
       || { cat "$dir/initdb.log" >&2; exit 1; }
+    # Lab computers connect as thilaixe_lab without a password, as a school
+    # lets its lab's addresses do (a learner signs in through the server
+    # with a PIN); everyone else gives theirs.
+    { printf 'local all thilaixe_lab trust\n'; cat "$dir/data/pg_hba.conf"; } >"$dir/pg_hba.new"
+    if [ "$(id -u)" -eq 0 ]; then chown "${THILAIXE_PG_USER:-postgres}" "$dir/pg_hba.new"; fi
+    as_owner mv "$dir/pg_hba.new" "$dir/data/pg_hba.conf"
     # Written into its configuration, so that a later start listens the same.
     printf "listen_addresses = ''\nunix_socket_directories = '%s'\nmax_connections = 150\nfsync = off\n" "$dir" \
       | as_owner tee -a "$dir/data/postgresql.conf" >/dev/null

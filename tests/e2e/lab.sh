@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # A school's lab on a real PostgreSQL (the suite's private cluster): the
-# teacher's window opens a course-end test; two lab computers (two
-# processes) sign in as two learners and hand in, the second while the
-# server is stopped for a moment (its paper waits in the outbox and is sent
-# once the server is back); the teacher sees both, and the results sheet
-# printed from the window reads back with both lines.
+# roster goes in from the command line (the PINs on their slips); the
+# teacher's window opens a course-end test (the bank published to the
+# server then, every paper drawn); two lab computers with no bank of their
+# own (two processes) take the server's, sign in as two learners and hand
+# in, the second while the server is stopped for a moment (its paper waits
+# in the outbox and is sent once the server is back); the server scores
+# both; the teacher sees both, and the results sheet printed from the
+# window reads back with both lines.
 source "$(dirname "$0")/lib.sh"
 record="${THILAIXE_TEST_PG_RECORD:?the suite starts the test cluster}"
 pgdir="$(cat "$record")"
@@ -20,15 +23,24 @@ psql -X -q "host=$pgdir dbname=postgres user=thilaixe_admin" -c "CREATE DATABASE
 grep -q "Xong" "$WORK/setup.txt" || fail "setup said: $(cat "$WORK/setup.txt")"
 sql "DO \$\$ BEGIN IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'e2e_teacher') THEN
        CREATE ROLE e2e_teacher LOGIN PASSWORD 'teach-e2e' IN ROLE thilaixe_teacher; END IF; END \$\$"
-sql "INSERT INTO course(code, name, class) VALUES('K9', 'Khoá 9', 'B')"
-sql "SELECT thilaixe_add_learner(1, '01', 'Nguyễn Văn An', '1111'), thilaixe_add_learner(1, '02', 'Trần Thị Bình', '2222')" >/dev/null
+# The roster from a spreadsheet, as a school's IT would bring it in.
+cp "$PGPASSFILE" "$WORK/pgpass" && chmod 600 "$WORK/pgpass"
+printf '%s:*:*:e2e_teacher:teach-e2e\n' "$pgdir" >>"$WORK/pgpass"
+printf 'Số báo danh;Họ và tên\r\n01;Nguyễn Văn An\r\n02;Trần Thị Bình\r\n' >"$WORK/roster.csv"
+PGPASSFILE="$WORK/pgpass" "$APP" --server "host=$pgdir dbname=$db user=e2e_teacher" --roster "$WORK/roster.csv" \
+  --course K9 --class B --pins "$WORK/pins.pdf" >"$WORK/roster.txt" 2>&1 || fail "roster: $(cat "$WORK/roster.txt")"
+mapfile -t pins < <(pdftotext "$WORK/pins.pdf" - | sed -n 's/^Mã PIN: //p')
+[ "${#pins[@]}" -eq 2 ] || fail "PIN slips: $(pdftotext "$WORK/pins.pdf" -)"
 
 # $1: a working folder of its own; the rest: --server's connection string.
 # The program's pid in LAB_PID: each program's windows are found by it (the
 # homes of two programs have one title).
+# A lab computer has no bank of its own: it takes the server's.
 start_lab() {
   mkdir -p "$WORK/$1"
-  ( cd "$WORK/$1" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK/$1" --server "$2" --bank "$bank" --class B \
+  local own=()
+  [ "$1" = teacher ] && own=(--bank "$bank" --class B)
+  ( cd "$WORK/$1" && exec env -u QT_QPA_PLATFORM "$APP" --data "$WORK/$1" --server "$2" "${own[@]}" \
       >"$WORK/$1.log" 2>&1 ) &
   LAB_PID=$!
 }
@@ -81,7 +93,7 @@ sit_test() {
   xdotool key --delay 80 1 Right 2 Right 3
 }
 
-sit_test lab1 01 1111
+sit_test lab1 01 "${pins[0]}"
 xdotool key --delay 300 alt+n alt+n
 for _ in $(seq 50); do
   [ "$(sql "SELECT count(*) FROM session_paper WHERE status = 'handed_in'")" = 1 ] && break
@@ -90,7 +102,7 @@ done
 [ "$(sql "SELECT count(*) FROM session_paper WHERE status = 'handed_in'")" = 1 ] \
   || { sql "SELECT session, profile, status FROM session_paper" >&2; cat "$WORK/lab1.log" >&2; fail "the first paper was not kept"; }
 
-sit_test lab2 02 2222
+sit_test lab2 02 "${pins[1]}"
 "$(dirname "$0")/../../tools/pg_cluster.sh" pause "$record"
 xdotool key --delay 300 alt+n alt+n
 sleep 2
@@ -102,6 +114,10 @@ for _ in $(seq 100); do
 done
 [ "$(sql "SELECT count(*) FROM session_paper WHERE status = 'handed_in'")" = 2 ] || fail "the held paper was not sent"
 [ "$(sql 'SELECT count(*) FROM attempt')" = 2 ] || fail "an attempt kept twice: $(sql 'SELECT count(*) FROM attempt')"
+# Scored by the server from its own key: the three answers typed, against it.
+[ "$(sql "SELECT count(*) FROM attempt WHERE right_count = (SELECT count(*) FROM attempt_slot s WHERE s.attempt = attempt.id AND s.answer <> 0 AND s.answer = s.key) AND NOT passed")" = 2 ] \
+  || fail "scores: $(sql 'SELECT id, right_count, passed FROM attempt')"
+ls "$WORK"/lab1/thilaixe-banks/*/bank.json >/dev/null || fail "the lab computer kept no copy of the server's bank"
 
 # The teacher's view and the results sheet, printed from the window.
 focus "$gv"

@@ -16,7 +16,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; for l in "$WORK"/*.log; do [ -f "$l" ] && { echo "== $l" >&2; tail -5 "$l" >&2; }; done; exit 1; }
 
 start_x() {
   local fdfile="$WORK/.display"

@@ -53,7 +53,19 @@ KetNoiMayChu PgServer::teacher(const QString& db) const
     return k;
 }
 
-QString PgServer::newDatabase(bool setUp, int version)
+KetNoiMayChu PgServer::lab(const QString& db) const
+{
+    KetNoiMayChu k = admin(db);
+    k.user = QStringLiteral("thilaixe_lab");
+    return k;
+}
+
+std::pair<int, QString> PgServer::sql(const QString& db, const QString& s) const
+{
+    return psql(QStringLiteral("host=%1 dbname=%2 user=thilaixe_admin").arg(m_dir, db), s);
+}
+
+QString PgServer::newDatabase(bool setUp, int version, int school)
 {
     QString name = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++m_count);
     const QString conn = QStringLiteral("pgsupport-") + name;
@@ -68,7 +80,8 @@ QString PgServer::newDatabase(bool setUp, int version)
     QSqlDatabase::database(conn, false).close();
     QSqlDatabase::removeDatabase(conn);
     if (setUp) {
-        const KetQuaCaiDat kq = caiDatMayChu(admin(name), version < 0 ? kPhienBanKhoMayChu : version);
+        const KetQuaCaiDat kq = caiDatMayChu(admin(name), version < 0 ? kPhienBanKhoMayChu : version,
+                                             school < 0 ? kPhienBanTruong : school);
         if (!kq.xong)
             qFatal("setting up %s: %s", qPrintable(name), qPrintable(kq.loi));
         // The teacher the tests sign in as (the group exists once set up).

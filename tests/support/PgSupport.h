@@ -22,9 +22,14 @@ public:
 
     // Its administrator, on database `db`.
     KetNoiMayChu admin(const QString& db = QStringLiteral("postgres")) const;
-    // A new, empty database, set up for the program (up to `version`), or
-    // left bare with `setUp` false. Its name.
-    QString newDatabase(bool setUp = true, int version = -1);
+    // A new, empty database, set up for the program (up to `version` of
+    // the learner's data and `school` of the school's part), or left bare
+    // with `setUp` false. Its name.
+    QString newDatabase(bool setUp = true, int version = -1, int school = -1);
+    // How a lab computer reaches database `db` (the lab's role, no password).
+    KetNoiMayChu lab(const QString& db) const;
+    // The administrator's psql on `db`, for what a test must set or read.
+    std::pair<int, QString> sql(const QString& db, const QString& sql) const;
     // A teacher of the cluster (made once), on database `db`.
     KetNoiMayChu teacher(const QString& db) const;
     // psql on `conninfo` running `sql`: its exit code and all it printed.

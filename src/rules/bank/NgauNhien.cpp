@@ -1,5 +1,8 @@
 #include "rules/bank/NgauNhien.h"
 
+#include <QRandomGenerator>
+
+#include <algorithm>
 #include <chrono>
 #include <random>
 
@@ -37,5 +40,19 @@ NguonDongHo::NguonDongHo() : m_gen(ngauNhienHeThong() ^ dongHoBayGio()) {}
 void NguonDongHo::gieoLai() { m_gen.tronThem(dongHoBayGio()); }
 
 float NguonDongHo::rnd() { return m_gen.rnd01(); }
+
+std::uint64_t hatHeThong() { return QRandomGenerator::system()->generate64(); }
+
+QString taoPin(int kySo, bool chiSo)
+{
+    static const QString kChu = QStringLiteral("ABCDEFGHJKLMNPQRSTUVWXYZ23456789");
+    static const QString kSo = QStringLiteral("0123456789");
+    const QString& bo = chiSo ? kSo : kChu;
+    QString pin;
+    for (int i = 0; i < std::max(kySo, kPinToiThieu); ++i)
+        pin += bo.at(
+            static_cast<qsizetype>(QRandomGenerator::system()->bounded(static_cast<quint32>(bo.size()))));
+    return pin;
+}
 
 }  // namespace thilaixe

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 namespace thilaixe {
@@ -50,5 +52,14 @@ public:
 private:
     BoSinhSo m_gen;
 };
+
+// A seed from the system's own source, for a command with no window.
+std::uint64_t hatHeThong();
+
+// A PIN for a learner of a school: `kySo` characters drawn by the system's
+// cryptographic source, digits only or letters and digits without
+// look-alikes (no I, O, 0 or 1); kPinToiThieu at least.
+constexpr int kPinToiThieu = 8;
+QString taoPin(int kySo = kPinToiThieu, bool chiSo = false);
 
 }  // namespace thilaixe

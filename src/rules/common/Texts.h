@@ -803,6 +803,49 @@ THILAIXE_CHU(kCliDaNhapDaCoEn, "; %1 written before, not again")
 THILAIXE_CHU(kCliDaChamLai, "; %1 bài thi được chấm lại theo đáp án của ngân hàng")
 THILAIXE_CHU(kCliDaChamLaiEn, "; %1 attempts scored again from their bank's key")
 
+// Spreadsheets a school brings.
+THILAIXE_CHU(kBtDangLa,
+             "không phải bảng tính đọc được (.xlsx, .ods hoặc .csv) / not a spreadsheet this program reads "
+             "(.xlsx, .ods or .csv)")
+THILAIXE_CHU(kBtTepLon, "tệp lớn quá %1 MB / the file is larger than %1 MB")
+THILAIXE_CHU(kBtKhongUtf8,
+             "tệp CSV không phải văn bản UTF-8 (hãy lưu lại với mã hoá UTF-8) / the CSV file is not "
+             "UTF-8 text (save it again as UTF-8)")
+THILAIXE_CHU(kBtQuaLon,
+             "bảng tính có hơn %1 dòng hoặc %2 cột / the sheet has more than %1 rows or %2 columns")
+THILAIXE_CHU(kBtNhayMo, "dòng %1: dấu ngoặc kép mở mà không đóng / row %1: a quote opened and never closed")
+
+// A roster of learners.
+THILAIXE_CHU(kDsKhongCoTieuDe,
+             "không thấy dòng tiêu đề có cột \"Số báo danh\" và \"Họ và tên\" / no header row "
+             "naming the candidate number and full name columns")
+THILAIXE_CHU(kDsLoiO, "dòng %1, cột %2: %3")
+THILAIXE_CHU(kDsSbd,
+             "số báo danh trống hoặc dài hơn %1 ký tự / the candidate number is empty or longer than %1")
+THILAIXE_CHU(kDsSbdHaiLan, "số báo danh %1 đã có ở dòng trên / candidate number %1 is given twice")
+THILAIXE_CHU(kDsTen, "họ tên trống hoặc dài hơn %1 ký tự / the name is empty or longer than %1")
+THILAIXE_CHU(kDsNgaySinh, "ngày sinh không đọc được (dạng ngày/tháng/năm) / the date of birth cannot be read "
+                          "(day/month/year)")
+
+THILAIXE_CHU(kCliTruongCanMayChu,
+             "--publish-bank, --roster và --open-test cần --server \"… user=GIÁO_VIÊN\" / need "
+             "--server naming a teacher")
+THILAIXE_CHU(kCliDanhSachCanKhoa, "--roster cần --course MÃ_KHOÁ / --roster needs --course CODE")
+THILAIXE_CHU(kCliMoPhienCanPhut, "--open-test cần --minutes SỐ_PHÚT / --open-test needs --minutes N")
+THILAIXE_CHU(kCliPhutSai, "--minutes: số phút từ 1 đến 240 / a number of minutes from 1 to 240")
+THILAIXE_CHU(kCliMoLucSai, "--opens: thời điểm dạng 2027-01-15T08:00 / a time such as 2027-01-15T08:00")
+THILAIXE_CHU(kCliCanGiaoVien,
+             "thilaixe: cần đăng nhập bằng vai trò giáo viên của máy chủ: %1 / a teacher of the "
+             "server must sign in")
+THILAIXE_CHU(kCliDaGuiNganHang, "Đã đưa %1 lên máy chủ (SHA-256 %2) / the bank is on the server")
+THILAIXE_CHU(kCliDanhSachLoi, "%1: %2")
+THILAIXE_CHU(kCliKhongCoKhoa,
+             "không có khoá học %1 trên máy chủ (cho --class để tạo nó) / no course %1 on the server "
+             "(give --class to make it)")
+THILAIXE_CHU(kCliDaNhapDanhSach,
+             "%1 học viên mới, %2 đã có được cập nhật, khoá %3; phiếu mã PIN: %4 / %1 learners "
+             "made, %2 updated; the PIN slips: %4")
+
 // The school's server.
 THILAIXE_CHU(kMcMoTa, "máy chủ của trường (%1)")
 THILAIXE_CHU(kMcKhongCoTrinhDieuKhien,
@@ -839,6 +882,17 @@ THILAIXE_CHU(kHtHongDoiCho,
              "hộp thư đi %1 bị hỏng, nên đã được chuyển sang %2 (không xoá gì) và một hộp thư mới "
              "được bắt đầu")
 THILAIXE_CHU(kMcTuChoi, "máy chủ từ chối: %1")
+THILAIXE_CHU(kMcTL001, "bài này đã được nộp rồi; mỗi bài chỉ nộp một lần")
+THILAIXE_CHU(kMcTL002, "đã hết giờ làm bài theo đồng hồ của máy chủ, hoặc phiên kiểm tra đã đóng")
+THILAIXE_CHU(kMcTL003, "bài làm không khớp với đề (số câu, câu hỏi hay phương án không đúng)")
+THILAIXE_CHU(kMcTL004, "đây không phải bài của người đang đăng nhập")
+THILAIXE_CHU(kMcTL005, "chưa có đề cho bạn trong phiên kiểm tra này; hãy báo giáo viên")
+THILAIXE_CHU(kMcTL006, "máy chủ chưa có ngân hàng câu hỏi hay bộ quy tắc này; giáo viên cần đưa lên trước")
+THILAIXE_CHU(kMcTL007,
+             "giá trị vượt giới hạn (mã khoá học đến 20 ký tự, tên đến 100; mã PIN ít nhất 8 chữ và số)")
+THILAIXE_CHU(kMcTL008, "ngân hàng gửi lên không khớp mã băm của nó")
+THILAIXE_CHU(kMcTL009, "phiên kiểm tra chưa mở, hoặc đã qua giờ bắt đầu")
+THILAIXE_CHU(kMcKhongQuyen, "chỉ giáo viên mới làm được việc này")
 THILAIXE_CHU(kMcMatKetNoi, "mất kết nối tới máy chủ")
 THILAIXE_CHU(kMcSaiDangNhap, "máy chủ không nhận tên đăng nhập và mật khẩu này")
 THILAIXE_CHU(kMcCaiTao, "Tạo dữ liệu thilaixe phiên bản %1 trên %2.")
@@ -847,10 +901,29 @@ THILAIXE_CHU(kMcCaiDaCo, "Dữ liệu đã ở phiên bản %1: không cần nâ
 THILAIXE_CHU(kMcCaiVaiTro, "Vai trò %1: %2.")
 THILAIXE_CHU(kMcCaiVaiTroTao, "đã tạo")
 THILAIXE_CHU(kMcCaiVaiTroCo, "đã có")
-THILAIXE_CHU(kMcCaiQuyen, "Quyền và chính sách theo hàng (row-level security) đã đặt lại cho %1 bảng.")
+THILAIXE_CHU(kMcCaiQuyen,
+             "Quyền, chính sách theo hàng (row-level security, bắt buộc cả với chủ) và %2 hàm đã đặt "
+             "lại cho %1 bảng, tất cả thuộc vai trò thilaixe_owner.")
+THILAIXE_CHU(
+    kMcCaiKhongQuyen,
+    "%1 không phải người quản trị máy chủ, cũng không phải chủ cơ sở dữ liệu %2 có quyền tạo vai trò: hãy "
+    "chạy "
+    "lệnh này bằng tài khoản postgres (sudo -u postgres hoặc su postgres -c) / %1 is neither the server's "
+    "administrator nor the owner of database %2 with CREATEROLE: run this as postgres")
 THILAIXE_CHU(kMcCaiXong, "Xong. Chạy lại lệnh này bất cứ lúc nào cũng an toàn.")
 THILAIXE_CHU(kMcPinNgan, "mã PIN cần ít nhất 4 ký tự")
 
+THILAIXE_CHU(kDnBiKhoa,
+             "Tài khoản này tạm khoá vì mã PIN bị nhập sai nhiều lần liên tiếp. Hãy thử lại sau %1 phút, "
+             "hoặc nhờ giáo viên cấp mã PIN mới.")
+THILAIXE_CHU(kDnMoNoiKhac,
+             "Bạn đang đăng nhập ở hai máy khác của phòng. Hãy thoát ở một máy rồi đăng nhập lại.")
+THILAIXE_CHU(kGuiNganHangLoi, "ngân hàng có %1 lỗi, chưa đưa lên được:\n%2")
+THILAIXE_CHU(kLayNganHangHong, "tệp %1 nhận từ máy chủ không khớp mã băm của nó")
+THILAIXE_CHU(
+    kLayNganHangChuaCo,
+    "máy chủ của trường chưa có ngân hàng câu hỏi: giáo viên đưa lên bằng nút \"Đưa ngân hàng lên máy "
+    "chủ…\" hoặc lệnh thilaixe --server \"CHUỖI KẾT NỐI\" --publish-bank bank.json")
 THILAIXE_CHU(kDnTieuDe, "Đăng nhập máy chủ của trường")
 THILAIXE_CHU(kDnGioiThieu,
              "Máy này dùng dữ liệu chung của trường trên %1. Nhập khoá học, số báo danh và mã PIN "
@@ -895,6 +968,14 @@ THILAIXE_CHU(kInTong, "Tổng số: %1 học viên, %2 đạt.")
 THILAIXE_CHU(kInGiaoVien, "GIÁO VIÊN COI, CHẤM KIỂM TRA")
 THILAIXE_CHU(kInThuTruong, "THỦ TRƯỞNG CƠ SỞ ĐÀO TẠO")
 THILAIXE_CHU(kInKyTen, "(Ký, ghi rõ họ tên)")
+THILAIXE_CHU(kInTieuDePin, "MÃ PIN ĐĂNG NHẬP PHÒNG MÁY")
+THILAIXE_CHU(kInPinHocVien, "Học viên: %1 — số báo danh %2")
+THILAIXE_CHU(kInPinKhoa, "Khoá học (gõ khi đăng nhập): %1")
+THILAIXE_CHU(kInPinMa, "Mã PIN: %1")
+THILAIXE_CHU(
+    kInPinCach,
+    "Giữ kín mã này. Ở máy của phòng, gõ khoá học, số báo danh và mã PIN. Nhập sai 10 lần liên tiếp thì tài "
+    "khoản tạm khoá 15 phút; mất mã thì nhờ giáo viên cấp mã mới.")
 THILAIXE_CHU(kInTieuDeDe, "ĐỀ KIỂM TRA LÝ THUYẾT — HẠNG %1 — ĐỀ %2")
 THILAIXE_CHU(kInDongDe, "%1 câu · %2 phút · đạt từ %3 câu đúng; sai câu điểm liệt là không đạt.")
 THILAIXE_CHU(kInHoTen,
@@ -930,9 +1011,9 @@ THILAIXE_CAC_CHU(kGvCotHocVien, 7, QStringLiteral("Số báo danh"), QStringLite
                  QStringLiteral("Cao nhất"), QStringLiteral("Điểm liệt đã vững"))
 THILAIXE_CAC_CHU(kGvCotCauSai, 4, QStringLiteral("Câu"), QStringLiteral("Số lần sai"),
                  QStringLiteral("Số lần gặp"), QStringLiteral("Nội dung"))
-THILAIXE_CAC_CHU(kGvCotTinhHinh, 6, QStringLiteral("Số báo danh"), QStringLiteral("Họ tên"),
+THILAIXE_CAC_CHU(kGvCotTinhHinh, 7, QStringLiteral("Số báo danh"), QStringLiteral("Họ tên"),
                  QStringLiteral("Trạng thái"), QStringLiteral("Đúng/Sai"),
-                 QStringLiteral("Câu điểm liệt sai"), QStringLiteral("Kết quả"))
+                 QStringLiteral("Câu điểm liệt sai"), QStringLiteral("Kết quả"), QStringLiteral("Mã đề"))
 THILAIXE_CHU(kGvChuaChon, "Chọn một học viên để xem khả năng đạt và các chương yếu nhất.")
 THILAIXE_CHU(kGvChiTiet, "%1 (%2): khả năng đạt bài thi hạng %3 là %4%, trượt vì câu điểm liệt %5%.")
 THILAIXE_CHU(kGvChiTietChuaThi, "%1 (%2): chưa có bài thi hạng %3 nào.")
@@ -957,11 +1038,27 @@ THILAIXE_CHU(kGvHoiMa, "Mã khoá học (học viên gõ khi đăng nhập):")
 THILAIXE_CHU(kGvHoiTenKhoa, "Tên khoá học:")
 THILAIXE_CHU(kGvHoiSbd, "Số báo danh:")
 THILAIXE_CHU(kGvHoiTen, "Họ và tên:")
-THILAIXE_CHU(kGvHoiPin, "Mã PIN (ít nhất 4 ký tự; đưa cho học viên):")
+THILAIXE_CHU(kGvPinChiSo, "Mã PIN chỉ gồm 8 chữ số (dễ gõ hơn; mặc định 8 chữ và số, khó đoán hơn)")
+THILAIXE_CHU(kGvCapLaiPin, "&Cấp lại mã PIN…")
+THILAIXE_CHU(kGvNhapDanhSach, "Nhập &danh sách học viên…")
+THILAIXE_CHU(kGvLocDanhSach, "Bảng tính (*.xlsx *.ods *.csv)")
+THILAIXE_CHU(kGvLuuPhieu, "Lưu phiếu mã PIN để phát cho học viên")
+THILAIXE_CHU(kGvDaNhap, "Đã nhập %1 học viên mới (phiếu mã PIN ở %2) và cập nhật %3 học viên đã có.")
+THILAIXE_CHU(kGvGuiNganHang, "Đưa ngân hàng &lên máy chủ…")
+THILAIXE_CHU(kGvDaGui, "Máy chủ đã có ngân hàng %1 (mã %2): các máy của phòng lấy nó ở lần đăng nhập tới.")
+THILAIXE_CHU(kGvInLaiDe, "&In lại đề của học viên này (PDF)…")
+THILAIXE_CHU(
+    kGvHoiDong,
+    "Đóng phiên kiểm tra này? Các bài đang làm sẽ được nộp ngay như khi hết giờ, và không ai bắt đầu được "
+    "bài mới.")
+THILAIXE_CHU(kGvNutDong, "Đó&ng phiên")
+THILAIXE_CHU(kGvNutChuaDong, "&Chưa đóng")
+THILAIXE_CHU(kGvChuaCoDe, "chưa có đề")
+THILAIXE_CHU(kGvDaRut, "Đã rút đề cho %1 học viên.")
 THILAIXE_CHU(kGvHoiPhut, "Thời gian làm bài (phút):")
 THILAIXE_CHU(kGvHoiMo, "Mở lúc:")
 THILAIXE_CHU(kGvHoiQuyTac, "Cấu trúc đề:")
-THILAIXE_CHU(kGvHoiHat, "Mã đề (số; cùng mã cho cùng đề):")
+THILAIXE_CHU(kGvHoiHat, "Mã đề (số đến 18 chữ số; cùng mã cho cùng đề):")
 THILAIXE_CHU(kGvNutDongY, "Đồng ý")
 THILAIXE_CHU(kGvLoi, "Không làm được: %1")
 THILAIXE_CHU(kGvDaLuu, "Đã lưu %1.")

@@ -587,6 +587,12 @@ std::optional<DeThi> rutDe(const NganHang& nh, const QuyTacHang& q, BoSinhSo& rn
     return de;
 }
 
+std::optional<DeThi> rutDeTheoHat(const NganHang& nh, const QuyTacHang& q, std::uint64_t hat, QString* loi)
+{
+    BoSinhSo rng(hat);
+    return rutDe(nh, q, rng, loi);
+}
+
 KetQuaBai chamDiem(const NganHang& nh, const QuyTacHang& q, const DeThi& de, const std::vector<int>& tl)
 {
     KetQuaBai kq;

@@ -200,6 +200,11 @@ struct DeThi final {
 // order. Empty, with the reason in `loi`, when the bank cannot give it.
 std::optional<DeThi> rutDe(const NganHang& nh, const QuyTacHang& q, BoSinhSo& rng, QString* loi = nullptr);
 
+// The paper of class `q` the seed `hat` gives: the one draw every paper of
+// a seed comes from (a learner's, a course-end test's, a printed one).
+std::optional<DeThi> rutDeTheoHat(const NganHang& nh, const QuyTacHang& q, std::uint64_t hat,
+                                  QString* loi = nullptr);
+
 // Whether a class can draw a paper from the bank, and if not why.
 std::optional<QString> khongRutDuoc(const NganHang& nh, const QuyTacHang& q);
 

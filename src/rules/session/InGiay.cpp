@@ -25,7 +25,8 @@ const QString kKieu = QStringLiteral(
 
 bool ghiPdf(const QString& tep, QTextDocument& doc, const QString& tieuDe, QString* loi)
 {
-    // Laid out in memory and then put in place whole: a reader (or a teacher
+    // Laid out for the page's width, in memory, and then put in place whole:
+    // a reader (or a teacher
     // opening it at once) never sees half a file, and a full disk is said.
     QBuffer bo;
     bo.open(QIODevice::WriteOnly);
@@ -35,7 +36,8 @@ bool ghiPdf(const QString& tep, QTextDocument& doc, const QString& tieuDe, QStri
         pdf.setCreator(QStringLiteral("thilaixe"));
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        // Laid out on the page itself: print() scales the document to it.
+        // Laid out on the page's own width, so a table of 100% is the page's.
+        doc.setPageSize(QSizeF(pdf.width(), pdf.height()));
         doc.print(&pdf);
     }
     QString vi;
@@ -56,9 +58,12 @@ bool inBangKetQua(const QString& tep, const DauBangKetQua& dau, const std::vecto
                 .arg(h(txt::kInKhoaHoc.arg(dau.tenKhoaHoc, dau.maKhoaHoc)), h(txt::kInHang.arg(dau.hang)),
                      h(txt::kInNgay.arg(dau.ngay.toString(QStringLiteral("dd/MM/yyyy")))),
                      h(txt::kInQuyTac.arg(dau.quyTac)));
-    html += QStringLiteral("<table border='1' cellspacing='0' width='100%'><tr>");
-    for (const QString& cot : txt::kInCot)
-        html += QStringLiteral("<th>%1</th>").arg(h(cot));
+    // Each column its share of the page: a long name wraps in its cell, and
+    // the verdict is never pushed past the page's edge.
+    static constexpr int kRong[] = {6, 13, 33, 8, 8, 16, 16};
+    html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='3' width='100%'><tr>");
+    for (std::size_t i = 0; i < std::size(txt::kInCot); ++i)
+        html += QStringLiteral("<th width='%2%'>%1</th>").arg(h(txt::kInCot[i])).arg(kRong[i]);
     html += QStringLiteral("</tr>");
     int stt = 0, dat = 0;
     using TT = TinhHinhHocVien::TrangThai;
@@ -67,9 +72,10 @@ bool inBangKetQua(const QString& tep, const DauBangKetQua& dau, const std::vecto
         QStringList liet;
         for (int c : t.lietSai)
             liet << QString::number(c);
-        const QString ketQua = nop                             ? (t.dat ? txt::kInDat : txt::kInKhongDat)
-                               : t.trangThai == TT::ChuaBatDau ? txt::kInKhongDu
-                                                               : txt::kInChuaNop;
+        const QString ketQua = nop ? (t.dat ? txt::kInDat : txt::kInKhongDat)
+                               : t.trangThai == TT::ChuaBatDau || t.trangThai == TT::ChuaCoDe
+                                   ? txt::kInKhongDu
+                                   : txt::kInChuaNop;
         dat += nop && t.dat ? 1 : 0;
         html +=
             QStringLiteral("<tr><td align='right'>%1</td><td>%2</td><td>%3</td><td align='right'>%4</td><td "
@@ -87,6 +93,26 @@ bool inBangKetQua(const QString& tep, const DauBangKetQua& dau, const std::vecto
     QTextDocument doc;
     doc.setHtml(html);
     return ghiPdf(tep, doc, txt::kInTieuDeKetQua, loi);
+}
+
+bool inPhieuPin(const QString& tep, const QString& truong, const KhoaHoc& k,
+                const std::vector<PinHocVien>& ds, QString* loi)
+{
+    // One slip a learner, to cut apart: who, the course, the PIN, and how
+    // to sign in. The PIN is on no other page, and is kept nowhere else.
+    QString html = kKieu
+                   + QStringLiteral("<p>%1</p><h1>%2</h1><p>%3</p>")
+                         .arg(h(truong), h(txt::kInTieuDePin), h(txt::kInKhoaHoc.arg(k.ten, k.ma)));
+    for (const PinHocVien& p : ds)
+        html += QStringLiteral(
+                    "<table border='1' cellspacing='0' cellpadding='8' width='100%'><tr><td>%1<br>%2<br>"
+                    "<span style='font-family: DejaVu Sans Mono; font-size: 16pt'><b>%3</b></span><br>"
+                    "<span class='nho'>%4</span></td></tr></table><br>")
+                    .arg(h(txt::kInPinHocVien.arg(p.ten, p.soBaoDanh)), h(txt::kInPinKhoa.arg(k.ma)),
+                         h(txt::kInPinMa.arg(p.pin)), h(txt::kInPinCach));
+    QTextDocument doc;
+    doc.setHtml(html);
+    return ghiPdf(tep, doc, txt::kInTieuDePin, loi);
 }
 
 bool inDeGiay(const QString& tep, const NganHang& nh, const QString& thuMuc, const QuyTacHang& q,

@@ -5,7 +5,7 @@
 // sheet on a page of its own.
 
 #include "rules/databank/NganHangCauHoi.h"
-#include "rules/store/KhoMayChu.h"
+#include "rules/school/Truong.h"
 
 #include <QDate>
 #include <QString>
@@ -23,6 +23,11 @@ struct DauBangKetQua final {
 // questions missed, the verdict; then the signature lines. False with why.
 bool inBangKetQua(const QString& tep, const DauBangKetQua& dau, const std::vector<TinhHinhHocVien>& ds,
                   QString* loi);
+
+// A slip for each learner with their new PIN, to hand out: the one place a
+// PIN is ever shown. False with why.
+bool inPhieuPin(const QString& tep, const QString& truong, const KhoaHoc& k,
+                const std::vector<PinHocVien>& ds, QString* loi);
 
 // The questions of `de` with their options and pictures (from the bank's
 // folder `thuMuc`), and the key on a page of its own. `ma`: the paper's

@@ -1,5 +1,7 @@
 #include "rules/session/PhienThi.h"
 
+#include "rules/common/Texts.h"
+
 #include <algorithm>
 
 namespace thilaixe {
@@ -35,8 +37,7 @@ namespace {
 
 DeThi deRut(const NganHang& nh, const QuyTacHang& q, std::uint64_t hat)
 {
-    BoSinhSo rng(hat);
-    return rutDe(nh, q, rng).value_or(DeThi{});
+    return rutDeTheoHat(nh, q, hat).value_or(DeThi{});
 }
 
 }  // namespace
@@ -67,6 +68,39 @@ std::vector<int> chonBaiNgan(std::vector<int> nguon, BoSinhSo& rng)
     nguon.resize(n);
     std::sort(nguon.begin(), nguon.end());
     return nguon;
+}
+
+std::optional<PhienThi> PhienThi::moi(const NganHang& nh, const BoQuyTac& bo, const QString& hang,
+                                      std::uint64_t hat, const QDateTime& batDau,
+                                      std::optional<SanSang> daHien, QString* loi)
+{
+    const QuyTacHang* q = bo.timHang(hang);
+    if (!q) {
+        if (loi)
+            *loi = txt::kCliKhongCoHang.arg(hang, bo.id, QString());
+        return std::nullopt;
+    }
+    const std::optional<DeThi> de = rutDeTheoHat(nh, *q, hat, loi);
+    if (!de)
+        return std::nullopt;
+    return PhienThi(nh, q->boId.isEmpty() ? bo.id : q->boId, *q, *de, HanGio(batDau, qint64{q->soPhut} * 60),
+                    daHien);
+}
+
+std::optional<PhienThi> PhienThi::kiemTra(const NganHang& nh, const QString& boQuyTac, const QuyTacHang& q,
+                                          const BaiCuaPhien& bai, const QDateTime& bayGio)
+{
+    if (bai.de.cau.empty()
+        || !std::all_of(bai.de.cau.begin(), bai.de.cau.end(), [&](int c) { return nh.cau(c) != nullptr; }))
+        return std::nullopt;
+    QuyTacHang theoPhien = q;
+    theoPhien.soPhut = bai.phut > 0 ? bai.phut : q.soPhut;
+    theoPhien.soCau = static_cast<int>(bai.de.cau.size());
+    PhienThi p(nh, boQuyTac, theoPhien, bai.de,
+               HanGio(bayGio.addSecs(-bai.giayDaQua), qint64{theoPhien.soPhut} * 60), std::nullopt);
+    for (std::size_t o = 0; o < bai.traLoi.size(); ++o)
+        p.chon(static_cast<int>(o), bai.traLoi[o]);
+    return p;
 }
 
 PhienThi PhienThi::baiNgan(const NganHang& nh, QString boQuyTac, const QuyTacHang& q,

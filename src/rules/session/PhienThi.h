@@ -3,6 +3,7 @@
 #include "rules/databank/NganHangCauHoi.h"
 #include "rules/exam/DemNguoc.h"
 #include "rules/practice/TienBo.h"
+#include "rules/school/Truong.h"
 #include "rules/store/KhoHocVien.h"
 
 #include <QDateTime>
@@ -52,6 +53,18 @@ public:
 
     PhienThi(const NganHang& nh, QString boQuyTac, const QuyTacHang& q, std::uint64_t hat,
              const QDateTime& batDau, std::optional<SanSang> daHien);
+    // A new paper of class `hang` under rule set `bo`, drawn from `hat`:
+    // none, with why, when the set lacks the class or the bank cannot give
+    // its paper.
+    static std::optional<PhienThi> moi(const NganHang& nh, const BoQuyTac& bo, const QString& hang,
+                                       std::uint64_t hat, const QDateTime& batDau,
+                                       std::optional<SanSang> daHien, QString* loi = nullptr);
+    // A course-end test's paper as the server keeps it (drawn from its seed
+    // before the session opened), in the session's minutes from when it was
+    // first begun by the server's clock, with the answers given so far. None
+    // when a question of it is not in the bank.
+    static std::optional<PhienThi> kiemTra(const NganHang& nh, const QString& boQuyTac, const QuyTacHang& q,
+                                           const BaiCuaPhien& bai, const QDateTime& bayGio);
     // A kept attempt, handed in, for its review: its slots, answers and
     // keys as kept, and its score as kept (a bank corrected since does not
     // change a verdict given). `q`: its class's rule. None when a question

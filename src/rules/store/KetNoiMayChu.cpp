@@ -2,7 +2,6 @@
 
 #include "rules/common/Texts.h"
 
-#include <QCryptographicHash>
 #include <QSqlDriver>
 
 namespace thilaixe {
@@ -136,14 +135,6 @@ bool KetNoiMayChu::mo(const QString& ten, QString* loi) const
     return false;
 }
 
-QString tenDangNhapHocVien(const QString& csdl, const QString& maKhoaHoc, const QString& soBaoDanh)
-{
-    const QByteArray nguon = (csdl + QChar(0x1f) + maKhoaHoc + QChar(0x1f) + soBaoDanh).toUtf8();
-    return QStringLiteral("tlx_")
-           + QString::fromLatin1(
-               QCryptographicHash::hash(nguon, QCryptographicHash::Sha256).toHex().left(24));
-}
-
 bool laLoiKetNoi(const QSqlError& e)
 {
     if (e.type() == QSqlError::ConnectionError)
@@ -166,6 +157,17 @@ bool laLoiDangNhap(const QSqlError& e)
 
 QString lyDoMayChu(const QSqlError& e)
 {
+    // What the server's functions refuse, said as the learner or the
+    // teacher must hear it.
+    const QString ma = e.nativeErrorCode();
+    const std::pair<const char*, QString> tuChoi[] = {
+        {"TL001", txt::kMcTL001},     {"TL002", txt::kMcTL002}, {"TL003", txt::kMcTL003},
+        {"TL004", txt::kMcTL004},     {"TL005", txt::kMcTL005}, {"TL006", txt::kMcTL006},
+        {"TL007", txt::kMcTL007},     {"TL008", txt::kMcTL008}, {"TL009", txt::kMcTL009},
+        {"42501", txt::kMcKhongQuyen}};
+    for (const auto& [m, chu] : tuChoi)
+        if (ma == QLatin1String(m))
+            return chu;
     if (laLoiDangNhap(e) && e.type() == QSqlError::ConnectionError)
         return txt::kMcSaiDangNhap;
     QString chu = e.databaseText().trimmed();

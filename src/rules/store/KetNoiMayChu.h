@@ -32,11 +32,6 @@ struct KetNoiMayChu final {
     bool mo(const QString& ten, QString* loi) const;
 };
 
-// The server's role of a learner of a course, made from the database, the
-// course's code and the candidate number (the same on every lab computer,
-// and never more than a name).
-QString tenDangNhapHocVien(const QString& csdl, const QString& maKhoaHoc, const QString& soBaoDanh);
-
 // The server is away (gone, restarting, unreachable, out of connections):
 // a change is kept and sent later. Anything else is the server's refusal.
 bool laLoiKetNoi(const QSqlError& e);

@@ -25,6 +25,8 @@ class QSqlError;
 
 namespace thilaixe {
 
+class KhoTruong;
+
 inline const QString kTepKho = QStringLiteral("thilaixe.sqlite");
 // The schema this program writes (PRAGMA user_version); an older store is
 // brought up to it step by step, a newer one is never written.
@@ -53,6 +55,9 @@ public:
     static constexpr qint64 kHoSoMacDinh = 1;
 
     virtual ~KhoHocVien() = default;
+
+    // The school's part, on a school's server; none on a home computer.
+    virtual KhoTruong* truong() { return nullptr; }
 
     // Where it is kept, as a learner is told it (a file's path).
     virtual const QString& tep() const = 0;

@@ -1,17 +1,12 @@
-// The server store's queries and the changes they make.
+// The server store's reads and the changes it sends to the server's functions.
 
 #include "rules/store/KhoMayChu.h"
 
 #include "rules/common/Texts.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QSaveFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QUuid>
 
 #include <algorithm>
 #include <atomic>
@@ -26,6 +21,9 @@ std::atomic<int> g_soKetNoi{0};
 // it again itself (the program's own retry does it meanwhile).
 constexpr qint64 kNghiSauLoiMs = 3000;
 
+// The role lab computers connect as when the connection string names none.
+const QString kVaiTroPhongMay = QStringLiteral("thilaixe_lab");
+
 int gioiHan(qint64 v, int thap, int cao) { return static_cast<int>(std::clamp<qint64>(v, thap, cao)); }
 
 MucOnTap docMuc(const QSqlQuery& q, int cot)
@@ -37,11 +35,7 @@ MucOnTap docMuc(const QSqlQuery& q, int cot)
 
 const QString kChonOnTap = QStringLiteral(
     "SELECT question, in_list, streak, \"right\", wrong FROM practice WHERE profile = ? AND bank = ?");
-const QString kGhiOnTap = QStringLiteral("INSERT INTO practice(profile, bank, question, in_list, streak, "
-                                         "\"right\", wrong) VALUES(?, ?, ?, ?, ?, ?, ?) "
-                                         "ON CONFLICT (profile, bank, question) DO UPDATE SET in_list = "
-                                         "excluded.in_list, streak = excluded.streak, "
-                                         "\"right\" = excluded.\"right\", wrong = excluded.wrong");
+const QString kDatOnTap = QStringLiteral("SELECT thilaixe_set_practice(?, ?, ?, ?, ?, ?, ?)");
 
 // Numbers as an SQL array's text ("{1,2,3}"), cast by the statement.
 QString mangSql(const std::vector<int>& v)
@@ -52,20 +46,35 @@ QString mangSql(const std::vector<int>& v)
     return QLatin1Char('{') + p.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
-// A paper handed in, whole (the server function checks whose it is).
-const QString kNopBai = QStringLiteral("SELECT thilaixe_hand_in(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?::integer[], "
-                                       "?::integer[], ?::integer[], ?::integer[], ?, "
-                                       "?, ?::integer[], ?, ?, ?)");
+// A paper or a short test handed in, and a course-end test's paper: the
+// answers go, the server scores them (one call, one round trip).
+const QString kNopBai = QStringLiteral(
+    "SELECT thilaixe_hand_in(?, ?, ?, ?, ?, ?, ?, ?, ?::integer[], ?::integer[], ?::double precision, "
+    "?::double precision)");
+const QString kNopBaiKiemTra = QStringLiteral(
+    "SELECT thilaixe_hand_in_paper(?, ?, ?, ?::integer[], ?::double precision, ?::double precision)");
+
+QVariant soThuc(const std::optional<std::pair<double, double>>& du, bool dau)
+{
+    if (!du)
+        return QVariant(QMetaType(QMetaType::Double));
+    return dau ? du->first : du->second;
+}
 
 }  // namespace
 
-KhoMayChu::KhoMayChu(KetNoiMayChu k, const QString& tepHopThu) : m_k(std::move(k)), m_hopThu(tepHopThu)
+KhoMayChu::KhoMayChu(KetNoiMayChu k, const QString& tepHopThu, std::optional<DangNhapHocVien> hocVien)
+    : m_k(std::move(k)), m_hocVien(std::move(hocVien)), m_hopThu(tepHopThu)
 {
+    if (m_hocVien && m_k.user.isEmpty())
+        m_k.user = kVaiTroPhongMay;
     KetNoiMayChu khongNguoi = m_k;
     khongNguoi.user.clear();
     m_mayChu = khongNguoi.moTa();
     m_moTa = txt::kMcMoTa.arg(m_k.moTa());
-    m_dangNhap = m_k.user;
+    // A learner's held changes are theirs whichever lab computer role sent
+    // them: named by course and candidate number.
+    m_dangNhap = m_hocVien ? m_hocVien->khoaHoc + QChar(0x1f) + m_hocVien->soBaoDanh : m_k.user;
     m_ketNoi = QStringLiteral("thilaixe-server-%1").arg(++g_soKetNoi);
     QString loi;
     if (!m_k.mo(m_ketNoi, &loi)) {
@@ -80,6 +89,13 @@ KhoMayChu::KhoMayChu(KetNoiMayChu k, const QString& tepHopThu) : m_k(std::move(k
     kiemTraLuocDo();
 }
 
+KhoMayChu::~KhoMayChu()
+{
+    m_lenh.quen();
+    QSqlDatabase::database(m_ketNoi, false).close();
+    QSqlDatabase::removeDatabase(m_ketNoi);
+}
+
 const QString& KhoMayChu::canhBao() const
 {
     // What is wrong with the outbox is said too, whether or not the server
@@ -89,13 +105,6 @@ const QString& KhoMayChu::canhBao() const
                   : m_canhBao.isEmpty()                    ? txt::kMcHopThuCanhBao.arg(hop)
                                         : m_canhBao + QStringLiteral("\n\n") + txt::kMcHopThuCanhBao.arg(hop);
     return m_canhBaoDu;
-}
-
-KhoMayChu::~KhoMayChu()
-{
-    m_lenh.quen();
-    QSqlDatabase::database(m_ketNoi, false).close();
-    QSqlDatabase::removeDatabase(m_ketNoi);
 }
 
 void KhoMayChu::kiemTraLuocDo()
@@ -115,65 +124,66 @@ void KhoMayChu::kiemTraLuocDo()
         return;
     }
     if (v > kPhienBanKhoMayChu || vt > kPhienBanTruong) {
-        m_canhBao = txt::kMcMoiHon.arg(m_moTa).arg(v);
+        m_canhBao = txt::kMcMoiHon.arg(m_moTa, phienBanMayChu(v, vt));
         return;
     }
     if (v < kPhienBanKhoMayChu || vt < kPhienBanTruong) {
-        m_canhBao = txt::kMcCanNangCap.arg(m_moTa).arg(v).arg(kPhienBanKhoMayChu);
+        m_canhBao = txt::kMcCanNangCap.arg(m_moTa, phienBanMayChu(v, vt),
+                                           phienBanMayChu(kPhienBanKhoMayChu, kPhienBanTruong));
         return;
     }
-    m_lenh.chay(
-        QStringLiteral("SELECT session_user, pg_has_role(session_user, 'thilaixe_teacher', 'MEMBER') OR "
-                       "(SELECT rolsuper FROM pg_roles WHERE rolname = session_user)"),
-        {}, [&](QSqlQuery& q) {
-            if (q.next()) {
-                m_dangNhap = q.value(0).toString();
-                m_laGiaoVien = q.value(1).toBool();
-            }
-        });
+    m_lenh.chay(QStringLiteral("SELECT session_user, thilaixe_is_teacher()"), {}, [&](QSqlQuery& q) {
+        if (q.next())
+            m_laGiaoVien = q.value(1).toBool();
+    });
+    if (m_hocVien && !dangNhapHocVien())
+        return;
+    if (!m_hocVien && !m_laGiaoVien) {
+        // Neither a teacher nor a learner signing in: nothing to do here.
+        m_ketQuaDangNhap = KetQuaDangNhap::SaiPin;
+        m_canhBao = txt::kMcSaiDangNhap;
+        return;
+    }
     m_canhBao.clear();
     m_sanSang = true;
     // Ready before the hand-in: then it is one round trip.
-    m_lenh.chuanBi(kNopBai);
-    // A signed-in learner's profile, read once per connection.
+    m_lenh.chuanBi(m_hocVien ? kNopBaiKiemTra : kNopBai);
+    // A teacher signing in at a lab computer sends the held papers of the
+    // learners who sat there and left.
+    if (m_laGiaoVien && !m_hopThu.cacThu(m_mayChu, std::nullopt).empty())
+        guiHopThu();
+}
+
+bool KhoMayChu::dangNhapHocVien()
+{
     m_toi = 0;
-    m_lenh.chay(QStringLiteral("SELECT id FROM profile WHERE login = current_user"), {}, [&](QSqlQuery& q) {
-        if (q.next())
-            m_toi = q.value(0).toLongLong();
-    });
-    // A fresh server process takes several milliseconds over its first
-    // hand-in (the function compiled, its statements planned). A learner's
-    // connection makes one at sign-in, in a transaction rolled back, so that
-    // a room handing in together is not slowed by sixty first calls.
-    if (!m_laGiaoVien) {
-        const qint64 toi = m_toi;
-        QSqlQuery lenh(m_lenh.db());
-        if (toi != 0 && lenh.exec(QStringLiteral("BEGIN"))) {
-            const QString trong = QStringLiteral("{}");
-            m_lenh.chay(kNopBai, {QUuid::createUuid().toString(QUuid::WithoutBraces),
-                                  toi,
-                                  QString(),
-                                  QString(),
-                                  QString(),
-                                  QString(),
-                                  QString(),
-                                  QString(),
-                                  0,
-                                  QStringLiteral("paper"),
-                                  trong,
-                                  trong,
-                                  trong,
-                                  trong,
-                                  0.0,
-                                  0.0,
-                                  trong,
-                                  0,
-                                  0,
-                                  -1});
-            lenh.exec(QStringLiteral("ROLLBACK"));
-            m_lenh.xoaLoi();
-        }
+    QString ketQua;
+    int cho = 0;
+    const bool chay =
+        m_lenh.chay(QStringLiteral("SELECT signed_in, outcome, wait_seconds FROM thilaixe_sign_in(?, ?, ?)"),
+                    {m_hocVien->khoaHoc, m_hocVien->soBaoDanh, m_hocVien->pin}, [&](QSqlQuery& q) {
+                        if (q.next()) {
+                            m_toi = q.value(0).toLongLong();
+                            ketQua = q.value(1).toString();
+                            cho = q.value(2).toInt();
+                        }
+                    });
+    if (!chay) {
+        m_canhBao = txt::kMcKhongToiGiu.arg(m_moTa, lyDoMayChu(m_lenh.loiCuoi()),
+                                            QDir::toNativeSeparators(m_hopThu.tep()));
+        return false;
     }
+    m_giayKhoa = cho;
+    m_ketQuaDangNhap = ketQua == QLatin1String("ok")       ? KetQuaDangNhap::Xong
+                       : ketQua == QLatin1String("locked") ? KetQuaDangNhap::BiKhoa
+                       : ketQua == QLatin1String("busy")   ? KetQuaDangNhap::DangMoNoiKhac
+                                                           : KetQuaDangNhap::SaiPin;
+    if (m_ketQuaDangNhap == KetQuaDangNhap::Xong)
+        return true;
+    m_canhBao = m_ketQuaDangNhap == KetQuaDangNhap::BiKhoa          ? txt::kDnBiKhoa.arg((cho + 59) / 60)
+                : m_ketQuaDangNhap == KetQuaDangNhap::DangMoNoiKhac ? txt::kDnMoNoiKhac
+                                                                    : txt::kDnSaiHocVien;
+    return false;
 }
 
 bool KhoMayChu::ketNoi()
@@ -243,100 +253,68 @@ bool KhoMayChu::doc(const std::function<bool()>& viec)
 
 bool KhoMayChu::apDung(const ThayDoi& td, SauThayDoi* sau)
 {
-    const QString& uid = td.uid;
-    const std::optional<BaiLam> bai =
-        td.loai == ThayDoi::Loai::BaiLam ? std::optional<BaiLam>(td.bai) : std::nullopt;
-    const qint64 hoSo = td.hoSo;
-    const QString& nganHang = td.nganHang;
-    const int cau = td.cau;
-    // Taken once: a change sent again (its reply lost) is already there.
-    // A paper, its slots, its prediction, its misses into practice and its
-    // course-end test's record, in one call to the server (one round trip
-    // for a lab computer handing in with sixty others), taken once by its id.
-    if (bai) {
-        const BaiLam& b = *bai;
-        const LanThi l = b.lanThi();
-        std::vector<int> liet;
-        for (std::size_t i = 0; i < b.cau.size(); ++i)
-            liet.push_back(l.diemLiet[i + 1] ? 1 : 0);
-        MucOnTap vao;
-        boVaoDanhSach(vao);
+    if (td.loai == ThayDoi::Loai::BaiLam) {
+        // The answers go; the server scores them from its own key, taken once
+        // by the change's id.
+        const BaiLam& b = td.bai;
         qint64 id = 0;
-        const QVariant khong{QMetaType(QMetaType::Double)};
-        if (!m_lenh.chay(kNopBai,
-                         {uid.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(uid),
-                          b.hoSo,
-                          b.nganHang,
-                          b.phienBan,
-                          b.quyTac,
-                          b.hang,
-                          b.batDau.toUTC().toString(Qt::ISODateWithMs),
-                          b.ketThuc.toUTC().toString(Qt::ISODateWithMs),
-                          b.canDeDat,
-                          b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper"),
-                          mangSql(b.cau),
-                          mangSql(b.traLoi),
-                          mangSql(b.dapAn),
-                          mangSql(liet),
-                          b.duDoan ? QVariant(b.duDoan->first) : khong,
-                          b.duDoan ? QVariant(b.duDoan->second) : khong,
-                          mangSql(cauBiSai(l)),
-                          vao.canOn ? 1 : 0,
-                          vao.dungLienTiep,
-                          b.phienKiemTra},
-                         [&](QSqlQuery& q) {
-                             if (q.next())
-                                 id = q.value(0).toLongLong();
-                         })
-            || id == 0)
+        const auto docId = [&](QSqlQuery& q) {
+            if (q.next())
+                id = q.value(0).toLongLong();
+        };
+        const bool xong =
+            b.phienKiemTra != 0
+                ? m_lenh.chay(kNopBaiKiemTra,
+                              {td.uid, b.phienKiemTra, b.hoSo, mangSql(b.traLoi), soThuc(b.duDoan, true),
+                               soThuc(b.duDoan, false)},
+                              docId)
+                : m_lenh.chay(kNopBai,
+                              {td.uid, b.hoSo, b.nganHang, b.quyTac, b.hang,
+                               b.baiNgan ? QStringLiteral("short") : QStringLiteral("paper"),
+                               b.batDau.toUTC().toString(Qt::ISODateWithMs),
+                               b.ketThuc.toUTC().toString(Qt::ISODateWithMs), mangSql(b.cau),
+                               mangSql(b.traLoi), soThuc(b.duDoan, true), soThuc(b.duDoan, false)},
+                              docId);
+        if (!xong || id == 0)
             return false;
         if (sau)
             sau->id = id;
         return true;
     }
     // Taken once: a change sent again (its reply lost) is already there.
-    if (!uid.isEmpty()) {
-        int moi = 0;
-        if (!m_lenh.chay(QStringLiteral(
-                             "INSERT INTO change_applied(uid, profile) VALUES(?, ?) ON CONFLICT DO NOTHING"),
-                         {uid, hoSo}, [&](QSqlQuery& q) { moi = q.numRowsAffected(); }))
-            return false;
-        if (moi == 0)
-            return true;
-    }
+    bool moi = false;
+    if (!m_lenh.chay(QStringLiteral("SELECT thilaixe_once(?, ?)"), {td.uid, td.hoSo},
+                     [&](QSqlQuery& q) { moi = q.next() && q.value(0).toBool(); }))
+        return false;
+    if (!moi)
+        return true;
     switch (td.loai) {
     case ThayDoi::Loai::OnTap: {
+        // The box as it stands, held by the server until this transaction
+        // ends; the rule of practice is the program's own.
         MucOnTap m;
-        if (!m_lenh.chay(
-                QStringLiteral("SELECT in_list, streak, \"right\", wrong FROM practice WHERE profile = ? AND "
-                               "bank = ? AND question = ? FOR UPDATE"),
-                {hoSo, nganHang, cau}, [&](QSqlQuery& q) {
-                    if (q.next())
-                        m = docMuc(q, 0);
-                }))
+        if (!m_lenh.chay(QStringLiteral("SELECT * FROM thilaixe_practice_box(?, ?, ?)"),
+                         {td.hoSo, td.nganHang, td.cau}, [&](QSqlQuery& q) {
+                             if (q.next())
+                                 m = docMuc(q, 0);
+                         }))
             return false;
         const bool roi = traLoiMuc(m, td.dung);
         if (sau) {
             sau->muc = m;
             sau->roi = roi;
         }
-        return m_lenh.chay(kGhiOnTap, {hoSo, nganHang, cau, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai});
+        return m_lenh.chay(kDatOnTap,
+                           {td.hoSo, td.nganHang, td.cau, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai});
     }
     case ThayDoi::Loai::DiemLiet:
-        return m_lenh.chay(
-            QStringLiteral("INSERT INTO critical_right(profile, bank, question, day) VALUES(?, ?, ?, ?) "
-                           "ON CONFLICT DO NOTHING"),
-            {hoSo, nganHang, cau, td.ngay});
+        return m_lenh.chay(QStringLiteral("SELECT thilaixe_critical_day(?, ?, ?, ?)"),
+                           {td.hoSo, td.nganHang, td.cau, td.ngay});
     case ThayDoi::Loai::TraLoi:
-        return m_lenh.chay(
-            QStringLiteral(
-                "INSERT INTO answer(profile, bank, question, at, \"right\") VALUES(?, ?, ?, ?, ?)"),
-            {hoSo, nganHang, cau, td.luc, td.dung ? 1 : 0});
+        return m_lenh.chay(QStringLiteral("SELECT thilaixe_answer(?, ?, ?, ?, ?)"),
+                           {td.hoSo, td.nganHang, td.cau, td.luc, td.dung});
     case ThayDoi::Loai::CaiDat:
-        return m_lenh.chay(
-            QStringLiteral("INSERT INTO setting(profile, key, value) VALUES(?, ?, ?) ON CONFLICT "
-                           "(profile, key) DO UPDATE SET value = excluded.value"),
-            {hoSo, td.khoa, td.giaTri});
+        return m_lenh.chay(QStringLiteral("SELECT thilaixe_setting(?, ?, ?)"), {td.hoSo, td.khoa, td.giaTri});
     case ThayDoi::Loai::BaiLam: break;
     }
     return true;
@@ -360,8 +338,8 @@ KhoMayChu::KetQua KhoMayChu::guiHopThu()
         const KetQua kq = giaoDich([&] { return apDung(t.thayDoi, nullptr); });
         if (kq == KetQua::Vang)
             return kq;
-        // Refused for good (another's change, a broken one): it stays in
-        // the outbox, never lost, and blocks nothing behind it.
+        // Refused for good (another's change, a paper past its time): it
+        // stays in the outbox, never lost, and blocks nothing behind it.
         if (kq == KetQua::Xong)
             m_hopThu.xoa(t.so);
     }
@@ -405,15 +383,18 @@ std::vector<HoSo> KhoMayChu::cacHoSo()
     std::vector<HoSo> kq;
     doc([&] {
         kq.clear();
-        return m_lenh.chay(QStringLiteral("SELECT id, name FROM profile WHERE course IS NULL OR login = "
-                                          "current_user ORDER BY id"),
+        return m_lenh.chay(QStringLiteral("SELECT id, name FROM profile WHERE course IS NULL OR id = (SELECT "
+                                          "thilaixe_me()) ORDER BY id"),
                            {}, [&](QSqlQuery& q) {
                                while (q.next())
                                    kq.push_back({q.value(0).toLongLong(), q.value(1).toString()});
                            });
     });
+    // A learner has their own only (the default profile is the school's).
+    if (m_toi != 0)
+        std::erase_if(kq, [this](const HoSo& h) { return h.id != m_toi; });
     if (kq.empty())
-        kq.push_back({kHoSoMacDinh, txt::kHoSoMacDinh});
+        kq.push_back({m_toi != 0 ? m_toi : kHoSoMacDinh, txt::kHoSoMacDinh});
     return kq;
 }
 
@@ -425,24 +406,7 @@ std::optional<qint64> KhoMayChu::themHoSo(const QString& ten, QString* loi)
             *loi = txt::kKhoTenTrong;
         return std::nullopt;
     }
-    qint64 id = 0;
-    const KetQua kq = giaoDich([&] {
-        return m_lenh.chay(QStringLiteral(
-                               "INSERT INTO profile(name) VALUES(?) ON CONFLICT (name) WHERE course IS NULL "
-                               "DO NOTHING"),
-                           {goc})
-               && m_lenh.chay(QStringLiteral("SELECT id FROM profile WHERE name = ? AND course IS NULL"),
-                              {goc}, [&](QSqlQuery& q) {
-                                  if (q.next())
-                                      id = q.value(0).toLongLong();
-                              });
-    });
-    if (kq != KetQua::Xong || id == 0) {
-        if (loi)
-            *loi = m_lyDoCho;
-        return std::nullopt;
-    }
-    return id;
+    return ghiLayId(QStringLiteral("SELECT thilaixe_add_profile(?)"), {goc}, loi);
 }
 
 QString KhoMayChu::caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh)
@@ -521,15 +485,12 @@ bool KhoMayChu::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, co
     // written now: never held.
     const KetQua kq = giaoDich([&] {
         SoOnTap onTap(soCauHoi);
-        if (!m_lenh.chay(
-                QStringLiteral("SELECT question, in_list, streak, \"right\", wrong FROM practice WHERE "
-                               "profile = ? AND bank = ? FOR UPDATE"),
-                {hoSo, nganHang},
-                [&](QSqlQuery& q) {
-                    while (q.next())
-                        if (const int c = q.value(0).toInt(); onTap.coCau(c))
-                            onTap.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
-                })
+        if (!m_lenh.chay(kChonOnTap, {hoSo, nganHang},
+                         [&](QSqlQuery& q) {
+                             while (q.next())
+                                 if (const int c = q.value(0).toInt(); onTap.coCau(c))
+                                     onTap.muc[static_cast<std::size_t>(c)] = docMuc(q, 1);
+                         })
             || !m_lenh.chay(QStringLiteral("SELECT exam FROM practice_folded WHERE profile = ? AND bank = ?"),
                             {hoSo, nganHang}, [&](QSqlQuery& q) {
                                 while (q.next())
@@ -541,16 +502,14 @@ bool KhoMayChu::gopLanThi(qint64 hoSo, const QString& nganHang, int soCauHoi, co
         for (int c = 1; c <= soCauHoi; ++c)
             if (!(onTap.mucCua(c) == truoc.mucCua(c))) {
                 const MucOnTap& m = onTap.mucCua(c);
-                if (!m_lenh.chay(kGhiOnTap,
+                if (!m_lenh.chay(kDatOnTap,
                                  {hoSo, nganHang, c, m.canOn ? 1 : 0, m.dungLienTiep, m.dung, m.sai}))
                     return false;
             }
         for (const QByteArray& k : onTap.daGop)
             if (!truoc.daGop.contains(k)
-                && !m_lenh.chay(
-                    QStringLiteral("INSERT INTO practice_folded(profile, bank, exam) VALUES(?, ?, ?) ON "
-                                   "CONFLICT DO NOTHING"),
-                    {hoSo, nganHang, QString::fromLatin1(k)}))
+                && !m_lenh.chay(QStringLiteral("SELECT thilaixe_fold(?, ?, ?)"),
+                                {hoSo, nganHang, QString::fromLatin1(k)}))
                 return false;
         return true;
     });
@@ -583,33 +542,34 @@ std::vector<BaiLam> KhoMayChu::cacBaiLam(std::optional<qint64> hoSo, const QStri
     doc([&] {
         kq.clear();
         QHash<qint64, std::size_t> viTri;
-        return m_lenh.chay(
-                   QStringLiteral(
-                       "SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, "
-                       "a.ended, "
-                       "a.pass_mark, a.kind, p.pass, p.critical FROM attempt a LEFT JOIN prediction p ON "
-                       "p.attempt = a.id")
-                       + dieuKien + QStringLiteral(" ORDER BY a.id"),
-                   gt,
-                   [&](QSqlQuery& q) {
-                       while (q.next()) {
-                           BaiLam b;
-                           b.id = q.value(0).toLongLong();
-                           b.hoSo = q.value(1).toLongLong();
-                           b.nganHang = q.value(2).toString();
-                           b.phienBan = q.value(3).toString();
-                           b.quyTac = q.value(4).toString();
-                           b.hang = q.value(5).toString();
-                           b.batDau = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
-                           b.ketThuc = QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
-                           b.canDeDat = q.value(8).toInt();
-                           b.baiNgan = q.value(9).toString() == QLatin1String("short");
-                           if (!q.isNull(10))
-                               b.duDoan = std::make_pair(q.value(10).toDouble(), q.value(11).toDouble());
-                           viTri.insert(b.id, kq.size());
-                           kq.push_back(std::move(b));
-                       }
-                   })
+        return m_lenh.chay(QStringLiteral(
+                               "SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, "
+                               "a.ended, a.pass_mark, a.kind, p.pass, p.critical, a.session FROM attempt a "
+                               "LEFT JOIN prediction p ON p.attempt = a.id")
+                               + dieuKien + QStringLiteral(" ORDER BY a.id"),
+                           gt,
+                           [&](QSqlQuery& q) {
+                               while (q.next()) {
+                                   BaiLam b;
+                                   b.id = q.value(0).toLongLong();
+                                   b.hoSo = q.value(1).toLongLong();
+                                   b.nganHang = q.value(2).toString();
+                                   b.phienBan = q.value(3).toString();
+                                   b.quyTac = q.value(4).toString();
+                                   b.hang = q.value(5).toString();
+                                   b.batDau = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
+                                   b.ketThuc =
+                                       QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
+                                   b.canDeDat = q.value(8).toInt();
+                                   b.baiNgan = q.value(9).toString() == QLatin1String("short");
+                                   if (!q.isNull(10))
+                                       b.duDoan =
+                                           std::make_pair(q.value(10).toDouble(), q.value(11).toDouble());
+                                   b.phienKiemTra = q.value(12).toLongLong();
+                                   viTri.insert(b.id, kq.size());
+                                   kq.push_back(std::move(b));
+                               }
+                           })
                && m_lenh.chay(QStringLiteral("SELECT s.attempt, s.question, s.answer, s.key, s.critical FROM "
                                              "attempt_slot s JOIN attempt a ON a.id = s.attempt")
                                   + dieuKien + QStringLiteral(" ORDER BY s.attempt, s.slot"),
@@ -663,8 +623,8 @@ std::vector<KhoHocVien::TraLoiDaGhi> KhoMayChu::cacTraLoi(qint64 hoSo, const QSt
     doc([&] {
         kq.clear();
         return m_lenh.chay(
-            QStringLiteral("SELECT question, at, \"right\" FROM answer WHERE profile = ? AND bank = ? "
-                           "ORDER BY at"),
+            QStringLiteral(
+                "SELECT question, at, \"right\" FROM answer WHERE profile = ? AND bank = ? ORDER BY at"),
             {hoSo, nganHang}, [&](QSqlQuery& q) {
                 while (q.next())
                     kq.push_back({q.value(0).toInt(), q.value(1).toLongLong(), q.value(2).toInt() != 0});
@@ -711,23 +671,14 @@ std::optional<KhoHocVien::KetQuaNhap> KhoMayChu::nhapThayDoi(const std::vector<T
     const KetQua xong = giaoDich([&] {
         kq = {};
         for (const ThayDoi& td : ds) {
-            int moi = 1;
-            // An attempt's id is taken once by the hand-in itself.
-            if (td.loai != ThayDoi::Loai::BaiLam
-                && !m_lenh.chay(QStringLiteral("INSERT INTO change_applied(uid, profile) VALUES(?, ?) ON "
-                                               "CONFLICT DO NOTHING"),
-                                {td.uid, td.hoSo}, [&](QSqlQuery& q) { moi = q.numRowsAffected(); }))
+            // Each is taken once by its id: one there already changes nothing.
+            bool moi = true;
+            if (!m_lenh.chay(QStringLiteral("SELECT NOT EXISTS (SELECT 1 FROM change_applied WHERE uid = ?)"),
+                             {td.uid}, [&](QSqlQuery& q) { moi = q.next() && q.value(0).toBool(); }))
                 return false;
-            if (moi == 0) {
-                ++kq.daCo;
-                continue;
-            }
-            ThayDoi mot = td;
-            if (td.loai != ThayDoi::Loai::BaiLam)
-                mot.uid.clear();  // its id is taken above
-            if (!apDung(mot, nullptr))
+            if (!apDung(td, nullptr))
                 return false;
-            ++kq.moi;
+            ++(moi ? kq.moi : kq.daCo);
         }
         return true;
     });

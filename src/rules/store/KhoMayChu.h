@@ -2,17 +2,20 @@
 
 // The learner's store on a school's PostgreSQL server, shared by every lab
 // computer. Who may read or change what is the server's own rule (roles,
-// grants, row-level security set by --setup-server): a learner signs in as
-// their own role and sees only their own rows; a teacher reads everything.
+// grants, row-level security and functions set by --setup-server): a
+// learner signs in through the server with their PIN and sees only their
+// own rows; a teacher reads everything; nobody writes a table but through
+// the server's functions, which score every paper themselves.
 // A change the server cannot take now (it is away) waits in the computer's
 // outbox and is sent, once, when it is back. Its code is split by concern:
 //   KhoMayChu.cpp        the queries and the changes they make
 //   KhoMayChuLuocDo.cpp  the schema, its upgrades, roles and policies
-//   KhoMayChuTruong.cpp  the school's part: courses, the teacher's views,
-//                        course-end test sessions
+//   KhoMayChuTruong.cpp  the school's part (KhoTruong): courses, the
+//                        teacher's views, course-end tests, the bank
 //   KetNoiMayChu.h/.cpp  the connection string and what a failure means
 //   HopThuDi.h/.cpp      the outbox
 
+#include "rules/school/Truong.h"
 #include "rules/store/HopThuDi.h"
 #include "rules/store/KetNoiMayChu.h"
 #include "rules/store/KhoHocVien.h"
@@ -27,73 +30,14 @@ namespace thilaixe {
 constexpr int kPhienBanKhoMayChu = 4;
 // The server's own part, beside the learner's data: courses,
 // learners' sign-in, test sessions. Brought up step by step as the data is.
-constexpr int kPhienBanTruong = 1;
+constexpr int kPhienBanTruong = 2;
 
-// A school's course, with how many learners it has.
-struct KhoaHoc final {
-    qint64 id = 0;
-    QString ma, ten, hang;
-    int soHocVien = 0;
-};
-
-// A learner of a course as the teacher's list shows them: their papers of
-// one bank and class (short tests aside), and their critical questions
-// answered right on enough days.
-struct HocVienKhoaHoc final {
-    qint64 hoSo = 0;
-    QString soBaoDanh, ten;
-    int soBai = 0, soDat = 0;
-    std::optional<int> diemCuoi, diemCao;  // right answers
-    int soCauCuoi = 0;                     // questions of the last paper
-    int diemLietVung = 0;
-};
-
-// A course-end test session.
-struct PhienKiemTra final {
-    qint64 id = 0, khoaHoc = 0;
-    QString hang, quyTac, nganHang;
-    QDateTime mo;  // when it opens
-    int phut = 0;  // how long a learner has, from their start
-    std::optional<QDateTime> dong;
-    bool daDong() const { return dong.has_value(); }
-};
-
-// One learner in a session, as the teacher's live view shows them.
-struct TinhHinhHocVien final {
-    enum class TrangThai { ChuaBatDau, DangLam, DaNop, DaDongChuaNop };
-    qint64 hoSo = 0;
-    QString soBaoDanh, ten;
-    TrangThai trangThai = TrangThai::ChuaBatDau;
-    qint64 hat = 0;     // the seed of their paper
-    int o = 0;          // the slot they are on (from 0)
-    int conGiay = 0;    // time left when last heard from (-1: not yet)
-    int giayTruoc = 0;  // how long ago that was
-    int dung = 0, soCau = 0;
-    bool dat = false;
-    std::vector<int> lietSai;  // critical questions missed
-};
-
-// A learner's own paper in a session: its seed, and answers given so far
-// (after a restart of the lab computer).
-struct BaiCuaPhien final {
-    qint64 hat = 0;
-    std::vector<int> traLoi;
-    bool daNop = false;
-    int giayDaQua = 0;  // since it was started, by the server's clock
-};
-
-// A question of a course's papers and how often it was missed.
-struct CauSaiNhieu final {
-    int cau = 0;
-    int soSai = 0, soLan = 0;
-};
-
-// A course's list as a spreadsheet reads it: UTF-8 with a byte-order mark
-// (so Vietnamese shows), comma-separated, quoted where needed.
-QByteArray csvKhoaHoc(const KhoaHoc& k, const std::vector<HocVienKhoaHoc>& ds, int soCauDiemLiet);
-// Writes it to `tep` (replaced whole, or left as it was); false with why.
-bool ghiCsvKhoaHoc(const QString& tep, const KhoaHoc& k, const std::vector<HocVienKhoaHoc>& ds,
-                   int soCauDiemLiet, QString* loi);
+// A server's version as a person is told it: the learner's data and the
+// school's part ("4.2").
+inline QString phienBanMayChu(int duLieu, int truong)
+{
+    return QStringLiteral("%1.%2").arg(duLieu).arg(truong);
+}
 
 // What --setup-server did, line by line, or why it could not.
 struct KetQuaCaiDat final {
@@ -104,24 +48,35 @@ struct KetQuaCaiDat final {
 // Creates or upgrades the schema, the roles and their rights on the server
 // (as its administrator, or the database's owner with CREATEROLE); safe to
 // run again. `denPhienBan` stops at an older version (to test upgrades).
-KetQuaCaiDat caiDatMayChu(const KetNoiMayChu& k, int denPhienBan = kPhienBanKhoMayChu);
+KetQuaCaiDat caiDatMayChu(const KetNoiMayChu& k, int denPhienBan = kPhienBanKhoMayChu,
+                          int denPhienBanTruong = kPhienBanTruong);
 
-class KhoMayChu final : public KhoHocVien {
+class KhoMayChu final : public KhoHocVien, public KhoTruong {
 public:
     // Opens the store on the server named by `k`, with the outbox in the
-    // file `tepHopThu`. It always opens: when the server cannot be reached
-    // or is not set up, canhBao() says so and changes wait in the outbox.
-    KhoMayChu(KetNoiMayChu k, const QString& tepHopThu);
+    // file `tepHopThu`; a learner (`hocVien`) signs in through the server,
+    // connected as the lab's role (`k`'s user, or thilaixe_lab). It always
+    // opens: when the server cannot be reached or is not set up, canhBao()
+    // says so and changes wait in the outbox.
+    KhoMayChu(KetNoiMayChu k, const QString& tepHopThu,
+              std::optional<DangNhapHocVien> hocVien = std::nullopt);
     ~KhoMayChu() override;
 
-    // Connected and the schema is this program's.
+    KhoTruong* truong() override { return this; }
+
+    // Connected, the schema is this program's, and whoever it is signed in.
     bool sanSang() const { return m_sanSang; }
-    // The role the server knows this sign-in as.
+    // The role the server knows this connection as.
     const QString& dangNhap() const { return m_dangNhap; }
-    // A teacher's sign-in (reads and sends everyone's).
-    bool laGiaoVien() const { return m_laGiaoVien; }
-    // The server refused the sign-in (a wrong PIN or password, or none).
-    bool saiDangNhap() const { return m_saiDangNhap; }
+    bool laGiaoVien() const override { return m_laGiaoVien; }
+    // The server refused the sign-in: a wrong password, or a learner's
+    // wrong PIN, a locked account, one signed in at two other computers.
+    bool saiDangNhap() const { return m_saiDangNhap || m_ketQuaDangNhap != KetQuaDangNhap::Xong; }
+    KetQuaDangNhap ketQuaDangNhap() const override
+    {
+        return m_saiDangNhap ? KetQuaDangNhap::SaiPin : m_ketQuaDangNhap;
+    }
+    int giayConKhoa() const override { return m_giayKhoa; }
 
     const QString& tep() const override { return m_moTa; }
     const QString& canhBao() const override;
@@ -158,43 +113,37 @@ public:
     std::optional<KetQuaNhap> nhapThayDoi(const std::vector<ThayDoi>& ds, QString* loi) override;
     void datThoiGianCho(int ms) override;
 
-    // A teacher's: a course, and a learner of it who signs in with `pin`
-    // (their role is made or given the new PIN). Ids, or nothing with why.
-    std::optional<qint64> themKhoaHoc(const QString& ma, const QString& ten, const QString& hang,
-                                      QString* loi = nullptr);
-    std::optional<qint64> themHocVien(qint64 khoaHoc, const QString& soBaoDanh, const QString& ten,
-                                      const QString& pin, QString* loi = nullptr);
-
-    // The school's own settings (its name on what is printed).
-    QString caiDatChung(const QString& khoa, const QString& macDinh)
+    // The school's part.
+    QString caiDatChung(const QString& khoa, const QString& macDinh) override
     {
         return caiDat(kHoSoMacDinh, khoa, macDinh);
     }
-    bool datCaiDatChung(const QString& khoa, const QString& giaTri)
+    bool datCaiDatChung(const QString& khoa, const QString& giaTri, QString* loi = nullptr) override
     {
-        return datCaiDat(kHoSoMacDinh, khoa, giaTri, nullptr);
+        return datCaiDat(kHoSoMacDinh, khoa, giaTri, loi);
     }
-
-    // The teacher's view of the school (a learner sees their own course).
-    std::vector<KhoaHoc> cacKhoaHoc();
-    // `soNgayThuoc`: the days right that make a critical question mastered.
+    std::optional<QString> nganHangHienHanh() override;
+    bool guiNganHang(const NganHangGui& g, QString* loi = nullptr) override;
+    std::optional<NganHangGui> layNganHang(const QString& sha256, QString* loi = nullptr) override;
+    std::vector<KhoaHoc> cacKhoaHoc() override;
+    std::optional<qint64> themKhoaHoc(const QString& ma, const QString& ten, const QString& hang,
+                                      QString* loi = nullptr) override;
+    std::optional<qint64> themHocVien(qint64 khoaHoc, const QString& soBaoDanh, const QString& ten,
+                                      const std::optional<QString>& pin, const QDate& ngaySinh = {},
+                                      QString* loi = nullptr) override;
     std::vector<HocVienKhoaHoc> hocVienCuaKhoa(qint64 khoaHoc, const QString& nganHang, const QString& hang,
-                                               int soNgayThuoc);
-    std::vector<CauSaiNhieu> cauSaiNhieu(qint64 khoaHoc, const QString& nganHang, int soToiDa);
-
-    // Course-end tests. A teacher opens and closes a session; closing ends
-    // the papers still open (each lab computer hands its paper in as at a
-    // time-out), and a learner may no longer start one.
-    std::optional<qint64> moPhien(const PhienKiemTra& p, QString* loi = nullptr);
-    bool dongPhien(qint64 phien, QString* loi = nullptr);
-    std::vector<PhienKiemTra> cacPhien(qint64 khoaHoc);
-    std::optional<PhienKiemTra> phien(qint64 id);
-    std::vector<TinhHinhHocVien> tinhHinh(qint64 phien);
-    // A learner's: the session of their course open now, if any; their
-    // paper in it (started now, or as it was left); what they are doing.
-    std::optional<PhienKiemTra> phienDangMo();
-    std::optional<BaiCuaPhien> batDauPhien(qint64 phien, QString* loi = nullptr);
-    bool baoTienDo(qint64 phien, int o, int conGiay, const std::vector<int>& traLoi);
+                                               int soNgayThuoc) override;
+    std::vector<CauSaiNhieu> cauSaiNhieu(qint64 khoaHoc, const QString& nganHang, int soToiDa) override;
+    std::optional<qint64> moPhien(const PhienKiemTra& p, QString* loi = nullptr) override;
+    bool datDe(qint64 phien, qint64 hoSo, qint64 hat, const DeThi& de, QString* loi = nullptr) override;
+    bool dongPhien(qint64 phien, QString* loi = nullptr) override;
+    std::vector<PhienKiemTra> cacPhien(qint64 khoaHoc) override;
+    std::optional<PhienKiemTra> phien(qint64 id) override;
+    std::vector<TinhHinhHocVien> tinhHinh(qint64 phien) override;
+    std::optional<BaiCuaPhien> deCuaHocVien(qint64 phien, qint64 hoSo) override;
+    std::optional<PhienKiemTra> phienDangMo() override;
+    std::optional<BaiCuaPhien> batDauPhien(qint64 phien, QString* loi = nullptr) override;
+    bool baoTienDo(qint64 phien, int o, int conGiay, const std::vector<int>& traLoi) override;
 
 protected:
     QString caiDat(qint64 hoSo, const QString& khoa, const QString& macDinh) override;
@@ -210,9 +159,11 @@ private:
     };
     bool ketNoi();
     void kiemTraLuocDo();
+    // A learner's sign-in on this connection (again after a reconnect).
+    bool dangNhapHocVien();
     // Runs `viec` in one transaction; once more on a new connection when
-    // the server was away.
-    // `motLenh`: `viec` is one statement (a transaction by itself).
+    // the server was away. `motLenh`: `viec` is one statement (a
+    // transaction by itself).
     KetQua giaoDich(const std::function<bool()>& viec, bool motLenh = false);
     // Reads; once more on a new connection when the server was away.
     bool doc(const std::function<bool()>& viec);
@@ -221,11 +172,14 @@ private:
     KetQua guiHopThu();
     // Writes a change now, or keeps it in the outbox.
     bool ghi(const ThayDoi& td, QString* loi, SauThayDoi* sau = nullptr);
-    // One statement that writes and gives back an id, in a transaction;
+    // One statement of a teacher's that gives back an id, in a transaction;
     // nothing with the reason in `loi`.
     std::optional<qint64> ghiLayId(const QString& sql, const QVariantList& giaTri, QString* loi);
+    // A statement of a teacher's, in a transaction; false with why.
+    bool ghiLenh(const QString& sql, const QVariantList& giaTri, QString* loi);
 
     KetNoiMayChu m_k;
+    std::optional<DangNhapHocVien> m_hocVien;
     QString m_moTa, m_mayChu, m_ketNoi;
     QString m_canhBao, m_khongCo, m_lyDoCho;
     mutable QString m_canhBaoDu;
@@ -233,6 +187,8 @@ private:
     bool m_sanSang = false;
     bool m_laGiaoVien = false;
     bool m_saiDangNhap = false;
+    KetQuaDangNhap m_ketQuaDangNhap = KetQuaDangNhap::Xong;
+    int m_giayKhoa = 0;
     qint64 m_toi = 0;  // a signed-in learner's own profile (0: a teacher)
     LenhSql m_lenh;
     HopThuDi m_hopThu;

@@ -3,10 +3,12 @@
 #include "rules/common/Texts.h"
 #include "rules/databank/LenhNganHang.h"
 #include "rules/databank/NganHangCauHoi.h"
+#include "rules/session/LenhTruong.h"
 #include "rules/session/NhapLai.h"
 #include "rules/store/KhoMayChu.h"
 #include "rules/store/KhoSqlite.h"
 #include "rules/store/LenhKho.h"
+#include "rules/store/MoKho.h"
 
 #include "screens/app/App.h"
 #include "screens/common/FormDangNhap.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -74,7 +77,14 @@ struct DongLenh final {
     std::optional<QByteArray> thuMuc;  // --data, as the bytes given
     QByteArray mayChu;                 // --server CONNINFO
     QByteArray caiDatMayChu;           // --setup-server CONNINFO
-    QByteArray loi;                    // what is wrong with the arguments
+    // A school's IT, with --server as a teacher.
+    QByteArray guiNganHang;               // --publish-bank FILE
+    QByteArray danhSach, khoaHoc, phieu;  // --roster FILE --course CODE [--pins FILE]
+    bool chiSo = false;                   // --digits
+    QByteArray moPhien;                   // --open-test CODE
+    int phut = 0;                         // --minutes N
+    QDateTime moLuc;                      // --opens WHEN
+    QByteArray loi;                       // what is wrong with the arguments
 };
 
 // Read before any GUI object exists: --help and --version work without a
@@ -100,18 +110,46 @@ DongLenh docDongLenh(int argc, char** argv)
             }
             d.thuMuc = v;
         } else if (a == "--check-bank" || a == "--bank" || a == "--class" || a == "--rules" || a == "--seed"
-                   || a == "--import") {
+                   || a == "--import" || a == "--publish-bank" || a == "--roster" || a == "--course"
+                   || a == "--pins" || a == "--open-test" || a == "--minutes" || a == "--opens") {
             if (i + 1 >= argc || QByteArray(argv[i + 1]).isEmpty()) {
                 d.loi = voiByte(txt::kCliCanGiaTri, a);
                 return d;
             }
             const QByteArray v(argv[++i]);
-            (a == "--check-bank" ? d.kiemTraNganHang
-             : a == "--bank"     ? d.nganHang
-             : a == "--class"    ? d.hang
-             : a == "--rules"    ? d.quyTac
-             : a == "--import"   ? d.nhap
-                                 : d.hatGiong) = v;
+            if (a == "--minutes") {
+                bool so = false;
+                d.phut = v.toInt(&so);
+                if (!so || d.phut < 1 || d.phut > 240) {
+                    d.loi = txt::kCliPhutSai.toUtf8();
+                    return d;
+                }
+                continue;
+            }
+            if (a == "--opens") {
+                d.moLuc = QDateTime::fromString(QString::fromLatin1(v), Qt::ISODate);
+                if (!d.moLuc.isValid())
+                    d.moLuc =
+                        QDateTime::fromString(QString::fromLatin1(v), QStringLiteral("yyyy-MM-dd HH:mm"));
+                if (!d.moLuc.isValid()) {
+                    d.loi = txt::kCliMoLucSai.toUtf8();
+                    return d;
+                }
+                continue;
+            }
+            (a == "--check-bank"     ? d.kiemTraNganHang
+             : a == "--bank"         ? d.nganHang
+             : a == "--class"        ? d.hang
+             : a == "--rules"        ? d.quyTac
+             : a == "--import"       ? d.nhap
+             : a == "--publish-bank" ? d.guiNganHang
+             : a == "--roster"       ? d.danhSach
+             : a == "--course"       ? d.khoaHoc
+             : a == "--pins"         ? d.phieu
+             : a == "--open-test"    ? d.moPhien
+                                     : d.hatGiong) = v;
+        } else if (a == "--digits") {
+            d.chiSo = true;
         } else if (a == "--server" || a == "--setup-server") {
             if (i + 1 >= argc || QByteArray(argv[i + 1]).trimmed().isEmpty()) {
                 d.loi = txt::kCliMayChuCan.arg(QString::fromLatin1(a)).toUtf8();
@@ -138,6 +176,22 @@ DongLenh docDongLenh(int argc, char** argv)
             return d;
         }
     }
+    // A school's verbs: each with --server, and what it needs.
+    const bool laTruong = !d.guiNganHang.isEmpty() || !d.danhSach.isEmpty() || !d.moPhien.isEmpty();
+    if (laTruong && d.mayChu.isEmpty() && qEnvironmentVariableIsEmpty("THILAIXE_SERVER")) {
+        d.loi = txt::kCliTruongCanMayChu.toUtf8();
+        return d;
+    }
+    if (!d.danhSach.isEmpty() && d.khoaHoc.isEmpty()) {
+        d.loi = txt::kCliDanhSachCanKhoa.toUtf8();
+        return d;
+    }
+    if (!d.moPhien.isEmpty() && d.phut == 0) {
+        d.loi = txt::kCliMoPhienCanPhut.toUtf8();
+        return d;
+    }
+    if (laTruong)
+        return d;
     // Options that only some verbs take.
     const bool veGiaoDien = !d.xuat && d.kiemTraNganHang.isEmpty() && !d.rutDe && d.nhap.isEmpty();
     if (d.xuat && !d.hang.isEmpty())
@@ -302,6 +356,40 @@ int main(int argc, char* argv[])
             return 2;
         }
     }
+    // A school's verbs: QGuiApplication for the PDF's fonts, with no display.
+    if (!dongLenh.guiNganHang.isEmpty() || !dongLenh.danhSach.isEmpty() || !dongLenh.moPhien.isEmpty()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication g(argc, argv);
+        QGuiApplication::setApplicationName(QStringLiteral("thilaixe"));
+        if (!mayChu || FormDangNhap::laHocVien(*mayChu)) {
+            inDong(stderr, txt::kCliTruongCanMayChu);
+            return 2;
+        }
+        if (!dongLenh.guiNganHang.isEmpty()) {
+            const std::optional<QString> t = tepTheoByte(dongLenh.guiNganHang, "--publish-bank");
+            return t ? lenhGuiNganHang(*mayChu, QFileInfo(*t).absoluteFilePath()) : 2;
+        }
+        if (!dongLenh.danhSach.isEmpty()) {
+            const std::optional<QString> t = tepTheoByte(dongLenh.danhSach, "--roster");
+            if (!t)
+                return 2;
+            const QString phieu = dongLenh.phieu.isEmpty()
+                                      ? QStringLiteral("pin-%1.pdf").arg(QString::fromUtf8(dongLenh.khoaHoc))
+                                      : QFile::decodeName(dongLenh.phieu);
+            return lenhDanhSach(*mayChu, *t, QString::fromUtf8(dongLenh.khoaHoc),
+                                QString::fromUtf8(dongLenh.hang), phieu, dongLenh.chiSo);
+        }
+        const ThuMucDuLieu chon = chonThuMucDuLieu(
+            dongLenh.thuMuc ? std::optional<QString>(QFile::decodeName(*dongLenh.thuMuc)) : std::nullopt,
+            qEnvironmentVariable("THILAIXE_DATA"), QString(),
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QDir().mkpath(chon.duongDan);
+        return lenhMoPhien(*mayChu, QDir(chon.duongDan).absolutePath(), QString::fromUtf8(dongLenh.moPhien),
+                           QString::fromUtf8(dongLenh.hang), dongLenh.phut,
+                           dongLenh.moLuc.isValid() ? dongLenh.moLuc : RealSeams().bayGio(),
+                           QFile::decodeName(dongLenh.nganHang));
+    }
     if (!dongLenh.kiemTraNganHang.isEmpty() || dongLenh.rutDe) {
         QCoreApplication c(argc, argv);  // picture plugins; no display needed
         return lenhNganHang(dongLenh);
@@ -392,13 +480,16 @@ int main(int argc, char* argv[])
     }
     RealSeams seams;
     App app(seams, thuMuc);
+    QString nganHangMayChu;
     if (mayChu) {
         // Signed in before any window: a learner with course, candidate
-        // number and PIN; a teacher with a password when ~/.pgpass has none.
+        // number and PIN (checked by the server); a teacher with a password
+        // when ~/.pgpass has none.
         KetNoiMayChu k = *mayChu;
-        const bool hocVien = k.user.isEmpty();
+        const bool hocVien = FormDangNhap::laHocVien(k);
+        std::optional<DangNhapHocVien> dn;
         QString loi, khoaHoc, soBaoDanh;
-        std::unique_ptr<KhoMayChu> kho;
+        std::unique_ptr<KhoHocVien> kho;
         bool hoi = hocVien;
         while (!kho) {
             if (hoi) {
@@ -412,28 +503,50 @@ int main(int argc, char* argv[])
                 if (ketQua != QDialog::Accepted)
                     return 0;
                 k = f.ketNoi();
+                dn = f.hocVien();
                 khoaHoc = f.khoaHoc();
                 soBaoDanh = f.soBaoDanh();
             }
-            kho = std::make_unique<KhoMayChu>(k, QDir(thuMuc).filePath(kTepHopThu));
-            if (kho->saiDangNhap()) {
+            kho = moKho(thuMuc, k, dn);
+            const KhoTruong* tr = kho->truong();
+            switch (tr ? tr->ketQuaDangNhap() : KetQuaDangNhap::Xong) {
+            case KetQuaDangNhap::Xong:
+            case KetQuaDangNhap::KhongToi: break;
+            case KetQuaDangNhap::SaiPin:
                 // A teacher's first try is with ~/.pgpass: none there only
                 // asks for the password, it is no fault.
                 loi = hocVien                ? txt::kDnSaiHocVien
                       : k.password.isEmpty() ? QString()
                                              : txt::kDnSaiMatKhau.arg(k.user);
+                break;
+            case KetQuaDangNhap::BiKhoa: loi = txt::kDnBiKhoa.arg((tr->giayConKhoa() + 59) / 60); break;
+            case KetQuaDangNhap::DangMoNoiKhac: loi = txt::kDnMoNoiKhac; break;
+            }
+            if (tr && tr->ketQuaDangNhap() != KetQuaDangNhap::Xong
+                && tr->ketQuaDangNhap() != KetQuaDangNhap::KhongToi) {
                 hoi = true;
                 kho.reset();
             }
         }
-        if (kho)
+        if (kho) {
+            // The school's bank, for a computer given none: taken from the
+            // server (or its copy kept here when it is the current one).
+            if (tepNganHang.isEmpty() && kho->truong()) {
+                QString vi;
+                if (const std::optional<QString> t = nganHangTuMayChu(*kho->truong(), thuMuc, &vi))
+                    nganHangMayChu = *t;
+                else
+                    std::fprintf(stderr, "thilaixe: %s\n", qPrintable(vi));
+            }
             app.moiTruong().datKho(std::move(kho));
+        }
     }
     // --bank opens the bank's home; a bank that cannot be used is said and
     // the entry form shows instead.
-    const QString moNgay = !tepNganHang.isEmpty()     ? tepNganHang
-                           : dongLenh.nganHangMacDinh ? timNganHangMacDinh(app.moiTruong())
-                                                      : QString();
+    const QString moNgay = !tepNganHang.isEmpty()      ? tepNganHang
+                           : !nganHangMayChu.isEmpty() ? nganHangMayChu
+                           : dongLenh.nganHangMacDinh  ? timNganHangMacDinh(app.moiTruong())
+                                                       : QString();
     if (!moNgay.isEmpty() && app.moDeMoi(moNgay, QString::fromUtf8(dongLenh.hang)))
         return QApplication::exec();  // the 300 pictures are not needed there
     app.form<FormInit>()->show();

@@ -30,7 +30,7 @@ QLineEdit* oNhap(QWidget* cha, const QString& ten, bool an)
 
 FormDangNhap::FormDangNhap(const KetNoiMayChu& k, const QString& loi, const QString& khoaHoc,
                            const QString& soBaoDanh, bool coTheBo, QWidget* parent)
-    : QDialog(parent), m_k(k), m_hocVien(k.user.isEmpty())
+    : QDialog(parent), m_k(k), m_hocVien(laHocVien(k))
 {
     setObjectName(QStringLiteral("FormDangNhap"));
     setWindowTitle(txt::kDnTieuDe);
@@ -54,6 +54,8 @@ FormDangNhap::FormDangNhap(const KetNoiMayChu& k, const QString& loi, const QStr
     if (m_hocVien) {
         m_khoaHoc = oNhap(this, QStringLiteral("LE_KhoaHoc"), false);
         m_soBaoDanh = oNhap(this, QStringLiteral("LE_SoBaoDanh"), false);
+        m_khoaHoc->setMaxLength(kMaKhoaToiDa);
+        m_soBaoDanh->setMaxLength(kSoBaoDanhToiDa);
         m_khoaHoc->setText(khoaHoc);
         m_soBaoDanh->setText(soBaoDanh);
         bang->addRow(txt::kDnKhoaHoc, m_khoaHoc);
@@ -108,13 +110,28 @@ void FormDangNhap::thu()
 QString FormDangNhap::khoaHoc() const { return m_khoaHoc ? m_khoaHoc->text().trimmed() : QString(); }
 QString FormDangNhap::soBaoDanh() const { return m_soBaoDanh ? m_soBaoDanh->text().trimmed() : QString(); }
 
+bool FormDangNhap::laHocVien(const KetNoiMayChu& k)
+{
+    return k.user.isEmpty() || k.user == QLatin1String("thilaixe_lab");
+}
+
 KetNoiMayChu FormDangNhap::ketNoi() const
 {
     KetNoiMayChu k = m_k;
-    if (m_hocVien)
-        k.user = tenDangNhapHocVien(k.dbname, m_khoaHoc->text().trimmed(), m_soBaoDanh->text().trimmed());
-    k.password = m_pin->text();
+    // A learner's PIN is the server's to check, never a password of the
+    // connection.
+    if (!m_hocVien)
+        k.password = m_pin->text();
     return k;
+}
+
+std::optional<DangNhapHocVien> FormDangNhap::hocVien() const
+{
+    if (!m_hocVien)
+        return std::nullopt;
+    // A PIN is capitals and digits: one typed in small letters is the same.
+    return DangNhapHocVien{m_khoaHoc->text().trimmed(), m_soBaoDanh->text().trimmed(),
+                           m_pin->text().trimmed().toUpper()};
 }
 
 }  // namespace thilaixe

@@ -5,6 +5,7 @@
 // (whose role the connection string names) gives the role's password when
 // ~/.pgpass has none. Nothing typed here is written to disk.
 
+#include "rules/school/Truong.h"
 #include "rules/store/KetNoiMayChu.h"
 
 #include <QDialog>
@@ -17,7 +18,8 @@ namespace thilaixe {
 class FormDangNhap final : public QDialog {
     Q_OBJECT
 public:
-    // `k` without a user: a learner's sign-in; with one: its password.
+    // `k` without a user, or the lab's role: a learner's sign-in; with a
+    // teacher's: its password.
     // `loi`: why the last try failed, shown above the fields.
     // `khoaHoc`, `soBaoDanh`: as typed at the last try (only the PIN is
     // typed again).
@@ -26,8 +28,10 @@ public:
     FormDangNhap(const KetNoiMayChu& k, const QString& loi, const QString& khoaHoc = {},
                  const QString& soBaoDanh = {}, bool coTheBo = false, QWidget* parent = nullptr);
     static constexpr int kKhongDungMayChu = 2;
-    // The connection to try, once accepted.
+    // The connection to try, once accepted, and a learner's sign-in.
     KetNoiMayChu ketNoi() const;
+    std::optional<DangNhapHocVien> hocVien() const;
+    static bool laHocVien(const KetNoiMayChu& k);
     QString khoaHoc() const;
     QString soBaoDanh() const;
 

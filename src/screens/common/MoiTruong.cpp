@@ -2,7 +2,7 @@
 
 #include "rules/common/Texts.h"
 #include "rules/databank/NganHangCauHoi.h"
-#include "rules/store/KhoSqlite.h"
+#include "rules/store/MoKho.h"
 
 #include "screens/common/FormAbout.h"
 #include "screens/common/Personalisation.h"
@@ -23,7 +23,7 @@ KhoHocVien& MoiTruong::kho()
 {
     if (!m_thuLai) {
         if (!m_kho)
-            m_kho = std::make_unique<KhoSqlite>(duongDan(kTepKho));
+            m_kho = moKho(m_thuMuc);
         // A window never waits on another copy holding the store: what
         // cannot be written at once is held and tried again.
         m_kho->datThoiGianCho(kChoGhiCuaSoMs);

@@ -31,15 +31,17 @@ constexpr int kBaoMayChuMs = 5000;
 
 // The paper of a class, drawn with a seed of the program's random source,
 // with the readiness the progress window shows for the class before it.
-PhienThi phienMoi(MoiTruong& mt, const NganHangMo& nh, qint64 hoSo, const QString& hang)
+// The rule of the learner's exam day (today's when none is set), else, for
+// a class that set lacks, the bank's set opened today.
+std::optional<PhienThi> phienMoi(MoiTruong& mt, const NganHang& nh, const BoQuyTac& bo,
+                                 const BoQuyTac& homNay, qint64 hoSo, const QString& hang)
 {
-    // The rule of the learner's exam day (today's when none is set).
-    const BoQuyTac& bo = nh.quyTacHocVien(mt.kho(), hoSo, mt.seams().bayGio().date());
-    const QuyTacHang* q = bo.timHang(hang);
+    const BoQuyTac& theo = bo.timHang(hang) ? bo : homNay;
+    const QuyTacHang* q = theo.timHang(hang);
     if (!q)
-        q = nh.quyTac.timHang(hang);
-    return PhienThi(nh.nh, q->boId.isEmpty() ? bo.id : q->boId, *q, hatGiong(mt.seams()), mt.seams().bayGio(),
-                    sanSangCuaHang(nh.nh, *q, docHoSoHang(mt.kho(), hoSo, nh.nh, q->hang)));
+        return std::nullopt;
+    return PhienThi::moi(nh, theo, hang, hatGiong(mt.seams()), mt.seams().bayGio(),
+                         sanSangCuaHang(nh, *q, docHoSoHang(mt.kho(), hoSo, nh, q->hang)));
 }
 
 QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
@@ -51,10 +53,15 @@ QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
 
 }  // namespace
 
-FormBaiThi::FormBaiThi(MoiTruong& mt, const std::shared_ptr<const NganHangMo>& nh, qint64 hoSo,
-                       const QString& hang)
-    : FormBaiThi(mt, nh, hoSo, phienMoi(mt, *nh, hoSo, hang))
-{}
+FormBaiThi* FormBaiThi::moBai(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
+                              const QString& hang)
+{
+    std::optional<PhienThi> p = phienMoi(
+        mt, nh->nh, nh->quyTacHocVien(mt.kho(), hoSo, mt.seams().bayGio().date()), nh->quyTac, hoSo, hang);
+    if (!p)
+        return nullptr;
+    return new FormBaiThi(mt, std::move(nh), hoSo, std::move(*p));
+}
 
 FormBaiThi* FormBaiThi::moBaiDaLam(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const BaiLam& b)
 {
@@ -98,22 +105,21 @@ FormBaiThi* FormBaiThi::moBaiNgan(MoiTruong& mt, std::shared_ptr<const NganHangM
 FormBaiThi* FormBaiThi::moBaiKiemTra(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
                                      const PhienKiemTra& p, const BaiCuaPhien& bai)
 {
+    // The session's class rule, of its set as the bank has it (for the
+    // review's captions); the paper itself is the server's.
     const QuyTacHang* q = nullptr;
-    const std::vector<BoQuyTac> caiSan = cacBoQuyTacCaiSan();
-    for (const BoQuyTac& bo : caiSan)
-        if (bo.id == p.quyTac && !q)
+    const std::vector<BoQuyTac> cacBo = cacBoQuyTacCho(nh->tep);
+    for (const BoQuyTac& bo : cacBo)
+        if (bo.id == p.quyTac && bo.timHang(p.hang))
             q = bo.timHang(p.hang);
     if (!q)
         q = nh->quyTac.timHang(p.hang);
-    if (!q || khongRutDuoc(nh->nh, *q))
+    if (!q)
         return nullptr;
-    QuyTacHang theoPhien = *q;
-    theoPhien.soPhut = p.phut;
-    const QDateTime batDau = mt.seams().bayGio().addSecs(-bai.giayDaQua);
-    PhienThi phien(nh->nh, p.quyTac, theoPhien, static_cast<std::uint64_t>(bai.hat), batDau, std::nullopt);
-    for (std::size_t o = 0; o < bai.traLoi.size(); ++o)
-        phien.chon(static_cast<int>(o), bai.traLoi[o]);
-    auto* f = new FormBaiThi(mt, std::move(nh), hoSo, std::move(phien));
+    std::optional<PhienThi> phien = PhienThi::kiemTra(nh->nh, p.quyTac, *q, bai, mt.seams().bayGio());
+    if (!phien)
+        return nullptr;
+    auto* f = new FormBaiThi(mt, std::move(nh), hoSo, std::move(*phien));
     f->m_phienKiemTra = p.id;
     f->setWindowTitle(f->tieuDeThi());
     f->m_boBai->hide();  // a course-end test is handed in, never left
@@ -127,16 +133,16 @@ FormBaiThi* FormBaiThi::moBaiKiemTra(MoiTruong& mt, std::shared_ptr<const NganHa
 
 void FormBaiThi::baoMayChu()
 {
-    auto* kho = dynamic_cast<KhoMayChu*>(&m_mt.kho());
-    if (!kho || m_phienKiemTra == 0 || m_trang == Trang::KetQua || m_trang == Trang::XemLai
+    KhoTruong* truong = m_mt.kho().truong();
+    if (!truong || m_phienKiemTra == 0 || m_trang == Trang::KetQua || m_trang == Trang::XemLai
         || m_trang == Trang::DaBo) {
         if (m_baoMayChu)
             m_baoMayChu->stop();
         return;
     }
-    kho->baoTienDo(m_phienKiemTra, m_o, static_cast<int>(conLaiGiay()), m_phien.traLoi());
-    const std::optional<PhienKiemTra> p = kho->phien(m_phienKiemTra);
-    if (p && p->daDong())
+    // The server no longer takes the paper's progress (its time is over by
+    // the server's clock, or the teacher closed the session): handed in now.
+    if (!truong->baoTienDo(m_phienKiemTra, m_o, static_cast<int>(conLaiGiay()), m_phien.traLoi()))
         nop(true);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "rules/school/Truong.h"
 #include "rules/session/PhienThi.h"
-#include "rules/store/KhoMayChu.h"
 
 #include <QWidget>
 
@@ -32,7 +32,10 @@ class FormBaiThi final : public QWidget {
 public:
     enum class Trang { LamBai, HoiNop, KetQua, XemLai, DaBo };
 
-    FormBaiThi(MoiTruong& mt, const std::shared_ptr<const NganHangMo>& nh, qint64 hoSo, const QString& hang);
+    // A new paper of class `hang`, drawn by the rule of the learner's exam
+    // day; none when no rule set gives that class a paper of this bank.
+    static FormBaiThi* moBai(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
+                             const QString& hang);
     // A kept attempt's review, opened on its first slot not answered right
     // (Esc goes to its result); none when the bank no longer has one of its
     // questions.
@@ -42,11 +45,12 @@ public:
     static FormBaiThi* moBaiNgan(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
                                  const QString& hang, const std::vector<int>& nguon, const QString& tenNguon);
 
-    // A course-end test's paper on the school's server: drawn from the
-    // session's seed under its class rule, in the session's minutes from
-    // when it was first started; answers given before a restart are back.
-    // It tells the server its progress, and is handed in as at a time-out
-    // when the teacher closes the session.
+    // A course-end test's paper as the school's server keeps it (drawn
+    // from its seed before the session opened), in the session's minutes
+    // from when it was first begun; answers given before a restart are
+    // back. It tells the server its progress, and is handed in as at a
+    // time-out when the server no longer takes it (the time is over, or the
+    // teacher closed the session).
     static FormBaiThi* moBaiKiemTra(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64 hoSo,
                                     const PhienKiemTra& p, const BaiCuaPhien& bai);
     qint64 phienKiemTra() const { return m_phienKiemTra; }

@@ -1,6 +1,5 @@
 #include "screens/databank/FormGiaoVien.h"
 
-#include "rules/bank/NgauNhien.h"
 #include "rules/common/Texts.h"
 #include "rules/session/DuBao.h"
 #include "rules/session/InGiay.h"
@@ -10,116 +9,40 @@
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Seams.h"
-#include "screens/common/Ui.h"
+#include "screens/databank/FormGiaoVienNoiBo.h"
+#include "screens/databank/KhungCauHoi.h"
 #include "screens/databank/NganHangMo.h"
 
-#include <QComboBox>
-#include <QDateTimeEdit>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFile>
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
 #include <QFileDialog>
-#include <QFormLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace thilaixe {
 
+using namespace giao_vien;
+
 namespace {
 
-// How often the live view of a session is read again.
-constexpr int kLamMoiMs = 2000;
-const QString kKhoaTruong = QStringLiteral("school_name");
-
-// A screen reader names a table by what it holds (a tab's or label's text,
-// without its mnemonic).
-QString tenDoc(const QString& nhan)
+// A file to save a PIN slip in, asked of the teacher; empty when cancelled.
+QString hoiTepPhieu(QWidget* cha, const QString& goiY)
 {
-    return QString(nhan).remove(QLatin1Char('&')).remove(QLatin1Char(':'));
+    return QFileDialog::getSaveFileName(cha, txt::kGvLuuPhieu, goiY, txt::kGvLocPdf);
 }
-
-QTreeWidget* bang(QWidget* cha, const QString& ten, const QStringList& cot, const QString& nhan)
-{
-    auto* t = new QTreeWidget(cha);
-    t->setObjectName(ten);
-    t->setAccessibleName(tenDoc(nhan));
-    t->setRootIsDecorated(false);
-    t->setUniformRowHeights(true);
-    t->setAlternatingRowColors(true);
-    t->setHeaderLabels(cot);
-    // Every column as wide as what it shows; the last takes the rest.
-    t->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->header()->setStretchLastSection(true);
-    return t;
-}
-
-// The text of a table's current row (its first column), or none.
-QString hangDangChon(const QTreeWidget* t)
-{
-    return t->currentItem() ? t->currentItem()->text(0) : QString();
-}
-
-// After a table is filled again: the row that was current (`truoc`, by its
-// first column) is current again, else the first one. Current, not
-// selected: the focus ring is seen on it and a screen reader reads a row.
-void giuHang(QTreeWidget* t, const QString& truoc)
-{
-    QTreeWidgetItem* hang = t->topLevelItemCount() > 0 ? t->topLevelItem(0) : nullptr;
-    for (int i = 0; i < t->topLevelItemCount(); ++i)
-        if (t->topLevelItem(i)->text(0) == truoc)
-            hang = t->topLevelItem(i);
-    if (hang)
-        t->setCurrentItem(hang, 0, QItemSelectionModel::NoUpdate);
-}
-
-QPushButton* nut(QWidget* cha, const QString& ten, const QString& chu)
-{
-    auto* b = new QPushButton(chu, cha);
-    b->setObjectName(ten);
-    return b;
-}
-
-// A dialog of the caller's labelled fields with OK and Cancel; true when
-// accepted.
-bool hoi(QWidget* cha, const QString& tieuDe, const std::vector<std::pair<QString, QWidget*>>& truong)
-{
-    QDialog d(cha);
-    d.setWindowTitle(QString(tieuDe).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
-    auto* form = new QFormLayout(&d);
-    for (const auto& [nhan, w] : truong)
-        form->addRow(nhan, w);
-    auto* nutHop = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    nutHop->button(QDialogButtonBox::Ok)->setText(txt::kGvNutDongY);
-    nutHop->button(QDialogButtonBox::Cancel)->setText(QString(txt::kDlNutHuy));
-    form->addRow(nutHop);
-    QObject::connect(nutHop, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    QObject::connect(nutHop, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-    const bool dongY = d.exec() == QDialog::Accepted;
-    // The fields are the caller's: taken back before the dialog goes.
-    for (const auto& tr : truong)
-        tr.second->setParent(nullptr);
-    return dongY;
-}
-
-QString phutGiay(int giay) { return QStringLiteral("%1").arg(std::max(giay, 0) / 60); }
 
 }  // namespace
 
-FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const NganHangMo> nh,
+FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoTruong& kho, std::shared_ptr<const NganHangMo> nh,
                            QWidget* parent)
-    : QWidget(parent, Qt::Window), m_mt(mt), m_kho(kho), m_nh(std::move(nh))
+    : QWidget(parent, Qt::Window), m_mt(mt), m_kho(kho), m_khoHocVien(mt.kho()), m_nh(std::move(nh))
 {
     setObjectName(QStringLiteral("FormGiaoVien"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -133,6 +56,7 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     auto* tren = new QFormLayout;
     m_truong = new QLineEdit(m_kho.caiDatChung(kKhoaTruong, txt::kTruongMacDinh), this);
     m_truong->setObjectName(QStringLiteral("LE_Truong"));
+    m_truong->setMaxLength(kTenKhoaToiDa);
     tren->addRow(txt::kGvTruong, m_truong);
     connect(m_truong, &QLineEdit::editingFinished, this,
             [this] { m_kho.datCaiDatChung(kKhoaTruong, m_truong->text().trimmed()); });
@@ -153,8 +77,10 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     trai->addWidget(m_khoa, 1);
     auto* themKhoa = nut(this, QStringLiteral("CM_ThemKhoa"), txt::kGvThemKhoa);
     auto* themHv = nut(this, QStringLiteral("CM_ThemHocVien"), txt::kGvThemHocVien);
-    trai->addWidget(themKhoa);
-    trai->addWidget(themHv);
+    auto* nhapDs = nut(this, QStringLiteral("CM_NhapDanhSach"), txt::kGvNhapDanhSach);
+    auto* guiNh = nut(this, QStringLiteral("CM_GuiNganHang"), txt::kGvGuiNganHang);
+    for (QPushButton* b : {themKhoa, themHv, nhapDs, guiNh})
+        trai->addWidget(b);
     giua->addLayout(trai, 1);
 
     m_tab = new QTabWidget(this);
@@ -169,47 +95,22 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
     m_chiTiet->setObjectName(QStringLiteral("LB_ChiTiet"));
     m_chiTiet->setMinimumHeight(m_chiTiet->fontMetrics().height() + 6);
     m_chiTiet->setWordWrap(true);
+    auto* hangNut = new QHBoxLayout;
     auto* csv = nut(trangHv, QStringLiteral("CM_XuatCsv"), txt::kGvXuatCsv);
+    auto* pin = nut(trangHv, QStringLiteral("CM_CapLaiPin"), txt::kGvCapLaiPin);
+    hangNut->addWidget(csv);
+    hangNut->addWidget(pin);
+    hangNut->addStretch(1);
     cotHv->addWidget(m_hocVien, 1);
     cotHv->addWidget(m_chiTiet);
-    cotHv->addWidget(csv, 0, Qt::AlignLeft);
+    cotHv->addLayout(hangNut);
     m_tab->addTab(trangHv, txt::kGvTabHocVien);
     // The questions missed most.
     m_cauSai =
         bang(m_tab, QStringLiteral("TW_CauSai"),
              QStringList(std::begin(txt::kGvCotCauSai), std::end(txt::kGvCotCauSai)), txt::kGvTabCauSai);
     m_tab->addTab(m_cauSai, txt::kGvTabCauSai);
-    // Course-end tests.
-    auto* trangKt = new QWidget(m_tab);
-    auto* cotKt = new QVBoxLayout(trangKt);
-    auto* hangPhien = new QHBoxLayout;
-    auto* nhanPhien = new QLabel(txt::kGvPhien, trangKt);
-    m_phien = new QComboBox(trangKt);
-    m_phien->setObjectName(QStringLiteral("CB_Phien"));
-    nhanPhien->setBuddy(m_phien);
-    auto* moP = nut(trangKt, QStringLiteral("CM_MoPhien"), txt::kGvMoPhien);
-    auto* dongP = nut(trangKt, QStringLiteral("CM_DongPhien"), txt::kGvDongPhien);
-    hangPhien->addWidget(nhanPhien);
-    hangPhien->addWidget(m_phien, 1);
-    hangPhien->addWidget(moP);
-    hangPhien->addWidget(dongP);
-    cotKt->addLayout(hangPhien);
-    m_tinhHinh =
-        bang(trangKt, QStringLiteral("TW_TinhHinh"),
-             QStringList(std::begin(txt::kGvCotTinhHinh), std::end(txt::kGvCotTinhHinh)), txt::kGvTabKiemTra);
-    cotKt->addWidget(m_tinhHinh, 1);
-    m_dongPhien = new QLabel(trangKt);
-    m_dongPhien->setObjectName(QStringLiteral("LB_TinhHinh"));
-    m_dongPhien->setMinimumHeight(m_dongPhien->fontMetrics().height() + 6);
-    cotKt->addWidget(m_dongPhien);
-    auto* inRa = new QHBoxLayout;
-    auto* inKq = nut(trangKt, QStringLiteral("CM_InKetQua"), txt::kGvInKetQua);
-    auto* inD = nut(trangKt, QStringLiteral("CM_InDe"), txt::kGvInDe);
-    inRa->addWidget(inKq);
-    inRa->addWidget(inD);
-    inRa->addStretch(1);
-    cotKt->addLayout(inRa);
-    m_tab->addTab(trangKt, txt::kGvTabKiemTra);
+    taoTrangKiemTra();
     giua->addWidget(m_tab, 3);
     doc->addLayout(giua, 1);
 
@@ -236,9 +137,10 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
             [this] { chonHocVien(m_hocVien->indexOfTopLevelItem(m_hocVien->currentItem())); });
     connect(m_cauSai, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* it) { emit moCau(it->data(0, Qt::UserRole).toInt()); });
-    connect(m_phien, &QComboBox::currentIndexChanged, this, [this] { lamMoiTinhHinh(); });
     connect(themKhoa, &QPushButton::clicked, this, [this] {
         QLineEdit ma, ten;
+        ma.setMaxLength(kMaKhoaToiDa);
+        ten.setMaxLength(kTenKhoaToiDa);
         QComboBox hang;
         for (const QuyTacHang& q : m_nh->quyTac.hang)
             hang.addItem(q.hang);
@@ -247,11 +149,42 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
             themKhoaHoc(ma.text(), ten.text(), hang.currentText());
     });
     connect(themHv, &QPushButton::clicked, this, [this] {
-        QLineEdit sbd, ten, pin;
-        if (hoi(this, txt::kGvThemHocVien,
-                {{txt::kGvHoiSbd, &sbd}, {txt::kGvHoiTen, &ten}, {txt::kGvHoiPin, &pin}}))
-            themHocVien(sbd.text(), ten.text(), pin.text());
+        QLineEdit sbd, ten;
+        sbd.setMaxLength(kSoBaoDanhToiDa);
+        ten.setMaxLength(kTenHocVienToiDa);
+        QCheckBox chiSo(txt::kGvPinChiSo);
+        if (!khoaHocDangChon())
+            return baoLoi(txt::kGvCanKhoa);
+        if (!hoi(this, txt::kGvThemHocVien,
+                 {{txt::kGvHoiSbd, &sbd}, {txt::kGvHoiTen, &ten}, {QString(), &chiSo}}))
+            return;
+        const QString tep = hoiTepPhieu(this, QStringLiteral("pin-%1.pdf").arg(sbd.text().trimmed()));
+        if (!tep.isEmpty())
+            themHocVien(sbd.text(), ten.text(), chiSo.isChecked(), tep);
     });
+    connect(pin, &QPushButton::clicked, this, [this] {
+        QCheckBox chiSo(txt::kGvPinChiSo);
+        if (m_hocVien->currentItem() == nullptr || !hoi(this, txt::kGvCapLaiPin, {{QString(), &chiSo}}))
+            return;
+        const QString tep =
+            hoiTepPhieu(this, QStringLiteral("pin-%1.pdf").arg(m_hocVien->currentItem()->text(0)));
+        if (!tep.isEmpty())
+            capLaiPin(chiSo.isChecked(), tep);
+    });
+    connect(nhapDs, &QPushButton::clicked, this, [this] {
+        const std::optional<KhoaHoc> k = khoaHocDangChon();
+        if (!k)
+            return baoLoi(txt::kGvCanKhoa);
+        const QString ds = QFileDialog::getOpenFileName(
+            this, QString(txt::kGvNhapDanhSach).remove(QLatin1Char('&')), QString(), txt::kGvLocDanhSach);
+        QCheckBox chiSo(txt::kGvPinChiSo);
+        if (ds.isEmpty() || !hoi(this, txt::kGvNhapDanhSach, {{QString(), &chiSo}}))
+            return;
+        const QString tep = hoiTepPhieu(this, QStringLiteral("pin-%1.pdf").arg(k->ma));
+        if (!tep.isEmpty())
+            nhapDanhSach(ds, chiSo.isChecked(), tep);
+    });
+    connect(guiNh, &QPushButton::clicked, this, [this] { guiNganHang(); });
     connect(csv, &QPushButton::clicked, this, [this] {
         const std::optional<KhoaHoc> k = khoaHocDangChon();
         if (!k)
@@ -262,48 +195,18 @@ FormGiaoVien::FormGiaoVien(MoiTruong& mt, KhoMayChu& kho, std::shared_ptr<const 
         if (!tep.isEmpty())
             xuatCsv(tep);
     });
-    connect(moP, &QPushButton::clicked, this, [this] {
-        QComboBox quyTac;
-        for (const BoQuyTac& bo : cacBoQuyTacCaiSan())
-            quyTac.addItem(bo.id + QStringLiteral(" – ") + bo.tieuDe, bo.id);
-        quyTac.setCurrentIndex(std::max(0, quyTac.findData(m_nh->quyTac.id)));
-        QDateTimeEdit mo(m_mt.seams().bayGio());
-        mo.setDisplayFormat(QStringLiteral("dd/MM/yyyy HH:mm"));
-        QSpinBox phut;
-        phut.setRange(1, 240);
-        const std::optional<KhoaHoc> k = khoaHocDangChon();
-        const QuyTacHang* q = k ? m_nh->quyTac.timHang(k->hang) : nullptr;
-        phut.setValue(q ? q->soPhut : 20);
-        if (hoi(this, txt::kGvMoPhien,
-                {{txt::kGvHoiQuyTac, &quyTac}, {txt::kGvHoiMo, &mo}, {txt::kGvHoiPhut, &phut}}))
-            moPhien(quyTac.currentData().toString(), mo.dateTime(), phut.value());
-    });
-    connect(dongP, &QPushButton::clicked, this, [this] { dongPhien(); });
-    connect(inKq, &QPushButton::clicked, this, [this] {
-        const QString tep =
-            QFileDialog::getSaveFileName(this, QString(txt::kGvInKetQua).remove(QLatin1Char('&')),
-                                         QStringLiteral("ket-qua.pdf"), txt::kGvLocPdf);
-        if (!tep.isEmpty())
-            inKetQua(tep);
-    });
-    connect(inD, &QPushButton::clicked, this, [this] {
-        QSpinBox hat;
-        hat.setRange(1, 999999);
-        hat.setValue(static_cast<int>(hatGiong(m_mt.seams()) % 999999) + 1);
-        if (!hoi(this, txt::kGvInDe, {{txt::kGvHoiHat, &hat}}))
-            return;
-        const QString tep =
-            QFileDialog::getSaveFileName(this, QString(txt::kGvInDe).remove(QLatin1Char('&')),
-                                         QStringLiteral("de-%1.pdf").arg(hat.value()), txt::kGvLocPdf);
-        if (!tep.isEmpty())
-            inDe(tep, hat.value());
-    });
+    // Esc closes the window, as it does the program's other windows.
+    themPhimThoat(this, [this] { close(); });
+    lamMoiKhoaHoc();
+}
 
-    m_cacKhoa = m_kho.cacKhoaHoc();
-    for (const KhoaHoc& k : m_cacKhoa)
-        m_khoa->addItem(txt::kGvMotKhoa.arg(k.ma, k.ten, k.hang).arg(k.soHocVien));
-    if (!m_cacKhoa.empty())
-        m_khoa->setCurrentRow(0);
+void FormGiaoVien::changeEvent(QEvent* e)
+{
+    // Back in the window: the courses as they are now (another teacher may
+    // have added one, or learners to one).
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        lamMoiKhoaHoc();
+    QWidget::changeEvent(e);
 }
 
 std::optional<KhoaHoc> FormGiaoVien::khoaHocDangChon() const
@@ -320,8 +223,6 @@ qint64 FormGiaoVien::khoaHoc() const
     return k ? k->id : 0;
 }
 
-qint64 FormGiaoVien::phien() const { return m_phien->currentData().toLongLong(); }
-
 void FormGiaoVien::baoLoi(const QString& loi)
 {
     m_mt.seams().hienThongBao(windowTitle(), txt::kGvLoi.arg(loi), {});
@@ -332,6 +233,36 @@ void FormGiaoVien::chonKhoaHoc(qint64 id)
     for (std::size_t i = 0; i < m_cacKhoa.size(); ++i)
         if (m_cacKhoa[i].id == id)
             m_khoa->setCurrentRow(static_cast<int>(i));
+}
+
+void FormGiaoVien::lamMoiKhoaHoc()
+{
+    const qint64 truoc = khoaHoc();
+    m_cacKhoa = m_kho.cacKhoaHoc();
+    // The same courses as shown: their lines are written over in place (the
+    // count of learners), so the list does not jump under the teacher.
+    bool cung = m_khoa->count() == static_cast<int>(m_cacKhoa.size());
+    for (std::size_t i = 0; cung && i < m_cacKhoa.size(); ++i)
+        cung = m_khoa->item(static_cast<int>(i))->data(Qt::UserRole).toLongLong() == m_cacKhoa[i].id;
+    const QSignalBlocker chan(m_khoa);
+    if (!cung)
+        m_khoa->clear();
+    for (std::size_t i = 0; i < m_cacKhoa.size(); ++i) {
+        const KhoaHoc& k = m_cacKhoa[i];
+        const QString chu = txt::kGvMotKhoa.arg(k.ma, k.ten, k.hang).arg(k.soHocVien);
+        if (cung) {
+            m_khoa->item(static_cast<int>(i))->setText(chu);
+        } else {
+            auto* it = new QListWidgetItem(chu, m_khoa);
+            it->setData(Qt::UserRole, k.id);
+        }
+    }
+    if (cung)
+        return;
+    chonKhoaHoc(truoc);
+    if (m_khoa->currentRow() < 0 && !m_cacKhoa.empty())
+        m_khoa->setCurrentRow(0);
+    lamMoi();
 }
 
 void FormGiaoVien::lamMoi()
@@ -391,7 +322,7 @@ void FormGiaoVien::chonHocVien(int dong)
     const QuyTacHang* q = m_nh->quyTac.timHang(k->hang);
     QString chu = txt::kGvChiTietChuaThi.arg(h.ten, h.soBaoDanh, k->hang);
     if (q) {
-        const HoSoHang hs = docHoSoHang(m_kho, h.hoSo, m_nh->nh, k->hang);
+        const HoSoHang hs = docHoSoHang(m_khoHocVien, h.hoSo, m_nh->nh, k->hang);
         if (const std::optional<SanSang> s = sanSangCuaHang(m_nh->nh, *q, hs))
             chu = txt::kGvChiTiet.arg(h.ten, h.soBaoDanh, k->hang)
                       .arg(qRound(s->xacSuat * 100))
@@ -399,7 +330,7 @@ void FormGiaoVien::chonHocVien(int dong)
     }
     // The chapters answered worst of late, three at most.
     const std::vector<std::pair<int, int>> chuong =
-        dungGanDayTheoChuong(m_nh->nh, lanTraLoiCuaHocVien(m_kho, h.hoSo, m_nh->nh.id));
+        dungGanDayTheoChuong(m_nh->nh, lanTraLoiCuaHocVien(m_khoHocVien, h.hoSo, m_nh->nh.id));
     std::vector<std::size_t> thuTu;
     for (std::size_t i = 0; i < chuong.size(); ++i)
         if (chuong[i].second > 0)
@@ -415,80 +346,6 @@ void FormGiaoVien::chonHocVien(int dong)
     m_chiTiet->setText(chu);
 }
 
-void FormGiaoVien::lamMoiTinhHinh()
-{
-    const qint64 id = phien();
-    m_dongPhien->clear();
-    if (id == 0) {
-        m_tinhHinh->clear();
-        return;
-    }
-    using TT = TinhHinhHocVien::TrangThai;
-    int chua = 0, dang = 0, nop = 0, dat = 0;
-    const auto cua = std::find_if(m_cacPhien.begin(), m_cacPhien.end(),
-                                  [id](const PhienKiemTra& p) { return p.id == id; });
-    const int soGiay = cua == m_cacPhien.end() ? 0 : cua->phut * 60;
-    std::vector<QStringList> dong;
-    for (const TinhHinhHocVien& t : m_kho.tinhHinh(id)) {
-        QString trangThai, diem, liet, ketQua;
-        switch (t.trangThai) {
-        case TT::ChuaBatDau:
-            trangThai = txt::kGvChuaBatDau;
-            ++chua;
-            break;
-        case TT::DangLam: {
-            // The time left now, from what the lab computer said and when
-            // (never heard from: from the session's minutes since it began).
-            const int con = (t.conGiay < 0 ? soGiay : t.conGiay) - t.giayTruoc;
-            trangThai = con <= 0        ? txt::kGvHetGioChuaNop.arg(t.o + 1).arg(t.giayTruoc)
-                        : t.conGiay < 0 ? txt::kGvDaBatDau.arg(t.giayTruoc)
-                                        : txt::kGvDangLam.arg(t.o + 1)
-                                              .arg(phutGiay(con))
-                                              .arg(con % 60, 2, 10, QLatin1Char('0'))
-                                              .arg(t.giayTruoc);
-            ++dang;
-            break;
-        }
-        case TT::DaNop: {
-            trangThai = txt::kGvDaNop;
-            diem = QStringLiteral("%1/%2").arg(t.dung).arg(t.soCau - t.dung);
-            QStringList l;
-            for (int c : t.lietSai)
-                l << QString::number(c);
-            liet = l.join(QStringLiteral(", "));
-            ketQua = t.dat ? txt::kInDat : txt::kInKhongDat;
-            ++nop;
-            dat += t.dat ? 1 : 0;
-            break;
-        }
-        case TT::DaDongChuaNop: trangThai = txt::kGvDaDongChuaNop; break;
-        }
-        dong.push_back({t.soBaoDanh, t.ten, trangThai, diem, liet, ketQua});
-    }
-    // The same learners as before: their rows are written over where they
-    // changed, so the place in the list, the row chosen and a screen
-    // reader's focus stay put every 2 s.
-    bool cungHang = m_tinhHinh->topLevelItemCount() == static_cast<int>(dong.size());
-    for (std::size_t i = 0; cungHang && i < dong.size(); ++i)
-        cungHang = m_tinhHinh->topLevelItem(static_cast<int>(i))->text(0) == dong[i].front();
-    if (cungHang) {
-        for (std::size_t i = 0; i < dong.size(); ++i) {
-            QTreeWidgetItem* it = m_tinhHinh->topLevelItem(static_cast<int>(i));
-            for (int c = 0; c < dong[i].size(); ++c)
-                if (it->text(c) != dong[i][c])
-                    it->setText(c, dong[i][c]);
-        }
-    } else {
-        const QString truoc = hangDangChon(m_tinhHinh);
-        m_tinhHinh->clear();
-        for (const QStringList& d : dong)
-            new QTreeWidgetItem(m_tinhHinh, d);
-        giuHang(m_tinhHinh, truoc);
-    }
-    m_dongPhien->setText(
-        txt::kGvDemTinhHinh.arg(m_tinhHinh->topLevelItemCount()).arg(chua).arg(dang).arg(nop).arg(dat));
-}
-
 std::optional<qint64> FormGiaoVien::themKhoaHoc(const QString& ma, const QString& ten, const QString& hang)
 {
     QString loi;
@@ -497,20 +354,24 @@ std::optional<qint64> FormGiaoVien::themKhoaHoc(const QString& ma, const QString
         baoLoi(loi);
         return id;
     }
-    m_cacKhoa = m_kho.cacKhoaHoc();
-    {
-        const QSignalBlocker chan(m_khoa);
-        m_khoa->clear();
-        for (const KhoaHoc& k : m_cacKhoa)
-            m_khoa->addItem(txt::kGvMotKhoa.arg(k.ma, k.ten, k.hang).arg(k.soHocVien));
-    }
+    lamMoiKhoaHoc();
     chonKhoaHoc(*id);
-    lamMoi();
     return id;
 }
 
-std::optional<qint64> FormGiaoVien::themHocVien(const QString& soBaoDanh, const QString& ten,
-                                                const QString& pin)
+bool FormGiaoVien::inPhieu(const QString& tep, const std::vector<PinHocVien>& ds)
+{
+    const std::optional<KhoaHoc> k = khoaHocDangChon();
+    QString loi;
+    if (!k || !inPhieuPin(tep, m_truong->text(), *k, ds, &loi)) {
+        baoLoi(loi);
+        return false;
+    }
+    return true;
+}
+
+std::optional<qint64> FormGiaoVien::themHocVien(const QString& soBaoDanh, const QString& ten, bool chiSo,
+                                                const QString& tepPhieu)
 {
     const std::optional<KhoaHoc> k = khoaHocDangChon();
     if (!k) {
@@ -518,14 +379,39 @@ std::optional<qint64> FormGiaoVien::themHocVien(const QString& soBaoDanh, const 
         return std::nullopt;
     }
     QString loi;
-    const std::optional<qint64> id = m_kho.themHocVien(k->id, soBaoDanh, ten, pin, &loi);
-    if (!id)
+    const std::optional<PinHocVien> p = themHocVienCoPin(m_kho, *k, {soBaoDanh, ten, {}}, chiSo, &loi);
+    if (!p) {
         baoLoi(loi);
+        return std::nullopt;
+    }
+    // The slip first: a PIN no one was given is of no use. (One that could
+    // not be written is given again by "Cấp lại mã PIN".)
+    inPhieu(tepPhieu, {*p});
+    lamMoiKhoaHoc();
     lamMoi();
-    return id;
+    for (const HocVienKhoaHoc& h : m_ds)
+        if (h.soBaoDanh == p->soBaoDanh)
+            return h.hoSo;
+    return std::nullopt;
 }
 
-std::optional<qint64> FormGiaoVien::moPhien(const QString& quyTac, const QDateTime& mo, int phut)
+bool FormGiaoVien::capLaiPin(bool chiSo, const QString& tepPhieu)
+{
+    const std::optional<KhoaHoc> k = khoaHocDangChon();
+    const int dong = m_hocVien->indexOfTopLevelItem(m_hocVien->currentItem());
+    if (!k || dong < 0 || dong >= static_cast<int>(m_ds.size()))
+        return false;
+    QString loi;
+    const std::optional<PinHocVien> p =
+        thilaixe::capLaiPin(m_kho, *k, m_ds[static_cast<std::size_t>(dong)], chiSo, &loi);
+    if (!p) {
+        baoLoi(loi);
+        return false;
+    }
+    return inPhieu(tepPhieu, {*p});
+}
+
+std::optional<int> FormGiaoVien::nhapDanhSach(const QString& tepDanhSach, bool chiSo, const QString& tepPhieu)
 {
     const std::optional<KhoaHoc> k = khoaHocDangChon();
     if (!k) {
@@ -533,30 +419,34 @@ std::optional<qint64> FormGiaoVien::moPhien(const QString& quyTac, const QDateTi
         return std::nullopt;
     }
     QString loi;
-    const std::optional<qint64> id =
-        m_kho.moPhien({0, k->id, k->hang, quyTac, m_nh->nh.id, mo, phut, std::nullopt}, &loi);
-    if (!id) {
+    const std::optional<std::vector<HocVienMoi>> ds = docDanhSachHocVien(tepDanhSach, &loi);
+    const std::optional<std::vector<PinHocVien>> moi =
+        ds ? thilaixe::nhapDanhSach(m_kho, *k, *ds, chiSo, &loi) : std::nullopt;
+    if (!moi) {
         baoLoi(loi);
-        return id;
+        lamMoi();
+        return std::nullopt;
     }
+    if (!moi->empty() && !inPhieu(tepPhieu, *moi))
+        return std::nullopt;
+    m_mt.seams().hienThongBao(
+        windowTitle(),
+        txt::kGvDaNhap.arg(moi->size()).arg(QDir::toNativeSeparators(tepPhieu)).arg(ds->size() - moi->size()),
+        {});
+    lamMoiKhoaHoc();
     lamMoi();
-    m_phien->setCurrentIndex(std::max(0, m_phien->findData(*id)));
-    m_tab->setCurrentIndex(2);
-    return id;
+    return static_cast<int>(moi->size());
 }
 
-bool FormGiaoVien::dongPhien()
+bool FormGiaoVien::guiNganHang()
 {
-    if (phien() == 0) {
-        baoLoi(txt::kGvCanPhien);
-        return false;
-    }
     QString loi;
-    if (!m_kho.dongPhien(phien(), &loi)) {
+    const std::optional<QString> sha = datNganHangLenMayChu(m_kho, m_nh->tep, &loi);
+    if (!sha) {
         baoLoi(loi);
         return false;
     }
-    lamMoi();
+    m_mt.seams().hienThongBao(windowTitle(), txt::kGvDaGui.arg(m_nh->nh.tieuDe, sha->left(12)), {});
     return true;
 }
 
@@ -567,45 +457,6 @@ bool FormGiaoVien::xuatCsv(const QString& tep)
         return false;
     QString loi;
     if (!ghiCsvKhoaHoc(tep, *k, m_ds, m_nh->soDiemLiet(m_nh->quyTac.timHang(k->hang)), &loi)) {
-        baoLoi(loi);
-        return false;
-    }
-    return true;
-}
-
-bool FormGiaoVien::inKetQua(const QString& tep)
-{
-    const std::optional<KhoaHoc> k = khoaHocDangChon();
-    const qint64 id = phien();
-    const auto it = std::find_if(m_cacPhien.begin(), m_cacPhien.end(),
-                                 [id](const PhienKiemTra& p) { return p.id == id; });
-    if (!k || it == m_cacPhien.end()) {
-        baoLoi(txt::kGvCanPhien);
-        return false;
-    }
-    QString loi;
-    if (!inBangKetQua(tep,
-                      {m_truong->text(), k->ma, k->ten, it->hang, it->quyTac, it->mo.toLocalTime().date()},
-                      m_kho.tinhHinh(id), &loi)) {
-        baoLoi(loi);
-        return false;
-    }
-    return true;
-}
-
-bool FormGiaoVien::inDe(const QString& tep, qint64 hat)
-{
-    const std::optional<KhoaHoc> k = khoaHocDangChon();
-    const QuyTacHang* q = k ? m_nh->quyTac.timHang(k->hang) : nullptr;
-    if (!q) {
-        baoLoi(txt::kGvCanKhoa);
-        return false;
-    }
-    // The same draw as a lab computer's paper of that seed.
-    const PhienThi p(m_nh->nh, m_nh->quyTac.id, *q, static_cast<std::uint64_t>(hat), m_mt.seams().bayGio(),
-                     std::nullopt);
-    QString loi;
-    if (!inDeGiay(tep, m_nh->nh, m_nh->thuMuc, *q, p.de(), m_truong->text(), QString::number(hat), &loi)) {
         baoLoi(loi);
         return false;
     }

@@ -1,9 +1,10 @@
 #include "screens/databank/FormNganHang.h"
 
 #include "rules/common/Texts.h"
+#include "rules/school/Truong.h"
 #include "rules/session/PhienOn.h"
+#include "rules/store/KetNoiMayChu.h"
 #include "rules/store/KhoHocVien.h"
-#include "rules/store/KhoMayChu.h"
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
@@ -289,7 +290,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     connect(cacNut[8], &QPushButton::clicked, this, [this] { onDaLuu(); });
 
     // A school's server: a row of its own under the actions.
-    if (auto* mayChu = dynamic_cast<KhoMayChu*>(&kho)) {
+    if (KhoTruong* mayChu = kho.truong()) {
         auto* truong = new QHBoxLayout;
         if (mayChu->laGiaoVien()) {
             auto* b = new QPushButton(txt::kTrQuanLy, this);
@@ -338,7 +339,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     caiDat->addStretch(1);
     // A school's server, chosen here for the next start (on a server, the
     // school chose it: nothing to choose).
-    if (!dynamic_cast<KhoMayChu*>(&kho)) {
+    if (!kho.truong()) {
         auto* mayChu = new QPushButton(txt::kTrDungMayChu, this);
         mayChu->setObjectName(QStringLiteral("CM_MayChu"));
         caiDat->addWidget(mayChu);
@@ -553,7 +554,7 @@ bool FormNganHang::chonMayChu(const QString& chuoi)
 
 FormGiaoVien* FormNganHang::quanLy()
 {
-    auto* mayChu = dynamic_cast<KhoMayChu*>(&m_mt.kho());
+    KhoTruong* mayChu = m_mt.kho().truong();
     if (!mayChu || !mayChu->laGiaoVien())
         return nullptr;
     if (!m_giaoVien) {
@@ -566,7 +567,7 @@ FormGiaoVien* FormNganHang::quanLy()
 
 void FormNganHang::capNhatKiemTra()
 {
-    auto* mayChu = dynamic_cast<KhoMayChu*>(&m_mt.kho());
+    KhoTruong* mayChu = m_mt.kho().truong();
     if (!mayChu || !m_kiemTra)
         return;
     const std::optional<PhienKiemTra> p = mayChu->phienDangMo();
@@ -576,7 +577,7 @@ void FormNganHang::capNhatKiemTra()
 
 FormBaiThi* FormNganHang::vaoKiemTra()
 {
-    auto* mayChu = dynamic_cast<KhoMayChu*>(&m_mt.kho());
+    KhoTruong* mayChu = m_mt.kho().truong();
     const std::optional<PhienKiemTra> p = mayChu ? mayChu->phienDangMo() : std::nullopt;
     capNhatKiemTra();
     if (!p)
@@ -631,7 +632,9 @@ FormBaiThi* FormNganHang::thiThu()
         hienCuaSo(m_thi);
         return m_thi;
     }
-    m_thi = new FormBaiThi(m_mt, m_nh, hoSo(), hang());
+    m_thi = FormBaiThi::moBai(m_mt, m_nh, hoSo(), hang());
+    if (!m_thi)
+        return nullptr;
     connect(m_thi, &FormBaiThi::veNha, this, [this] {
         capNhat();
         raise();

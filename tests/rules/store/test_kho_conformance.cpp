@@ -5,6 +5,7 @@
 #include "PgSupport.h"
 #include "TestSupport.h"
 
+#include "rules/session/PhienThi.h"
 #include "rules/store/KhoHocVien.h"
 #include "rules/store/KhoMayChu.h"
 #include "rules/store/KhoSqlite.h"
@@ -22,17 +23,44 @@ namespace {
 // Opens the store kept in a test's folder (again, for a later opening).
 using MoKho = std::function<std::unique_ptr<KhoHocVien>(const test::WorkDir&)>;
 
-// A school's server: a database of its own for each test's folder, signed
-// in as a teacher (a learner's own view is the server tests' part).
+const QString kTepMau = QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json");
+
+// A school's server: a database of its own for each test's folder, the
+// sample bank published (the server scores a paper from it), signed in as a
+// teacher (a learner's own view is the server tests' part).
 std::unique_ptr<KhoHocVien> moMayChu(const test::WorkDir& d)
 {
     static QHash<QString, QString> csdl;
     test::PgServer* pg = test::PgServer::get();
     if (!pg)
         qFatal("%s", qPrintable(test::PgServer::why()));
-    if (!csdl.contains(d.path()))
+    const bool moi = !csdl.contains(d.path());
+    if (moi)
         csdl.insert(d.path(), pg->newDatabase());
-    return std::make_unique<KhoMayChu>(pg->teacher(csdl.value(d.path())), d.path(kTepHopThu));
+    auto kho = std::make_unique<KhoMayChu>(pg->teacher(csdl.value(d.path())), d.path(kTepHopThu));
+    QString loi;
+    if (moi && !datNganHangLenMayChu(*kho, kTepMau, &loi))
+        qFatal("publishing the sample: %s", qPrintable(loi));
+    return kho;
+}
+
+// A paper of class `hang` of the sample bank, as a learner answered it:
+// every third slot wrong, every seventh blank.
+BaiLam baiThi(const QString& hang, bool baiNgan = false)
+{
+    static const NganHang nh = *docNganHangTep(kTepMau).giaTri;
+    std::optional<PhienThi> p =
+        PhienThi::moi(nh, boQuyTacCaiSan(), hang, 17, QDateTime::currentDateTimeUtc(), std::nullopt);
+    if (baiNgan) {
+        const std::vector<int> cau(p->de().cau.begin(), p->de().cau.begin() + kSoCauBaiNgan);
+        p.emplace(PhienThi::baiNgan(nh, u"tt12-2025"_s, *boQuyTacCaiSan().timHang(hang), cau,
+                                    QDateTime::currentDateTimeUtc()));
+    }
+    for (int o = 0; o < p->soO(); ++o)
+        if (o % 7 != 0)
+            p->chon(o, o % 3 == 0 ? p->cauTai(o).dapAn % p->cauTai(o).soPhuongAn + 1 : p->cauTai(o).dapAn);
+    p->nop(QDateTime::currentDateTimeUtc());
+    return p->baiLam(KhoHocVien::kHoSoMacDinh);
 }
 
 const std::vector<std::pair<const char*, MoKho>> kCacKho = {
@@ -40,7 +68,7 @@ const std::vector<std::pair<const char*, MoKho>> kCacKho = {
     {"postgresql", moMayChu},
 };
 
-const QString kBank = u"gplx-600-2025"_s;
+const QString kBank = u"mau-600-2025"_s;
 
 }  // namespace
 
@@ -111,20 +139,19 @@ private slots:
     void attemptsAndTheirMisses()
     {
         test::WorkDir d;
-        BaiLam b = test::baiLam45();
+        BaiLam b = baiThi(u"B"_s);
         b.batDau = QDateTime(QDate(2026, 12, 9), QTime(9, 0, 5), Qt::UTC);
         b.ketThuc = b.batDau.addSecs(1500);
         b.duDoan = std::make_pair(0.625, 0.125);
         {
             std::unique_ptr<KhoHocVien> kho = open(d);
             QVERIFY(kho->luuBaiLam(b).has_value());
-            BaiLam other = b;
+            BaiLam other = baiThi(u"B"_s, true);  // a short test keeps its kind
             other.hoSo = *kho->themHoSo(u"Minh"_s);
-            other.duDoan.reset();
-            other.baiNgan = true;  // a short test keeps its kind
             QVERIFY(kho->luuBaiLam(other).has_value());
-            other.nganHang = u"elsewhere"_s;
-            QVERIFY(kho->luuBaiLam(other).has_value());
+            BaiLam c = baiThi(u"C"_s);
+            c.hoSo = other.hoSo;
+            QVERIFY(kho->luuBaiLam(c).has_value());
         }
         std::unique_ptr<KhoHocVien> kho = open(d);
         QCOMPARE(kho->cacBaiLam().size(), std::size_t{3});
@@ -147,6 +174,7 @@ private slots:
         QCOMPARE(k.dat(), b.dat());
         QVERIFY(!kho->cacBaiLam(mine[0].hoSo + 1, kBank).front().duDoan.has_value());
         QVERIFY(!k.laBaiNgan() && kho->cacBaiLam(mine[0].hoSo + 1, kBank).front().laBaiNgan());
+        QCOMPARE(kho->cacBaiLam(mine[0].hoSo + 1, kBank).back().cau.size(), std::size_t{40});
         const SoOnTap onTap = kho->docOnTap(KhoHocVien::kHoSoMacDinh, kBank, 600);
         for (std::size_t i = 0; i < b.cau.size(); ++i)
             QCOMPARE(onTap.mucCua(b.cau[i]).canOn, b.traLoi[i] != b.dapAn[i]);

@@ -18,8 +18,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -40,10 +43,10 @@ std::shared_ptr<const NganHangMo> sample()
 
 // A lab computer's program, signed in as `k`.
 struct Lab : test::Program {
-    explicit Lab(const KetNoiMayChu& k)
+    explicit Lab(const KetNoiMayChu& k, std::optional<DangNhapHocVien> hocVien = std::nullopt)
     {
         seams.clock = QDateTime(kToday, QTime(9, 0));
-        auto kho = std::make_unique<KhoMayChu>(k, dir.path(kTepHopThu));
+        auto kho = std::make_unique<KhoMayChu>(k, dir.path(kTepHopThu), hocVien);
         store = kho.get();
         mt().datKho(std::move(kho));
     }
@@ -63,10 +66,11 @@ QString pdfText(const QString& tep)
 class TestMayChu : public QObject {
     Q_OBJECT
 private slots:
-    // Signing in: a learner's course, candidate number and PIN make the
-    // role and password tried (nothing is tried with a field left empty,
-    // and a retry keeps what was typed but the PIN); a teacher named by the
-    // connection string gives only a password.
+    // Signing in: a learner's course, candidate number and PIN go to the
+    // server to check, never as a password of the connection (nothing is
+    // tried with a field left empty, and a retry keeps what was typed but
+    // the PIN); a teacher named by the connection string gives only a
+    // password.
     void signInForm()
     {
         KetNoiMayChu k = *KetNoiMayChu::doc(u"host=srv dbname=tlx"_s);
@@ -81,12 +85,13 @@ private slots:
         QTest::keyClicks(f.focusWidget(), u"0"_s);
         QVERIFY(f.focusWidget()->accessibleDescription().isEmpty());
         f.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s)->setText(u"007"_s);
-        f.findChild<QLineEdit*>(u"LE_Pin"_s)->setText(u"4821"_s);
+        f.findChild<QLineEdit*>(u"LE_Pin"_s)->setText(u" ab3kx7pq "_s);
         QCOMPARE(f.findChild<QLineEdit*>(u"LE_Pin"_s)->echoMode(), QLineEdit::Password);
         f.findChild<QPushButton*>(u"CM_DangNhap"_s)->click();
         QCOMPARE(f.result(), int(QDialog::Accepted));
-        QCOMPARE(f.ketNoi().user, tenDangNhapHocVien(u"tlx"_s, u"K12"_s, u"007"_s));
-        QCOMPARE(f.ketNoi().password, u"4821"_s);
+        QVERIFY(f.ketNoi().user.isEmpty() && f.ketNoi().password.isEmpty());
+        const std::optional<DangNhapHocVien> dn = f.hocVien();
+        QVERIFY(dn && dn->khoaHoc == u"K12"_s && dn->soBaoDanh == u"007"_s && dn->pin == u"AB3KX7PQ"_s);
         FormDangNhap lai(k, txt::kDnSaiHocVien, f.khoaHoc(), f.soBaoDanh());
         QCOMPARE(lai.findChild<QLineEdit*>(u"LE_SoBaoDanh"_s)->text(), u"007"_s);
         QVERIFY(lai.findChild<QLineEdit*>(u"LE_Pin"_s)->text().isEmpty());
@@ -104,6 +109,7 @@ private slots:
         thay.findChild<QPushButton*>(u"CM_DangNhap"_s)->click();
         QCOMPARE(thay.ketNoi().user, u"gv"_s);
         QCOMPARE(thay.ketNoi().password, u"secret"_s);
+        QVERIFY(!thay.hocVien());
     }
 
     // At home: a school's server chosen on the home is kept for the next
@@ -148,9 +154,20 @@ private slots:
         FormGiaoVien* gv = nhaThay->quanLy();
         QVERIFY(gv);
         QVERIFY(gv->themKhoaHoc(u"K7"_s, u"Khoá 7"_s, u"B"_s));
-        QVERIFY(gv->themHocVien(u"01"_s, u"Nguyễn Văn An"_s, u"2468"_s));
-        QVERIFY(gv->themHocVien(u"02"_s, u"Trần Thị Bình"_s, u"1357"_s));
+        // Each PIN is the program's, shown on the slip only.
+        QVERIFY(gv->themHocVien(u"01"_s, u"Nguyễn Văn An"_s, false, thay.dir.path(u"pin1.pdf"_s)));
+        QVERIFY(gv->themHocVien(u"02"_s, u"Trần Thị Bình"_s, true, thay.dir.path(u"pin2.pdf"_s)));
+        const auto pinTrenPhieu = [&](const QString& tep) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(u"Mã PIN: ([A-Z0-9]{8})"_s).match(pdfText(thay.dir.path(tep)));
+            return m.hasMatch() ? m.captured(1) : QString();
+        };
+        const QString pinAn = pinTrenPhieu(u"pin1.pdf"_s);
+        QVERIFY2(pinAn.size() == 8, qPrintable(pdfText(thay.dir.path(u"pin1.pdf"_s))));
+        QVERIFY(pinTrenPhieu(u"pin2.pdf"_s).contains(QRegularExpression(u"^[0-9]{8}$"_s)));
         QCOMPARE(gv->bangHocVien()->topLevelItemCount(), 2);
+        QVERIFY2(gv->dsKhoaHoc()->item(0)->text().endsWith(u"2 học viên"_s),
+                 qPrintable(gv->dsKhoaHoc()->item(0)->text()));
         // A row is current from the start (the focus is seen on it), and the
         // learner chosen stays chosen when the list is read again.
         QCOMPARE(gv->bangHocVien()->currentItem(), gv->bangHocVien()->topLevelItem(0));
@@ -164,10 +181,8 @@ private slots:
         QCOMPARE(gv->bangTinhHinh()->topLevelItemCount(), 2);
         QCOMPARE(gv->bangTinhHinh()->topLevelItem(0)->text(2), txt::kGvChuaBatDau);
 
-        KetNoiMayChu k = pg->admin(db);
-        k.user = tenDangNhapHocVien(db, u"K7"_s, u"01"_s);
-        k.password = u"2468"_s;
-        Lab an(k);
+        Lab an(pg->lab(db), DangNhapHocVien{u"K7"_s, u"01"_s, pinAn});
+        QVERIFY2(an.store->sanSang(), qPrintable(an.store->canhBao()));
         auto* nhaAn = new FormNganHang(an.mt(), sample(), u"B"_s);
         QVERIFY(!nhaAn->findChild<QPushButton*>(u"CM_ThemNguoiHoc"_s)->isVisibleTo(nhaAn));
         QCOMPARE(nhaAn->findChild<QLabel*>(u"LB_KiemTra"_s)->text(), txt::kTrCoPhien.arg(u"B"_s).arg(20));
@@ -196,16 +211,29 @@ private slots:
                  qPrintable(trangThai()));
         bai->baoMayChu();
 
-        // The paper printed for the learner's seed is theirs.
+        // The paper printed for the learner's seed (shown in the live view)
+        // is theirs, and so is the one reprinted from their row.
         const QString tep = thay.dir.path(u"de.pdf"_s);
         const qint64 hat = thay.store->tinhHinh(*phien).front().hat;
+        QCOMPARE(gv->bangTinhHinh()->topLevelItem(0)->text(6), QString::number(hat));
         QVERIFY(gv->inDe(tep, hat));
-        const QString deIn = pdfText(tep);
-        for (int o : {0, static_cast<int>(bai->de().cau.size()) - 1})
-            QVERIFY(deIn.contains(
-                sample()->nh.cau(bai->de().cau[static_cast<std::size_t>(o)])->noiDung.simplified()));
+        gv->bangTinhHinh()->setCurrentItem(gv->bangTinhHinh()->topLevelItem(0));
+        QVERIFY(gv->inLaiDe(thay.dir.path(u"de-an.pdf"_s)));
+        for (const QString& in : {tep, thay.dir.path(u"de-an.pdf"_s)}) {
+            const QString deIn = pdfText(in);
+            for (int o : {0, static_cast<int>(bai->de().cau.size()) - 1})
+                QVERIFY(deIn.contains(
+                    sample()->nh.cau(bai->de().cau[static_cast<std::size_t>(o)])->noiDung.simplified()));
+        }
 
-        QVERIFY(gv->dongPhien());
+        // Closing asks first; "Chưa đóng" leaves it open.
+        gv->dongPhien();
+        QCOMPARE(thay.seams.questions.last().buttons, (QStringList{txt::kGvNutChuaDong, txt::kGvNutDong}));
+        thay.seams.answer(0);
+        QVERIFY(!thay.store->phien(*phien)->daDong());
+        gv->dongPhien();
+        thay.seams.answer(1);
+        QVERIFY(thay.store->phien(*phien)->daDong());
         bai->baoMayChu();  // the lab computer hears of it
         QCOMPARE(bai->trang(), FormBaiThi::Trang::KetQua);
         QVERIFY(!bai->findChild<QPushButton*>(u"CM_ThiLai"_s)->isVisibleTo(bai));
@@ -240,6 +268,13 @@ private slots:
         QVERIFY(gv->xuatCsv(thay.dir.path(u"k7.csv"_s)));
         QFile csv(thay.dir.path(u"k7.csv"_s));
         QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readAll().startsWith("\xEF\xBB\xBF"));
+        // Esc closes the window.
+        QPointer<FormGiaoVien> conMo(gv);
+        gv->show();
+        gv->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(gv));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(conMo.isNull() || !conMo->isVisible());
         delete nhaAn;
         delete nhaThay;
     }

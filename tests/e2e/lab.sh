@@ -136,5 +136,12 @@ grep -q "01 Nguyễn Văn An" <<<"$text" || fail "results sheet: $text"
 grep -q "02 Trần Thị Bình" <<<"$text" || fail "results sheet: $text"
 grep -q "Tổng số: 2 học viên" <<<"$text" || fail "results sheet: $text"
 [ -n "${E2E_SHOT:-}" ] && import -window root "$E2E_SHOT"
+# A session opened from the command line, for tomorrow: its id, every
+# paper drawn, and none begun.
+id=$(PGPASSFILE="$WORK/pgpass" "$APP" --server "host=$pgdir dbname=$db user=e2e_teacher" --open-test K9 \
+       --minutes 25 --opens "$(date -d tomorrow +%Y-%m-%dT08:00)" --data "$WORK/teacher" 2>"$WORK/open.txt") \
+  || fail "open-test: $(cat "$WORK/open.txt")"
+[ "$(sql "SELECT count(*) FROM session_paper WHERE session = $id AND started IS NULL AND cardinality(questions) = 30")" = 2 ] \
+  || fail "the session's papers: $(sql "SELECT * FROM session_paper WHERE session = $id")"
 psql -X -q "host=$pgdir dbname=postgres user=thilaixe_admin" -c "DROP DATABASE $db WITH (FORCE)" >/dev/null 2>&1 || true
 echo "ok"

@@ -25,8 +25,7 @@ const QString kKieu = QStringLiteral(
 
 bool ghiPdf(const QString& tep, QTextDocument& doc, const QString& tieuDe, QString* loi)
 {
-    // Laid out for the page's width, in memory, and then put in place whole:
-    // a reader (or a teacher
+    // Laid out in memory and then put in place whole: a reader (or a teacher
     // opening it at once) never sees half a file, and a full disk is said.
     QBuffer bo;
     bo.open(QIODevice::WriteOnly);
@@ -36,8 +35,7 @@ bool ghiPdf(const QString& tep, QTextDocument& doc, const QString& tieuDe, QStri
         pdf.setCreator(QStringLiteral("thilaixe"));
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        // Laid out on the page's own width, so a table of 100% is the page's.
-        doc.setPageSize(QSizeF(pdf.width(), pdf.height()));
+        // Laid out on the page itself: print() scales the document to it.
         doc.print(&pdf);
     }
     QString vi;
@@ -60,7 +58,7 @@ bool inBangKetQua(const QString& tep, const DauBangKetQua& dau, const std::vecto
                      h(txt::kInQuyTac.arg(dau.quyTac)));
     // Each column its share of the page: a long name wraps in its cell, and
     // the verdict is never pushed past the page's edge.
-    static constexpr int kRong[] = {6, 13, 33, 8, 8, 16, 16};
+    static constexpr int kRong[] = {7, 12, 28, 9, 9, 15, 20};
     html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='3' width='100%'><tr>");
     for (std::size_t i = 0; i < std::size(txt::kInCot); ++i)
         html += QStringLiteral("<th width='%2%'>%1</th>").arg(h(txt::kInCot[i])).arg(kRong[i]);

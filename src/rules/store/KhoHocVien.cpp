@@ -19,6 +19,7 @@ const QString kKhoaGiaoDien = QStringLiteral("theme");
 const QString kKhoaAmBao = QStringLiteral("sound");
 const QString kKhoaDao = QStringLiteral("shuffle");
 const QString kKhoaCoChu = QStringLiteral("text_size");
+const QString kKhoaCuaSo = QStringLiteral("window_size:");
 const QString kKhoaNgayThi = QStringLiteral("exam_date");
 const QString kKhoaGioiHan = QStringLiteral("daily_limit");
 const QString kKhoaDonViGioiHan = QStringLiteral("daily_limit_unit");
@@ -160,6 +161,25 @@ int KhoHocVien::coChu(qint64 hoSo)
 bool KhoHocVien::datCoChu(qint64 hoSo, int buoc, QString* loi)
 {
     return datCaiDat(hoSo, kKhoaCoChu, QString::number(std::clamp(buoc, -3, 12)), loi);
+}
+
+QSize KhoHocVien::coCuaSo(qint64 hoSo, const QString& cuaSo)
+{
+    // "900x640"; anything else (an old or hand-edited value) is no size.
+    const QStringList so = caiDat(hoSo, kKhoaCuaSo + cuaSo, {}).split(QLatin1Char('x'));
+    bool a = false, b = false;
+    const QSize co = so.size() == 2 ? QSize(so[0].toInt(&a), so[1].toInt(&b)) : QSize();
+    return a && b && co.width() >= 100 && co.height() >= 100 && co.width() <= 20000 && co.height() <= 20000
+               ? co
+               : QSize();
+}
+
+bool KhoHocVien::datCoCuaSo(qint64 hoSo, const QString& cuaSo, const QSize& co, QString* loi)
+{
+    const QString giaTri = QStringLiteral("%1x%2").arg(co.width()).arg(co.height());
+    if (caiDat(hoSo, kKhoaCuaSo + cuaSo, {}) == giaTri)
+        return true;  // unchanged: no change to hold or send
+    return datCaiDat(hoSo, kKhoaCuaSo + cuaSo, giaTri, loi);
 }
 
 QString KhoHocVien::hangDaChon(qint64 hoSo, const QString& nganHang)

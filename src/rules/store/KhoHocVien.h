@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QJsonObject>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -101,6 +102,10 @@ public:
     // an eighth larger), 0 by default.
     int coChu(qint64 hoSo);
     bool datCoChu(qint64 hoSo, int buoc, QString* loi = nullptr);
+    // The size a learner left a window at (`cuaSo`: the window's name), or
+    // an invalid size when none is kept.
+    QSize coCuaSo(qint64 hoSo, const QString& cuaSo);
+    bool datCoCuaSo(qint64 hoSo, const QString& cuaSo, const QSize& co, QString* loi = nullptr);
     QString hangDaChon(qint64 hoSo, const QString& nganHang);
     bool datHangDaChon(qint64 hoSo, const QString& nganHang, const QString& hang, QString* loi = nullptr);
     // The school's server chosen on a home (a libpq connection string),

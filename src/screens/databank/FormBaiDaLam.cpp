@@ -2,6 +2,7 @@
 
 #include "rules/common/Texts.h"
 
+#include "screens/common/CoCuaSo.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
 #include "screens/databank/FormBaiThi.h"
@@ -54,8 +55,7 @@ FormBaiDaLam::FormBaiDaLam(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     themPhimThoat(this, [this] { close(); });
     ganPhimEnter(this);
     datKieuCuaSo(this);
-    resize(720, 520);
-    ui::datGiua(this);
+    moCoCuaSo(this, m_mt, m_hoSo, QSize(720, 520));
     napLai();
     m_ds->setFocus();
 }

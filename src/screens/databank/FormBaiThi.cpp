@@ -3,6 +3,7 @@
 #include "rules/common/Texts.h"
 #include "rules/store/KhoHocVien.h"
 
+#include "screens/common/CoCuaSo.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
 #include "screens/databank/KhungCauHoi.h"
@@ -345,8 +346,7 @@ FormBaiThi::FormBaiThi(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     m_timer->start();
     m_veKetQua->hide();
     datKieuCuaSo(this);
-    resize(900, 640);  // fits a 1280x720 screen with its panel and title bar
-    ui::datGiua(this);
+    moCoCuaSo(this, m_mt, m_hoSo, kCoCuaSoCauHoi);
     hienO();
     tick();
     m_khung->datTieuDiem();

@@ -3,6 +3,7 @@
 #include "rules/common/Texts.h"
 #include "rules/store/KhoHocVien.h"
 
+#include "screens/common/CoCuaSo.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
 #include "screens/databank/KhungCauHoi.h"
@@ -79,12 +80,15 @@ FormHocChuong::FormHocChuong(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh
     phim(QKeySequence(Qt::Key_PageDown), [this] { denViTri(m_i + 1); });
     phim(QKeySequence(Qt::Key_Left), [this] { denViTri(m_i - 1); });
     phim(QKeySequence(Qt::Key_Right), [this] { denViTri(m_i + 1); });
-    phim(QKeySequence(Qt::Key_Space), [this] { xemDapAn(); });
+    // Space shows the key, unless it is on a button (or the box) of its own.
+    phim(QKeySequence(Qt::Key_Space), [this] {
+        if (!bamNutDangChon(this))
+            xemDapAn();
+    });
     themPhimThoat(this, [this] { close(); });
     ganPhimEnter(this);
     datKieuCuaSo(this);
-    resize(900, 640);
-    ui::datGiua(this);
+    moCoCuaSo(this, m_mt, m_mt.kho().hoSoDangHoc(), kCoCuaSoCauHoi);
     napDanhSach();
     m_khung->datTieuDiem();
 }

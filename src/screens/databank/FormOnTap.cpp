@@ -3,6 +3,7 @@
 #include "rules/common/Texts.h"
 #include "rules/store/KhoHocVien.h"
 
+#include "screens/common/CoCuaSo.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
 #include "screens/databank/KhungCauHoi.h"
@@ -85,19 +86,20 @@ FormOnTap::FormOnTap(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint64
     connect(m_khung, &KhungCauHoi::daChonViTri, this, [this](int viTri) { traLoi(viTri); });
     m_khung->ganPhimChung(this);
     // Enter and Space choose the focused option, then go on; → only goes on.
+    // On any other button they press it: "Đóng" of a finished list, the
+    // save toggle.
     for (const auto k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Right})
         themPhim(this, QKeySequence(k), [this, k] {
             auto* pa = qobject_cast<NutPhuongAn*>(focusWidget());
             if (pa && k != Qt::Key_Right && !m_phien.daTraLoi())
                 pa->click();
-            else
+            else if (k == Qt::Key_Right || !bamNutDangChon(this))
                 cauTiep();
         });
     themPhimThoat(this, [this] { close(); });
     ganPhimEnter(this);
     datKieuCuaSo(this);
-    resize(900, 640);
-    ui::datGiua(this);
+    moCoCuaSo(this, m_mt, m_hoSo, kCoCuaSoCauHoi);
     hien();
 }
 

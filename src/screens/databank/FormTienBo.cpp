@@ -6,6 +6,7 @@
 #include "rules/store/KhoHocVien.h"
 
 #include "screens/common/BieuDoDiem.h"
+#include "screens/common/CoCuaSo.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
 #include "screens/databank/KhungCauHoi.h"
@@ -105,8 +106,7 @@ FormTienBo::FormTienBo(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     themPhimThoat(this, [this] { close(); });
     ganPhimEnter(this);
     datKieuCuaSo(this);
-    resize(940, 620);
-    ui::datGiua(this);
+    moCoCuaSo(this, m_mt, m_hoSo, QSize(940, 620));
     tinhLai();
 }
 

@@ -5,6 +5,7 @@
 #include "rules/session/PhienOn.h"
 #include "rules/store/KhoHocVien.h"
 
+#include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Ui.h"
 #include "screens/databank/NutCauHoi.h"
 
@@ -16,10 +17,12 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QThreadPool>
@@ -182,6 +185,15 @@ public:
 
 }  // namespace
 
+bool bamNutDangChon(QWidget* cuaSo)
+{
+    auto* nut = qobject_cast<QAbstractButton*>(cuaSo->focusWidget());
+    if (!nut || qobject_cast<NutPhuongAn*>(nut) || !nut->isEnabled() || !nut->isVisible())
+        return false;
+    nut->click();
+    return true;
+}
+
 void ganPhimEnter(QWidget* cuaSo)
 {
     static BamEnter* loc = [] {
@@ -228,6 +240,68 @@ void moAnhPhongTo(QWidget* cha, const QString& tep, const QString& tieuDe)
     dong->setFocus();
 }
 
+namespace {
+
+// The room under a question's heading, the text and the picture placed in
+// it by hand (KhungCauHoi::boTri): no layout of its own, so no size of a
+// part of it holds the window larger than the learner made it.
+class GiuaCauHoi final : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return {800, 420}; }
+    QSize minimumSizeHint() const override { return {360, 200}; }
+};
+
+}  // namespace
+
+NhanGiaiThich::NhanGiaiThich(QWidget* parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("LB_GiaiThich"));
+    setWordWrap(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setFocusPolicy(Qt::StrongFocus);  // after the flags, which set their own
+    // Room for the focus ring, clear of the text.
+    setContentsMargins(5, 4, 5, 4);
+}
+
+bool NhanGiaiThich::event(QEvent* e)
+{
+    // Its keys are its own while it has the focus: Page Up / Page Down and
+    // Home / End scroll the explanation instead of changing the slot.
+    if (e->type() == QEvent::ShortcutOverride) {
+        const int k = static_cast<QKeyEvent*>(e)->key();
+        if (static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier
+            && (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp || k == Qt::Key_PageDown
+                || k == Qt::Key_Home || k == Qt::Key_End)) {
+            e->accept();
+            return true;
+        }
+    }
+    return QLabel::event(e);
+}
+
+void NhanGiaiThich::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Up: emit cuon(-1); return;
+    case Qt::Key_Down: emit cuon(1); return;
+    case Qt::Key_PageUp: emit cuon(-1000); return;
+    case Qt::Key_PageDown: emit cuon(1000); return;
+    case Qt::Key_Home: emit cuon(-100000); return;
+    case Qt::Key_End: emit cuon(100000); return;
+    default: QLabel::keyPressEvent(e);
+    }
+}
+
+void NhanGiaiThich::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    if (hasFocus()) {
+        QPainter p(this);
+        KieuTieuDiem::veVong(&p, rect(), palette());
+    }
+}
+
 KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("KhungCauHoi"));
@@ -247,17 +321,19 @@ KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
     connect(m_luu, &QPushButton::clicked, this, [this] { doiLuuCau(); });
     dauTrang->addWidget(m_luu);
     doc->addLayout(dauTrang);
-    auto* giua = new QHBoxLayout;
     // The text, the options and the explanation scroll when they outgrow
-    // the window (long texts, large type, a small screen); the picture
-    // beside them keeps its size.
-    auto* cuon = new QScrollArea(this);
-    cuon->setObjectName(QStringLiteral("VungCau"));
-    cuon->setFrameShape(QFrame::NoFrame);
-    cuon->setWidgetResizable(true);
-    cuon->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    cuon->setFocusPolicy(Qt::NoFocus);
-    auto* cot = new QWidget(cuon);
+    // the room (a very long text, large type); the picture stands beside or
+    // under them as the room allows (boTri).
+    m_giuaW = new GiuaCauHoi(this);
+    m_giuaW->setObjectName(QStringLiteral("GiuaCau"));
+    m_giuaW->installEventFilter(this);
+    m_cuon = new QScrollArea(m_giuaW);
+    m_cuon->setObjectName(QStringLiteral("VungCau"));
+    m_cuon->setFrameShape(QFrame::NoFrame);
+    m_cuon->setWidgetResizable(true);
+    m_cuon->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_cuon->setFocusPolicy(Qt::NoFocus);
+    auto* cot = new QWidget(m_cuon);
     cot->setObjectName(QStringLiteral("CotCau"));
     auto* trai = new QVBoxLayout(cot);
     trai->setContentsMargins(0, 0, 0, 0);
@@ -273,16 +349,26 @@ KhungCauHoi::KhungCauHoi(QWidget* parent) : QWidget(parent)
         trai->addWidget(b);
         m_nut[k] = b;
     }
-    m_giaiThich = new QLabel(this);
-    m_giaiThich->setObjectName(QStringLiteral("LB_GiaiThich"));
-    m_giaiThich->setWordWrap(true);
+    m_giaiThich = new NhanGiaiThich(this);
+    connect(m_giaiThich, &NhanGiaiThich::cuon, this, [this](int buoc) {
+        QScrollBar* t = m_cuon->verticalScrollBar();
+        t->setValue(t->value()
+                    + (std::abs(buoc) >= 100000 ? buoc * t->maximum()
+                       : std::abs(buoc) >= 1000 ? buoc / 1000 * t->pageStep()
+                                                : buoc * t->singleStep()));
+    });
     trai->addWidget(m_giaiThich);
     trai->addStretch(1);
-    cuon->setWidget(cot);
-    giua->addWidget(cuon, 1);
-    m_anh = new AnhTrongKhung(this);
-    giua->addWidget(m_anh, 1);
-    doc->addLayout(giua, 1);
+    m_cuon->setWidget(cot);
+    m_anh = new AnhTrongKhung(m_giuaW);
+    m_anh->datTheoTiLe(false);
+    doc->addWidget(m_giuaW, 1);
+    // Whatever takes the focus in the question's area is scrolled into view:
+    // an option reached by ↓, the explanation by Tab.
+    connect(qApp, &QApplication::focusChanged, this, [this, cot](QWidget*, QWidget* moi) {
+        if (moi && cot->isAncestorOf(moi))
+            m_cuon->ensureWidgetVisible(moi, 0, 4);
+    });
     datCoChu(0);
 }
 
@@ -353,6 +439,7 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
     }
     m_giaiThich->setText(giai);
     m_giaiThich->setVisible(!giai.isEmpty());
+    m_giaiThich->setAccessibleName(QString(giai).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     // A screen reader hears a new question's heading and text, and the key
     // and explanation once they show; not a choice redrawn.
     const bool cauMoi = c.so != m_soDaDoc || tieuDe != m_tieuDeDaDoc;
@@ -365,6 +452,76 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
     m_soDaDoc = c.so;
     m_tieuDeDaDoc = tieuDe;
     m_daDocDapAn = hienDapAn;
+    boTri();
+    if (cauMoi)
+        m_cuon->verticalScrollBar()->setValue(0);
+}
+
+int KhungCauHoi::caoNoiDung(int rong, bool giai) const
+{
+    const QLayout* l = m_cuon->widget()->layout();
+    const int cach = std::max(0, l->spacing());
+    int cao = m_noiDung->heightForWidth(rong);
+    for (const NutPhuongAn* b : m_nut)
+        if (!b->isHidden())
+            cao += cach + b->heightForWidth(rong);
+    if (giai && !m_giaiThich->isHidden())
+        cao += cach + m_giaiThich->heightForWidth(rong);
+    return cao;
+}
+
+void KhungCauHoi::boTri()
+{
+    const QSize vung = m_giuaW->size();
+    if (vung.isEmpty())
+        return;
+    const int W = vung.width(), H = vung.height(), cach = 8;
+    if (m_anh->isHidden()) {
+        m_cuon->setGeometry(0, 0, W, H);
+        return;
+    }
+    // The picture as large as leaves the text and the options whole beside
+    // it (the explanation too, when it can); else under them, smaller; only
+    // when neither leaves them whole does the text scroll, beside the
+    // smallest picture still worth looking at. Z zooms it whatever its size.
+    constexpr int kAnhNhoNhat = 320, kCaoNhoNhat = 120, kBuoc = 16;
+    const int lonNhat = std::min(W / 2, H * 4 / 3);
+    const auto benVua = [&](bool giai) {
+        for (int p = lonNhat; p >= kAnhNhoNhat; p -= kBuoc)
+            if (caoNoiDung(W - p - cach, giai) <= H)
+                return p;
+        return 0;
+    };
+    int p = benVua(true);
+    if (p == 0)
+        p = benVua(false);
+    if (p > 0) {
+        m_viTriAnh = ViTriAnh::Ben;
+        m_cuon->setGeometry(0, 0, W - p - cach, H);
+        m_anh->setGeometry(W - p, 0, p, std::min(H, p * 3 / 4 + 40));
+        return;
+    }
+    int cao = H - caoNoiDung(W, true) - cach;
+    if (cao < kCaoNhoNhat)
+        cao = H - caoNoiDung(W, false) - cach;
+    if (cao >= kCaoNhoNhat) {
+        m_viTriAnh = ViTriAnh::Duoi;
+        const int rong = std::min(W, cao * 4 / 3);
+        cao = std::min(cao, rong * 3 / 4);
+        m_cuon->setGeometry(0, 0, W, H - cao - cach);
+        m_anh->setGeometry((W - rong) / 2, H - cao, rong, cao);
+        return;
+    }
+    m_viTriAnh = ViTriAnh::Ben;
+    const int rong = std::min(kAnhNhoNhat, W / 2);
+    m_cuon->setGeometry(0, 0, W - rong - cach, H);
+    m_anh->setGeometry(W - rong, 0, rong, std::min(H, rong * 3 / 4));
+}
+
+void KhungCauHoi::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    boTri();
 }
 
 void KhungCauHoi::themLoiDoc(const QString& loi)
@@ -397,6 +554,8 @@ void KhungCauHoi::docNgay()
 
 bool KhungCauHoi::eventFilter(QObject* o, QEvent* e)
 {
+    if (o == m_giuaW && e->type() == QEvent::Resize)
+        boTri();
     if (o == window() && e->type() == QEvent::WindowActivate) {
         window()->removeEventFilter(this);
         QTimer::singleShot(400, this, &KhungCauHoi::docNgay);
@@ -526,6 +685,7 @@ void KhungCauHoi::datCoChu(int coChu)
         b->setFont(f);
     m_giaiThich->setFont(f);
     datKieuCuaSo(this);
+    boTri();
 }
 
 }  // namespace thilaixe

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QWidget>
 
+class QBoxLayout;
 class QPushButton;
+class QScrollArea;
 
 #include <array>
 #include <functional>
@@ -29,8 +31,15 @@ public:
     // A decode of the picture is on its way (it is shown when it comes).
     bool dangGiaiMa() const { return m_dangGiaiMa; }
     QSize sizeHint() const override { return QSize(400, 300); }
-    bool hasHeightForWidth() const override { return true; }
+    bool hasHeightForWidth() const override { return m_tiLe; }
     int heightForWidth(int w) const override { return w * 3 / 4; }
+    // Whether its height follows its width (a frame that sizes it itself
+    // says no).
+    void datTheoTiLe(bool tiLe)
+    {
+        m_tiLe = tiLe;
+        updateGeometry();
+    }
 
 signals:
     void phongTo();
@@ -46,6 +55,26 @@ private:
     QSize m_daVe;
     quint64 m_luot = 0;  // the newest decode asked for; older ones are dropped
     bool m_dangGiaiMa = false;
+    bool m_tiLe = true;
+};
+
+// The explanation under a question's key: a text the keyboard reaches (Tab)
+// and scrolls (↑ ↓ Page Up Page Down Home End move the question's area
+// while it has the focus), with the program's focus ring round it, read
+// whole by a screen reader when it gets the focus.
+class NhanGiaiThich final : public QLabel {
+    Q_OBJECT
+public:
+    explicit NhanGiaiThich(QWidget* parent);
+
+signals:
+    // Asks its area to move by `buoc` lines (Page: ±1000, to the end: ±100000).
+    void cuon(int buoc);
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 // The look every window of a data bank shares: captions get room above
@@ -54,6 +83,11 @@ void datKieuCuaSo(QWidget* w);
 
 // A key of the window `cuaSo`: `viec` runs wherever the focus is in it.
 void themPhim(QWidget* cuaSo, const QKeySequence& k, const std::function<void()>& viec);
+
+// A key a window binds for itself (Space, Enter) still presses the button
+// that has the focus when that is not an option of the question: true
+// when it did.
+bool bamNutDangChon(QWidget* cuaSo);
 
 // Enter presses the focused button of `cuaSo`, as Space does.
 void ganPhimEnter(QWidget* cuaSo);
@@ -110,6 +144,11 @@ public:
     QLabel* noiDung() const { return m_noiDung; }
     NutPhuongAn* nutPhuongAn(int viTri) const { return m_nut[static_cast<std::size_t>(viTri - 1)]; }
     QLabel* giaiThich() const { return m_giaiThich; }
+    QScrollArea* vungCau() const { return m_cuon; }
+    // Where the picture stands for the room there is: beside the text, or
+    // under it when the text and the options would not fit beside it.
+    enum class ViTriAnh { Ben, Duoi };
+    ViTriAnh viTriAnh() const { return m_viTriAnh; }
 
     // The keys every window of a question shares, on `cuaSo`: 1-4 choose
     // the option shown at that place (daChonViTri), Z zooms the picture (a
@@ -119,6 +158,7 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 signals:
     // A choice, as the place it is shown at (what key k means).
@@ -128,6 +168,11 @@ signals:
 
 private:
     void docNgay();
+    // Places the picture for the room the frame has (see ViTriAnh).
+    void boTri();
+    // The height the text and options (with `giai`: the explanation too)
+    // take at width `rong`.
+    int caoNoiDung(int rong, bool giai) const;
     void capNhatLuuCau();
     QLabel* m_tieuDe;
     QPushButton* m_luu;
@@ -138,7 +183,12 @@ private:
     QLabel* m_noiDung;
     AnhTrongKhung* m_anh;
     std::array<NutPhuongAn*, 4> m_nut{};
-    QLabel* m_giaiThich;
+    NhanGiaiThich* m_giaiThich;
+    QScrollArea* m_cuon;
+    QWidget* m_giuaW;
+    QBoxLayout* m_giua;
+    ViTriAnh m_viTriAnh = ViTriAnh::Ben;
+    QSize m_daBoTri;
     std::vector<int> m_thuTu;
     bool m_hienDapAn = false;
     int m_coChu = 0;

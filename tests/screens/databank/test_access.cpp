@@ -2,6 +2,7 @@
 
 #include "rules/store/KhoHocVien.h"
 
+#include "screens/common/CoCuaSo.h"
 #include "screens/common/KieuTieuDiem.h"
 #include "screens/common/Ui.h"
 #include "screens/databank/FormBaiDaLam.h"
@@ -28,7 +29,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
@@ -98,37 +102,16 @@ struct BankProgram : test::Program {
     BankProgram() { seams.clock = QDateTime(QDate(2026, 12, 10), QTime(9, 0)); }
 };
 
-// The sample bank with texts as long as real ones: a question of some 250
-// letters, options of some 150 and an explanation; the pictures are the
-// sample's.
+// The sample bank with texts as long as a real bank's longest (a question
+// of 400 letters, four options of some 160, an explanation, a tip and a
+// law line), made by the project's own tool; the pictures are the sample's.
 QString longBank(const test::WorkDir& dir)
 {
-    QFile in(kBank);
-    if (!in.open(QIODevice::ReadOnly))
+    QProcess p;
+    p.start(u"python3"_s, {u"" THILAIXE_LONG_BANK ""_s, kBank, dir.path(u"long"_s)});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
-    QJsonObject bank = QJsonDocument::fromJson(in.readAll()).object();
-    const QString more =
-        u" Khi điều khiển xe qua nơi giao nhau có biển báo và vạch kẻ đường, người lái xe phải "
-        "nhường đường theo đúng thứ tự ưu tiên đã được quy định trong luật."_s;
-    QJsonArray qs = bank[u"questions"_s].toArray();
-    for (auto&& v : qs) {
-        QJsonObject q = v.toObject();
-        q[u"text"_s] = QString(q[u"text"_s].toString() + more + more);
-        QJsonArray opts = q[u"options"_s].toArray();
-        for (auto&& o : opts)
-            o = QString(o.toString() + more);
-        q[u"options"_s] = opts;
-        q[u"explanation"_s] = QString(more + more);
-        v = q;
-    }
-    bank[u"questions"_s] = qs;
-    QFile out(dir.path(u"long/bank.json"_s));
-    QDir().mkpath(dir.path(u"long"_s));
-    QFile::link(QFileInfo(kBank).absolutePath() + u"/images"_s, dir.path(u"long/images"_s));
-    if (!out.open(QIODevice::WriteOnly))
-        return {};
-    out.write(QJsonDocument(bank).toJson());
-    return out.fileName();
+    return dir.path(u"long/bank.json"_s);
 }
 
 // Every window of a bank in the states a learner meets, one after the
@@ -272,6 +255,132 @@ private slots:
         QCOMPARE(study->khung()->noiDung()->font().pointSizeF(), text * 2);  // kept for the learner
     }
 
+    // A question as long as a real bank's longest, on the free area of a
+    // 1280x720 screen (its panel taken), of a 1366x768 one, and (in the
+    // test's 2x run) at twice the density: the window fills the area, and
+    // the whole text and all four options show without scrolling, the
+    // picture beside or under them; in the review too, with the key.
+    void realLengthQuestionsFitWhole()
+    {
+        const auto whole = [](KhungCauHoi* k) {
+            QWidget* vp = k->vungCau()->viewport();
+            QStringList out;
+            for (QWidget* w : QList<QWidget*>{k->noiDung(), k->nutPhuongAn(1), k->nutPhuongAn(2),
+                                              k->nutPhuongAn(3), k->nutPhuongAn(4)})
+                if (!vp->rect().contains(QRect(w->mapTo(vp, QPoint(0, 0)), w->size())))
+                    out << w->objectName();
+            return out;
+        };
+        for (const QSize area : {QSize(1280, 680), QSize(1366, 728)}) {
+            BankProgram p;
+            const QString bank = longBank(p.dir);
+            QVERIFY(!bank.isEmpty());
+            FormNganHang* home = p.app.moDeMoi(bank, u"B"_s);
+            QVERIFY(home);
+            QStringList faults;
+            const auto check = [&](QWidget* w, KhungCauHoi* k, const QString& state) {
+                datCoTrongVung(w, kCoCuaSoCauHoi, QRect(QPoint(0, 0), area));
+                settle();
+                if (w->width() < area.width() - 20 || w->height() < area.height() - 40)
+                    faults << u"%1: %2x%3 on %4x%5"_s.arg(state)
+                                  .arg(w->width())
+                                  .arg(w->height())
+                                  .arg(area.width())
+                                  .arg(area.height());
+                if (!QRect(QPoint(0, 0), area).contains(w->frameGeometry()))
+                    faults << state + u": off the free area"_s;
+                if (k->nutPhuongAn(4)->isHidden())
+                    faults << state + u": not four options"_s;
+                if (const QStringList cut = whole(k); !cut.isEmpty())
+                    faults << u"%1 (%2): %3 not whole"_s.arg(state,
+                                                             k->viTriAnh() == KhungCauHoi::ViTriAnh::Ben
+                                                                 ? u"picture beside"_s
+                                                                 : u"picture under"_s,
+                                                             cut.join(u", "_s));
+                if (k->anh()->isHidden() || k->anh()->width() < 160 || k->anh()->height() < 120)
+                    faults
+                        << u"%1: picture %2x%3"_s.arg(state).arg(k->anh()->width()).arg(k->anh()->height());
+            };
+            FormBaiThi* f = home->thiThu();
+            for (int o = 0; o < 30 && f->khung()->anh()->isHidden(); ++o)
+                f->denO(o);
+            check(f, f->khung(), u"paper"_s);
+            const int slot = f->oDangXem();
+            f->chon(1);
+            f->hoiNop();
+            f->nop();
+            f->xemLai();
+            f->denO(slot);
+            check(f, f->khung(), u"review"_s);
+            f->close();
+            FormHocChuong* study = home->hocTheoChuong();
+            for (int i = 0; i < 40 && study->khung()->anh()->isHidden(); ++i)
+                study->denViTri(i);
+            study->thu(1);
+            check(study, study->khung(), u"study"_s);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        }
+    }
+
+    // The keyboard reaches every part of a question however long: ↓ onto
+    // an option out of view scrolls it in; Tab in the review reaches the
+    // explanation, which a screen reader reads whole, and Page Down then
+    // scrolls it (the slot stays). A window keeps the size the learner
+    // left it at.
+    void keyboardReachesTheWholeQuestion()
+    {
+        BankProgram p;
+        const QString bank = longBank(p.dir);
+        FormNganHang* home = p.app.moDeMoi(bank, u"B"_s);
+        FormBaiThi* f = home->thiThu();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        datCoTrongVung(f, kCoCuaSoCauHoi, QRect(0, 0, 1000, 560));
+        for (int i = 0; i < 6; ++i)
+            f->khung()->doiCoChu(1);
+        settle();
+        QScrollBar* bar = f->khung()->vungCau()->verticalScrollBar();
+        QVERIFY2(bar->maximum() > 0, "the large text should need scrolling here");
+        QWidget* vp = f->khung()->vungCau()->viewport();
+        f->khung()->datTieuDiem();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        NutPhuongAn* fourth = f->khung()->nutPhuongAn(4);
+        QCOMPARE(QApplication::focusWidget(), fourth);
+        QVERIFY(bar->value() > 0);
+        QVERIFY(vp->rect().intersects(QRect(fourth->mapTo(vp, QPoint(0, 0)), fourth->size())));
+
+        f->chon(2);
+        f->hoiNop();
+        f->nop();
+        f->xemLai();
+        const int slot = f->oDangXem();
+        f->khung()->datTieuDiem();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QLabel* why = f->khung()->giaiThich();
+        QCOMPARE(QApplication::focusWidget(), why);
+        QVERIFY(
+            QAccessible::queryAccessibleInterface(why)->text(QAccessible::Name).contains(u"Giải thích: "_s));
+        const int before = bar->value();
+        QVERIFY(vp->rect().intersects(QRect(why->mapTo(vp, QPoint(0, 0)), why->size())));
+        QTest::keyClick(why, Qt::Key_End);
+        QVERIFY(bar->value() >= before);
+        QCOMPARE(bar->value(), bar->maximum());
+        QTest::keyClick(why, Qt::Key_PageUp);
+        QVERIFY(bar->value() < bar->maximum());
+        QTest::keyClick(why, Qt::Key_PageDown);
+        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE(f->oDangXem(), slot);
+        // The ring is seen round it, clear of its text.
+        const QString ring = ringFault(f, why);
+        QVERIFY2(ring.isEmpty(), qPrintable(ring));
+
+        f->resize(1000, 600);
+        f->close();
+        FormBaiThi* again = home->thiThu();
+        QCOMPARE(again->size(), QSize(1000, 600));
+    }
+
     // The keyboard alone: Enter presses the focused button, each window
     // opens on a named control, options are radio buttons and the slot on
     // screen is said as current (not checked); with blanks the hand-in's
@@ -364,6 +473,26 @@ private slots:
         QVERIFY(practice->cauDangOn() != first);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!practice->isVisible());
+
+        // A list with nothing (left) in it ends on "Đóng": Enter, Space and
+        // Esc each leave it. In study, Space on a button presses it.
+        for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}) {
+            QPointer<FormOnTap> none = home->onDaLuu();
+            none->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(none));
+            QCOMPARE(QApplication::focusWidget()->objectName(), u"CM_Dong"_s);
+            QTest::keyClick(QApplication::focusWidget(), k);
+            QTRY_VERIFY2(!none || !none->isVisible(), qPrintable(QKeySequence(k).toString()));
+        }
+        study = home->hocTheoChuong();
+        study->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(study));
+        auto* shuffle = study->findChild<QAbstractButton*>(u"CK_Dao"_s);
+        shuffle->setFocus();
+        const bool was = shuffle->isChecked();
+        QTest::keyClick(shuffle, Qt::Key_Space);
+        QCOMPARE(shuffle->isChecked(), !was);
+        QVERIFY(study->khung()->giaiThich()->isHidden());  // the key not shown by it
     }
 };
 

@@ -229,18 +229,24 @@ THILAIXE_CHU(kTtAnhTacGia, "Ảnh tác giả")
 THILAIXE_CHU(kTtBieuTuong, "Biểu tượng chương trình")
 THILAIXE_CHU(kTtQuaDia, "Quả địa cầu quay (hình trang trí)")
 THILAIXE_CHU(kTtConPhut, "Còn %1 phút làm bài")
+// Said (not shown) as the classic windows open or start.
+THILAIXE_CHU(kTtFormInit, "%1. %2. Đề thi hiện hành 600 câu: Alt+M.")
+THILAIXE_CHU(kTtBatDauThi, "Bắt đầu làm bài: %1 câu, còn %2 phút. Phím 1 đến 4 chọn phương án, mũi tên "
+                           "chuyển câu, Esc kết thúc bài.")
 THILAIXE_CHU(kTtKetQua, "Kết quả: %1. Số câu trả lời đúng: %2, sai: %3.")
 THILAIXE_CHU(kTtDiem, "Số câu đúng của từng lần thi, cũ nhất trước: %1.")
 THILAIXE_CHU(kTtDiemMot, "%1 (%2)")
 THILAIXE_CHU(kTtChuaCoDiem, "Chưa có lần thi nào.")
 
 // The windows of a data bank (the exam in force since June 2025).
-THILAIXE_CHU(kDlNutVaoEntry, "Đề &mới: 600 câu (2025)")
-THILAIXE_CHU(
-    kDlTtNutVaoEntry,
-    "Mở ngân hàng 600 câu theo quy định từ 01/6/2025: thi thử mọi hạng, học theo chương, câu điểm liệt")
-// Under that button: what the two buttons above it are.
-THILAIXE_CHU(kDlDeCuEntry, "Học, Thi thử ở trên: bộ đề cũ 300 câu, không phải đề thi hiện hành.")
+THILAIXE_CHU(kDlNutVaoEntry, "&Mở đề thi hiện hành: 600 câu")
+THILAIXE_CHU(kDlTtNutVaoEntry,
+             "Mở bộ 600 câu dùng để thi từ 01/6/2025: thi thử mọi hạng, học theo chương, câu điểm liệt. Từ "
+             "01/3/2027 đề hạng A1, A, B theo cấu trúc mới: chương trình đã có sẵn, theo ngày thi bạn khai.")
+// Under that button: what the two buttons above it are, and the change of
+// March 2027.
+THILAIXE_CHU(kDlDeCuEntry,
+             "Học, Thi thử ở trên: bộ đề cũ 300 câu. Đề hiện hành đổi cấu trúc từ 01/3/2027: đã có sẵn.")
 THILAIXE_CHU(kDlKhongThayNganHang,
              "Không tìm thấy ngân hàng câu hỏi 600 câu (bank.json). Hãy chạy chương trình với "
              "--bank TỆP, hoặc đặt tệp vào thư mục bank-2025 trong thư mục làm việc.")
@@ -254,6 +260,19 @@ THILAIXE_CHU(
     kDlQuyTacChuaBatDau,
     "Bộ quy tắc ra đề %1 chỉ có hiệu lực từ ngày %2, nên chưa thi thử được. Trường hoặc trung tâm hãy đặt "
     "tệp quy tắc đang có hiệu lực vào thư mục %3.")
+// What a coming change of rule set means for a learner, under the rule's
+// line (a learner's exam day under the next set needs none).
+THILAIXE_CHU(kDlDoiQuyTacHang, "Từ %1, đề hạng %2 đổi: %3 câu, %4 phút, đạt từ %5 câu%6.")
+THILAIXE_CHU(kDlDoiQuyTacKhongHang,
+             "Từ %1, đề thi đổi cấu trúc; hạng %2 chưa có con số công bố nên vẫn theo đề hiện hành.")
+THILAIXE_CHU(kDlDoiQuyTacCoSan,
+             "Chương trình đã có sẵn cấu trúc mới: khai ngày thi từ %1 trở đi để ôn theo nó.")
+THILAIXE_CHU(kDlDoiQuyTacNgayThi, "Ngày thi của bạn (%1) vẫn theo đề hiện hành.")
+THILAIXE_CHU(
+    kDlChuaCoQuyTacSau,
+    "Đề thi hiện hành áp dụng đến hết %1; cấu trúc sau đó chưa có trong chương trình, hãy hỏi trường "
+    "của bạn.")
+THILAIXE_CHU(kDlChoTruong, "\n\nCho trường hoặc trung tâm: %1")
 THILAIXE_CHU(kDlLoiTepQuyTac, "⚠ Tệp quy tắc bị bỏ qua vì có lỗi: %1")
 THILAIXE_CHU(kDlDungThay, "Đang dùng thay: %1 (%2).")
 THILAIXE_CHU(kDlCaiSan, "có sẵn trong chương trình")
@@ -299,6 +318,7 @@ THILAIXE_CHU(kDlChuaChon, "Chưa trả lời.")
 THILAIXE_CHU(kDlChonDung, "Đúng.")
 THILAIXE_CHU(kDlChonSai, "Sai.")
 THILAIXE_CHU(kDlDapAnLa, "Đáp án đúng là %1.")
+THILAIXE_CHU(kDlBanChonLa, "Bạn chọn %1.")
 THILAIXE_CHU(kDlGiaiThich, "Giải thích: ")
 
 THILAIXE_CHU(kDlTieuDeThi, "Thi thử hạng %1 – %2")
@@ -504,6 +524,8 @@ THILAIXE_CHU(kRutThieuChuong, "chương %1 cần %2 câu, nhóm %3 chỉ có %4"
 // Choosing among rule sets
 THILAIXE_CHU(kDlNgayThi, "Ngà&y thi:")
 THILAIXE_CHU(kDlTtNgayThi, "Ngày thi")
+THILAIXE_CHU(kDlHoiNgayThi, "Ngày bạn thi lý thuyết (chương trình theo đó ra đề và lập kế hoạch ôn):")
+THILAIXE_CHU(kDlNutDatNgay, "Đặt ngày")
 THILAIXE_CHU(kDlDongNgayThi, "Ngày thi %1: đề %2 câu, %3 phút, đạt từ %4%5")
 THILAIXE_CHU(kDlNgayThiDaQua, "Ngày thi %1 đã qua: đề theo quy tắc hôm nay.")
 THILAIXE_CHU(kDlTieuDeHomNay, "Hôm nay – %1")
@@ -513,6 +535,12 @@ THILAIXE_CHU(kDlHomNayXong,
 THILAIXE_CHU(kDlHomNay, "Hôm n&ay")
 THILAIXE_CHU(kDlDongHomNay, "Hôm nay: %1 câu đến hạn, %2 câu mới; còn %3/%4 câu chưa gặp.")
 THILAIXE_CHU(kDlNhoNgayThi, " Nếu dừng học từ hôm nay, vào ngày thi bạn nhớ khoảng %1% bộ câu.")
+THILAIXE_CHU(kDlChamTienDo, "⚠ Chưa kịp: để gặp đủ %1 câu trước ngày thi một tuần, mỗi ngày cần khoảng %2 "
+                            "%3, giới hạn của bạn là %4.")
+THILAIXE_CHU(kDlKhongKip, "⚠ Không còn đủ ngày để gặp hết: còn %1/%2 câu chưa gặp. Hãy ôn câu điểm liệt "
+                          "trước, rồi câu bạn hay sai.")
+THILAIXE_CHU(kDlNangGioiHan, "Nâng lên %1 %2 mỗi ngày")
+THILAIXE_CHU(kDlSanSangNgayThi, "Khả năng đạt vào ngày thi: %1%")
 THILAIXE_CHU(kDlGioiHan, "Tối đa mỗi ngày:")
 THILAIXE_CHU(kDlDuKien, "Dự kiến, chưa chính thức: %1")
 THILAIXE_CHU(kDlBaiDaLam, "Bài đã nộp lúc %1.")
@@ -675,7 +703,15 @@ THILAIXE_CHU(kLoiKhiDoc, "lỗi khi đọc: ")
 // The command line. A message with both languages says the Vietnamese first.
 THILAIXE_CHU(kCliTroGiup,
              "Cách dùng: thilaixe [--data THƯ_MỤC] [--bank TỆP [--class HẠNG]]\n"
-             "Học và thi thử lý thuyết lái xe (hạng B1, B2, C, D, E).\n"
+             "Học và thi thử lý thuyết lái xe.\n"
+             "\n"
+             "Đề thi hiện hành (từ 01/6/2025): bộ 600 câu, 15 hạng A1, A, B1, B, C1, C, D1, D2, D,\n"
+             "BE, C1E, CE, D1E, D2E, DE, có câu điểm liệt. Từ 01/3/2027 đề hạng A1, A và B theo\n"
+             "cấu trúc mới đã công bố (A1, A: 40 câu, 27 phút; B: 50 câu, 33 phút); chương trình\n"
+             "đã có sẵn và tự theo ngày thi bạn khai. Mở đề hiện hành: thilaixe --bank-2025, hoặc\n"
+             "nút \"Mở đề thi hiện hành\" (Alt+M) ở màn hình khai báo.\n"
+             "Chạy không tuỳ chọn: màn hình khai báo của bộ đề cũ 300 câu (hạng B1, B2, C, D, E),\n"
+             "chương trình vẫn giữ.\n"
              "\n"
              "Tuỳ chọn:\n"
              "  -h, --help     Hiện trợ giúp này rồi thoát.\n"
@@ -706,6 +742,13 @@ THILAIXE_CHU(kCliTroGiup,
              "  --setup-server \"CHUỖI KẾT NỐI\"\n"
              "                 Tạo hoặc nâng cấp dữ liệu, vai trò và quyền trên máy chủ đó\n"
              "                 (chạy lại bao nhiêu lần cũng được).\n"
+             "  Với --server của giáo viên:\n"
+             "  --publish-bank TỆP\n"
+             "                 Kiểm tra rồi đưa ngân hàng (bank.json, ảnh, bộ quy tắc) lên máy chủ.\n"
+             "  --roster TỆP --course MÃ [--class HẠNG] [--pins TỆP.pdf] [--digits]\n"
+             "                 Thêm học viên từ bảng tính (CSV) vào khoá học, in phiếu mã PIN.\n"
+             "  --open-test MÃ --minutes N [--opens \"YYYY-MM-DD HH:MM\"] [--class HẠNG]\n"
+             "                 Mở buổi kiểm tra kết thúc môn cho khoá học, rút đề cho từng học viên.\n"
              "\n"
              "Không có --data thì thư mục làm việc là $THILAIXE_DATA, không có nữa thì thư mục\n"
              "hiện tại nếu nó có 001.jpg, không thì ~/.local/share/thilaixe (bộ mẫu được chép\n"
@@ -713,6 +756,15 @@ THILAIXE_CHU(kCliTroGiup,
              "\n"
              "Usage: thilaixe [--data DIR] [--bank FILE [--class C]]\n"
              "Practice for the theory part of the Vietnamese driving-licence exam.\n"
+             "\n"
+             "The exam in force (since 1 June 2025): the 600-question bank, fifteen classes A1, A,\n"
+             "B1, B, C1, C, D1, D2, D, BE, C1E, CE, D1E, D2E, DE, with critical questions. From\n"
+             "1 March 2027 classes A1, A and B follow the announced format (A1, A: 40 questions,\n"
+             "27 minutes; B: 50, 33 minutes); the program carries it and follows the exam date you\n"
+             "give. Open the current exam: thilaixe --bank-2025, or the entry form's button\n"
+             "\"Mở đề thi hiện hành\" (Alt+M).\n"
+             "Without options: the entry form of the older 300-question exam (classes B1, B2, C,\n"
+             "D, E), which the program also keeps.\n"
              "\n"
              "Options:\n"
              "  -h, --help     Show this help and exit.\n"
@@ -743,6 +795,13 @@ THILAIXE_CHU(kCliTroGiup,
              "  --setup-server \"CONNINFO\"\n"
              "                 Create or upgrade the schema, roles and rights on that server\n"
              "                 (safe to run again).\n"
+             "  With a teacher's --server:\n"
+             "  --publish-bank FILE\n"
+             "                 Check a bank (bank.json, pictures, rule sets), then put it on the server.\n"
+             "  --roster FILE --course CODE [--class C] [--pins FILE.pdf] [--digits]\n"
+             "                 Add the learners of a sheet (CSV) to a course; print their PIN slips.\n"
+             "  --open-test CODE --minutes N [--opens \"YYYY-MM-DD HH:MM\"] [--class C]\n"
+             "                 Open a course-end test for the course, a paper drawn for each learner.\n"
              "\n"
              "Without --data the working folder is $THILAIXE_DATA, else the current folder\n"
              "when it holds 001.jpg, else ~/.local/share/thilaixe (filled with the sample\n"

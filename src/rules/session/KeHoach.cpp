@@ -125,6 +125,10 @@ KeHoachNgay lapKeHoach(const std::vector<trinho::TrangThai>& nho, const std::vec
         moiHomNay = static_cast<int>((static_cast<qint64>(chuaGap.size()) + gapHomNay + con - 1) / con);
     }
     moiHomNay -= gapHomNay;
+    if (ngayThi && !chuaGap.empty()) {
+        kh.canMoiNgay = daLamHomNay + static_cast<int>(denHan.size()) + std::max(moiHomNay, 0);
+        kh.khongKip = kh.canMoiNgay > gioiHan;
+    }
     moiHomNay =
         std::min({moiHomNay, gioi - static_cast<int>(kh.denHan.size()), static_cast<int>(chuaGap.size())});
     kh.moi.assign(chuaGap.begin(), chuaGap.begin() + std::max(moiHomNay, 0));

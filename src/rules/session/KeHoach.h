@@ -64,6 +64,12 @@ struct KeHoachNgay final {
     // The mean chance of recall over the pool on the exam day if nothing
     // more were learned (unset without an exam day).
     std::optional<double> nhoNgayThi;
+    // With an exam day: the questions a day (today's already answered
+    // included) the limit would need for every question of the pool to be
+    // met kGapTruocNgayThi days before it, and whether the limit is short
+    // of that.
+    int canMoiNgay = 0;
+    bool khongKip = false;
     // Today's session: the due questions, then the new ones.
     std::vector<int> phien() const;
 };

@@ -4,11 +4,14 @@
 
 #include "screens/common/NhanThongBao.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -116,6 +119,43 @@ void thongBaoTruyCap(QWidget* w, const QString& noiDung)
     if (!loa)
         loa = new NhanThongBao(cuaSo);
     loa->bao(noiDung);
+}
+
+namespace {
+
+// Waits for its window to come in front, says its message a moment later,
+// and goes.
+class BaoKhiHien final : public QObject {
+public:
+    BaoKhiHien(QWidget* w, QString noiDung) : QObject(w->window()), m_w(w), m_noiDung(std::move(noiDung)) {}
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o == parent() && e->type() == QEvent::WindowActivate) {
+            o->removeEventFilter(this);
+            QTimer::singleShot(400, this, [this] {
+                if (m_w)
+                    thongBaoTruyCap(m_w, m_noiDung);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_w;
+    QString m_noiDung;
+};
+
+}  // namespace
+
+void thongBaoKhiHien(QWidget* w, const QString& noiDung)
+{
+    if (w->window()->isActiveWindow()) {
+        thongBaoTruyCap(w, noiDung);
+        return;
+    }
+    w->setAccessibleDescription(noiDung);
+    w->window()->installEventFilter(new BaoKhiHien(w, noiDung));
 }
 
 double doTuongPhan(const QColor& a, const QColor& b)

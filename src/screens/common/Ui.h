@@ -65,6 +65,10 @@ QString phanTram(double p);
 // becomes w's accessible description, and the window's notification
 // (NhanThongBao) appears with it, which a screen reader speaks.
 void thongBaoTruyCap(QWidget* w, const QString& noiDung);
+// The same, said once `w`'s window is in front (at once if it is): a
+// window opening says it after a screen reader has named the window and
+// its focus, instead of before, unheard.
+void thongBaoKhiHien(QWidget* w, const QString& noiDung);
 
 // Contrast of two colours, 1 to 21, as WCAG reckons it.
 double doTuongPhan(const QColor& a, const QColor& b);

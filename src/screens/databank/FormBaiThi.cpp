@@ -593,6 +593,8 @@ void FormBaiThi::xemLai()
     m_veKetQua->show();
     m_o = m_phien.oXemLaiDau();
     m_trangChinh->setCurrentIndex(0);
+    // The review says its first slot as it opens, whichever was last seen.
+    m_khung->docLai();
     hienO();
     m_sau->setFocus();
 }

@@ -2,28 +2,28 @@
 
 #include "rules/common/Texts.h"
 #include "rules/school/Truong.h"
+#include "rules/session/DuBao.h"
 #include "rules/session/PhienOn.h"
-#include "rules/store/KetNoiMayChu.h"
+#include "rules/session/PhienThi.h"
 #include "rules/store/KhoHocVien.h"
 
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Ui.h"
-#include "screens/databank/FormBaiDaLam.h"
 #include "screens/databank/FormBaiThi.h"
-#include "screens/databank/FormGiaoVien.h"
 #include "screens/databank/FormHocChuong.h"
 #include "screens/databank/FormOnTap.h"
 #include "screens/databank/FormTienBo.h"
 #include "screens/databank/FormTimCau.h"
+#include "screens/databank/KhungCaiDat.h"
 #include "screens/databank/KhungCauHoi.h"
+#include "screens/databank/KhungHomNay.h"
+#include "screens/databank/KhungNgayThi.h"
 #include "screens/databank/NganHangMo.h"
+#include "screens/databank/SanhKiemTra.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QFileDialog>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -31,10 +31,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
-#include <QSpinBox>
-#include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -42,10 +38,6 @@
 namespace thilaixe {
 
 namespace {
-
-// How often a learner's home asks the server whether a course-end test is
-// open.
-constexpr int kHoiKiemTraMs = 10000;
 
 // The rule set's line: its title, and the day it applies from unless the
 // title says it already (as "… từ 01/6/2025" does).
@@ -59,55 +51,15 @@ QString tenQuyTac(const BoQuyTac& bo)
     return txt::kDlQuyTacTuNgay.arg(bo.tieuDe, d.toString(QStringLiteral("dd/MM/yyyy")));
 }
 
-QPalette bangMau(int giaoDien)
+QLabel* dongChu(QWidget* cha, const QString& ten)
 {
-    QPalette p = QApplication::style()->standardPalette();
-    if (giaoDien == 2) {
-        const QColor nen(45, 45, 48), chu(235, 235, 235), o(30, 30, 32);
-        p.setColor(QPalette::Window, nen);
-        p.setColor(QPalette::WindowText, chu);
-        p.setColor(QPalette::Base, o);
-        p.setColor(QPalette::AlternateBase, nen);
-        p.setColor(QPalette::Text, chu);
-        p.setColor(QPalette::Button, QColor(60, 60, 64));
-        p.setColor(QPalette::ButtonText, chu);
-        p.setColor(QPalette::Highlight, QColor(90, 160, 255));
-        p.setColor(QPalette::HighlightedText, Qt::black);
-        p.setColor(QPalette::ToolTipBase, o);
-        p.setColor(QPalette::ToolTipText, chu);
-        p.setColor(QPalette::Mid, QColor(140, 140, 146));
-        p.setColor(QPalette::PlaceholderText, QColor(170, 170, 170));
-        for (auto r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            p.setColor(QPalette::Disabled, r, QColor(160, 160, 160));
-    } else if (giaoDien == 3) {
-        p.setColor(QPalette::Window, Qt::black);
-        p.setColor(QPalette::WindowText, Qt::white);
-        p.setColor(QPalette::Base, Qt::black);
-        p.setColor(QPalette::Text, Qt::white);
-        p.setColor(QPalette::Button, Qt::black);
-        p.setColor(QPalette::ButtonText, Qt::yellow);
-        p.setColor(QPalette::Highlight, Qt::yellow);
-        p.setColor(QPalette::HighlightedText, Qt::black);
-        p.setColor(QPalette::AlternateBase, Qt::black);
-        p.setColor(QPalette::Mid, Qt::white);
-        p.setColor(QPalette::PlaceholderText, QColor(200, 200, 200));
-        p.setColor(QPalette::ToolTipBase, Qt::black);
-        p.setColor(QPalette::ToolTipText, Qt::white);
-        for (auto r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            p.setColor(QPalette::Disabled, r, QColor(170, 170, 170));
-    }
-    return p;
+    auto* l = new QLabel(cha);
+    l->setObjectName(ten);
+    l->setWordWrap(true);
+    return l;
 }
 
 }  // namespace
-
-void apDungGiaoDien(QWidget* w, int giaoDien)
-{
-    if (!w)
-        return;
-    w->setPalette(giaoDien == 0 ? QApplication::palette() : bangMau(giaoDien));
-    ui::toMauLai(w);
-}
 
 FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, const QString& hang)
     : QWidget(nullptr), m_mt(mt), m_nh(std::move(nh))
@@ -126,27 +78,18 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     tieuDe->setMargin(4);  // room for the marks over capitals (MẪU)
     doc->addWidget(tieuDe);
     // The data's version is for whoever supports the program: a tooltip.
-    auto* thongTin =
-        new QLabel(txt::kDlPhienBanNguon.arg(QString::number(m_nh->nh.cauHoi.size()),
-                                             QString::number(m_nh->soDiemLiet()), m_nh->nh.nguon),
-                   this);
-    thongTin->setObjectName(QStringLiteral("LB_ThongTin"));
+    QLabel* thongTin = dongChu(this, QStringLiteral("LB_ThongTin"));
+    thongTin->setText(txt::kDlPhienBanNguon.arg(QString::number(m_nh->nh.cauHoi.size()),
+                                                QString::number(m_nh->soDiemLiet()), m_nh->nh.nguon));
     thongTin->setToolTip(txt::kDlPhienBanDuLieu.arg(m_nh->nh.phienBan));
-    thongTin->setWordWrap(true);
     doc->addWidget(thongTin);
     // The rule set of the learner's exam day (today's when none is set),
-    // said again whenever the learner or the day changes.
-    m_quyTac = new QLabel(this);
-    m_quyTac->setObjectName(QStringLiteral("LB_QuyTac"));
-    m_quyTac->setWordWrap(true);
+    // said again whenever the learner or the day changes; under it, what a
+    // coming change of rule set means for this learner.
+    m_quyTac = dongChu(this, QStringLiteral("LB_QuyTac"));
     doc->addWidget(m_quyTac);
-    if (m_nh->baoHet) {
-        auto* bao = new QLabel(QStringLiteral("⚠ ") + *m_nh->baoHet, this);
-        bao->setObjectName(QStringLiteral("LB_HetHieuLuc"));
-        bao->setWordWrap(true);
-        ui::datMauNghia(bao, ui::Nghia::Xau);
-        doc->addWidget(bao);
-    }
+    m_doiQuyTac = dongChu(this, QStringLiteral("LB_HetHieuLuc"));
+    doc->addWidget(m_doiQuyTac);
     // What the school must mend in its rule files, and a paper's refusal.
     // Each line begins with ⚠; the text keeps the theme's colour, which
     // every theme makes readable.
@@ -154,9 +97,8 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     if (!m_nh->khongCoQuyTac.isEmpty())
         canhBao.prepend(QStringLiteral("⚠ ") + m_nh->khongCoQuyTac);
     if (!canhBao.isEmpty()) {
-        auto* bao = new QLabel(canhBao.join(QLatin1Char('\n')), this);
-        bao->setObjectName(QStringLiteral("LB_CanhBaoQuyTac"));
-        bao->setWordWrap(true);
+        QLabel* bao = dongChu(this, QStringLiteral("LB_CanhBaoQuyTac"));
+        bao->setText(canhBao.join(QLatin1Char('\n')));
         bao->setTextInteractionFlags(Qt::TextSelectableByMouse);
         doc->addWidget(bao);
     }
@@ -165,10 +107,10 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     auto* dongHoSo = new QHBoxLayout;
     m_hoSo = new QComboBox(this);
     m_hoSo->setObjectName(QStringLiteral("CB_HoSo"));
-    auto* them = new QPushButton(txt::kDlThemNguoiHoc, this);
-    them->setObjectName(QStringLiteral("CM_ThemNguoiHoc"));
+    m_themHoSo = new QPushButton(txt::kDlThemNguoiHoc, this);
+    m_themHoSo->setObjectName(QStringLiteral("CM_ThemNguoiHoc"));
     dongHoSo->addWidget(m_hoSo, 1);
-    dongHoSo->addWidget(them);
+    dongHoSo->addWidget(m_themHoSo);
     auto* nhanHoSo = new QLabel(txt::kDlNguoiHoc, this);
     nhanHoSo->setBuddy(m_hoSo);
     form->addRow(nhanHoSo, dongHoSo);
@@ -177,29 +119,15 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     m_hang->setObjectName(QStringLiteral("CB_Hang"));
     for (const QuyTacHang& q : m_nh->quyTac.hang)
         m_hang->addItem(q.hang);
-    m_dongQuyTac = new QLabel(this);
-    m_dongQuyTac->setObjectName(QStringLiteral("LB_DongQuyTac"));
-    m_dongQuyTac->setWordWrap(true);
+    m_dongQuyTac = dongChu(this, QStringLiteral("LB_DongQuyTac"));
     dongHang->addWidget(m_hang);
     dongHang->addWidget(m_dongQuyTac, 1);
     auto* nhanHang = new QLabel(txt::kDlHang, this);
     nhanHang->setBuddy(m_hang);
     form->addRow(nhanHang, dongHang);
     // The learner's exam day, when they know it.
-    auto* dongNgay = new QHBoxLayout;
-    m_coNgayThi = new QCheckBox(txt::kDlNgayThi, this);
-    m_coNgayThi->setObjectName(QStringLiteral("CK_NgayThi"));
-    m_ngayThi = new QDateEdit(this);
-    m_ngayThi->setObjectName(QStringLiteral("DE_NgayThi"));
-    m_ngayThi->setAccessibleName(txt::kDlTtNgayThi);
-    m_ngayThi->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    m_ngayThi->setCalendarPopup(true);
-    m_dongNgayThi = new QLabel(this);
-    m_dongNgayThi->setObjectName(QStringLiteral("LB_NgayThi"));
-    m_dongNgayThi->setWordWrap(true);
-    dongNgay->addWidget(m_ngayThi);
-    dongNgay->addWidget(m_dongNgayThi, 1);
-    form->addRow(m_coNgayThi, dongNgay);
+    m_ngayThi = new KhungNgayThi(this);
+    form->addRow(m_ngayThi->hop(), m_ngayThi);
     doc->addLayout(form);
     m_vung = new QLabel(this);
     m_vung->setObjectName(QStringLiteral("LB_DaVung"));
@@ -210,39 +138,12 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     soLieu->addWidget(m_conSai);
     soLieu->addStretch(1);
     doc->addLayout(soLieu);
-    // Today's plan: what is due, what is new, and the day's limit.
-    auto* dongHomNay = new QHBoxLayout;
-    auto* homNay = new QPushButton(txt::kDlHomNay, this);
-    homNay->setObjectName(QStringLiteral("CM_HomNay"));
-    homNay->setMinimumHeight(44);
-    QFont dam = homNay->font();
-    dam.setBold(true);
-    homNay->setFont(dam);
-    m_homNay = new QLabel(this);
-    m_homNay->setObjectName(QStringLiteral("LB_HomNay"));
-    m_homNay->setWordWrap(true);
-    auto* nhanGioiHan = new QLabel(txt::kDlGioiHan, this);
-    m_gioiHan = new QSpinBox(this);
-    m_gioiHan->setObjectName(QStringLiteral("SB_GioiHan"));
-    m_gioiHan->setRange(5, 500);
-    nhanGioiHan->setBuddy(m_gioiHan);
-    m_donViGioiHan = new QComboBox(this);
-    m_donViGioiHan->setObjectName(QStringLiteral("CB_DonViGioiHan"));
-    m_donViGioiHan->addItems(QStringList(std::begin(txt::kDlDonViGioiHan), std::end(txt::kDlDonViGioiHan)));
-    m_donViGioiHan->setAccessibleName(txt::kDlTtDonViGioiHan);
-    dongHomNay->addWidget(homNay);
-    dongHomNay->addWidget(m_homNay, 1);
-    dongHomNay->addWidget(nhanGioiHan);
-    dongHomNay->addWidget(m_gioiHan);
-    dongHomNay->addWidget(m_donViGioiHan);
-    doc->addLayout(dongHomNay);
-    connect(m_donViGioiHan, &QComboBox::currentIndexChanged, this, [this](int i) {
-        m_mt.kho().datGioiHanTheoPhut(hoSo(), i == 1);
-        capNhat();
-    });
-    connect(homNay, &QPushButton::clicked, this, [this] { moHomNay(); });
-    connect(m_gioiHan, &QSpinBox::valueChanged, this, [this](int n) {
+    m_homNay = new KhungHomNay(this);
+    doc->addWidget(m_homNay);
+    connect(m_homNay, &KhungHomNay::moHomNay, this, [this] { moHomNay(); });
+    connect(m_homNay, &KhungHomNay::daDoiGioiHan, this, [this](int n, bool theoPhut) {
         m_mt.kho().datGioiHanNgay(hoSo(), n);
+        m_mt.kho().datGioiHanTheoPhut(hoSo(), theoPhut);
         capNhat();
     });
 
@@ -291,72 +192,25 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
 
     // A school's server: a row of its own under the actions.
     if (KhoTruong* mayChu = kho.truong()) {
-        auto* truong = new QHBoxLayout;
         if (mayChu->laGiaoVien()) {
+            auto* truong = new QHBoxLayout;
             auto* b = new QPushButton(txt::kTrQuanLy, this);
             b->setObjectName(QStringLiteral("CM_QuanLy"));
             truong->addWidget(b);
             truong->addStretch(1);
             connect(b, &QPushButton::clicked, this, [this] { quanLy(); });
+            doc->addLayout(truong);
         } else {
             // A learner signed in is one profile: the server makes no other.
-            them->hide();
-            m_kiemTra = new QLabel(this);
-            m_kiemTra->setObjectName(QStringLiteral("LB_KiemTra"));
-            m_kiemTra->setWordWrap(true);
-            m_vaoKiemTra = new QPushButton(txt::kTrVaoKiemTra, this);
-            m_vaoKiemTra->setObjectName(QStringLiteral("CM_KiemTra"));
-            truong->addWidget(m_kiemTra, 1);
-            truong->addWidget(m_vaoKiemTra);
-            connect(m_vaoKiemTra, &QPushButton::clicked, this, [this] { vaoKiemTra(); });
-            auto* hoi = new QTimer(this);
-            hoi->setInterval(kHoiKiemTraMs);
-            connect(hoi, &QTimer::timeout, this, [this] {
-                if (isActiveWindow())
-                    capNhatKiemTra();
-            });
-            hoi->start();
-            capNhatKiemTra();
+            m_themHoSo->hide();
+            m_sanh = new SanhKiemTra(this, *mayChu);
+            connect(m_sanh, &SanhKiemTra::vao, this, [this] { vaoKiemTra(); });
+            doc->addWidget(m_sanh);
         }
-        doc->addLayout(truong);
     }
-
-    auto* caiDat = new QHBoxLayout;
-    auto* nhanGiaoDien = new QLabel(txt::kDlGiaoDien, this);
-    m_chonGiaoDien = new QComboBox(this);
-    m_chonGiaoDien->setObjectName(QStringLiteral("CB_GiaoDien"));
-    for (const QString& g : txt::kDlCacGiaoDien)
-        m_chonGiaoDien->addItem(g);
-    nhanGiaoDien->setBuddy(m_chonGiaoDien);
-    m_amBao = new QCheckBox(txt::kDlAmBao, this);
-    m_amBao->setObjectName(QStringLiteral("CK_AmBao"));
-    m_dao = new QCheckBox(txt::kDlDaoPhuongAn, this);
-    m_dao->setObjectName(QStringLiteral("CK_Dao"));
-    caiDat->addWidget(nhanGiaoDien);
-    caiDat->addWidget(m_chonGiaoDien);
-    caiDat->addWidget(m_amBao);
-    caiDat->addWidget(m_dao);
-    caiDat->addStretch(1);
-    // A school's server, chosen here for the next start (on a server, the
-    // school chose it: nothing to choose).
-    if (!kho.truong()) {
-        auto* mayChu = new QPushButton(txt::kTrDungMayChu, this);
-        mayChu->setObjectName(QStringLiteral("CM_MayChu"));
-        caiDat->addWidget(mayChu);
-        connect(mayChu, &QPushButton::clicked, this, [this] {
-            QInputDialog hoi(this);
-            hoi.setObjectName(QStringLiteral("HoiMayChu"));
-            hoi.setWindowTitle(
-                QString(txt::kTrDungMayChu).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
-            hoi.setLabelText(txt::kTrHoiMayChu);
-            hoi.setTextValue(m_mt.kho().mayChuTruong());
-            hoi.setOkButtonText(txt::kGvNutDongY);
-            hoi.setCancelButtonText(txt::kDlNutHuy);
-            if (hoi.exec() == QDialog::Accepted)
-                chonMayChu(hoi.textValue());
-        });
-    }
-    doc->addLayout(caiDat);
+    m_caiDat = new KhungCaiDat(this, m_mt);
+    connect(m_caiDat, &KhungCaiDat::daDoiGiaoDien, this, &FormNganHang::datGiaoDien);
+    doc->addWidget(m_caiDat);
     doc->addStretch(1);
 
     for (const HoSo& h : kho.cacHoSo())
@@ -370,7 +224,7 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
         m_mt.kho().datHoSoDangHoc(hoSo());
         doiHoSo();
     });
-    connect(them, &QPushButton::clicked, this, [this] {
+    connect(m_themHoSo, &QPushButton::clicked, this, [this] {
         // Made by hand, not by the static helper: its buttons would say OK
         // and Cancel.
         QInputDialog hoi(this);
@@ -386,14 +240,10 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
         m_mt.kho().datHangDaChon(hoSo(), m_nh->nh.id, this->hang());
         capNhat();
     });
-    connect(m_chonGiaoDien, &QComboBox::currentIndexChanged, this, [this](int g) {
-        m_mt.kho().datGiaoDien(hoSo(), g);
-        datGiaoDien(g);
+    connect(m_ngayThi, &KhungNgayThi::daDoi, this, [this](const std::optional<QDate>& d) {
+        m_mt.kho().datNgayThi(hoSo(), d);
+        capNhat();
     });
-    connect(m_amBao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datAmBao(hoSo(), b); });
-    connect(m_dao, &QCheckBox::toggled, this, [this](bool b) { m_mt.kho().datDaoPhuongAn(hoSo(), b); });
-    connect(m_coNgayThi, &QCheckBox::toggled, this, &FormNganHang::doiNgayThi);
-    connect(m_ngayThi, &QDateEdit::dateChanged, this, &FormNganHang::doiNgayThi);
     themPhimThoat(this, [this] { close(); });
     ganPhimEnter(this);
     datKieuCuaSo(this);
@@ -402,12 +252,6 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     resize(760, std::max(cao, minimumSizeHint().height()));
     ui::datGiua(this);
     cacNut[0]->setFocus();
-}
-
-FormNganHang::~FormNganHang()
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{m_thi, m_hoc, m_on, m_tim, m_tienBo, m_baiDaLam})
-        delete w;
 }
 
 QString FormNganHang::hang() const { return m_hang->currentText(); }
@@ -433,28 +277,25 @@ bool FormNganHang::themNguoiHoc(const QString& ten)
     return true;
 }
 
+void FormNganHang::datNgayThi(const std::optional<QDate>& ngay)
+{
+    m_mt.kho().datNgayThi(hoSo(), ngay);
+    m_ngayThi->hien(m_mt.kho().ngayThi(hoSo()), m_mt.seams().bayGio().date());
+    capNhat();
+}
+
 void FormNganHang::doiHoSo()
 {
     KhoHocVien& kho = m_mt.kho();
     const qint64 h = hoSo();
     {
-        const QSignalBlocker a(m_hang), b(m_chonGiaoDien), c(m_amBao), d(m_dao);
+        const QSignalBlocker a(m_hang);
         const int i = m_hang->findText(kho.hangDaChon(h, m_nh->nh.id), Qt::MatchFixedString);
         m_hang->setCurrentIndex(std::max(0, i));
-        m_chonGiaoDien->setCurrentIndex(kho.giaoDien(h));
-        m_amBao->setChecked(kho.amBao(h));
-        m_dao->setChecked(kho.daoPhuongAn(h));
-        const QDate homNay = m_mt.seams().bayGio().date();
-        const std::optional<QDate> thi = kho.ngayThi(h);
-        const QSignalBlocker e(m_coNgayThi), f(m_ngayThi), g(m_gioiHan), k(m_donViGioiHan);
-        m_gioiHan->setValue(kho.gioiHanNgay(h));
-        m_donViGioiHan->setCurrentIndex(kho.gioiHanTheoPhut(h) ? 1 : 0);
-        m_coNgayThi->setChecked(thi.has_value());
-        m_ngayThi->setMinimumDate(std::min(homNay, thi.value_or(homNay)));
-        m_ngayThi->setDate(thi.value_or(homNay.addDays(30)));
-        m_ngayThi->setEnabled(thi.has_value());
     }
-    datGiaoDien(m_chonGiaoDien->currentIndex());
+    m_caiDat->hien(h);
+    m_ngayThi->hien(kho.ngayThi(h), m_mt.seams().bayGio().date());
+    datGiaoDien(m_caiDat->giaoDien());
     capNhat();
 }
 
@@ -470,12 +311,32 @@ const BoQuyTac& FormNganHang::quyTacHocVien() const
     return m_nh->quyTacHocVien(m_mt.kho(), hoSo(), m_mt.seams().bayGio().date());
 }
 
-void FormNganHang::doiNgayThi()
+QString FormNganHang::doiQuyTacChoHocVien(const QString& hang) const
 {
-    m_ngayThi->setEnabled(m_coNgayThi->isChecked());
-    m_mt.kho().datNgayThi(hoSo(),
-                          m_coNgayThi->isChecked() ? std::optional<QDate>(m_ngayThi->date()) : std::nullopt);
-    capNhat();
+    const BoQuyTac& homNay = m_nh->quyTac;
+    // Nothing ends soon, or the learner's exam day is under the next set
+    // already (the rule's line says that day's paper).
+    if (!m_nh->baoHet || !homNay.denNgay.isValid() || quyTacHocVien().id != homNay.id)
+        return {};
+    const QString het = homNay.denNgay.addDays(1).toString(QStringLiteral("dd/MM/yyyy"));
+    const BoQuyTac& sau = m_nh->quyTacNgay(homNay.denNgay.addDays(1));
+    if (sau.tuNgay <= homNay.denNgay)
+        return txt::kDlChuaCoQuyTacSau.arg(homNay.denNgay.toString(QStringLiteral("dd/MM/yyyy")));
+    std::optional<QDate> thi = m_mt.kho().ngayThi(hoSo());
+    if (thi && *thi < m_mt.seams().bayGio().date())
+        thi.reset();  // past: as if none
+    const QuyTacHang* q = sau.timHang(hang);
+    QString dong = q && q->ghiChuMuon.isEmpty()
+                       ? txt::kDlDoiQuyTacHang.arg(het, hang)
+                             .arg(q->soCau)
+                             .arg(q->soPhut)
+                             .arg(q->canDeDat)
+                             .arg(q->duKien ? QLatin1Char(' ') + txt::kDlDuKienNgan : QString())
+                       : txt::kDlDoiQuyTacKhongHang.arg(het, hang);
+    dong += QLatin1Char(' ')
+            + (thi ? txt::kDlDoiQuyTacNgayThi.arg(thi->toString(QStringLiteral("dd/MM/yyyy")))
+                   : txt::kDlDoiQuyTacCoSan.arg(het));
+    return dong;
 }
 
 void FormNganHang::capNhat()
@@ -483,21 +344,25 @@ void FormNganHang::capNhat()
     const BoQuyTac& bo = quyTacHocVien();
     m_quyTac->setText(tenQuyTac(bo)
                       + (bo.duKien ? QStringLiteral("\n⚠ ") + txt::kDlDuKien.arg(bo.ghiChu) : QString()));
-    m_quyTac->setToolTip(bo.nguon);
+    // The set's source, and for the school what it has to do about it.
+    m_quyTac->setToolTip(bo.nguon + (m_nh->baoHet ? txt::kDlChoTruong.arg(*m_nh->baoHet) : QString()));
+    const QString doi = doiQuyTacChoHocVien(hang());
+    m_doiQuyTac->setText(doi);
+    m_doiQuyTac->setVisible(!doi.isEmpty());
     const QuyTacHang* q = bo.timHang(hang());
     if (!q)
         return;
     // What the exam day holds: the paper of the set in force then.
     const std::optional<QDate> thi = m_mt.kho().ngayThi(hoSo());
     const QDate homNay = m_mt.seams().bayGio().date();
-    m_dongNgayThi->setText(!thi ? QString()
-                           : *thi < homNay
-                               ? txt::kDlNgayThiDaQua.arg(thi->toString(QStringLiteral("dd/MM/yyyy")))
-                               : txt::kDlDongNgayThi.arg(thi->toString(QStringLiteral("dd/MM/yyyy")))
-                                     .arg(q->soCau)
-                                     .arg(q->soPhut)
-                                     .arg(q->canDeDat)
-                                     .arg(q->duKien ? QLatin1Char(' ') + txt::kDlDuKienNgan : QString()));
+    m_ngayThi->datDong(!thi ? QString()
+                       : *thi < homNay
+                           ? txt::kDlNgayThiDaQua.arg(thi->toString(QStringLiteral("dd/MM/yyyy")))
+                           : txt::kDlDongNgayThi.arg(thi->toString(QStringLiteral("dd/MM/yyyy")))
+                                 .arg(q->soCau)
+                                 .arg(q->soPhut)
+                                 .arg(q->canDeDat)
+                                 .arg(q->duKien ? QLatin1Char(' ') + txt::kDlDuKienNgan : QString()));
     QString dong =
         q->soDiemLiet > 0
             ? txt::kDlMotDongQuyTac.arg(q->soCau).arg(q->soPhut).arg(q->canDeDat).arg(q->soDiemLiet)
@@ -509,14 +374,20 @@ void FormNganHang::capNhat()
     if (const std::optional<QString> vi = khongRutDuoc(m_nh->nh, *q))
         dong += QStringLiteral("\n⚠ ") + txt::kDlKhongRutDuoc.arg(q->hang, *vi);
     m_dongQuyTac->setText(dong);
+    KhoHocVien& kho = m_mt.kho();
     {
         const KeHoachNgay k = keHoachHomNay(m_mt, *m_nh, hoSo(), q->hang);
-        QString homNay =
-            txt::kDlDongHomNay.arg(k.denHan.size()).arg(k.moi.size()).arg(k.soChuaGap).arg(k.soTrongBo);
-        if (k.nhoNgayThi)
-            homNay += txt::kDlNhoNgayThi.arg(ui::phanTram(*k.nhoNgayThi));
-        m_homNay->setText(homNay);
-        findChild<QPushButton*>(QStringLiteral("CM_HomNay"))->setAccessibleDescription(homNay);
+        const std::vector<LanTraLoi> traLoi = lanTraLoiCuaHocVien(kho, hoSo(), m_nh->nh.id);
+        // The exam day's readiness, only beside a plan that is behind.
+        QString sanSang;
+        if (k.khongKip && thi) {
+            const HoSoHang h = docHoSoHang(kho, hoSo(), m_nh->nh, q->hang, nullptr);
+            const HaiUocLuong u = uocLuongHaiCach(m_nh->nh, *q, h, traLoi, *thi);
+            if (const std::optional<SanSang>& s = u.triNho ? u.triNho : u.tiLe)
+                sanSang = txt::kDlSanSangNgayThi.arg(ui::phanTram(s->xacSuat));
+        }
+        m_homNay->hien(k, kho.gioiHanNgay(hoSo()), kho.gioiHanTheoPhut(hoSo()),
+                       giayMoiCau(traLoi).value_or(kGiayMoiCauMacDinh), sanSang);
     }
     // Longer lines (a provisional set, a class taken from an older one)
     // make the home taller, never cut.
@@ -524,7 +395,6 @@ void FormNganHang::capNhat()
         if (const int cao = layout()->totalHeightForWidth(width()); cao > height())
             resize(width(), cao);
     m_hang->setAccessibleDescription(dong);
-    KhoHocVien& kho = m_mt.kho();
     const QHash<int, int> ngay = kho.soNgayDungDiemLiet(hoSo(), m_nh->nh.id);
     const std::vector<int> liet = m_nh->cauDiemLiet(*q);
     const auto vung = soDaThuoc(liet, ngay);
@@ -534,258 +404,13 @@ void FormNganHang::capNhat()
         std::count_if(onTap.muc.begin(), onTap.muc.end(), [](const MucOnTap& m) { return m.canOn; })));
 }
 
-bool FormNganHang::chonMayChu(const QString& chuoi)
-{
-    QString loi;
-    std::optional<KetNoiMayChu> k;
-    if (!chuoi.trimmed().isEmpty() && !(k = KetNoiMayChu::doc(chuoi, &loi))) {
-        m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, loi, {});
-        return false;
-    }
-    if (!m_mt.kho().datMayChuTruong(chuoi, &loi)) {
-        m_mt.baoLoiGhiKho(m_daBaoMayChu, loi);
-        return false;
-    }
-    m_mt.seams().hienThongBao(
-        QString(txt::kTrDungMayChu).remove(QLatin1Char('&')).remove(QStringLiteral("…")),
-        k ? txt::kTrMayChuLuu.arg(k->moTa()) : txt::kTrMayChuBo, {});
-    return true;
-}
-
-FormGiaoVien* FormNganHang::quanLy()
-{
-    KhoTruong* mayChu = m_mt.kho().truong();
-    if (!mayChu || !mayChu->laGiaoVien())
-        return nullptr;
-    if (!m_giaoVien) {
-        m_giaoVien = new FormGiaoVien(m_mt, *mayChu, m_nh);
-        connect(m_giaoVien, &FormGiaoVien::moCau, this, [this](int so) { hocTheoChuong(so); });
-    }
-    hienCuaSo(m_giaoVien);
-    return m_giaoVien;
-}
-
-void FormNganHang::capNhatKiemTra()
-{
-    KhoTruong* mayChu = m_mt.kho().truong();
-    if (!mayChu || !m_kiemTra)
-        return;
-    const std::optional<PhienKiemTra> p = mayChu->phienDangMo();
-    m_kiemTra->setText(p ? txt::kTrCoPhien.arg(p->hang).arg(p->phut) : txt::kTrKhongPhien);
-    m_vaoKiemTra->setEnabled(p.has_value());
-}
-
-FormBaiThi* FormNganHang::vaoKiemTra()
-{
-    KhoTruong* mayChu = m_mt.kho().truong();
-    const std::optional<PhienKiemTra> p = mayChu ? mayChu->phienDangMo() : std::nullopt;
-    capNhatKiemTra();
-    if (!p)
-        return nullptr;
-    if (m_thi && m_thi->phienKiemTra() == p->id) {
-        hienCuaSo(m_thi);
-        return m_thi;
-    }
-    QString loi;
-    const std::optional<BaiCuaPhien> bai = mayChu->batDauPhien(p->id, &loi);
-    if (!bai) {
-        m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, txt::kTrKhongVao.arg(loi), {});
-        return nullptr;
-    }
-    if (bai->daNop) {
-        m_kiemTra->setText(txt::kTrDaNop);
-        return nullptr;
-    }
-    if (m_thi)
-        m_thi->close();
-    m_thi = FormBaiThi::moBaiKiemTra(m_mt, m_nh, hoSo(), *p, *bai);
-    if (!m_thi)
-        return nullptr;
-    connect(m_thi, &FormBaiThi::veNha, this, [this] {
-        capNhat();
-        capNhatKiemTra();
-        raise();
-        activateWindow();
-    });
-    hienCuaSo(m_thi);
-    return m_thi;
-}
-
-void FormNganHang::hienCuaSo(QWidget* w)
-{
-    apDungGiaoDien(w, m_giaoDien);
-    m_mt.hien(w);
-    w->raise();
-    w->activateWindow();
-}
-
-FormBaiThi* FormNganHang::thiThu()
-{
-    if (!m_nh->khongCoQuyTac.isEmpty()) {
-        m_mt.seams().hienThongBao(txt::kDlTieuDeLoiNganHang, m_nh->khongCoQuyTac, {});
-        return nullptr;
-    }
-    const QuyTacHang* q = quyTacHocVien().timHang(hang());
-    if (!q || khongRutDuoc(m_nh->nh, *q))
-        return nullptr;
-    if (m_thi) {
-        hienCuaSo(m_thi);
-        return m_thi;
-    }
-    m_thi = FormBaiThi::moBai(m_mt, m_nh, hoSo(), hang());
-    if (!m_thi)
-        return nullptr;
-    connect(m_thi, &FormBaiThi::veNha, this, [this] {
-        capNhat();
-        raise();
-        activateWindow();
-    });
-    connect(m_thi, &FormBaiThi::thiLai, this, [this](const QString& h) {
-        chonHang(h);
-        QMetaObject::invokeMethod(
-            this, [this] { thiThu(); }, Qt::QueuedConnection);
-    });
-    hienCuaSo(m_thi);
-    return m_thi;
-}
-
-FormHocChuong* FormNganHang::hocTheoChuong(int cau)
-{
-    if (!m_hoc)
-        m_hoc = new FormHocChuong(m_mt, m_nh);
-    if (cau > 0)
-        m_hoc->moCau(cau);
-    hienCuaSo(m_hoc);
-    return m_hoc;
-}
-
-FormOnTap* FormNganHang::onCauSai() { return moOn(FormOnTap::CheDo::CauSai); }
-
-FormOnTap* FormNganHang::onDiemLiet() { return moOn(FormOnTap::CheDo::DiemLiet); }
-
-// One practice window at a time: opening the other kind closes it.
-FormOnTap* FormNganHang::moHomNay() { return moOn(FormOnTap::CheDo::HomNay); }
-
-FormOnTap* FormNganHang::moOn(FormOnTap::CheDo cheDo)
-{
-    if (m_on)
-        m_on->close();
-    m_on = new FormOnTap(m_mt, m_nh, hoSo(), hang(), cheDo);
-    connect(m_on, &FormOnTap::daDoi, this, &FormNganHang::capNhat);
-    hienCuaSo(m_on);
-    return m_on;
-}
-
-FormTimCau* FormNganHang::timCauHoi()
-{
-    if (!m_tim) {
-        m_tim = new FormTimCau(m_nh);
-        connect(m_tim, &FormTimCau::moCau, this, [this](int onTap) { hocTheoChuong(onTap); });
-    }
-    hienCuaSo(m_tim);
-    m_tim->activateWindow();
-    return m_tim;
-}
-
-std::vector<FormNganHang::NguonBaiNgan> FormNganHang::nguonBaiNgan()
-{
-    KhoHocVien& kho = m_mt.kho();
-    const NganHang& nh = m_nh->nh;
-    const QuyTacHang* q = quyTacHocVien().timHang(hang());
-    std::vector<NguonBaiNgan> kq;
-    // Each chapter, of the class's pool.
-    for (const ChuongNganHang& ch : nh.chuong) {
-        NguonBaiNgan n{txt::kDlNganChuong.arg(ch.so).arg(ch.tieuDe), {}};
-        for (int c = ch.dau; c <= ch.cuoi; ++c)
-            if (const CauHoiNganHang* cau = nh.cau(c);
-                cau && (!q || q->nhom.isEmpty() || cau->nhom.contains(q->nhom)))
-                n.cau.push_back(c);
-        kq.push_back(std::move(n));
-    }
-    const SoOnTap onTap = kho.docOnTap(hoSo(), nh.id, static_cast<int>(nh.cauHoi.size()));
-    std::vector<int> sai;
-    for (int c = 1; c <= onTap.soCauHoi(); ++c)
-        if (onTap.mucCua(c).canOn)
-            sai.push_back(c);
-    kq.push_back({txt::kDlNganCauSai.arg(sai.size()), sai});
-    const std::vector<int> luu = kho.cauDaLuu(hoSo(), nh.id);
-    kq.push_back({txt::kDlNganDaLuu.arg(luu.size()), luu});
-    return kq;
-}
-
-FormBaiThi* FormNganHang::baiNgan(const std::vector<int>& nguon, const QString& ten)
-{
-    if (m_thi && m_thi->trang() == FormBaiThi::Trang::LamBai) {
-        hienCuaSo(m_thi);
-        return m_thi;
-    }
-    if (m_thi)
-        m_thi->close();
-    // The menu's label without its count, as the window's title says it.
-    m_thi = FormBaiThi::moBaiNgan(m_mt, m_nh, hoSo(), hang(), nguon, ten.section(QStringLiteral(" ("), 0, 0));
-    if (!m_thi) {
-        m_mt.seams().hienThongBao(QString(txt::kDlKiemTraNgan).remove(QLatin1Char('&')), txt::kDlNganKhongCo,
-                                  {});
-        return nullptr;
-    }
-    connect(m_thi, &FormBaiThi::veNha, this, [this] {
-        capNhat();
-        raise();
-        activateWindow();
-    });
-    hienCuaSo(m_thi);
-    return m_thi;
-}
-
-FormBaiDaLam* FormNganHang::baiDaLam()
-{
-    if (!m_baiDaLam) {
-        m_baiDaLam = new FormBaiDaLam(m_mt, m_nh, hoSo());
-        connect(m_baiDaLam, &FormBaiDaLam::daMo, this, [this](QWidget* w) { hienCuaSo(w); });
-        connect(m_baiDaLam, &FormBaiDaLam::thiLai, this, [this](const QString& h) {
-            chonHang(h);
-            QMetaObject::invokeMethod(
-                this, [this] { thiThu(); }, Qt::QueuedConnection);
-        });
-    }
-    hienCuaSo(m_baiDaLam);
-    m_baiDaLam->activateWindow();
-    return m_baiDaLam;
-}
-
-FormOnTap* FormNganHang::onDaLuu() { return moOn(FormOnTap::CheDo::DaLuu); }
-
-FormTienBo* FormNganHang::tienBo()
-{
-    if (m_tienBo)
-        m_tienBo->close();
-    m_tienBo = new FormTienBo(m_mt, m_nh, hoSo(), hang());
-    connect(m_tienBo, &FormTienBo::moCau, this, [this](int onTap) { hocTheoChuong(onTap); });
-    hienCuaSo(m_tienBo);
-    return m_tienBo;
-}
+bool FormNganHang::chonMayChu(const QString& chuoi) { return chonMayChuTruong(m_mt, chuoi, &m_daBaoMayChu); }
 
 void FormNganHang::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::ActivationChange && isActiveWindow())
         capNhat();
     QWidget::changeEvent(e);
-}
-
-void FormNganHang::closeEvent(QCloseEvent* e)
-{
-    // A paper being sat is asked about first; the rest close with the home.
-    if (m_thi && m_thi->trang() == FormBaiThi::Trang::LamBai) {
-        e->ignore();
-        hienCuaSo(m_thi);
-        m_thi->hoiNop();
-        return;
-    }
-    for (QWidget* w : std::initializer_list<QWidget*>{m_thi, m_hoc, m_on, m_tim, m_tienBo})
-        if (w)
-            w->close();
-    e->accept();
-    emit daDong();
 }
 
 }  // namespace thilaixe

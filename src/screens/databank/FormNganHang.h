@@ -2,15 +2,16 @@
 
 #include "rules/session/PhienOn.h"
 
+#include "screens/databank/GiaoDien.h"
+
+#include <QDate>
 #include <QPointer>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
-class QCheckBox;
 class QComboBox;
-class QDateEdit;
-class QSpinBox;
 class QLabel;
 class QPushButton;
 
@@ -24,12 +25,12 @@ class FormTienBo;
 class FormBaiDaLam;
 class FormTimCau;
 class FormGiaoVien;
+class KhungCaiDat;
+class KhungHomNay;
+class KhungNgayThi;
 class MoiTruong;
+class SanhKiemTra;
 struct NganHangMo;
-
-// Applies a theme to a window: 0 the desktop's, 1 light, 2 dark, 3 high
-// contrast. Meanings never rest on colour alone in these windows.
-void apDungGiaoDien(QWidget* w, int giaoDien);
 
 // The home of a data bank: what the bank is, who is learning (profiles),
 // the class and its rule in one line, and every action one click or one
@@ -46,6 +47,9 @@ public:
     void chonHang(const QString& hang);
     // Adds a learner (or picks the one of that name) and switches to them.
     bool themNguoiHoc(const QString& ten);
+    // Sets the learner's exam day (none: takes it off), as the box and the
+    // question of the day do.
+    void datNgayThi(const std::optional<QDate>& ngay);
     void datGiaoDien(int giaoDien);
 
     // The actions.
@@ -83,6 +87,8 @@ public:
     void capNhat();
 
     QLabel* dongQuyTac() const { return m_dongQuyTac; }
+    KhungNgayThi* khungNgayThi() const { return m_ngayThi; }
+    KhungHomNay* khungHomNay() const { return m_homNay; }
 
 signals:
     // The home and its windows closed: the program goes back to where the
@@ -97,28 +103,28 @@ private:
     void hienCuaSo(QWidget* w);
     FormOnTap* moOn(PhienOn::CheDo cheDo);
     void doiHoSo();
-    void doiNgayThi();
     // The rule set of the learner's exam day, or today's.
     const BoQuyTac& quyTacHocVien() const;
+
+    // What the change of rule set means for this learner (none: nothing to
+    // say), for the line under the rule's.
+    QString doiQuyTacChoHocVien(const QString& hang) const;
 
     MoiTruong& m_mt;
     std::shared_ptr<const NganHangMo> m_nh;
     int m_giaoDien = 0;
     QComboBox* m_hoSo;
+    QPushButton* m_themHoSo;
     QComboBox* m_hang;
     QLabel* m_dongQuyTac;
     QLabel* m_quyTac;
-    QCheckBox* m_coNgayThi;
-    QDateEdit* m_ngayThi;
-    QLabel* m_dongNgayThi;
+    QLabel* m_doiQuyTac;
+    KhungNgayThi* m_ngayThi;
     QLabel* m_vung;
-    QLabel* m_homNay;
-    QSpinBox* m_gioiHan;
-    QComboBox* m_donViGioiHan;
+    KhungHomNay* m_homNay;
     QLabel* m_conSai;
-    QComboBox* m_chonGiaoDien;
-    QCheckBox* m_amBao;
-    QCheckBox* m_dao;
+    KhungCaiDat* m_caiDat;
+    SanhKiemTra* m_sanh = nullptr;
     QPointer<FormBaiThi> m_thi;
     QPointer<FormHocChuong> m_hoc;
     QPointer<FormOnTap> m_on;
@@ -126,8 +132,6 @@ private:
     QPointer<FormTienBo> m_tienBo;
     QPointer<FormBaiDaLam> m_baiDaLam;
     QPointer<FormGiaoVien> m_giaoVien;
-    QLabel* m_kiemTra = nullptr;
-    QPushButton* m_vaoKiemTra = nullptr;
     bool m_daBaoMayChu = false;
 };
 

@@ -421,13 +421,16 @@ void KhungCauHoi::hien(const CauHoiNganHang& c, const QString& thuMucAnh, const 
     }
     QString giai;
     if (hienDapAn) {
-        int viTriDung = 0;
-        for (std::size_t k = 0; k < m_thuTu.size(); ++k)
+        int viTriDung = 0, viTriChon = 0;
+        for (std::size_t k = 0; k < m_thuTu.size(); ++k) {
             if (m_thuTu[k] == c.dapAn)
                 viTriDung = static_cast<int>(k) + 1;
+            if (m_thuTu[k] == chon)
+                viTriChon = static_cast<int>(k) + 1;
+        }
         giai = (chon == 0         ? txt::kDlChuaChon
                 : chon == c.dapAn ? txt::kDlChonDung
-                                  : txt::kDlChonSai)
+                                  : txt::kDlChonSai + QLatin1Char(' ') + txt::kDlBanChonLa.arg(viTriChon))
                + QLatin1Char(' ') + txt::kDlDapAnLa.arg(viTriDung);
         if (!c.giaiThich.isEmpty())
             giai += QStringLiteral("\n") + txt::kDlGiaiThich + theoThuTuHien(c.giaiThich, m_thuTu);
@@ -561,6 +564,12 @@ bool KhungCauHoi::eventFilter(QObject* o, QEvent* e)
         QTimer::singleShot(400, this, &KhungCauHoi::docNgay);
     }
     return QWidget::eventFilter(o, e);
+}
+
+void KhungCauHoi::docLai()
+{
+    m_soDaDoc = 0;
+    m_tieuDeDaDoc.clear();
 }
 
 void KhungCauHoi::datTieuDiem()

@@ -117,6 +117,9 @@ public:
     // (its heading and text, or its key): one message when the window is
     // done.
     void themLoiDoc(const QString& loi);
+    // The question shown next is read whole (heading, text, key), even if it
+    // is the one on screen: a page that opens on it says it.
+    void docLai();
     // The focus on the chosen option, or the first: a control with a name.
     void datTieuDiem();
     // The option shown at place k (1..4), or 0.

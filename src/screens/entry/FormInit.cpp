@@ -54,7 +54,7 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     m_cmThi->setEnabled(false);
     // In the free space under the two buttons: the current exam's bank,
     // which needs no declaration.
-    m_cmDeMoi = taoNut(this, QStringLiteral("CM_DeMoi"), txt::kDlNutVaoEntry, QRect(217, 229, 230, 30),
+    m_cmDeMoi = taoNut(this, QStringLiteral("CM_DeMoi"), txt::kDlNutVaoEntry, QRect(192, 229, 280, 30),
                        phongViet(11, true));
     m_cmDeMoi->setAccessibleDescription(txt::kDlTtNutVaoEntry);
     m_cmDeMoi->setToolTip(txt::kDlTtNutVaoEntry);
@@ -82,6 +82,9 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     datGiua(this);
 
     load();
+    // The window has nothing focused until the declaration opens: a screen
+    // reader hears its title, then what to press.
+    thongBaoKhiHien(m_lbThongBao, txt::kTtFormInit.arg(m_lbTieuDe->text(), m_lbThongBao->text()));
 }
 
 void FormInit::taoOKhaiBao()

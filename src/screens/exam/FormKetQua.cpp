@@ -65,7 +65,8 @@ void FormKetQua::hienKetQua(const KetQuaThi& kq)
     m_tDung->setText(soTron(kq.dung));
     m_tSai->setText(soTron(kq.sai()));
     m_tKetQua->setText(kq.dat ? txt::kDat : txt::kKhongDat);
-    thongBaoTruyCap(m_tKetQua, txt::kTtKetQua.arg(m_tKetQua->text()).arg(kq.dung).arg(kq.sai()));
+    // Said once the window is in front, after its title and its button.
+    thongBaoKhiHien(m_tKetQua, txt::kTtKetQua.arg(m_tKetQua->text()).arg(kq.dung).arg(kq.sai()));
 }
 
 void FormKetQua::showEvent(QShowEvent* e)

@@ -183,6 +183,11 @@ void FormMain::batDau()
         return;  // the first picture is missing: the exam is over before it began
     m_thoiGian->start();
     s.NgayThi = m_mt.seams().bayGio().date();
+    // Said after the first slot the focus went to: the time too.
+    QTimer::singleShot(0, this, [this] {
+        thongBaoTruyCap(m_lbThoiGian,
+                        txt::kTtBatDauThi.arg(kSoCau).arg((m_mt.trangThai().Giay.value_or(0) + 59) / 60));
+    });
 }
 
 void FormMain::CauHoi_Click(int i)

@@ -442,6 +442,29 @@ private slots:
         QTRY_VERIFY(!left || !left->isVisible());
         QVERIFY(p.mt().kho().cacBaiLam().empty());
 
+        // The review says its first slot as it opens, even the one last
+        // seen: heading, text, the learner's choice and the key.
+        {
+            QTRY_VERIFY(!left);
+            FormBaiThi* g = home->thiThu();
+            QVERIFY(g);
+            g->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(g));
+            const int key = g->phien().cauTai(0).dapAn;
+            g->chon(key == 1 ? 2 : 1);
+            QTRY_VERIFY(!said(g).isEmpty());
+            g->hoiNop();
+            g->nop();
+            QTRY_VERIFY(said(g).contains(u"KHÔNG ĐẠT"_s));
+            g->xemLai();
+            QCOMPARE(g->oDangXem(), 0);
+            QTRY_VERIFY2(said(g).startsWith(u"Câu 1/30 – câu hỏi số "_s), qPrintable(said(g)));
+            QVERIFY2(
+                said(g).contains(u"Sai. Bạn chọn %1. Đáp án đúng là %2."_s.arg(key == 1 ? 2 : 1).arg(key)),
+                qPrintable(said(g)));
+            g->close();
+        }
+
         FormHocChuong* study = home->hocTheoChuong();
         study->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(study));

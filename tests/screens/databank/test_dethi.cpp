@@ -398,8 +398,7 @@ private slots:
     {
         BankProgram p;
         FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
-        home->findChild<QCheckBox*>(u"CK_NgayThi"_s)->setChecked(true);
-        home->findChild<QDateEdit*>(u"DE_NgayThi"_s)->setDate(QDate(2027, 3, 15));
+        home->datNgayThi(QDate(2027, 3, 15));
         QCOMPARE(p.mt().kho().ngayThi(home->hoSo()), std::optional<QDate>(QDate(2027, 3, 15)));
         QCOMPARE(text(home, u"LB_NgayThi"_s),
                  u"Ngày thi 15/03/2027: đề 50 câu, 33 phút, đạt từ 45 (dự kiến)"_s);
@@ -419,7 +418,7 @@ private slots:
         home->chonHang(u"C"_s);
         QVERIFY2(home->dongQuyTac()->text().contains(u"\nHạng C chưa có trong"_s),
                  qPrintable(home->dongQuyTac()->text()));
-        home->findChild<QCheckBox*>(u"CK_NgayThi"_s)->setChecked(false);
+        home->findChild<QCheckBox*>(u"CK_NgayThi"_s)->setChecked(false);  // as the learner unticks it
         home->chonHang(u"B"_s);
         QCOMPARE(home->dongQuyTac()->text(), u"30 câu, 20 phút, đạt từ 27 câu, có 1 câu điểm liệt"_s);
         QVERIFY(text(home, u"LB_NgayThi"_s).isEmpty());
@@ -433,8 +432,7 @@ private slots:
         BankProgram p;
         FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
         home->findChild<QSpinBox*>(u"SB_GioiHan"_s)->setValue(5);
-        home->findChild<QCheckBox*>(u"CK_NgayThi"_s)->setChecked(true);
-        home->findChild<QDateEdit*>(u"DE_NgayThi"_s)->setDate(kToday.addDays(30));
+        home->datNgayThi(kToday.addDays(30));
         QVERIFY2(text(home, u"LB_HomNay"_s)
                      .startsWith(u"Hôm nay: 0 câu đến hạn, 5 câu mới; còn 600/600 câu chưa gặp."_s),
                  qPrintable(text(home, u"LB_HomNay"_s)));

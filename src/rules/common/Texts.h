@@ -403,6 +403,16 @@ THILAIXE_CHU(kDlMucTim, "Câu %1: %2")
 THILAIXE_CHU(kDlTieuDeTienBo, "Tiến bộ – hạng %1")
 THILAIXE_CHU(kDlKhaNangDat, "Khả năng đạt ở lần thi tới: %1%")
 THILAIXE_CHU(kDlKhaNangLiet, "Khả năng bị loại vì câu điểm liệt: %1%")
+THILAIXE_CHU(kDlNoiTinCay, " — ")
+THILAIXE_CAC_CHU(
+    kDlDoTinCay, 3,
+    QStringLiteral("còn ít dữ liệu (%1 bài thi, %2 câu trả lời): con số mới là phỏng đoán, làm "
+                   "thêm bài thi thử để biết rõ hơn"),
+    QStringLiteral("tương đối tin được (%1 bài thi, %2 câu trả lời), sẽ chắc hơn khi bạn làm thêm"),
+    QStringLiteral("khá chắc (%1 bài thi, %2 câu trả lời)"))
+THILAIXE_CHU(kDlChiTietDuBao, "&Chi tiết: dự đoán đã khớp đến đâu")
+THILAIXE_CHU(kDlYNghiaDiem, "Các điểm số dưới đây đo những dự đoán trước đây khớp với bài bạn đã làm đến "
+                            "đâu: càng nhỏ, càng gần 0, là dự đoán càng đúng.")
 THILAIXE_CHU(kDlDuaTren, "Dựa trên %1 bài thi hạng %2 và các câu đã ôn.")
 THILAIXE_CHU(kDlChuaCoBaiHang, "Chưa có bài thi hạng %1: hãy thi thử ít nhất một lần.")
 THILAIXE_CHU(kDlBrier,

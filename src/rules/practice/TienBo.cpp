@@ -35,11 +35,15 @@ std::vector<int> nhomUocLuong(const NganHang& nh, std::size_t* soNhom)
     return kq;
 }
 
-TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap)
+TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap,
+                  const std::vector<int>& gapKhac)
 {
     const int n = static_cast<int>(nh.cauHoi.size());
     TienBo t;
     std::vector<bool> daGap(static_cast<std::size_t>(n) + 1);
+    for (int q : gapKhac)
+        if (q >= 1 && q <= n)
+            daGap[static_cast<std::size_t>(q)] = true;
     for (const LanThi& l : ds) {
         t.diem.push_back({l.soDung, l.canDeDat, l.dat});
         for (int i = 1; i <= l.soCau(); ++i)

@@ -26,9 +26,12 @@ struct TienBo final {
     int soGanDay = 0;                               // the last ten exams, or fewer
     int datGanDay = 0;                              // passes among them
     std::vector<std::pair<int, int>> saiNhieuNhat;  // (question, misses): the ten most missed
-    std::vector<int> daGap;                         // questions met in exams or practice, per chapter
+    std::vector<int> daGap;                         // questions met anywhere, per chapter
 };
-TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap);
+// `gapKhac`: questions answered elsewhere (today's plan, study, drills):
+// they count as met as an exam's or a practice box's do.
+TienBo tinhTienBo(const NganHang& nh, const std::vector<LanThi>& ds, const SoOnTap& onTap,
+                  const std::vector<int>& gapKhac = {});
 
 // A practice answer counts for this much of an exam answer: it comes
 // minutes after the key was shown.

@@ -119,4 +119,16 @@ std::vector<std::pair<int, int>> dungGanDayTheoChuong(const NganHang& nh, const 
     return kq;
 }
 
+DoTinCay doTinCay(std::size_t soBaiThi, std::size_t soTraLoi, std::optional<double> brier)
+{
+    // Earlier figures no better than a guess: whatever the amount, a guess.
+    if (brier && *brier >= 0.25)
+        return DoTinCay::Thap;
+    if (soBaiThi >= 10 || (soBaiThi >= 5 && soTraLoi >= 600))
+        return DoTinCay::Cao;
+    if (soBaiThi >= 3 || soTraLoi >= 150)
+        return DoTinCay::Vua;
+    return DoTinCay::Thap;
+}
+
 }  // namespace thilaixe

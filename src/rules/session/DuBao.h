@@ -58,6 +58,12 @@ struct HaiUocLuong final {
 HaiUocLuong uocLuongHaiCach(const NganHang& nh, const QuyTacHang& q, const HoSoHang& h,
                             const std::vector<LanTraLoi>& ds, const QDate& ngay);
 
+// How sure a readiness figure is, in three steps, from what it rests on:
+// the class's papers, the bank's answers, and (when known) how far the
+// earlier figures were off (Brier: 0.25 is guessing).
+enum class DoTinCay { Thap, Vua, Cao };
+DoTinCay doTinCay(std::size_t soBaiThi, std::size_t soTraLoi, std::optional<double> brier);
+
 // The right answers among the last `soGanNhat` answers of each chapter (in
 // the bank's order of chapters): (right, answers).
 constexpr int kSoGanNhatMoiChuong = 20;

@@ -1,6 +1,7 @@
 #include "screens/databank/FormTienBo.h"
 
 #include "rules/common/Texts.h"
+#include "rules/session/DuBao.h"
 #include "rules/session/PhienOn.h"
 #include "rules/session/PhienThi.h"
 #include "rules/store/KhoHocVien.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -66,8 +68,27 @@ FormTienBo::FormTienBo(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, qint
     m_vung = nhan(this, QStringLiteral("LB_Vung"), true);
     m_khac = nhan(this, QStringLiteral("LB_UocLuongKhac"));
     m_soSanh = nhan(this, QStringLiteral("LB_SoSanh"));
-    for (QLabel* l : {m_dat, m_liet, m_coSo, m_khac, m_soSanh, m_kiemChung, m_vung})
+    for (QLabel* l : {m_dat, m_liet, m_coSo, m_khac, m_vung})
         phai->addWidget(l);
+    // How well the figures predicted: scores for whoever wants them, one
+    // step further, with what they mean.
+    m_chiTiet = new QPushButton(txt::kDlChiTietDuBao, this);
+    m_chiTiet->setObjectName(QStringLiteral("CM_ChiTietDuBao"));
+    m_chiTiet->setCheckable(true);
+    m_chiTiet->setAccessibleDescription(txt::kDlYNghiaDiem);
+    auto* yNghia = nhan(this, QStringLiteral("LB_YNghiaDiem"));
+    yNghia->setText(txt::kDlYNghiaDiem);
+    m_vungChiTiet = new QWidget(this);
+    auto* chiTiet = new QVBoxLayout(m_vungChiTiet);
+    chiTiet->setContentsMargins(12, 0, 0, 0);
+    for (QLabel* l : {yNghia, m_soSanh, m_kiemChung}) {
+        l->setParent(m_vungChiTiet);
+        chiTiet->addWidget(l);
+    }
+    m_vungChiTiet->hide();
+    phai->addWidget(m_chiTiet, 0, Qt::AlignLeft);
+    phai->addWidget(m_vungChiTiet);
+    connect(m_chiTiet, &QPushButton::toggled, m_vungChiTiet, &QWidget::setVisible);
     auto* tieuDeSai = nhan(this, QStringLiteral("LB_SaiNhieu"), true);
     tieuDeSai->setText(txt::kSaiNhieuNhat);
     phai->addWidget(tieuDeSai);
@@ -123,12 +144,21 @@ void FormTienBo::tinhLai()
     const std::vector<LanThi>& ds = h.lanThi;
     const std::vector<std::pair<double, bool>>& duDoan = h.duDoan;
     const SoOnTap& onTap = h.onTap;
-    const TienBo t = tinhTienBo(nh, ds, onTap);
-    m_bieuDo->datDiem(t.diem);
     // Every answer of the bank's record, for the memory of each question
-    // (the 300-question bank logs none).
+    // (the 300-question bank logs none); each counts as met, wherever given.
     const std::vector<LanTraLoi> traLoi =
         m_nh->coDien ? std::vector<LanTraLoi>{} : lanTraLoiCuaHocVien(kho, m_hoSo, nh.id);
+    std::vector<int> daTraLoi;
+    daTraLoi.reserve(traLoi.size());
+    for (const LanTraLoi& l : traLoi)
+        daTraLoi.push_back(l.cau);
+    const TienBo t = tinhTienBo(nh, ds, onTap, daTraLoi);
+    m_bieuDo->datDiem(t.diem);
+    m_brier = diemBrier(duDoan);
+    // How sure the main figure is, in words, beside it.
+    const QString chacChan =
+        txt::kDlDoTinCay[static_cast<int>(doTinCay(ds.size(), traLoi.size(), m_brier))].arg(ds.size()).arg(
+            traLoi.size());
     const QDate homNay = m_mt.seams().bayGio().date();
     const QDate ngay = NganHangMo::ngayQuyTac(kho, m_hoSo, homNay);
     m_haiCach = q ? uocLuongHaiCach(nh, *q, h, traLoi, ngay) : HaiUocLuong{};
@@ -144,7 +174,8 @@ void FormTienBo::tinhLai()
         m_liet->clear();
         m_coSo->clear();
     } else {
-        m_dat->setText(txt::kDlKhaNangDat.arg(ui::phanTram(m_sanSang.xacSuat)));
+        m_dat->setText(txt::kDlKhaNangDat.arg(ui::phanTram(m_sanSang.xacSuat)) + txt::kDlNoiTinCay
+                       + chacChan);
         m_liet->setText(txt::kDlKhaNangLiet.arg(ui::phanTram(m_sanSang.xacSuatLiet)));
         m_coSo->setText(txt::kDlDuaTren.arg(ds.size()).arg(m_hang) + QLatin1Char(' ')
                         + txt::kDatGanDay.arg(t.datGanDay).arg(t.soGanDay) + QLatin1Char('.'));
@@ -154,8 +185,8 @@ void FormTienBo::tinhLai()
     m_khac->clear();
     if (m_haiCach.theoTriNho()) {
         if (s)
-            m_khac->setText(m_dat->text());
-        m_dat->setText(theoTriNho(*m_haiCach.triNho));
+            m_khac->setText(txt::kDlKhaNangDat.arg(ui::phanTram(m_sanSang.xacSuat)));
+        m_dat->setText(theoTriNho(*m_haiCach.triNho) + txt::kDlNoiTinCay + chacChan);
         m_liet->setText(txt::kDlKhaNangLiet.arg(ui::phanTram(m_haiCach.triNho->xacSuatLiet)));
     } else if (m_haiCach.triNho) {
         m_khac->setText(theoTriNho(*m_haiCach.triNho));
@@ -169,7 +200,6 @@ void FormTienBo::tinhLai()
         m_soSanh->setText(txt::kDlSoSanhChuaDu.arg(traLoi.size()));
     m_khac->setVisible(!m_khac->text().isEmpty());
     m_soSanh->setVisible(!m_nh->coDien);
-    m_brier = diemBrier(duDoan);
     if (m_brier) {
         double tb = 0, thuc = 0;
         for (const auto& [p, d] : duDoan) {
@@ -189,6 +219,7 @@ void FormTienBo::tinhLai()
     m_liet->setVisible(coLiet);
     m_vung->setVisible(coLiet);
     m_kiemChung->setVisible(!m_nh->coDien);
+    m_chiTiet->setVisible(!m_nh->coDien);
     if (coLiet) {
         const QHash<int, int> ngay = kho.soNgayDungDiemLiet(m_hoSo, nh.id);
         const std::vector<int> liet = m_nh->cauDiemLiet(*q);

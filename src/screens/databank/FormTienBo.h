@@ -10,6 +10,7 @@
 
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QProgressBar;
 
 namespace thilaixe {
@@ -60,6 +61,8 @@ private:
     QLabel* m_khac;    // the other estimate
     QLabel* m_soSanh;  // how each predicted the learner's answers
     QLabel* m_vung;
+    QPushButton* m_chiTiet;  // shows the scores
+    QWidget* m_vungChiTiet;
     QListWidget* m_saiNhieu;
     std::vector<QProgressBar*> m_doPhu;
     std::vector<QLabel*> m_dungGanDay;

@@ -80,6 +80,25 @@ private slots:
         QVERIFY(!k.nhoNgayThi);
         // The exam is tomorrow: everything unseen is today's.
         QCOMPARE(lapKeHoach(nho, pool, liet, today, today.addDays(1), 40).moi.size(), std::size_t{17});
+        // What a day needs (answered today, due, and today's share of the
+        // unseen), and whether the limit falls short of it.
+        struct {
+            int days, limit, need;
+            bool behind;
+        } const cases[] = {
+            {14, 40, 2 + 1 + 2, false}, {14, 4, 5, true}, {1, 40, 2 + 1 + 17, false}, {1, 10, 20, true}};
+        for (const auto& c : cases) {
+            const KeHoachNgay kk = lapKeHoach(nho, pool, liet, today, today.addDays(c.days), c.limit);
+            QCOMPARE(kk.canMoiNgay, c.need);
+            QCOMPARE(kk.khongKip, c.behind);
+        }
+        QVERIFY(!lapKeHoach(nho, pool, liet, today, std::nullopt, 1).khongKip);  // no exam day: no pace
+        // How sure a figure is.
+        QCOMPARE(doTinCay(1, 40, std::nullopt), DoTinCay::Thap);
+        QCOMPARE(doTinCay(3, 40, std::nullopt), DoTinCay::Vua);
+        QCOMPARE(doTinCay(0, 150, std::nullopt), DoTinCay::Vua);
+        QCOMPARE(doTinCay(5, 600, 0.1), DoTinCay::Cao);
+        QCOMPARE(doTinCay(12, 900, 0.3), DoTinCay::Thap);  // its figures were no better than guessing
     }
 
     // Both ways of estimating, each answer predicted from those before it:

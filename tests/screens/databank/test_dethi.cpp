@@ -11,20 +11,26 @@
 #include "screens/databank/FormTienBo.h"
 #include "screens/databank/FormTimCau.h"
 #include "screens/databank/KhungCauHoi.h"
+#include "screens/databank/KhungNgayThi.h"
 #include "screens/databank/NganHangMo.h"
 #include "screens/entry/FormInit.h"
 
 #include <QAbstractButton>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QInputDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -424,6 +430,78 @@ private slots:
         QVERIFY(text(home, u"LB_NgayThi"_s).isEmpty());
     }
 
+    // The home speaks to the learner. Ticking "Ngày thi" asks for the day
+    // (nothing is set until one is said). The coming change of rule set is
+    // told in the learner's terms for their class and day, the set's id
+    // only in the school's details, and not at all once the exam day is
+    // under the new set. A plan that cannot meet the pool a week before the
+    // exam says what a day needs, offers the limit, and shows readiness.
+    void homeSpeaksToTheLearner()
+    {
+        BankProgram p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        KhoHocVien& kho = p.mt().kho();
+        auto* box = home->findChild<QCheckBox*>(u"CK_NgayThi"_s);
+        box->click();
+        QDialog* ask = home->khungNgayThi()->hoiDangMo();
+        QVERIFY(ask && ask->isVisible());
+        QVERIFY(!kho.ngayThi(home->hoSo()));
+        ask->reject();
+        QVERIFY(!box->isChecked());
+        QVERIFY(!kho.ngayThi(home->hoSo()));
+        box->click();
+        ask = home->khungNgayThi()->hoiDangMo();
+        ask->findChild<QCalendarWidget*>(u"LichNgayThi"_s)->setSelectedDate(QDate(2027, 2, 15));
+        ask->findChild<QPushButton*>(u"CM_DatNgay"_s)->click();
+        QCOMPARE(kho.ngayThi(home->hoSo()), std::optional<QDate>(QDate(2027, 2, 15)));
+        QVERIFY(box->isChecked());
+
+        const auto change = [&] { return home->findChild<QLabel*>(u"LB_HetHieuLuc"_s); };
+        QCOMPARE(change()->text(), u"Từ 01/03/2027, đề hạng B đổi: 50 câu, 33 phút, đạt từ 45 câu (dự kiến). "
+                                   "Ngày thi của bạn (15/02/2027) vẫn theo đề hiện hành."_s);
+        QVERIFY(!change()->text().contains(u"tt12"_s) && !change()->text().contains(u"cập nhật"_s));
+        QVERIFY(text(home, u"LB_QuyTac"_s).isEmpty() == false);
+        QVERIFY(home->findChild<QLabel*>(u"LB_QuyTac"_s)->toolTip().contains(u"tt12-2025"_s));
+        home->datNgayThi(std::nullopt);
+        QVERIFY(change()->text().endsWith(u"khai ngày thi từ 01/03/2027 trở đi để ôn theo nó."_s));
+        home->chonHang(u"C"_s);
+        QVERIFY(change()->text().startsWith(u"Từ 01/03/2027, đề thi đổi cấu trúc; hạng C chưa có"_s));
+        home->chonHang(u"B"_s);
+        home->datNgayThi(QDate(2027, 3, 15));
+        QVERIFY(change()->isHidden());
+
+        // Two weeks to the exam, nothing met, 40 a day: behind.
+        home->datNgayThi(kToday.addDays(14));
+        FormBaiThi* f = home->thiThu();
+        for (int o = 0; o < 30; ++o) {
+            f->denO(o);
+            f->chon(1);
+        }
+        f->nop();
+        f->close();
+        home->capNhat();
+        const auto behind = [&] { return home->findChild<QLabel*>(u"LB_ChamTienDo"_s); };
+        QVERIFY(behind()->isVisibleTo(home));
+        const KeHoachNgay plan = keHoachHomNay(p.mt(), sample(), home->hoSo(), u"B"_s);
+        QVERIFY(plan.khongKip && plan.canMoiNgay > 40);
+        QCOMPARE(
+            behind()->text(),
+            u"⚠ Chưa kịp: để gặp đủ 600 câu trước ngày thi một tuần, mỗi ngày cần khoảng %1 câu, giới hạn "
+            "của bạn là 40."_s.arg(plan.canMoiNgay));
+        QVERIFY2(text(home, u"LB_SanSangNgayThi"_s).startsWith(u"Khả năng đạt vào ngày thi: "_s),
+                 qPrintable(text(home, u"LB_SanSangNgayThi"_s)));
+        auto* raise = home->findChild<QPushButton*>(u"CM_NangGioiHan"_s);
+        QCOMPARE(raise->text(), u"Nâng lên %1 câu mỗi ngày"_s.arg(plan.canMoiNgay));
+        raise->click();
+        QCOMPARE(kho.gioiHanNgay(home->hoSo()), plan.canMoiNgay);
+        QVERIFY(!behind()->isVisibleTo(home));
+        // Three days before: not even the most a day would do.
+        home->datNgayThi(kToday.addDays(3));
+        QVERIFY(behind()->text().startsWith(u"⚠ Không còn đủ ngày để gặp hết: còn "_s));
+        QCOMPARE(raise->text(), u"Nâng lên 500 câu mỗi ngày"_s);
+        checkWindow(home);
+    }
+
     // "Hôm nay" gives the day's share of the pool (critical first, within
     // the learner's limit), each question once, and is empty once done:
     // the answers went into each question's memory.
@@ -711,6 +789,21 @@ private slots:
                     .endsWith(two.theoTriNho() ? u"trí nhớ từng câu."_s : u"tỉ lệ trả lời đúng."_s));
         QCOMPARE(text(tb, u"DungGanDay1"_s), u"đúng 0% (20 câu gần nhất)"_s);
         QCOMPARE(text(tb, u"DungGanDay2"_s), u"chưa trả lời"_s);
+        // The main line says how sure it is, in words; the scores are one
+        // step further, with what they mean; every answer counts as met.
+        QVERIFY2(text(tb, u"LB_SanSang"_s)
+                     .contains(QRegularExpression(u" — .*\\(\\d+ bài thi, \\d+ câu trả lời\\)"_s)),
+                 qPrintable(text(tb, u"LB_SanSang"_s)));
+        auto* details = tb->findChild<QPushButton*>(u"CM_ChiTietDuBao"_s);
+        QVERIFY(!tb->findChild<QLabel*>(u"LB_SoSanh"_s)->isVisibleTo(tb));
+        details->click();
+        QVERIFY(tb->findChild<QLabel*>(u"LB_SoSanh"_s)->isVisibleTo(tb));
+        QVERIFY(text(tb, u"LB_YNghiaDiem"_s).contains(u"càng gần 0"_s));
+        QSet<int> metInChapter1;
+        for (const LanTraLoi& l : lanTraLoiCuaHocVien(kho, 1, nh.nh.id))
+            if (l.cau <= nh.nh.chuong[0].cuoi)
+                metInChapter1.insert(l.cau);
+        QCOMPARE(tb->findChild<QProgressBar*>(u"DoPhu1"_s)->value(), metInChapter1.size());
         checkWindow(tb);
     }
 

@@ -32,6 +32,11 @@ said $'focus\tradio button\t1. '
 keys alt+n alt+n
 said $'notification\t✗ KHÔNG ĐẠT.'
 said $'focus\tpush button\tXem lại bài'
+# The review says its first slot as it opens: heading, text and key.
+keys alt+x
+for _ in $(seq 100); do grep -qE $'^notification\tCâu [0-9]+/30 – câu hỏi số .*Đáp án đúng là ' "$EVENTS" && break; sleep 0.1; done
+grep -qE $'^notification\tCâu [0-9]+/30 – câu hỏi số .*Đáp án đúng là ' "$EVENTS" || fail "the review's first slot not said: $(cat "$EVENTS")"
+keys Escape
 keys alt+v
 wait_gone '^Thi thử hạng B'
 focus "$BANK_HOME"
@@ -40,10 +45,18 @@ practice=$(wait_window '^Câu điểm liệt')
 focus "$practice"
 said $'focus\tradio button\t1. '
 keys 1
-for _ in $(seq 100); do grep -qE $'^notification\t.*(Đúng|Sai)\. Đáp án đúng là ' "$EVENTS" && break; sleep 0.1; done
-grep -qE $'^notification\t.*(Đúng|Sai)\. Đáp án đúng là ' "$EVENTS" || fail "no verdict said: $(cat "$EVENTS")"
+for _ in $(seq 100); do grep -qE $'^notification\t.*(Đúng|Sai)\. (Bạn chọn [0-9]\. )?Đáp án đúng là ' "$EVENTS" && break; sleep 0.1; done
+grep -qE $'^notification\t.*(Đúng|Sai)\. (Bạn chọn [0-9]\. )?Đáp án đúng là ' "$EVENTS" || fail "no verdict said: $(cat "$EVENTS")"
 keys Escape
 wait_gone '^Câu điểm liệt'
+focus "$BANK_HOME"
+# A list with nothing in it ends on "Đóng", which Enter presses.
+keys alt+u
+saved=$(wait_window '^Câu đã lưu')
+focus "$saved"
+said $'focus\tpush button\tĐóng'
+keys Return
+wait_gone '^Câu đã lưu'
 focus "$BANK_HOME"
 keys alt+m
 search=$(wait_window '^Tìm câu hỏi')

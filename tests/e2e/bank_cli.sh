@@ -79,8 +79,14 @@ p = json.loads(sys.argv[1])
 assert p["rules"] == "tt108-2027" and p["provisional"] is True and p["note"], p
 assert len(p["questions"]) == 50 and p["minutes"] == 33 and p["pass"] == 45, p
 PY
-paper=$("$APP" --draw-paper --bank "$sample/bank.json" --class C --seed 42 --exam-date 2027-03-01)
+paper=$("$APP" --draw-paper --bank "$sample/bank.json" --class C --seed 42 --exam-date 2027-03-01 2>"$WORK/c.err")
 grep -q '"rules":"tt12-2025"' <<<"$paper" && ! grep -q provisional <<<"$paper" || fail "class C in March: $paper"
+# ... and says so on standard error, naming the set it drew by; class B
+# does not.
+grep -q 'class C has nothing announced in rule set tt108-2027: drawn by tt12-2025' "$WORK/c.err" \
+  || fail "class C's borrowed set not said: $(cat "$WORK/c.err")"
+"$APP" --draw-paper --bank "$sample/bank.json" --class B --seed 42 --exam-date 2027-03-01 2>&1 >/dev/null \
+  | grep -q 'nothing announced' && fail "class B said as borrowed"
 rc=0; "$APP" --draw-paper --bank "$sample/bank.json" --class B --exam-date 2027-02-30 2>/dev/null || rc=$?
 [ "$rc" -eq 2 ] || fail "a date that is not one ended with $rc"
 # A rule set beside the bank that began yesterday and ends in 30 days is the

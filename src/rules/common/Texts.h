@@ -843,6 +843,10 @@ THILAIXE_CHU(kCliKhongCoQuyTac, "thilaixe: %1\nthilaixe: no rule set is in force
 THILAIXE_CHU(kCliLoi, "LỖI %1")
 THILAIXE_CHU(kCliSoLoi, "%1 lỗi / %1 faults")
 THILAIXE_CHU(kCliHatGiong, "thilaixe: --seed phải là số nguyên không âm / --seed takes a whole number")
+THILAIXE_CHU(
+    kCliHangMuon,
+    "thilaixe: hạng %1 chưa có trong bộ quy tắc %2: đề rút theo %3, bộ gần nhất có hạng này / class %1 "
+    "has nothing announced in rule set %2: drawn by %3, the last set in force that had it")
 THILAIXE_CHU(kCliKhongRutDuoc, "thilaixe: %1 / the bank cannot give this class's paper")
 THILAIXE_CHU(kCliKhongCoHang,
              "thilaixe: hạng %1 không có trong bộ quy tắc %2 (có: %3) / class %1 is not in rule set %2")

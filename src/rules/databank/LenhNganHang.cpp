@@ -99,6 +99,10 @@ int lenhRutDe(const QString& tepNganHang, const QString& hang, const QByteArray&
     const QuyTacHang* h = hangHoacBao(*quyTac, hang);
     if (!h)
         return 2;
+    // A class the set in force has nothing announced for is drawn by the
+    // last set in force that had it: said, and named (the paper names it too).
+    if (!h->ghiChuMuon.isEmpty())
+        inDong(stderr, txt::kCliHangMuon.arg(h->hang, quyTac->id, h->boId));
     bool coHat = false;
     const qulonglong hat = hatGiong.toULongLong(&coHat);
     if (!hatGiong.isEmpty() && !coHat) {

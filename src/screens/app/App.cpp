@@ -73,6 +73,7 @@ template <typename F> F* App::form()
         p = f;
         m_thuTuTao.append(f);
         noiDay(f);
+        apDungGiaoDienCoDien(f, m_mt.giaoDienDaChon());
         return f;
     }
     return static_cast<F*>(p.data());

@@ -8,6 +8,7 @@
 #include "screens/common/Personalisation.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
@@ -41,6 +42,14 @@ KhoHocVien& MoiTruong::kho()
                 m_seams.hienThongBao(txt::kTieuDeKho, bao, {});
     }
     return *m_kho;
+}
+
+int MoiTruong::giaoDienDaChon()
+{
+    if (!m_kho && !QFileInfo::exists(duongDan(kTepKho)))
+        return 0;
+    KhoHocVien& k = kho();
+    return k.giaoDien(k.hoSoDangHoc());
 }
 
 void MoiTruong::datKho(std::unique_ptr<KhoHocVien> kho)

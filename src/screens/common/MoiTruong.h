@@ -76,6 +76,10 @@ public:
     // The learner's store of the working folder, opened at first use; what
     // the learner must know about opening it is told then, once.
     KhoHocVien& kho();
+    // The theme the learner chose (KhoHocVien::giaoDien), read from a store
+    // that is open or exists already: 0 (the desktop's) without one, so
+    // the classic windows never create a store for it.
+    int giaoDienDaChon();
     // Uses `kho` (a school's server, signed in) instead of the working
     // folder's file; before the first use only.
     void datKho(std::unique_ptr<KhoHocVien> kho);

@@ -2,6 +2,7 @@
 
 #include "screens/common/Ui.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QStyle>
 #include <QWidget>
@@ -58,6 +59,26 @@ void apDungGiaoDien(QWidget* w, int giaoDien)
         return;
     w->setPalette(giaoDien == 0 ? QApplication::palette() : bangMau(giaoDien));
     ui::toMauLai(w);
+}
+
+void apDungGiaoDienCoDien(QWidget* w, int giaoDien)
+{
+    if (!w || giaoDien == 0)
+        return;
+    const QPalette bang = bangMau(giaoDien);
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+        // A colour the design gives (a slot's red, a caption's blue) is set
+        // on the control itself, and stays.
+        if (b->palette().isBrushSet(QPalette::Active, QPalette::ButtonText)
+            || b->palette().isBrushSet(QPalette::Active, QPalette::Button))
+            continue;
+        QPalette p = b->palette();
+        for (auto vai :
+             {QPalette::Button, QPalette::ButtonText, QPalette::Mid, QPalette::Light, QPalette::Dark})
+            for (auto nhom : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                p.setBrush(nhom, vai, bang.brush(nhom, vai));
+        b->setPalette(p);
+    }
 }
 
 }  // namespace thilaixe

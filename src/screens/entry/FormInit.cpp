@@ -84,7 +84,10 @@ FormInit::FormInit(MoiTruong& mt) : QWidget(nullptr), m_mt(mt)
     load();
     // The window has nothing focused until the declaration opens: a screen
     // reader hears its title, then what to press.
-    thongBaoKhiHien(m_lbThongBao, txt::kTtFormInit.arg(m_lbTieuDe->text(), m_lbThongBao->text()));
+    QString tieuDe = m_lbTieuDe->text();
+    while (tieuDe.endsWith(QLatin1Char('.')))
+        tieuDe.chop(1);  // "X..." is read as X: the sentence has its own stop
+    thongBaoKhiHien(m_lbThongBao, txt::kTtFormInit.arg(tieuDe, m_lbThongBao->text()));
 }
 
 void FormInit::taoOKhaiBao()

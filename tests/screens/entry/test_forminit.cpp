@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace thilaixe;
@@ -55,6 +56,11 @@ private slots:
         QCOMPARE(m_form->T_Hang()->accessibleName(), QStringLiteral("Hạng"));
         QCOMPARE(m_form->T_Khoa()->accessibleName(), QStringLiteral("Khoá"));
         QCOMPARE(m_form->T_SoBaoDanh()->accessibleName(), QStringLiteral("Số báo danh"));
+        // A window with nothing focused says its title and what to press.
+        QCOMPARE(lb("LB_ThongBao")->accessibleDescription(),
+                 lb("LB_TieuDe")->text().remove(QRegularExpression(QStringLiteral("\\.+$")))
+                     + QStringLiteral(". Bấm Tab, Esc hoặc Enter để khai báo. Đề thi hiện "
+                                      "hành 600 câu: Alt+M."));
     }
 
     void keysRevealTheFields_data()
@@ -135,6 +141,12 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), w);
         }
+        // A box reached by Tab selects what it holds once the focus settles.
+        m_form->T_Khoa()->setText(QStringLiteral("12"));
+        for (int i = 0; i < 3; ++i)  // back past Học and the number
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), m_form->T_Khoa());
+        QTRY_COMPARE(m_form->T_Khoa()->selectedText(), QStringLiteral("12"));
     }
 
     void classClicksCycle()

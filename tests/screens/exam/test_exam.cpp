@@ -2,10 +2,12 @@
 
 #include "rules/bank/DapAn.h"
 #include "rules/exam/DemNguoc.h"
+#include "rules/store/KhoHocVien.h"
 
 #include "screens/app/App.h"
 #include "screens/common/BoChonCauHoi.h"
 #include "screens/common/HinhQuaDia.h"
+#include "screens/common/Ui.h"
 #include "screens/exam/FormDapAn.h"
 #include "screens/exam/FormKetQua.h"
 #include "screens/exam/FormMain.h"
@@ -451,6 +453,9 @@ private slots:
         open(u"B2"_s);
         QCOMPARE(text(cau(3)), u"Câu 3, chưa trả lời"_s);
         m_sheet->CMStartEnd_Click();
+        // Start says the time and the keys, after the first slot.
+        QTRY_VERIFY(text(m_sheet->LB_ThoiGian(), QAccessible::Description)
+                        .startsWith(u"Bắt đầu làm bài: 30 câu, còn "_s));
         QCOMPARE(text(m_sheet->Img()), u"Ảnh câu hỏi số %1"_s.arg(st().CH[1]));
         m_sheet->PATL_Click(2);
         QCOMPARE(text(cau(1)), u"Câu 1, đã chọn 2"_s);
@@ -458,7 +463,7 @@ private slots:
         QCOMPARE(text(m_sheet->Img()), u"Ảnh câu hỏi số %1"_s.arg(st().CH[2]));
         QCOMPARE(QAccessible::queryAccessibleInterface(cau(2))->role(), QAccessible::RadioButton);
         QStringList said;  // each change of what the countdown tells, with the time shown
-        QString last;
+        QString last = text(m_sheet->LB_ThoiGian(), QAccessible::Description);
         for (int t = 0; t < 24 * 60 + 30; ++t) {
             m_sheet->ThoiGian_Timer();
             const QString now = text(m_sheet->LB_ThoiGian(), QAccessible::Description);
@@ -473,6 +478,25 @@ private slots:
         QCOMPARE(
             text(m_p->app.form<FormKetQua>()->findChild<QLabel*>(u"TKetQua"_s), QAccessible::Description),
             u"Kết quả: Không đạt. Số câu trả lời đúng: %1, sai: %2."_s.arg(right).arg(30 - right));
+    }
+
+    // A learner's theme reaches the sheet's buttons, whose colours nothing
+    // fixes; the slots keep theirs, and every button stays readable.
+    void sheetFollowsTheTheme()
+    {
+        KhoHocVien& kho = m_p->mt().kho();
+        QVERIFY(kho.datGiaoDien(kho.hoSoDangHoc(), 2));
+        open(u"B2"_s);
+        auto* start = m_sheet->findChild<QPushButton*>(u"CMStartEnd"_s);
+        QVERIFY(start);
+        QCOMPARE(start->palette().color(QPalette::Button), QColor(60, 60, 64));
+        QVERIFY(cau(1)->palette().color(QPalette::Button) != QColor(60, 60, 64));
+        for (QPushButton* b : m_sheet->findChildren<QPushButton*>())
+            QVERIFY2(!b->isEnabled()
+                         || ui::doTuongPhan(b->palette().color(QPalette::ButtonText),
+                                            b->palette().color(QPalette::Button))
+                                >= 4.5,
+                     qPrintable(b->objectName()));
     }
 
     void closingTheSheetBeforeEnd()

@@ -17,11 +17,11 @@ build="${1:-$here/build}"
 shift || true
 set_name="${THILAIXE_SET:-build}"
 
-run_set=(libqt6widgets6 libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
-build_set=("${run_set[@]}" cmake make g++ qt6-base-dev libgl-dev)
+run_set=(libqt6widgets6 libqt6sql6-sqlite libqt6sql6-psql libminizip1 libxlsxwriter4 qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
+build_set=("${run_set[@]}" cmake make g++ pkg-config qt6-base-dev libgl-dev libminizip-dev libxlsxwriter-dev)
 test_set=("${build_set[@]}" xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev
           lintian tesseract-ocr tesseract-ocr-vie at-spi2-core python3-pyatspi dbus-x11 faketime
-          postgresql postgresql-client poppler-utils)
+          postgresql postgresql-client poppler-utils python3-openpyxl python3-odf python3-pil)
 bench_set=("${test_set[@]}" libbenchmark-dev libxcb1-dev libsqlite3-dev)
 case "$set_name" in
   build) packages=("${build_set[@]}") ;;

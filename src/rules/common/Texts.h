@@ -886,7 +886,127 @@ THILAIXE_CHU(kBtKhongUtf8,
              "UTF-8 text (save it again as UTF-8)")
 THILAIXE_CHU(kBtQuaLon,
              "bảng tính có hơn %1 dòng hoặc %2 cột / the sheet has more than %1 rows or %2 columns")
+THILAIXE_CHU(kBtThieuPhan, "bảng tính thiếu phần %1 / the sheet lacks its part %1")
+THILAIXE_CHU(kBtZipHong, "tệp nén của bảng tính hỏng ở phần %1 / the sheet's zip is damaged at %1")
+THILAIXE_CHU(kBtGiaiNenLon,
+             "phần %1 của bảng tính giải nén ra quá %2 MB (có thể là tệp độc hại) / the sheet's part %1 "
+             "unpacks to more than %2 MB (it may be a zip bomb)")
+THILAIXE_CHU(kBtXmlHong,
+             "phần %1 của bảng tính hỏng ở dòng %2: %3 / the sheet's part %1 is damaged at line %2: %3")
+THILAIXE_CHU(kBtKhongCoTo, "không thấy trang tính nào trong tệp / no sheet found in the file")
+THILAIXE_CHU(kBtKhongPhaiXlsx, "không phải tệp Excel .xlsx đọc được / not a readable Excel .xlsx file")
+THILAIXE_CHU(kBtKhongPhaiOds,
+             "không phải tệp OpenDocument .ods đọc được / not a readable OpenDocument .ods file")
+THILAIXE_CHU(kBtQuaNhieuTep, "tệp nén có hơn %1 phần / the zip holds more than %1 parts")
 THILAIXE_CHU(kBtNhayMo, "dòng %1: dấu ngoặc kép mở mà không đóng / row %1: a quote opened and never closed")
+
+THILAIXE_CHU(kCliNhapBangCanRa, "thilaixe: --import-bank cần --out THƯ_MỤC / --import-bank needs --out DIR")
+THILAIXE_CHU(kCliXuatBangCanTo, "thilaixe: --export-bank cần --to TỆP / --export-bank needs --to FILE")
+THILAIXE_CHU(kCliChiVoiBangTinh,
+             "thilaixe: --pictures, --out và --to chỉ đi với --import-bank hoặc --export-bank / --pictures, "
+             "--out and --to go with --import-bank or --export-bank only")
+// A bank brought from a spreadsheet, and written back.
+THILAIXE_CHU(kBtKhongTaoTam, "không tạo được tệp tạm: %1 / no temporary file could be made")
+THILAIXE_CHU(kBtXlsxLoi, "không viết được tệp .xlsx: %1 / the .xlsx file could not be made")
+THILAIXE_CHU(kBtOdsLoi, "không viết được tệp .ods / the .ods file could not be made")
+THILAIXE_CHU(kNbViTriDong, "dòng %1: ")
+THILAIXE_CHU(kNbViTriDongEn, "row %1: ")
+THILAIXE_CHU(kNbViTriO, "dòng %1, cột %2%3: ")
+THILAIXE_CHU(kNbViTriOEn, "row %1, column %2: ")
+THILAIXE_CHU(kNbKhongCoTieuDe,
+             "không thấy dòng tiêu đề có cột \"Nội dung câu hỏi\" và \"Đáp án\" (xem docs/bank-format.md)")
+THILAIXE_CHU(kNbKhongCoTieuDeEn,
+             "no header row naming the question text and key columns (see docs/bank-format.md)")
+THILAIXE_CHU(kNbCotHaiLan, "cột này có hai lần trong dòng tiêu đề")
+THILAIXE_CHU(kNbCotHaiLanEn, "this column is named twice in the header")
+THILAIXE_CHU(kNbOGop, "ô gộp: hãy bỏ gộp ô (mỗi câu hỏi một dòng, mỗi ô một giá trị)")
+THILAIXE_CHU(kNbOGopEn, "merged cells: unmerge them (one question a row, one value a cell)")
+THILAIXE_CHU(kNbCongThuc, "ô chứa công thức, không phải chữ: hãy dán giá trị (Dán đặc biệt → Giá trị)")
+THILAIXE_CHU(kNbCongThucEn,
+             "a formula where text is expected: paste its value instead (Paste Special → Values)")
+THILAIXE_CHU(kNbSoCau, "số câu phải là số nguyên từ 1 đến %1")
+THILAIXE_CHU(kNbSoCauEn, "the number must be a whole number from 1 to %1")
+THILAIXE_CHU(kNbChuong, "chương phải là số nguyên từ 1 đến 100")
+THILAIXE_CHU(kNbChuongEn, "the chapter must be a whole number from 1 to 100")
+THILAIXE_CHU(kNbChuongKhongCo, "không có chương %1 trong danh sách chương ở đầu bảng")
+THILAIXE_CHU(kNbChuongKhongCoEn, "chapter %1 is not among the chapters listed above the header")
+THILAIXE_CHU(kNbDiemLiet, "điểm liệt ghi \"x\" (là câu điểm liệt) hoặc để trống")
+THILAIXE_CHU(kNbDiemLietEn, "critical takes \"x\" (critical) or nothing")
+THILAIXE_CHU(kNbThieuNoiDung, "thiếu nội dung câu hỏi")
+THILAIXE_CHU(kNbThieuNoiDungEn, "the question text is missing")
+THILAIXE_CHU(kNbPhuongAnHo, "phương án %1 trống mà phương án %2 có: các phương án phải liền nhau từ 1")
+THILAIXE_CHU(kNbPhuongAnHoEn, "option %1 is empty but option %2 is not: options run from 1 without gaps")
+THILAIXE_CHU(kNbSoPhuongAn, "số phương án phải từ 2 đến 4")
+THILAIXE_CHU(kNbSoPhuongAnEn, "the option count must be 2 to 4")
+THILAIXE_CHU(kNbMotPhuongAn, "chỉ có một phương án: cần ít nhất hai")
+THILAIXE_CHU(kNbMotPhuongAnEn, "only one option: at least two are needed")
+THILAIXE_CHU(kNbKhongPhuongAn,
+             "không có phương án nào (câu có phương án vẽ trong ảnh thì ghi \"Số phương án\" và ảnh)")
+THILAIXE_CHU(
+    kNbKhongPhuongAnEn,
+    "no options (a question whose options are in its picture gives the option count and the picture)")
+THILAIXE_CHU(kNbThieuDapAn, "thiếu đáp án")
+THILAIXE_CHU(kNbThieuDapAnEn, "the key is missing")
+THILAIXE_CHU(kNbDapAn, "đáp án \"%1\" phải là số phương án đúng, từ 1 đến 4")
+THILAIXE_CHU(kNbDapAnEn, "key \"%1\" must be the number of the right option, 1 to 4")
+THILAIXE_CHU(kNbDapAnQua, "đáp án %1 nhưng câu chỉ có %2 phương án")
+THILAIXE_CHU(kNbDapAnQuaEn, "key %1 on a question of %2 options")
+THILAIXE_CHU(kNbDieuThieuVanBan, "có điều khoản mà không có văn bản pháp luật")
+THILAIXE_CHU(kNbDieuThieuVanBanEn, "an article without its law document")
+THILAIXE_CHU(kNbHaiAnh, "%1 ảnh dán trong cùng một dòng: mỗi câu một ảnh")
+THILAIXE_CHU(kNbHaiAnhEn, "%1 pictures pasted in one row: one picture a question")
+THILAIXE_CHU(kNbTenAnh, "tên ảnh \"%1\" ra ngoài thư mục ảnh")
+THILAIXE_CHU(kNbTenAnhEn, "picture name \"%1\" leaves the pictures folder")
+THILAIXE_CHU(kNbThieuAnh, "không thấy tệp ảnh \"%1\" (trong thư mục --pictures hoặc cạnh bảng tính)")
+THILAIXE_CHU(kNbThieuAnhEn, "picture \"%1\" not found (in the --pictures folder or beside the sheet)")
+THILAIXE_CHU(kNbAnhDongTrong, "ảnh dán ở dòng không có câu hỏi: hãy đặt ảnh trong dòng của câu hỏi")
+THILAIXE_CHU(kNbAnhDongTrongEn, "a picture pasted in a row without a question: put it in its question's row")
+THILAIXE_CHU(kNbKhongCoCau, "dưới dòng tiêu đề không có câu hỏi nào")
+THILAIXE_CHU(kNbKhongCoCauEn, "no question below the header")
+THILAIXE_CHU(kNbSoHaiLan, "câu số %1 đã có ở dòng %2")
+THILAIXE_CHU(kNbSoHaiLanEn, "question %1 is given twice, first in row %2")
+THILAIXE_CHU(kNbSoThieu, "thiếu câu số %1 đến %2: các câu phải đánh số 1..N liền nhau")
+THILAIXE_CHU(kNbSoThieuEn, "questions %1 to %2 are missing: questions run 1..N without gaps")
+THILAIXE_CHU(kNbChuongRoi, "câu của chương %1 phải liền nhau, mà chương đã dừng ở câu %2")
+THILAIXE_CHU(kNbChuongRoiEn, "the questions of chapter %1 must run together, and it stopped at question %2")
+THILAIXE_CHU(kNbAnhTrungTen, "ảnh \"%1\" khác với ảnh cùng tên ở dòng %2")
+THILAIXE_CHU(kNbAnhTrungTenEn, "picture \"%1\" differs from the picture of that name in row %2")
+THILAIXE_CHU(kNbMacDinh, "bảng tính không ghi \"%1\": dùng \"%2\" / the sheet gives no such detail: using it")
+THILAIXE_CHU(kNbNguonMacDinh, "Nhập từ bảng tính %1")
+THILAIXE_CHU(
+    kNbChuongTrong,
+    "chương %1 (dòng %2) không có câu nào nên không đưa vào / chapter %1 has no question and is left out")
+THILAIXE_CHU(kNbTenChuong, "Chương %1")
+THILAIXE_CHU(kNbRaKhongPhaiThuMuc, "%1 không phải thư mục")
+THILAIXE_CHU(kNbRaKhongPhaiThuMucEn, "the output is not a folder")
+THILAIXE_CHU(
+    kNbRaCoTepKhac,
+    "thư mục %1 có tệp khác mà không có bank.json: chọn thư mục trống hoặc thư mục của một bộ câu hỏi")
+THILAIXE_CHU(
+    kNbRaCoTepKhacEn,
+    "the output folder holds other files and no bank.json: choose an empty folder or a bank's folder")
+THILAIXE_CHU(kNbKhongGhi, "không ghi được bộ câu hỏi: %1")
+THILAIXE_CHU(kNbKhongGhiEn, "the bank could not be written")
+THILAIXE_CHU(kNbKhongDoiTen, "không thay được thư mục %1")
+THILAIXE_CHU(kNbKhongRutHang, "hạng %1 không rút được đề theo bộ quy tắc %2: %3")
+THILAIXE_CHU(kNbKhongRutHangEn, "class %1 cannot draw a paper under the rule set")
+THILAIXE_CHU(kNbTenTrang, "Câu hỏi")
+THILAIXE_CHU(kNbXuatThieuAnh, "câu %1: không đọc được ảnh %2 / question %1: its picture cannot be read")
+THILAIXE_CHU(kNbMauTieuDe, "Bộ câu hỏi của trường (MẪU: hãy sửa dòng này)")
+THILAIXE_CHU(kNbMauNguon, "MẪU: ghi nơi ban hành, văn bản, ngày")
+THILAIXE_CHU(kNbMauChuong, "(tên chương %1)")
+THILAIXE_CHU(kNbMauCau,
+             "MẪU %1: câu hỏi mẫu, không phải câu hỏi thi thật. Hãy xoá dòng này khi nhập câu thật.")
+THILAIXE_CHU(kNbMauPhuongAn, "Phương án mẫu %1.")
+THILAIXE_CHU(kNbMauGiaiThich, "Giải thích mẫu.")
+THILAIXE_CHU(kNbKtDapAnTieuDe, "Đáp án")
+THILAIXE_CHU(kNbKtDapAn, "Số của phương án đúng: 1, 2, 3 hoặc 4.")
+THILAIXE_CHU(kNbKtChuongTieuDe, "Chương")
+THILAIXE_CHU(kNbKtChuong, "Số chương, từ 1 đến 100, như danh sách chương ở đầu bảng.")
+THILAIXE_CHU(kNbKhongGhiGi, "thilaixe: %1 lỗi, không ghi gì / %1 faults, nothing written")
+THILAIXE_CHU(kNbDaNhap, "Đã ghi %1 câu, %2 ảnh vào %3 / %1 questions, %2 pictures written")
+THILAIXE_CHU(kNbDaXuat, "Đã ghi %1 câu, %2 ảnh vào %3 / %1 questions, %2 pictures written")
+THILAIXE_CHU(kNbDaGhiMau, "Đã ghi bảng tính mẫu vào %1 / template written")
 
 // A roster of learners.
 THILAIXE_CHU(kDsKhongCoTieuDe,

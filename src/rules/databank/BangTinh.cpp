@@ -2,6 +2,7 @@
 
 #include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
+#include "rules/databank/BangTinhNoiBo.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -102,6 +103,45 @@ std::optional<BangTinh> docCsv(const QByteArray& b, QString* loi)
 
 }  // namespace
 
+namespace bang {
+
+bool datO(BangTinh& bt, int dong, int cot, OBangTinh o, QString* loi)
+{
+    if (dong < 0 || cot < 0 || dong >= kDongBangTinhToiDa || cot >= kCotBangTinhToiDa) {
+        datLoi(loi, txt::kBtQuaLon.arg(kDongBangTinhToiDa).arg(kCotBangTinhToiDa));
+        return false;
+    }
+    if (static_cast<int>(bt.dong.size()) <= dong)
+        bt.dong.resize(static_cast<std::size_t>(dong) + 1);
+    std::vector<OBangTinh>& d = bt.dong[static_cast<std::size_t>(dong)];
+    if (static_cast<int>(d.size()) <= cot)
+        d.resize(static_cast<std::size_t>(cot) + 1);
+    o.chu.truncate(kDoDaiOToiDa);
+    d[static_cast<std::size_t>(cot)] = std::move(o);
+    return true;
+}
+
+void danhDauGop(BangTinh& bt, int d1, int c1, int d2, int c2)
+{
+    if (d1 < 0 || c1 < 0 || d1 >= kDongBangTinhToiDa || c1 >= kCotBangTinhToiDa)
+        return;
+    if (static_cast<int>(bt.dong.size()) <= d1)
+        bt.dong.resize(static_cast<std::size_t>(d1) + 1);
+    for (int d = d1; d <= d2 && d < static_cast<int>(bt.dong.size()); ++d) {
+        std::vector<OBangTinh>& dong = bt.dong[static_cast<std::size_t>(d)];
+        if (d == d1 && static_cast<int>(dong.size()) <= c1)
+            dong.resize(static_cast<std::size_t>(c1) + 1);
+        for (int c = c1; c <= c2 && c < static_cast<int>(dong.size()); ++c) {
+            if (d == d1 && c == c1)
+                dong[static_cast<std::size_t>(c)].dauVungGop = true;
+            else
+                dong[static_cast<std::size_t>(c)].trongVungGop = true;
+        }
+    }
+}
+
+}  // namespace bang
+
 QString tenCot(int cot)
 {
     QString kq;
@@ -146,7 +186,6 @@ std::optional<BangTinh> docBangTinh(const QString& tep, QString* loi,
 std::optional<BangTinh> docBangTinh(const QByteArray& noiDung, DangBangTinh dang, QString* loi,
                                     const std::function<void(int, int)>& tienDo)
 {
-    Q_UNUSED(tienDo);
     if (noiDung.size() > kBangTinhToiDa) {
         sai(loi, txt::kBtTepLon.arg(kBangTinhToiDa >> 20));
         return std::nullopt;
@@ -154,7 +193,7 @@ std::optional<BangTinh> docBangTinh(const QByteArray& noiDung, DangBangTinh dang
     switch (dang) {
     case DangBangTinh::Csv: return docCsv(noiDung, loi);
     case DangBangTinh::Xlsx:
-    case DangBangTinh::Ods: break;
+    case DangBangTinh::Ods: return bang::docZip(noiDung, dang, loi, tienDo);
     }
     sai(loi, txt::kBtDangLa);
     return std::nullopt;

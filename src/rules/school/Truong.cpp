@@ -3,6 +3,7 @@
 #include "rules/bank/NgauNhien.h"
 #include "rules/common/NenTang.h"
 #include "rules/common/Texts.h"
+#include "rules/databank/BangTinhGhi.h"
 #include "rules/databank/TimKiem.h"
 
 #include <QCryptographicHash>
@@ -52,29 +53,6 @@ std::optional<QByteArray> docHet(const QString& tep, QString* loi)
 // The list of what a cached bank holds: each file's digest and path, one a
 // line; written last, so that a bank with it is whole.
 const QString kDanhSach = QStringLiteral(".thilaixe-whole");
-
-// A field as a spreadsheet reads it back: quoted when it holds a line
-// break (CR or LF), a quote or the separator; and one that a spreadsheet
-// would take for a formula (=, +, - or @ first, after any blanks or control
-// characters) is kept as text by a leading apostrophe.
-QString oCsv(const QString& s)
-{
-    qsizetype dau = 0;
-    while (dau < s.size() && (s.at(dau).isSpace() || s.at(dau).category() == QChar::Other_Control))
-        ++dau;
-    const QChar c = dau < s.size() ? s.at(dau) : QChar();
-    const bool congThuc =
-        c == QLatin1Char('=') || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('@');
-    const bool canNhay = congThuc || s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"'))
-                         || s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r'));
-    if (!canNhay)
-        return s;
-    QString kq = s;
-    kq.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    if (congThuc)
-        kq.prepend(QLatin1Char('\''));
-    return QLatin1Char('"') + kq + QLatin1Char('"');
-}
 
 }  // namespace
 

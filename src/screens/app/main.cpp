@@ -3,6 +3,7 @@
 #include "rules/common/Texts.h"
 #include "rules/databank/LenhNganHang.h"
 #include "rules/databank/NganHangCauHoi.h"
+#include "rules/databank/NhapNganHang.h"
 #include "rules/session/LenhTruong.h"
 #include "rules/session/NhapLai.h"
 #include "rules/store/KhoMayChu.h"
@@ -67,7 +68,10 @@ struct DongLenh final {
     bool troGiup = false;
     bool phienBan = false;
     // Verbs that need no window.
-    QByteArray kiemTraNganHang;    // --check-bank FILE
+    QByteArray kiemTraNganHang;  // --check-bank FILE
+    // A bank and a spreadsheet: --import-bank SHEET [--pictures DIR] --out DIR,
+    // --export-bank FILE --to SHEET, --bank-template SHEET.
+    QByteArray nhapBangTinh, thuMucAnh, thuMucRa, xuatNganHang, bangRa, bangMau;
     bool rutDe = false;            // --draw-paper
     bool xuat = false;             // --export
     QByteArray nhap;               // --import FILE
@@ -111,7 +115,9 @@ DongLenh docDongLenh(int argc, char** argv)
             d.thuMuc = v;
         } else if (a == "--check-bank" || a == "--bank" || a == "--class" || a == "--rules" || a == "--seed"
                    || a == "--import" || a == "--publish-bank" || a == "--roster" || a == "--course"
-                   || a == "--pins" || a == "--open-test" || a == "--minutes" || a == "--opens") {
+                   || a == "--pins" || a == "--open-test" || a == "--minutes" || a == "--opens"
+                   || a == "--import-bank" || a == "--pictures" || a == "--out" || a == "--export-bank"
+                   || a == "--to" || a == "--bank-template") {
             if (i + 1 >= argc || QByteArray(argv[i + 1]).isEmpty()) {
                 d.loi = voiByte(txt::kCliCanGiaTri, a);
                 return d;
@@ -137,17 +143,23 @@ DongLenh docDongLenh(int argc, char** argv)
                 }
                 continue;
             }
-            (a == "--check-bank"     ? d.kiemTraNganHang
-             : a == "--bank"         ? d.nganHang
-             : a == "--class"        ? d.hang
-             : a == "--rules"        ? d.quyTac
-             : a == "--import"       ? d.nhap
-             : a == "--publish-bank" ? d.guiNganHang
-             : a == "--roster"       ? d.danhSach
-             : a == "--course"       ? d.khoaHoc
-             : a == "--pins"         ? d.phieu
-             : a == "--open-test"    ? d.moPhien
-                                     : d.hatGiong) = v;
+            (a == "--check-bank"      ? d.kiemTraNganHang
+             : a == "--bank"          ? d.nganHang
+             : a == "--class"         ? d.hang
+             : a == "--rules"         ? d.quyTac
+             : a == "--import"        ? d.nhap
+             : a == "--publish-bank"  ? d.guiNganHang
+             : a == "--roster"        ? d.danhSach
+             : a == "--course"        ? d.khoaHoc
+             : a == "--pins"          ? d.phieu
+             : a == "--open-test"     ? d.moPhien
+             : a == "--import-bank"   ? d.nhapBangTinh
+             : a == "--pictures"      ? d.thuMucAnh
+             : a == "--out"           ? d.thuMucRa
+             : a == "--export-bank"   ? d.xuatNganHang
+             : a == "--to"            ? d.bangRa
+             : a == "--bank-template" ? d.bangMau
+                                      : d.hatGiong) = v;
         } else if (a == "--digits") {
             d.chiSo = true;
         } else if (a == "--server" || a == "--setup-server") {
@@ -176,6 +188,16 @@ DongLenh docDongLenh(int argc, char** argv)
             return d;
         }
     }
+    // A bank and a spreadsheet: each verb with what it needs, and alone.
+    const bool laBangTinh = !d.nhapBangTinh.isEmpty() || !d.xuatNganHang.isEmpty() || !d.bangMau.isEmpty();
+    if (!d.nhapBangTinh.isEmpty() && d.thuMucRa.isEmpty())
+        d.loi = txt::kCliNhapBangCanRa.toUtf8();
+    else if (!d.xuatNganHang.isEmpty() && d.bangRa.isEmpty())
+        d.loi = txt::kCliXuatBangCanTo.toUtf8();
+    else if (!laBangTinh && (!d.thuMucAnh.isEmpty() || !d.thuMucRa.isEmpty() || !d.bangRa.isEmpty()))
+        d.loi = txt::kCliChiVoiBangTinh.toUtf8();
+    if (laBangTinh || !d.loi.isEmpty())
+        return d;
     // A school's verbs: each with --server, and what it needs.
     const bool laTruong = !d.guiNganHang.isEmpty() || !d.danhSach.isEmpty() || !d.moPhien.isEmpty();
     if (laTruong && d.mayChu.isEmpty() && qEnvironmentVariableIsEmpty("THILAIXE_SERVER")) {
@@ -393,6 +415,21 @@ int main(int argc, char* argv[])
     if (!dongLenh.kiemTraNganHang.isEmpty() || dongLenh.rutDe) {
         QCoreApplication c(argc, argv);  // picture plugins; no display needed
         return lenhNganHang(dongLenh);
+    }
+    if (!dongLenh.nhapBangTinh.isEmpty() || !dongLenh.xuatNganHang.isEmpty() || !dongLenh.bangMau.isEmpty()) {
+        QCoreApplication c(argc, argv);  // picture plugins; no display needed
+        if (!dongLenh.bangMau.isEmpty())
+            return lenhMauNganHang(QFile::decodeName(dongLenh.bangMau));
+        if (!dongLenh.xuatNganHang.isEmpty()) {
+            const std::optional<QString> t = tepTheoByte(dongLenh.xuatNganHang, "--export-bank");
+            return t ? lenhXuatNganHang(*t, QFile::decodeName(dongLenh.bangRa)) : 2;
+        }
+        const std::optional<QString> t = tepTheoByte(dongLenh.nhapBangTinh, "--import-bank");
+        if (!t)
+            return 2;
+        YeuCauNhap yc{*t, QFile::decodeName(dongLenh.thuMucAnh), QFile::decodeName(dongLenh.thuMucRa),
+                      RealSeams().bayGio().date()};
+        return lenhNhapNganHang(yc);
     }
 
     // Named before --data may enter another folder.

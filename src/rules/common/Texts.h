@@ -965,6 +965,8 @@ THILAIXE_CHU(kNbKhongCoCau, "dưới dòng tiêu đề không có câu hỏi nà
 THILAIXE_CHU(kNbKhongCoCauEn, "no question below the header")
 THILAIXE_CHU(kNbSoHaiLan, "câu số %1 đã có ở dòng %2")
 THILAIXE_CHU(kNbSoHaiLanEn, "question %1 is given twice, first in row %2")
+THILAIXE_CHU(kNbSoThieuMot, "thiếu câu số %1: các câu phải đánh số 1..N liền nhau")
+THILAIXE_CHU(kNbSoThieuMotEn, "question %1 is missing: questions run 1..N without gaps")
 THILAIXE_CHU(kNbSoThieu, "thiếu câu số %1 đến %2: các câu phải đánh số 1..N liền nhau")
 THILAIXE_CHU(kNbSoThieuEn, "questions %1 to %2 are missing: questions run 1..N without gaps")
 THILAIXE_CHU(kNbChuongRoi, "câu của chương %1 phải liền nhau, mà chương đã dừng ở câu %2")

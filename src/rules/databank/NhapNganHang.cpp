@@ -156,6 +156,8 @@ int soCauTrongLoi(const LoiDuLieu& l)
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
+constexpr int kThangTienDo = 1000;
+
 struct CauDoc final {
     int dong = 0;  // from 0
     CauHoiNganHang cau;
@@ -277,7 +279,7 @@ bool BoNhap::docDong(int d, const std::vector<const AnhBangTinh*>& anh)
         const OBangTinh* x = m_cot[k] >= 0 ? m_bt.o(d, m_cot[k]) : nullptr;
         if (!x)
             continue;
-        if (x->dauVungGop || x->trongVungGop)
+        if (x->dauVungGop)
             loi(d, k, txt::kNbOGop, txt::kNbOGopEn);
         const auto ck = static_cast<CotNganHang>(k);
         const bool laSo = ck == CotNganHang::So || ck == CotNganHang::Chuong || ck == CotNganHang::DapAn
@@ -285,6 +287,9 @@ bool BoNhap::docDong(int d, const std::vector<const AnhBangTinh*>& anh)
         if (x->congThuc && !laSo)
             loi(d, k, txt::kNbCongThuc, txt::kNbCongThucEn);
     }
+    // The rest of such a row would only repeat what is wrong with it.
+    if (m_kq.loi.size() != truoc)
+        return false;
     if (m_cot[chiSo(CotNganHang::So)] >= 0) {
         const std::optional<int> so = soNguyen(o(d, CotNganHang::So));
         if (!so || *so < 1 || *so > kSoCauToiDa)
@@ -408,9 +413,12 @@ bool BoNhap::docDong(int d, const std::vector<const AnhBangTinh*>& anh)
 std::optional<QByteArray> BoNhap::docVaDung(const std::function<void(int, int)>& tienDo)
 {
     QString vi;
+    // Told on a scale of 1000: reading the file and its pasted pictures up
+    // to 400, its rows (and the pictures they name) to 700, writing the
+    // bank to 1000.
     std::optional<BangTinh> bt = docBangTinh(m_yc.bangTinh, &vi, [&](int n, int tong) {
-        if (tienDo)
-            tienDo(n, 2 * tong);
+        if (tienDo && tong > 0)
+            tienDo(static_cast<int>(qint64{400} * n / tong), kThangTienDo);
     });
     if (!bt) {
         m_kq.loi.push_back(
@@ -436,6 +444,12 @@ std::optional<QByteArray> BoNhap::docVaDung(const std::function<void(int, int)>&
             continue;
         }
         docDong(d, it == anhTheoDong.end() ? std::vector<const AnhBangTinh*>{} : it->second);
+        if (tienDo)
+            tienDo(400
+                       + static_cast<int>(
+                           qint64{300} * (d - m_tieuDe)
+                           / std::max<qint64>(1, static_cast<qint64>(m_bt.dong.size()) - m_tieuDe)),
+                   kThangTienDo);
     }
     for (const auto& [d, ds] : anhTheoDong)
         if (d >= static_cast<int>(m_bt.dong.size()))
@@ -458,7 +472,10 @@ std::optional<QByteArray> BoNhap::docVaDung(const std::function<void(int, int)>&
             continue;
         }
         const int mongDoi = i == 0 ? 1 : cau[i - 1].cau.so + 1;
-        if (cd.cau.so != mongDoi)
+        if (cd.cau.so == mongDoi + 1)
+            loi(cd.dong, chiSo(CotNganHang::So), txt::kNbSoThieuMot.arg(mongDoi),
+                txt::kNbSoThieuMotEn.arg(mongDoi));
+        else if (cd.cau.so != mongDoi)
             loi(cd.dong, chiSo(CotNganHang::So), txt::kNbSoThieu.arg(mongDoi).arg(cd.cau.so - 1),
                 txt::kNbSoThieuEn.arg(mongDoi).arg(cd.cau.so - 1));
         auto [it, moi] = khoang.try_emplace(cd.chuong, cd.cau.so, cd.cau.so);
@@ -630,7 +647,8 @@ KetQuaNhap nhapNganHang(const YeuCauNhap& yc, const std::function<void(int, int)
             return hong(vi);
         anhDaGhi.insert(cd.anhRa);
         if (tienDo)
-            tienDo(static_cast<int>(bo.cau.size()) + ++daGhi, 2 * static_cast<int>(bo.cau.size()));
+            tienDo(700 + static_cast<int>(qint64{250} * ++daGhi / static_cast<qint64>(bo.cau.size())),
+                   kThangTienDo);
     }
     const QString tepNh = tam.filePath(QStringLiteral("bank.json"));
     if (!ghiTep(tepNh, *json, &vi))
@@ -654,6 +672,8 @@ KetQuaNhap nhapNganHang(const YeuCauNhap& yc, const std::function<void(int, int)
         }
     };
     const DocDuoc<NganHang> doc = docNganHang(*json);
+    if (tienDo)
+        tienDo(950, kThangTienDo);
     theoCau(doc.loi);
     if (!doc.giaTri)
         return kq;
@@ -685,6 +705,8 @@ KetQuaNhap nhapNganHang(const YeuCauNhap& yc, const std::function<void(int, int)
     if (coCu)
         QDir(cu).removeRecursively();
     kq.tepNganHang = QDir(ra).filePath(QStringLiteral("bank.json"));
+    if (tienDo)
+        tienDo(kThangTienDo, kThangTienDo);
     kq.soCau = static_cast<int>(bo.cau.size());
     kq.soAnh = static_cast<int>(anhDaGhi.size());
     return kq;

@@ -1010,6 +1010,41 @@ THILAIXE_CHU(kNbDaNhap, "Đã ghi %1 câu, %2 ảnh vào %3 / %1 questions, %2 p
 THILAIXE_CHU(kNbDaXuat, "Đã ghi %1 câu, %2 ảnh vào %3 / %1 questions, %2 pictures written")
 THILAIXE_CHU(kNbDaGhiMau, "Đã ghi bảng tính mẫu vào %1 / template written")
 
+// The window that brings a bank from a spreadsheet.
+THILAIXE_CHU(kNbNutNhapBang, "Nhập bộ câu hỏi từ bảng tính…")
+THILAIXE_CHU(kNbPhimNhapBang, "Nhập bộ câu hỏi từ bảng tính (Ctrl+I)")
+THILAIXE_CHU(kNbTieuDeCuaSo, "Nhập bộ câu hỏi từ bảng tính")
+THILAIXE_CHU(kNbHuongDan,
+             "Mỗi câu hỏi một dòng: số câu, chương, điểm liệt, nội dung, phương án 1–4, đáp án, ảnh, giải "
+             "thích, mẹo, văn bản và điều khoản (docs/bank-format.md). Ảnh dán trong dòng của câu, hoặc ghi "
+             "tên tệp ảnh. Có lỗi thì không ghi gì.")
+THILAIXE_CHU(kNbChon, "Chọn…")
+THILAIXE_CHU(kNbChonCho, "Chọn %1")
+THILAIXE_CHU(kNbNhanBangTinh, "&Bảng tính:")
+THILAIXE_CHU(kNbNhanAnh, "Thư mục &ảnh:")
+THILAIXE_CHU(kNbNhanRa, "&Ghi vào thư mục:")
+THILAIXE_CHU(kNbAnhGoiY, "không bắt buộc: nơi có các tệp ảnh mà bảng tính ghi tên")
+THILAIXE_CHU(kNbTienDo, "Tiến độ nhập")
+THILAIXE_CHU(kNbDanhSachLoi, "Các lỗi theo dòng")
+THILAIXE_CHU(kNbNutNhap, "&Nhập")
+THILAIXE_CHU(kNbNutMo, "&Mở bộ câu hỏi")
+THILAIXE_CHU(kNbNutGui, "Đưa lên máy &chủ")
+THILAIXE_CHU(kNbNutDong, "Đóng")
+THILAIXE_CHU(kNbChuaChonBang, "Hãy chọn bảng tính (.xlsx, .ods hoặc .csv).")
+THILAIXE_CHU(kNbHoiThay,
+             "Thư mục %1 đã có một bộ câu hỏi. Thay nó bằng bộ nhập từ bảng tính? Các tệp quy tắc của "
+             "trường trong đó được giữ.")
+THILAIXE_CHU(kNbKhongThay, "Không thay")
+THILAIXE_CHU(kNbThay, "Thay bộ câu hỏi")
+THILAIXE_CHU(kNbDangNhap, "Đang đọc bảng tính và ảnh…")
+THILAIXE_CHU(kNbXongCuaSo, "Đã nhập %1 câu, %2 ảnh vào %3. Bộ câu hỏi đã qua kiểm tra.")
+THILAIXE_CHU(kNbLoiCuaSo, "Có %1 lỗi, không ghi gì. Chọn một lỗi để xem nội dung câu của dòng đó.")
+THILAIXE_CHU(kNbLuuY, "Lưu ý: %1")
+THILAIXE_CHU(kNbNoiDungDong, "Dòng %1: %2")
+THILAIXE_CHU(kNbDongKhongNoiDung, "(dòng này không có nội dung câu hỏi)")
+THILAIXE_CHU(kNbDaGuiMayChu, "Đã đưa bộ câu hỏi lên máy chủ của trường (mã %1).")
+THILAIXE_CHU(kNbDoiXong, "Đang ghi bộ câu hỏi, xin đợi xong.")
+
 // A roster of learners.
 THILAIXE_CHU(kDsKhongCoTieuDe,
              "không thấy dòng tiêu đề có cột \"Số báo danh\" và \"Họ và tên\" / no header row "

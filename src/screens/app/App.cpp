@@ -56,10 +56,26 @@ FormNganHang* App::moDeMoi(const QString& tepNganHang, const QString& hang, TuDa
     m_nganHang = new FormNganHang(m_mt, nh, hang);
     m_thuTuTao.append(m_nganHang.data());
     connect(m_nganHang, &FormNganHang::daDong, this, [this, tu] {
+        if (m_doiNganHang)
+            return;
         if (tu == TuDau::NhapLieu)
             m_mt.hien(form<FormInit>());
         else
             m_mt.ketThucChuongTrinh();
+    });
+    // A bank brought in from a spreadsheet opens in the home's place, with
+    // the same class; a paper being sat is asked about first.
+    connect(m_nganHang, &FormNganHang::doiNganHang, this, [this, tu](const QString& tep) {
+        const QPointer<FormNganHang> cu = m_nganHang;
+        const QString hangCu = cu->hang();
+        m_doiNganHang = true;
+        const bool daDong = cu->close();
+        m_doiNganHang = false;
+        if (!daDong)
+            return;
+        m_nganHang = nullptr;
+        cu->deleteLater();
+        moDeMoi(tep, hangCu, tu);
     });
     m_mt.hien(m_nganHang);
     return m_nganHang;

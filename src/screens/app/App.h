@@ -77,6 +77,7 @@ private:
     QHash<const QMetaObject*, QPointer<QWidget>> m_forms;
     QList<QPointer<QWidget>> m_thuTuTao;  // creation order, for the teardown
     QPointer<FormNganHang> m_nganHang;
+    bool m_doiNganHang = false;            // a home closing for another bank's
     std::shared_ptr<NganHangMo> m_coDien;  // made at the first use
     QPointer<FormOnTap> m_onCoDien;
     QPointer<FormTienBo> m_tienBoCoDien;

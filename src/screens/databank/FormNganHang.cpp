@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -190,17 +191,31 @@ FormNganHang::FormNganHang(MoiTruong& mt, std::shared_ptr<const NganHangMo> nh, 
     });
     connect(cacNut[8], &QPushButton::clicked, this, [this] { onDaLuu(); });
 
-    // A school's server: a row of its own under the actions.
-    if (KhoTruong* mayChu = kho.truong()) {
-        if (mayChu->laGiaoVien()) {
-            auto* truong = new QHBoxLayout;
+    // The bank's own row under the actions: bringing one from a school's
+    // spreadsheet (not for a learner signed in at a school: the server
+    // holds the bank there), and at a school the teacher's window.
+    KhoTruong* mayChu = kho.truong();
+    if (!mayChu || mayChu->laGiaoVien()) {
+        auto* truong = new QHBoxLayout;
+        auto* nhap = new QPushButton(txt::kNbNutNhapBang, this);
+        nhap->setObjectName(QStringLiteral("CM_NhapBangTinh"));
+        nhap->setToolTip(txt::kNbPhimNhapBang);
+        nhap->setAccessibleDescription(txt::kNbPhimNhapBang);
+        truong->addWidget(nhap);
+        connect(nhap, &QPushButton::clicked, this, [this] { nhapBangTinh(); });
+        auto* phim = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
+        connect(phim, &QShortcut::activated, this, [this] { nhapBangTinh(); });
+        if (mayChu) {
             auto* b = new QPushButton(txt::kTrQuanLy, this);
             b->setObjectName(QStringLiteral("CM_QuanLy"));
             truong->addWidget(b);
-            truong->addStretch(1);
             connect(b, &QPushButton::clicked, this, [this] { quanLy(); });
-            doc->addLayout(truong);
-        } else {
+        }
+        truong->addStretch(1);
+        doc->addLayout(truong);
+    }
+    if (mayChu) {
+        if (!mayChu->laGiaoVien()) {
             // A learner signed in is one profile: the server makes no other.
             m_themHoSo->hide();
             m_sanh = new SanhKiemTra(this, *mayChu);

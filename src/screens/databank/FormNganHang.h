@@ -25,6 +25,7 @@ class FormTienBo;
 class FormBaiDaLam;
 class FormTimCau;
 class FormGiaoVien;
+class FormNhapBangTinh;
 class KhungCaiDat;
 class KhungHomNay;
 class KhungNgayThi;
@@ -78,6 +79,9 @@ public:
     // tests; a learner's course-end test paper, when one is open for
     // their course (said on the home, read again every few seconds).
     FormGiaoVien* quanLy();
+    const NganHangMo& nganHang() const { return *m_nh; }
+    // "Nhập bộ câu hỏi từ bảng tính…" (Ctrl+I): the window, opened once.
+    FormNhapBangTinh* nhapBangTinh();
     // Keeps the school's server for the next start (empty: none); a
     // string that cannot be read is said and not kept.
     bool chonMayChu(const QString& chuoi);
@@ -94,6 +98,8 @@ signals:
     // The home and its windows closed: the program goes back to where the
     // learner came from, or ends.
     void daDong();
+    // A bank brought in from a spreadsheet, to open in this home's place.
+    void doiNganHang(const QString& tep);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -132,6 +138,7 @@ private:
     QPointer<FormTienBo> m_tienBo;
     QPointer<FormBaiDaLam> m_baiDaLam;
     QPointer<FormGiaoVien> m_giaoVien;
+    QPointer<FormNhapBangTinh> m_nhapBang;
     bool m_daBaoMayChu = false;
 };
 

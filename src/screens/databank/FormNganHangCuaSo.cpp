@@ -8,6 +8,7 @@
 #include "screens/databank/FormGiaoVien.h"
 #include "screens/databank/FormHocChuong.h"
 #include "screens/databank/FormNganHang.h"
+#include "screens/databank/FormNhapBangTinh.h"
 #include "screens/databank/FormOnTap.h"
 #include "screens/databank/FormTienBo.h"
 #include "screens/databank/FormTimCau.h"
@@ -37,6 +38,21 @@ FormGiaoVien* FormNganHang::quanLy()
     }
     hienCuaSo(m_giaoVien);
     return m_giaoVien;
+}
+
+FormNhapBangTinh* FormNganHang::nhapBangTinh()
+{
+    if (!m_nhapBang) {
+        m_nhapBang = new FormNhapBangTinh(this, m_mt);
+        connect(m_nhapBang, &FormNhapBangTinh::moNganHang, this, [this](const QString& tep) {
+            m_nhapBang->close();
+            emit doiNganHang(tep);
+        });
+    }
+    m_nhapBang->show();
+    m_nhapBang->raise();
+    m_nhapBang->activateWindow();
+    return m_nhapBang;
 }
 
 void FormNganHang::capNhatKiemTra()

@@ -1,5 +1,6 @@
 #include "ScreenSupport.h"
 
+#include "rules/databank/NhapNganHang.h"
 #include "rules/store/KhoHocVien.h"
 
 #include "screens/common/Ui.h"
@@ -7,6 +8,7 @@
 #include "screens/databank/FormBaiThi.h"
 #include "screens/databank/FormHocChuong.h"
 #include "screens/databank/FormNganHang.h"
+#include "screens/databank/FormNhapBangTinh.h"
 #include "screens/databank/FormOnTap.h"
 #include "screens/databank/FormTienBo.h"
 #include "screens/databank/FormTimCau.h"
@@ -31,6 +33,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -830,6 +833,84 @@ private slots:
         QVERIFY(qAbs(*lan->brier() - 0.04) < 1e-9);
         QVERIFY2(text(lan, u"LB_KiemChung"_s).contains(u"qua 5 bài thi"_s),
                  qPrintable(text(lan, u"LB_KiemChung"_s)));
+    }
+
+    // "Nhập bộ câu hỏi từ bảng tính…" from the home (its button and
+    // Ctrl+I): a faulty sheet lists its faults, each opening its row's
+    // question, and writes nothing; a good one writes the bank, asks before
+    // replacing it, and opens it in the home's place.
+    void importWindowFromTheHome()
+    {
+        test::Program p;
+        FormNganHang* home = p.app.moDeMoi(kBank, u"B"_s);
+        QVERIFY(home);
+        QVERIFY(QTest::qWaitForWindowExposed(home));
+        // Two sheets made by the program's own export: the sample, and the
+        // sample with its first question of fewer than four options keyed 4.
+        QString why;
+        std::optional<BangGhi> b = bangCuaNganHang(home->nganHang().nh, home->nganHang().thuMuc, true, &why);
+        QVERIFY2(b, qPrintable(why));
+        QVERIFY(ghiBangTinh(p.dir.path(u"tot.xlsx"_s), *b, &why));
+        const auto& cau = home->nganHang().nh.cauHoi;
+        const int so = std::find_if(cau.begin(), cau.end(), [](const CauHoiNganHang& c) {
+                           return c.soPhuongAn < 4;
+                       })->so;
+        const int hang5 = b->dongTieuDe + so;
+        b->dong[static_cast<std::size_t>(hang5)][static_cast<int>(CotNganHang::DapAn)] = u"4"_s;
+        QVERIFY(ghiBangTinh(p.dir.path(u"loi.xlsx"_s), *b, &why));
+
+        home->findChild<QPushButton*>(u"CM_NhapBangTinh"_s)->click();
+        FormNhapBangTinh* d = home->findChild<FormNhapBangTinh*>();
+        QVERIFY(d && d->isVisible());
+        d->hide();
+        QTest::keyClick(home, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(home->findChild<FormNhapBangTinh*>(), d);
+        QVERIFY(d->isVisible());
+        checkWindow(d);
+        QVERIFY2(test::unnamedControls(d).isEmpty(), qPrintable(test::unnamedControls(d).join(u'\n')));
+        QCOMPARE(d->findChild<QLineEdit*>(u"LE_ThuMucRa"_s)->text(),
+                 QDir::toNativeSeparators(p.dir.path(u"bank-2025"_s)));
+
+        QSignalSpy xong(d, &FormNhapBangTinh::daXong);
+        d->datBangTinh(p.dir.path(u"loi.xlsx"_s));
+        d->nhap();
+        QVERIFY(xong.wait(60000));
+        auto* ds = d->findChild<QListWidget*>(u"LW_Loi"_s);
+        QVERIFY2(ds->isVisible(), qPrintable(text(d, u"LB_TrangThai"_s)));
+        QVERIFY2(ds->item(0)->text().startsWith(u"dòng %1, cột I (Đáp án): đáp án 4"_s.arg(hang5 + 1)),
+                 qPrintable(ds->item(0)->text()));
+        QCOMPARE(text(d, u"LB_NoiDungDong"_s),
+                 u"Dòng %1: %2"_s.arg(hang5 + 1).arg(home->nganHang().nh.cau(so)->noiDung));
+        QVERIFY(!d->findChild<QPushButton*>(u"CM_MoNganHang"_s)->isEnabled());
+        QVERIFY(!QFile::exists(p.dir.path(u"bank-2025"_s)));
+
+        d->datBangTinh(p.dir.path(u"tot.xlsx"_s));
+        d->nhap();
+        // The window stays while the bank is written.
+        d->close();
+        QVERIFY(d->isVisible() || !d->dangChay());
+        QVERIFY(xong.wait(60000));
+        QVERIFY2(d->ketQua().duoc(), qPrintable(text(d, u"LB_TrangThai"_s)));
+        QVERIFY(text(d, u"LB_TrangThai"_s).startsWith(u"Đã nhập 600 câu, 316 ảnh"_s));
+        QFile a(kBank), c(p.dir.path(u"bank-2025/bank.json"_s));
+        QVERIFY(a.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
+        QCOMPARE(c.readAll(), a.readAll());
+
+        // Again: asked first; "Không thay" leaves it.
+        d->nhap();
+        QCOMPARE(p.seams.questions.size(), 1);
+        QCOMPARE(p.seams.questions.back().buttons, (QStringList{u"Không thay"_s, u"Thay bộ câu hỏi"_s}));
+        p.seams.answer(0);
+        QVERIFY(!d->dangChay());
+
+        QPointer<FormNganHang> cu(home);
+        d->findChild<QPushButton*>(u"CM_MoNganHang"_s)->click();
+        QTRY_VERIFY(cu.isNull());
+        FormNganHang* moi = p.app.nganHang();
+        QVERIFY(moi && moi->isVisible());
+        QCOMPARE(moi->nganHang().tep, QFileInfo(p.dir.path(u"bank-2025/bank.json"_s)).absoluteFilePath());
+        QCOMPARE(moi->hang(), u"B"_s);
+        QCOMPARE(p.seams.ended, 0);
     }
 };
 

@@ -15,7 +15,7 @@ raw=$("$here/build/bench/bench_thilaixe" "${args[@]}" 2>/dev/null)
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 # Median (or the single pass) of each benchmark, in milliseconds.
 echo "$raw" | awk '
-  /^(picture|save|read|rescore|paper|globe_frame|readiness|bank600|paper600|attempt|attempt_held|answer_held|slot45|search600|plan600|readiness600)\// {
+  /^(picture|save|read|rescore|paper|globe_frame|readiness|bank600|import600|paper600|attempt|attempt_held|answer_held|slot45|search600|plan600|readiness600)\// {
     name = $1; t = $2; u = $3
     if (name ~ /_(mean|stddev|cv)$/) next
     sub(/_median$/, "", name)

@@ -14,6 +14,10 @@
 //   bank600/ours           reading and checking the 600-question bank
 //   bank600/floor          a bare QJsonDocument::fromJson of the same bytes
 //   paper600/ours          drawing a class B paper from it
+//   import600/ours         bringing a 600-row .xlsx with 600 pasted pictures
+//                          in as a bank (nhapNganHang: read, check every row,
+//                          write bank.json and the pictures, check the bank)
+//   import600/floor        a bare unzip of every part of the same file
 //   slot45/ours            a slot change on a 45-question paper of the
 //                          sample bank (class D), cycling through its oCoAnh
 //                          with a picture: text, options, grid and the
@@ -34,6 +38,7 @@
 #include "rules/bank/DapAn.h"
 #include "rules/bank/XuLyCacCauHoi.h"
 #include "rules/databank/NganHangCauHoi.h"
+#include "rules/databank/NhapNganHang.h"
 #include "rules/decor/KhungQuaDia.h"
 #include "rules/exam/KetQuaThi.h"
 #include "rules/history/LichSuThi.h"
@@ -64,6 +69,7 @@
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
+#include <unzip.h>
 
 using namespace thilaixe;
 
@@ -251,6 +257,72 @@ void bank600Floor(benchmark::State& st)
     const QByteArray b = taoNganHangMau2025();
     for (auto _ : st)
         benchmark::DoNotOptimize(QJsonDocument::fromJson(b));
+}
+
+namespace {
+
+// The sample bank with a picture for every question (the sample's own,
+// taken in turn), exported as a school's .xlsx with them pasted in.
+const QString& sheet600()
+{
+    static QTemporaryDir dir;
+    static QString file;
+    if (!file.isEmpty())
+        return file;
+    NganHang nh = *docNganHangTep(QStringLiteral(THILAIXE_SAMPLE_2025 "/bank.json")).giaTri;
+    QStringList own;
+    for (const CauHoiNganHang& c : nh.cauHoi)
+        if (!c.anh.isEmpty())
+            own << c.anh;
+    QDir().mkpath(dir.filePath(QStringLiteral("images")));
+    for (CauHoiNganHang& c : nh.cauHoi) {
+        const QString to = QStringLiteral("images/%1.png").arg(c.so, 3, 10, QLatin1Char('0'));
+        QFile::copy(QStringLiteral(THILAIXE_SAMPLE_2025 "/") + own[(c.so - 1) % own.size()],
+                    dir.filePath(to));
+        c.anh = to;
+    }
+    QString why;
+    const std::optional<BangGhi> b = bangCuaNganHang(nh, dir.path(), true, &why);
+    file = dir.filePath(QStringLiteral("bank.xlsx"));
+    if (!b || !ghiBangTinh(file, *b, &why))
+        qFatal("sheet600: %s", qPrintable(why));
+    return file;
+}
+
+}  // namespace
+
+void import600Ours(benchmark::State& st)
+{
+    const QString file = sheet600();
+    QTemporaryDir out;
+    int n = 0;
+    for (auto _ : st) {
+        const KetQuaNhap k =
+            nhapNganHang({file, {}, out.filePath(QString::number(++n)), QDate(2026, 12, 10)});
+        if (!k.duoc() || k.soAnh != 600)
+            st.SkipWithError("import600: not imported");
+        st.PauseTiming();
+        QDir(out.filePath(QString::number(n))).removeRecursively();
+        st.ResumeTiming();
+    }
+}
+
+void import600Floor(benchmark::State& st)
+{
+    const QByteArray name = QFile::encodeName(sheet600());
+    for (auto _ : st) {
+        unzFile z = unzOpen64(name.constData());
+        qint64 total = 0;
+        char buf[65536];
+        for (int r = unzGoToFirstFile(z); r == UNZ_OK; r = unzGoToNextFile(z)) {
+            unzOpenCurrentFile(z);
+            for (int k; (k = unzReadCurrentFile(z, buf, sizeof buf)) > 0;)
+                total += k;
+            unzCloseCurrentFile(z);
+        }
+        unzClose(z);
+        benchmark::DoNotOptimize(total);
+    }
 }
 
 void paper600Ours(benchmark::State& st)
@@ -588,6 +660,8 @@ BENCHMARK(attemptHeld)->Name("attempt_held/ours")->Unit(benchmark::kMillisecond)
 BENCHMARK(answerHeld)->Name("answer_held/ours")->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Ours)->Name("bank600/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(bank600Floor)->Name("bank600/floor")->Unit(benchmark::kMillisecond);
+BENCHMARK(import600Ours)->Name("import600/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(import600Floor)->Name("import600/floor")->Unit(benchmark::kMillisecond);
 BENCHMARK(paper600Ours)->Name("paper600/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(pictureOurs)->Name("picture/ours")->Arg(640)->Arg(1280)->Arg(6000)->Unit(benchmark::kMillisecond);
 BENCHMARK(pictureFloor)->Name("picture/floor")->Arg(640)->Arg(1280)->Arg(6000)->Unit(benchmark::kMillisecond);

@@ -12,7 +12,7 @@ EXTRA_PACKAGES="clang-14 libclang-rt-14-dev" CC=clang-14 CXX=clang++-14 "$here/t
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
-for target in history picture practice bank; do
+for target in history picture practice bank sheet; do
   work="$(mktemp -d)"
   cp "$here/tests/fuzz/corpus/$target/"* "$work/"
   echo "== fuzz_$target for ${seconds}s"

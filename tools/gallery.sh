@@ -178,6 +178,18 @@ focus "$past"
 shot "$past" bank-past-papers
 keys Escape
 wait_gone '^Các bài đã làm'
+# Bringing a bank from a school's spreadsheet (Ctrl+I): a sheet made by
+# openpyxl with one key past its question's options, its fault listed by
+# row and column, with that row's question under the list.
+/usr/bin/python3 "$here/tests/support/sheets.py" faulty key-past-options "$WORK/truong.xlsx"
+imp=$(open_from_home ctrl+i '^Nhập bộ câu hỏi từ bảng tính$')
+focus "$imp"
+xdotool type --delay 5 "$WORK/truong.xlsx"
+keys Return
+sleep 2
+shot "$imp" bank-import
+keys Escape
+wait_gone '^Nhập bộ câu hỏi'
 # A short test of a chapter (from the menu), handed in.
 focus "$home"
 keys alt+r

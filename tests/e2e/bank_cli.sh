@@ -119,8 +119,26 @@ rc=0; "$APP" --export --data "$WORK/store" >/dev/null 2>"$WORK/err" || rc=$?
 [ "$rc" -eq 1 ] && grep -q 'thilaixe.sqlite' "$WORK/err" || fail "a damaged store: $rc $(cat "$WORK/err")"
 cmp -s "$WORK/store/thilaixe.sqlite" "$WORK/store.before" || fail "export changed the damaged store"
 
+# A bank and a spreadsheet, from the command line: written back as .ods and
+# brought in again, the same bank.json and the check's summary (exit 0); a
+# sheet with a fault names its row and column (exit 1) and writes nothing;
+# the template alone is no bank any class can draw from (exit 1).
+"$APP" --export-bank "$sample/bank.json" --to "$WORK/bank.ods" >/dev/null || fail "export-bank"
+out=$("$APP" --import-bank "$WORK/bank.ods" --out "$WORK/from-sheet" 2>"$WORK/err") || fail "import-bank: $(cat "$WORK/err")"
+cmp -s "$WORK/from-sheet/bank.json" "$sample/bank.json" || fail "import-bank: not the same bank.json"
+grep -q '^Rút được đề các hạng: A1, A, B1, B' <<<"$out" || fail "import-bank: no check summary: $out"
+"$APP" --bank-template "$WORK/mau.csv" >/dev/null || fail "bank-template"
+sed 's/^2,1,x,/2,1,y,/' "$WORK/mau.csv" >"$WORK/loi.csv"
+rc=0; "$APP" --import-bank "$WORK/loi.csv" --out "$WORK/loi" 2>"$WORK/err" || rc=$?
+[ "$rc" -eq 1 ] && grep -q '^LỖI dòng 14, cột C (Điểm liệt)' "$WORK/err" && [ ! -e "$WORK/loi" ] \
+  || fail "a faulty sheet: $rc $(cat "$WORK/err")"
+rc=0; "$APP" --import-bank "$WORK/mau.csv" --out "$WORK/mau" 2>"$WORK/err" || rc=$?
+[ "$rc" -eq 1 ] && grep -q 'hạng B không rút được đề' "$WORK/err" || fail "the template: $rc $(cat "$WORK/err")"
+
 for bad in "--draw-paper --bank $sample/bank.json" "--draw-paper --bank $sample/bank.json --class Z" \
-           "--check-bank" "--draw-paper --bank $WORK/none.json --class B"; do
+           "--check-bank" "--draw-paper --bank $WORK/none.json --class B" \
+           "--import-bank $WORK/bank.ods" "--export-bank $sample/bank.json" \
+           "--export-bank $sample/bank.json --to $WORK/bank.txt" "--out $WORK/x"; do
   rc=0; $APP $bad >/dev/null 2>&1 || rc=$?
   [ "$rc" -eq 2 ] || fail "'$bad' ended with $rc, not 2"
 done

@@ -293,7 +293,7 @@ const QString& sheet600()
 
 void import600Ours(benchmark::State& st)
 {
-    const QString file = sheet600();
+    const QString& file = sheet600();
     QTemporaryDir out;
     int n = 0;
     for (auto _ : st) {

@@ -159,7 +159,7 @@ std::optional<BangTinh> docXlsx(GoiZip& g, QString* loi, const std::function<voi
             x.readNext();
             if (x.isStartElement() && x.name() == QLatin1String("si")) {
                 chung.append(chuSi(x));
-                if (chung.size() > kDongBangTinhToiDa * kCotBangTinhToiDa) {
+                if (chung.size() > qsizetype{kDongBangTinhToiDa} * kCotBangTinhToiDa) {
                     datLoi(loi, txt::kBtQuaLon.arg(kDongBangTinhToiDa).arg(kCotBangTinhToiDa));
                     return std::nullopt;
                 }

@@ -151,7 +151,7 @@ private slots:
             for (const CauHoiNganHang& c : sampleBank().cauHoi)
                 if (!c.anh.isEmpty())
                     want << u"%1,%2"_s.arg(header + c.so).arg(static_cast<int>(CotNganHang::Anh));
-            for (const QJsonValue& p : r[u"pictures"_s].toArray())
+            for (const auto& p : r[u"pictures"_s].toArray())
                 got << u"%1,%2"_s.arg(p.toArray()[0].toInt()).arg(p.toArray()[1].toInt());
             QCOMPARE(got, want);
         }

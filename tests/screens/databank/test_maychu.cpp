@@ -6,6 +6,7 @@
 
 #include "rules/bank/NgauNhien.h"
 #include "rules/common/Texts.h"
+#include "rules/databank/NhapNganHang.h"
 #include "rules/store/KhoMayChu.h"
 #include "rules/store/KhoSqlite.h"
 
@@ -14,6 +15,7 @@
 #include "screens/databank/FormGiaoVien.h"
 #include "screens/databank/FormHocChuong.h"
 #include "screens/databank/FormNganHang.h"
+#include "screens/databank/FormNhapBangTinh.h"
 #include "screens/databank/NganHangMo.h"
 
 #include <QFile>
@@ -24,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -196,6 +199,8 @@ private slots:
         Lab an(pg->lab(db), DangNhapHocVien{u"K7"_s, u"01"_s, pinAn});
         QVERIFY2(an.store->sanSang(), qPrintable(an.store->canhBao()));
         auto* nhaAn = new FormNganHang(an.mt(), sample(), u"B"_s);
+        // The server holds the bank a learner works from: none is brought in.
+        QVERIFY(!nhaAn->findChild<QPushButton*>(u"CM_NhapBangTinh"_s));
         QVERIFY(!nhaAn->findChild<QPushButton*>(u"CM_ThemNguoiHoc"_s)->isVisibleTo(nhaAn));
         QCOMPARE(nhaAn->findChild<QLabel*>(u"LB_KiemTra"_s)->text(), txt::kTrCoPhien.arg(u"B"_s).arg(20));
         FormBaiThi* bai = nhaAn->vaoKiemTra();
@@ -290,6 +295,41 @@ private slots:
         QTRY_VERIFY(conMo.isNull() || !conMo->isVisible());
         delete nhaAn;
         delete nhaThay;
+    }
+
+    // A teacher brings the school's sheet in on the home and publishes the
+    // bank to the server from the same window; a learner's home can then
+    // take that very bank from the server.
+    void teacherPublishesABankFromItsSheet()
+    {
+        test::PgServer* pg = test::PgServer::get();
+        QVERIFY2(pg, qPrintable(test::PgServer::why()));
+        const QString db = pg->newDatabase();
+        Lab thay(pg->teacher(db));
+        auto* nha = new FormNganHang(thay.mt(), sample(), u"B"_s);
+        QString why;
+        const std::optional<BangGhi> b = bangCuaNganHang(sample()->nh, sample()->thuMuc, true, &why);
+        QVERIFY(b && ghiBangTinh(thay.dir.path(u"truong.ods"_s), *b, &why));
+        FormNhapBangTinh* d = nha->nhapBangTinh();
+        QVERIFY(d->findChild<QPushButton*>(u"CM_GuiMayChu"_s));
+        QVERIFY(!d->findChild<QPushButton*>(u"CM_GuiMayChu"_s)->isEnabled());
+        QSignalSpy xong(d, &FormNhapBangTinh::daXong);
+        d->datBangTinh(thay.dir.path(u"truong.ods"_s));
+        d->datThuMucRa(thay.dir.path(u"bank"_s));
+        d->nhap();
+        QVERIFY(xong.wait(60000));
+        QVERIFY(d->ketQua().duoc());
+        d->findChild<QPushButton*>(u"CM_GuiMayChu"_s)->click();
+        const QString said = d->findChild<QLabel*>(u"LB_TrangThai"_s)->text();
+        const QRegularExpressionMatch m =
+            QRegularExpression(u"^Đã đưa bộ câu hỏi lên máy chủ của trường \\(mã ([0-9a-f]{12})\\)"_s)
+                .match(said);
+        QVERIFY2(m.hasMatch(), qPrintable(said));
+        const std::optional<NganHangGui> g = chuanBiGuiNganHang(thay.dir.path(u"bank/bank.json"_s), &why);
+        QVERIFY2(g, qPrintable(why));
+        QVERIFY(g->sha256.startsWith(m.captured(1)));
+        QVERIFY2(thay.store->layNganHang(g->sha256, &why), qPrintable(why));
+        delete nha;
     }
 };
 

@@ -160,6 +160,47 @@ private slots:
         QCOMPARE(readAll(w.path(u"bank/bank.json"_s)), readAll(kSample + u"/bank.json"_s));
     }
 
+    // Texts a bank holds come back from every kind of sheet as they were,
+    // blanks, tabs, line breaks and would-be formulas included, through our
+    // reader and, for .xlsx and .ods, another library's.
+    void textsSurviveEveryKind()
+    {
+        const QStringList texts{u"  hai dấu cách đầu"_s,
+                                u"cuối  "_s,
+                                u"a   b"_s,
+                                u"tab\tgiữa"_s,
+                                u"dòng 1\ndòng 2"_s,
+                                u"=SUM(1)"_s,
+                                u" @x"_s,
+                                u"-5 km/h"_s,
+                                u"nháy \"q\", phẩy; chấm phẩy"_s,
+                                u"Tiếng Việt có dấu: ắ ặ ữ ỹ"_s};
+        BangGhi b;
+        b.tenTrang = u"T"_s;
+        b.dong.push_back(texts);
+        test::WorkDir w;
+        for (const QString& name : {u"t.csv"_s, u"t.xlsx"_s, u"t.ods"_s}) {
+            QString why;
+            QVERIFY2(ghiBangTinh(w.path(name), b, &why), qPrintable(why));
+            const std::optional<BangTinh> bt = docBangTinh(w.path(name), &why);
+            QVERIFY2(bt, qPrintable(why));
+            for (int c = 0; c < texts.size(); ++c) {
+                QString got = bt->o(0, c) ? bt->o(0, c)->chu : QString();
+                if (name.endsWith(u".csv"_s) && laOCsvDaGiu(got))
+                    got = got.mid(1);
+                QCOMPARE(got, texts[c]);
+            }
+            if (name.endsWith(u".csv"_s))
+                continue;
+            const QJsonArray row = QJsonDocument::fromJson(sheets({u"read"_s, w.path(name)}))
+                                       .object()[u"rows"_s]
+                                       .toArray()[0]
+                                       .toArray();
+            for (int c = 0; c < texts.size(); ++c)
+                QCOMPARE(row[c].toString(), texts[c]);
+        }
+    }
+
     void faultySheetsNameRowAndColumn_data()
     {
         QTest::addColumn<QString>("kase");

@@ -44,6 +44,7 @@ struct HeldStore {
 std::vector<HocVienKhoaHoc> learners(int n)
 {
     std::vector<HocVienKhoaHoc> ds;
+    ds.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         ds.push_back({i + 1, u"%1"_s.arg(i + 1, 3, 10, QLatin1Char('0')),
                       u"Nguyễn Văn Học Viên Số %1"_s.arg(i + 1), 3, 1, 25, 28, 30, 40});
@@ -159,7 +160,7 @@ private slots:
             largest = QFileInfo(target).size();
             QCOMPARE(disk.names(), before);  // no temporary file beside it
         }
-        QVERIFY2(large ? largest > 16 * 1024 : largest > 0 && largest < 16 * 1024,
+        QVERIFY2(large ? largest > qint64{16} * 1024 : largest > 0 && largest < qint64{16} * 1024,
                  qPrintable(QString::number(largest)));
     }
 
@@ -217,7 +218,7 @@ private slots:
         for (int n = 0; n < 100000; ++n)
             text += "một dòng ghi chú\r\n";
         QTest::newRow("100,000 text lines") << text << true;
-        QByteArray noise(200 * 1024, '\0');
+        QByteArray noise(qsizetype{200} * 1024, '\0');
         for (qsizetype i = 0; i < noise.size(); ++i)
             noise[i] = static_cast<char>((i * 7919 + i / 13) & 0xff);
         QTest::newRow("200 KB of bytes") << noise << true;

@@ -47,7 +47,7 @@ std::shared_ptr<const NganHangMo> sample()
 
 // A lab computer's program, signed in as `k`.
 struct Lab : test::Program {
-    explicit Lab(const KetNoiMayChu& k, std::optional<DangNhapHocVien> hocVien = std::nullopt)
+    explicit Lab(const KetNoiMayChu& k, const std::optional<DangNhapHocVien>& hocVien = std::nullopt)
     {
         seams.clock = QDateTime(kToday, QTime(9, 0));
         auto kho = std::make_unique<KhoMayChu>(k, dir.path(kTepHopThu), hocVien);

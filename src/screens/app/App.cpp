@@ -5,6 +5,7 @@
 #include "rules/store/KhoHocVien.h"
 
 #include "screens/databank/FormNganHang.h"
+#include "screens/databank/FormNhapBangTinh.h"
 #include "screens/databank/FormOnTap.h"
 #include "screens/databank/FormTienBo.h"
 #include "screens/databank/NganHangMo.h"
@@ -73,9 +74,15 @@ FormNganHang* App::moDeMoi(const QString& tepNganHang, const QString& hang, TuDa
         m_doiNganHang = false;
         if (!daDong)
             return;
+        // What the import did is shown again over the new home.
+        std::optional<KetQuaNhap> ketQua;
+        if (FormNhapBangTinh* d = cu->cuaSoNhap())
+            ketQua = d->ketQua();
         m_nganHang = nullptr;
         cu->deleteLater();
-        moDeMoi(tep, hangCu, tu);
+        FormNganHang* moi = moDeMoi(tep, hangCu, tu);
+        if (moi && ketQua)
+            moi->nhapBangTinh()->hienKetQua(*ketQua, true);
     });
     m_mt.hien(m_nganHang);
     return m_nganHang;

@@ -80,6 +80,8 @@ public:
     // their course (said on the home, read again every few seconds).
     FormGiaoVien* quanLy();
     const NganHangMo& nganHang() const { return *m_nh; }
+    // The import window, when it was opened.
+    FormNhapBangTinh* cuaSoNhap() const;
     // "Nhập bộ câu hỏi từ bảng tính…" (Ctrl+I): the window, opened once.
     FormNhapBangTinh* nhapBangTinh();
     // Keeps the school's server for the next start (empty: none); a

@@ -40,14 +40,13 @@ FormGiaoVien* FormNganHang::quanLy()
     return m_giaoVien;
 }
 
+FormNhapBangTinh* FormNganHang::cuaSoNhap() const { return m_nhapBang; }
+
 FormNhapBangTinh* FormNganHang::nhapBangTinh()
 {
     if (!m_nhapBang) {
         m_nhapBang = new FormNhapBangTinh(this, m_mt);
-        connect(m_nhapBang, &FormNhapBangTinh::moNganHang, this, [this](const QString& tep) {
-            m_nhapBang->close();
-            emit doiNganHang(tep);
-        });
+        connect(m_nhapBang, &FormNhapBangTinh::moNganHang, this, &FormNganHang::doiNganHang);
     }
     m_nhapBang->show();
     m_nhapBang->raise();

@@ -219,22 +219,41 @@ void FormNhapBangTinh::xong()
 {
     m_chay->deleteLater();
     m_chay = nullptr;
+    hienKetQua(m_kq, false);
+    emit daXong();
+    // A bank that passed opens at once in the home's place.
+    if (m_kq.duoc())
+        emit moNganHang(m_kq.tepNganHang);
+}
+
+void FormNhapBangTinh::hienKetQua(const KetQuaNhap& kq, bool daMo)
+{
+    if (&kq != &m_kq)
+        m_kq = kq;
     m_nhap->setEnabled(true);
     m_tienDo->hide();
     m_loi->clear();
+    m_noiDung->hide();
     if (m_kq.duoc()) {
         const QString chu =
-            txt::kNbXongCuaSo.arg(m_kq.soCau).arg(m_kq.soAnh).arg(QDir::toNativeSeparators(m_kq.tepNganHang));
+            txt::kNbXongCuaSo.arg(m_kq.soCau).arg(m_kq.soAnh).arg(QDir::toNativeSeparators(m_kq.tepNganHang))
+            + (daMo ? txt::kNbDaMo : QString());
         m_trangThai->setText(chu);
         ui::thongBaoTruyCap(this, chu);
-        m_mo->setEnabled(true);
+        m_mo->setEnabled(!daMo);
         if (m_gui)
             m_gui->setEnabled(true);
-        m_mo->setFocus();
+        if (m_gui)
+            m_gui->setFocus();
+        else if (!daMo)
+            m_mo->setFocus();
+        else
+            findChild<QPushButton*>(QStringLiteral("CM_Dong"))->setFocus();
     } else {
         const QString chu = txt::kNbLoiCuaSo.arg(m_kq.loi.size());
         m_trangThai->setText(chu);
         ui::thongBaoTruyCap(this, chu);
+        m_mo->setEnabled(false);
         for (const LoiNhap& l : m_kq.loi) {
             auto* it = new QListWidgetItem(l.chu(), m_loi);
             it->setData(Qt::UserRole, l.dong);
@@ -249,7 +268,6 @@ void FormNhapBangTinh::xong()
         m_loi->setCurrentRow(0);
         m_loi->setFocus();
     }
-    emit daXong();
 }
 
 void FormNhapBangTinh::hienDong(int dong)

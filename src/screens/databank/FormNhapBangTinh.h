@@ -21,8 +21,9 @@ class MoiTruong;
 // The sheet, where its pictures are when they are not pasted in, and the
 // folder the bank goes to; the import runs off the window's thread with a
 // progress bar; its faults listed by row, each opening the text of its
-// row's question; on success the bank opens, and a teacher at a school
-// can publish it to the server from here.
+// row's question; on success the bank opens at once in the home's place,
+// this window over it with what was done, and a teacher at a school can
+// publish it to the server from here.
 class FormNhapBangTinh final : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +36,9 @@ public:
     // Starts the import (asking first when a bank is there to replace).
     void nhap();
     bool dangChay() const { return m_chay != nullptr; }
+    // What an import gave, as its end shows it; `daMo`: its bank is the
+    // one open now (the window over the home that replaced the old one).
+    void hienKetQua(const KetQuaNhap& kq, bool daMo);
     const KetQuaNhap& ketQua() const { return m_kq; }
 
 signals:

@@ -837,8 +837,8 @@ private slots:
 
     // "Nhập bộ câu hỏi từ bảng tính…" from the home (its button and
     // Ctrl+I): a faulty sheet lists its faults, each opening its row's
-    // question, and writes nothing; a good one writes the bank, asks before
-    // replacing it, and opens it in the home's place.
+    // question, and writes nothing; a good one writes the bank and opens it
+    // at once in the home's place, and a bank there is asked about first.
     void importWindowFromTheHome()
     {
         test::Program p;
@@ -884,6 +884,7 @@ private slots:
         QVERIFY(!d->findChild<QPushButton*>(u"CM_MoNganHang"_s)->isEnabled());
         QVERIFY(!QFile::exists(p.dir.path(u"bank-2025"_s)));
 
+        QPointer<FormNganHang> cu(home);
         d->datBangTinh(p.dir.path(u"tot.xlsx"_s));
         d->nhap();
         // The window stays while the bank is written.
@@ -891,25 +892,29 @@ private slots:
         QVERIFY(d->isVisible() || !d->dangChay());
         QVERIFY(xong.wait(60000));
         QVERIFY2(d->ketQua().duoc(), qPrintable(text(d, u"LB_TrangThai"_s)));
-        QVERIFY(text(d, u"LB_TrangThai"_s).startsWith(u"Đã nhập 600 câu, 316 ảnh"_s));
         QFile a(kBank), c(p.dir.path(u"bank-2025/bank.json"_s));
         QVERIFY(a.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
         QCOMPARE(c.readAll(), a.readAll());
-
-        // Again: asked first; "Không thay" leaves it.
-        d->nhap();
-        QCOMPARE(p.seams.questions.size(), 1);
-        QCOMPARE(p.seams.questions.back().buttons, (QStringList{u"Không thay"_s, u"Thay bộ câu hỏi"_s}));
-        p.seams.answer(0);
-        QVERIFY(!d->dangChay());
-
-        QPointer<FormNganHang> cu(home);
-        d->findChild<QPushButton*>(u"CM_MoNganHang"_s)->click();
+        // It opens at once in the home's place, with the same class, and
+        // the window over it says what was done.
         QTRY_VERIFY(cu.isNull());
         FormNganHang* moi = p.app.nganHang();
         QVERIFY(moi && moi->isVisible());
         QCOMPARE(moi->nganHang().tep, QFileInfo(p.dir.path(u"bank-2025/bank.json"_s)).absoluteFilePath());
         QCOMPARE(moi->hang(), u"B"_s);
+        FormNhapBangTinh* d2 = moi->cuaSoNhap();
+        QVERIFY(d2 && d2->isVisible());
+        QVERIFY2(text(d2, u"LB_TrangThai"_s).startsWith(u"Đã nhập 600 câu, 316 ảnh"_s),
+                 qPrintable(text(d2, u"LB_TrangThai"_s)));
+        QVERIFY(text(d2, u"LB_TrangThai"_s).endsWith(u"Bộ câu hỏi đã được mở."_s));
+        QVERIFY(!d2->findChild<QPushButton*>(u"CM_MoNganHang"_s)->isEnabled());
+        // Again: asked first; "Không thay" leaves it.
+        d2->datBangTinh(p.dir.path(u"tot.xlsx"_s));
+        d2->nhap();
+        QCOMPARE(p.seams.questions.size(), 1);
+        QCOMPARE(p.seams.questions.back().buttons, (QStringList{u"Không thay"_s, u"Thay bộ câu hỏi"_s}));
+        p.seams.answer(0);
+        QVERIFY(!d2->dangChay());
         QCOMPARE(p.seams.ended, 0);
     }
 };

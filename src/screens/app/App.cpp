@@ -76,13 +76,19 @@ FormNganHang* App::moDeMoi(const QString& tepNganHang, const QString& hang, TuDa
             return;
         // What the import did is shown again over the new home.
         std::optional<KetQuaNhap> ketQua;
-        if (FormNhapBangTinh* d = cu->cuaSoNhap())
+        QString bangTinh;
+        if (FormNhapBangTinh* d = cu->cuaSoNhap()) {
             ketQua = d->ketQua();
+            bangTinh = d->bangTinh();
+        }
         m_nganHang = nullptr;
         cu->deleteLater();
         FormNganHang* moi = moDeMoi(tep, hangCu, tu);
-        if (moi && ketQua)
-            moi->nhapBangTinh()->hienKetQua(*ketQua, true);
+        if (moi && ketQua) {
+            FormNhapBangTinh* d = moi->nhapBangTinh();
+            d->datBangTinh(bangTinh);
+            d->hienKetQua(*ketQua, true);
+        }
     });
     m_mt.hien(m_nganHang);
     return m_nganHang;

@@ -154,6 +154,10 @@ FormNhapBangTinh::~FormNhapBangTinh()
 }
 
 void FormNhapBangTinh::datBangTinh(const QString& tep) { m_bangTinh->setText(QDir::toNativeSeparators(tep)); }
+QString FormNhapBangTinh::bangTinh() const
+{
+    return QDir::fromNativeSeparators(m_bangTinh->text().trimmed());
+}
 void FormNhapBangTinh::datThuMucAnh(const QString& thuMuc)
 {
     m_anh->setText(QDir::toNativeSeparators(thuMuc));

@@ -31,6 +31,7 @@ public:
     ~FormNhapBangTinh() override;
 
     void datBangTinh(const QString& tep);
+    QString bangTinh() const;
     void datThuMucAnh(const QString& thuMuc);
     void datThuMucRa(const QString& thuMuc);
     // Starts the import (asking first when a bank is there to replace).

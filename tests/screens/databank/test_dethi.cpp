@@ -908,8 +908,8 @@ private slots:
                  qPrintable(text(d2, u"LB_TrangThai"_s)));
         QVERIFY(text(d2, u"LB_TrangThai"_s).endsWith(u"Bộ câu hỏi đã được mở."_s));
         QVERIFY(!d2->findChild<QPushButton*>(u"CM_MoNganHang"_s)->isEnabled());
+        QCOMPARE(d2->bangTinh(), p.dir.path(u"tot.xlsx"_s));
         // Again: asked first; "Không thay" leaves it.
-        d2->datBangTinh(p.dir.path(u"tot.xlsx"_s));
         d2->nhap();
         QCOMPARE(p.seams.questions.size(), 1);
         QCOMPARE(p.seams.questions.back().buttons, (QStringList{u"Không thay"_s, u"Thay bộ câu hỏi"_s}));

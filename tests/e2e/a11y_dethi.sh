@@ -65,4 +65,23 @@ xdotool type --delay 40 "mau"
 said $'notification\tTìm thấy '
 tree=$(/usr/bin/python3 "$(dirname "$0")/a11y_tree.py" thilaixe 'Câu hỏi tìm thấy' 2>/dev/null || true)
 grep -qF '[list] "Câu hỏi tìm thấy"' <<<"$tree" || fail "the results list has no name: $tree"
+keys Escape
+wait_gone '^Tìm câu hỏi'
+# Bringing a bank from a spreadsheet: each field named on Tab, and a sheet
+# with a fault says how many, the first fault by row and column and that
+# row's question, wherever the focus is.
+"$APP" --bank-template "$WORK/mau.csv" >/dev/null || fail "bank-template"
+sed 's/^2,1,x,/2,1,y,/' "$WORK/mau.csv" >"$WORK/loi.csv"
+focus "$BANK_HOME"
+keys ctrl+i
+imp=$(wait_window '^Nhập bộ câu hỏi từ bảng tính$')
+focus "$imp"
+said $'focus	text	Bảng tính'
+xdotool type --delay 5 "$WORK/loi.csv"
+keys Tab Tab
+said $'focus	text	Thư mục ảnh'
+keys shift+Tab shift+Tab Return
+want=$'^notification\tCó 1 lỗi, không ghi gì\\. .*dòng 14, cột C \\(Điểm liệt\\).* Dòng 14: MẪU 2'
+for _ in $(seq 100); do grep -qE "$want" "$EVENTS" && break; sleep 0.1; done
+grep -qE "$want" "$EVENTS" || fail "the sheet's fault not said: $(tail -5 "$EVENTS")"
 echo "1 passed, 0 failed"

@@ -1,10 +1,8 @@
 #include "screens/common/HopChu.h"
 
-#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QValidator>
 
 namespace thilaixe {
@@ -29,7 +27,7 @@ private:
 };
 }  // namespace
 
-HopChu::HopChu(QWidget* parent) : QLineEdit(parent)
+HopChu::HopChu(QWidget* parent) : DongChu(parent)
 {
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
@@ -70,26 +68,6 @@ void HopChu::inputMethodEvent(QInputMethodEvent* e)
             }
     }
     QLineEdit::inputMethodEvent(e);
-}
-
-void HopChu::focusInEvent(QFocusEvent* e)
-{
-    // Reached by Tab, a box selects its text; done as the focus settles,
-    // so a screen reader hears the box named first (a selection moved before
-    // the focus is taken for the focus, and nothing is said).
-    const bool tab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason
-                     || e->reason() == Qt::ShortcutFocusReason;
-    if (!tab) {
-        QLineEdit::focusInEvent(e);
-        return;
-    }
-    QFocusEvent khac(e->type(), Qt::OtherFocusReason);
-    QLineEdit::focusInEvent(&khac);
-    if (!text().isEmpty())
-        QTimer::singleShot(0, this, [this] {
-            if (hasFocus() && !hasSelectedText())
-                selectAll();
-        });
 }
 
 void HopChu::mouseReleaseEvent(QMouseEvent* e)

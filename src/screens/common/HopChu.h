@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLineEdit>
+#include "screens/common/DongChu.h"
 
 #include <functional>
 
@@ -10,7 +10,7 @@ namespace thilaixe {
 // reports a click once the click has been handled (so the handler may
 // select the text). No context menu and no drops: text only comes in through
 // the filter or from the program.
-class HopChu final : public QLineEdit {
+class HopChu final : public DongChu {
     Q_OBJECT
 public:
     using Loc = std::function<bool(QChar)>;  // true: the character passes
@@ -28,7 +28,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
 
 private:
     Loc m_loc;

@@ -4,6 +4,7 @@
 #include "rules/school/Truong.h"
 #include "rules/store/KhoHocVien.h"
 
+#include "screens/common/DongChu.h"
 #include "screens/common/MoiTruong.h"
 #include "screens/common/Seams.h"
 #include "screens/common/Ui.h"
@@ -45,7 +46,7 @@ FormNhapBangTinh::FormNhapBangTinh(QWidget* cha, MoiTruong& mt) : QDialog(cha), 
     const auto hang = [&](const QString& ten, const QString& nhan, QLineEdit*& o, const QString& tenNut,
                           const std::function<void()>& chon) {
         auto* l = new QLabel(nhan, this);
-        o = new QLineEdit(this);
+        o = new DongChu(this);
         o->setObjectName(ten);
         o->setAccessibleName(bo(nhan).remove(QLatin1Char(':')));
         l->setBuddy(o);
@@ -256,7 +257,14 @@ void FormNhapBangTinh::hienKetQua(const KetQuaNhap& kq, bool daMo)
     } else {
         const QString chu = txt::kNbLoiCuaSo.arg(m_kq.loi.size());
         m_trangThai->setText(chu);
-        ui::thongBaoTruyCap(this, chu);
+        // Heard whole: how many, the first fault and its row's question.
+        const LoiNhap* dau = m_kq.loi.empty() ? nullptr : &m_kq.loi.front();
+        const auto dong = dau ? m_kq.noiDungDong.find(dau->dong) : m_kq.noiDungDong.end();
+        ui::thongBaoTruyCap(
+            this, chu + (dau ? QLatin1Char(' ') + dau->chu() : QString())
+                      + (dong != m_kq.noiDungDong.end()
+                             ? QLatin1Char(' ') + txt::kNbNoiDungDong.arg(dau->dong).arg(dong->second)
+                             : QString()));
         m_mo->setEnabled(false);
         for (const LoiNhap& l : m_kq.loi) {
             auto* it = new QListWidgetItem(l.chu(), m_loi);
@@ -268,9 +276,11 @@ void FormNhapBangTinh::hienKetQua(const KetQuaNhap& kq, bool daMo)
         it->setData(Qt::UserRole, 0);
     }
     m_loi->setVisible(m_loi->count() > 0);
+    // The focus first, then the first fault: a screen reader reads the row
+    // it lands on.
     if (!m_kq.duoc() && m_loi->count() > 0) {
-        m_loi->setCurrentRow(0);
         m_loi->setFocus();
+        m_loi->setCurrentRow(0);
     }
 }
 
@@ -285,6 +295,10 @@ void FormNhapBangTinh::hienDong(int dong)
         it != m_kq.noiDungDong.end() && !it->second.isEmpty() ? it->second : txt::kNbDongKhongNoiDung));
     m_noiDung->setAccessibleName(m_noiDung->text());
     m_noiDung->show();
+    // Heard as well as shown, while the learner walks the list (the first
+    // fault's row is said with the count).
+    if (m_loi->hasFocus() && m_loi->currentRow() > 0)
+        ui::thongBaoTruyCap(this, m_noiDung->text());
 }
 
 bool FormNhapBangTinh::guiMayChu()

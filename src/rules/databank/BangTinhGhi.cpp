@@ -254,6 +254,15 @@ void vietDoan(QXmlStreamWriter& x, const QString& doan)
     x.writeEndElement();
 }
 
+// An ODF part's start: the document, its root element in `ns` (with the
+// namespaces declared before it) and the format's version.
+void batDauXml(QXmlStreamWriter& x, const QString& ns, const QString& tien, const QString& goc)
+{
+    x.writeNamespace(ns, tien);
+    x.writeStartElement(ns, goc);
+    x.writeAttribute(ns, QStringLiteral("version"), QStringLiteral("1.2"));
+}
+
 }  // namespace
 
 std::optional<QByteArray> ghiOds(const BangGhi& b, QString* loi)
@@ -272,7 +281,6 @@ std::optional<QByteArray> ghiOds(const BangGhi& b, QString* loi)
     {
         QXmlStreamWriter x(&noiDung);
         x.writeStartDocument();
-        x.writeNamespace(kNsOffice, QStringLiteral("office"));
         x.writeNamespace(kNsTable, QStringLiteral("table"));
         x.writeNamespace(kNsText, QStringLiteral("text"));
         x.writeNamespace(kNsDraw, QStringLiteral("draw"));
@@ -280,8 +288,7 @@ std::optional<QByteArray> ghiOds(const BangGhi& b, QString* loi)
         x.writeNamespace(kNsXlink, QStringLiteral("xlink"));
         x.writeNamespace(kNsStyle, QStringLiteral("style"));
         x.writeNamespace(kNsFo, QStringLiteral("fo"));
-        x.writeStartElement(kNsOffice, QStringLiteral("document-content"));
-        x.writeAttribute(kNsOffice, QStringLiteral("version"), QStringLiteral("1.2"));
+        batDauXml(x, kNsOffice, QStringLiteral("office"), QStringLiteral("document-content"));
         x.writeStartElement(kNsOffice, QStringLiteral("automatic-styles"));
         for (std::size_t c = 0; c < b.doRong.size(); ++c) {
             x.writeStartElement(kNsStyle, QStringLiteral("style"));
@@ -347,22 +354,19 @@ std::optional<QByteArray> ghiOds(const BangGhi& b, QString* loi)
         }
         x.writeEndDocument();
     }
+    // The styles part an OpenDocument reader expects, empty.
     QByteArray kieu;
     {
         QXmlStreamWriter x(&kieu);
         x.writeStartDocument();
-        x.writeNamespace(kNsOffice, QStringLiteral("office"));
-        x.writeStartElement(kNsOffice, QStringLiteral("document-styles"));
-        x.writeAttribute(kNsOffice, QStringLiteral("version"), QStringLiteral("1.2"));
+        batDauXml(x, kNsOffice, QStringLiteral("office"), QStringLiteral("document-styles"));
         x.writeEndDocument();
     }
     QByteArray kePhan;
     {
         QXmlStreamWriter x(&kePhan);
         x.writeStartDocument();
-        x.writeNamespace(kNsManifest, QStringLiteral("manifest"));
-        x.writeStartElement(kNsManifest, QStringLiteral("manifest"));
-        x.writeAttribute(kNsManifest, QStringLiteral("version"), QStringLiteral("1.2"));
+        batDauXml(x, kNsManifest, QStringLiteral("manifest"), QStringLiteral("manifest"));
         const auto muc = [&](const QString& duong, const QString& loai) {
             x.writeEmptyElement(kNsManifest, QStringLiteral("file-entry"));
             x.writeAttribute(kNsManifest, QStringLiteral("full-path"), duong);

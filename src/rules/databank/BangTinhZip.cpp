@@ -122,6 +122,39 @@ QString chuSi(QXmlStreamReader& x)
     return kq;
 }
 
+// A picture anchored at a cell, by its part inside the zip.
+struct Neo final {
+    int dong, cot;
+    QString phan;
+};
+
+// The anchored pictures' bytes, each part read once however many cells
+// show it; an anchor with no part or no row is left out.
+bool docAnhNeo(GoiZip& g, const std::vector<Neo>& neo, BangTinh& bt, QString* loi,
+               const std::function<void(int, int)>& tienDo)
+{
+    QHash<QString, QByteArray> daDoc;
+    const int tong = static_cast<int>(neo.size());
+    for (int i = 0; i < tong; ++i) {
+        if (tienDo)
+            tienDo(i, tong);
+        const Neo& n = neo[static_cast<std::size_t>(i)];
+        if (n.phan.isEmpty() || n.dong < 0)
+            continue;
+        auto it = daDoc.find(n.phan);
+        if (it == daDoc.end()) {
+            const std::optional<QByteArray> du = docPhan(g, n.phan, kAnhBangTinhToiDa, loi, true);
+            if (!du)
+                return false;
+            it = daDoc.insert(n.phan, *du);
+        }
+        bt.anh.push_back({n.dong, n.cot, n.phan, *it});
+    }
+    if (tienDo)
+        tienDo(tong, tong);
+    return true;
+}
+
 std::optional<BangTinh> docXlsx(GoiZip& g, QString* loi, const std::function<void(int, int)>& tienDo)
 {
     const QString soLam = QStringLiteral("xl/workbook.xml");
@@ -250,10 +283,6 @@ std::optional<BangTinh> docXlsx(GoiZip& g, QString* loi, const std::function<voi
     const QuanHe qhVe = docQuanHe(g, phanVe, loi, &hong);
     if (hong)
         return std::nullopt;
-    struct Neo final {
-        int dong, cot;
-        QString id;
-    };
     std::vector<Neo> neo;
     {
         QXmlStreamReader x(*ve);
@@ -275,7 +304,7 @@ std::optional<BangTinh> docXlsx(GoiZip& g, QString* loi, const std::function<voi
                 } else if (sau > 0 && ten == QLatin1String("blip")) {
                     const QString id = thuocTinh(x, QLatin1String("embed"));
                     if (dong >= 0 && cot >= 0 && !id.isEmpty())
-                        neo.push_back({dong, cot, id});
+                        neo.push_back({dong, cot, qhVe.theoId.value(id)});
                 }
             } else if (x.isEndElement()) {
                 if (x.name() == QLatin1String("from"))
@@ -292,24 +321,8 @@ std::optional<BangTinh> docXlsx(GoiZip& g, QString* loi, const std::function<voi
         if (loiXml(x, phanVe, loi))
             return std::nullopt;
     }
-    QHash<QString, QByteArray> daDoc;
-    for (std::size_t i = 0; i < neo.size(); ++i) {
-        if (tienDo)
-            tienDo(static_cast<int>(i), static_cast<int>(neo.size()));
-        const QString phanAnh = qhVe.theoId.value(neo[i].id);
-        if (phanAnh.isEmpty())
-            continue;
-        auto it = daDoc.find(phanAnh);
-        if (it == daDoc.end()) {
-            const std::optional<QByteArray> du = docPhan(g, phanAnh, kAnhBangTinhToiDa, loi, true);
-            if (!du)
-                return std::nullopt;
-            it = daDoc.insert(phanAnh, *du);
-        }
-        bt.anh.push_back({neo[i].dong, neo[i].cot, phanAnh, *it});
-    }
-    if (tienDo)
-        tienDo(static_cast<int>(neo.size()), static_cast<int>(neo.size()));
+    if (!docAnhNeo(g, neo, bt, loi, tienDo))
+        return std::nullopt;
     return bt;
 }
 
@@ -367,10 +380,6 @@ std::optional<BangTinh> docOds(GoiZip& g, QString* loi, const std::function<void
     if (!nd)
         return std::nullopt;
     BangTinh bt;
-    struct Neo final {
-        int dong, cot;
-        QString ten;
-    };
     std::vector<Neo> neo;
     QXmlStreamReader x(*nd);
     int soBang = 0, sauBang = 0;
@@ -423,7 +432,10 @@ std::optional<BangTinh> docOds(GoiZip& g, QString* loi, const std::function<void
                             if (x.name() == QLatin1String("image")) {
                                 const QString href = thuocTinh(x, QLatin1String("href"));
                                 if (!href.isEmpty() && static_cast<int>(neo.size()) <= kDongBangTinhToiDa)
-                                    neo.push_back({-1, cot, href});
+                                    neo.push_back(
+                                        {-1, cot,
+                                         QDir::cleanPath(href.startsWith(QLatin1String("./")) ? href.mid(2)
+                                                                                              : href)});
                             }
                             x.skipCurrentElement();
                         }
@@ -488,7 +500,7 @@ std::optional<BangTinh> docOds(GoiZip& g, QString* loi, const std::function<void
                 }
                 for (auto& n : neo)
                     if (n.dong < -1)
-                        n = {dong, -2 - n.dong, n.ten};
+                        n = {dong, -2 - n.dong, n.phan};
                 for (auto& gv : gop)
                     if (gv.first.first == -1)
                         gv = {{dong, gv.first.second}, {dong + gv.second.first, gv.second.second}};
@@ -503,25 +515,8 @@ std::optional<BangTinh> docOds(GoiZip& g, QString* loi, const std::function<void
     }
     for (const auto& [a, b] : gop)
         danhDauGop(bt, a.first, a.second, b.first, b.second);
-    QHash<QString, QByteArray> daDoc;
-    for (std::size_t i = 0; i < neo.size(); ++i) {
-        if (tienDo)
-            tienDo(static_cast<int>(i), static_cast<int>(neo.size()));
-        if (neo[i].dong < 0)
-            continue;
-        const QString ten =
-            QDir::cleanPath(neo[i].ten.startsWith(QLatin1String("./")) ? neo[i].ten.mid(2) : neo[i].ten);
-        auto it = daDoc.find(ten);
-        if (it == daDoc.end()) {
-            const std::optional<QByteArray> du = docPhan(g, ten, kAnhBangTinhToiDa, loi, true);
-            if (!du)
-                return std::nullopt;
-            it = daDoc.insert(ten, *du);
-        }
-        bt.anh.push_back({neo[i].dong, neo[i].cot, ten, *it});
-    }
-    if (tienDo)
-        tienDo(static_cast<int>(neo.size()), static_cast<int>(neo.size()));
+    if (!docAnhNeo(g, neo, bt, loi, tienDo))
+        return std::nullopt;
     return bt;
 }
 

@@ -1,6 +1,8 @@
 #include "rules/store/BaiLam.h"
 
 #include <QJsonArray>
+#include <QSqlQuery>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -128,6 +130,32 @@ LanThi BaiLam::lanThi() const
     l.dat = dat();
     l.khoa = QByteArray::number(id);
     return l;
+}
+
+BaiLam baiLamTuDong(const QSqlQuery& q)
+{
+    BaiLam b;
+    b.id = q.value(0).toLongLong();
+    b.hoSo = q.value(1).toLongLong();
+    b.nganHang = q.value(2).toString();
+    b.phienBan = q.value(3).toString();
+    b.quyTac = q.value(4).toString();
+    b.hang = q.value(5).toString();
+    b.batDau = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
+    b.ketThuc = QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
+    b.canDeDat = q.value(8).toInt();
+    b.baiNgan = q.value(9).toString() == QLatin1String("short");
+    if (!q.isNull(10))
+        b.duDoan = std::make_pair(q.value(10).toDouble(), q.value(11).toDouble());
+    return b;
+}
+
+void themOBaiLam(BaiLam& b, const QSqlQuery& q)
+{
+    b.cau.push_back(q.value(1).toInt());
+    b.traLoi.push_back(q.value(2).toInt());
+    b.dapAn.push_back(q.value(3).toInt());
+    b.diemLiet.push_back(q.value(4).toInt() != 0);
 }
 
 }  // namespace thilaixe

@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QString>
 
+class QSqlQuery;
+
 #include <optional>
 #include <utility>
 #include <vector>
@@ -51,5 +53,14 @@ struct BaiLam final {
 QJsonObject baiLamJson(const BaiLam& b, bool msGiay = false);
 // Back from that JSON; empty when it is not an attempt.
 std::optional<BaiLam> baiLamTuJson(const QJsonObject& o);
+
+// Both stores keep an attempt in the same tables: its row is read from
+// these columns (attempt a, prediction p), in this order, and then its
+// slots from "s.attempt, s.question, s.answer, s.key, s.critical".
+inline constexpr const char* kCotBaiLam =
+    "a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, "
+    "a.ended, a.pass_mark, a.kind, p.pass, p.critical";
+BaiLam baiLamTuDong(const QSqlQuery& q);
+void themOBaiLam(BaiLam& b, const QSqlQuery& q);
 
 }  // namespace thilaixe

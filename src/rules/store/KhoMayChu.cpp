@@ -542,34 +542,20 @@ std::vector<BaiLam> KhoMayChu::cacBaiLam(std::optional<qint64> hoSo, const QStri
     doc([&] {
         kq.clear();
         QHash<qint64, std::size_t> viTri;
-        return m_lenh.chay(QStringLiteral(
-                               "SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, "
-                               "a.ended, a.pass_mark, a.kind, p.pass, p.critical, a.session FROM attempt a "
-                               "LEFT JOIN prediction p ON p.attempt = a.id")
-                               + dieuKien + QStringLiteral(" ORDER BY a.id"),
-                           gt,
-                           [&](QSqlQuery& q) {
-                               while (q.next()) {
-                                   BaiLam b;
-                                   b.id = q.value(0).toLongLong();
-                                   b.hoSo = q.value(1).toLongLong();
-                                   b.nganHang = q.value(2).toString();
-                                   b.phienBan = q.value(3).toString();
-                                   b.quyTac = q.value(4).toString();
-                                   b.hang = q.value(5).toString();
-                                   b.batDau = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
-                                   b.ketThuc =
-                                       QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
-                                   b.canDeDat = q.value(8).toInt();
-                                   b.baiNgan = q.value(9).toString() == QLatin1String("short");
-                                   if (!q.isNull(10))
-                                       b.duDoan =
-                                           std::make_pair(q.value(10).toDouble(), q.value(11).toDouble());
-                                   b.phienKiemTra = q.value(12).toLongLong();
-                                   viTri.insert(b.id, kq.size());
-                                   kq.push_back(std::move(b));
-                               }
-                           })
+        return m_lenh.chay(
+                   QStringLiteral("SELECT %1, a.session FROM attempt a LEFT JOIN prediction p ON p.attempt "
+                                  "= a.id")
+                           .arg(QLatin1String(kCotBaiLam))
+                       + dieuKien + QStringLiteral(" ORDER BY a.id"),
+                   gt,
+                   [&](QSqlQuery& q) {
+                       while (q.next()) {
+                           BaiLam b = baiLamTuDong(q);
+                           b.phienKiemTra = q.value(12).toLongLong();
+                           viTri.insert(b.id, kq.size());
+                           kq.push_back(std::move(b));
+                       }
+                   })
                && m_lenh.chay(QStringLiteral("SELECT s.attempt, s.question, s.answer, s.key, s.critical FROM "
                                              "attempt_slot s JOIN attempt a ON a.id = s.attempt")
                                   + dieuKien + QStringLiteral(" ORDER BY s.attempt, s.slot"),
@@ -578,11 +564,7 @@ std::vector<BaiLam> KhoMayChu::cacBaiLam(std::optional<qint64> hoSo, const QStri
                                       const auto it = viTri.constFind(q.value(0).toLongLong());
                                       if (it == viTri.constEnd())
                                           continue;
-                                      BaiLam& b = kq[*it];
-                                      b.cau.push_back(q.value(1).toInt());
-                                      b.traLoi.push_back(q.value(2).toInt());
-                                      b.dapAn.push_back(q.value(3).toInt());
-                                      b.diemLiet.push_back(q.value(4).toInt() != 0);
+                                      themOBaiLam(kq[*it], q);
                                   }
                               });
     });

@@ -373,29 +373,13 @@ std::vector<BaiLam> KhoSqlite::cacBaiLam(std::optional<qint64> hoSo, const QStri
     q.setForwardOnly(true);
     if (!m_lenh.chayMotLan(
             q,
-            QStringLiteral(
-                "SELECT a.id, a.profile, a.bank, a.bank_version, a.rules, a.class, a.started, a.ended, "
-                "a.pass_mark, p.pass, p.critical, a.kind FROM attempt a LEFT JOIN prediction p ON "
-                "p.attempt = a.id")
+            QStringLiteral("SELECT %1 FROM attempt a LEFT JOIN prediction p ON p.attempt = a.id")
+                    .arg(QLatin1String(kCotBaiLam))
                 + dieuKien + QStringLiteral(" ORDER BY a.id"),
             gt))
         return kq;
-    while (q.next()) {
-        BaiLam b;
-        b.id = q.value(0).toLongLong();
-        b.hoSo = q.value(1).toLongLong();
-        b.nganHang = q.value(2).toString();
-        b.phienBan = q.value(3).toString();
-        b.quyTac = q.value(4).toString();
-        b.hang = q.value(5).toString();
-        b.batDau = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
-        b.ketThuc = QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
-        b.canDeDat = q.value(8).toInt();
-        if (!q.value(9).isNull())
-            b.duDoan = std::make_pair(q.value(9).toDouble(), q.value(10).toDouble());
-        b.baiNgan = q.value(11).toString() == QStringLiteral("short");
-        kq.push_back(std::move(b));
-    }
+    while (q.next())
+        kq.push_back(baiLamTuDong(q));
     if (kq.empty())
         return kq;
     QSqlQuery o(db);
@@ -417,10 +401,7 @@ std::vector<BaiLam> KhoSqlite::cacBaiLam(std::optional<qint64> hoSo, const QStri
             break;
         if (kq[r].id != id)
             continue;
-        kq[r].cau.push_back(o.value(1).toInt());
-        kq[r].traLoi.push_back(o.value(2).toInt());
-        kq[r].dapAn.push_back(o.value(3).toInt());
-        kq[r].diemLiet.push_back(o.value(4).toInt() != 0);
+        themOBaiLam(kq[r], o);
     }
     return kq;
 }

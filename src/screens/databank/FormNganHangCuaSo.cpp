@@ -48,9 +48,7 @@ FormNhapBangTinh* FormNganHang::nhapBangTinh()
         m_nhapBang = new FormNhapBangTinh(this, m_mt);
         connect(m_nhapBang, &FormNhapBangTinh::moNganHang, this, &FormNganHang::doiNganHang);
     }
-    m_nhapBang->show();
-    m_nhapBang->raise();
-    m_nhapBang->activateWindow();
+    hienCuaSo(m_nhapBang);
     return m_nhapBang;
 }
 

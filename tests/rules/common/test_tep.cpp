@@ -5,6 +5,7 @@
 #include "sample/NganHangMau2025.h"
 
 #include "rules/bank/NganHang.h"
+#include "rules/databank/NhapNganHang.h"
 #include "rules/history/LichSuThi.h"
 #include "rules/session/InGiay.h"
 #include "rules/store/KhoMayChu.h"
@@ -116,6 +117,18 @@ private slots:
         // The sample pictures of a first start: the folder is the file here.
         QTest::newRow("first-start pictures")
             << Writer([](const QString& tep, QString* loi) { return chuanBiThuMuc(tep, {}, loi); }) << true;
+        // A bank written back as a school's spreadsheet, and the template.
+        const auto bankSheet = []() -> Writer {
+            return [](const QString& tep, QString* loi) {
+                const NganHang nh = *docNganHang(taoNganHangMau2025()).giaTri;
+                return ghiBangTinh(tep, *bangCuaNganHang(nh, {}, false, loi), loi);
+            };
+        };
+        QTest::newRow("bank as .xlsx") << bankSheet() << true;
+        QTest::newRow("bank as .ods") << bankSheet() << true;
+        QTest::newRow("bank template .csv")
+            << Writer([](const QString& tep, QString* loi) { return ghiBangTinh(tep, bangMau(), loi); })
+            << false;
         QTest::newRow("sample bank of 600")
             << Writer([](const QString& tep, QString* loi) { return veNganHangMau2025(tep, loi); }) << true;
     }
@@ -128,7 +141,9 @@ private slots:
         test::FullDisk disk(folder ? 32768 : 4096);
         if (!disk.ok())
             QSKIP(qPrintable(disk.why()));
-        const QString target = disk.path(folder ? u"data"_s : u"out"_s);
+        // A sheet's kind is its name's: "bank as .xlsx" writes out.xlsx.
+        const QString kind = QFileInfo(QString::fromLatin1(QTest::currentDataTag())).suffix();
+        const QString target = disk.path(folder ? u"data"_s : kind.isEmpty() ? u"out"_s : u"out."_s + kind);
         const QByteArray old(5000, 'o');
         if (folder)
             QDir().mkpath(target);

@@ -278,6 +278,34 @@ private slots:
         }
     }
 
+    // On a full disk the import says so, the bank already there keeps its
+    // bytes and nothing of the work is left; with room again it comes in.
+    void importOnAFullDisk()
+    {
+        test::FullDisk disk(16384);
+        if (!disk.ok())
+            QSKIP(qPrintable(disk.why()));
+        test::WorkDir w;
+        QString why;
+        QVERIFY(ghiBangTinh(w.path(u"s.xlsx"_s), *bangCuaNganHang(sampleBank(), kSample, true, &why), &why));
+        QDir().mkpath(disk.path(u"bank"_s));
+        QFile old(disk.path(u"bank/bank.json"_s));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("{\"old\": true}") > 0);
+        old.close();
+        const QStringList before = disk.names();
+        disk.fill();
+        const KetQuaNhap k = import(w.path(u"s.xlsx"_s), disk.path(u"bank"_s));
+        QVERIFY(!k.duoc());
+        QVERIFY2(faults(k).contains(u"ổ đĩa đã đầy"_s), qPrintable(faults(k)));
+        QCOMPARE(disk.names(), before);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("{\"old\": true}"));
+        old.close();
+        disk.free();
+        QVERIFY2(import(w.path(u"s.xlsx"_s), disk.path(u"bank"_s)).duoc(), qPrintable(faults(k)));
+        QCOMPARE(readAll(disk.path(u"bank/bank.json"_s)), readAll(kSample + u"/bank.json"_s));
+    }
+
     // The template opens in another library with its header frozen, its
     // checks on the key and the chapter and its two marked rows; as it
     // stands it is no bank a paper can be drawn from, and says only that.
